@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds the game, installs it for this user (or updates the installation) and starts it.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/install-deps.sh
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBELLO_TESTS=OFF \
+  -DORBELLO_BENCH=OFF
+cmake --build build/release -j "$(nproc)"
+if [ -x build/release/game/window/cvob ] && [ -x installer/install.sh ]; then
+  app_dir=$(installer/install.sh build/release | tail -n 1)
+  echo "Starting $app_dir/cvob"
+  exec "$app_dir/cvob"
+fi
+echo "The game window is not built yet; replaying tools/examples/first-game.txt instead."
+exec build/release/tools/orbello-replay tools/examples/first-game.txt
