@@ -1,0 +1,162 @@
+// The game engine: the board model and the rules of the three variants, the turn flow and the
+// order of every animation frame, wait and sound. It knows nothing of windows, files or time; it
+// reaches the world only through GameWorld (world.h).
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/engine/board.h"
+#include "game/engine/world.h"
+
+namespace orbello {
+
+// The settings the engine reads, filled by the window from the stored settings.
+struct EngineSettings {
+  int32_t DefaultGame = kLines;  // 1 Lines, 2 Squares, 3 Blocks
+  int32_t NextColors = 1;        // 1 panel and board, 2 panel, 3 board, 4 not shown
+  bool ShowWalk = false;
+  bool CheckJump = true;
+  bool CheckMove = true;
+  bool CheckDestroy = true;
+  bool CheckNoPath = true;
+  std::string Sound_Jump;
+  std::string Sound_Move;
+  std::string Sound_Destroy;
+  std::string Sound_NoPath;
+  uint32_t Delay_Move = 0;
+  uint32_t Delay_Destroy = 0;
+  uint32_t Delay_Appearance = 0;
+};
+
+// What changed when the announcements are redrawn after the settings were confirmed.
+enum class RefreshReason { kSkin, kDisplayMode };
+
+enum class WalkMode { kShowing, kErasing };
+
+// Tiny helpers on a high-score table's points.
+uint32_t BestTablePoints(const HighScorePoints& points);  // largest, unsigned; 0 for zeros
+// Whether `score` enters the table at a game end: the first entry j (0..9) that is smaller than
+// the score, or equal to it with j < 9.
+bool ScoreEntersTable(const HighScorePoints& points, uint32_t score);
+
+class GameEngine {
+ public:
+  static constexpr int kGridSize = 11;
+  template <typename T>
+  using Grid = std::array<std::array<T, kGridSize>, kGridSize>;  // [gx][gy], frame at 0 and 10
+
+  explicit GameEngine(GameWorld& world);
+  GameEngine(const GameEngine&) = delete;
+  GameEngine& operator=(const GameEngine&) = delete;
+
+  EngineSettings& Settings() { return settings_; }
+  const EngineSettings& Settings() const { return settings_; }
+
+  // ---- The board model ----
+  TBoard Board{};
+  TNextBalls NextBalls{{{kNone, 0, 0}, {kNone, 0, 0}, {kNone, 0, 0}}};
+  int32_t SelX = kNone;
+  int32_t SelY = kNone;
+  bool GameActive = false;
+  uint32_t Score = 0;
+  uint32_t ChampScore = 0;
+  int32_t GameType = kLines;
+  bool NewRecordMode = false;
+  int32_t JumpFrame = 16;
+  std::atomic<uint32_t> GameSeconds{0};
+  // No list at all after ClearPointList; the first append creates it.
+  std::unique_ptr<std::vector<TCellPoint>> PointList;
+  int32_t BlockCount = 0;
+  Grid<int32_t> WaveGrid{};
+  Grid<TMatchCell> MatchGrid{};  // the frame's Mark stays 0 for ever
+
+  // ---- Program start ----
+  // The engine's part of the window's creation: GameSeconds 0, no point list, no selection, no
+  // next balls, the table of DefaultGame read (exit with the other status on failure), ChampScore
+  // and GameType set, the type label drawn (exit on failure), the random source seeded with
+  // `seconds` (calendar time), the empty board, score, champion and clock displays, and the preview
+  // images shown for NextColors 1 or 2. False when the program ends.
+  bool StartUp(uint32_t seconds);
+
+  // ---- Board model operations ----
+  void InitBoard();
+  bool HasFreeCell() const;
+  void ClearPointList();
+  void AppendPoint(int32_t x, int32_t y);
+
+  // ---- Path finding and moves ----
+  // A left press on the cell image with tag n (0..80); other values are ignored.
+  void CellClick(int n);
+  bool FindPath(int32_t tx, int32_t ty);
+  bool TracePathStep(TCellPoint& p);
+
+  // ---- Figures and scoring ----
+  uint32_t RemoveFigures(int32_t z);
+  void FloodBlock(int32_t gx, int32_t gy);
+
+  // ---- Spawning and next balls ----
+  void Randomize(uint32_t seconds);
+  uint32_t NextRandom();
+  uint64_t RandomState() const { return rand_state_; }
+  void PlaceRandomBall(TNextBall& r);
+  void PlaceStartBalls();
+  // EndTurn step 3: false when a slot found no cell (the game end must follow).
+  bool ReserveNextBalls();
+  // EndTurn step 4: announce each slot and empty its cell again.
+  void AnnounceNextBalls();
+  void RefreshNextBalls(RefreshReason reason);
+
+  // ---- Turn flow ----
+  void NewGame(bool keep);
+  void StartGame(int32_t v);
+  void EndTurn();
+  void CheckNewBalls();
+  void ResumeLoadedGame();
+  // Copy of the saved part of the state, and its replacement by a loaded one. LoadState refuses
+  // (returns false, changes nothing) a state that IsPlayableState rejects.
+  SavedGameState SavedState() const;
+  bool LoadState(const SavedGameState& state);
+
+  // ---- Animations and timers ----
+  void Timer1Timer();
+  bool Timer1Enabled() const { return timer1_enabled_; }
+  // One tick of the game clock, on the clock's thread: GameSeconds + 1 and DrawClock.
+  void ClockTick();
+  bool ClockRunning() const { return clock_running_; }
+  void AnimateWalk(WalkMode mode);
+  void AnimateDestroy(int32_t z);
+  void AnimateAppearance();
+  void RestoreCell(int32_t x, int32_t y);
+  void RedrawBoard();
+
+  // True once the engine has asked the world to end the program.
+  bool Exited() const { return exited_; }
+
+ private:
+  void StartTimer1();
+  void StopTimer1();
+  void StartClockOrExit();
+  void StopClock();
+  void GameEnd();
+  bool ReadTable(int32_t variant, HighScorePoints& points);
+  void Exit(int status);
+  bool ShowsPreviews() const { return settings_.NextColors == 1 || settings_.NextColors == 2; }
+  bool ShowsMarks() const { return settings_.NextColors == 1 || settings_.NextColors == 3; }
+  void MarkLines();
+  void MarkSquares();
+  void MarkBlocks();
+
+  GameWorld& world_;
+  EngineSettings settings_;
+  uint64_t rand_state_ = 0;
+  bool timer1_enabled_ = false;
+  bool clock_running_ = false;
+  bool exited_ = false;
+};
+
+}  // namespace orbello

@@ -1,0 +1,93 @@
+// The one interface through which the engine reaches the world: drawing on the board's cell images
+// and the preview images, waits, sounds, the jump timer, the displays, the game clock, the Save
+// command, messages, the high-score table, the best-results dialog and the end of the program.
+// The main window implements it; tests and the replay tool implement it with a recorder.
+//
+// Every call is made on the user-interface thread, except DrawClock, which ClockTick makes on the
+// clock's own thread.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace orbello {
+
+// The two skin pictures cut into 32 x 32 frames: balls (24 columns, row = colour) and walk
+// (4 columns in row 0: right, left, up, down).
+enum class Picture { kBalls, kWalk };
+
+enum class NumberDisplay { kScore, kChamp };
+
+enum class MessageKind { kError, kWarning, kInformation, kQuestion };
+
+// Points of the ten entries of one variant's high-score table, entry 0 first, as read.
+using HighScorePoints = std::array<uint32_t, 10>;
+
+class GameWorld {
+ public:
+  virtual ~GameWorld() = default;
+
+  // Copies frame `frame` of row `row` of the picture (32 x 32 at (32 frame, 32 row)) onto the cell
+  // image of cell n at (2, 2) and repaints that image at once. The engine never asks for a frame
+  // outside the picture.
+  virtual void DrawBallFrame(int frame, int row, Picture picture, int n) = 0;
+  // Draws the skin's empty-cell picture on cell n and repaints it at once.
+  virtual void DrawEmptyCell(int n) = 0;
+
+  // Draws frame 10 of `color` (balls picture) at (0, 0) of preview image `slot` (0..2).
+  virtual void DrawPreview(int slot, int color) = 0;
+  virtual void SetPreviewVisible(int slot, bool visible) = 0;
+
+  // Busy wait of `ms` milliseconds on the millisecond counter, handling no messages; 0 returns at
+  // once.
+  virtual void WaitMs(uint32_t ms) = 0;
+
+  // Plays the wave file named by a setting asynchronously, cutting off a sound that is playing.
+  // No default sound when the file cannot be played.
+  virtual void PlaySoundFile(const std::string& name) = 0;
+  // The jump sound: played only when no other sound is playing.
+  virtual void PlaySoundFileIfIdle(const std::string& name) = 0;
+  // Plays a wave resource carried in the program (WIN_GAME), waiting for its end when `wait`.
+  virtual void PlayResourceSound(const std::string& name, bool wait) = 0;
+  virtual bool IsMinimized() = 0;
+
+  // The jump timer (interval 3 x Delay_Jump ms, set by the window). The engine calls these only
+  // when the timer's state changes; each tick comes back as Engine::Timer1Timer.
+  virtual void StartTimer1() = 0;
+  virtual void StopTimer1() = 0;
+
+  virtual void DrawNumber(NumberDisplay display, uint32_t value) = 0;
+  // Shows `seconds` on the clock display. Also called on the clock's thread (Engine::ClockTick).
+  virtual void DrawClock(uint32_t seconds) = 0;
+  // Draws the label of the variant; false after the failure has been reported.
+  virtual bool DrawGameType(int32_t game_type) = 0;
+
+  // The 1000 ms game clock, whose ticks call Engine::ClockTick on the clock's thread. StartClock
+  // returns false when the clock cannot be created. The engine calls StopClock only while the
+  // clock runs.
+  virtual bool StartClock() = 0;
+  virtual void StopClock() = 0;
+
+  virtual void SetSaveEnabled(bool enabled) = 0;
+
+  // A message box with an OK button. Captions are the engine's ("Orbello", "Error", ...).
+  virtual void ShowMessage(const std::string& text, const std::string& caption,
+                           MessageKind kind) = 0;
+  // A Yes/No question; true for Yes. `default_no`: No is the default button.
+  virtual bool AskYesNo(const std::string& text, const std::string& caption, MessageKind kind,
+                        bool default_no) = 0;
+
+  // Reads the table of `variant` (1..3) into the window's in-memory high-score table and returns
+  // its points; false after the failure has been reported.
+  virtual bool ReadHighScores(int32_t variant, HighScorePoints& points) = 0;
+  // The modal best-results dialog of `variant`. The engine raises NewRecordMode around the call
+  // when a game end opens it; the dialog reads Score and NewRecordMode from the engine.
+  virtual void ShowBestResults(int32_t variant) = 0;
+
+  // Ends the program with `status`. An implementation may return: the engine then leaves the
+  // operation at once and ignores every later call (Engine::Exited()).
+  virtual void ExitProgram(int status) = 0;
+};
+
+}  // namespace orbello
