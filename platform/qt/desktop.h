@@ -1,0 +1,36 @@
+// Top-level windows of the X11 desktop, of this and of other programs. Without an X11 display
+// (offscreen or another platform) every function does nothing and returns false / empty.
+#ifndef ORBELLO_PLATFORM_QT_DESKTOP_H_
+#define ORBELLO_PLATFORM_QT_DESKTOP_H_
+
+#include <QString>
+#include <vector>
+
+namespace orbello::platform {
+
+// The help viewer's window is recognised by this title prefix.
+inline constexpr char kHelpWindowTitlePrefix[] = "Corvane Orbello Help";
+
+struct TopLevelWindow {
+  unsigned long id = 0;  // X11 window id
+  QString title;         // _NET_WM_NAME, else WM_NAME
+  QString wm_class;      // class part of WM_CLASS
+};
+
+// True when the functions below can reach an X11 display.
+bool HasX11Desktop();
+
+// The viewable top-level (client) windows in stacking or client-list order.
+std::vector<TopLevelWindow> ListTopLevelWindows();
+
+// Asks the first viewable top-level window whose title is longer than `prefix` and begins with
+// exactly `prefix` to close (as its close box would) and stops there. Windows without a title are
+// skipped. Returns true when a window was asked to close.
+bool CloseWindowsWithTitlePrefix(const QString& prefix);
+
+// True when a viewable top-level window with this WM_CLASS class and exactly this title exists.
+bool FindTopLevelWindow(const QString& wm_class, const QString& title);
+
+}  // namespace orbello::platform
+
+#endif  // ORBELLO_PLATFORM_QT_DESKTOP_H_
