@@ -1,0 +1,76 @@
+// The high-score file cvobhs.dat: three tables of ten 32-byte entries (Lines, Squares, Blocks),
+// 960 bytes, no header.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <utility>
+
+namespace orbello {
+
+inline constexpr int kHighScoreRows = 10;
+inline constexpr int kPlayerNameSize = 28;
+inline constexpr int kHighScoreEntrySize = 32;
+inline constexpr int kHighScoreTableSize = kHighScoreRows * kHighScoreEntrySize;  // 320
+inline constexpr int kHighScoreFileSize = 3 * kHighScoreTableSize;                // 960
+inline constexpr int kNoNewRecordRow = 99;
+inline constexpr const char* kHighScoreFileName = "cvobhs.dat";
+
+struct THighScoreEntry {
+  uint32_t Points = 0;
+  // Zero-terminated; bytes after the zero are kept as they were read.
+  char PlayerName[kPlayerNameSize] = {};
+};
+
+using HighScoreTable = std::array<THighScoreEntry, kHighScoreRows>;
+
+// ProgramFolder() + "/cvobhs.dat"
+std::string HighScoreFilePath();
+
+// 320 bytes <-> table, little-endian, byte for byte.
+std::array<unsigned char, kHighScoreTableSize> EncodeHighScoreTable(const HighScoreTable& table);
+HighScoreTable DecodeHighScoreTable(const unsigned char* bytes);  // reads 320 bytes
+
+// The in-memory table of the current variant with the row of the last inserted record.
+// Messages (caption "Error", error icon) are owned by `owner`.
+class HighScores {
+ public:
+  explicit HighScores(std::string file_path = HighScoreFilePath(), void* owner = nullptr)
+      : file_path_(std::move(file_path)), owner_(owner) {}
+
+  // Clears the table, then reads the variant's 320 bytes (offset (variant - 1) * 320; variants
+  // of 1 or less read offset 0) from the existing file. Shows "Can't read data from cvobhs.dat"
+  // and returns false when the file is missing, locked, or short.
+  bool ReadHighScores(int32_t variant);
+  // Writes the table over the variant's 320 bytes of the existing file; the other tables stay.
+  // Shows "Can't write data into cvobhs.dat" and returns false on failure.
+  bool WriteHighScores(int32_t variant);
+  // Largest Points, unsigned; 0 for a table of zeros.
+  uint32_t BestTableScore() const;
+  // Reads the variant's table; when new_record_mode is set, sorts it (highest first, equal
+  // scores in file order), and puts `score` with the name "Pretender" above the first row whose
+  // Points is smaller, dropping row 9. NewRecordRow() is that row or 99. False when the read
+  // failed.
+  bool InsertNewRecord(int32_t variant, bool new_record_mode, uint32_t score);
+  int NewRecordRow() const { return new_record_row_; }
+
+  HighScoreTable& Table() { return table_; }
+  const HighScoreTable& Table() const { return table_; }
+  const std::string& FilePath() const { return file_path_; }
+  void SetOwner(void* owner) { owner_ = owner; }
+
+ private:
+  std::string file_path_;
+  void* owner_;
+  HighScoreTable table_{};
+  int new_record_row_ = kNoNewRecordRow;
+};
+
+// Largest Points of a table, compared unsigned.
+uint32_t BestTableScore(const HighScoreTable& table);
+
+// Sets a name (cut to 27 characters) with a terminating zero, keeping the bytes after it.
+void SetPlayerName(THighScoreEntry& entry, const std::string& name);
+
+}  // namespace orbello

@@ -1,0 +1,74 @@
+// The skin file: a 20-byte header of five little-endian 32-bit lengths, then the five BMP files
+// (board, score, balls, timer, walk) back to back, byte for byte.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace orbello::skinfile {
+
+inline constexpr int kPictureCount = 5;
+inline constexpr int kHeaderSize = 20;
+inline constexpr int kBlockSize = 4096;
+inline constexpr int kMaxTempName = 260;  // characters of a temporary name, without its zero
+
+enum Picture { kBoard = 0, kScore = 1, kBalls = 2, kTimer = 3, kWalk = 4 };
+
+// Pixel sizes the skin compiler demands, by picture number.
+inline constexpr std::array<int, kPictureCount> kPictureWidth = {36, 160, 768, 99, 128};
+inline constexpr std::array<int, kPictureCount> kPictureHeight = {36, 20, 224, 11, 32};
+
+struct SkinHeader {
+  std::array<uint32_t, kPictureCount> lengths{};
+};
+
+// Raised inside the writer for each of its failures; carries the message shown.
+class EFOpenError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+enum class WriteResult {
+  kSaved,   // "File <path> saved" was shown ("Congratulation")
+  kFailed,  // the EFOpenError's text was shown ("Error"); the partial file stays
+  kFatal,   // "Fatal Error" was shown; the caller ends the program with exit code -1
+};
+
+// Writes the skin file from five BMP files in picture order and shows exactly one message,
+// owned by `owner`, through platform::ShowMessage:
+//   "Could not create skin file"               creating/seeking/writing the skin file
+//   "Could not open file: " + source          opening a source or taking its length
+//   "Could not read from file: " + source     a source ending before its length
+//   "File " + skin_path + " saved"            success, caption "Congratulation"
+// Pictures are copied in blocks of up to 4096 bytes; the header is written last. Every file is
+// held under an exclusive advisory lock while open, so a file another process holds fails.
+WriteResult WriteSkinFile(const std::string& skin_path,
+                          const std::array<std::string, kPictureCount>& bmp_paths,
+                          void* owner = nullptr);
+
+// Temporary file names of an unpacked skin, slot k holding picture k.
+using TempNames = std::array<std::string, kPictureCount>;
+
+// Unpacks the skin into five new files "tlf<h><m><s><ms>.bmp" in platform::TempFolder() and
+// records each name in `names` as soon as the file exists (slots not reached keep their old
+// names). Each temporary file is created only where no entry of its name exists (never through a
+// planted link), mode 0600; a taken name is formed again from the clock. A header shorter than
+// 20 bytes counts its missing lengths as 0; an empty skin file makes no files at all; lengths
+// beyond the data give shorter files without error. Shows no message: false when the skin file
+// cannot be opened or locked, or a temporary file cannot be created or written; the caller then
+// shows UnableToLoadSkinMessage. Loading the five files into pictures is the caller's.
+bool UnpackSkin(const std::string& skin_path, TempNames& names);
+
+// Deletes the files named in `names` (missing ones are no error) and leaves the names in place.
+void DeleteTempFiles(const TempNames& names);
+
+// "Unable to load skin: [" + skin_path + "]"
+std::string UnableToLoadSkinMessage(const std::string& skin_path);
+
+// Header <-> 20 bytes, little-endian.
+std::array<unsigned char, kHeaderSize> EncodeHeader(const SkinHeader& header);
+SkinHeader DecodeHeader(const unsigned char* bytes, size_t count);  // missing bytes read as 0
+
+}  // namespace orbello::skinfile
