@@ -138,6 +138,11 @@ class GameEngine {
   bool Exited() const { return exited_; }
 
  private:
+  void MoveSelectedBall(int32_t tx, int32_t ty);
+  int32_t SelectedColor() const;
+  void DrawBall(int frame, int32_t color, int32_t x, int32_t y);
+  void DrawEmpty(int32_t x, int32_t y);
+  void Announce(int slot);
   void StartTimer1();
   void StopTimer1();
   void StartClockOrExit();
