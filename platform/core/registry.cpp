@@ -1,0 +1,274 @@
+#include "platform/core/registry.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <functional>
+#include <thread>
+
+#include "platform/core/files.h"
+#include "platform/core/paths.h"
+#include "platform/core/regfile.h"
+
+namespace orbello::platform {
+namespace {
+
+enum class HiveState { kOk, kMissing, kBroken };
+
+// Hives are small; anything larger is not one of ours.
+constexpr off_t kMaxHiveSize = 64 << 20;
+
+HiveState LoadHive(Hive hive, regfile::Document* doc) {
+  UniqueFd fd(open(HiveFilePath(hive).c_str(), O_RDONLY | O_CLOEXEC));
+  if (!fd.valid()) {
+    return errno == ENOENT ? HiveState::kMissing : HiveState::kBroken;
+  }
+  struct stat st {};
+  if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxHiveSize) {
+    return HiveState::kBroken;
+  }
+  std::string text(static_cast<size_t>(st.st_size), '\0');
+  ssize_t n = ReadFull(fd.get(), text.data(), text.size());
+  if (n < 0)
+    return HiveState::kBroken;
+  text.resize(static_cast<size_t>(n));
+  std::optional<regfile::Document> parsed = regfile::Parse(text, HiveRootName(hive));
+  if (!parsed)
+    return HiveState::kBroken;
+  *doc = std::move(*parsed);
+  return HiveState::kOk;
+}
+
+bool MakeFolders(const std::string& folder) {
+  std::string partial;
+  size_t pos = 0;
+  while (pos != std::string::npos) {
+    pos = folder.find('/', pos + 1);
+    partial = folder.substr(0, pos);
+    if (!partial.empty() && mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST)
+      return false;
+  }
+  struct stat st {};
+  return stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// Holds the hive's lock file exclusively; writers take it for a whole read-change-write.
+class HiveLock {
+ public:
+  explicit HiveLock(Hive hive) {
+    fd_ =
+        UniqueFd(open((HiveFilePath(hive) + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    if (!fd_.valid())
+      return;
+    // Writers hold the lock for milliseconds; a holder that never lets go is given up on.
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (flock(fd_.get(), LOCK_EX | LOCK_NB) != 0) {
+      if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > deadline) {
+        fd_.Reset();
+        return;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    locked_ = true;
+  }
+  bool locked() const { return locked_; }
+
+ private:
+  UniqueFd fd_;
+  bool locked_ = false;
+};
+
+bool ReplaceHiveFile(Hive hive, const std::string& text) {
+  const std::string target = HiveFilePath(hive);
+  std::string temp = target + ".XXXXXX";
+  UniqueFd fd(mkostemp(temp.data(), O_CLOEXEC));
+  if (!fd.valid())
+    return false;
+  bool ok = WriteFull(fd.get(), text.data(), text.size()) && fsync(fd.get()) == 0;
+  ok = fd.Reset() && ok;
+  if (ok && rename(temp.c_str(), target.c_str()) == 0) {
+    // Make the rename itself durable.
+    std::string folder = target.substr(0, target.rfind('/'));
+    UniqueFd dir(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.valid())
+      fsync(dir.get());
+    return true;
+  }
+  unlink(temp.c_str());
+  return false;
+}
+
+// Re-reads the hive under its lock, lets `change` edit it and writes it back when the change
+// asks for it. A missing hive counts as empty only when `create` is set.
+bool ModifyHive(Hive hive, bool create, const std::function<bool(regfile::Document&)>& change) {
+  if (create) {
+    if (!MakeFolders(ConfigFolder()))
+      return false;
+  } else {
+    struct stat st {};
+    if (stat(HiveFilePath(hive).c_str(), &st) != 0)
+      return false;
+  }
+  HiveLock lock(hive);
+  if (!lock.locked())
+    return false;
+  regfile::Document doc;
+  HiveState state = LoadHive(hive, &doc);
+  if (state == HiveState::kBroken || (state == HiveState::kMissing && !create))
+    return false;
+  if (!change(doc))
+    return false;
+  return ReplaceHiveFile(hive, regfile::Serialise(doc, HiveRootName(hive)));
+}
+
+bool ValidValueName(const std::string& name) {
+  return name.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
+}
+
+}  // namespace
+
+const char* HiveRootName(Hive hive) {
+  return hive == Hive::kCurrentUser ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE";
+}
+
+std::string HiveFilePath(Hive hive) {
+  return ConfigFolder() + "/" + HiveRootName(hive) + ".reg";
+}
+
+std::optional<RegistryKey> RegistryKey::Open(Hive hive, const std::string& path, unsigned access) {
+  std::optional<std::string> normal = regfile::NormaliseKeyPath(path);
+  if (!normal)
+    return std::nullopt;
+  regfile::Document doc;
+  if (LoadHive(hive, &doc) != HiveState::kOk || !doc.KeyExists(*normal))
+    return std::nullopt;
+  return RegistryKey(hive, *normal, access);
+}
+
+bool RegistryKey::QueryValue(const std::string& name, uint32_t* type, void* data,
+                             uint32_t* size) const {
+  if (type == nullptr || size == nullptr || (access_ & kRegQueryValue) == 0)
+    return false;
+  regfile::Document doc;
+  if (LoadHive(hive_, &doc) != HiveState::kOk)
+    return false;
+  const regfile::Key* key = doc.FindKey(path_);
+  if (key == nullptr)
+    return false;
+  auto value = std::find_if(key->values.begin(), key->values.end(), [&](const regfile::Value& v) {
+    return regfile::NamesEqual(v.name, name);
+  });
+  if (value == key->values.end())
+    return false;
+  const auto length = static_cast<uint32_t>(value->data.size());
+  *type = value->type;
+  if (data == nullptr) {
+    *size = length;
+    return true;
+  }
+  if (*size < length) {
+    *size = length;
+    return false;
+  }
+  if (length > 0)
+    std::memcpy(data, value->data.data(), length);
+  *size = length;
+  return true;
+}
+
+bool RegistryKey::SetValue(const std::string& name, uint32_t type, const void* data,
+                           uint32_t size) const {
+  if ((access_ & kRegSetValue) == 0 || !ValidValueName(name) || (data == nullptr && size > 0)) {
+    return false;
+  }
+  const auto* bytes = static_cast<const unsigned char*>(data);
+  return ModifyHive(hive_, false, [&](regfile::Document& doc) {
+    // The key may have been deleted since it was opened.
+    if (!doc.KeyExists(path_))
+      return false;
+    regfile::Key& key = doc.AddKey(path_);
+    auto value = std::find_if(key.values.begin(), key.values.end(), [&](const regfile::Value& v) {
+      return regfile::NamesEqual(v.name, name);
+    });
+    if (value == key.values.end()) {
+      key.values.push_back(regfile::Value{name, type, {}});
+      value = key.values.end() - 1;
+    }
+    value->type = type;
+    value->data.assign(bytes, bytes + size);
+    return true;
+  });
+}
+
+bool RegistryKey::SetDword(const std::string& name, uint32_t value) const {
+  const unsigned char bytes[4] = {
+      static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
+      static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
+  return SetValue(name, kRegDword, bytes, 4);
+}
+
+bool RegistryKey::SetString(const std::string& name, const std::string& text) const {
+  return SetValue(name, kRegSz, text.c_str(), static_cast<uint32_t>(text.size() + 1));
+}
+
+std::optional<uint32_t> RegistryKey::GetDword(const std::string& name) const {
+  unsigned char bytes[4] = {};
+  uint32_t type = 0;
+  uint32_t size = sizeof bytes;
+  if (!QueryValue(name, &type, bytes, &size) || type != kRegDword || size != 4) {
+    return std::nullopt;
+  }
+  return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
+}
+
+std::optional<std::string> RegistryKey::GetString(const std::string& name) const {
+  uint32_t type = 0;
+  uint32_t size = 0;
+  if (!QueryValue(name, &type, nullptr, &size) || (type != kRegSz && type != kRegExpandSz)) {
+    return std::nullopt;
+  }
+  std::string data(size, '\0');
+  if (!QueryValue(name, &type, data.data(), &size) || (type != kRegSz && type != kRegExpandSz)) {
+    return std::nullopt;
+  }
+  data.resize(std::min<size_t>(size, data.size()));
+  return data.substr(0, data.find('\0'));
+}
+
+std::vector<std::string> RegistryKey::ValueNames() const {
+  std::vector<std::string> names;
+  regfile::Document doc;
+  if (LoadHive(hive_, &doc) != HiveState::kOk)
+    return names;
+  if (const regfile::Key* key = doc.FindKey(path_)) {
+    for (const regfile::Value& value : key->values)
+      names.push_back(value.name);
+  }
+  return names;
+}
+
+bool CreateKey(Hive hive, const std::string& path) {
+  std::optional<std::string> normal = regfile::NormaliseKeyPath(path);
+  if (!normal)
+    return false;
+  return ModifyHive(hive, true, [&](regfile::Document& doc) {
+    doc.AddKey(*normal);
+    return true;
+  });
+}
+
+bool DeleteKeyTree(Hive hive, const std::string& path) {
+  std::optional<std::string> normal = regfile::NormaliseKeyPath(path);
+  if (!normal)
+    return false;
+  return ModifyHive(hive, false,
+                    [&](regfile::Document& doc) { return doc.RemoveKeyTree(*normal); });
+}
+
+}  // namespace orbello::platform
