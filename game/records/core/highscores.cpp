@@ -1,0 +1,124 @@
+#include "game/records/core/highscores.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/core/files.h"
+#include "platform/core/message.h"
+#include "platform/core/paths.h"
+
+namespace orbello {
+namespace {
+
+// Variants above 1 start (variant - 1) tables in; 1 and below read the first table. 64-bit so
+// that no variant number overflows the offset.
+off_t TableOffset(int32_t variant) {
+  return variant > 1 ? static_cast<off_t>(variant - 1) * kHighScoreTableSize : 0;
+}
+
+// Seeks to the variant's table; for variants above 1 a resulting position of 0 is a failure.
+bool SeekToTable(int fd, int32_t variant) {
+  if (variant <= 1)
+    return true;
+  off_t position = lseek(fd, TableOffset(variant), SEEK_SET);
+  return position > 0;
+}
+
+}  // namespace
+
+std::string HighScoreFilePath() {
+  return platform::ProgramFolder() + "/" + kHighScoreFileName;
+}
+
+std::array<unsigned char, kHighScoreTableSize> EncodeHighScoreTable(const HighScoreTable& table) {
+  std::array<unsigned char, kHighScoreTableSize> bytes{};
+  for (int row = 0; row < kHighScoreRows; ++row) {
+    unsigned char* entry = bytes.data() + row * kHighScoreEntrySize;
+    uint32_t points = table[row].Points;
+    for (int i = 0; i < 4; ++i)
+      entry[i] = static_cast<unsigned char>(points >> (8 * i));
+    std::memcpy(entry + 4, table[row].PlayerName, kPlayerNameSize);
+  }
+  return bytes;
+}
+
+HighScoreTable DecodeHighScoreTable(const unsigned char* bytes) {
+  HighScoreTable table{};
+  for (int row = 0; row < kHighScoreRows; ++row) {
+    const unsigned char* entry = bytes + row * kHighScoreEntrySize;
+    table[row].Points =
+        entry[0] | entry[1] << 8 | entry[2] << 16 | static_cast<uint32_t>(entry[3]) << 24;
+    std::memcpy(table[row].PlayerName, entry + 4, kPlayerNameSize);
+  }
+  return table;
+}
+
+uint32_t BestTableScore(const HighScoreTable& table) {
+  uint32_t best = 0;
+  for (const THighScoreEntry& entry : table)
+    best = std::max(best, entry.Points);
+  return best;
+}
+
+void SetPlayerName(THighScoreEntry& entry, const std::string& name) {
+  size_t length = std::min<size_t>(name.size(), kPlayerNameSize - 1);
+  std::memcpy(entry.PlayerName, name.data(), length);
+  entry.PlayerName[length] = '\0';
+}
+
+bool HighScores::ReadHighScores(int32_t variant) {
+  table_ = HighScoreTable{};
+  platform::UniqueFd fd = platform::OpenUnshared(file_path_, O_RDONLY);
+  std::array<unsigned char, kHighScoreTableSize> bytes{};
+  if (!fd.valid() || !SeekToTable(fd.get(), variant) ||
+      platform::ReadFull(fd.get(), bytes.data(), bytes.size()) != kHighScoreTableSize) {
+    platform::ShowError("Can't read data from cvobhs.dat", owner_);
+    return false;
+  }
+  table_ = DecodeHighScoreTable(bytes.data());
+  return true;
+}
+
+bool HighScores::WriteHighScores(int32_t variant) {
+  // Existing file only and never truncated: the other two tables stay as they are.
+  platform::UniqueFd fd = platform::OpenUnshared(file_path_, O_WRONLY);
+  std::array<unsigned char, kHighScoreTableSize> bytes = EncodeHighScoreTable(table_);
+  bool ok = fd.valid() && SeekToTable(fd.get(), variant) &&
+            platform::WriteFull(fd.get(), bytes.data(), bytes.size());
+  ok = fd.Reset() && ok;
+  if (!ok) {
+    platform::ShowError("Can't write data into cvobhs.dat", owner_);
+  }
+  return ok;
+}
+
+uint32_t HighScores::BestTableScore() const {
+  return orbello::BestTableScore(table_);
+}
+
+bool HighScores::InsertNewRecord(int32_t variant, bool new_record_mode, uint32_t score) {
+  new_record_row_ = kNoNewRecordRow;
+  if (!ReadHighScores(variant))
+    return false;
+  if (!new_record_mode)
+    return true;
+  std::stable_sort(
+      table_.begin(), table_.end(),
+      [](const THighScoreEntry& a, const THighScoreEntry& b) { return a.Points > b.Points; });
+  // Below every entry of the same score.
+  auto row = std::find_if(table_.begin(), table_.end(),
+                          [&](const THighScoreEntry& entry) { return entry.Points < score; });
+  if (row == table_.end())
+    return true;
+  std::move_backward(row, table_.end() - 1, table_.end());
+  // Only the score and the name are set: the bytes after the name's zero stay as they were.
+  row->Points = score;
+  SetPlayerName(*row, "Pretender");
+  new_record_row_ = static_cast<int>(row - table_.begin());
+  return true;
+}
+
+}  // namespace orbello

@@ -1,0 +1,148 @@
+#include "game/records/core/savedgame.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <exception>
+
+#include "platform/core/files.h"
+#include "platform/core/message.h"
+#include "platform/core/paths.h"
+
+namespace orbello {
+namespace {
+
+constexpr size_t kBoardBytes = kCellCount * 16;  // 1296
+constexpr size_t kNextBallsBytes = 3 * 12;       // 36
+
+void Put(unsigned char*& out, uint32_t value) {
+  for (int i = 0; i < 4; ++i)
+    *out++ = static_cast<unsigned char>(value >> (8 * i));
+}
+
+void Put(unsigned char*& out, int32_t value) {
+  Put(out, static_cast<uint32_t>(value));
+}
+
+uint32_t GetU(const unsigned char*& in) {
+  uint32_t value = in[0] | in[1] << 8 | in[2] << 16 | static_cast<uint32_t>(in[3]) << 24;
+  in += 4;
+  return value;
+}
+
+int32_t GetI(const unsigned char*& in) {
+  return static_cast<int32_t>(GetU(in));
+}
+
+// The file's five fields, each written or read in one piece.
+struct Field {
+  size_t offset;
+  size_t length;
+};
+constexpr Field kFields[] = {{0, 4}, {4, 4}, {8, kBoardBytes}, {1304, kNextBallsBytes}, {1340, 8}};
+
+}  // namespace
+
+SavedGameBytes EncodeSavedGame(const SavedGameState& state) {
+  SavedGameBytes bytes{};
+  unsigned char* out = bytes.data();
+  Put(out, state.GameType);
+  Put(out, state.Score);
+  for (const TBoardCell& cell : state.Board) {
+    Put(out, cell.Color);
+    Put(out, cell.Number);
+    Put(out, cell.Reserved1);
+    Put(out, cell.Reserved2);
+  }
+  for (const TNextBall& ball : state.NextBalls) {
+    Put(out, ball.X);
+    Put(out, ball.Y);
+    Put(out, ball.Color);
+  }
+  Put(out, state.SelX);
+  Put(out, state.SelY);
+  return bytes;
+}
+
+bool DecodeSavedGame(const unsigned char* bytes, size_t count, SavedGameState& state) {
+  if (bytes == nullptr || count < kSavedGameSize)
+    return false;
+  const unsigned char* in = bytes;
+  state.GameType = GetI(in);
+  state.Score = GetU(in);
+  for (TBoardCell& cell : state.Board) {
+    cell.Color = GetI(in);
+    cell.Number = GetI(in);
+    cell.Reserved1 = GetI(in);
+    cell.Reserved2 = GetI(in);
+  }
+  for (TNextBall& ball : state.NextBalls) {
+    ball.X = GetI(in);
+    ball.Y = GetI(in);
+    ball.Color = GetI(in);
+  }
+  state.SelX = GetI(in);
+  state.SelY = GetI(in);
+  return true;
+}
+
+std::string SaveFolder() {
+  return platform::ProgramFolder() + "/save";
+}
+
+bool WriteSavedGame(const std::string& path, const SavedGameState& state, void* owner) {
+  try {
+    // Truncated only once the lock is held, so a file that another process holds stays whole.
+    platform::UniqueFd fd = platform::OpenUnshared(path, O_WRONLY | O_CREAT, 0644);
+    bool ok = fd.valid() && ftruncate(fd.get(), 0) == 0;
+    const SavedGameBytes bytes = EncodeSavedGame(state);
+    for (const Field& field : kFields) {
+      if (!ok)
+        break;
+      ok = platform::WriteFull(fd.get(), bytes.data() + field.offset, field.length);
+    }
+    ok = fd.Reset() && ok;
+    if (!ok)
+      platform::ShowError("Can't save current game.", owner);
+    return ok;
+  } catch (const std::exception&) {
+    platform::ShowError("Fatal Error", owner);
+    return false;
+  }
+}
+
+bool ReadSavedGame(const std::string& path, SavedGameState& state, void* owner) {
+  try {
+    platform::UniqueFd fd = platform::OpenUnshared(path, O_RDONLY);
+    SavedGameBytes bytes{};
+    bool ok = fd.valid();
+    for (const Field& field : kFields) {
+      if (!ok)
+        break;
+      ok = platform::ReadFull(fd.get(), bytes.data() + field.offset, field.length) ==
+           static_cast<ssize_t>(field.length);
+    }
+    fd.Reset();
+    // The live state changes only when the whole file was read and every value can be drawn.
+    SavedGameState loaded;
+    if (!ok || !DecodeSavedGame(bytes.data(), bytes.size(), loaded) || !IsPlayableState(loaded)) {
+      platform::ShowError("Can't load selected game.", owner);
+      return false;
+    }
+    state = loaded;
+    return true;
+  } catch (const std::exception&) {
+    platform::ShowError("Fatal Error", owner);
+    return false;
+  }
+}
+
+bool ConfirmLoadOverCurrentGame(const TNextBalls& next_balls, void* owner) {
+  if (next_balls[0].X == kNone)
+    return true;
+  int answer = platform::ShowMessage({kLoadQuestion, "Warning", platform::MessageIcon::kWarning,
+                                      platform::MessageButtons::kYesNo, 1, owner});
+  return answer == platform::kIdYes;
+}
+
+}  // namespace orbello

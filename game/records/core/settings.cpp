@@ -1,0 +1,152 @@
+#include "game/records/core/settings.h"
+
+#include <algorithm>
+#include <cstring>
+#include <exception>
+#include <optional>
+#include <vector>
+
+#include "platform/core/message.h"
+#include "platform/core/registry.h"
+
+namespace orbello {
+namespace {
+
+using platform::RegistryKey;
+
+// The order in which the values are read and written. Paths name their slot; the others point
+// at their field.
+struct SettingValue {
+  const char* name;
+  int32_t GameSettings::*field;  // nullptr for a path
+  int slot;
+};
+
+constexpr SettingValue kOrder[] = {
+    {"NextColors", &GameSettings::NextColors, -1},
+    {"DefaultGame", &GameSettings::DefaultGame, -1},
+    {"ShowWalk", &GameSettings::ShowWalk, -1},
+    {"TitleSkin", nullptr, kSlotSkin},
+    {"Sound_Jump", nullptr, kSlotJump},
+    {"Sound_Destroy", nullptr, kSlotDestroy},
+    {"Sound_Move", nullptr, kSlotMove},
+    {"Sound_NoPath", nullptr, kSlotNoPath},
+    {"CheckJump", &GameSettings::CheckJump, -1},
+    {"CheckMove", &GameSettings::CheckMove, -1},
+    {"CheckDestroy", &GameSettings::CheckDestroy, -1},
+    {"CheckNoPath", &GameSettings::CheckNoPath, -1},
+    {"Delay_Jump", &GameSettings::Delay_Jump, -1},
+    {"Delay_Move", &GameSettings::Delay_Move, -1},
+    {"Delay_Destroy", &GameSettings::Delay_Destroy, -1},
+    {"Delay_Appearance", &GameSettings::Delay_Appearance, -1},
+};
+
+// A DWORD read into a 4-byte buffer; -1 when the query fails or the type is not REG_DWORD, so
+// a stored -1 cannot be told from a failure.
+int32_t ReadDword(const RegistryKey& key, const char* name) {
+  unsigned char bytes[4] = {};
+  uint32_t type = 0;
+  uint32_t size = sizeof bytes;
+  if (!key.QueryValue(name, &type, bytes, &size) || type != platform::kRegDword || size != 4) {
+    return -1;
+  }
+  return static_cast<int32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
+                              static_cast<uint32_t>(bytes[3]) << 24);
+}
+
+// Type and length first, then the data into a buffer of that length. The text up to the first
+// zero goes into the slot, cut to 260 characters so that it never runs past it.
+bool ReadPath(const RegistryKey& key, const char* name, char* slot) {
+  uint32_t type = 0;
+  uint32_t size = 0;
+  if (!key.QueryValue(name, &type, nullptr, &size) || type != platform::kRegSz)
+    return false;
+  std::vector<char> buffer(size);
+  if (!key.QueryValue(name, &type, buffer.data(), &size) || type != platform::kRegSz) {
+    return false;
+  }
+  size_t length = std::find(buffer.begin(), buffer.begin() + size, '\0') - buffer.begin();
+  length = std::min<size_t>(length, kPathSlotSize - 1);
+  std::memcpy(slot, buffer.data(), length);
+  slot[length] = '\0';
+  return true;
+}
+
+}  // namespace
+
+void GameSettings::SetPath(int slot, std::string_view path) {
+  if (slot < 0 || slot >= kPathSlotCount)
+    return;
+  char* target = Paths[slot];
+  std::memset(target, 0, kPathSlotSize);
+  std::memcpy(target, path.data(), std::min<size_t>(path.size(), kPathSlotSize - 1));
+}
+
+const char* PathValueName(int slot) {
+  static constexpr const char* kNames[kPathSlotCount] = {"TitleSkin", "Sound_Jump", "Sound_Destroy",
+                                                         "Sound_Move", "Sound_NoPath"};
+  return slot >= 0 && slot < kPathSlotCount ? kNames[slot] : "";
+}
+
+bool ReadSettings(GameSettings& settings, void* owner) {
+  try {
+    std::optional<RegistryKey> key =
+        RegistryKey::Open(platform::Hive::kCurrentUser, kSettingsKeyPath, platform::kRegQueryValue);
+    if (!key) {
+      platform::ShowError("Can't read registry key.", owner);
+      return false;
+    }
+    for (const SettingValue& value : kOrder) {
+      bool ok;
+      if (value.field != nullptr) {
+        int32_t number = ReadDword(*key, value.name);
+        ok = number != -1;
+        if (ok)
+          settings.*value.field = number;
+      } else {
+        ok = ReadPath(*key, value.name, settings.Paths[value.slot]);
+      }
+      if (!ok) {
+        platform::ShowError("Can't read from registry.", owner);
+        return false;
+      }
+    }
+    return true;
+  } catch (const std::exception&) {
+    platform::ShowError("Fatal Error", owner);
+    return false;
+  }
+}
+
+bool StoreSettings(const GameSettings& settings, void* owner) {
+  try {
+    std::optional<RegistryKey> key =
+        RegistryKey::Open(platform::Hive::kCurrentUser, kSettingsKeyPath, platform::kRegSetValue);
+    if (!key) {
+      platform::ShowError("Can't open registry key.", owner);
+      return false;
+    }
+    for (const SettingValue& value : kOrder) {
+      bool ok;
+      if (value.field != nullptr) {
+        ok = key->SetDword(value.name, static_cast<uint32_t>(settings.*value.field));
+      } else {
+        // The whole slot: the path, its zero and the zero padding up to 261 bytes.
+        char slot[kPathSlotSize] = {};
+        const char* path = settings.Paths[value.slot];
+        std::memcpy(slot, path, strnlen(path, kPathSlotSize - 1));
+        ok = key->SetValue(value.name, platform::kRegSz, slot, kPathSlotSize);
+      }
+      if (!ok) {
+        platform::ShowError("Can't write into registry.", owner);
+        return false;
+      }
+    }
+    return true;
+  } catch (const std::exception&) {
+    platform::ShowError("Fatal Error", owner);
+    return false;
+  }
+}
+
+}  // namespace orbello
