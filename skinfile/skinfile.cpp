@@ -1,0 +1,213 @@
+#include "skinfile/skinfile.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <ctime>
+#include <exception>
+#include <vector>
+
+#include "platform/core/files.h"
+#include "platform/core/message.h"
+#include "platform/core/paths.h"
+
+namespace orbello::skinfile {
+namespace {
+
+using platform::UniqueFd;
+
+// "tlf" + hour, minute, second and millisecond of the local time, without leading zeros or
+// separators.
+std::string TempName(const std::string& folder) {
+  auto now = std::chrono::system_clock::now();
+  std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+  auto millis =
+      std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()) % 1000;
+  std::tm local{};
+  localtime_r(&seconds, &local);
+  return folder + "/tlf" + std::to_string(local.tm_hour) + std::to_string(local.tm_min) +
+         std::to_string(local.tm_sec) + std::to_string(millis.count()) + ".bmp";
+}
+
+// A name is taken when any entry of that name exists, a dangling link included.
+bool NameTaken(const std::string& path) {
+  struct stat st {};
+  return lstat(path.c_str(), &st) == 0 || errno != ENOENT;
+}
+
+// Creates a fresh temporary file where no entry of its name exists, so that nothing planted in
+// a shared folder is ever written through. Each taken name is formed again from the clock.
+UniqueFd CreateTempFile(const std::string& folder, std::string* name) {
+  for (;;) {
+    std::string candidate = TempName(folder);
+    if (candidate.size() > static_cast<size_t>(kMaxTempName))
+      return UniqueFd();
+    if (NameTaken(candidate))
+      continue;
+    UniqueFd fd = platform::OpenUnshared(candidate, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW,
+                                         S_IRUSR | S_IWUSR);
+    if (fd.valid()) {
+      *name = candidate;
+      return fd;
+    }
+    if (errno != EEXIST)
+      return UniqueFd();
+  }
+}
+
+void Write(int fd, const void* bytes, size_t count) {
+  if (!platform::WriteFull(fd, bytes, count))
+    throw EFOpenError("Could not create skin file");
+}
+
+}  // namespace
+
+std::array<unsigned char, kHeaderSize> EncodeHeader(const SkinHeader& header) {
+  std::array<unsigned char, kHeaderSize> bytes{};
+  for (int k = 0; k < kPictureCount; ++k) {
+    for (int i = 0; i < 4; ++i) {
+      bytes[4 * k + i] = static_cast<unsigned char>(header.lengths[k] >> (8 * i));
+    }
+  }
+  return bytes;
+}
+
+SkinHeader DecodeHeader(const unsigned char* bytes, size_t count) {
+  unsigned char full[kHeaderSize] = {};
+  for (size_t i = 0; i < count && i < kHeaderSize; ++i)
+    full[i] = bytes[i];
+  SkinHeader header;
+  for (int k = 0; k < kPictureCount; ++k) {
+    const unsigned char* p = full + 4 * k;
+    header.lengths[k] = p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24;
+  }
+  return header;
+}
+
+std::string UnableToLoadSkinMessage(const std::string& skin_path) {
+  return "Unable to load skin: [" + skin_path + "]";
+}
+
+WriteResult WriteSkinFile(const std::string& skin_path,
+                          const std::array<std::string, kPictureCount>& bmp_paths, void* owner) {
+  UniqueFd skin;
+  UniqueFd source;
+  try {
+    // Replaced only once the lock is held, so a skin file another process holds stays whole.
+    skin = platform::OpenUnshared(skin_path, O_WRONLY | O_CREAT, 0644);
+    if (!skin.valid() || ftruncate(skin.get(), 0) != 0) {
+      throw EFOpenError("Could not create skin file");
+    }
+    if (lseek(skin.get(), kHeaderSize, SEEK_SET) != kHeaderSize) {
+      throw EFOpenError("Could not create skin file");
+    }
+    SkinHeader header;
+    uint64_t total_length = 0;
+    std::vector<unsigned char> block(kBlockSize);
+    for (int k = 0; k < kPictureCount; ++k) {
+      const std::string& path = bmp_paths[k];
+      source = platform::OpenUnshared(path, O_RDONLY);
+      struct stat st {};
+      // A length that does not fit the header's 32 bits cannot be recorded.
+      if (!source.valid() || fstat(source.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+          static_cast<uint64_t>(st.st_size) > UINT32_MAX) {
+        throw EFOpenError("Could not open file: " + path);
+      }
+      const auto length = static_cast<uint32_t>(st.st_size);
+      header.lengths[k] = length;
+      total_length += length;
+      uint64_t copied = 0;
+      for (;;) {
+        ssize_t n = platform::ReadFull(source.get(), block.data(), block.size());
+        if (n < 0)
+          throw EFOpenError("Could not read from file: " + path);
+        copied += static_cast<uint64_t>(n);
+        if (n == 0) {
+          if (copied != length)
+            throw EFOpenError("Could not read from file: " + path);
+          break;
+        }
+        Write(skin.get(), block.data(), static_cast<size_t>(n));
+      }
+      source.Reset();
+    }
+    // Back by the header and the pictures: offset 0.
+    if (lseek(skin.get(), -static_cast<off_t>(kHeaderSize + total_length), SEEK_CUR) != 0) {
+      throw EFOpenError("Could not create skin file");
+    }
+    const auto bytes = EncodeHeader(header);
+    Write(skin.get(), bytes.data(), bytes.size());
+    if (!skin.Reset())
+      throw EFOpenError("Could not create skin file");
+    platform::ShowMessage({"File " + skin_path + " saved", "Congratulation",
+                           platform::MessageIcon::kWarning, platform::MessageButtons::kOk, 0,
+                           owner});
+    return WriteResult::kSaved;
+  } catch (const EFOpenError& error) {
+    skin.Reset();
+    source.Reset();
+    platform::ShowError(error.what(), owner);
+    return WriteResult::kFailed;
+  } catch (const std::exception&) {
+    skin.Reset();
+    source.Reset();
+    platform::ShowError("Fatal Error", owner);
+    return WriteResult::kFatal;
+  }
+}
+
+bool UnpackSkin(const std::string& skin_path, TempNames& names) {
+  try {
+    UniqueFd skin = platform::OpenUnshared(skin_path, O_RDONLY);
+    if (!skin.valid())
+      return false;
+    unsigned char head[kHeaderSize] = {};
+    ssize_t got = platform::ReadFull(skin.get(), head, sizeof head);
+    if (got < 0)
+      return false;
+    if (got == 0)
+      return true;  // nothing to unpack; loading the old names then fails
+    const SkinHeader header = DecodeHeader(head, static_cast<size_t>(got));
+    const std::string folder = platform::TempFolder();
+    if (folder.empty() || folder.size() > static_cast<size_t>(kMaxTempName))
+      return false;
+    std::vector<unsigned char> block(kBlockSize);
+    for (int k = 0; k < kPictureCount; ++k) {
+      std::string name;
+      UniqueFd out = CreateTempFile(folder, &name);
+      if (!out.valid())
+        return false;
+      names[k] = name;
+      uint32_t done = 0;
+      while (done < header.lengths[k]) {
+        size_t want = std::min<uint64_t>(kBlockSize, header.lengths[k] - done);
+        ssize_t n = read(skin.get(), block.data(), want);
+        if (n < 0 && errno == EINTR)
+          continue;
+        if (n <= 0)
+          break;  // the data ends before the length: a shorter file
+        if (!platform::WriteFull(out.get(), block.data(), static_cast<size_t>(n)))
+          return false;
+        done += static_cast<uint32_t>(n);
+      }
+      if (!out.Reset())
+        return false;
+    }
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+void DeleteTempFiles(const TempNames& names) {
+  for (const std::string& name : names) {
+    if (!name.empty())
+      unlink(name.c_str());
+  }
+}
+
+}  // namespace orbello::skinfile
