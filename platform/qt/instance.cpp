@@ -1,0 +1,203 @@
+#include "platform/qt/instance.h"
+
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+#include <QtGui/qguiapplication_platform.h>
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QPointer>
+#include <QStandardPaths>
+#include <QWidget>
+#include <optional>
+
+namespace orbello::platform {
+namespace {
+
+constexpr char kRequestRaise[] = "raise";
+constexpr char kRequestIsOpen[] = "open?";
+constexpr char kReplyDone[] = "done";
+constexpr char kReplyYes[] = "yes";
+constexpr char kReplyNo[] = "no";
+
+QString RuntimeFolder() {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (folder.isEmpty())
+    folder = QDir::tempPath();
+  return folder;
+}
+
+// Sends one request line and returns the one-line answer, or nothing when nobody answers in time.
+std::optional<QByteArray> Ask(const char* request, int timeout_ms) {
+  QLocalSocket socket;
+  socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
+  socket.connectToServer(InstanceServerName());
+  if (!socket.waitForConnected(timeout_ms))
+    return std::nullopt;
+  socket.write(request);
+  socket.write("\n");
+  if (!socket.waitForBytesWritten(timeout_ms))
+    return std::nullopt;
+  QByteArray answer;
+  QDeadlineTimer deadline(timeout_ms);
+  while (!answer.contains('\n')) {
+    if (deadline.hasExpired())
+      return std::nullopt;
+    if (!socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
+      answer += socket.readAll();
+      if (answer.contains('\n'))
+        break;
+      return std::nullopt;
+    }
+    answer += socket.readAll();
+  }
+  socket.disconnectFromServer();
+  return answer.left(answer.indexOf('\n'));
+}
+
+}  // namespace
+
+QString InstanceServerName() {
+  // The runtime folder is part of the name so that separate sessions (and test runs) with their
+  // own runtime folders do not meet in the machine-wide abstract namespace.
+  QByteArray folder_hash =
+      QCryptographicHash::hash(RuntimeFolder().toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+  return QStringLiteral("%1-%2-%3")
+      .arg(QLatin1String(kInstanceName))
+      .arg(static_cast<qulonglong>(::getuid()))
+      .arg(QString::fromLatin1(folder_hash));
+}
+
+QString InstanceLockPath() {
+  return QDir(RuntimeFolder())
+      .filePath(QStringLiteral("%1-%2.lock")
+                    .arg(QLatin1String(kInstanceName))
+                    .arg(static_cast<qulonglong>(::getuid())));
+}
+
+SingleInstance::SingleInstance(QObject* parent) : QObject(parent) {}
+
+SingleInstance::~SingleInstance() {
+  Release();
+}
+
+bool SingleInstance::TryBecomeFirst() {
+  if (lock_ && lock_->isLocked())
+    return true;
+  auto lock = std::make_unique<QLockFile>(InstanceLockPath());
+  // A lock whose owner process is gone is stale at once, so a crashed game never blocks the next.
+  lock->setStaleLockTime(0);
+  if (lock->tryLock(0)) {
+    lock_ = std::move(lock);
+    return true;
+  }
+  // A lock that cannot even be written (no runtime folder) must not keep the game from starting.
+  return lock->error() != QLockFile::LockFailedError;
+}
+
+bool SingleInstance::Listen(std::function<void()> on_raise_request,
+                            std::function<bool()> is_main_window_open) {
+  if (!IsFirst())
+    return false;
+  on_raise_request_ = std::move(on_raise_request);
+  is_main_window_open_ = std::move(is_main_window_open);
+  if (server_ != nullptr)
+    return server_->isListening();
+  server_ = new QLocalServer(this);
+  server_->setSocketOptions(QLocalServer::AbstractNamespaceOption);
+  QLocalServer::removeServer(InstanceServerName());
+  connect(server_, &QLocalServer::newConnection, this, &SingleInstance::OnNewConnection);
+  return server_->listen(InstanceServerName());
+}
+
+void SingleInstance::Release() {
+  if (server_ != nullptr) {
+    server_->close();
+    delete server_;
+    server_ = nullptr;
+  }
+  if (lock_) {
+    lock_->unlock();
+    lock_.reset();
+  }
+}
+
+bool SingleInstance::IsFirst() const {
+  return lock_ && lock_->isLocked();
+}
+
+void SingleInstance::OnNewConnection() {
+  while (QLocalSocket* socket = server_->nextPendingConnection()) {
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+      while (socket->canReadLine()) {
+        QByteArray request = socket->readLine().trimmed();
+        if (request == kRequestRaise) {
+          if (on_raise_request_)
+            on_raise_request_();
+          socket->write(kReplyDone);
+        } else if (request == kRequestIsOpen) {
+          bool open = is_main_window_open_ && is_main_window_open_();
+          socket->write(open ? kReplyYes : kReplyNo);
+        } else {
+          socket->abort();
+          return;
+        }
+        socket->write("\n");
+        socket->flush();
+      }
+      // A client that never ends its line is not served.
+      if (socket->bytesAvailable() > 256)
+        socket->abort();
+    });
+  }
+}
+
+bool ServeMainWindow(SingleInstance& instance, QWidget* main_window) {
+  if (!instance.TryBecomeFirst())
+    return false;
+  QPointer<QWidget> window(main_window);
+  instance.Listen(
+      [window] {
+        if (window)
+          RaiseWindow(window);
+      },
+      [window] { return window && window->windowTitle() == QLatin1String(kMainWindowTitle); });
+  return true;
+}
+
+bool AskRunningInstanceToRaise(int timeout_ms) {
+  std::optional<QByteArray> answer = Ask(kRequestRaise, timeout_ms);
+  return answer && *answer == kReplyDone;
+}
+
+bool IsGameMainWindowOpen(int timeout_ms) {
+  std::optional<QByteArray> answer = Ask(kRequestIsOpen, timeout_ms);
+  return answer && *answer == kReplyYes;
+}
+
+void RaiseWindow(QWidget* window) {
+  if (window == nullptr)
+    return;
+  if (window->isMinimized()) {
+    window->showNormal();
+  }
+  window->raise();
+  window->activateWindow();
+  // Without a window manager activateWindow() does not move the keyboard focus; ask X directly.
+  if (QGuiApplication::platformName() == QLatin1String("xcb") && window->isVisible()) {
+    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+      xcb_connection_t* connection = x11->connection();
+      xcb_set_input_focus(connection, XCB_INPUT_FOCUS_PARENT,
+                          static_cast<xcb_window_t>(window->winId()), XCB_CURRENT_TIME);
+      xcb_flush(connection);
+    }
+  }
+}
+
+}  // namespace orbello::platform

@@ -1,0 +1,239 @@
+#include "platform/qt/ui.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QUrl>
+#include <mutex>
+
+#include "platform/core/message.h"
+
+namespace orbello::platform {
+namespace {
+
+struct Hooks {
+  std::mutex mutex;
+  OpenFileFunction open_file;
+  SaveFileFunction save_file;
+  ShellOpenFunction shell_open;
+};
+
+Hooks& TheHooks() {
+  static Hooks hooks;
+  return hooks;
+}
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::kError:
+      return QMessageBox::Critical;
+    case MessageIcon::kWarning:
+      return QMessageBox::Warning;
+    case MessageIcon::kInformation:
+      return QMessageBox::Information;
+    case MessageIcon::kQuestion:
+      return QMessageBox::Question;
+    case MessageIcon::kNone:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+struct ButtonSpec {
+  int id;
+  QString text;
+  QMessageBox::ButtonRole role;
+};
+
+std::vector<ButtonSpec> ButtonsOf(MessageButtons buttons) {
+  const ButtonSpec ok{kIdOk, QStringLiteral("OK"), QMessageBox::AcceptRole};
+  const ButtonSpec cancel{kIdCancel, QStringLiteral("Cancel"), QMessageBox::RejectRole};
+  const ButtonSpec yes{kIdYes, QStringLiteral("&Yes"), QMessageBox::YesRole};
+  const ButtonSpec no{kIdNo, QStringLiteral("&No"), QMessageBox::NoRole};
+  switch (buttons) {
+    case MessageButtons::kOk:
+      return {ok};
+    case MessageButtons::kOkCancel:
+      return {ok, cancel};
+    case MessageButtons::kYesNo:
+      return {yes, no};
+    case MessageButtons::kYesNoCancel:
+      return {yes, no, cancel};
+  }
+  return {ok};
+}
+
+int ShowQtMessage(const MessageRequest& request) {
+  QMessageBox box(static_cast<QWidget*>(request.owner));
+  box.setTextFormat(Qt::PlainText);
+  box.setText(
+      QString::fromLocal8Bit(request.text.data(), static_cast<qsizetype>(request.text.size())));
+  box.setWindowTitle(QString::fromLocal8Bit(request.caption.data(),
+                                            static_cast<qsizetype>(request.caption.size())));
+  box.setIcon(ToQtIcon(request.icon));
+  std::vector<ButtonSpec> specs = ButtonsOf(request.buttons);
+  std::vector<QPushButton*> buttons;
+  for (const ButtonSpec& spec : specs)
+    buttons.push_back(box.addButton(spec.text, spec.role));
+  std::size_t default_index = static_cast<std::size_t>(request.default_button);
+  if (request.default_button < 0 || default_index >= buttons.size())
+    default_index = 0;
+  box.setDefaultButton(buttons[default_index]);
+  // Escape and the close box answer like the system's boxes: Cancel when there is one, the only
+  // button of an Ok box; a Yes/No question cannot be dismissed that way.
+  QPushButton* escape = nullptr;
+  for (std::size_t i = 0; i < specs.size(); ++i) {
+    if (specs[i].id == kIdCancel)
+      escape = buttons[i];
+  }
+  if (escape == nullptr && request.buttons == MessageButtons::kOk)
+    escape = buttons[0];
+  if (escape != nullptr)
+    box.setEscapeButton(escape);
+  box.exec();
+  QAbstractButton* clicked = box.clickedButton();
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    if (clicked == buttons[i])
+      return specs[i].id;
+  }
+  // Closed some other way (e.g. the window was destroyed): the safe answer.
+  for (const ButtonSpec& spec : specs) {
+    if (spec.id == kIdCancel)
+      return kIdCancel;
+  }
+  return request.buttons == MessageButtons::kYesNo ? kIdNo : kIdOk;
+}
+
+void Configure(QFileDialog& dialog, const FileDialogRequest& request) {
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setWindowTitle(request.title);
+  QStringList filters = QtNameFilters(request.filters);
+  if (!filters.isEmpty()) {
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.front());
+  }
+  if (!request.initial_folder.isEmpty())
+    dialog.setDirectory(request.initial_folder);
+  dialog.setDefaultSuffix(request.default_suffix);
+}
+
+std::optional<QString> RunDialog(QFileDialog& dialog) {
+  if (dialog.exec() != QDialog::Accepted)
+    return std::nullopt;
+  QStringList files = dialog.selectedFiles();
+  if (files.isEmpty() || files.front().isEmpty())
+    return std::nullopt;
+  return QDir::toNativeSeparators(QFileInfo(files.front()).absoluteFilePath());
+}
+
+}  // namespace
+
+void InstallQtMessageHandler() {
+  SetMessageHandler(ShowQtMessage);
+}
+
+QStringList QtNameFilters(const std::vector<FileFilter>& filters) {
+  QStringList result;
+  for (const FileFilter& filter : filters) {
+    // "*.*" means every file on the original system; on Linux it would miss names without a dot.
+    QStringList patterns = filter.pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (QString& pattern : patterns) {
+      pattern = pattern.trimmed();
+      if (pattern == QLatin1String("*.*"))
+        pattern = QStringLiteral("*");
+    }
+    QString patterns_text = patterns.join(QLatin1Char(' '));
+    if (patterns_text.isEmpty())
+      patterns_text = QStringLiteral("*");
+    // QFileDialog takes the patterns from the last parentheses of the text: put ours there,
+    // keeping the visible name as it is when it already shows them.
+    static const QRegularExpression trailing(QStringLiteral("\\(([^()]*)\\)\\s*$"));
+    QString name = filter.name.trimmed();
+    QRegularExpressionMatch match = trailing.match(name);
+    if (match.hasMatch()) {
+      name =
+          name.left(match.capturedStart(0)) + QLatin1Char('(') + patterns_text + QLatin1Char(')');
+    } else {
+      name = name + QStringLiteral(" (") + patterns_text + QLatin1Char(')');
+    }
+    result.push_back(name);
+  }
+  return result;
+}
+
+std::optional<QString> DefaultOpenFileDialog(QWidget* owner, const FileDialogRequest& request) {
+  QFileDialog dialog(owner);
+  Configure(dialog, request);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(request.file_must_exist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  return RunDialog(dialog);
+}
+
+std::optional<QString> DefaultSaveFileDialog(QWidget* owner, const FileDialogRequest& request) {
+  QFileDialog dialog(owner);
+  Configure(dialog, request);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.prompt_overwrite);
+  return RunDialog(dialog);
+}
+
+std::optional<QString> ShowOpenFileDialog(QWidget* owner, const FileDialogRequest& request) {
+  OpenFileFunction function;
+  {
+    std::lock_guard<std::mutex> guard(TheHooks().mutex);
+    function = TheHooks().open_file;
+  }
+  return function ? function(owner, request) : DefaultOpenFileDialog(owner, request);
+}
+
+std::optional<QString> ShowSaveFileDialog(QWidget* owner, const FileDialogRequest& request) {
+  SaveFileFunction function;
+  {
+    std::lock_guard<std::mutex> guard(TheHooks().mutex);
+    function = TheHooks().save_file;
+  }
+  return function ? function(owner, request) : DefaultSaveFileDialog(owner, request);
+}
+
+OpenFileFunction SetOpenFileFunction(OpenFileFunction function) {
+  std::lock_guard<std::mutex> guard(TheHooks().mutex);
+  std::swap(TheHooks().open_file, function);
+  return function;
+}
+
+SaveFileFunction SetSaveFileFunction(SaveFileFunction function) {
+  std::lock_guard<std::mutex> guard(TheHooks().mutex);
+  std::swap(TheHooks().save_file, function);
+  return function;
+}
+
+bool OpenWithShell(const QString& file_or_url) {
+  ShellOpenFunction function;
+  {
+    std::lock_guard<std::mutex> guard(TheHooks().mutex);
+    function = TheHooks().shell_open;
+  }
+  if (function)
+    return function(file_or_url);
+  if (file_or_url.isEmpty())
+    return false;
+  // A plain path (absolute or relative) is a local file; anything with a scheme is a URL.
+  QUrl url(file_or_url);
+  if (url.scheme().isEmpty() || url.scheme().size() == 1 || QFileInfo(file_or_url).isAbsolute()) {
+    url = QUrl::fromLocalFile(QFileInfo(file_or_url).absoluteFilePath());
+  }
+  return QDesktopServices::openUrl(url);
+}
+
+ShellOpenFunction SetShellOpenFunction(ShellOpenFunction function) {
+  std::lock_guard<std::mutex> guard(TheHooks().mutex);
+  std::swap(TheHooks().shell_open, function);
+  return function;
+}
+
+}  // namespace orbello::platform
