@@ -1,0 +1,126 @@
+// "The best results": the ten entries of one variant, and the name of a new champion.
+#include <QColor>
+#include <cstring>
+
+#include "game/records/core/highscores.h"
+#include "game/records/dialogs/dialog_field.h"
+#include "game/records/dialogs/dialog_look.h"
+#include "game/records/dialogs/dialogs.h"
+#include "platform/core/message.h"
+
+namespace orbello {
+
+namespace {
+
+constexpr int kNameLimit = 25;  // with its terminating zero a name fits the 28-byte field
+const QColor kNewRecordColour(255, 0, 128);
+
+QString VariantSuffix(int32_t game_type) {
+  switch (game_type) {
+    case 1:
+      return " for Lines";
+    case 2:
+      return " for Squares";
+    case 3:
+      return " for Blocks";
+    default:
+      return {};
+  }
+}
+
+// Names are 8-bit characters; they are shown and typed as ISO 8859-1.
+QString NameText(const THighScoreEntry& entry) {
+  return QString::fromLatin1(entry.PlayerName,
+                             static_cast<qsizetype>(strnlen(entry.PlayerName, kPlayerNameSize)));
+}
+
+class BestResultsDialog : public LookDialog {
+ public:
+  BestResultsDialog(QWidget* owner, HighScores& scores, int32_t game_type)
+      : LookDialog(owner, QSize(DialogUnitsX(179), DialogUnitsY(178)), "The best results"),
+        scores_(scores),
+        game_type_(game_type) {}
+
+  bool Open(QWidget* board_panel, bool new_record_mode, uint32_t score) {
+    if (!LoadBackground())
+      return false;
+    if (board_panel != nullptr) {
+      move(board_panel->mapToGlobal(QPoint(25, 6)));
+    } else if (parentWidget() != nullptr) {
+      const QRect owner = parentWidget()->frameGeometry();
+      move(owner.center() - QPoint(width() / 2, height() / 2));
+    }
+    for (int r = 0; r < kHighScoreRows; ++r) {
+      DialogField* name = new DialogField(this, 1039 + 2 * r, QRect(7, 24 * r + 4, 200, 21));
+      DialogField* points = new DialogField(this, 1040 + 2 * r, QRect(211, 24 * r + 4, 50, 21));
+      points->SetRightAligned(true);
+      name->setEnabled(false);
+      points->setEnabled(false);
+      names_[static_cast<size_t>(r)] = name;
+      points_[static_cast<size_t>(r)] = points;
+    }
+    ok_ = new DialogButton("Ok", this, kIdBestResultsOk, QRect(201, 257, 60, 22));
+    connect(ok_, &QPushButton::clicked, this, [this] { AcceptName(); });
+
+    if (!scores_.InsertNewRecord(game_type_, new_record_mode, score))
+      return false;
+
+    const HighScoreTable& table = scores_.Table();
+    for (int r = 0; r < kHighScoreRows; ++r) {
+      names_[static_cast<size_t>(r)]->setText(NameText(table[static_cast<size_t>(r)]));
+      points_[static_cast<size_t>(r)]->setText(
+          QString::number(table[static_cast<size_t>(r)].Points));
+    }
+    setWindowTitle(windowTitle() + VariantSuffix(game_type_));
+
+    row_ = scores_.NewRecordRow();
+    if (row_ >= 0 && row_ < kHighScoreRows) {
+      DialogField* name = names_[static_cast<size_t>(row_)];
+      name->setEnabled(true);
+      name->SetReadOnly(false);
+      name->SetMaxLength(kNameLimit);
+      name->SetLatin1Only(true);
+      name->SetTextColour(kNewRecordColour);
+      points_[static_cast<size_t>(row_)]->SetTextColour(kNewRecordColour);
+      SetFocusCycle({name, ok_});
+      name->setFocus(Qt::OtherFocusReason);
+    } else {
+      row_ = kNoNewRecordRow;
+      SetFocusCycle({ok_});
+      ok_->setFocus(Qt::OtherFocusReason);
+    }
+    return true;
+  }
+
+ private:
+  void AcceptName() {
+    if (row_ != kNoNewRecordRow) {
+      const QString typed = names_[static_cast<size_t>(row_)]->text();
+      const QByteArray bytes = typed.toLatin1();
+      SetPlayerName(scores_.Table()[static_cast<size_t>(row_)], bytes.toStdString());
+      // An empty name gives the record up: the file keeps its old table.
+      if (!bytes.isEmpty())
+        scores_.WriteHighScores(game_type_);
+    }
+    CloseWith(kIdBestResultsOk);
+  }
+
+  HighScores& scores_;
+  int32_t game_type_;
+  int row_ = kNoNewRecordRow;
+  std::array<DialogField*, kHighScoreRows> names_{};
+  std::array<DialogField*, kHighScoreRows> points_{};
+  DialogButton* ok_ = nullptr;
+};
+
+}  // namespace
+
+int ShowBestResults(QWidget* owner, QWidget* board_panel, HighScores& scores, int32_t game_type,
+                    bool new_record_mode, uint32_t score) {
+  BestResultsDialog dialog(owner, scores, game_type);
+  if (!dialog.Open(board_panel, new_record_mode, score))
+    return kIdDialogFailed;
+  return dialog.exec();
+}
+
+}  // namespace orbello

@@ -1,0 +1,481 @@
+#include "game/records/dialogs/dialog_look.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QScreen>
+#include <algorithm>
+
+namespace orbello {
+
+namespace {
+
+// Colours of the 3-D frames, taken from the palette so they follow the desktop's scheme.
+QColor ButtonHighlight() {
+  return QApplication::palette().color(QPalette::Light);
+}
+QColor ButtonLight() {
+  return QApplication::palette().color(QPalette::Midlight);
+}
+QColor ButtonShadow() {
+  return QApplication::palette().color(QPalette::Dark);
+}
+QColor ButtonDarkShadow() {
+  return QApplication::palette().color(QPalette::Shadow);
+}
+QColor ButtonText() {
+  return QApplication::palette().color(QPalette::ButtonText);
+}
+
+void Line(QPainter& painter, int x1, int y1, int x2, int y2, const QColor& colour) {
+  painter.setPen(QPen(colour, 1));
+  painter.drawLine(x1, y1, x2, y2);
+}
+
+// The standard push-button frame: raised, or pushed in.
+void DrawPushFrame(QPainter& painter, const QRect& r, bool pushed) {
+  const int l = r.left(), t = r.top(), rt = r.right(), b = r.bottom();
+  if (pushed) {
+    Line(painter, l, t, rt, t, ButtonDarkShadow());
+    Line(painter, l, t, l, b, ButtonDarkShadow());
+    Line(painter, l, b, rt, b, ButtonHighlight());
+    Line(painter, rt, t, rt, b, ButtonHighlight());
+    Line(painter, l + 1, t + 1, rt - 1, t + 1, ButtonShadow());
+    Line(painter, l + 1, t + 1, l + 1, b - 1, ButtonShadow());
+    Line(painter, l + 1, b - 1, rt - 1, b - 1, ButtonLight());
+    Line(painter, rt - 1, t + 1, rt - 1, b - 1, ButtonLight());
+  } else {
+    Line(painter, l, t, rt, t, ButtonHighlight());
+    Line(painter, l, t, l, b, ButtonHighlight());
+    Line(painter, l, b, rt, b, ButtonDarkShadow());
+    Line(painter, rt, t, rt, b, ButtonDarkShadow());
+    Line(painter, l + 1, t + 1, rt - 1, t + 1, ButtonLight());
+    Line(painter, l + 1, t + 1, l + 1, b - 1, ButtonLight());
+    Line(painter, l + 1, b - 1, rt - 1, b - 1, ButtonShadow());
+    Line(painter, rt - 1, t + 1, rt - 1, b - 1, ButtonShadow());
+  }
+}
+
+}  // namespace
+
+int DialogUnitsX(int units) {
+  return (units * 6 + 2) / 4;
+}
+
+int DialogUnitsY(int units) {
+  return (units * 13 + 4) / 8;
+}
+
+QRect DialogUnitRect(int x, int y, int width, int height) {
+  return QRect(DialogUnitsX(x), DialogUnitsY(y), DialogUnitsX(width), DialogUnitsY(height));
+}
+
+QFont DialogFont() {
+  QFont font("DejaVu Sans");
+  font.setPixelSize(11);
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+
+QColor WindowTextColour() {
+  return QApplication::palette().color(QPalette::Active, QPalette::WindowText);
+}
+
+QImage BuildDialogBackground(const QImage& bitmap, QSize client_size) {
+  if (bitmap.isNull() || client_size.isEmpty())
+    return {};
+  QImage tile = bitmap.convertToFormat(QImage::Format_RGB888);
+  QImage image(client_size, QImage::Format_RGB888);
+  if (image.isNull() || tile.isNull())
+    return {};
+  QPainter painter(&image);
+  for (int y = 0; y < client_size.height(); y += tile.height()) {
+    for (int x = 0; x < client_size.width(); x += tile.width())
+      painter.drawImage(x, y, tile);
+  }
+  return image;
+}
+
+QImage DarkenImage(const QImage& image, int percent, QColor colour) {
+  QImage out = image.convertToFormat(QImage::Format_RGB888);
+  const int keep = 100 - percent;
+  for (int y = 0; y < out.height(); ++y) {
+    uchar* line = out.scanLine(y);
+    for (int x = 0; x < out.width(); ++x) {
+      uchar* p = line + 3 * x;
+      p[0] = static_cast<uchar>((keep * colour.red() + percent * p[0]) / 100);
+      p[1] = static_cast<uchar>((keep * colour.green() + percent * p[1]) / 100);
+      p[2] = static_cast<uchar>((keep * colour.blue() + percent * p[2]) / 100);
+    }
+  }
+  return out;
+}
+
+void CentreOnMonitor(QWidget* window) {
+  if (window == nullptr)
+    return;
+  QScreen* screen = QGuiApplication::screenAt(window->frameGeometry().center());
+  if (screen == nullptr)
+    screen = window->screen();
+  if (screen == nullptr)
+    screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr)
+    return;
+  const QRect monitor = screen->geometry();
+  const QSize size = window->frameGeometry().size();
+  window->move(monitor.left() + (monitor.width() - size.width()) / 2,
+               monitor.top() + (monitor.height() - size.height()) / 2);
+}
+
+void DrawFocusRectangle(QPainter& painter, const QRect& rect) {
+  QPen pen(ButtonText(), 1, Qt::DotLine);
+  painter.setPen(pen);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(rect.adjusted(0, 0, -1, -1));
+}
+
+void DrawEtchedRectangle(QPainter& painter, int l, int t, int r, int b) {
+  // Outer edge sunken, inner edge raised: a shadow line with a highlight line beside it.
+  Line(painter, l, t, r - 2, t, ButtonShadow());
+  Line(painter, l, t, l, b - 2, ButtonShadow());
+  Line(painter, l, b - 1, r - 1, b - 1, ButtonHighlight());
+  Line(painter, r - 1, t, r - 1, b - 1, ButtonHighlight());
+  Line(painter, l + 1, t + 1, r - 3, t + 1, ButtonHighlight());
+  Line(painter, l + 1, t + 1, l + 1, b - 3, ButtonHighlight());
+  Line(painter, l + 1, b - 2, r - 2, b - 2, ButtonShadow());
+  Line(painter, r - 2, t + 1, r - 2, b - 2, ButtonShadow());
+}
+
+void DrawDialogButton(QPainter& painter, const QRect& rect, const QString& caption,
+                      const QImage& background, const ButtonFace& face) {
+  QImage image(rect.size(), QImage::Format_RGB888);
+  {
+    QPainter p(&image);
+    p.drawImage(0, 0, background);
+    DrawPushFrame(p, image.rect(), face.pressed);
+  }
+  const bool deep = image.depth() > 8 && painter.device()->depth() > 8;
+  if (face.disabled && deep) {
+    // Only the face inside the frame goes darker, so the frame keeps its relief.
+    QImage inner = image.copy(image.rect().adjusted(2, 2, -2, -2));
+    inner = DarkenImage(inner, 85, QColor(0, 0, 0));
+    QPainter p(&image);
+    p.drawImage(2, 2, inner);
+  }
+  {
+    QPainter p(&image);
+    p.setFont(DialogFont());
+    QRect text_rect = image.rect();
+    if (face.pressed)
+      text_rect.translate(2, 2);
+    const int flags = Qt::AlignCenter | Qt::TextSingleLine;
+    if (face.disabled) {
+      p.setPen(ButtonHighlight());
+      p.drawText(text_rect.translated(1, 1), flags, caption);
+      p.setPen(ButtonShadow());
+      p.drawText(text_rect.translated(-1, 0), flags, caption);
+    } else {
+      p.setPen(ButtonText());
+      p.drawText(text_rect, flags, caption);
+    }
+    if (face.focused)
+      DrawFocusRectangle(p, image.rect().adjusted(4, 4, -4, -4));
+  }
+  painter.drawImage(rect.topLeft(), image);
+}
+
+void SetDialogId(QWidget* widget, int id) {
+  widget->setProperty(kDialogIdProperty, id);
+  widget->setObjectName(QString::number(id));
+}
+
+QWidget* FindDialogControl(const QWidget* dialog, int id) {
+  const auto children = dialog->findChildren<QWidget*>();
+  for (QWidget* child : children) {
+    const QVariant value = child->property(kDialogIdProperty);
+    if (value.isValid() && value.toInt() == id)
+      return child;
+  }
+  return nullptr;
+}
+
+// ---- LookDialog ----
+
+LookDialog::LookDialog(QWidget* owner, QSize client_size, const QString& caption)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint),
+      client_size_(client_size) {
+  setWindowTitle(caption);
+  setFixedSize(client_size);
+  setFont(DialogFont());
+  setModal(true);
+  // The background image covers every pixel: no erase, no flicker.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+bool LookDialog::LoadBackground() {
+  QImage bitmap(QString::fromLatin1(kDialogBackResource));
+  background_ = BuildDialogBackground(bitmap, client_size_);
+  return !background_.isNull();
+}
+
+QImage LookDialog::BackgroundUnder(const QWidget* widget) const {
+  const QPoint origin = widget->mapTo(this, QPoint(0, 0));
+  QImage part(widget->size(), QImage::Format_RGB888);
+  part.fill(palette().color(QPalette::Window));
+  if (!background_.isNull()) {
+    QPainter p(&part);
+    p.drawImage(QPoint(0, 0), background_, QRect(origin, widget->size()));
+  }
+  return part;
+}
+
+void LookDialog::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  if (background_.isNull()) {
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+  } else {
+    painter.drawImage(0, 0, background_);
+  }
+  PaintDecorations(painter);
+}
+
+void LookDialog::keyPressEvent(QKeyEvent* event) {
+  // Only the buttons and the close command end these dialogs.
+  switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      event->accept();
+      return;
+    default:
+      QDialog::keyPressEvent(event);
+  }
+}
+
+bool LookDialog::focusNextPrevChild(bool next) {
+  if (cycle_.empty())
+    return QDialog::focusNextPrevChild(next);
+  const int count = static_cast<int>(cycle_.size());
+  QWidget* current = focusWidget();
+  auto it = std::find(cycle_.begin(), cycle_.end(), current);
+  int index = it == cycle_.end() ? (next ? -1 : count) : static_cast<int>(it - cycle_.begin());
+  for (int step = 0; step < count; ++step) {
+    index = (index + (next ? 1 : -1) + count) % count;
+    QWidget* candidate = cycle_[static_cast<size_t>(index)];
+    if (candidate->isEnabled() && candidate->isVisibleTo(this)) {
+      candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  }
+  return true;
+}
+
+void LookDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange) {
+    update();
+    for (QWidget* child : findChildren<QWidget*>())
+      child->update();
+  }
+  QDialog::changeEvent(event);
+}
+
+void LookDialog::closeEvent(QCloseEvent* event) {
+  event->accept();
+  done(2);
+}
+
+// ---- DialogButton ----
+
+DialogButton::DialogButton(const QString& caption, LookDialog* dialog, int id,
+                           const QRect& geometry)
+    : QPushButton(caption, dialog), dialog_(dialog) {
+  SetDialogId(this, id);
+  setGeometry(geometry);
+  setAutoDefault(false);
+  setDefault(false);
+  setFocusPolicy(Qt::StrongFocus);
+  setFont(DialogFont());
+}
+
+void DialogButton::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  ButtonFace face;
+  face.pressed = isDown();
+  face.disabled = !isEnabled();
+  face.focused = hasFocus();
+  DrawDialogButton(painter, rect(), text(), dialog_->BackgroundUnder(this), face);
+}
+
+// ---- GroupLabel ----
+
+GroupLabel::GroupLabel(const QString& text, LookDialog* dialog, int id, const QRect& geometry)
+    : QWidget(dialog), text_(text), dialog_(dialog) {
+  SetDialogId(this, id);
+  setFont(DialogFont());
+  const int width = QFontMetrics(font()).horizontalAdvance(text_);
+  setGeometry(
+      QRect(geometry.topLeft(), QSize(std::max(geometry.width(), width), geometry.height())));
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void GroupLabel::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  const int width = std::min(this->width(), QFontMetrics(font()).horizontalAdvance(text_));
+  const QImage under = dialog_->BackgroundUnder(this);
+  painter.drawImage(QPoint(0, 0), under, QRect(0, 0, width, height()));
+  painter.setPen(WindowTextColour());
+  painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text_);
+}
+
+// ---- DialogText ----
+
+DialogText::DialogText(const QString& text, QWidget* parent, const QRect& geometry,
+                       Qt::Alignment alignment)
+    : QWidget(parent), text_(text), alignment_(alignment) {
+  setFont(DialogFont());
+  setGeometry(geometry);
+  setFocusPolicy(Qt::NoFocus);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void DialogText::SetBold(bool bold) {
+  QFont f = font();
+  f.setBold(bold);
+  setFont(f);
+}
+
+void DialogText::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  painter.setPen(WindowTextColour());
+  if (word_wrap_) {
+    painter.drawText(rect(), static_cast<int>(alignment_ | Qt::AlignTop) | Qt::TextWordWrap, text_);
+  } else {
+    painter.drawText(rect(), static_cast<int>(alignment_ | Qt::AlignVCenter) | Qt::TextSingleLine,
+                     text_);
+  }
+}
+
+// ---- DialogSlider ----
+
+namespace {
+constexpr int kChannelTop = 6;
+constexpr int kChannelBottom = 10;
+constexpr int kChannelInset = 6;  // channel ends from the control's edges
+constexpr int kThumbWidth = 11;
+constexpr int kThumbTop = 1;
+constexpr int kThumbHeight = 14;
+}  // namespace
+
+DialogSlider::DialogSlider(QWidget* parent, int id, const QRect& geometry)
+    : QAbstractSlider(parent) {
+  SetDialogId(this, id);
+  setOrientation(Qt::Horizontal);
+  setRange(0, 100);
+  setSingleStep(1);
+  setPageStep(10);
+  setGeometry(geometry);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+QRect DialogSlider::ChannelRect() const {
+  return QRect(QPoint(kChannelInset, kChannelTop),
+               QPoint(width() - 1 - kChannelInset, kChannelBottom));
+}
+
+int DialogSlider::ThumbCentreX(int value) const {
+  const QRect channel = ChannelRect();
+  const int first = channel.left() + 3;
+  const int last = channel.right() - 4;
+  const int span = std::max(1, maximum() - minimum());
+  return first + (last - first) * (value - minimum()) / span;
+}
+
+QRect DialogSlider::ThumbRect() const {
+  const int centre = ThumbCentreX(value());
+  return QRect(centre - kThumbWidth / 2, kThumbTop, kThumbWidth, kThumbHeight);
+}
+
+int DialogSlider::ValueAt(int x) const {
+  const QRect channel = ChannelRect();
+  const int first = channel.left() + 3;
+  const int last = channel.right() - 4;
+  if (last <= first)
+    return minimum();
+  const int span = maximum() - minimum();
+  const int v = minimum() + ((x - first) * span + (last - first) / 2) / (last - first);
+  return std::clamp(v, minimum(), maximum());
+}
+
+void DialogSlider::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  // The background under the slider is the dialog's own (this control is transparent).
+  const QRect channel = ChannelRect();
+  painter.fillRect(channel, ButtonHighlight());
+  painter.setPen(QPen(ButtonShadow(), 1));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(channel.adjusted(0, 0, -1, -1));
+
+  painter.setPen(QPen(ButtonText(), 1));
+  const int tick_top = channel.bottom() + 4;
+  for (int v = minimum() + 10; v < maximum(); v += 10) {
+    const int x = ThumbCentreX(v);
+    painter.drawLine(x, tick_top, x, tick_top + 3);
+  }
+  painter.drawLine(ThumbCentreX(minimum()), tick_top, ThumbCentreX(minimum()), tick_top + 4);
+  painter.drawLine(ThumbCentreX(maximum()), tick_top, ThumbCentreX(maximum()), tick_top + 4);
+
+  const QRect thumb = ThumbRect();
+  const QImage face = qobject_cast<LookDialog*>(window()) != nullptr
+                          ? static_cast<LookDialog*>(window())->BackgroundUnder(this).copy(thumb)
+                          : QImage();
+  if (!face.isNull())
+    painter.drawImage(thumb.topLeft(), face);
+  DrawPushFrame(painter, thumb, isSliderDown());
+  if (hasFocus())
+    DrawFocusRectangle(painter, rect());
+}
+
+void DialogSlider::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) {
+    event->ignore();
+    return;
+  }
+  setFocus(Qt::MouseFocusReason);
+  const QRect thumb = ThumbRect();
+  const int x = event->position().toPoint().x();
+  if (thumb.contains(event->position().toPoint())) {
+    dragging_ = true;
+    drag_offset_ = x - ThumbCentreX(value());
+    setSliderDown(true);
+  } else if (x < thumb.left()) {
+    triggerAction(SliderPageStepSub);
+  } else if (x > thumb.right()) {
+    triggerAction(SliderPageStepAdd);
+  }
+  update();
+}
+
+void DialogSlider::mouseMoveEvent(QMouseEvent* event) {
+  if (!dragging_)
+    return;
+  setSliderPosition(ValueAt(event->position().toPoint().x() - drag_offset_));
+  update();
+}
+
+void DialogSlider::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !dragging_)
+    return;
+  dragging_ = false;
+  setSliderDown(false);
+  update();
+}
+
+}  // namespace orbello

@@ -1,0 +1,65 @@
+// The file choosers and the question of saving and loading a game; the file itself is written
+// and read by the saved-game code.
+#include <QString>
+
+#include "game/records/core/savedgame.h"
+#include "game/records/dialogs/dialogs.h"
+#include "platform/qt/ui.h"
+
+namespace orbello {
+
+namespace {
+
+platform::FileDialogRequest GameFileRequest(const QString& title) {
+  platform::FileDialogRequest request;
+  request.title = title;
+  request.filters = {{kSaveFilter, kSavePattern}};
+  request.initial_folder = QString::fromLocal8Bit(SaveFolder().c_str());
+  request.default_suffix = kSaveExtension;
+  return request;
+}
+
+std::optional<std::string> ToPath(const std::optional<QString>& chosen) {
+  if (!chosen || chosen->isEmpty())
+    return std::nullopt;
+  std::string path = chosen->toLocal8Bit().toStdString();
+  // The chooser's buffer holds 260 characters; a longer name is not a choice.
+  if (path.size() > 260)
+    return std::nullopt;
+  return path;
+}
+
+}  // namespace
+
+std::optional<std::string> ChooseSaveGameFile(QWidget* owner) {
+  platform::FileDialogRequest request = GameFileRequest("Save game");
+  request.prompt_overwrite = true;
+  request.file_must_exist = false;
+  return ToPath(platform::ShowSaveFileDialog(owner, request));
+}
+
+std::optional<std::string> ChooseLoadGameFile(QWidget* owner) {
+  platform::FileDialogRequest request = GameFileRequest("Load game");
+  request.file_must_exist = true;
+  return ToPath(platform::ShowOpenFileDialog(owner, request));
+}
+
+GameFileResult SaveGame(QWidget* owner, const SavedGameState& state) {
+  const std::optional<std::string> path = ChooseSaveGameFile(owner);
+  if (!path)
+    return GameFileResult::kCancelled;
+  return WriteSavedGame(*path, state, owner) ? GameFileResult::kDone : GameFileResult::kFailed;
+}
+
+GameFileResult LoadGame(QWidget* owner, const TNextBalls& current_next_balls,
+                        SavedGameState& state) {
+  const std::optional<std::string> path = ChooseLoadGameFile(owner);
+  if (!path)
+    return GameFileResult::kCancelled;
+  // The question comes after the choice, and only while next balls are announced.
+  if (!ConfirmLoadOverCurrentGame(current_next_balls, owner))
+    return GameFileResult::kCancelled;
+  return ReadSavedGame(*path, state, owner) ? GameFileResult::kDone : GameFileResult::kFailed;
+}
+
+}  // namespace orbello

@@ -1,0 +1,341 @@
+// "Orbello - Settings": every value of GameSettings, stored on Ok.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QRadioButton>
+#include <array>
+
+#include "game/records/core/settings.h"
+#include "game/records/dialogs/dialog_field.h"
+#include "game/records/dialogs/dialog_look.h"
+#include "game/records/dialogs/dialogs.h"
+#include "platform/core/paths.h"
+#include "platform/qt/sound.h"
+#include "platform/qt/ui.h"
+
+namespace orbello {
+
+namespace {
+
+constexpr int kPathTextLimit = 254;
+constexpr int kFieldWidth = 237;
+constexpr int kFieldHeight = 21;
+
+// One sound's row: check box, path field, ">" and "..." buttons, and where its values live.
+struct SoundRow {
+  int check_id, field_id, play_id, choose_id;
+  int check_y;    // dialog units
+  int buttons_y;  // dialog units
+  int field_y;    // pixels
+  const char* caption;
+  int32_t GameSettings::*flag;
+  int slot;
+};
+
+const std::array<SoundRow, 4> kSoundRows = {{
+    {1010, 1011, 1012, 1013, 120, 133, 218, "Selected ball", &GameSettings::CheckJump, kSlotJump},
+    {1014, 1015, 1016, 1017, 160, 173, 283, "Destroyed ball", &GameSettings::CheckDestroy,
+     kSlotDestroy},
+    {1018, 1019, 1020, 1021, 200, 213, 348, "Moving ball", &GameSettings::CheckMove, kSlotMove},
+    {1022, 1023, 1024, 1025, 240, 253, 413, "Impossibility of the move", &GameSettings::CheckNoPath,
+     kSlotNoPath},
+}};
+
+struct SliderRow {
+  int id;
+  int y;  // dialog units
+  const char* label;
+  int32_t GameSettings::*delay;
+};
+
+const std::array<SliderRow, 4> kSliderRows = {{
+    {1026, 133, "Jump", &GameSettings::Delay_Jump},
+    {1027, 173, "Destroy", &GameSettings::Delay_Destroy},
+    {1028, 213, "Move", &GameSettings::Delay_Move},
+    {1029, 253, "Appearance", &GameSettings::Delay_Appearance},
+}};
+
+struct RadioSpec {
+  int id, x, y, width;
+  const char* caption;
+};
+
+const std::array<RadioSpec, 4> kNextColorRadios = {{
+    {1000, 12, 12, 95, "On the panel and board"},
+    {1001, 112, 12, 60, "On the panel"},
+    {1002, 187, 12, 60, "On the board"},
+    {1003, 262, 12, 70, "Not show colors"},
+}};
+
+const std::array<RadioSpec, 3> kDefaultGameRadios = {{
+    {1004, 12, 47, 50, "Lines"},
+    {1005, 135, 47, 50, "Squares"},
+    {1006, 262, 47, 50, "Blocks"},
+}};
+
+QString FromLocal(const char* bytes) {
+  return QString::fromLocal8Bit(bytes);
+}
+
+// A check box or radio button at its dialog-unit rectangle, widened where its text needs more
+// room than the units give (the dialog font is wider than the original one).
+template <typename Button>
+Button* MakeChoice(LookDialog* dialog, int id, const QString& caption, QRect rect) {
+  auto* button = new Button(caption, dialog);
+  SetDialogId(button, id);
+  button->setFont(DialogFont());
+  button->setFocusPolicy(Qt::StrongFocus);
+  rect.setWidth(std::max(rect.width(), button->sizeHint().width()));
+  button->setGeometry(rect);
+  return button;
+}
+
+class SettingsDialog : public LookDialog {
+ public:
+  SettingsDialog(QWidget* owner, GameSettings& settings)
+      : LookDialog(owner, QSize(DialogUnitsX(342), DialogUnitsY(311)), "Orbello - Settings"),
+        settings_(settings) {}
+
+  // Builds, fills and centres the dialog; false when it cannot open.
+  bool Open() {
+    platform::StopSound();
+    if (!LoadBackground())
+      return false;
+    Build();
+    Fill();
+    cancel_->setFocus(Qt::OtherFocusReason);
+    return true;
+  }
+
+ protected:
+  void PaintDecorations(QPainter& painter) override {
+    DrawEtchedRectangle(painter, 8, 13, 506, 57);
+    DrawEtchedRectangle(painter, 8, 69, 506, 113);
+    DrawEtchedRectangle(painter, 8, 126, 506, 170);
+    DrawEtchedRectangle(painter, 8, 183, 325, 462);
+    DrawEtchedRectangle(painter, 335, 183, 506, 462);
+  }
+
+  void showEvent(QShowEvent* event) override {
+    LookDialog::showEvent(event);
+    CentreOnMonitor(this);
+  }
+
+  void done(int result) override {
+    platform::StopSound();
+    LookDialog::done(result);
+  }
+
+ private:
+  void Build() {
+    new GroupLabel(" Next Colors ", this, 1032, DialogUnitRect(10, 4, 60, 8));
+    new GroupLabel(" Default Game ", this, 1033, DialogUnitRect(10, 38, 60, 8));
+    new GroupLabel(" Skin ", this, 1034, DialogUnitRect(10, 73, 65, 8));
+    new GroupLabel(" Sounds ", this, 1035, DialogUnitRect(10, 108, 60, 8));
+    new GroupLabel(" Delay at time ", this, 1036, DialogUnitRect(228, 108, 60, 8));
+
+    next_colors_group_ = new QButtonGroup(this);
+    for (size_t i = 0; i < kNextColorRadios.size(); ++i) {
+      const RadioSpec& r = kNextColorRadios[i];
+      next_colors_[i] =
+          MakeChoice<QRadioButton>(this, r.id, r.caption, DialogUnitRect(r.x, r.y, r.width, 17));
+      next_colors_group_->addButton(next_colors_[i], static_cast<int>(i) + 1);
+    }
+    default_game_group_ = new QButtonGroup(this);
+    for (size_t i = 0; i < kDefaultGameRadios.size(); ++i) {
+      const RadioSpec& r = kDefaultGameRadios[i];
+      default_game_[i] =
+          MakeChoice<QRadioButton>(this, r.id, r.caption, DialogUnitRect(r.x, r.y, r.width, 17));
+      default_game_group_->addButton(default_game_[i], static_cast<int>(i) + 1);
+    }
+
+    skin_field_ = MakeField(1037, 138);
+    auto* choose_skin = new DialogButton("...", this, 1008, DialogUnitRect(173, 84, 17, 15));
+    connect(choose_skin, &QPushButton::clicked, this, [this] {
+      if (auto path = ChooseSettingsFile(this, SettingsFileKind::kSkin)) {
+        skin_field_->setText(QString::fromLocal8Bit(path->c_str()));
+      }
+    });
+    show_walk_ = MakeChoice<QCheckBox>(this, 1007, "Show path", DialogUnitRect(262, 87, 60, 11));
+
+    std::vector<QWidget*> cycle;
+    for (QWidget* w : next_colors_)
+      cycle.push_back(w);
+    for (QWidget* w : default_game_)
+      cycle.push_back(w);
+    cycle.push_back(skin_field_);
+    cycle.push_back(choose_skin);
+    cycle.push_back(show_walk_);
+
+    for (size_t i = 0; i < kSoundRows.size(); ++i) {
+      const SoundRow& row = kSoundRows[i];
+      sound_checks_[i] = MakeChoice<QCheckBox>(this, row.check_id, row.caption,
+                                               DialogUnitRect(12, row.check_y, 95, 10));
+      sound_fields_[i] = MakeField(row.field_id, row.field_y);
+      auto* play =
+          new DialogButton(">", this, row.play_id, DialogUnitRect(173, row.buttons_y, 17, 15));
+      play->setEnabled(false);
+      play_buttons_[i] = play;
+      DialogField* field = sound_fields_[i];
+      connect(play, &QPushButton::clicked, this,
+              [field] { platform::PlaySoundFile(field->text().toLocal8Bit().toStdString()); });
+      auto* choose =
+          new DialogButton("...", this, row.choose_id, DialogUnitRect(192, row.buttons_y, 17, 15));
+      connect(choose, &QPushButton::clicked, this, [this, field, play] {
+        if (auto path = ChooseSettingsFile(this, SettingsFileKind::kSound)) {
+          field->setText(QString::fromLocal8Bit(path->c_str()));
+          play->setEnabled(true);
+        }
+      });
+      cycle.push_back(sound_checks_[i]);
+      cycle.push_back(field);
+      cycle.push_back(play);
+      cycle.push_back(choose);
+    }
+
+    for (size_t i = 0; i < kSliderRows.size(); ++i) {
+      const SliderRow& row = kSliderRows[i];
+      const QRect slider_rect = DialogUnitRect(230, row.y, 92, 15);
+      sliders_[i] = new DialogSlider(this, row.id, slider_rect);
+      AddText(row.label, 233, row.y - 10);
+      const int scale_y = row.y + 16;
+      AddText("0", 234, scale_y);
+      AddText("50", 272, scale_y);
+      AddText("100", 308, scale_y);
+      AddText("%", 324, scale_y);
+      cycle.push_back(sliders_[i]);
+    }
+
+    auto* ok = new DialogButton("Ok", this, kIdSettingsOk, DialogUnitRect(233, 291, 50, 15));
+    connect(ok, &QPushButton::clicked, this, [this] { AcceptValues(); });
+    cancel_ = new DialogButton("Cancel", this, kIdSettingsCancel, DialogUnitRect(285, 291, 50, 15));
+    connect(cancel_, &QPushButton::clicked, this, [this] { CloseWith(kIdSettingsCancel); });
+    cycle.push_back(ok);
+    cycle.push_back(cancel_);
+    SetFocusCycle(std::move(cycle));
+  }
+
+  DialogField* MakeField(int id, int y) {
+    auto* field = new DialogField(this, id, QRect(18, y, kFieldWidth, kFieldHeight));
+    field->SetMaxLength(kPathTextLimit);
+    return field;
+  }
+
+  void AddText(const QString& text, int x_units, int y_units) {
+    const int width = QFontMetrics(DialogFont()).horizontalAdvance(text) + 2;
+    new DialogText(text, this,
+                   QRect(DialogUnitsX(x_units), DialogUnitsY(y_units), width, DialogUnitsY(8)));
+  }
+
+  void Fill() {
+    if (settings_.NextColors >= 1 && settings_.NextColors <= 4) {
+      next_colors_[static_cast<size_t>(settings_.NextColors - 1)]->setChecked(true);
+    }
+    if (settings_.DefaultGame >= 1 && settings_.DefaultGame <= 3) {
+      default_game_[static_cast<size_t>(settings_.DefaultGame - 1)]->setChecked(true);
+    }
+    show_walk_->setChecked(settings_.ShowWalk != 0);
+    for (size_t i = 0; i < kSoundRows.size(); ++i) {
+      sound_checks_[i]->setChecked(settings_.*(kSoundRows[i].flag) != 0);
+    }
+    skin_field_->setText(FromLocal(settings_.Paths[kSlotSkin]));
+    for (size_t i = 0; i < kSoundRows.size(); ++i) {
+      sound_fields_[i]->setText(FromLocal(settings_.Paths[kSoundRows[i].slot]));
+      play_buttons_[i]->setEnabled(true);
+    }
+    for (size_t i = 0; i < kSliderRows.size(); ++i) {
+      sliders_[i]->setValue(settings_.*(kSliderRows[i].delay));  // clamped to 0..100
+    }
+  }
+
+  void AcceptValues() {
+    settings_ = GameSettings{};
+    // The first checked button of each group decides; a group with none leaves 0.
+    for (size_t i = 0; i < next_colors_.size(); ++i) {
+      if (next_colors_[i]->isChecked()) {
+        settings_.NextColors = static_cast<int32_t>(i) + 1;
+        break;
+      }
+    }
+    for (size_t i = 0; i < default_game_.size(); ++i) {
+      if (default_game_[i]->isChecked()) {
+        settings_.DefaultGame = static_cast<int32_t>(i) + 1;
+        break;
+      }
+    }
+    settings_.ShowWalk = show_walk_->isChecked() ? 1 : 0;
+    for (size_t i = 0; i < kSoundRows.size(); ++i) {
+      settings_.*(kSoundRows[i].flag) = sound_checks_[i]->isChecked() ? 1 : 0;
+      settings_.SetPath(kSoundRows[i].slot, sound_fields_[i]->text().toLocal8Bit().toStdString());
+    }
+    settings_.SetPath(kSlotSkin, skin_field_->text().toLocal8Bit().toStdString());
+    for (size_t i = 0; i < kSliderRows.size(); ++i) {
+      settings_.*(kSliderRows[i].delay) = sliders_[i]->value();
+    }
+    StoreSettings(settings_, this);  // reports its own failure; Ok stands either way
+    CloseWith(kIdSettingsOk);
+  }
+
+  GameSettings& settings_;
+  QButtonGroup* next_colors_group_ = nullptr;
+  QButtonGroup* default_game_group_ = nullptr;
+  std::array<QRadioButton*, 4> next_colors_{};
+  std::array<QRadioButton*, 3> default_game_{};
+  DialogField* skin_field_ = nullptr;
+  QCheckBox* show_walk_ = nullptr;
+  std::array<QCheckBox*, 4> sound_checks_{};
+  std::array<DialogField*, 4> sound_fields_{};
+  std::array<DialogButton*, 4> play_buttons_{};
+  std::array<DialogSlider*, 4> sliders_{};
+  DialogButton* cancel_ = nullptr;
+};
+
+}  // namespace
+
+int ShowSettingsDialog(QWidget* owner, GameSettings& settings) {
+  SettingsDialog dialog(owner, settings);
+  if (!dialog.Open())
+    return kIdDialogFailed;
+  return dialog.exec();
+}
+
+bool SameSkinPath(const std::string& a, const std::string& b) {
+  return QString::fromLocal8Bit(a.c_str()).compare(QString::fromLocal8Bit(b.c_str()),
+                                                   Qt::CaseInsensitive) == 0;
+}
+
+SettingsChanges CompareSettings(const GameSettings& before, const GameSettings& after) {
+  SettingsChanges changes;
+  changes.delay_jump = before.Delay_Jump != after.Delay_Jump;
+  changes.default_game = before.DefaultGame != after.DefaultGame;
+  changes.skin = !SameSkinPath(before.Paths[kSlotSkin], after.Paths[kSlotSkin]);
+  changes.next_colors = before.NextColors != after.NextColors;
+  return changes;
+}
+
+std::optional<std::string> ChooseSettingsFile(QWidget* owner, SettingsFileKind kind) {
+  platform::FileDialogRequest request;
+  const QString folder = QString::fromLocal8Bit(platform::ProgramFolder().c_str());
+  if (kind == SettingsFileKind::kSkin) {
+    request.title = "Choose of the skin";
+    request.filters = {{"Orbello skin files: (*.sf)", "*.sf"}};
+    request.initial_folder = folder + "/skin";
+  } else {
+    request.title = "Choose file";
+    request.filters = {{"Sounds: (*.wav)", "*.wav"}};
+    request.initial_folder = folder + "/sound";
+  }
+  request.file_must_exist = true;
+  const std::optional<QString> chosen = platform::ShowOpenFileDialog(owner, request);
+  if (!chosen || chosen->isEmpty())
+    return std::nullopt;
+  std::string path = chosen->toLocal8Bit().toStdString();
+  // The chooser's buffer holds 260 characters: a longer path is not chosen (it would not fit
+  // the setting's slot and would name another file once cut).
+  if (path.size() > static_cast<size_t>(kPathSlotSize - 1))
+    return std::nullopt;
+  return path;
+}
+
+}  // namespace orbello
