@@ -1,0 +1,24 @@
+// cvob: the game.
+#include <QApplication>
+
+#include "game/window/startup.h"
+#include "platform/qt/instance.h"
+#include "platform/qt/sound.h"
+#include "platform/qt/ui.h"
+
+int main(int argc, char** argv) {
+  // The window carries the class "TMainForm1" on X11, as the uninstaller and a second start look
+  // for it; the name must be known before the application exists.
+  qputenv("RESOURCE_NAME", "TMainForm1");
+  QApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("TMainForm1"));
+  orbello::platform::InstallQtMessageHandler();
+
+  orbello::platform::SingleInstance instance;
+  if (!orbello::window::CheckSingleInstance(instance))
+    return 0;
+  const int status = orbello::window::RunGame(instance);
+  instance.Release();
+  orbello::platform::ShutdownSound();
+  return status;
+}

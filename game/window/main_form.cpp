@@ -1,0 +1,711 @@
+#include "main_form.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QThread>
+#include <QWindow>
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+
+#include "game/records/dialogs/dialogs.h"
+#include "game/window/about/about.h"
+#include "game/window/pictures.h"
+#include "game/window/window_region.h"
+#include "platform/core/message.h"
+#include "platform/qt/sound.h"
+
+namespace orbello::window {
+
+namespace {
+
+constexpr char kInternalError[] = "Internal Error. Application will be closed.";
+constexpr char kError[] = "Error";
+
+constexpr QRgb kButtonKey = qRgb(0, 128, 128);
+
+QImage LoadResourceBitmap(const char* path) {
+  QImage image;
+  if (!image.load(QString::fromLatin1(path), "BMP"))
+    return {};
+  return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// A face of `width` x `height` cut from `sheet` at (x, y).
+QImage CutFace(const QImage& sheet, int x, int y, int width, int height) {
+  QImage face = BlankPicture(width, height);
+  CopyClipped(sheet, QRect(x, y, width, height), face, QPoint(0, 0));
+  return face;
+}
+
+platform::MessageIcon IconOf(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::kError:
+      return platform::MessageIcon::kError;
+    case MessageKind::kWarning:
+      return platform::MessageIcon::kWarning;
+    case MessageKind::kInformation:
+      return platform::MessageIcon::kInformation;
+    case MessageKind::kQuestion:
+      return platform::MessageIcon::kQuestion;
+  }
+  return platform::MessageIcon::kNone;
+}
+
+struct ButtonSpec {
+  int id;
+  int left, top, width, height;
+  int normal_x, normal_y, pressed_x, pressed_y;
+  bool caption;
+};
+
+// Slots 0..11: the nine command buttons along the gold circle, then help, minimise and close.
+constexpr ButtonSpec kButtons[kButtonCount] = {
+    {kCmdNew, 110, 25, 53, 31, 0, 0, 144, 0, false},
+    {kCmdNewMenu, 163, 25, 18, 31, 53, 0, 197, 0, false},
+    {kCmdLoad, 55, 65, 71, 31, 0, 32, 144, 32, false},
+    {kCmdSave, 29, 105, 71, 31, 0, 64, 144, 64, false},
+    {kCmdScore, 16, 145, 53, 31, 0, 96, 144, 96, false},
+    {kCmdScoreMenu, 69, 145, 18, 31, 53, 96, 197, 96, false},
+    {kCmdSet, 13, 185, 71, 31, 0, 128, 144, 128, false},
+    {kCmdAbout, 20, 225, 71, 31, 0, 160, 144, 160, false},
+    {kCmdQuit, 39, 265, 71, 31, 0, 192, 144, 192, false},
+    {kCmdHelp, 324, 5, 16, 14, 0, 0, 0, 14, true},
+    {kCmdMinimize, 341, 5, 16, 14, 18, 0, 18, 14, true},
+    {kCmdClose, 358, 5, 16, 14, 32, 0, 32, 14, true},
+};
+
+}  // namespace
+
+EngineSettings EngineSettingsFrom(const GameSettings& settings) {
+  auto delay = [](int32_t value) { return static_cast<uint32_t>(std::clamp(value, 0, 100)); };
+  EngineSettings engine;
+  engine.DefaultGame = settings.DefaultGame;
+  engine.NextColors = settings.NextColors;
+  engine.ShowWalk = settings.ShowWalk != 0;
+  engine.CheckJump = settings.CheckJump != 0;
+  engine.CheckMove = settings.CheckMove != 0;
+  engine.CheckDestroy = settings.CheckDestroy != 0;
+  engine.CheckNoPath = settings.CheckNoPath != 0;
+  engine.Sound_Jump = settings.Sound_Jump();
+  engine.Sound_Move = settings.Sound_Move();
+  engine.Sound_Destroy = settings.Sound_Destroy();
+  engine.Sound_NoPath = settings.Sound_NoPath();
+  engine.Delay_Move = delay(settings.Delay_Move);
+  engine.Delay_Destroy = delay(settings.Delay_Destroy);
+  engine.Delay_Appearance = delay(settings.Delay_Appearance);
+  return engine;
+}
+
+int JumpInterval(int32_t delay_jump) {
+  return 3 * std::clamp(delay_jump, 0, 100);
+}
+
+TMainForm1::TMainForm1(std::string high_score_file)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      engine_(*this),
+      high_scores_(std::move(high_score_file), static_cast<QWidget*>(this)) {
+  setWindowTitle(QStringLiteral("Corvane Orbello"));
+  setFixedSize(590, 480);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  setFont(font);
+  setWindowIcon(QIcon(QStringLiteral(":/game/MAINICON.png")));
+
+  timer1_.setInterval(timer1_interval_);
+  connect(&timer1_, &QTimer::timeout, this, [this] { engine_.Timer1Timer(); });
+
+  panel3_ = new QWidget(this);
+  panel3_->setObjectName(QStringLiteral("Panel3"));
+  panel3_->setGeometry(188, 78, 324, 324);
+  image_score_ = new TPictureImage(this, 80, 20);
+  image_champ_ = new TPictureImage(this, 80, 20);
+  image_time_ = new TPictureImage(this, 72, 11);
+  image_game_ = new TPictureImage(this, 72, 11);
+  for (int slot = 0; slot < 3; ++slot) {
+    image_prev_[slot] = new TPictureImage(this, 36, 36);
+    image_prev_[slot]->hide();
+  }
+  for (TPictureImage* image : {image_score_, image_champ_, image_time_, image_game_, image_prev_[0],
+                               image_prev_[1], image_prev_[2]}) {
+    image->setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+  clock_ = std::make_unique<GameClock>([this] { engine_.ClockTick(); });
+}
+
+TMainForm1::~TMainForm1() {
+  FormDestroy();
+}
+
+int TMainForm1::Fatal(int status) {
+  platform::ShowMessage({kInternalError, kError, platform::MessageIcon::kError,
+                         platform::MessageButtons::kOk, 0, static_cast<QWidget*>(this)});
+  return status;
+}
+
+int TMainForm1::FormCreate() {
+  bitmap_btn_ = LoadResourceBitmap(":/game/BITMAP_BTN.bmp");
+  bitmap_new_disable_ = LoadResourceBitmap(":/game/BITMAP_NEW_DISABLE.bmp");
+  bitmap_caption_btn_ = LoadResourceBitmap(":/game/BITMAP_CAPTION_BTN.bmp");
+  bitmap_bar_menu_ = LoadResourceBitmap(":/game/BITMAP_BAR_MENU.bmp");
+  if (bitmap_btn_.isNull() || bitmap_new_disable_.isNull() || bitmap_caption_btn_.isNull() ||
+      bitmap_bar_menu_.isNull()) {
+    return Fatal(kExitStatusFailure);
+  }
+  if (!LoadBackdrop())
+    return Fatal(kExitStatusFailure);
+  menu_height_ = 0;
+  CreateHolders();
+  if (!ReadSettings(settings_, static_cast<QWidget*>(this)))
+    return kExitStatusFailure;
+  engine_.Settings() = EngineSettingsFrom(settings_);
+  if (!LoadSkin())
+    return kExitStatusFailure;
+  if (!CreateGameMenu())
+    return kExitStatusFailure;
+  work_bitmap_ = BlankPicture(32, 32);
+  // The cells come before the engine's start-up, which draws the empty board on them.
+  CreateCells();
+  if (!engine_.StartUp(static_cast<uint32_t>(std::time(nullptr)))) {
+    return exit_status_ >= 0 ? exit_status_ : kExitStatusOther;
+  }
+  SetTimer1Interval(JumpInterval(settings_.Delay_Jump));
+  if (!CreateButtons())
+    return Fatal(kExitStatusOther);
+  const QRegion region = MakeWindowRegion();
+  if (region.isEmpty())
+    return Fatal(kExitStatusFailure);
+  setMask(region);
+
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+  }
+  created_ = true;
+  return 0;
+}
+
+bool TMainForm1::LoadBackdrop() {
+  QFile file(QStringLiteral(":/game/201.jpg"));
+  if (!file.open(QIODevice::ReadOnly))
+    return false;
+  const QByteArray bytes = file.readAll();
+  QImage picture;
+  if (!picture.loadFromData(bytes, "JPG"))
+    return false;
+  backdrop_ = picture.convertToFormat(QImage::Format_RGB32);
+  return !backdrop_.isNull();
+}
+
+void TMainForm1::CreateHolders() {
+  struct Holder {
+    int left, top, width, height;
+    TPictureImage* image;
+  };
+  const Holder table[5] = {
+      {251, 424, 80, 20, image_champ_}, {368, 424, 80, 20, image_score_},
+      {407, 54, 72, 11, image_time_},   {217, 54, 72, 11, image_game_},
+      {300, 32, 96, 32, nullptr},
+  };
+  for (int i = 0; i < 5; ++i) {
+    holders_[i] = new TMyPanel1(this);
+    holders_[i]->setGeometry(table[i].left, table[i].top, table[i].width, table[i].height);
+    if (table[i].image) {
+      table[i].image->setParent(holders_[i]);
+      table[i].image->move(0, 0);
+      table[i].image->show();
+    }
+  }
+  // Each preview shows the 32 x 32 frame at its top left; the later one covers the earlier one's
+  // right edge and the holder clips the rest.
+  for (int slot = 0; slot < 3; ++slot) {
+    image_prev_[slot]->setParent(holders_[4]);
+    image_prev_[slot]->move(32 * slot, 0);
+    image_prev_[slot]->hide();
+  }
+}
+
+bool TMainForm1::LoadSkin() {
+  const std::string path = settings_.TitleSkin();
+  bool loaded = skinfile::UnpackSkin(path, temp_names_);
+  if (loaded) {
+    QImage* targets[skinfile::kPictureCount] = {&skin_board_, &skin_score_, &skin_balls_,
+                                                &skin_timer_, &skin_walk_};
+    for (int k = 0; k < skinfile::kPictureCount; ++k) {
+      QImage picture;
+      if (!picture.load(QFile::decodeName(temp_names_[k].c_str()), "BMP")) {
+        loaded = false;
+        break;
+      }
+      picture = picture.convertToFormat(QImage::Format_RGB32);
+      if (k == skinfile::kTimer) {
+        std::lock_guard guard(image_time_->Lock());
+        skin_timer_ = std::move(picture);
+      } else {
+        *targets[k] = std::move(picture);
+      }
+    }
+  }
+  if (!loaded) {
+    platform::ShowMessage({skinfile::UnableToLoadSkinMessage(path), kError,
+                           platform::MessageIcon::kError, platform::MessageButtons::kOk, 0,
+                           static_cast<QWidget*>(this)});
+  }
+  return loaded;
+}
+
+void TMainForm1::DeleteSkinFiles() {
+  skinfile::DeleteTempFiles(temp_names_);
+}
+
+bool TMainForm1::CreateGameMenu() {
+  game_menu_ = new TGameMenu(
+      this, bitmap_bar_menu_, &menu_height_, [this] { return settings_.DefaultGame; },
+      [this](int id) {
+        // The chosen item arrives as a command of its own once the menu has closed.
+        QMetaObject::invokeMethod(
+            this, [this, id] { OnCommand(id); }, Qt::QueuedConnection);
+      });
+  return true;
+}
+
+void TMainForm1::CreateCells() {
+  for (int x = 0; x < kBoardSize; ++x) {
+    for (int y = 0; y < kBoardSize; ++y) {
+      const int n = CellNumber(x, y);
+      auto* cell = new TMyImage1(panel3_, n, [this](TMyImage1* pressed) { CellClick(pressed); });
+      CopyClipped(skin_board_, QRect(0, 0, 36, 36), cell->Picture(), QPoint(0, 0));
+      cell->setGeometry(36 * x, 36 * y, 36, 36);
+      cell->show();
+      cells_[n] = cell;
+    }
+  }
+}
+
+bool TMainForm1::CreateButtons() {
+  for (int slot = 0; slot < kButtonCount; ++slot) {
+    const ButtonSpec& spec = kButtons[slot];
+    const QImage& sheet = spec.caption ? bitmap_caption_btn_ : bitmap_btn_;
+    QImage normal = CutFace(sheet, spec.normal_x, spec.normal_y, spec.width, spec.height);
+    QImage pressed = CutFace(sheet, spec.pressed_x, spec.pressed_y, spec.width, spec.height);
+    QImage disabled = CutFace(bitmap_new_disable_, 0, 0, spec.width, spec.height);
+    auto* button = new TPictureButton(this, spec.id, normal, pressed, disabled);
+    button->move(spec.left, spec.top);
+    if (!spec.caption) {
+      // The teal around the face is not part of the button: presses there reach the backdrop.
+      const QRegion shape = RegionFromBitmap(normal, kButtonKey, kButtonKey);
+      if (shape.isEmpty()) {
+        delete button;
+        return false;
+      }
+      button->setMask(shape);
+    }
+    connect(button, &QAbstractButton::clicked, this, [this, id = spec.id] { OnCommand(id); });
+    button->show();
+    buttons_[slot] = button;
+  }
+  buttons_[kSaveSlot]->setEnabled(false);
+  return true;
+}
+
+void TMainForm1::CellClick(TMyImage1* cell) {
+  engine_.CellClick(cell->tag());
+  // A turn that opened a message box ran a nested event loop; make sure presses queued during the
+  // turn are picked up now.
+  if (auto* dispatcher = QAbstractEventDispatcher::instance())
+    dispatcher->wakeUp();
+}
+
+void TMainForm1::OpenGameMenu(int arrow_id) {
+  menu_owner_ = arrow_id == kCmdNewMenu ? kMenuOwnerNew : kMenuOwnerScore;
+  TPictureButton* arrow = buttons_[arrow_id == kCmdNewMenu ? 1 : 5];
+  const QPoint top_left = arrow->mapToGlobal(QPoint(0, 0));
+  game_menu_->Popup(QPoint(top_left.x(), top_left.y() + arrow->height() / 2));
+}
+
+void TMainForm1::OnCommand(int id) {
+  switch (id) {
+    case kCmdLines:
+    case kCmdSquares:
+    case kCmdBlocks: {
+      const int32_t before = engine_.GameType;
+      engine_.GameType = id - kCmdLines + 1;
+      if (menu_owner_ == kMenuOwnerScore) {
+        ShowBestResults(engine_.GameType);
+        engine_.GameType = before;
+      } else {
+        engine_.NewGame(true);
+      }
+      break;
+    }
+    case kCmdNew:
+      engine_.NewGame(false);
+      break;
+    case kCmdNewMenu:
+    case kCmdScoreMenu:
+      OpenGameMenu(id);
+      break;
+    case kCmdLoad: {
+      SavedGameState state;
+      const GameFileResult result = LoadGame(this, engine_.NextBalls, state);
+      if (result == GameFileResult::kFailed) {
+        ExitProgram(kExitStatusOther);
+      } else if (result == GameFileResult::kDone) {
+        if (!engine_.LoadState(state)) {
+          ShowMessage("Can't load selected game.", kError, MessageKind::kError);
+          ExitProgram(kExitStatusOther);
+          break;
+        }
+        repaint();
+        engine_.ResumeLoadedGame();
+      }
+      break;
+    }
+    case kCmdSave:
+      if (SaveGame(this, engine_.SavedState()) == GameFileResult::kFailed) {
+        ExitProgram(kExitStatusOther);
+      }
+      break;
+    case kCmdScore:
+      ShowBestResults(engine_.GameType);
+      break;
+    case kCmdSet:
+      ApplySettings();
+      break;
+    case kCmdAbout:
+      ShowAbout(this, panel3_);
+      break;
+    case kCmdQuit:
+    case kCmdClose:
+      close();
+      break;
+    case kCmdHelp:
+      OpenHelp(this);
+      break;
+    case kCmdMinimize:
+      showMinimized();
+      break;
+    default:
+      break;
+  }
+}
+
+void TMainForm1::ApplySettings() {
+  const GameSettings before = settings_;
+  if (ShowSettingsDialog(this, settings_) != kIdSettingsOk)
+    return;
+  repaint();
+  const SettingsChanges changes = CompareSettings(before, settings_);
+  engine_.Settings() = EngineSettingsFrom(settings_);
+  if (changes.delay_jump)
+    SetTimer1Interval(JumpInterval(settings_.Delay_Jump));
+  if (engine_.NextBalls[0].X == kNone && changes.default_game) {
+    HighScorePoints points;
+    if (!ReadHighScores(settings_.DefaultGame, points)) {
+      ExitProgram(kExitStatusOther);
+      return;
+    }
+    engine_.ChampScore = high_scores_.BestTableScore();
+    engine_.GameType = settings_.DefaultGame;
+    DrawNumber(NumberDisplay::kChamp, engine_.ChampScore);
+    if (!DrawGameType(engine_.GameType)) {
+      ExitProgram(kExitStatusOther);
+      return;
+    }
+  }
+  RefreshReason reason;
+  if (changes.skin) {
+    DeleteSkinFiles();
+    if (!LoadSkin()) {
+      ExitProgram(kExitStatusFailure);
+      return;
+    }
+    engine_.RedrawBoard();
+    DrawNumber(NumberDisplay::kScore, engine_.Score);
+    DrawNumber(NumberDisplay::kChamp, engine_.ChampScore);
+    DrawClock(engine_.GameSeconds.load());
+    reason = RefreshReason::kSkin;
+  } else if (changes.next_colors) {
+    reason = RefreshReason::kDisplayMode;
+  } else {
+    return;
+  }
+  engine_.RefreshNextBalls(reason);
+}
+
+void TMainForm1::SetTimer1Interval(int interval) {
+  timer1_interval_ = interval;
+  if (interval > 0)
+    timer1_.setInterval(interval);
+  // An interval of 0 never fires: the selected ball then stands still.
+  if (timer1_enabled_) {
+    if (interval > 0) {
+      timer1_.start();
+    } else {
+      timer1_.stop();
+    }
+  }
+}
+
+// ---- GameWorld ----
+
+void TMainForm1::DrawBallFrame(int frame, int row, Picture picture, int n) {
+  if (n < 0 || n >= kCellCount || !cells_[n])
+    return;
+  const QImage& source = picture == Picture::kBalls ? skin_balls_ : skin_walk_;
+  // Only the part of the tile inside the picture reaches the work bitmap; the rest keeps what the
+  // previous frame left there.
+  CopyClipped(source, QRect(32 * frame, 32 * row, 32, 32), work_bitmap_, QPoint(0, 0));
+  CopyClipped(work_bitmap_, work_bitmap_.rect(), cells_[n]->Picture(), QPoint(2, 2));
+  cells_[n]->repaint();
+}
+
+void TMainForm1::DrawEmptyCell(int n) {
+  if (n < 0 || n >= kCellCount || !cells_[n])
+    return;
+  CopyClipped(skin_board_, QRect(0, 0, 36, 36), cells_[n]->Picture(), QPoint(0, 0));
+  cells_[n]->repaint();
+}
+
+void TMainForm1::DrawPreview(int slot, int color) {
+  if (slot < 0 || slot > 2 || !image_prev_[slot])
+    return;
+  CopyClipped(skin_balls_, QRect(32 * 10, 32 * color, 32, 32), image_prev_[slot]->Picture(),
+              QPoint(0, 0));
+  image_prev_[slot]->repaint();
+}
+
+void TMainForm1::SetPreviewVisible(int slot, bool visible) {
+  if (slot < 0 || slot > 2 || !image_prev_[slot])
+    return;
+  image_prev_[slot]->setVisible(visible);
+}
+
+void TMainForm1::WaitMs(uint32_t ms) {
+  // A busy wait on purpose: no message may be handled during a turn, and the frames drawn with
+  // repaint() reach the screen meanwhile.
+  const auto start = std::chrono::steady_clock::now();
+  const auto length = std::chrono::milliseconds(ms);
+  while (std::chrono::steady_clock::now() - start < length) {
+  }
+}
+
+void TMainForm1::PlaySoundFile(const std::string& name) {
+  platform::PlaySoundFile(name);
+}
+
+void TMainForm1::PlaySoundFileIfIdle(const std::string& name) {
+  platform::PlaySoundFileUnlessBusy(name);
+}
+
+void TMainForm1::PlayResourceSound(const std::string& name, bool wait) {
+  platform::PlaySoundResource(QStringLiteral(":/game/%1.wav").arg(QString::fromStdString(name)),
+                              wait ? platform::SoundWait::kWait : platform::SoundWait::kAsync);
+}
+
+bool TMainForm1::IsMinimized() {
+  return isMinimized();
+}
+
+void TMainForm1::StartTimer1() {
+  timer1_enabled_ = true;
+  if (timer1_interval_ > 0)
+    timer1_.start(timer1_interval_);
+}
+
+void TMainForm1::StopTimer1() {
+  timer1_enabled_ = false;
+  timer1_.stop();
+}
+
+void TMainForm1::DrawNumber(NumberDisplay display, uint32_t value) {
+  TPictureImage* image = display == NumberDisplay::kScore ? image_score_ : image_champ_;
+  if (!image)
+    return;
+  const QImage number = ComposeNumber(skin_score_, value);
+  {
+    std::lock_guard guard(image->Lock());
+    CopyClipped(number, number.rect(), image->Picture(), QPoint(0, 0));
+  }
+  image->repaint();
+}
+
+void TMainForm1::DrawClock(uint32_t seconds) {
+  if (!image_time_)
+    return;
+  if (seconds >= 360000) {
+    // After 99:59:59 the clock starts again from 00:00:00.
+    seconds = 0;
+    engine_.GameSeconds.store(0);
+  }
+  {
+    std::lock_guard guard(image_time_->Lock());
+    const QImage clock = ComposeClock(skin_timer_, static_cast<int>(seconds));
+    CopyClipped(clock, clock.rect(), image_time_->Picture(), QPoint(0, 0));
+  }
+  if (QThread::currentThread() == thread()) {
+    image_time_->update();
+  } else {
+    QMetaObject::invokeMethod(
+        image_time_, [image = image_time_] { image->update(); }, Qt::QueuedConnection);
+  }
+}
+
+bool TMainForm1::DrawGameType(int32_t game_type) {
+  QImage labels;
+  labels.load(QStringLiteral(":/game/BITMAP_TYPE_GAME.bmp"), "BMP");
+  const QImage band = GameTypeBand(labels, game_type);
+  if (band.isNull() || !image_game_) {
+    platform::ShowMessage({"Fatal Error", kError, platform::MessageIcon::kError,
+                           platform::MessageButtons::kOk, 0, static_cast<QWidget*>(this)});
+    return false;
+  }
+  CopyClipped(band, band.rect(), image_game_->Picture(), QPoint(0, 0));
+  image_game_->repaint();
+  return true;
+}
+
+bool TMainForm1::StartClock() {
+  bool started = false;
+  if (clock_->Running()) {
+    clock_->Stop();
+  } else {
+    started = clock_->Start();
+  }
+  if (!started) {
+    platform::ShowMessage({"Can't create timer object", kError, platform::MessageIcon::kError,
+                           platform::MessageButtons::kOk, 0, nullptr});
+  }
+  return started;
+}
+
+void TMainForm1::StopClock() {
+  clock_->Stop();
+}
+
+void TMainForm1::SetSaveEnabled(bool enabled) {
+  if (buttons_[kSaveSlot])
+    buttons_[kSaveSlot]->setEnabled(enabled);
+}
+
+void TMainForm1::ShowMessage(const std::string& text, const std::string& caption,
+                             MessageKind kind) {
+  platform::ShowMessage(
+      {text, caption, IconOf(kind), platform::MessageButtons::kOk, 0, static_cast<QWidget*>(this)});
+}
+
+bool TMainForm1::AskYesNo(const std::string& text, const std::string& caption, MessageKind kind,
+                          bool default_no) {
+  const int answer =
+      platform::ShowMessage({text, caption, IconOf(kind), platform::MessageButtons::kYesNo,
+                             default_no ? 1 : 0, static_cast<QWidget*>(this)});
+  return answer == platform::kIdYes;
+}
+
+bool TMainForm1::ReadHighScores(int32_t variant, HighScorePoints& points) {
+  if (!high_scores_.ReadHighScores(variant))
+    return false;
+  for (int i = 0; i < kHighScoreRows; ++i)
+    points[i] = high_scores_.Table()[i].Points;
+  return true;
+}
+
+void TMainForm1::ShowBestResults(int32_t variant) {
+  orbello::ShowBestResults(this, panel3_, high_scores_, variant, engine_.NewRecordMode,
+                           engine_.Score);
+}
+
+void TMainForm1::ExitProgram(int status) {
+  exit_status_ = status;
+  // During FormCreate the status is FormCreate's result; the event loop has not started yet.
+  if (!created_)
+    return;
+  clock_->Stop();
+  StopTimer1();
+  hide();
+  if (exit_handler_) {
+    exit_handler_(status);
+  } else {
+    QCoreApplication::exit(status);
+  }
+}
+
+// ---- Window events ----
+
+void TMainForm1::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (backdrop_.isNull()) {
+    painter.fillRect(rect(), Qt::black);
+  } else {
+    painter.drawImage(0, 0, backdrop_);
+  }
+}
+
+void TMainForm1::mousePressEvent(QMouseEvent* event) {
+  // The window has no caption bar: the free backdrop serves as one.
+  if (event->button() != Qt::LeftButton)
+    return;
+  if (windowHandle() && windowHandle()->startSystemMove())
+    return;
+  dragging_ = true;
+  drag_offset_ = event->globalPosition().toPoint() - pos();
+}
+
+void TMainForm1::mouseMoveEvent(QMouseEvent* event) {
+  if (dragging_)
+    move(event->globalPosition().toPoint() - drag_offset_);
+}
+
+void TMainForm1::mouseReleaseEvent(QMouseEvent*) {
+  dragging_ = false;
+}
+
+void TMainForm1::closeEvent(QCloseEvent* event) {
+  // FormClose: the window goes only after the quit sound has played to its end.
+  if (isVisible())
+    PlayResourceSound("QUIT_GAME", true);
+  event->accept();
+}
+
+void TMainForm1::FormDestroy() {
+  if (destroyed_)
+    return;
+  destroyed_ = true;
+  // The clock's thread draws on ImageTime: it goes first.
+  clock_->Stop();
+  StopTimer1();
+  for (TMyImage1*& cell : cells_) {
+    delete cell;
+    cell = nullptr;
+  }
+  delete game_menu_;
+  game_menu_ = nullptr;
+  skin_board_ = skin_score_ = skin_balls_ = skin_walk_ = QImage();
+  {
+    std::lock_guard guard(image_time_->Lock());
+    skin_timer_ = QImage();
+  }
+  work_bitmap_ = QImage();
+  for (TMyPanel1*& holder : holders_) {
+    delete holder;
+    holder = nullptr;
+  }
+  image_score_ = image_champ_ = image_time_ = image_game_ = nullptr;
+  image_prev_ = {};
+  DeleteSkinFiles();
+  bitmap_btn_ = bitmap_new_disable_ = bitmap_caption_btn_ = bitmap_bar_menu_ = QImage();
+  backdrop_ = QImage();
+  if (HelpRequested())
+    CloseHelpWindow();
+}
+
+}  // namespace orbello::window

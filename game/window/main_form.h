@@ -1,0 +1,192 @@
+// The game's main window TMainForm1: the shaped window with the board, the displays and the
+// command buttons, the skin, and the engine's one window onto the world.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "game/engine/engine.h"
+#include "game/engine/world.h"
+#include "game/records/core/highscores.h"
+#include "game/records/core/settings.h"
+#include "game/window/game_clock.h"
+#include "game/window/widgets.h"
+#include "skinfile/skinfile.h"
+
+namespace orbello::window {
+
+// Command identifiers of the buttons and the game-type menu.
+enum CommandId {
+  kCmdLines = 1100,
+  kCmdSquares = 1101,
+  kCmdBlocks = 1102,
+  kCmdNew = 1150,
+  kCmdNewMenu = 1151,
+  kCmdLoad = 1152,
+  kCmdSave = 1153,
+  kCmdScore = 1154,
+  kCmdScoreMenu = 1155,
+  kCmdSet = 1156,
+  kCmdAbout = 1157,
+  kCmdQuit = 1158,
+  kCmdHelp = 1159,
+  kCmdMinimize = 1161,
+  kCmdClose = 1162,
+};
+
+// Who opened the game-type menu.
+enum MenuOwner { kMenuOwnerNone = 0, kMenuOwnerScore = 1, kMenuOwnerNew = 2 };
+
+inline constexpr int kButtonCount = 12;
+inline constexpr int kSaveSlot = 3;
+
+// The settings of the engine as the stored settings give them. Delays are kept to 0..100 so that
+// a damaged value cannot freeze the game in a wait of days.
+EngineSettings EngineSettingsFrom(const GameSettings& settings);
+// Timer1's interval for a stored Delay_Jump (3 ms per step, 0..300).
+int JumpInterval(int32_t delay_jump);
+
+class TMainForm1 : public QWidget, public GameWorld {
+ public:
+  using ExitHandler = std::function<void(int status)>;
+
+  // `high_score_file` is the path of cvobhs.dat, by default in the program's folder.
+  explicit TMainForm1(std::string high_score_file = HighScoreFilePath());
+  ~TMainForm1() override;
+
+  // Builds the window in its fixed order. 0 when the window is ready; otherwise the exit status
+  // after the failure has been reported (the window must not be shown then).
+  int FormCreate();
+
+  // What ExitProgram does; by default the application's event loops end with the status.
+  void SetExitHandler(ExitHandler handler) { exit_handler_ = std::move(handler); }
+  // The status asked for by the last ExitProgram, or -1.
+  int ExitStatus() const { return exit_status_; }
+
+  // The main window's command handling (button ids, menu items).
+  void OnCommand(int id);
+  void ApplySettings();
+
+  GameEngine& Engine() { return engine_; }
+  GameSettings& Settings() { return settings_; }
+  HighScores& Scores() { return high_scores_; }
+  TMyImage1* Cell(int n) { return cells_[n]; }
+  QWidget* Panel3() { return panel3_; }
+  TPictureImage* ImageScore() { return image_score_; }
+  TPictureImage* ImageChamp() { return image_champ_; }
+  TPictureImage* ImageTime() { return image_time_; }
+  TPictureImage* ImageGame() { return image_game_; }
+  TPictureImage* ImagePrev(int slot) { return image_prev_[slot]; }
+  TPictureButton* Button(int slot) { return buttons_[slot]; }
+  TGameMenu* GameMenu() { return game_menu_; }
+  int MenuOwnerValue() const { return menu_owner_; }
+  const skinfile::TempNames& SkinTempNames() const { return temp_names_; }
+  bool Timer1Active() const { return timer1_.isActive(); }
+  int Timer1Interval() const { return timer1_interval_; }
+
+  // The pieces of FormCreate, in their order of use.
+  bool LoadBackdrop();
+  bool LoadSkin();
+  void DeleteSkinFiles();
+  bool CreateGameMenu();
+  void CreateCells();
+  bool CreateButtons();
+  void CellClick(TMyImage1* cell);
+
+  // ---- GameWorld ----
+  void DrawBallFrame(int frame, int row, Picture picture, int n) override;
+  void DrawEmptyCell(int n) override;
+  void DrawPreview(int slot, int color) override;
+  void SetPreviewVisible(int slot, bool visible) override;
+  void WaitMs(uint32_t ms) override;
+  void PlaySoundFile(const std::string& name) override;
+  void PlaySoundFileIfIdle(const std::string& name) override;
+  void PlayResourceSound(const std::string& name, bool wait) override;
+  bool IsMinimized() override;
+  void StartTimer1() override;
+  void StopTimer1() override;
+  void DrawNumber(NumberDisplay display, uint32_t value) override;
+  void DrawClock(uint32_t seconds) override;
+  bool DrawGameType(int32_t game_type) override;
+  bool StartClock() override;
+  void StopClock() override;
+  void SetSaveEnabled(bool enabled) override;
+  void ShowMessage(const std::string& text, const std::string& caption, MessageKind kind) override;
+  bool AskYesNo(const std::string& text, const std::string& caption, MessageKind kind,
+                bool default_no) override;
+  bool ReadHighScores(int32_t variant, HighScorePoints& points) override;
+  void ShowBestResults(int32_t variant) override;
+  void ExitProgram(int status) override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  int Fatal(int status);
+  void CreateHolders();
+  void OpenGameMenu(int arrow_id);
+  void FormDestroy();
+  void SetTimer1Interval(int interval);
+
+  GameEngine engine_;
+  GameSettings settings_;
+  HighScores high_scores_;
+
+  // Components.
+  QTimer timer1_;
+  int timer1_interval_ = 60;
+  bool timer1_enabled_ = false;
+  QWidget* panel3_ = nullptr;
+  TPictureImage* image_score_ = nullptr;
+  TPictureImage* image_champ_ = nullptr;
+  TPictureImage* image_time_ = nullptr;
+  TPictureImage* image_game_ = nullptr;
+  std::array<TPictureImage*, 3> image_prev_{};
+  std::array<TMyPanel1*, 5> holders_{};
+
+  int menu_owner_ = kMenuOwnerNone;
+  TGameMenu* game_menu_ = nullptr;
+  int menu_height_ = 0;
+  QImage work_bitmap_;  // 32 x 32, every ball frame passes through it
+  std::array<TMyImage1*, kCellCount> cells_{};
+  std::array<TPictureButton*, kButtonCount> buttons_{};
+
+  // Pictures of the program.
+  QImage bitmap_btn_;
+  QImage bitmap_new_disable_;
+  QImage bitmap_caption_btn_;
+  QImage bitmap_bar_menu_;
+  QImage backdrop_;
+
+  // Pictures of the skin; the timer picture is read by the clock's thread and so is changed only
+  // under ImageTime's lock.
+  QImage skin_board_;
+  QImage skin_score_;
+  QImage skin_balls_;
+  QImage skin_timer_;
+  QImage skin_walk_;
+  skinfile::TempNames temp_names_;
+
+  std::unique_ptr<GameClock> clock_;
+  ExitHandler exit_handler_;
+  int exit_status_ = -1;
+  bool created_ = false;
+  bool destroyed_ = false;
+
+  // Moving the window from its backdrop when no window manager does it.
+  bool dragging_ = false;
+  QPoint drag_offset_;
+};
+
+}  // namespace orbello::window

@@ -1,0 +1,18 @@
+// The program's life: the single-instance check and the run of the main window.
+#pragma once
+
+namespace orbello::platform {
+class SingleInstance;
+}
+
+namespace orbello::window {
+
+// True when this process is the only running game and may go on (it then holds the instance
+// lock). Otherwise the running game has been asked to restore and raise its window.
+bool CheckSingleInstance(platform::SingleInstance& instance);
+
+// Builds the main window, shows it and runs the event loop; returns the exit status. Needs a
+// QApplication.
+int RunGame(platform::SingleInstance& instance);
+
+}  // namespace orbello::window

@@ -1,0 +1,271 @@
+#include "widgets.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <algorithm>
+
+namespace orbello::window {
+
+namespace {
+
+const QColor kHolderColor(38, 89, 140);
+const QColor kMenuGold(255, 191, 0);
+const QColor kMenuBlue(47, 107, 168);
+
+}  // namespace
+
+TMyPanel1::TMyPanel1(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TMyPanel1::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), kHolderColor);
+}
+
+void TMyPanel1::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+}
+
+TPictureImage::TPictureImage(QWidget* parent, int width, int height)
+    : QWidget(parent), picture_(width, height, QImage::Format_RGB32) {
+  picture_.fill(qRgb(0, 0, 0));
+  resize(width, height);
+  // Each image paints all of itself, so a repaint of one image never touches its neighbours.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QImage TPictureImage::Snapshot() {
+  std::lock_guard guard(lock_);
+  return picture_;
+}
+
+void TPictureImage::paintEvent(QPaintEvent*) {
+  const QImage picture = Snapshot();
+  QPainter painter(this);
+  painter.drawImage(0, 0, picture);
+}
+
+TMyImage1::TMyImage1(QWidget* parent, int tag, PressHandler on_press)
+    : TPictureImage(parent, 36, 36), tag_(tag), on_press_(std::move(on_press)) {
+  setObjectName(QStringLiteral("BImage%1").arg(tag));
+}
+
+void TMyImage1::mousePressEvent(QMouseEvent* event) {
+  // A press on a cell is the cell's own: it never reaches the backdrop, so it never moves the
+  // window, whether or not the game takes it.
+  event->accept();
+  const bool left_alone = event->button() == Qt::LeftButton && event->buttons() == Qt::LeftButton;
+  const bool shift_or_ctrl = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+  if (left_alone && !shift_or_ctrl && on_press_)
+    on_press_(this);
+}
+
+TPictureButton::TPictureButton(QWidget* parent, int id, QImage normal, QImage pressed,
+                               QImage disabled)
+    : QAbstractButton(parent),
+      id_(id),
+      normal_(std::move(normal)),
+      pressed_(std::move(pressed)),
+      disabled_(std::move(disabled)) {
+  setFocusPolicy(Qt::TabFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  resize(normal_.size());
+}
+
+void TPictureButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QImage& face = !isEnabled() ? disabled_ : isDown() ? pressed_ : normal_;
+  painter.drawImage(0, 0, face);
+}
+
+TGameMenu::TGameMenu(QWidget* owner, QImage band, int* accumulated_height,
+                     DefaultGameSource default_game, ChooseHandler on_choose)
+    : QWidget(owner, Qt::Popup),
+      items_{{1100, QStringLiteral("Lines")},
+             {1101, QStringLiteral("Squares")},
+             {1102, QStringLiteral("Blocks")}},
+      band_(std::move(band)),
+      accumulated_height_(accumulated_height),
+      default_game_(std::move(default_game)),
+      on_choose_(std::move(on_choose)) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  // The items' font is a sans-serif face whose cell height is 14 pixels.
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setWeight(QFont::Normal);
+  for (int pixels = 14; pixels >= 6; --pixels) {
+    font.setPixelSize(pixels);
+    if (QFontMetrics(font).height() <= 14)
+      break;
+  }
+  normal_font_ = font;
+  bold_font_ = font;
+  bold_font_.setWeight(QFont::Bold);
+}
+
+QFont TGameMenu::ItemFont(bool bold) const {
+  return bold ? bold_font_ : normal_font_;
+}
+
+void TGameMenu::Measure() {
+  if (!item_sizes_.empty())
+    return;
+  const QFontMetrics metrics(normal_font_);
+  int width = 0, height = 0;
+  for (const Item& item : items_) {
+    const QSize size(metrics.horizontalAdvance(item.text) + 60, metrics.height() + 10);
+    item_sizes_.push_back(size);
+    if (accumulated_height_)
+      *accumulated_height_ += size.height();
+    width = std::max(width, size.width());
+    height += size.height();
+  }
+  setFixedSize(width + 2 * kFrame, height + 2 * kFrame);
+}
+
+QRect TGameMenu::ItemRect(int index) {
+  Measure();
+  int top = kFrame;
+  for (int i = 0; i < index; ++i)
+    top += item_sizes_[i].height();
+  return QRect(kFrame, top, width() - 2 * kFrame, item_sizes_[index].height());
+}
+
+QPoint TGameMenu::Place(QPoint at, QSize size, const QRect& screen) {
+  QPoint place = at;
+  // Vertical placement first: a menu that does not fit below its point opens above it.
+  if (place.y() + size.height() > screen.bottom() + 1)
+    place.setY(at.y() - size.height());
+  if (place.y() < screen.top())
+    place.setY(screen.top());
+  if (place.x() + size.width() > screen.right() + 1)
+    place.setX(screen.right() + 1 - size.width());
+  if (place.x() < screen.left())
+    place.setX(screen.left());
+  return place;
+}
+
+void TGameMenu::Popup(QPoint at) {
+  Measure();
+  highlighted_ = -1;
+  QRect screen_rect(at, QSize(1, 1));
+  if (QScreen* screen = QGuiApplication::screenAt(at)) {
+    screen_rect = screen->availableGeometry();
+  } else if (parentWidget() && parentWidget()->screen()) {
+    screen_rect = parentWidget()->screen()->availableGeometry();
+  }
+  move(Place(at, size(), screen_rect));
+  show();
+  setFocus(Qt::PopupFocusReason);
+}
+
+int TGameMenu::ItemAt(QPoint p) {
+  for (int i = 0; i < static_cast<int>(items_.size()); ++i) {
+    if (ItemRect(i).contains(p))
+      return i;
+  }
+  return -1;
+}
+
+void TGameMenu::Choose(int index) {
+  hide();
+  if (index >= 0 && on_choose_)
+    on_choose_(items_[index].id);
+}
+
+void TGameMenu::paintEvent(QPaintEvent*) {
+  Measure();
+  QPainter painter(this);
+  // The frame of a raised popup.
+  const QRect all = rect();
+  painter.fillRect(all, QColor(212, 208, 200));
+  painter.setPen(Qt::white);
+  painter.drawLine(1, 1, all.width() - 3, 1);
+  painter.drawLine(1, 1, 1, all.height() - 3);
+  painter.setPen(QColor(128, 128, 128));
+  painter.drawLine(1, all.height() - 2, all.width() - 2, all.height() - 2);
+  painter.drawLine(all.width() - 2, 1, all.width() - 2, all.height() - 2);
+  painter.setPen(QColor(64, 64, 64));
+  painter.drawLine(0, all.height() - 1, all.width() - 1, all.height() - 1);
+  painter.drawLine(all.width() - 1, 0, all.width() - 1, all.height() - 1);
+
+  const int default_game = default_game_ ? default_game_() : 0;
+  for (int i = 0; i < static_cast<int>(items_.size()); ++i) {
+    const bool selected = i == highlighted_;
+    const bool bold = items_[i].id - 1100 + 1 == default_game;
+    QRect item = ItemRect(i);
+    item.setLeft(item.left() + kBandWidth);
+    painter.fillRect(item, selected ? kMenuBlue : kMenuGold);
+    painter.setFont(ItemFont(bold));
+    painter.setPen(selected ? kMenuGold : QColor(0, 0, 0));
+    const QFontMetrics metrics(painter.font());
+    const int top = item.top() + (item.height() - metrics.height()) / 2;
+    painter.drawText(item.left() + 20, top + metrics.ascent(), items_[i].text);
+  }
+  // The side band runs down the whole menu, its picture standing at the bottom.
+  const int band_height = accumulated_height_ ? *accumulated_height_ : 0;
+  painter.save();
+  painter.translate(kFrame, kFrame);
+  painter.setClipRect(QRect(0, 0, kBandWidth, height() - 2 * kFrame));
+  painter.fillRect(QRect(0, 0, kBandWidth, band_height), kMenuBlue);
+  painter.drawImage(0, band_height - band_.height(), band_);
+  painter.restore();
+}
+
+void TGameMenu::mouseMoveEvent(QMouseEvent* event) {
+  const int item = ItemAt(event->position().toPoint());
+  if (item != highlighted_) {
+    highlighted_ = item;
+    update();
+  }
+}
+
+void TGameMenu::leaveEvent(QEvent*) {
+  if (highlighted_ != -1) {
+    highlighted_ = -1;
+    update();
+  }
+}
+
+void TGameMenu::mouseReleaseEvent(QMouseEvent* event) {
+  if (!rect().contains(event->position().toPoint())) {
+    hide();
+    return;
+  }
+  const int item = ItemAt(event->position().toPoint());
+  if (item >= 0)
+    Choose(item);
+}
+
+void TGameMenu::keyPressEvent(QKeyEvent* event) {
+  const int count = static_cast<int>(items_.size());
+  switch (event->key()) {
+    case Qt::Key_Down:
+      highlighted_ = (highlighted_ + 1) % count;
+      update();
+      break;
+    case Qt::Key_Up:
+      highlighted_ = highlighted_ <= 0 ? count - 1 : highlighted_ - 1;
+      update();
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      if (highlighted_ >= 0)
+        Choose(highlighted_);
+      break;
+    case Qt::Key_Escape:
+      hide();
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}
+
+}  // namespace orbello::window

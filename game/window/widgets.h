@@ -1,0 +1,134 @@
+// The small widgets of the main window: holder panels, picture images (board cells, displays,
+// previews), the owner-drawn picture buttons and the game-type menu.
+#pragma once
+
+#include <QAbstractButton>
+#include <QImage>
+#include <QRegion>
+#include <QWidget>
+#include <functional>
+#include <mutex>
+#include <vector>
+
+namespace orbello::window {
+
+// A plain panel in the colour of the blue circle; presses on it neither reach the backdrop below
+// nor move the window.
+class TMyPanel1 : public QWidget {
+ public:
+  explicit TMyPanel1(QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+};
+
+// An image that owns its picture and paints nothing else. The picture can be drawn from another
+// thread under Lock(); painting takes the same lock.
+class TPictureImage : public QWidget {
+ public:
+  TPictureImage(QWidget* parent, int width, int height);
+
+  std::mutex& Lock() { return lock_; }
+  // The picture itself; callers hold Lock() when another thread may draw.
+  QImage& Picture() { return picture_; }
+  // A copy of the picture taken under the lock.
+  QImage Snapshot();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::mutex lock_;
+  QImage picture_;
+};
+
+// A board cell: a picture image that hands a left press (no other button, no Shift, no Ctrl) to
+// its handler. Named "BImage" + n with the tag n.
+class TMyImage1 : public TPictureImage {
+ public:
+  using PressHandler = std::function<void(TMyImage1*)>;
+
+  TMyImage1(QWidget* parent, int tag, PressHandler on_press);
+  int tag() const { return tag_; }
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  int tag_;
+  PressHandler on_press_;
+};
+
+// A command or caption button drawn from its face pictures. The faces are cut once; the
+// disabled face is shown whenever the button is disabled.
+class TPictureButton : public QAbstractButton {
+ public:
+  TPictureButton(QWidget* parent, int id, QImage normal, QImage pressed, QImage disabled);
+  int id() const { return id_; }
+  const QImage& NormalFace() const { return normal_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int id_;
+  QImage normal_;
+  QImage pressed_;
+  QImage disabled_;
+};
+
+// The owner-drawn popup with the three game variants: gold items, the blue side band with the
+// band picture at its bottom, the item of the default variant in bold.
+class TGameMenu : public QWidget {
+ public:
+  struct Item {
+    int id;
+    QString text;
+  };
+  using ChooseHandler = std::function<void(int id)>;
+  using DefaultGameSource = std::function<int()>;
+
+  // `accumulated_height` grows by each item's height when the item is measured.
+  TGameMenu(QWidget* owner, QImage band, int* accumulated_height, DefaultGameSource default_game,
+            ChooseHandler on_choose);
+
+  static constexpr int kBandWidth = 20;
+  static constexpr int kFrame = 2;
+
+  // Opens the menu with its top left corner at `at` (screen coordinates), moved up above `at` or
+  // left when the screen edge needs it.
+  void Popup(QPoint at);
+  const std::vector<Item>& Items() const { return items_; }
+  // Item rectangle in the menu's coordinates; measures the items on first use.
+  QRect ItemRect(int index);
+  QFont ItemFont(bool bold) const;
+  int Highlighted() const { return highlighted_; }
+
+  // Where a menu of `size` opened at `at` lands on `screen`.
+  static QPoint Place(QPoint at, QSize size, const QRect& screen);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  void Measure();
+  int ItemAt(QPoint p);
+  void Choose(int index);
+
+  std::vector<Item> items_;
+  std::vector<QSize> item_sizes_;
+  QImage band_;
+  int* accumulated_height_;
+  DefaultGameSource default_game_;
+  ChooseHandler on_choose_;
+  int highlighted_ = -1;
+  QFont normal_font_;
+  QFont bold_font_;
+};
+
+}  // namespace orbello::window
