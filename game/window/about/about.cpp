@@ -1,0 +1,236 @@
+#include "game/window/about/about.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <array>
+
+#include "game/records/dialogs/dialog_look.h"
+#include "platform/core/message.h"
+#include "platform/core/paths.h"
+#include "platform/qt/desktop.h"
+#include "platform/qt/ui.h"
+
+namespace orbello {
+
+namespace {
+
+bool g_help_requested = false;
+
+constexpr int kIdIcon = 1061;
+constexpr int kIdMailLink = 1062;
+constexpr int kIdWebLink = 1063;
+constexpr int kIdAboutOk = 1163;
+const QColor kLinkColour(0, 0, 253);
+const QColor kHotLinkColour(255, 0, 0);
+
+void ShowWarning(const char* text) {
+  platform::MessageRequest request;
+  request.text = text;
+  request.caption = "Warning!";
+  request.icon = platform::MessageIcon::kError;
+  request.buttons = platform::MessageButtons::kOk;
+  request.owner = nullptr;  // the warning stands on its own, as the system's does
+  platform::ShowMessage(request);
+}
+
+// A link of the About box: its text on one line, blue, red while the pointer is inside it; the
+// hand pointer over it; a click opens it.
+class AboutLink : public QWidget {
+ public:
+  AboutLink(const QString& text, QWidget* parent, int id, QRect rect, std::function<void()> open)
+      : QWidget(parent), text_(text), open_(std::move(open)) {
+    SetDialogId(this, id);
+    setFont(DialogFont());
+    rect.setWidth(std::max(rect.width(), QFontMetrics(font()).horizontalAdvance(text_) + 2));
+    setGeometry(rect);
+    setCursor(Qt::PointingHandCursor);
+    setMouseTracking(true);
+  }
+
+  QString text() const { return text_; }
+  bool IsHot() const { return hot_; }
+
+  // Follows the pointer, wherever on the box's thread it moved.
+  void TrackPointer(const QPoint& global) {
+    const bool inside = QRect(mapToGlobal(QPoint(0, 0)), size()).contains(global);
+    if (inside != hot_) {
+      hot_ = inside;
+      update();
+    }
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* /*event*/) override {
+    QPainter painter(this);
+    painter.setPen(hot_ ? kHotLinkColour : kLinkColour);
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text_);
+  }
+
+  void leaveEvent(QEvent* event) override {
+    QWidget::leaveEvent(event);
+    if (hot_) {
+      hot_ = false;
+      update();
+    }
+  }
+
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+      open_();
+    }
+  }
+
+ private:
+  QString text_;
+  std::function<void()> open_;
+  bool hot_ = false;
+};
+
+// The program's icon on the white brush the icon control gets.
+class AboutIcon : public QWidget {
+ public:
+  AboutIcon(QWidget* parent, const QRect& rect) : QWidget(parent) {
+    SetDialogId(this, kIdIcon);
+    setGeometry(rect);
+    icon_ = QPixmap(":/game/MAINICON.png");
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* /*event*/) override {
+    QPainter painter(this);
+    painter.fillRect(QRect(0, 0, 32, 32), Qt::white);
+    if (!icon_.isNull()) {
+      painter.setRenderHint(QPainter::SmoothPixmapTransform);
+      painter.drawPixmap(QRect(0, 0, 32, 32), icon_);
+    }
+  }
+
+ private:
+  QPixmap icon_;
+};
+
+class AboutBox : public LookDialog {
+ public:
+  explicit AboutBox(QWidget* owner)
+      : LookDialog(owner, QSize(DialogUnitsX(217), DialogUnitsY(186)), "About Orbello") {}
+
+  ~AboutBox() override { qApp->removeEventFilter(this); }
+
+  bool Open(QWidget* board_panel) {
+    if (!LoadBackground())
+      return false;
+    new AboutIcon(this, QRect(DialogUnitsX(188), DialogUnitsY(4), 32, 32));
+
+    auto* title = new DialogText("Corvane Orbello", this, QRect(9, 6, 260, 18));
+    title->SetBold(true);
+    QFont big = title->font();
+    big.setPixelSize(14);
+    title->setFont(big);
+    new DialogText("Version 1.0.2", this, QRect(9, 24, 200, 14));
+
+    new DialogText("E-mail: ", this, DialogUnitRect(6, 32, 39, 8));
+    links_[0] =
+        new AboutLink(kSupportAddress, this, kIdMailLink, DialogUnitRect(51, 32, 75, 8), [] {
+          if (!platform::OpenWithShell(SupportMailUrl())) {
+            ShowWarning("Orbello can't run this process");
+          }
+        });
+    new DialogText("Web Site: ", this, DialogUnitRect(6, 46, 40, 8));
+    links_[1] = new AboutLink(kWebSiteShown, this, kIdWebLink, DialogUnitRect(51, 46, 75, 8), [] {
+      if (!platform::OpenWithShell(QString::fromLatin1(kWebPageAddress))) {
+        ShowWarning("Orbello can't run this process");
+      }
+    });
+
+    new DialogText(
+        QString::fromUtf8("Copyright \u00a9 2026 Corvane Software. All rights reserved."), this,
+        QRect(9, 106, width() - 18, 16));
+    auto* about = new DialogText(
+        "Move the balls along free paths and build lines, squares or blocks of one colour: "
+        "they vanish and score. Every move that removes nothing brings three new balls. "
+        "The game ends when the board has no room for them.",
+        this, QRect(9, 130, width() - 18, 100));
+    about->SetWordWrap(true);
+
+    auto* ok = new DialogButton("Ok", this, kIdAboutOk, DialogUnitRect(160, 165, 50, 15));
+    connect(ok, &QPushButton::clicked, this, [this] { CloseWith(kIdAboutOk); });
+    SetFocusCycle({ok});
+    ok->setFocus(Qt::OtherFocusReason);
+
+    if (board_panel != nullptr) {
+      move(board_panel->mapToGlobal(QPoint(-3, -1)));
+    } else if (parentWidget() != nullptr) {
+      move(parentWidget()->frameGeometry().center() - QPoint(width() / 2, height() / 2));
+    }
+    // The hook: every mouse move on this thread lets the links follow the pointer, so a link
+    // turns blue again however the pointer left it.
+    qApp->installEventFilter(this);
+    return true;
+  }
+
+  AboutLink* Link(int index) const { return links_[static_cast<size_t>(index)]; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::MouseMove) {
+      const QPoint global = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+      for (AboutLink* link : links_) {
+        if (link != nullptr)
+          link->TrackPointer(global);
+      }
+    }
+    return LookDialog::eventFilter(watched, event);
+  }
+
+  void PaintDecorations(QPainter& painter) override {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(WindowTextColour());
+    painter.drawRect(QRect(9, 45, width() - 18, 2));
+    painter.drawRect(QRect(9, 97, width() - 18, 2));
+  }
+
+  void done(int result) override {
+    qApp->removeEventFilter(this);
+    LookDialog::done(result);
+  }
+
+ private:
+  std::array<AboutLink*, 2> links_{};
+};
+
+}  // namespace
+
+QString SupportMailUrl() {
+  return QString("mailto:") + kSupportAddress + "?subject=Corvane Orbello Support";
+}
+
+bool OpenHelp(QWidget* /*owner*/) {
+  const QString path = QString::fromLocal8Bit(platform::ProgramFolder().c_str()) + "/cvob.chm";
+  const bool accepted = platform::OpenWithShell(path);
+  g_help_requested = true;
+  if (!accepted)
+    ShowWarning("Orbello can't run help file");
+  return accepted;
+}
+
+bool HelpRequested() {
+  return g_help_requested;
+}
+
+bool CloseHelpWindow() {
+  return platform::CloseWindowsWithTitlePrefix(QString::fromLatin1(kHelpTitlePrefix));
+}
+
+void ShowAbout(QWidget* owner, QWidget* board_panel) {
+  AboutBox box(owner);
+  if (!box.Open(board_panel))
+    return;
+  box.exec();
+}
+
+}  // namespace orbello
