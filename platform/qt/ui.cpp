@@ -77,8 +77,13 @@ int ShowQtMessage(const MessageRequest& request) {
   box.setIcon(ToQtIcon(request.icon));
   std::vector<ButtonSpec> specs = ButtonsOf(request.buttons);
   std::vector<QPushButton*> buttons;
-  for (const ButtonSpec& spec : specs)
-    buttons.push_back(box.addButton(spec.text, spec.role));
+  for (const ButtonSpec& spec : specs) {
+    // Qt would make "No" the escape button of a Yes/No box; the system's box has none, so both
+    // take a role that Qt never picks for Escape.
+    QMessageBox::ButtonRole role =
+        request.buttons == MessageButtons::kYesNo ? QMessageBox::ActionRole : spec.role;
+    buttons.push_back(box.addButton(spec.text, role));
+  }
   std::size_t default_index = static_cast<std::size_t>(request.default_button);
   if (request.default_button < 0 || default_index >= buttons.size())
     default_index = 0;

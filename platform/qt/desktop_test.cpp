@@ -1,0 +1,130 @@
+// Runs under Xvfb without a window manager.
+#include "platform/qt/desktop.h"
+
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QTest>
+#include <QWidget>
+#include <memory>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+namespace orbello::platform {
+namespace {
+
+class TestWindow : public QWidget {
+ public:
+  explicit TestWindow(const QString& title) {
+    setWindowTitle(title);
+    resize(120, 80);
+  }
+  int close_requests = 0;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    ++close_requests;
+    QWidget::closeEvent(event);
+  }
+};
+
+class DesktopTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (QGuiApplication::platformName() != "xcb")
+      GTEST_SKIP() << "needs an X server";
+  }
+  void TearDown() override { windows_.clear(); }
+
+  TestWindow* Show(const QString& title) {
+    windows_.push_back(std::make_unique<TestWindow>(title));
+    TestWindow* window = windows_.back().get();
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+    return window;
+  }
+
+  // Close requests travel through the X server back to us.
+  static void Settle() { QTest::qWait(150); }
+
+  std::vector<std::unique_ptr<TestWindow>> windows_;
+};
+
+TEST_F(DesktopTest, ClosesOnlyAWindowWhoseTitleIsLongerThanThePrefix) {
+  TestWindow* exact = Show(kHelpWindowTitlePrefix);
+  TestWindow* longer = Show(QStringLiteral("Corvane Orbello Help - Rules"));
+  TestWindow* other = Show(QStringLiteral("Corvane Orbello"));
+  TestWindow* lower = Show(QStringLiteral("corvane orbello help - rules"));
+  EXPECT_TRUE(CloseWindowsWithTitlePrefix(kHelpWindowTitlePrefix));
+  Settle();
+  EXPECT_EQ(longer->close_requests, 1);
+  EXPECT_FALSE(longer->isVisible());
+  EXPECT_EQ(exact->close_requests, 0);
+  EXPECT_EQ(other->close_requests, 0);
+  EXPECT_EQ(lower->close_requests, 0) << "the prefix compares exactly";
+  EXPECT_TRUE(exact->isVisible());
+  EXPECT_FALSE(CloseWindowsWithTitlePrefix(kHelpWindowTitlePrefix)) << "nothing left to close";
+}
+
+TEST_F(DesktopTest, ClosesTheFirstMatchOnlyAndSkipsHiddenAndUntitledWindows) {
+  Show(QString());
+  TestWindow* hidden = Show(QStringLiteral("Corvane Orbello Help - hidden"));
+  hidden->hide();
+  Settle();
+  TestWindow* first = Show(QStringLiteral("Corvane Orbello Help - one"));
+  TestWindow* second = Show(QStringLiteral("Corvane Orbello Help - two"));
+  EXPECT_TRUE(CloseWindowsWithTitlePrefix(kHelpWindowTitlePrefix));
+  Settle();
+  EXPECT_EQ(first->close_requests + second->close_requests, 1);
+  EXPECT_EQ(hidden->close_requests, 0);
+  EXPECT_TRUE(CloseWindowsWithTitlePrefix(kHelpWindowTitlePrefix));
+  Settle();
+  EXPECT_EQ(first->close_requests + second->close_requests, 2);
+  EXPECT_FALSE(CloseWindowsWithTitlePrefix(kHelpWindowTitlePrefix));
+}
+
+TEST_F(DesktopTest, ListsAndFindsWindowsByClassAndTitle) {
+  TestWindow* main_window = Show(QStringLiteral("Corvane Orbello"));
+  QString wm_class;
+  for (const TopLevelWindow& window : ListTopLevelWindows()) {
+    if (window.id == main_window->winId()) {
+      EXPECT_EQ(window.title, "Corvane Orbello");
+      wm_class = window.wm_class;
+    }
+  }
+  ASSERT_FALSE(wm_class.isEmpty()) << "our window is not listed";
+  EXPECT_TRUE(FindTopLevelWindow(wm_class, QStringLiteral("Corvane Orbello")));
+  EXPECT_FALSE(FindTopLevelWindow(wm_class, QStringLiteral("Corvane Orbello ")));
+  EXPECT_FALSE(FindTopLevelWindow(wm_class + "x", QStringLiteral("Corvane Orbello")));
+  main_window->hide();
+  Settle();
+  EXPECT_FALSE(FindTopLevelWindow(wm_class, QStringLiteral("Corvane Orbello")));
+  EXPECT_TRUE(HasX11Desktop());
+}
+
+// With a window manager the client list names the windows; only those are looked at.
+TEST_F(DesktopTest, FollowsTheWindowManagersClientList) {
+  TestWindow* listed = Show(QStringLiteral("Corvane Orbello Help - listed"));
+  TestWindow* unlisted = Show(QStringLiteral("Corvane Orbello Help - unlisted"));
+  Display* display = XOpenDisplay(nullptr);
+  ASSERT_NE(display, nullptr);
+  Window root = DefaultRootWindow(display);
+  Atom client_list = XInternAtom(display, "_NET_CLIENT_LIST", False);
+  long ids[1] = {static_cast<long>(listed->winId())};
+  XChangeProperty(display, root, client_list, XA_WINDOW, 32, PropModeReplace,
+                  reinterpret_cast<unsigned char*>(ids), 1);
+  XSync(display, False);
+
+  EXPECT_TRUE(CloseWindowsWithTitlePrefix(kHelpWindowTitlePrefix));
+  Settle();
+  EXPECT_EQ(listed->close_requests, 1);
+  EXPECT_EQ(unlisted->close_requests, 0);
+
+  XDeleteProperty(display, root, client_list);
+  XCloseDisplay(display);
+}
+
+}  // namespace
+}  // namespace orbello::platform

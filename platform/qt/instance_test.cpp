@@ -1,0 +1,174 @@
+#include "platform/qt/instance.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLocalServer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+namespace orbello::platform {
+namespace {
+
+// Each test gets its own runtime folder, so its lock and socket meet nobody else's.
+class InstanceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(runtime_.isValid());
+    previous_runtime_ = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime_.path().toLocal8Bit());
+  }
+  void TearDown() override {
+    for (QProcess* process : processes_) {
+      if (process->state() != QProcess::NotRunning) {
+        process->kill();
+        process->waitForFinished(2000);
+      }
+      delete process;
+    }
+    qputenv("XDG_RUNTIME_DIR", previous_runtime_);
+  }
+
+  QProcess* StartProbe(const QString& mode) {
+    auto* process = new QProcess;
+    processes_.push_back(process);
+    process->setProgram(QStringLiteral(ORBELLO_INSTANCE_PROBE));
+    process->setArguments({mode});
+    process->start();
+    EXPECT_TRUE(process->waitForStarted(5000));
+    return process;
+  }
+
+  // Runs a probe to its end while this process keeps serving its own socket.
+  int RunProbe(const QString& mode, QByteArray* output = nullptr) {
+    QProcess* process = StartProbe(mode);
+    process->closeWriteChannel();
+    bool finished =
+        QTest::qWaitFor([&] { return process->state() == QProcess::NotRunning; }, 10000);
+    EXPECT_TRUE(finished) << "probe " << mode.toStdString() << " did not end";
+    if (output != nullptr)
+      *output = process->readAllStandardOutput();
+    return process->exitCode();
+  }
+
+  static QByteArray ReadLine(QProcess* process) {
+    EXPECT_TRUE(QTest::qWaitFor([&] { return process->canReadLine(); }, 10000));
+    return process->readLine().trimmed();
+  }
+
+  QTemporaryDir runtime_;
+  QByteArray previous_runtime_;
+  std::vector<QProcess*> processes_;
+};
+
+TEST_F(InstanceTest, SecondStartAsksTheFirstToRaiseAndEnds) {
+  SingleInstance first;
+  ASSERT_TRUE(first.TryBecomeFirst());
+  EXPECT_TRUE(first.TryBecomeFirst()) << "asking again keeps the lock";
+  int raises = 0;
+  bool window_open = false;
+  ASSERT_TRUE(first.Listen([&] { ++raises; }, [&] { return window_open; }));
+
+  QByteArray output;
+  EXPECT_EQ(RunProbe(QStringLiteral("hold"), &output), 0);
+  EXPECT_EQ(output.trimmed(), "second");
+  EXPECT_EQ(RunProbe(QStringLiteral("raise")), 0);
+  EXPECT_EQ(raises, 1);
+
+  EXPECT_EQ(RunProbe(QStringLiteral("open")), 1);
+  window_open = true;
+  EXPECT_EQ(RunProbe(QStringLiteral("open")), 0);
+  EXPECT_EQ(raises, 1) << "the question must not raise the window";
+}
+
+TEST_F(InstanceTest, NobodyRunningMeansNoAnswer) {
+  QElapsedTimer timer;
+  timer.start();
+  EXPECT_FALSE(IsGameMainWindowOpen());
+  EXPECT_FALSE(AskRunningInstanceToRaise());
+  EXPECT_LT(timer.elapsed(), 1000) << "a missing server is noticed at once, not by time-out";
+}
+
+TEST_F(InstanceTest, ReleasedLockLetsTheNextProcessBeFirst) {
+  auto first = std::make_unique<SingleInstance>();
+  ASSERT_TRUE(first->TryBecomeFirst());
+  first->Release();
+  EXPECT_FALSE(first->IsFirst());
+  QProcess* holder = StartProbe(QStringLiteral("hold"));
+  EXPECT_EQ(ReadLine(holder), "first");
+  SingleInstance late;
+  EXPECT_FALSE(late.TryBecomeFirst());
+  EXPECT_FALSE(late.Listen([] {}, [] { return true; })) << "only the first may listen";
+  EXPECT_TRUE(IsGameMainWindowOpen());
+  EXPECT_TRUE(AskRunningInstanceToRaise());
+  EXPECT_EQ(ReadLine(holder), "raised");
+}
+
+TEST_F(InstanceTest, KilledHolderLeavesALockTheNextStartTakesOver) {
+  QProcess* holder = StartProbe(QStringLiteral("hold"));
+  ASSERT_EQ(ReadLine(holder), "first");
+  ASSERT_EQ(::kill(static_cast<pid_t>(holder->processId()), SIGKILL), 0);
+  ASSERT_TRUE(holder->waitForFinished(5000));
+  EXPECT_TRUE(QFile::exists(InstanceLockPath())) << "the crash leaves the lock file behind";
+  EXPECT_FALSE(IsGameMainWindowOpen());
+
+  SingleInstance next;
+  EXPECT_TRUE(next.TryBecomeFirst());
+  int raises = 0;
+  ASSERT_TRUE(next.Listen([&] { ++raises; }, [] { return false; }));
+  EXPECT_EQ(RunProbe(QStringLiteral("raise")), 0);
+  EXPECT_EQ(raises, 1);
+}
+
+TEST_F(InstanceTest, SilentServerCountsAsNotRunning) {
+  QLocalServer mute;
+  mute.setSocketOptions(QLocalServer::AbstractNamespaceOption);
+  ASSERT_TRUE(mute.listen(InstanceServerName()));
+  QElapsedTimer timer;
+  timer.start();
+  EXPECT_FALSE(IsGameMainWindowOpen(300));
+  EXPECT_GE(timer.elapsed(), 250);
+  EXPECT_LT(timer.elapsed(), 3000);
+}
+
+TEST_F(InstanceTest, NamesCarryTheInstanceNameAndTheUser) {
+  QString uid = QString::number(::getuid());
+  EXPECT_TRUE(InstanceServerName().startsWith(QStringLiteral("CORVANE_ORBELLO-") + uid + "-"));
+  EXPECT_EQ(InstanceLockPath(),
+            runtime_.filePath(QStringLiteral("CORVANE_ORBELLO-") + uid + ".lock"));
+  QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+  QTemporaryDir other;
+  qputenv("XDG_RUNTIME_DIR", other.path().toLocal8Bit());
+  QString other_name = InstanceServerName();
+  qputenv("XDG_RUNTIME_DIR", saved);
+  EXPECT_NE(other_name, InstanceServerName());
+}
+
+TEST_F(InstanceTest, GameSideAnswersForItsMainWindow) {
+  SingleInstance instance;
+  auto window = std::make_unique<QWidget>();
+  window->setWindowTitle(QStringLiteral("Corvane Orbello"));
+  ASSERT_TRUE(ServeMainWindow(instance, window.get()));
+  EXPECT_EQ(RunProbe(QStringLiteral("open")), 0);
+
+  window->showMinimized();
+  EXPECT_EQ(RunProbe(QStringLiteral("raise")), 0);
+  EXPECT_FALSE(window->isMinimized()) << "a raise restores a minimised window";
+
+  window->setWindowTitle(QStringLiteral("Something else"));
+  EXPECT_EQ(RunProbe(QStringLiteral("open")), 1);
+  window.reset();
+  EXPECT_EQ(RunProbe(QStringLiteral("open")), 1) << "a destroyed window is not open";
+  EXPECT_EQ(RunProbe(QStringLiteral("raise")), 0);
+
+  SingleInstance second;
+  QWidget other;
+  EXPECT_FALSE(ServeMainWindow(second, &other));
+}
+
+}  // namespace
+}  // namespace orbello::platform
