@@ -1,0 +1,500 @@
+// Spawning, the next balls, the turn flow and the game end.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "game/engine/engine_test_util.h"
+
+namespace orbello {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+int BallCount(const GameEngine& e) {
+  int n = 0;
+  for (const TBoardCell& c : e.Board) {
+    n += c.Color != kEmpty;
+  }
+  return n;
+}
+
+TEST_F(EngineTest, RandomSourceFollowsItsFormulaBitForBit) {
+  engine.Randomize(0);
+  EXPECT_EQ(engine.RandomState(), 1u);
+  EXPECT_EQ(engine.NextRandom(), 346u);
+  EXPECT_EQ(engine.NextRandom(), 13854878u);
+  EXPECT_EQ(engine.NextRandom(), 1621890440u);
+  engine.Randomize(1234567890);
+  for (uint32_t expected : {26270495u, 1501900109u, 25314565u, 1811646198u, 1191128238u}) {
+    EXPECT_EQ(engine.NextRandom(), expected);
+  }
+  EXPECT_EQ(engine.RandomState(), 5115856830004446132u);
+  // The seed keeps only the low 32 bits of s * 22695477 + 1.
+  engine.Randomize(0xFFFFFFFFu);
+  EXPECT_EQ(engine.RandomState(), static_cast<uint32_t>(0xFFFFFFFFu * 22695477u + 1u));
+}
+
+TEST_F(EngineTest, RandomBallDrawsColumnRowColourAndRedrawsOccupiedCells) {
+  engine.Randomize(0);
+  TNextBall r{};
+  engine.PlaceRandomBall(r);
+  EXPECT_EQ(r.X, 4);
+  EXPECT_EQ(r.Y, 8);
+  EXPECT_EQ(r.Color, 2);
+  EXPECT_EQ(Board(4, 8), 2) << "the cell is written with the colour";
+  EXPECT_TRUE(world.calls.empty()) << "nothing is drawn";
+
+  engine.InitBoard();
+  Put(4, 8, 6);
+  engine.Randomize(0);
+  engine.PlaceRandomBall(r);  // (4,8) is taken: two more draws give (8,0)
+  EXPECT_EQ(r.X, 8);
+  EXPECT_EQ(r.Y, 0);
+  EXPECT_EQ(r.Color, 3);
+
+  FillWithoutFigures();
+  r = {1, 2, 3};
+  engine.PlaceRandomBall(r);
+  EXPECT_EQ(r.X, kNone);
+}
+
+TEST_F(EngineTest, NewGameShowsFiveBallsThenTheAnnouncements) {
+  world.tables[0] = {5, 70, 9, 0, 0, 0, 0, 0, 0, 0};
+  engine.Randomize(42);
+  engine.NewGame(false);
+  const Calls& c = world.calls;
+  ASSERT_GE(c.size(), 6u);
+  EXPECT_EQ(Calls(c.begin(), c.begin() + 5),
+            (Calls{"DrawClock 0", "ReadHighScores 1", "DrawNumber score 0", "DrawNumber champ 70",
+                   "DrawGameType 1"}));
+  EXPECT_EQ(Count("SetSaveEnabled 1"), 1u);
+  EXPECT_EQ(c[c.size() - 2], "SetSaveEnabled 1");
+  EXPECT_EQ(c.back(), "StartClock");
+  EXPECT_EQ(world.CallsStartingWith("DrawEmptyCell").size(), 81u);
+  EXPECT_EQ(world.CallsStartingWith("DrawPreview").size(), 3u);
+  EXPECT_EQ(world.CallsStartingWith("WaitMs").size(), 0u) << "start balls do not grow";
+  std::vector<std::string> frames;
+  for (const std::string& call : c) {
+    if (call.find(" balls frame ") != std::string::npos) {
+      frames.push_back(call.substr(call.find("frame")));
+    }
+  }
+  ASSERT_EQ(frames.size(), 8u);
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(frames[i].rfind("frame 0 ", 0), 0u) << frames[i];
+  }
+  for (int i = 5; i < 8; ++i) {
+    EXPECT_EQ(frames[i].rfind("frame 11 ", 0), 0u) << frames[i];
+  }
+
+  EXPECT_EQ(BallCount(engine), 5);
+  std::set<int> reserved;
+  for (const TNextBall& slot : engine.NextBalls) {
+    ASSERT_NE(slot.X, kNone);
+    EXPECT_EQ(Board(slot.X, slot.Y), kEmpty);
+    reserved.insert(CellNumber(slot.X, slot.Y));
+  }
+  EXPECT_EQ(reserved.size(), 3u);
+  EXPECT_TRUE(engine.GameActive);
+  EXPECT_EQ(engine.Score, 0u);
+  EXPECT_EQ(engine.ChampScore, 70u);
+  EXPECT_TRUE(engine.ClockRunning());
+
+  // A second new game stops the running clock first.
+  world.calls.clear();
+  engine.NewGame(false);
+  EXPECT_EQ(Calls(c.begin(), c.begin() + 2), (Calls{"StopClock", "DrawClock 0"}));
+}
+
+TEST_F(EngineTest, AnnouncementFollowsTheDisplayMode) {
+  for (int mode = 1; mode <= 4; ++mode) {
+    world.calls.clear();
+    engine.Settings().NextColors = mode;
+    engine.NewGame(false);
+    EXPECT_EQ(world.CallsStartingWith("DrawPreview").size(), mode <= 2 ? 3u : 0u) << mode;
+    size_t marks = 0;
+    for (const std::string& call : world.calls) {
+      marks += call.find("balls frame 11 ") != std::string::npos;
+    }
+    EXPECT_EQ(marks, mode == 1 || mode == 3 ? 3u : 0u) << mode;
+    // Cells and colours are chosen in every mode.
+    EXPECT_NE(engine.NextBalls[2].X, kNone);
+  }
+}
+
+TEST_F(EngineTest, ClockFailureAndUnreadableTablesEndTheProgram) {
+  world.fail_start_clock = true;
+  engine.NewGame(false);
+  EXPECT_EQ(world.exit_status, 1);
+  EXPECT_EQ(world.CallsStartingWith("message"), (Calls{"message Can't create timer object"}));
+  EXPECT_TRUE(engine.Exited());
+  const size_t before = world.calls.size();
+  engine.NewGame(false);
+  engine.CellClick(0);
+  EXPECT_EQ(world.calls.size(), before) << "nothing happens after the end";
+
+  RecordingWorld w2;
+  w2.fail_read_scores = true;
+  GameEngine e2(w2);
+  e2.NewGame(false);
+  EXPECT_EQ(w2.exit_status, kExitStatusOther);
+  EXPECT_EQ(w2.calls.back(), "exit 2");
+  EXPECT_TRUE(w2.CallsStartingWith("DrawEmptyCell").empty());
+
+  RecordingWorld w3;
+  w3.fail_draw_game_type = true;
+  GameEngine e3(w3);
+  EXPECT_FALSE(e3.StartUp(0));
+  EXPECT_EQ(w3.exit_status, kExitStatusOther);
+}
+
+TEST_F(EngineTest, StartUpReadsTheDefaultTableAndShowsPreviewsForPanelModes) {
+  world.tables[1] = {3, 11, 2, 0, 0, 0, 0, 0, 0, 0};
+  engine.Settings().DefaultGame = kSquares;
+  engine.Settings().NextColors = 2;
+  ASSERT_TRUE(engine.StartUp(7));
+  EXPECT_EQ(engine.GameType, kSquares);
+  EXPECT_EQ(engine.ChampScore, 11u);
+  EXPECT_FALSE(engine.GameActive);
+  EXPECT_EQ(world.calls, (Calls{"ReadHighScores 2", "DrawGameType 2", "DrawNumber score 0",
+                                "DrawNumber champ 11", "DrawClock 0", "SetPreviewVisible 0 1",
+                                "SetPreviewVisible 1 1", "SetPreviewVisible 2 1"}));
+  EXPECT_EQ(engine.RandomState(), 7u * 22695477u + 1u);
+
+  RecordingWorld w2;
+  GameEngine e2(w2);
+  e2.Settings().NextColors = 3;
+  ASSERT_TRUE(e2.StartUp(7));
+  EXPECT_TRUE(w2.CallsStartingWith("SetPreviewVisible").empty());
+}
+
+class GameEndTest : public EngineTest {
+ protected:
+  // A running game (clock started) that ends at the next reservation with `score`.
+  void EndWith(uint32_t score, int32_t game_type = kLines) {
+    engine.GameType = game_type;
+    engine.NewGame(true);
+    FillWithoutFigures();
+    Put(3, 3, kEmpty);
+    Put(6, 1, kEmpty);
+    for (TNextBall& slot : engine.NextBalls) {
+      slot.X = kNone;
+    }
+    engine.Score = score;
+    world.calls.clear();
+    engine.EndTurn();
+  }
+};
+
+TEST_F(GameEndTest, TwoFreeCellsAreNotEnoughForTheNextThreeBalls) {
+  EndWith(3);
+  EXPECT_FALSE(engine.GameActive);
+  EXPECT_NE(engine.NextBalls[0].X, kNone);
+  EXPECT_NE(engine.NextBalls[1].X, kNone);
+  EXPECT_EQ(engine.NextBalls[2].X, kNone);
+  // The two reserved cells keep their drawn colours, unannounced.
+  EXPECT_EQ(Board(engine.NextBalls[0].X, engine.NextBalls[0].Y), engine.NextBalls[0].Color);
+  EXPECT_EQ(Board(engine.NextBalls[1].X, engine.NextBalls[1].Y), engine.NextBalls[1].Color);
+  EXPECT_EQ(world.calls, (Calls{"StopClock", "SetSaveEnabled 0", "ReadHighScores 1",
+                                "message Congratulation!", "PlayResourceSound WIN_GAME async",
+                                "bestresults 1", "DrawNumber champ 3", "message Begin new game?"}));
+  EXPECT_EQ(engine.ChampScore, 3u);
+  EXPECT_FALSE(engine.ClockRunning());
+
+  // Clicks are ignored on the frozen board.
+  world.calls.clear();
+  engine.CellClick(CellNumber(0, 0));
+  EXPECT_TRUE(world.calls.empty());
+}
+
+TEST_F(GameEndTest, TiesEnterTheTableExceptAtTheLastRow) {
+  world.tables[0] = {900, 800, 700, 500, 400, 300, 200, 100, 50, 20};
+  EndWith(500);
+  EXPECT_EQ(world.CallsStartingWith("message"),
+            (Calls{"message Congratulation!", "message Begin new game?"}));
+  EXPECT_TRUE(world.CallsStartingWith("DrawNumber champ").empty()) << "500 is no new champion";
+
+  world.tables[0] = {900, 800, 700, 600, 600, 600, 600, 600, 600, 500};
+  EndWith(500);
+  EXPECT_EQ(world.CallsStartingWith("message"), (Calls{"message Game Over. Begin new game?"}));
+  EXPECT_TRUE(world.CallsStartingWith("bestresults").empty());
+
+  // Scores compare unsigned.
+  world.tables[0] = {0x80000000u, 0x80000000u, 0x80000000u, 0x80000000u, 0x80000000u,
+                     0x80000000u, 0x80000000u, 0x80000000u, 0x80000000u, 0x80000000u};
+  EndWith(5);
+  EXPECT_EQ(world.CallsStartingWith("message"), (Calls{"message Game Over. Begin new game?"}));
+
+  // Zero on a table of zeros counts as entering it.
+  world.tables[0] = {};
+  EndWith(0);
+  EXPECT_EQ(world.CallsStartingWith("message").front(), "message Congratulation!");
+  EXPECT_TRUE(ScoreEntersTable(HighScorePoints{}, 0));
+  EXPECT_EQ(BestTablePoints({500, 900, 0, 0, 0, 0, 0, 0, 0, 0}), 900u);
+}
+
+TEST_F(GameEndTest, BestResultsOpenInNewRecordModeAndYesStartsTheDefaultVariant) {
+  class Watching : public RecordingWorld {
+   public:
+    const GameEngine* engine = nullptr;
+    bool mode_seen = false;
+    void ShowBestResults(int32_t variant) override {
+      mode_seen = engine->NewRecordMode;
+      RecordingWorld::ShowBestResults(variant);
+    }
+  } w;
+  GameEngine e(w);
+  w.engine = &e;
+  w.answer_yes = true;
+  e.Settings().DefaultGame = kLines;
+  e.GameType = kSquares;
+  e.NewGame(true);
+  EXPECT_EQ(e.GameType, kSquares);
+  for (int n = 0; n < kCellCount; ++n) {
+    e.Board[n].Color = (CellX(n) + 3 * CellY(n)) % kColorCount;
+  }
+  e.Board[0].Color = kEmpty;
+  e.Board[40].Color = kEmpty;
+  for (TNextBall& slot : e.NextBalls) {
+    slot.X = kNone;
+  }
+  e.Score = 12;
+  w.calls.clear();
+  e.EndTurn();
+  EXPECT_TRUE(w.mode_seen);
+  EXPECT_FALSE(e.NewRecordMode);
+  EXPECT_EQ(w.CallsStartingWith("bestresults"), (Calls{"bestresults 2"}));
+  // Yes: one new game, of the default variant.
+  EXPECT_EQ(w.CallsStartingWith("ReadHighScores"), (Calls{"ReadHighScores 2", "ReadHighScores 1"}));
+  EXPECT_EQ(e.GameType, kLines);
+  EXPECT_TRUE(e.GameActive);
+  EXPECT_EQ(e.Score, 0u);
+  EXPECT_EQ(BallCount(e), 5);
+
+  // Answered Yes after "Game Over" too.
+  w.tables[0] = {100, 100, 100, 100, 100, 100, 100, 100, 100, 100};
+  for (int n = 0; n < kCellCount; ++n) {
+    e.Board[n].Color = (CellX(n) + 3 * CellY(n)) % kColorCount;
+  }
+  e.Board[5].Color = kEmpty;
+  for (TNextBall& slot : e.NextBalls) {
+    slot.X = kNone;
+  }
+  w.calls.clear();
+  e.EndTurn();
+  EXPECT_EQ(w.CallsStartingWith("message"), (Calls{"message Game Over. Begin new game?"}));
+  EXPECT_TRUE(e.GameActive);
+}
+
+TEST_F(EngineTest, NewBallsCompletingAFigureAreRemovedAndTheNextOnesReserved) {
+  engine.NewGame(false);
+  engine.InitBoard();
+  Rows({"2222....."});
+  engine.NextBalls = {{{4, 0, 2}, {7, 7, 5}, {8, 8, 6}}};
+  engine.Settings().Delay_Appearance = 4;
+  world.calls.clear();
+  engine.EndTurn();
+  EXPECT_EQ(engine.Score, 5u);
+  EXPECT_EQ(Board(4, 0), kEmpty);
+  EXPECT_EQ(Board(7, 7), 5);
+  EXPECT_EQ(Board(8, 8), 6);
+  EXPECT_EQ(BallCount(engine), 2);
+  // Appearance: frames 12..15 on the three cells with a wait after each step, then frame 0.
+  Calls appearance(world.calls.begin(), world.calls.begin() + 19);
+  Calls expected;
+  for (int i = 0; i < 4; ++i) {
+    expected.push_back("DrawBallFrame 4,0 balls frame " + std::to_string(12 + i) + " colour 2");
+    expected.push_back("DrawBallFrame 7,7 balls frame " + std::to_string(12 + i) + " colour 5");
+    expected.push_back("DrawBallFrame 8,8 balls frame " + std::to_string(12 + i) + " colour 6");
+    expected.push_back("WaitMs 4");
+  }
+  expected.push_back("DrawBallFrame 4,0 balls frame 0 colour 2");
+  expected.push_back("DrawBallFrame 7,7 balls frame 0 colour 5");
+  expected.push_back("DrawBallFrame 8,8 balls frame 0 colour 6");
+  EXPECT_EQ(appearance, expected);
+  EXPECT_TRUE(engine.GameActive);
+  for (const TNextBall& slot : engine.NextBalls) {
+    EXPECT_NE(slot.X, kNone);
+  }
+  EXPECT_EQ(world.CallsStartingWith("PlaySoundFile"), (Calls{"PlaySoundFile destroy.wav"}))
+      << "no sound goes with the appearance";
+}
+
+TEST_F(EngineTest, BallOnAReservedCellMovesTheReservationUnannounced) {
+  engine.NewGame(false);
+  engine.InitBoard();
+  Put(0, 0, 3);
+  engine.NextBalls = {{{6, 6, 1}, {1, 0, 4}, {8, 8, 5}}};
+  engine.CellClick(CellNumber(0, 0));
+  world.calls.clear();
+  engine.CellClick(CellNumber(1, 0));
+  // Slot 1 got a new cell at random and kept its colour; the ball stays on (1,0).
+  EXPECT_EQ(Board(1, 0), 3);
+  EXPECT_EQ(Board(6, 6), 1);
+  EXPECT_EQ(Board(8, 8), 5);
+  EXPECT_EQ(BallCount(engine), 4);
+  // No mark or preview was drawn before the balls appeared.
+  const auto first_growth = std::find_if(world.calls.begin(), world.calls.end(), [](auto& c) {
+    return c.find("frame 12 ") != std::string::npos;
+  });
+  for (auto it = world.calls.begin(); it != first_growth; ++it) {
+    EXPECT_EQ(it->find("frame 11"), std::string::npos) << *it;
+    EXPECT_EQ(it->find("DrawPreview"), std::string::npos) << *it;
+  }
+  EXPECT_EQ(std::count_if(world.calls.begin(), world.calls.end(),
+                          [](auto& c) { return c.find("frame 12 colour 4") != std::string::npos; }),
+            1);
+}
+
+TEST_F(EngineTest, RelocatedReservationMayLandOnAnotherReservedCell) {
+  // Full board except the ball's target (slot 0) and the cells of slots 1 and 2; the ball's own
+  // cell becomes free when it moves. Seeds are tried until the new cell of slot 0 is slot 1's.
+  bool found = false;
+  for (uint32_t seed = 0; seed < 200 && !found; ++seed) {
+    RecordingWorld w;
+    GameEngine e(w);
+    e.NewGame(false);
+    for (int n = 0; n < kCellCount; ++n) {
+      e.Board[n].Color = (CellX(n) + 3 * CellY(n)) % kColorCount;
+    }
+    for (int n : {CellNumber(1, 0), CellNumber(5, 5), CellNumber(7, 2)}) {
+      e.Board[n].Color = kEmpty;
+    }
+    e.NextBalls = {{{1, 0, 6}, {5, 5, 2}, {7, 2, 3}}};
+    e.Randomize(seed);
+    e.CellClick(CellNumber(0, 0));
+    w.calls.clear();
+    e.CellClick(CellNumber(1, 0));
+    if (w.CallsStartingWith("DrawBallFrame 5,5 balls frame 12 colour 6").empty()) {
+      continue;
+    }
+    found = true;
+    // Both slots grow on one cell, the later slot drawn last; the cell keeps slot 1's colour.
+    const Calls growth = {"DrawBallFrame 5,5 balls frame 12 colour 6",
+                          "DrawBallFrame 5,5 balls frame 12 colour 2",
+                          "DrawBallFrame 7,2 balls frame 12 colour 3", "WaitMs 0"};
+    auto it = std::search(w.calls.begin(), w.calls.end(), growth.begin(), growth.end());
+    EXPECT_NE(it, w.calls.end());
+    EXPECT_EQ(e.Board[CellNumber(5, 5)].Color, 2);
+    // Only (0,0) is left free: slot 0 takes it, slot 1 finds nothing and the game ends.
+    EXPECT_EQ(e.NextBalls[0].X, 0);
+    EXPECT_EQ(e.NextBalls[1].X, kNone);
+    EXPECT_FALSE(e.GameActive);
+    EXPECT_EQ(w.CallsStartingWith("message").size(), 2u);
+  }
+  EXPECT_TRUE(found);
+}
+
+TEST_F(EngineTest, FigureCompletedOnAReservedCellKeepsTheReservation) {
+  engine.NewGame(false);
+  engine.InitBoard();
+  Rows({"1111.....", "....1...."});
+  engine.NextBalls = {{{6, 6, 2}, {4, 0, 5}, {8, 8, 5}}};
+  engine.CellClick(CellNumber(4, 1));
+  world.calls.clear();
+  engine.CellClick(CellNumber(4, 0));
+  EXPECT_EQ(engine.Score, 5u);
+  EXPECT_EQ(world.calls.back(), "DrawBallFrame 4,0 balls frame 11 colour 5");
+  EXPECT_EQ(engine.NextBalls[1].X, 4);
+  EXPECT_EQ(engine.NextBalls[1].Y, 0);
+  EXPECT_TRUE(world.CallsStartingWith("WaitMs").size() == 9u) << "no appearance";
+
+  // Without marks on the board the cell stays empty.
+  engine.Settings().NextColors = 2;
+  Rows({"1111.....", "....1...."});
+  engine.CellClick(CellNumber(4, 1));
+  world.calls.clear();
+  engine.CellClick(CellNumber(4, 0));
+  EXPECT_EQ(world.calls.back(), "DrawNumber score 10");
+}
+
+TEST_F(EngineTest, FigureElsewhereLeavesTheMovedBallVisibleAndItsReservationMoved) {
+  // Five start balls of colour 1 stand in a line; a ball of colour 1 moved onto a reserved cell
+  // removes that line but stays itself.
+  engine.NewGame(false);
+  engine.InitBoard();
+  Rows({"11111....", ".", ".", ".", ".", ".", "1........"});
+  engine.NextBalls = {{{0, 7, 4}, {6, 6, 2}, {8, 8, 3}}};
+  engine.CellClick(CellNumber(0, 6));
+  world.calls.clear();
+  engine.CellClick(CellNumber(0, 7));
+  EXPECT_EQ(engine.Score, 5u);
+  EXPECT_EQ(Board(0, 7), 1);
+  const TNextBall& moved = engine.NextBalls[0];
+  EXPECT_FALSE(moved.X == 0 && moved.Y == 7);
+  EXPECT_EQ(moved.Color, 4);
+  EXPECT_EQ(Board(moved.X, moved.Y), kEmpty) << "the new reserved cell holds no hidden ball";
+  EXPECT_EQ(world.calls.back(), "DrawBallFrame " + std::to_string(moved.X) + "," +
+                                    std::to_string(moved.Y) + " balls frame 11 colour 4");
+  EXPECT_TRUE(world.CallsStartingWith("DrawBallFrame 0,7 balls frame 11").empty());
+}
+
+TEST_F(EngineTest, ResumedGameRedrawsEverythingAndTheSelectedBallJumpsAgain) {
+  world.tables[2] = {10, 400, 0, 0, 0, 0, 0, 0, 0, 0};
+  SavedGameState s;
+  for (int n = 0; n < kCellCount; ++n) {
+    s.Board[n] = {kEmpty, n, 0, 0};
+  }
+  s.GameType = kBlocks;
+  s.Score = 77;
+  s.Board[CellNumber(2, 2)].Color = 4;
+  s.NextBalls = {{{0, 0, 1}, {kNone, 0, 0}, {8, 8, 6}}};
+  s.SelX = 2;
+  s.SelY = 2;
+  ASSERT_TRUE(engine.LoadState(s));
+  engine.GameSeconds = 99;
+  engine.ResumeLoadedGame();
+  Calls expected = {"DrawClock 0"};
+  for (int n = 0; n < kCellCount; ++n) {
+    expected.push_back(n == CellNumber(2, 2) ? "DrawBallFrame 2,2 balls frame 0 colour 4"
+                                             : "DrawEmptyCell " + CellText(n));
+  }
+  for (const char* c : {"DrawPreview 0 colour 1", "DrawBallFrame 0,0 balls frame 11 colour 1",
+                        "DrawPreview 2 colour 6", "DrawBallFrame 8,8 balls frame 11 colour 6",
+                        "DrawNumber score 77", "ReadHighScores 3", "DrawNumber champ 400",
+                        "DrawGameType 3", "StartClock", "StartTimer1", "SetSaveEnabled 1"}) {
+    expected.push_back(c);
+  }
+  EXPECT_EQ(world.calls, expected);
+  EXPECT_EQ(engine.GameSeconds, 0u);
+  EXPECT_TRUE(engine.GameActive);
+  EXPECT_EQ(engine.ChampScore, 400u);
+  EXPECT_EQ(Board(0, 0), kEmpty) << "reserved cells stay empty";
+
+  // Resuming again while the ball jumps stops the timer and the clock first.
+  engine.JumpFrame = 22;
+  world.calls.clear();
+  engine.ResumeLoadedGame();
+  EXPECT_EQ(Calls(world.calls.begin(), world.calls.begin() + 3),
+            (Calls{"StopTimer1", "StopClock", "DrawClock 0"}));
+  EXPECT_EQ(engine.JumpFrame, 16);
+}
+
+TEST_F(EngineTest, RefreshedAnnouncementsFollowTheNewDisplayMode) {
+  engine.RefreshNextBalls(RefreshReason::kDisplayMode);
+  EXPECT_TRUE(world.calls.empty()) << "no next balls yet";
+
+  engine.NextBalls = {{{1, 1, 2}, {kNone, 0, 0}, {3, 3, 4}}};
+  engine.Settings().NextColors = 2;  // was 1: marks off, previews stay
+  engine.RefreshNextBalls(RefreshReason::kDisplayMode);
+  EXPECT_EQ(world.calls,
+            (Calls{"SetPreviewVisible 0 1", "DrawPreview 0 colour 2", "DrawEmptyCell 1,1",
+                   "SetPreviewVisible 2 1", "DrawPreview 2 colour 4", "DrawEmptyCell 3,3"}));
+  world.calls.clear();
+  engine.Settings().NextColors = 3;  // previews hidden, marks drawn
+  engine.RefreshNextBalls(RefreshReason::kDisplayMode);
+  EXPECT_EQ(world.calls,
+            (Calls{"SetPreviewVisible 0 0", "SetPreviewVisible 1 0", "SetPreviewVisible 2 0",
+                   "DrawBallFrame 1,1 balls frame 11 colour 2", "SetPreviewVisible 0 0",
+                   "SetPreviewVisible 1 0", "SetPreviewVisible 2 0",
+                   "DrawBallFrame 3,3 balls frame 11 colour 4"}));
+  // After a new skin the board was redrawn already: no empty cells for mode 4.
+  world.calls.clear();
+  engine.Settings().NextColors = 4;
+  engine.RefreshNextBalls(RefreshReason::kSkin);
+  EXPECT_TRUE(world.CallsStartingWith("DrawEmptyCell").empty());
+}
+
+}  // namespace
+}  // namespace orbello
