@@ -37,6 +37,8 @@ struct GameSettings {
 
   // Puts `path` into a slot, cut to 260 characters; the rest of the slot becomes zeros.
   void SetPath(int slot, std::string_view path);
+
+  bool operator==(const GameSettings&) const = default;
 };
 
 // Registry value names of the path slots, by slot.
