@@ -1,0 +1,273 @@
+// The art generator: draws every picture and synthesises every sound of the three programs into
+// a build folder. Usage: orbello-artgen OUTPUT_FOLDER
+#include <QDir>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cstdio>
+#include <vector>
+
+#include "extras.h"
+#include "raster.h"
+#include "skins.h"
+#include "sounds.h"
+#include "window_art.h"
+
+namespace orbello::art {
+namespace {
+
+bool ok = true;
+
+void Check(bool written, const QString& path) {
+  if (!written) {
+    std::fprintf(stderr, "orbello-artgen: cannot write %s\n", qPrintable(path));
+    ok = false;
+  }
+}
+
+struct SheetItem {
+  QString label;
+  QImage image;
+};
+
+// The window as the game will show it, from the generated pieces: a check of how they fit.
+QImage MockWindow(const GameArt& art, const SkinPictures& skin) {
+  QImage img = Canvas(kWindowWidth, kWindowHeight, QColor(60, 60, 64));
+  QPainter p(&img);
+  Smooth(p);
+  QPainterPath shape;
+  shape.setFillRule(Qt::WindingFill);
+  shape.addEllipse(QRectF(kGoldCircle));
+  shape.addEllipse(QRectF(kBlueCircle));
+  p.setClipPath(shape.simplified());
+  p.drawImage(0, 0, art.backdrop_shown);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  // Command buttons (normal faces, Save disabled), the shapes keyed out.
+  const auto keyed = [](const QImage& face) {
+    QImage out = face.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+      for (int x = 0; x < out.width(); ++x) {
+        const QRgb c = out.pixel(x, y);
+        if (qRed(c) == 0 && qGreen(c) >= 128 && qBlue(c) >= 128)
+          out.setPixel(x, y, 0);
+      }
+    }
+    return out;
+  };
+  for (int row = 0; row < kCommandRows; ++row) {
+    const QImage face =
+        row == 2 ? art.save_disabled.copy(0, 0, kFaceWidth, kFaceHeight)
+                 : art.buttons.copy(row == 4 ? 144 : 0, 32 * row, kFaceWidth, kFaceHeight);
+    p.drawImage(kCommandFaces[row].position, keyed(face));
+  }
+  for (int which = 0; which < 3; ++which) {
+    p.drawImage(kCaptionFaces[which].position,
+                art.caption.copy(kCaptionFaces[which].bitmap_x, which == 2 ? 14 : 0, 16, 14));
+  }
+  // Board: a few balls, a reserved mark, a walk trail and a bouncing ball.
+  for (int x = 0; x < 9; ++x) {
+    for (int y = 0; y < 9; ++y)
+      p.drawImage(188 + 36 * x, 78 + 36 * y, skin.board);
+  }
+  const auto tile = [&](int frame, int colour, int cx, int cy) {
+    p.drawImage(188 + 36 * cx + 2, 78 + 36 * cy + 2,
+                skin.balls.copy(32 * frame, 32 * colour, 32, 32));
+  };
+  int n = 0;
+  for (int cx = 0; cx < 9; ++cx) {
+    for (int cy = 0; cy < 9; ++cy) {
+      if ((cx * 7 + cy * 3) % 5 == 0)
+        tile(kFrameRest, n++ % kBallColours, cx, cy);
+    }
+  }
+  tile(kFrameReserved, 3, 4, 4);
+  tile(kFrameReserved, 5, 7, 2);
+  tile(kFrameFirstBounce + 3, 1, 2, 6);
+  tile(5, 0, 6, 6);
+  for (int k = 0; k < 3; ++k)
+    p.drawImage(188 + 36 * (3 + k) + 2, 78 + 36 * 8 + 2, skin.walk.copy(0, 0, 32, 32));
+  // Displays.
+  const auto number = [&](int value, const QRect& holder) {
+    const QString text = QString::number(value).rightJustified(5, '0');
+    for (int i = 0; i < 5; ++i) {
+      p.drawImage(holder.left() + 16 * i, holder.top(),
+                  skin.score.copy(16 * text[i].digitValue(), 0, 16, 20));
+    }
+  };
+  number(120, kScoreHolder);
+  number(1530, kChampHolder);
+  const QString clock = "00:12:34";
+  for (int i = 0; i < 8; ++i) {
+    const int gx = clock[i] == ':' ? 90 : 9 * clock[i].digitValue();
+    p.drawImage(kTimeHolder.left() + 9 * i, kTimeHolder.top(), skin.timer.copy(gx, 0, 9, 11));
+  }
+  p.drawImage(kGameHolder.topLeft(), art.type_game.copy(0, 0, 72, 11));
+  for (int i = 0; i < 3; ++i) {
+    p.drawImage(kPreviewHolder.left() + 32 * i, kPreviewHolder.top(),
+                skin.balls.copy(32 * kFramePreview, 32 * (i * 2), 32, 32));
+  }
+  return img;
+}
+
+QImage ContactSheet(const std::vector<SheetItem>& items) {
+  const int width = 1640, margin = 16, label_h = 18;
+  // Lay out once to know the height, then paint.
+  auto layout = [&](QPainter* p) {
+    int x = margin, y = margin, row_h = 0;
+    for (const SheetItem& item : items) {
+      const QSize s = item.image.size() * 2;
+      if (x + s.width() > width - margin && x > margin) {
+        x = margin;
+        y += row_h + margin;
+        row_h = 0;
+      }
+      if (p) {
+        p->setPen(QColor(230, 230, 230));
+        p->setFont(ArtFont("DejaVu Sans", 12));
+        p->drawText(x, y + 13, item.label);
+        // A checkerboard shows transparency.
+        for (int cy = 0; cy < s.height(); cy += 8) {
+          for (int cx = 0; cx < s.width(); cx += 8) {
+            p->fillRect(x + cx, y + label_h + cy, std::min(8, s.width() - cx),
+                        std::min(8, s.height() - cy),
+                        ((cx + cy) / 8) % 2 ? QColor(90, 90, 96) : QColor(110, 110, 116));
+          }
+        }
+        p->drawImage(QRect(QPoint(x, y + label_h), s),
+                     item.image.scaled(s, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+      }
+      x += s.width() + margin;
+      row_h = std::max(row_h, s.height() + label_h);
+    }
+    return y + row_h + margin;
+  };
+  const int height = layout(nullptr);
+  QImage sheet = Canvas(width, height, QColor(48, 48, 52));
+  QPainter p(&sheet);
+  layout(&p);
+  return sheet;
+}
+
+int Run(const QString& out_dir) {
+  if (!LoadFonts()) {
+    std::fprintf(stderr, "orbello-artgen: the DejaVu fonts are missing (fonts-dejavu-core)\n");
+    return 1;
+  }
+  QDir root(out_dir);
+  for (const char* sub : {"game", "csfob", "uni", "skin-bmp", "sounds", "icons"}) {
+    root.mkpath(sub);
+  }
+  const auto path = [&](const QString& rel) { return root.filePath(rel); };
+  std::vector<SheetItem> sheet;
+
+  // The game's resources.
+  const GameArt art = PaintGameArt();
+  const struct {
+    const char* name;
+    const QImage& image;
+  } bitmaps[] = {{"BITMAP_BTN", art.buttons},         {"BITMAP_NEW_DISABLE", art.save_disabled},
+                 {"BITMAP_CAPTION_BTN", art.caption}, {"BITMAP_BAR_MENU", art.bar_menu},
+                 {"BITMAP_TYPE_GAME", art.type_game}, {"BITMAP_BACK", art.back}};
+  for (const auto& b : bitmaps) {
+    const QString file = path(QString("game/%1.bmp").arg(b.name));
+    Check(SaveBmp24(b.image, file), file);
+    sheet.push_back({b.name, b.image});
+  }
+  Check(SaveBytes(art.backdrop_jpeg, path("game/201.jpg")), path("game/201.jpg"));
+  Check(SavePng(art.icon, path("game/MAINICON.png")), path("game/MAINICON.png"));
+  sheet.push_back({"MAINICON", art.icon});
+  Check(SaveBytes(WinSound(), path("game/WIN_GAME.wav")), path("game/WIN_GAME.wav"));
+  Check(SaveBytes(QuitSound(), path("game/QUIT_GAME.wav")), path("game/QUIT_GAME.wav"));
+
+  // Skins.
+  const std::vector<SkinPictures> skins = PaintAllSkins();
+  for (const SkinPictures& skin : skins) {
+    root.mkpath("skin-bmp/" + skin.name);
+    const struct {
+      const char* name;
+      const QImage& image;
+    } pictures[] = {{"board", skin.board},
+                    {"score", skin.score},
+                    {"balls", skin.balls},
+                    {"timer", skin.timer},
+                    {"walk", skin.walk}};
+    for (const auto& pic : pictures) {
+      const QString file = path(QString("skin-bmp/%1/%2.bmp").arg(skin.name, pic.name));
+      Check(SaveBmp24(pic.image, file), file);
+      sheet.push_back({skin.name + " " + pic.name, pic.image});
+    }
+    sheet.push_back({"window with the " + skin.name + " skin", MockWindow(art, skin)});
+  }
+
+  // The skin compiler's and the uninstaller's pictures.
+  const QImage tile = PaintCompilerTile();
+  Check(SaveBmp24(tile, path("csfob/BITMAP_1.bmp")), path("csfob/BITMAP_1.bmp"));
+  const QImage csfob_icon = PaintCompilerIcon(32);
+  Check(SavePng(csfob_icon, path("csfob/MAINICON.png")), path("csfob/MAINICON.png"));
+  sheet.push_back({"csfob BITMAP_1", tile});
+  sheet.push_back({"csfob MAINICON", csfob_icon});
+  const QImage side = PaintUninstallSide();
+  const QImage logo = PaintMakerLogo();
+  Check(SaveIndexedBmp(side, 8, path("uni/108.bmp")), path("uni/108.bmp"));
+  Check(SaveIndexedBmp(logo, 4, path("uni/113.bmp")), path("uni/113.bmp"));
+  sheet.push_back({"uni 108 (256 colours)", QImage(path("uni/108.bmp"))});
+  sheet.push_back({"uni 113 (16 colours)", QImage(path("uni/113.bmp"))});
+  const struct {
+    const char* name;
+    QImage image;
+  } icons[] = {{"120", PaintUninstallerIcon(32)},
+               {"121", PaintCheckIcon(true)},
+               {"122", PaintFlagIcon()},
+               {"123", PaintCheckIcon(false)}};
+  for (const auto& icon : icons) {
+    const QString file = path(QString("uni/%1.png").arg(icon.name));
+    Check(SavePng(icon.image, file), file);
+    sheet.push_back({QString("uni ") + icon.name, icon.image});
+  }
+
+  // Large icons for the desktop entries.
+  const struct {
+    const char* name;
+    QImage image;
+  } desktop_icons[] = {{"orbello", PaintGameIcon(128)},
+                       {"orbello-skins", PaintCompilerIcon(128)},
+                       {"orbello-uninstall", PaintUninstallerIcon(128)},
+                       {"orbello-help", PaintHelpIcon(128)}};
+  for (const auto& icon : desktop_icons) {
+    const QString file = path(QString("icons/%1.png").arg(icon.name));
+    Check(SavePng(icon.image, file), file);
+    sheet.push_back({QString("icon ") + icon.name, icon.image});
+  }
+
+  // Event sounds.
+  const struct {
+    const char* name;
+    QByteArray bytes;
+  } sounds[] = {{"select", SelectSound()},
+                {"move", MoveSound()},
+                {"destroy", DestroySound()},
+                {"nopath", NoPathSound()}};
+  for (const auto& sound : sounds) {
+    const QString file = path(QString("sounds/%1.wav").arg(sound.name));
+    Check(SaveBytes(sound.bytes, file), file);
+  }
+
+  sheet.push_back({"backdrop 201 (JPEG)", art.backdrop_shown});
+  Check(SavePng(ContactSheet(sheet), path("contact-sheet.png")), path("contact-sheet.png"));
+  return ok ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace orbello::art
+
+int main(int argc, char** argv) {
+  // Drawing text needs a GUI application; no display is wanted.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: orbello-artgen OUTPUT_FOLDER\n");
+    return 2;
+  }
+  return orbello::art::Run(QString::fromLocal8Bit(argv[1]));
+}

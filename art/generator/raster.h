@@ -1,0 +1,61 @@
+// Small picture utilities of the art generator: fonts, file writers, quantising, compositing.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace orbello::art {
+
+// The teal of the window's corners; pixels of this colour are cut out of button shapes.
+inline const QColor kKeyColour(0, 128, 128);
+// Colour of the holder panels behind the displays.
+inline const QColor kHolderColour(38, 89, 140);
+// The blue of the game-type menu and its side band.
+inline const QColor kMenuBlue(47, 107, 168);
+
+// Registers the DejaVu fonts from their Debian folder; false when they are missing.
+bool LoadFonts();
+// "DejaVu Sans" (or its condensed/serif/mono relatives) at a pixel size, fully hinted.
+QFont ArtFont(const QString& family, qreal pixel_size, int weight = QFont::Normal,
+              bool italic = false);
+
+// A transparent ARGB canvas and a painter set up for antialiased drawing.
+QImage Canvas(int width, int height, QColor fill = Qt::transparent);
+void Smooth(QPainter& painter);
+
+// Writers. Each fails (returns false) when the file cannot be written.
+bool SaveBmp24(const QImage& image, const QString& path);
+// An indexed BMP with a palette of at most 2^bits entries (bits 4 or 8), quantised by median
+// cut with ordered dithering off: the pictures are drawn for their palette.
+bool SaveIndexedBmp(const QImage& image, int bits, const QString& path);
+bool SavePng(const QImage& image, const QString& path);
+bool SaveJpeg(const QImage& image, const QString& path, int quality);
+bool SaveBytes(const QByteArray& bytes, const QString& path);
+
+// Median-cut palette of at most `count` colours and the image mapped onto it.
+struct Quantised {
+  std::vector<QRgb> palette;
+  std::vector<uint8_t> indices;  // row-major, width * height
+  int width = 0;
+  int height = 0;
+};
+Quantised Quantise(const QImage& image, int count);
+
+// `over` (premultiplied ARGB) composed onto `under` (opaque) at (0,0) of both; pixels with no
+// coverage at all get `outside` instead, so that a key colour marks them.
+QImage ComposeOrKey(const QImage& over, const QImage& under, QColor outside);
+
+// Linear interpolation of colours, t in 0..1.
+QColor Mix(QColor a, QColor b, qreal t);
+QColor Shade(QColor c, qreal factor);  // factor < 1 darker, > 1 lighter (towards white)
+
+// A value in [0, 1) from integer coordinates: deterministic texture noise.
+qreal Hash01(uint32_t a, uint32_t b = 0, uint32_t c = 0);
+
+}  // namespace orbello::art

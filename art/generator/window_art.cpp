@@ -1,0 +1,675 @@
+#include "window_art.h"
+
+#include <QBuffer>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <cmath>
+
+#include "raster.h"
+
+namespace orbello::art {
+
+const std::array<CommandFace, kCommandRows> kCommandFaces = {{{"New", {110, 25}, true},
+                                                              {"Load", {55, 65}, false},
+                                                              {"Save", {29, 105}, false},
+                                                              {"Score", {16, 145}, true},
+                                                              {"Set", {13, 185}, false},
+                                                              {"About", {20, 225}, false},
+                                                              {"Quit", {39, 265}, false}}};
+
+const std::array<CaptionFace, 3> kCaptionFaces = {{{{324, 5}, 0}, {{341, 5}, 18}, {{358, 5}, 32}}};
+
+namespace {
+
+constexpr qreal kPi = 3.14159265358979323846;
+
+const QColor kGoldText(255, 214, 92);
+const QColor kInk(10, 24, 50);
+
+// Draws `text` centred in `box` through a path, so that it can take a gradient.
+void CentredText(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
+                 const QBrush& fill, QColor shadow, QPointF shadow_offset = {0.8, 1.0}) {
+  QPainterPath path;
+  path.addText(0, 0, font, text);
+  const QRectF b = path.boundingRect();
+  const QFontMetricsF m(font);
+  const qreal x = box.left() + (box.width() - b.width()) / 2.0 - b.left();
+  const qreal y = box.top() + (box.height() + m.capHeight()) / 2.0;
+  path.translate(std::round(x * 2) / 2, std::round(y));
+  p.save();
+  p.setPen(Qt::NoPen);
+  if (shadow.alpha() > 0) {
+    p.setBrush(shadow);
+    p.drawPath(path.translated(shadow_offset));
+  }
+  p.setBrush(fill);
+  p.drawPath(path);
+  p.restore();
+}
+
+// ------------------------------------------------------------------ backdrop
+
+void PaintCircleRim(QPainter& p, const QRectF& box, QColor dark, QColor light) {
+  p.save();
+  p.setBrush(Qt::NoBrush);
+  QLinearGradient g(box.topLeft(), box.bottomRight());
+  g.setColorAt(0.0, light);
+  g.setColorAt(1.0, dark);
+  p.setPen(QPen(QBrush(g), 2.0));
+  p.drawEllipse(box.adjusted(1, 1, -1, -1));
+  p.restore();
+}
+
+// A sunken well around a display: dark glass, shadowed top, lit bottom edge.
+void PaintWell(QPainter& p, const QRectF& inner, qreal margin, qreal radius) {
+  const QRectF outer = inner.adjusted(-margin, -margin, margin, margin);
+  p.save();
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(8, 20, 42, 150));
+  p.drawRoundedRect(outer.adjusted(-1, -1, 1, 1), radius + 1, radius + 1);
+  QLinearGradient fill(outer.topLeft(), outer.bottomLeft());
+  fill.setColorAt(0.0, QColor(10, 22, 42));
+  fill.setColorAt(1.0, QColor(20, 42, 74));
+  p.setBrush(fill);
+  p.drawRoundedRect(outer, radius, radius);
+  QLinearGradient edge(outer.topLeft(), outer.bottomLeft());
+  edge.setColorAt(0.0, QColor(0, 0, 0, 140));
+  edge.setColorAt(0.55, QColor(0, 0, 0, 0));
+  edge.setColorAt(1.0, QColor(150, 196, 240, 150));
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QBrush(edge), 1.0));
+  p.drawRoundedRect(outer.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+  p.restore();
+}
+
+void PaintCaption(QPainter& p, const QRect& holder, const QString& text) {
+  QFont font = ArtFont("DejaVu Sans", 9, QFont::Bold);
+  font.setLetterSpacing(QFont::AbsoluteSpacing, 1.3);
+  QLinearGradient gold(0, holder.bottom() + 8, 0, holder.bottom() + 16);
+  gold.setColorAt(0.0, QColor(255, 236, 170));
+  gold.setColorAt(1.0, QColor(236, 176, 60));
+  CentredText(p, QRectF(holder.left(), holder.bottom() + 6, holder.width(), 12), text, font, gold,
+              QColor(6, 18, 40, 200));
+}
+
+QImage PaintBackdrop() {
+  QImage img = Canvas(kWindowWidth, kWindowHeight, kKeyColour);
+  QPainter p(&img);
+  Smooth(p);
+  p.setPen(Qt::NoPen);
+
+  // The gold ball, with engraved rings that the command buttons follow.
+  PaintWindowBall(p, kGoldCircle, true);
+  {
+    QPainterPath gold;
+    gold.addEllipse(QRectF(kGoldCircle));
+    p.save();
+    p.setClipPath(gold);
+    const QPointF c = QRectF(kGoldCircle).center();
+    for (qreal r : {176.0, 120.0}) {
+      p.setBrush(Qt::NoBrush);
+      p.setPen(QPen(QColor(120, 70, 0, 55), 1.2));
+      p.drawEllipse(c, r, r);
+      p.setPen(QPen(QColor(255, 246, 200, 70), 1.0));
+      p.drawEllipse(c, r + 1.3, r + 1.3);
+    }
+    // The larger ball's shadow on the gold one.
+    QRadialGradient shade(QRectF(kBlueCircle).center() + QPointF(-6, 4), 252);
+    shade.setColorAt(0.90, QColor(60, 30, 0, 0));
+    shade.setColorAt(0.955, QColor(60, 30, 0, 120));
+    shade.setColorAt(1.0, QColor(60, 30, 0, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(shade);
+    p.drawEllipse(QRectF(kBlueCircle).center() + QPointF(-6, 4), 252, 252);
+    p.restore();
+  }
+  PaintCircleRim(p, kGoldCircle, QColor(110, 62, 0, 200), QColor(255, 240, 180, 160));
+
+  // The blue ball.
+  PaintWindowBall(p, kBlueCircle, false);
+  PaintCircleRim(p, kBlueCircle, QColor(6, 18, 44, 230), QColor(150, 200, 250, 150));
+
+  // The board's frame: a sunken tray just larger than the board.
+  {
+    const QRectF tray = QRectF(kBoardPanel).adjusted(-7, -7, 7, 7);
+    p.setBrush(QColor(6, 16, 34, 120));
+    p.drawRoundedRect(tray.adjusted(-2, -2, 2, 3), 12, 12);
+    QLinearGradient fill(tray.topLeft(), tray.bottomLeft());
+    fill.setColorAt(0.0, QColor(12, 26, 50));
+    fill.setColorAt(1.0, QColor(22, 46, 82));
+    p.setBrush(fill);
+    p.drawRoundedRect(tray, 10, 10);
+    QLinearGradient edge(tray.topLeft(), tray.bottomLeft());
+    edge.setColorAt(0.0, QColor(0, 0, 0, 150));
+    edge.setColorAt(0.5, QColor(0, 0, 0, 0));
+    edge.setColorAt(1.0, QColor(160, 206, 250, 170));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QBrush(edge), 1.2));
+    p.drawRoundedRect(tray.adjusted(0.6, 0.6, -0.6, -0.6), 10, 10);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(12, 19, 34));
+    p.drawRect(QRectF(kBoardPanel));
+  }
+
+  // Wells of the displays and the next-ball previews.
+  PaintWell(p, QRectF(kChampHolder), 4, 5);
+  PaintWell(p, QRectF(kScoreHolder), 4, 5);
+  PaintWell(p, QRectF(kTimeHolder), 3, 4);
+  PaintWell(p, QRectF(kGameHolder), 3, 4);
+  PaintWell(p, QRectF(kPreviewHolder), 4, 7);
+  for (const QRect& r : {kChampHolder, kScoreHolder, kTimeHolder, kGameHolder, kPreviewHolder}) {
+    p.fillRect(r, kHolderColour);
+  }
+  PaintCaption(p, kChampHolder, "CHAMPION");
+  PaintCaption(p, kScoreHolder, "SCORE");
+
+  // A seat for the three caption buttons.
+  {
+    const QRectF seat(321.5, 3.0, 55.0, 18.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(8, 22, 48, 110));
+    p.drawRoundedRect(seat, 9, 9);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(170, 210, 250, 70), 1.0));
+    p.drawLine(QPointF(seat.left() + 8, seat.bottom() + 0.5),
+               QPointF(seat.right() - 8, seat.bottom() + 0.5));
+  }
+  return img;
+}
+
+// ------------------------------------------------------------------ command buttons
+
+enum FaceState { kNormal = 0, kHighlighted = 1, kPressed = 2, kDisabled = 3 };
+
+QImage PaintFace(const CommandFace& face, FaceState state) {
+  QImage img = Canvas(kFaceWidth, kFaceHeight);
+  QPainter p(&img);
+  Smooth(p);
+  const QRectF body(1.0, 1.0, kFaceWidth - 2.0, kFaceHeight - 2.5);
+  QPainterPath capsule;
+  capsule.addRoundedRect(body, body.height() / 2, body.height() / 2);
+
+  // A soft contact shadow under the raised button; pressed buttons sit flush.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(70, 36, 0, state == kPressed ? 70 : 120));
+  p.drawRoundedRect(body.translated(0.4, 1.2).adjusted(-0.5, -0.5, 0.5, 0.6), 15, 15);
+
+  QLinearGradient glass(0, body.top(), 0, body.bottom());
+  QColor rim_top(255, 234, 150), rim_bottom(170, 104, 16);
+  QColor text = kGoldText;
+  switch (state) {
+    case kNormal:
+      glass.setColorAt(0.0, QColor(96, 154, 218));
+      glass.setColorAt(0.49, QColor(48, 102, 170));
+      glass.setColorAt(0.51, QColor(30, 72, 132));
+      glass.setColorAt(1.0, QColor(40, 92, 158));
+      break;
+    case kHighlighted:
+      glass.setColorAt(0.0, QColor(136, 190, 244));
+      glass.setColorAt(0.49, QColor(70, 132, 204));
+      glass.setColorAt(0.51, QColor(46, 98, 166));
+      glass.setColorAt(1.0, QColor(64, 124, 194));
+      text = QColor(255, 240, 176);
+      break;
+    case kPressed:
+      glass.setColorAt(0.0, QColor(18, 44, 88));
+      glass.setColorAt(0.6, QColor(30, 70, 128));
+      glass.setColorAt(1.0, QColor(48, 104, 170));
+      rim_top = QColor(196, 132, 30);
+      rim_bottom = QColor(255, 224, 130);
+      text = QColor(244, 196, 70);
+      break;
+    case kDisabled:
+      glass.setColorAt(0.0, QColor(186, 190, 196));
+      glass.setColorAt(0.49, QColor(150, 154, 162));
+      glass.setColorAt(0.51, QColor(132, 136, 144));
+      glass.setColorAt(1.0, QColor(146, 150, 158));
+      rim_top = QColor(214, 214, 214);
+      rim_bottom = QColor(118, 118, 118);
+      text = QColor(96, 100, 110);
+      break;
+  }
+  p.setBrush(glass);
+  p.drawPath(capsule);
+
+  if (state == kPressed) {
+    // Inner shadow along the top edge.
+    p.save();
+    p.setClipPath(capsule);
+    QLinearGradient inner(0, body.top(), 0, body.top() + 7);
+    inner.setColorAt(0.0, QColor(0, 0, 0, 130));
+    inner.setColorAt(1.0, QColor(0, 0, 0, 0));
+    p.setBrush(inner);
+    p.drawRect(body);
+    p.restore();
+  } else {
+    // Gloss on the upper half.
+    QPainterPath gloss;
+    gloss.addRoundedRect(
+        QRectF(body.left() + 4, body.top() + 1.5, body.width() - 8, body.height() * 0.45), 9, 9);
+    QLinearGradient shine(0, body.top(), 0, body.top() + body.height() * 0.48);
+    shine.setColorAt(0.0, QColor(255, 255, 255, state == kDisabled ? 110 : 120));
+    shine.setColorAt(1.0, QColor(255, 255, 255, 10));
+    p.setBrush(shine);
+    p.drawPath(gloss);
+  }
+
+  // Gold rim.
+  QLinearGradient rim(0, body.top(), 0, body.bottom());
+  rim.setColorAt(0.0, rim_top);
+  rim.setColorAt(1.0, rim_bottom);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QBrush(rim), 1.6));
+  p.drawPath(capsule);
+
+  // Label, and the split with the menu arrow.
+  const qreal shift = state == kPressed ? 1.0 : 0.0;
+  const qreal text_right = face.has_arrow ? kArrowSplit : kFaceWidth;
+  const QFont font = ArtFont("DejaVu Sans", 12, QFont::Bold);
+  QLinearGradient letter(0, 9, 0, 22);
+  letter.setColorAt(0.0, Shade(text, 1.35));
+  letter.setColorAt(1.0, Shade(text, 0.88));
+  const QColor shadow = state == kDisabled ? QColor(230, 232, 236, 200) : QColor(6, 18, 44, 210);
+  CentredText(p, QRectF(shift + (face.has_arrow ? 3 : 0), shift, text_right, kFaceHeight - 1.5),
+              face.label, font, letter, shadow,
+              state == kDisabled ? QPointF(0.8, 1.0) : QPointF(0.8, 1.1));
+  if (face.has_arrow) {
+    p.setPen(QPen(QColor(8, 26, 60, 220), 1.0));
+    p.drawLine(QPointF(kArrowSplit + 0.5, body.top() + 2),
+               QPointF(kArrowSplit + 0.5, body.bottom() - 2));
+    p.setPen(QPen(QColor(150, 200, 246, 110), 1.0));
+    p.drawLine(QPointF(kArrowSplit - 0.5, body.top() + 3),
+               QPointF(kArrowSplit - 0.5, body.bottom() - 3));
+    QPainterPath arrow;
+    const qreal ax = kArrowSplit + 8.0 + shift, ay = 14.0 + shift;
+    arrow.moveTo(ax - 4.2, ay - 2.2);
+    arrow.lineTo(ax + 4.2, ay - 2.2);
+    arrow.lineTo(ax, ay + 3.0);
+    arrow.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(6, 18, 44, 200));
+    p.drawPath(arrow.translated(0.6, 0.9));
+    p.setBrush(letter);
+    p.drawPath(arrow);
+  }
+  return img;
+}
+
+// Composes a face over the backdrop where it will stand; pixels outside the normal face's
+// shape get the key colour so that the button's shape is exactly the visible face.
+QImage ComposeFace(const QImage& face, const QImage& normal, const QImage& backdrop, QPoint at) {
+  const QImage under = backdrop.copy(QRect(at, face.size()));
+  QImage out = ComposeOrKey(face, under, kKeyColour);
+  const QImage shape = normal.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  for (int y = 0; y < out.height(); ++y) {
+    for (int x = 0; x < out.width(); ++x) {
+      if (qAlpha(shape.pixel(x, y)) == 0) {
+        out.setPixel(x, y, kKeyColour.rgb());
+      } else if (qAlpha(face.pixel(x, y)) == 0) {
+        // Inside the shape but not covered by this state's face: show the backdrop there.
+        QRgb b = under.pixel(x, y);
+        if (qRed(b) == 0 && qGreen(b) >= 128 && qBlue(b) >= 128)
+          b = qRgb(1, qGreen(b), qBlue(b));
+        out.setPixel(x, y, b);
+      }
+    }
+  }
+  return out;
+}
+
+// ------------------------------------------------------------------ caption buttons
+
+QImage PaintCaptionFace(int which, bool pressed) {
+  QImage img = Canvas(16, 14);
+  QPainter p(&img);
+  Smooth(p);
+  const QPointF c(8.0, 7.0);
+  const qreal r = 6.0;
+  p.setPen(Qt::NoPen);
+  if (!pressed) {
+    p.setBrush(QColor(0, 0, 0, 90));
+    p.drawEllipse(c + QPointF(0.3, 0.8), r, r);
+  }
+  const bool close = which == 2;
+  const QColor base = close ? QColor(190, 40, 28) : QColor(40, 92, 160);
+  QRadialGradient body(c + QPointF(-2, -2.5), 8.5);
+  if (pressed) {
+    body.setColorAt(0.0, Shade(base, 0.55));
+    body.setColorAt(1.0, Shade(base, 0.9));
+  } else {
+    body.setColorAt(0.0, Shade(base, 1.55));
+    body.setColorAt(0.5, base);
+    body.setColorAt(1.0, Shade(base, 0.5));
+  }
+  p.setBrush(body);
+  p.drawEllipse(c, r, r);
+  QLinearGradient rim(0, 1, 0, 13);
+  rim.setColorAt(0.0, pressed ? QColor(170, 110, 20) : QColor(255, 236, 160));
+  rim.setColorAt(1.0, pressed ? QColor(255, 220, 120) : QColor(160, 98, 12));
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QBrush(rim), 1.1));
+  p.drawEllipse(c, r - 0.3, r - 0.3);
+  const QPointF o = c + QPointF(pressed ? 0.5 : 0.0, pressed ? 0.6 : 0.0);
+  const QColor glyph = close ? QColor(255, 246, 230) : QColor(255, 222, 110);
+  p.setPen(QPen(glyph, 1.5, Qt::SolidLine, Qt::RoundCap));
+  if (which == 0) {
+    const QFont font = ArtFont("DejaVu Sans", 10, QFont::Bold);
+    CentredText(p, QRectF(o.x() - 6, o.y() - 6.5, 12, 12), "?", font, glyph, QColor(0, 0, 0, 120),
+                {0.5, 0.6});
+  } else if (which == 1) {
+    p.drawLine(o + QPointF(-2.8, 2.0), o + QPointF(2.8, 2.0));
+  } else {
+    p.drawLine(o + QPointF(-2.5, -2.5), o + QPointF(2.5, 2.5));
+    p.drawLine(o + QPointF(2.5, -2.5), o + QPointF(-2.5, 2.5));
+  }
+  if (!pressed) {
+    QLinearGradient shine(0, 1.5, 0, 6);
+    shine.setColorAt(0.0, QColor(255, 255, 255, 120));
+    shine.setColorAt(1.0, QColor(255, 255, 255, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(shine);
+    p.drawEllipse(QRectF(c.x() - 3.6, c.y() - 5.2, 7.2, 4.2));
+  }
+  return img;
+}
+
+// ------------------------------------------------------------------ smaller pictures
+
+QImage PaintBarMenu() {
+  QImage img = Canvas(20, 67, kMenuBlue);
+  QPainter p(&img);
+  Smooth(p);
+  QLinearGradient band(0, 0, 0, 67);
+  band.setColorAt(0.0, kMenuBlue);
+  band.setColorAt(1.0, QColor(26, 64, 112));
+  p.fillRect(img.rect(), band);
+  p.save();
+  p.translate(14.5, 53);
+  p.rotate(-90);
+  QFont font = ArtFont("DejaVu Sans", 11, QFont::Bold);
+  font.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
+  QPainterPath text;
+  text.addText(0, 0, font, "Orbello");
+  QLinearGradient gold(0, -9, 0, 0);
+  gold.setColorAt(0.0, QColor(255, 240, 180));
+  gold.setColorAt(1.0, QColor(232, 164, 40));
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(6, 20, 48, 200));
+  p.drawPath(text.translated(0.8, 0.8));
+  p.setBrush(gold);
+  p.drawPath(text);
+  p.restore();
+  PaintWindowBall(p, QRectF(5.5, 56.5, 9, 9), true);
+  return img;
+}
+
+QImage PaintTypeLabels() {
+  QImage img = Canvas(72, 33);
+  QPainter p(&img);
+  Smooth(p);
+  static const char* const kNames[3] = {"Lines", "Squares", "Blocks"};
+  for (int i = 0; i < 3; ++i) {
+    const QRectF band(0, 11 * i, 72, 11);
+    QLinearGradient glass(0, band.top(), 0, band.bottom());
+    glass.setColorAt(0.0, QColor(22, 38, 64));
+    glass.setColorAt(0.5, QColor(10, 20, 38));
+    glass.setColorAt(1.0, QColor(16, 28, 50));
+    p.fillRect(band, glass);
+    QFont font = ArtFont("DejaVu Sans", 9, QFont::Bold);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
+    QLinearGradient gold(0, band.top() + 2, 0, band.bottom() - 1);
+    gold.setColorAt(0.0, QColor(255, 246, 200));
+    gold.setColorAt(1.0, QColor(236, 164, 36));
+    CentredText(p, band, kNames[i], font, gold, QColor(0, 0, 0, 160), {0.6, 0.8});
+  }
+  return img;
+}
+
+QImage PaintBackTile() {
+  QImage img = Canvas(128, 128, QColor(228, 234, 243));
+  QPainter p(&img);
+  Smooth(p);
+  // Faint rings and dots on a lattice; each shape is drawn at its wrapped copies as well, so the
+  // tile joins without seams.
+  struct Ring {
+    qreal x, y, r;
+  };
+  static const Ring kRings[] = {{20, 24, 14},  {84, 18, 9},  {60, 70, 18},
+                                {112, 88, 12}, {26, 104, 8}, {100, 50, 5}};
+  for (int dy = -128; dy <= 128; dy += 128) {
+    for (int dx = -128; dx <= 128; dx += 128) {
+      for (const Ring& ring : kRings) {
+        const QPointF c(ring.x + dx, ring.y + dy);
+        QRadialGradient fill(c + QPointF(-ring.r * 0.3, -ring.r * 0.35), ring.r * 1.2);
+        fill.setColorAt(0.0, QColor(255, 255, 255, 90));
+        fill.setColorAt(1.0, QColor(196, 210, 230, 60));
+        p.setBrush(fill);
+        p.setPen(QPen(QColor(190, 204, 224), 1.0));
+        p.drawEllipse(c, ring.r, ring.r);
+      }
+    }
+  }
+  return img;
+}
+
+}  // namespace
+
+void PaintWindowBall(QPainter& p, const QRectF& box, bool gold) {
+  p.save();
+  p.setPen(Qt::NoPen);
+  const QPointF focus(box.left() + 0.34 * box.width(), box.top() + 0.28 * box.height());
+  QRadialGradient g(focus, 0.78 * box.width(), focus);
+  if (gold) {
+    g.setColorAt(0.00, QColor(255, 246, 196));
+    g.setColorAt(0.18, QColor(252, 214, 96));
+    g.setColorAt(0.55, QColor(232, 166, 34));
+    g.setColorAt(0.85, QColor(182, 112, 10));
+    g.setColorAt(1.00, QColor(128, 74, 4));
+  } else {
+    g.setColorAt(0.00, QColor(140, 190, 240));
+    g.setColorAt(0.22, QColor(74, 134, 200));
+    g.setColorAt(0.55, QColor(40, 92, 158));
+    g.setColorAt(0.85, QColor(24, 58, 112));
+    g.setColorAt(1.00, QColor(12, 32, 68));
+  }
+  p.setBrush(g);
+  p.drawEllipse(box);
+  // Soft window reflection.
+  const QRectF shine(box.left() + 0.16 * box.width(), box.top() + 0.06 * box.height(),
+                     0.42 * box.width(), 0.26 * box.height());
+  QLinearGradient s(shine.topLeft(), shine.bottomLeft());
+  s.setColorAt(0.0, QColor(255, 255, 255, gold ? 120 : 70));
+  s.setColorAt(1.0, QColor(255, 255, 255, 0));
+  p.setBrush(s);
+  p.drawEllipse(shine);
+  p.restore();
+}
+
+QImage PaintGameIcon(int size) {
+  QImage img = Canvas(size, size);
+  QPainter p(&img);
+  Smooth(p);
+  const qreal k = size / 32.0;
+  p.scale(k, k);
+  PaintWindowBall(p, QRectF(0.8, 3.0, 19.5, 19.5), true);
+  p.setPen(QPen(QColor(100, 56, 0, 200), 0.7));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(QRectF(0.8, 3.0, 19.5, 19.5));
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(40, 20, 0, 90));
+  p.drawEllipse(QRectF(7.5, 6.8, 24.5, 24.5));
+  PaintWindowBall(p, QRectF(7.0, 6.0, 24.5, 24.5), false);
+  p.setPen(QPen(QColor(6, 20, 50, 220), 0.7));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(QRectF(7.0, 6.0, 24.5, 24.5));
+  // Three little balls on the blue one: red, green, yellow.
+  const QColor colours[3] = {QColor(210, 30, 30), QColor(40, 175, 110), QColor(255, 226, 40)};
+  const QPointF at[3] = {QPointF(15.0, 17.0), QPointF(22.5, 14.0), QPointF(22.0, 22.5)};
+  for (int i = 0; i < 3; ++i) {
+    QRadialGradient g(at[i] + QPointF(-1.0, -1.2), 3.6);
+    g.setColorAt(0.0, Shade(colours[i], 1.7));
+    g.setColorAt(0.5, colours[i]);
+    g.setColorAt(1.0, Shade(colours[i], 0.45));
+    p.setPen(QPen(QColor(0, 0, 0, 110), 0.4));
+    p.setBrush(g);
+    p.drawEllipse(at[i], 3.2, 3.2);
+  }
+  return img;
+}
+
+QImage PaintCompilerIcon(int size) {
+  QImage img = Canvas(size, size);
+  QPainter p(&img);
+  Smooth(p);
+  const qreal k = size / 32.0;
+  p.scale(k, k);
+  // A skin card: four cells with balls, and a gold brush across it.
+  QLinearGradient card(0, 2, 0, 30);
+  card.setColorAt(0.0, QColor(70, 120, 186));
+  card.setColorAt(1.0, QColor(24, 56, 108));
+  p.setPen(QPen(QColor(8, 24, 56), 0.8));
+  p.setBrush(card);
+  p.drawRoundedRect(QRectF(1.5, 3.5, 25, 25), 4, 4);
+  const QColor colours[4] = {QColor(210, 30, 30), QColor(40, 175, 110), QColor(70, 60, 245),
+                             QColor(255, 226, 40)};
+  for (int i = 0; i < 4; ++i) {
+    const QPointF c(8.0 + 11.5 * (i % 2), 10.0 + 11.5 * (i / 2));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(10, 24, 50, 160));
+    p.drawRoundedRect(QRectF(c.x() - 5, c.y() - 5, 10, 10), 2, 2);
+    QRadialGradient g(c + QPointF(-1.2, -1.4), 4.5);
+    g.setColorAt(0.0, Shade(colours[i], 1.7));
+    g.setColorAt(0.5, colours[i]);
+    g.setColorAt(1.0, Shade(colours[i], 0.45));
+    p.setBrush(g);
+    p.drawEllipse(c, 3.8, 3.8);
+  }
+  // Brush: handle and gold ferrule with a wet tip.
+  p.save();
+  p.translate(22, 19);
+  p.rotate(-45);
+  QLinearGradient handle(0, -1.8, 0, 1.8);
+  handle.setColorAt(0.0, QColor(196, 90, 50));
+  handle.setColorAt(1.0, QColor(110, 40, 20));
+  p.setPen(QPen(QColor(60, 20, 10), 0.6));
+  p.setBrush(handle);
+  p.drawRoundedRect(QRectF(1, -1.8, 13, 3.6), 1.8, 1.8);
+  QLinearGradient ferrule(0, -2.2, 0, 2.2);
+  ferrule.setColorAt(0.0, QColor(255, 236, 160));
+  ferrule.setColorAt(1.0, QColor(170, 110, 20));
+  p.setBrush(ferrule);
+  p.drawRect(QRectF(-3, -2.2, 4.2, 4.4));
+  QPainterPath tip;
+  tip.moveTo(-3, -2.2);
+  tip.quadTo(-8, -1.0, -9.5, 0);
+  tip.quadTo(-8, 1.0, -3, 2.2);
+  tip.closeSubpath();
+  p.setBrush(QColor(210, 30, 30));
+  p.drawPath(tip);
+  p.restore();
+  return img;
+}
+
+QImage PaintUninstallerIcon(int size) {
+  QImage img = PaintGameIcon(size);
+  QPainter p(&img);
+  Smooth(p);
+  const qreal k = size / 32.0;
+  p.scale(k, k);
+  // A red removal badge at the bottom left.
+  const QPointF c(8.5, 23.5);
+  QRadialGradient g(c + QPointF(-1.5, -2), 8);
+  g.setColorAt(0.0, QColor(255, 130, 110));
+  g.setColorAt(0.5, QColor(206, 36, 24));
+  g.setColorAt(1.0, QColor(120, 10, 6));
+  p.setPen(QPen(QColor(255, 255, 255), 1.0));
+  p.setBrush(g);
+  p.drawEllipse(c, 6.8, 6.8);
+  p.setPen(QPen(QColor(255, 255, 255), 2.0, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(c + QPointF(-3.2, 0), c + QPointF(3.2, 0));
+  return img;
+}
+
+QImage PaintHelpIcon(int size) {
+  QImage img = Canvas(size, size);
+  QPainter p(&img);
+  Smooth(p);
+  const qreal k = size / 32.0;
+  p.scale(k, k);
+  PaintWindowBall(p, QRectF(2, 2, 28, 28), false);
+  p.setPen(QPen(QColor(6, 20, 50, 220), 0.8));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(QRectF(2, 2, 28, 28));
+  QLinearGradient gold(0, 7, 0, 26);
+  gold.setColorAt(0.0, QColor(255, 246, 200));
+  gold.setColorAt(1.0, QColor(232, 160, 30));
+  CentredText(p, QRectF(2, 2, 28, 28), "?", ArtFont("DejaVu Sans", 20, QFont::Bold), gold,
+              QColor(0, 0, 0, 150));
+  return img;
+}
+
+GameArt PaintGameArt() {
+  GameArt art;
+  art.backdrop = PaintBackdrop();
+  {
+    QBuffer buffer(&art.backdrop_jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    art.backdrop.convertToFormat(QImage::Format_RGB888).save(&buffer, "JPG", 93);
+  }
+  art.backdrop_shown =
+      QImage::fromData(art.backdrop_jpeg, "JPG").convertToFormat(QImage::Format_RGB32);
+
+  art.buttons = Canvas(216, 223, kKeyColour);
+  {
+    QPainter p(&art.buttons);
+    for (int row = 0; row < kCommandRows; ++row) {
+      const CommandFace& face = kCommandFaces[row];
+      const QImage normal = PaintFace(face, kNormal);
+      for (int column = 0; column < 3; ++column) {
+        const QImage painted = PaintFace(face, FaceState(column));
+        p.drawImage(72 * column, 32 * row,
+                    ComposeFace(painted, normal, art.backdrop_shown, face.position));
+      }
+    }
+  }
+  art.save_disabled = Canvas(72, 32, kKeyColour);
+  {
+    const CommandFace& save = kCommandFaces[2];
+    QPainter p(&art.save_disabled);
+    p.drawImage(0, 0,
+                ComposeFace(PaintFace(save, kDisabled), PaintFace(save, kNormal),
+                            art.backdrop_shown, save.position));
+  }
+  art.caption = Canvas(48, 28, kKeyColour);
+  {
+    QPainter p(&art.caption);
+    // The gap between help and minimise shows the backdrop next to help.
+    p.drawImage(
+        16, 0,
+        art.backdrop_shown.copy(QRect(kCaptionFaces[0].position + QPoint(16, 0), QSize(2, 14))));
+    p.drawImage(
+        16, 14,
+        art.backdrop_shown.copy(QRect(kCaptionFaces[0].position + QPoint(16, 0), QSize(2, 14))));
+    for (int which = 0; which < 3; ++which) {
+      const CaptionFace& cf = kCaptionFaces[which];
+      const QImage under = art.backdrop_shown.copy(QRect(cf.position, QSize(16, 14)));
+      for (int pressed = 0; pressed < 2; ++pressed) {
+        QImage face = under.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QPainter fp(&face);
+        fp.drawImage(0, 0, PaintCaptionFace(which, pressed != 0));
+        fp.end();
+        p.drawImage(cf.bitmap_x, 14 * pressed, face);
+      }
+    }
+  }
+  art.bar_menu = PaintBarMenu();
+  art.type_game = PaintTypeLabels();
+  art.back = PaintBackTile();
+  art.icon = PaintGameIcon(32);
+  return art;
+}
+
+}  // namespace orbello::art
