@@ -11,6 +11,7 @@
 
 #include "game/engine/engine.h"
 #include "game/engine/testing/recording_world.h"
+#include "tools/orbello-replay/saved_games.h"
 
 namespace orbello::replay {
 
@@ -72,6 +73,7 @@ class Replay {
   }
 
   int Run(std::istream& in) {
+    MessagesToWorld messages(world_);
     std::string raw;
     int line_number = 0;
     while (std::getline(in, raw)) {
@@ -114,6 +116,25 @@ class Replay {
       reason = "bad " + what + " in '" + command + "'";
       return false;
     };
+
+    // The path of save and load is the rest of the line, so that it may hold blanks.
+    if (command == "save" || command == "load") {
+      const std::string path = Trim(line.substr(command.size()));
+      if (path.empty()) {
+        reason = "'" + command + "' needs a path";
+        return false;
+      }
+      Start();
+      if (world_.exit_status >= 0) {
+        return true;
+      }
+      if (command == "save") {
+        SaveGameTo(engine_, world_, path);
+      } else {
+        LoadGameFrom(engine_, world_, path);
+      }
+      return true;
+    }
 
     if (kBeforeStart.count(command) == 0) {
       if (command != "new" && command != "menu" && command != "click" && command != "state") {
