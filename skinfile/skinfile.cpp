@@ -33,10 +33,14 @@ std::string TempName(const std::string& folder) {
          std::to_string(local.tm_sec) + std::to_string(millis.count()) + ".bmp";
 }
 
+enum class NameState { kFree, kTaken, kError };
+
 // A name is taken when any entry of that name exists, a dangling link included.
-bool NameTaken(const std::string& path) {
+NameState CheckName(const std::string& path) {
   struct stat st {};
-  return lstat(path.c_str(), &st) == 0 || errno != ENOENT;
+  if (lstat(path.c_str(), &st) == 0)
+    return NameState::kTaken;
+  return errno == ENOENT ? NameState::kFree : NameState::kError;
 }
 
 // Creates a fresh temporary file where no entry of its name exists, so that nothing planted in
@@ -46,8 +50,13 @@ UniqueFd CreateTempFile(const std::string& folder, std::string* name) {
     std::string candidate = TempName(folder);
     if (candidate.size() > static_cast<size_t>(kMaxTempName))
       return UniqueFd();
-    if (NameTaken(candidate))
+    NameState state = CheckName(candidate);
+    if (state == NameState::kError) {
+      return UniqueFd();  // e.g. a folder that may not be searched
+    }
+    if (state == NameState::kTaken) {
       continue;
+    }
     UniqueFd fd = platform::OpenUnshared(candidate, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW,
                                          S_IRUSR | S_IWUSR);
     if (fd.valid()) {
