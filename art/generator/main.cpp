@@ -33,7 +33,7 @@ struct SheetItem {
 
 // The window as the game will show it, from the generated pieces: a check of how they fit.
 QImage MockWindow(const GameArt& art, const SkinPictures& skin) {
-  QImage img = Canvas(kWindowWidth, kWindowHeight, QColor(60, 60, 64));
+  QImage img = Canvas(kWindowWidth, kWindowHeight);
   QPainter p(&img);
   Smooth(p);
   QPainterPath shape;
@@ -155,7 +155,7 @@ int Run(const QString& out_dir) {
     return 1;
   }
   QDir root(out_dir);
-  for (const char* sub : {"game", "csfob", "uni", "skin-bmp", "sounds", "icons"}) {
+  for (const char* sub : {"game", "csfob", "uni", "skin-bmp", "sounds", "icons", "help"}) {
     root.mkpath(sub);
   }
   const auto path = [&](const QString& rel) { return root.filePath(rel); };
@@ -197,7 +197,12 @@ int Run(const QString& out_dir) {
       Check(SaveBmp24(pic.image, file), file);
       sheet.push_back({skin.name + " " + pic.name, pic.image});
     }
-    sheet.push_back({"window with the " + skin.name + " skin", MockWindow(art, skin)});
+    const QImage mock = MockWindow(art, skin);
+    sheet.push_back({"window with the " + skin.name + " skin", mock});
+    // The help shows the window with the default skin.
+    if (skin.name == "classic") {
+      Check(SavePng(mock, path("help/window.png")), path("help/window.png"));
+    }
   }
 
   // The skin compiler's and the uninstaller's pictures.
