@@ -1,0 +1,349 @@
+// The best results dialog over a real high-score file, and the save/load choosers.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstring>
+
+#include "game/records/core/highscores.h"
+#include "game/records/core/savedgame.h"
+#include "game/records/dialogs/dialog_field.h"
+#include "game/records/dialogs/dialog_look.h"
+#include "game/records/dialogs/dialog_test_support.h"
+#include "game/records/dialogs/dialogs.h"
+#include "platform/qt/ui.h"
+
+namespace orbello {
+namespace {
+
+using testing::ScriptedMessages;
+using testing::Settle;
+using testing::WithModal;
+
+DialogField* Field(QDialog* dialog, int id) {
+  auto* field = qobject_cast<DialogField*>(FindDialogControl(dialog, id));
+  EXPECT_NE(field, nullptr) << "field " << id;
+  return field;
+}
+
+void ClickOk(QDialog* dialog) {
+  QWidget* ok = FindDialogControl(dialog, kIdBestResultsOk);
+  ASSERT_NE(ok, nullptr);
+  QTest::mouseClick(ok, Qt::LeftButton, Qt::NoModifier, ok->rect().center());
+}
+
+void ClearField(DialogField* field) {
+  QTest::keyClick(field, Qt::Key_End);
+  for (int i = 0; i < 40; ++i)
+    QTest::keyClick(field, Qt::Key_Backspace);
+}
+
+class BestResultsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = dir_.path() + "/cvobhs.dat";
+    // Lines: 900, 800, ... 0 named P0..P9; Squares empty; Blocks in no particular order.
+    HighScoreTable lines{}, blocks{};
+    for (int r = 0; r < kHighScoreRows; ++r) {
+      lines[r].Points = static_cast<uint32_t>(900 - 100 * r);
+      SetPlayerName(lines[r], "P" + std::to_string(r));
+      blocks[r].Points = static_cast<uint32_t>((r * 37) % 10 * 11);
+      SetPlayerName(blocks[r], "B" + std::to_string(r));
+    }
+    QByteArray bytes;
+    auto append = [&bytes](const HighScoreTable& t) {
+      const auto encoded = EncodeHighScoreTable(t);
+      bytes.append(reinterpret_cast<const char*>(encoded.data()),
+                   static_cast<qsizetype>(encoded.size()));
+    };
+    append(lines);
+    append(HighScoreTable{});
+    append(blocks);
+    QFile file(path_);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), kHighScoreFileSize);
+    original_ = bytes;
+    blocks_ = blocks;
+  }
+
+  QByteArray FileBytes() const {
+    QFile file(path_);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+  }
+
+  HighScoreTable FileTable(int variant) const {
+    const QByteArray bytes = FileBytes();
+    return DecodeHighScoreTable(reinterpret_cast<const unsigned char*>(bytes.constData()) +
+                                (variant - 1) * 320);
+  }
+
+  QTemporaryDir dir_;
+  QString path_;
+  QByteArray original_;
+  HighScoreTable blocks_{};
+  ScriptedMessages messages_;
+};
+
+TEST_F(BestResultsTest, NewRecordRowIsHighlightedFocusedAndSavedWithTheTypedName) {
+  HighScores scores(path_.toStdString());
+  QString caption, start_name;
+  int focused = 0;
+  bool row_enabled = false, others_disabled = true;
+  QColor name_colour, points_colour;
+  WithModal([&] { ShowBestResults(nullptr, nullptr, scores, kLines, true, 650); },
+            [&](QDialog* d) {
+              d->activateWindow();
+              Settle();
+              caption = d->windowTitle();
+              DialogField* name = Field(d, 1039 + 2 * 3);
+              start_name = name->text();
+              row_enabled = name->isEnabled() && !name->IsReadOnly();
+              for (int r = 0; r < 10; ++r) {
+                if (r == 3)
+                  continue;
+                others_disabled &= !Field(d, 1039 + 2 * r)->isEnabled();
+              }
+              name_colour = name->TextColour().value_or(QColor());
+              points_colour = Field(d, 1040 + 2 * 3)->TextColour().value_or(QColor());
+              focused = d->focusWidget()->property(kDialogIdProperty).toInt();
+              // Tab goes to Ok and back.
+              QTest::keyClick(name, Qt::Key_Tab);
+              EXPECT_EQ(d->focusWidget()->property(kDialogIdProperty).toInt(), kIdBestResultsOk);
+              QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
+              EXPECT_EQ(d->focusWidget(), name);
+              ClearField(name);
+              QTest::keyClicks(name, "Alice");
+              ClickOk(d);
+            });
+  EXPECT_EQ(caption, "The best results for Lines");
+  EXPECT_EQ(start_name, "Pretender");
+  EXPECT_TRUE(row_enabled);
+  EXPECT_TRUE(others_disabled);
+  EXPECT_EQ(name_colour, QColor(255, 0, 128));
+  EXPECT_EQ(points_colour, QColor(255, 0, 128));
+  EXPECT_EQ(focused, 1039 + 2 * 3);
+
+  const HighScoreTable lines = FileTable(kLines);
+  EXPECT_EQ(lines[3].Points, 650u);
+  EXPECT_STREQ(lines[3].PlayerName, "Alice");
+  EXPECT_EQ(lines[4].Points, 600u);                     // former row 3 moved down
+  EXPECT_STREQ(lines[9].PlayerName, "P8");              // former row 9 is gone
+  EXPECT_EQ(FileBytes().mid(320), original_.mid(320));  // other variants untouched
+}
+
+TEST_F(BestResultsTest, NameStopsAt25CharactersAndKeepsItsTerminator) {
+  HighScores scores(path_.toStdString());
+  QString typed;
+  WithModal([&] { ShowBestResults(nullptr, nullptr, scores, kLines, true, 5000); },
+            [&](QDialog* d) {
+              DialogField* name = Field(d, 1039);
+              name->setFocus();
+              ClearField(name);
+              QTest::keyClicks(name, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123");
+              // Characters outside the 8-bit set never reach the name.
+              QKeyEvent euro(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("\u20ac"));
+              QApplication::sendEvent(name, &euro);
+              typed = name->text();
+              ClickOk(d);
+            });
+  EXPECT_EQ(typed, "ABCDEFGHIJKLMNOPQRSTUVWXY");
+  const HighScoreTable lines = FileTable(kLines);
+  EXPECT_EQ(lines[0].Points, 5000u);
+  EXPECT_EQ(std::string(lines[0].PlayerName), "ABCDEFGHIJKLMNOPQRSTUVWXY");
+  EXPECT_EQ(lines[0].PlayerName[25], '\0');
+}
+
+TEST_F(BestResultsTest, EmptyNameOrCloseBoxWritesNothing) {
+  HighScores scores(path_.toStdString());
+  WithModal([&] { ShowBestResults(nullptr, nullptr, scores, kLines, true, 650); },
+            [&](QDialog* d) {
+              ClearField(Field(d, 1045));
+              ClickOk(d);
+            });
+  EXPECT_EQ(FileBytes(), original_);
+
+  int result = 0;
+  WithModal([&] { result = ShowBestResults(nullptr, nullptr, scores, kLines, true, 650); },
+            [&](QDialog* d) {
+              QTest::keyClicks(Field(d, 1045), "Bob");
+              QTest::keyClick(d, Qt::Key_Escape);  // ignored
+              QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+              EXPECT_TRUE(d->isVisible());
+              d->close();
+            });
+  EXPECT_EQ(result, kIdDialogClosed);
+  EXPECT_EQ(FileBytes(), original_);
+  EXPECT_TRUE(messages_.requests.empty());
+}
+
+TEST_F(BestResultsTest, OtherVariantShownInFileOrderWithoutEditing) {
+  HighScores scores(path_.toStdString());
+  QString caption;
+  std::vector<QString> names, points;
+  bool any_enabled = false;
+  int focused = 0;
+  QWidget panel;
+  panel.setGeometry(200, 150, 324, 324);
+  panel.show();
+  QPoint position;
+  WithModal([&] { ShowBestResults(nullptr, &panel, scores, kBlocks, false, 99999); },
+            [&](QDialog* d) {
+              caption = d->windowTitle();
+              for (int r = 0; r < 10; ++r) {
+                names.push_back(Field(d, 1039 + 2 * r)->text());
+                points.push_back(Field(d, 1040 + 2 * r)->text());
+                any_enabled |= Field(d, 1039 + 2 * r)->isEnabled();
+              }
+              focused =
+                  d->focusWidget() ? d->focusWidget()->property(kDialogIdProperty).toInt() : 0;
+              position = d->pos();
+              ClickOk(d);
+            });
+  EXPECT_EQ(caption, "The best results for Blocks");
+  for (int r = 0; r < 10; ++r) {
+    EXPECT_EQ(names[r], QString("B%1").arg(r));
+    EXPECT_EQ(points[r], QString::number(blocks_[r].Points));
+  }
+  EXPECT_FALSE(any_enabled);
+  EXPECT_EQ(focused, kIdBestResultsOk);
+  EXPECT_EQ(position, panel.mapToGlobal(QPoint(25, 6)));
+  EXPECT_EQ(FileBytes(), original_);
+}
+
+TEST_F(BestResultsTest, UnreadableTableClosesAtOnceAfterTheMessage) {
+  QFile::resize(path_, 320);  // Squares can no longer be read
+  HighScores scores(path_.toStdString());
+  EXPECT_EQ(ShowBestResults(nullptr, nullptr, scores, kSquares, false, 0), kIdDialogFailed);
+  ASSERT_EQ(messages_.requests.size(), 1u);
+  EXPECT_EQ(messages_.requests[0].text, "Can't read data from cvobhs.dat");
+}
+
+// ---- saving and loading through the choosers ----
+
+SavedGameState SampleState() {
+  SavedGameState state;
+  state.GameType = kSquares;
+  state.Score = 1234;
+  for (int n = 0; n < kCellCount; ++n) {
+    state.Board[n] = TBoardCell{n % 11 == 0 ? n % kColorCount : kEmpty, n, 0, 0};
+  }
+  state.NextBalls = {TNextBall{1, 2, 3}, TNextBall{4, 5, 6}, TNextBall{7, 8, 0}};
+  state.SelX = 0;
+  state.SelY = 0;
+  return state;
+}
+
+bool SameState(const SavedGameState& a, const SavedGameState& b) {
+  return EncodeSavedGame(a) == EncodeSavedGame(b);
+}
+
+class GameFilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    previous_open_ =
+        platform::SetOpenFileFunction([this](QWidget*, const platform::FileDialogRequest& r) {
+          open_requests_.push_back(r);
+          return open_answer_;
+        });
+    previous_save_ =
+        platform::SetSaveFileFunction([this](QWidget*, const platform::FileDialogRequest& r) {
+          save_requests_.push_back(r);
+          return save_answer_;
+        });
+  }
+  void TearDown() override {
+    platform::SetOpenFileFunction(previous_open_);
+    platform::SetSaveFileFunction(previous_save_);
+  }
+
+  QTemporaryDir dir_;
+  std::vector<platform::FileDialogRequest> open_requests_, save_requests_;
+  std::optional<QString> open_answer_, save_answer_;
+  platform::OpenFileFunction previous_open_;
+  platform::SaveFileFunction previous_save_;
+  ScriptedMessages messages_;
+};
+
+TEST_F(GameFilesTest, SavedGameLoadsBackThroughTheChoosers) {
+  const QString path = dir_.path() + "/first.osf";
+  save_answer_ = path;
+  EXPECT_EQ(SaveGame(nullptr, SampleState()), GameFileResult::kDone);
+  ASSERT_EQ(save_requests_.size(), 1u);
+  const platform::FileDialogRequest& save = save_requests_[0];
+  EXPECT_EQ(save.title, "Save game");
+  ASSERT_EQ(save.filters.size(), 1u);
+  EXPECT_EQ(save.filters[0].name, "OB save files: (*.osf)");
+  EXPECT_EQ(save.filters[0].pattern, "*.osf");
+  EXPECT_EQ(save.default_suffix, "osf");
+  EXPECT_TRUE(save.prompt_overwrite);
+  EXPECT_TRUE(save.initial_folder.endsWith("/save"));
+  EXPECT_EQ(QFileInfo(path).size(), 1348);
+
+  // Before the first game nothing is announced: no question.
+  TNextBalls none{};
+  for (auto& slot : none)
+    slot.X = kNone;
+  SavedGameState loaded;
+  open_answer_ = path;
+  EXPECT_EQ(LoadGame(nullptr, none, loaded), GameFileResult::kDone);
+  EXPECT_TRUE(SameState(loaded, SampleState()));
+  EXPECT_TRUE(messages_.requests.empty());
+  ASSERT_EQ(open_requests_.size(), 1u);
+  EXPECT_EQ(open_requests_[0].title, "Load game");
+  EXPECT_EQ(open_requests_[0].filters[0].name, "OB save files: (*.osf)");
+  EXPECT_EQ(open_requests_[0].default_suffix, "osf");
+  EXPECT_TRUE(open_requests_[0].file_must_exist);
+}
+
+TEST_F(GameFilesTest, LoadOverRunningGameAsksAndNoKeepsTheGame) {
+  const QString path = dir_.path() + "/second.osf";
+  save_answer_ = path;
+  ASSERT_EQ(SaveGame(nullptr, SampleState()), GameFileResult::kDone);
+
+  const TNextBalls running = {TNextBall{0, 0, 1}, TNextBall{kNone, 0, 0}, TNextBall{kNone, 0, 0}};
+  SavedGameState current;  // stands for the running game
+  current.Score = 77;
+  open_answer_ = path;
+  EXPECT_EQ(LoadGame(nullptr, running, current), GameFileResult::kCancelled);  // default: No
+  ASSERT_EQ(messages_.requests.size(), 1u);
+  const platform::MessageRequest& question = messages_.requests[0];
+  EXPECT_EQ(question.text, "You want to load another game without save current game ?");
+  EXPECT_EQ(question.caption, "Warning");
+  EXPECT_EQ(question.icon, platform::MessageIcon::kWarning);
+  EXPECT_EQ(question.buttons, platform::MessageButtons::kYesNo);
+  EXPECT_EQ(question.default_button, 1);
+  EXPECT_EQ(current.Score, 77u);
+
+  messages_.SetAnswer(platform::kIdYes);
+  EXPECT_EQ(LoadGame(nullptr, running, current), GameFileResult::kDone);
+  EXPECT_TRUE(SameState(current, SampleState()));
+
+  // A cancelled chooser asks nothing and loads nothing.
+  open_answer_.reset();
+  messages_.requests.clear();
+  current.Score = 5;
+  EXPECT_EQ(LoadGame(nullptr, running, current), GameFileResult::kCancelled);
+  EXPECT_TRUE(messages_.requests.empty());
+  EXPECT_EQ(current.Score, 5u);
+}
+
+TEST_F(GameFilesTest, ShortFileFailsWithItsMessage) {
+  const QString path = dir_.path() + "/short.osf";
+  save_answer_ = path;
+  ASSERT_EQ(SaveGame(nullptr, SampleState()), GameFileResult::kDone);
+  QFile::resize(path, 1347);
+  TNextBalls none{};
+  for (auto& slot : none)
+    slot.X = kNone;
+  SavedGameState state;
+  open_answer_ = path;
+  EXPECT_EQ(LoadGame(nullptr, none, state), GameFileResult::kFailed);
+  ASSERT_EQ(messages_.requests.size(), 1u);
+  EXPECT_EQ(messages_.requests[0].text, "Can't load selected game.");
+}
+
+}  // namespace
+}  // namespace orbello

@@ -1,0 +1,104 @@
+// The pieces of the dialogs' look that can be checked pixel by pixel.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPainter>
+#include <QPalette>
+
+#include "game/records/dialogs/dialog_look.h"
+
+namespace orbello {
+namespace {
+
+QColor Pixel(const QImage& image, int x, int y) {
+  return image.pixelColor(x, y);
+}
+
+TEST(DialogLookTest, BackgroundRepeatsTheBitmapFromTheTopLeft) {
+  QImage tile(3, 2, QImage::Format_RGB888);
+  for (int y = 0; y < 2; ++y) {
+    for (int x = 0; x < 3; ++x)
+      tile.setPixelColor(x, y, QColor(40 * x, 100 * y, 7));
+  }
+  const QImage background = BuildDialogBackground(tile, QSize(7, 5));
+  ASSERT_EQ(background.size(), QSize(7, 5));
+  EXPECT_EQ(background.format(), QImage::Format_RGB888);
+  for (int y = 0; y < 5; ++y) {
+    for (int x = 0; x < 7; ++x) {
+      EXPECT_EQ(Pixel(background, x, y), Pixel(tile, x % 3, y % 2)) << x << "," << y;
+    }
+  }
+  EXPECT_TRUE(BuildDialogBackground(QImage(), QSize(10, 10)).isNull());
+  EXPECT_TRUE(BuildDialogBackground(tile, QSize(0, 10)).isNull());
+}
+
+TEST(DialogLookTest, DarkenBlendsEachChannelInIntegers) {
+  QImage image(2, 1, QImage::Format_RGB32);
+  image.setPixelColor(0, 0, QColor(200, 100, 7));
+  image.setPixelColor(1, 0, QColor(255, 255, 255));
+  const QImage dark = DarkenImage(image, 85, Qt::black);
+  EXPECT_EQ(Pixel(dark, 0, 0), QColor(170, 85, 5));
+  EXPECT_EQ(Pixel(dark, 1, 0), QColor(216, 216, 216));
+  const QImage half = DarkenImage(image, 50, QColor(255, 0, 10));
+  EXPECT_EQ(Pixel(half, 0, 0), QColor(227, 50, 8));
+}
+
+TEST(DialogLookTest, DialogUnitsRoundToTheNearestPixel) {
+  EXPECT_EQ(DialogUnitsX(342), 513);
+  EXPECT_EQ(DialogUnitsY(311), 505);
+  EXPECT_EQ(DialogUnitsX(17), 26);
+  EXPECT_EQ(DialogUnitsY(15), 24);
+  EXPECT_EQ(DialogUnitRect(173, 84, 17, 15), QRect(260, 137, 26, 24));
+}
+
+TEST(DialogLookTest, ButtonFacesShowBackgroundPressedFrameAndDarkenedDisabledFace) {
+  const QSize size(60, 24);
+  QImage background(size, QImage::Format_RGB888);
+  background.fill(QColor(100, 200, 60));
+  auto draw = [&](const ButtonFace& face) {
+    QImage out(size, QImage::Format_RGB888);
+    QPainter painter(&out);
+    DrawDialogButton(painter, out.rect(), "", background, face);
+    return out;
+  };
+  const QImage normal = draw({});
+  const QImage pressed = draw({.pressed = true});
+  const QImage disabled = draw({.disabled = true});
+  const QImage focused = draw({.focused = true});
+  const QPalette pal = QApplication::palette();
+  // The face between frame and focus rectangle is the background, darkened when disabled.
+  EXPECT_EQ(Pixel(normal, 30, 3), QColor(100, 200, 60));
+  EXPECT_EQ(Pixel(disabled, 30, 3), QColor(85, 170, 51));
+  // Raised frame: light top-left, dark bottom-right; pushed: the other way round.
+  EXPECT_EQ(Pixel(normal, 0, 0).rgb(), pal.color(QPalette::Light).rgb());
+  EXPECT_EQ(Pixel(normal, 59, 23).rgb(), pal.color(QPalette::Shadow).rgb());
+  EXPECT_EQ(Pixel(pressed, 0, 0).rgb(), pal.color(QPalette::Shadow).rgb());
+  // Only the focused face has the focus rectangle 4 px inside.
+  EXPECT_NE(focused, normal);
+}
+
+TEST(DialogLookTest, LabelsFollowTheSystemTextColour) {
+  LookDialog dialog(nullptr, QSize(200, 60), "look");
+  auto* label = new GroupLabel(" Sounds ", &dialog, 1035, QRect(10, 10, 90, 13));
+  auto contains = [](const QImage& image, const QColor& colour) {
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        if (image.pixelColor(x, y) == colour)
+          return true;
+      }
+    }
+    return false;
+  };
+  const QPalette saved = QApplication::palette();
+  QPalette red = saved;
+  red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+  QApplication::setPalette(red);
+  const bool red_text = contains(label->grab().toImage(), QColor(255, 0, 0));
+  QApplication::setPalette(saved);
+  const bool red_after = contains(label->grab().toImage(), QColor(255, 0, 0));
+  EXPECT_TRUE(red_text);
+  EXPECT_FALSE(red_after);
+}
+
+}  // namespace
+}  // namespace orbello

@@ -1,0 +1,335 @@
+// The Settings dialog driven like a player would, with the settings kept in a private hive.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QSignalSpy>
+#include <QTest>
+#include <cstring>
+
+#include "game/records/core/settings.h"
+#include "game/records/dialogs/dialog_field.h"
+#include "game/records/dialogs/dialog_look.h"
+#include "game/records/dialogs/dialog_test_support.h"
+#include "game/records/dialogs/dialogs.h"
+#include "platform/core/registry.h"
+#include "platform/qt/ui.h"
+
+namespace orbello {
+namespace {
+
+using testing::PrivateConfig;
+using testing::ScriptedMessages;
+using testing::Settle;
+using testing::WithModal;
+
+GameSettings SampleSettings() {
+  GameSettings s;
+  s.DefaultGame = 2;
+  s.NextColors = 3;
+  s.ShowWalk = 1;
+  s.CheckDestroy = 1;
+  s.CheckJump = 0;
+  s.CheckMove = 1;
+  s.CheckNoPath = 0;
+  s.Delay_Destroy = 20;
+  s.Delay_Jump = 30;
+  s.Delay_Move = 40;
+  s.Delay_Appearance = 50;
+  s.SetPath(kSlotSkin, "/opt/orbello/skin/classic.sf");
+  s.SetPath(kSlotJump, "/opt/orbello/sound/select.wav");
+  s.SetPath(kSlotDestroy, "/opt/orbello/sound/destroy.wav");
+  s.SetPath(kSlotMove, "");
+  s.SetPath(kSlotNoPath, "/opt/orbello/sound/nopath.wav");
+  return s;
+}
+
+bool SameSettings(const GameSettings& a, const GameSettings& b) {
+  return a.DefaultGame == b.DefaultGame && a.NextColors == b.NextColors &&
+         a.ShowWalk == b.ShowWalk && a.CheckDestroy == b.CheckDestroy &&
+         a.CheckJump == b.CheckJump && a.CheckMove == b.CheckMove &&
+         a.CheckNoPath == b.CheckNoPath && a.Delay_Destroy == b.Delay_Destroy &&
+         a.Delay_Jump == b.Delay_Jump && a.Delay_Move == b.Delay_Move &&
+         a.Delay_Appearance == b.Delay_Appearance &&
+         std::memcmp(a.Paths, b.Paths, sizeof a.Paths) == 0;
+}
+
+template <typename T>
+T* Control(QDialog* dialog, int id) {
+  auto* widget = qobject_cast<T*>(FindDialogControl(dialog, id));
+  EXPECT_NE(widget, nullptr) << "control " << id;
+  return widget;
+}
+
+void Click(QDialog* dialog, int id) {
+  QWidget* w = FindDialogControl(dialog, id);
+  ASSERT_NE(w, nullptr) << "control " << id;
+  QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+}
+
+int FocusedId(QDialog* dialog) {
+  QWidget* focused = dialog->focusWidget();
+  if (focused == nullptr)
+    return -1;
+  return focused->property(kDialogIdProperty).toInt();
+}
+
+class SettingsDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(platform::CreateKey(platform::Hive::kCurrentUser, kSettingsKeyPath));
+  }
+
+  std::vector<std::string> StoredNames() {
+    auto key = platform::RegistryKey::Open(platform::Hive::kCurrentUser, kSettingsKeyPath,
+                                           platform::kRegQueryValue);
+    return key ? key->ValueNames() : std::vector<std::string>{};
+  }
+
+  PrivateConfig config_;
+  ScriptedMessages messages_;
+};
+
+TEST_F(SettingsDialogTest, UnchangedOkStoresEveryValueAndReadsBackEqual) {
+  GameSettings settings = SampleSettings();
+  int result = 0;
+  WithModal([&] { result = ShowSettingsDialog(nullptr, settings); },
+            [](QDialog* d) { Click(d, kIdSettingsOk); });
+  EXPECT_EQ(result, kIdSettingsOk);
+  EXPECT_TRUE(SameSettings(settings, SampleSettings()));
+  EXPECT_EQ(StoredNames().size(), 16u);
+  GameSettings read_back;
+  ASSERT_TRUE(ReadSettings(read_back));
+  EXPECT_TRUE(SameSettings(read_back, SampleSettings()));
+  EXPECT_TRUE(messages_.requests.empty());
+}
+
+TEST_F(SettingsDialogTest, OutOfRangeValuesShowNothingAndStoreWhatTheControlsHold) {
+  GameSettings settings = SampleSettings();
+  settings.NextColors = 0;
+  settings.DefaultGame = 7;
+  settings.Delay_Jump = 150;
+  settings.Delay_Move = -5;
+  int slider_shown = -1;
+  bool any_checked = true;
+  WithModal([&] { ShowSettingsDialog(nullptr, settings); },
+            [&](QDialog* d) {
+              any_checked = false;
+              for (int id = 1000; id <= 1006; ++id) {
+                any_checked |= Control<QAbstractButton>(d, id)->isChecked();
+              }
+              slider_shown = Control<QAbstractSlider>(d, 1026)->value();
+              Click(d, kIdSettingsOk);
+            });
+  EXPECT_FALSE(any_checked);
+  EXPECT_EQ(slider_shown, 100);
+  EXPECT_EQ(settings.NextColors, 0);
+  EXPECT_EQ(settings.DefaultGame, 0);
+  EXPECT_EQ(settings.Delay_Jump, 100);
+  EXPECT_EQ(settings.Delay_Move, 0);
+  GameSettings read_back;
+  ASSERT_TRUE(ReadSettings(read_back));
+  EXPECT_EQ(read_back.NextColors, 0);
+  EXPECT_EQ(read_back.Delay_Jump, 100);
+}
+
+TEST_F(SettingsDialogTest, EditedControlsReachSettingsAndHive) {
+  GameSettings settings = SampleSettings();
+  WithModal([&] { ShowSettingsDialog(nullptr, settings); },
+            [&](QDialog* d) {
+              Click(d, 1000);  // on the panel and board
+              Click(d, 1006);  // Blocks
+              Click(d, 1007);  // show path off
+              Click(d, 1010);  // jump sound on
+              Click(d, 1014);  // destroy sound off
+              auto* slider = Control<QAbstractSlider>(d, 1029);
+              slider->setFocus();
+              QTest::keyClick(slider, Qt::Key_PageUp);  // one page: +10
+              QTest::keyClick(slider, Qt::Key_Right);   // one line: +1
+              Click(d, kIdSettingsOk);
+            });
+  EXPECT_EQ(settings.NextColors, 1);
+  EXPECT_EQ(settings.DefaultGame, 3);
+  EXPECT_EQ(settings.ShowWalk, 0);
+  EXPECT_EQ(settings.CheckJump, 1);
+  EXPECT_EQ(settings.CheckDestroy, 0);
+  EXPECT_EQ(settings.Delay_Appearance, 61);
+  GameSettings read_back;
+  ASSERT_TRUE(ReadSettings(read_back));
+  EXPECT_TRUE(SameSettings(read_back, settings));
+}
+
+TEST_F(SettingsDialogTest, CancelCloseBoxEscapeAndEnterChangeNothing) {
+  GameSettings settings = SampleSettings();
+  int result = 0;
+  bool open_after_keys = false;
+  WithModal([&] { result = ShowSettingsDialog(nullptr, settings); },
+            [&](QDialog* d) {
+              Click(d, 1001);
+              QTest::keyClick(d, Qt::Key_Escape);
+              QTest::keyClick(d, Qt::Key_Return);
+              QTest::keyClick(d->focusWidget(), Qt::Key_Enter);
+              Settle();
+              open_after_keys = d->isVisible();
+              Click(d, kIdSettingsCancel);
+            });
+  EXPECT_TRUE(open_after_keys);
+  EXPECT_EQ(result, kIdSettingsCancel);
+  EXPECT_TRUE(SameSettings(settings, SampleSettings()));
+  EXPECT_TRUE(StoredNames().empty());
+
+  WithModal([&] { result = ShowSettingsDialog(nullptr, settings); },
+            [&](QDialog* d) {
+              Click(d, 1002);
+              d->close();  // the close box
+            });
+  EXPECT_EQ(result, kIdDialogClosed);
+  EXPECT_TRUE(SameSettings(settings, SampleSettings()));
+  EXPECT_TRUE(StoredNames().empty());
+}
+
+TEST_F(SettingsDialogTest, TabCycleRunsBothWaysInItsFixedOrder) {
+  const std::vector<int> forward = {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1037,
+                                    1008, 1007, 1010, 1011, 1012, 1013, 1014, 1015,
+                                    1016, 1017, 1018, 1019, 1020, 1021, 1022, 1023,
+                                    1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031};
+  GameSettings settings = SampleSettings();
+  std::vector<int> seen_forward, seen_backward;
+  int first = 0, after_skip = 0;
+  WithModal([&] { ShowSettingsDialog(nullptr, settings); },
+            [&](QDialog* d) {
+              d->activateWindow();
+              Settle();
+              first = FocusedId(d);
+              for (size_t i = 0; i < forward.size(); ++i) {
+                QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
+                seen_forward.push_back(FocusedId(d));
+              }
+              for (size_t i = 0; i < forward.size(); ++i) {
+                QTest::keyClick(d->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+                seen_backward.push_back(FocusedId(d));
+              }
+              // A disabled ">" is passed over.
+              FindDialogControl(d, 1016)->setEnabled(false);
+              FindDialogControl(d, 1015)->setFocus();
+              QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
+              after_skip = FocusedId(d);
+              Click(d, kIdSettingsCancel);
+            });
+  EXPECT_EQ(first, kIdSettingsCancel);
+  EXPECT_EQ(seen_forward, forward);
+  std::vector<int> backward(forward.rbegin() + 1, forward.rend());
+  backward.push_back(1031);
+  EXPECT_EQ(seen_backward, backward);
+  EXPECT_EQ(after_skip, 1017);
+}
+
+TEST_F(SettingsDialogTest, ChoosersFillTheFieldsAndCancelKeepsThem) {
+  std::vector<platform::FileDialogRequest> requests;
+  std::optional<QString> answer;
+  auto previous =
+      platform::SetOpenFileFunction([&](QWidget*, const platform::FileDialogRequest& request) {
+        requests.push_back(request);
+        return answer;
+      });
+  GameSettings settings = SampleSettings();
+  settings.SetPath(kSlotMove, "");
+  bool play_enabled_at_open = false;
+  WithModal([&] { ShowSettingsDialog(nullptr, settings); },
+            [&](QDialog* d) {
+              play_enabled_at_open = FindDialogControl(d, 1020)->isEnabled();  // empty path
+              answer = QString("/home/p/skins/Night.sf");
+              Click(d, 1008);
+              answer = QString("/home/p/sounds/boom.wav");
+              Click(d, 1017);
+              answer.reset();  // cancelled: the field keeps its text
+              Click(d, 1021);
+              answer = "/" + QString(300, 'x') + ".wav";  // too long for the setting
+              Click(d, 1025);
+              Click(d, kIdSettingsOk);
+            });
+  platform::SetOpenFileFunction(previous);
+  EXPECT_TRUE(play_enabled_at_open);
+  ASSERT_EQ(requests.size(), 4u);
+  EXPECT_EQ(requests[0].title, "Choose of the skin");
+  ASSERT_EQ(requests[0].filters.size(), 1u);
+  EXPECT_EQ(requests[0].filters[0].name, "Orbello skin files: (*.sf)");
+  EXPECT_EQ(requests[0].filters[0].pattern, "*.sf");
+  EXPECT_TRUE(requests[0].initial_folder.endsWith("/skin"));
+  EXPECT_TRUE(requests[0].file_must_exist);
+  EXPECT_EQ(requests[1].title, "Choose file");
+  EXPECT_EQ(requests[1].filters[0].name, "Sounds: (*.wav)");
+  EXPECT_EQ(requests[1].filters[0].pattern, "*.wav");
+  EXPECT_TRUE(requests[1].initial_folder.endsWith("/sound"));
+  EXPECT_STREQ(settings.TitleSkin(), "/home/p/skins/Night.sf");
+  EXPECT_STREQ(settings.Sound_Destroy(), "/home/p/sounds/boom.wav");
+  EXPECT_STREQ(settings.Sound_Move(), "");
+  EXPECT_STREQ(settings.Sound_NoPath(), SampleSettings().Sound_NoPath());
+}
+
+TEST_F(SettingsDialogTest, PathFieldsScrollButNeverTakeTypingOrSelection) {
+  GameSettings settings = SampleSettings();
+  const std::string long_path =
+      "/very/long/folder/name/that/does/not/fit/into/the/field/at/all/"
+      "and/goes/on/and/on/skin.sf";
+  settings.SetPath(kSlotSkin, long_path);
+  int first_after_end = -1, first_after_home = -1, first_after_shift_end = -1;
+  QString text_after_typing;
+  WithModal([&] { ShowSettingsDialog(nullptr, settings); },
+            [&](QDialog* d) {
+              auto* field = static_cast<DialogField*>(FindDialogControl(d, 1037));
+              field->setFocus();
+              QTest::keyClick(field, Qt::Key_End, Qt::ShiftModifier);
+              first_after_shift_end = field->FirstVisible();
+              QTest::keyClick(field, Qt::Key_End);
+              first_after_end = field->FirstVisible();
+              QTest::keyClicks(field, "abc");
+              QTest::keyClick(field, Qt::Key_Backspace);
+              QTest::keyClick(field, Qt::Key_Home);
+              QTest::keyClick(field, Qt::Key_Delete);
+              first_after_home = field->FirstVisible();
+              text_after_typing = field->text();
+              Click(d, kIdSettingsCancel);
+            });
+  EXPECT_EQ(first_after_shift_end, 0);
+  EXPECT_GT(first_after_end, 0);
+  EXPECT_EQ(first_after_home, 0);
+  EXPECT_EQ(text_after_typing.toStdString(), long_path);
+}
+
+TEST_F(SettingsDialogTest, FailedStoreStillClosesWithOkAndKeepsNewValues) {
+  ASSERT_TRUE(platform::DeleteKeyTree(platform::Hive::kCurrentUser, kSettingsKeyPath));
+  GameSettings settings = SampleSettings();
+  int result = 0;
+  WithModal([&] { result = ShowSettingsDialog(nullptr, settings); },
+            [&](QDialog* d) {
+              Click(d, 1004);
+              Click(d, kIdSettingsOk);
+            });
+  EXPECT_EQ(result, kIdSettingsOk);
+  EXPECT_EQ(settings.DefaultGame, 1);
+  ASSERT_EQ(messages_.requests.size(), 1u);
+  EXPECT_EQ(messages_.requests[0].text, "Can't open registry key.");
+}
+
+TEST(SettingsChangesTest, SkinComparedWithoutCaseOtherValuesExactly) {
+  GameSettings before = SampleSettings();
+  GameSettings after = before;
+  after.SetPath(kSlotSkin, "/OPT/Orbello/SKIN/Classic.SF");
+  SettingsChanges changes = CompareSettings(before, after);
+  EXPECT_FALSE(changes.skin);
+  EXPECT_FALSE(changes.delay_jump || changes.default_game || changes.next_colors);
+
+  after.SetPath(kSlotSkin, "/opt/orbello/skin/classic2.sf");
+  after.Delay_Jump = before.Delay_Jump + 1;
+  after.NextColors = 4;
+  after.Delay_Move = 99;  // read by the engine when it needs it: no change to apply
+  changes = CompareSettings(before, after);
+  EXPECT_TRUE(changes.skin);
+  EXPECT_TRUE(changes.delay_jump);
+  EXPECT_TRUE(changes.next_colors);
+  EXPECT_FALSE(changes.default_game);
+}
+
+}  // namespace
+}  // namespace orbello
