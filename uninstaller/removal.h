@@ -1,0 +1,86 @@
+// What the uninstaller removes, and how: the shortcuts, the program group, the data folders and
+// program files of the installation named in the registry, and the game's registry keys.
+#ifndef ORBELLO_UNINSTALLER_REMOVAL_H_
+#define ORBELLO_UNINSTALLER_REMOVAL_H_
+
+#include <optional>
+#include <string>
+
+namespace orbello::uninstaller {
+
+inline constexpr char kProductName[] = "Corvane Orbello 1.0.2";
+
+inline constexpr char kShortcutName[] = "Corvane Orbello.desktop";
+inline constexpr char kGroupParent[] = "Corvane Software";
+inline constexpr char kGroupFolder[] = "Orbello";
+inline constexpr char kSettingsKey[] = "Software\\Corvane\\OB\\Settings";
+inline constexpr char kAppPathValue[] = "AppPath";
+inline constexpr char kCompanyKey[] = "Software\\Corvane";
+inline constexpr char kGameSubkey[] = "OB";
+inline constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+inline constexpr char kGameProgram[] = "cvob";
+// The data folders and the program files, each in the order they are removed.
+inline constexpr const char* kDataFolders[] = {"save", "skin", "sound"};
+inline constexpr const char* kProgramFiles[] = {"cvob.chm", "cvob", "cvobhs.dat", "Corvane.url",
+                                                "csfob"};
+// A registry string of this many bytes, terminating zero included, no longer fits.
+inline constexpr unsigned kPathBufferSize = 260;
+
+inline constexpr char kWarningCaption[] = "Warning!";
+inline constexpr char kMsgGameLoadedAtStart[] =
+    "Corvane Orbello loaded.\nBefore uninstalling necessary to close Corvane Orbello.";
+inline constexpr char kMsgGameLoadedAtUninstall[] =
+    "Corvane Orbello loaded.\nBefore uninstalling necessary to close Orbello.";
+inline constexpr char kMsgNoDesktop[] =
+    "Unable to determine <Desktop> folder.\nUninstall canceled.";
+inline constexpr char kMsgNoStartMenu[] =
+    "Unable to determine <Start Menu> folder.\nUninstall canceled.";
+inline constexpr char kMsgSettingsKeyNotOpened[] =
+    "Couldn't open <Corvane\\OB> registry key.\nUninstall canceled.";
+inline constexpr char kMsgNoAppPath[] =
+    "Couldn't get data from <Corvane\\OB> registry key.\nUninstall canceled.";
+inline constexpr char kMsgCompanyKeyNotOpened[] =
+    "Couldn't open <Corvane> registry key.\nUninstall canceled.";
+inline constexpr char kMsgGameKeyNotDeleted[] =
+    "Couldn't delete <Corvane\\OB> registry key.\nUninstall canceled.";
+inline constexpr char kConfirmCaption[] = "Confirm Action";
+inline constexpr char kMsgAbortQuestion[] =
+    "The uninstall in not finished! Do you really want to abort?";
+
+// The three progress items of the dialog and their states.
+enum class Item { kShortcuts = 0, kFiles = 1, kRegistry = 2 };
+enum class ItemState { kWaiting, kInProgress, kDone };
+
+// What the removal needs from its dialog.
+class RemovalView {
+ public:
+  virtual ~RemovalView() = default;
+  virtual void MarkItem(Item item, ItemState state) = 0;
+  // Owner of the failure messages (a QWidget*), or nullptr.
+  virtual void* MessageOwner() = 0;
+};
+
+// Runs the removal from the first item to the last; on a failure shows its message (owned by the
+// view) and returns false at once. Nothing is undone.
+bool RunRemoval(RemovalView& view);
+
+// The folder-emptying rule on the folder `relative` below `base`: deletes the files directly
+// inside it whose names do not begin with a dot, then removes the folder if that left it empty.
+// Subfolders and dot files stay. `base` is taken as it is; below it symbolic links are never
+// followed: a link in place of the folder (or of a folder on the way to it) is removed as a link,
+// a link inside the folder is deleted as a link. A missing folder is left alone.
+void EmptyAndRemoveFolder(const std::string& base, const std::string& relative);
+
+// The installation folder recorded in the registry, exactly as stored (it ends with '/'), or
+// nothing when the key does not open (`*key_opened` false) or the value is missing, empty,
+// unreadable or too long for a path.
+std::optional<std::string> ReadAppPath(bool* key_opened);
+
+// True when `app_path` can safely be treated as the installation: an absolute path of an existing
+// folder that holds the game program, and neither the root nor the home folder nor a folder
+// above it.
+bool IsPlausibleInstallation(const std::string& app_path);
+
+}  // namespace orbello::uninstaller
+
+#endif  // ORBELLO_UNINSTALLER_REMOVAL_H_

@@ -1,0 +1,270 @@
+#include "uninstaller/uninstall_dialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVariantAnimation>
+#include <cmath>
+
+#include "platform/core/message.h"
+#include "platform/qt/instance.h"
+
+namespace orbello::uninstaller {
+namespace {
+
+constexpr int kDialogWidthDu = 272;
+constexpr int kDialogHeightDu = 170;
+constexpr int kSlideMs = 200;
+
+int Px(double units, double scale) {
+  return static_cast<int>(std::lround(units * scale));
+}
+
+QRect Du(int x, int y, int width, int height) {
+  return QRect(Px(x, kUnitX), Px(y, kUnitY), Px(width, kUnitX), Px(height, kUnitY));
+}
+
+QPoint DuPoint(int x, int y) {
+  return QPoint(Px(x, kUnitX), Px(y, kUnitY));
+}
+
+// A static picture takes the size of its picture, as a picture control does.
+QLabel* Picture(QWidget* parent, const QString& resource, QPoint at) {
+  auto* label = new QLabel(parent);
+  QPixmap pixmap(resource);
+  label->setPixmap(pixmap);
+  label->move(at);
+  label->resize(pixmap.isNull() ? QSize(32, 32) : pixmap.size());
+  return label;
+}
+
+QLabel* Text(QWidget* parent, const QString& text, QRect area) {
+  auto* label = new QLabel(text, parent);
+  label->setGeometry(area);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return label;
+}
+
+QString Latin1(const char* text) {
+  return QString::fromLatin1(text);
+}
+
+}  // namespace
+
+QString UninstallDialog::StateIconPath(ItemState state) {
+  switch (state) {
+    case ItemState::kInProgress:
+      return QStringLiteral(":/uni/122.png");
+    case ItemState::kDone:
+      return QStringLiteral(":/uni/121.png");
+    case ItemState::kWaiting:
+      break;
+  }
+  return QStringLiteral(":/uni/123.png");
+}
+
+UninstallDialog::UninstallDialog(std::function<bool()> game_running, QWidget* parent)
+    : QDialog(parent), game_running_(std::move(game_running)) {
+  if (!game_running_)
+    game_running_ = [] { return platform::IsGameMainWindowOpen(); };
+  setWindowTitle(QStringLiteral("%1 Uninstall").arg(Latin1(kProductName)));
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setWindowIcon(QIcon(QStringLiteral(":/uni/120.png")));
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setStretch(QFont::SemiCondensed);
+  font.setPixelSize(11);
+  setFont(font);
+  const QSize client(Px(kDialogWidthDu, kUnitX), Px(kDialogHeightDu, kUnitY));
+  setFixedSize(client);
+
+  // Everything lives on one white sheet so that the sheet can slide in as a whole.
+  content_ = new QWidget(this);
+  content_->setGeometry(QRect(QPoint(0, 0), client));
+  content_->setAutoFillBackground(true);
+  QPalette white = content_->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  content_->setPalette(white);
+
+  Picture(content_, QStringLiteral(":/uni/108.bmp"), DuPoint(0, 0));
+  QLabel* intro = Text(content_,
+                       QStringLiteral("Uninstall will now remove the software \"%1\" from your "
+                                      "computer.  Please wait while each of the following "
+                                      "components is removed.")
+                           .arg(Latin1(kProductName)),
+                       Du(96, 6, 170, 30));
+  intro->setWordWrap(true);
+
+  const char* item_texts[] = {"Shortcut icons", "Program files, folders and directories",
+                              "Registry Entries"};
+  const int item_tops[] = {48, 70, 92};
+  for (int i = 0; i < 3; ++i) {
+    state_icons_[static_cast<std::size_t>(i)] =
+        Picture(content_, StateIconPath(ItemState::kWaiting), DuPoint(95, item_tops[i]));
+    Text(content_, Latin1(item_texts[i]), Du(120, item_tops[i] + 2, 130, 8));
+  }
+  done_label_ = Text(content_, QStringLiteral("Uninstall compete."), Du(96, 116, 144, 9));
+  done_label_->hide();
+
+  auto* line = new QFrame(content_);
+  line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+  line->setLineWidth(1);
+  QRect line_area = Du(0, 145, 274, 1);
+  line->setGeometry(line_area.x(), line_area.y(), line_area.width(), 2);
+
+  auto* band = new QWidget(content_);
+  QRect band_area = Du(0, 146, 273, 25);
+  band->setGeometry(band_area.x(), line_area.y() + 2, band_area.width(),
+                    client.height() - line_area.y() - 2);
+  band->setAutoFillBackground(true);
+  QPalette face = band->palette();
+  face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+  band->setPalette(face);
+  band->lower();
+
+  Picture(content_, QStringLiteral(":/uni/113.bmp"), DuPoint(2, 148));
+
+  uninstall_button_ = new QPushButton(QStringLiteral("&Uninstall"), content_);
+  uninstall_button_->setGeometry(Du(160, 152, 50, 14));
+  uninstall_button_->setAutoDefault(false);
+  cancel_button_ = new QPushButton(QStringLiteral("&Cancel"), content_);
+  cancel_button_->setGeometry(Du(219, 152, 50, 14));
+  cancel_button_->setDefault(true);
+  setTabOrder(uninstall_button_, cancel_button_);
+  connect(uninstall_button_, &QPushButton::clicked, this, &UninstallDialog::OnUninstall);
+  connect(cancel_button_, &QPushButton::clicked, this, &UninstallDialog::OnCancel);
+  uninstall_button_->setFocus();
+
+  // Centred on the screen.
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(client.width() / 2, client.height() / 2));
+  }
+}
+
+UninstallDialog::~UninstallDialog() = default;
+
+void UninstallDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!slid_in_) {
+    slid_in_ = true;
+    StartSlideIn();
+  }
+}
+
+void UninstallDialog::StartSlideIn() {
+  activateWindow();
+  slide_ = new QVariantAnimation(this);
+  slide_->setStartValue(0);
+  slide_->setEndValue(width());
+  slide_->setDuration(kSlideMs);
+  connect(slide_, &QVariantAnimation::valueChanged, this,
+          [this](const QVariant& value) { SetRevealed(value.toInt()); });
+  connect(slide_, &QVariantAnimation::finished, this, [this] { SetRevealed(width()); });
+  SetRevealed(0);
+  slide_->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+void UninstallDialog::SetRevealed(int revealed) {
+  // The sheet enters from the left edge: its right part shows first, and only the part that has
+  // arrived is visible.
+  content_->move(revealed - width(), 0);
+  if (QGuiApplication::platformName() != QLatin1String("xcb"))
+    return;
+  if (revealed >= width()) {
+    clearMask();
+  } else {
+    setMask(QRegion(0, 0, std::max(revealed, 1), height()));
+  }
+}
+
+void UninstallDialog::MarkItem(Item item, ItemState state) {
+  QLabel* icon = state_icons_[static_cast<std::size_t>(item)];
+  switch (state) {
+    case ItemState::kInProgress:
+      icon->setPixmap(in_progress_icon_);
+      break;
+    case ItemState::kDone:
+      icon->setPixmap(done_icon_);
+      break;
+    case ItemState::kWaiting:
+      icon->setPixmap(QPixmap(StateIconPath(ItemState::kWaiting)));
+      break;
+  }
+}
+
+void UninstallDialog::OnUninstall() {
+  if (game_running_()) {
+    platform::MessageRequest request;
+    request.text = kMsgGameLoadedAtUninstall;
+    request.caption = kWarningCaption;
+    request.icon = platform::MessageIcon::kError;
+    platform::ShowMessage(request);
+    Finish(QDialog::Rejected);
+    return;
+  }
+  in_progress_icon_ = QPixmap(StateIconPath(ItemState::kInProgress));
+  done_icon_ = QPixmap(StateIconPath(ItemState::kDone));
+  uninstall_button_->hide();
+  uninstall_button_->deleteLater();
+  uninstall_button_ = nullptr;
+  cancel_button_->setFocus();
+  if (in_progress_icon_.isNull() || done_icon_.isNull()) {
+    Finish(QDialog::Rejected);
+    return;
+  }
+  if (!RunRemoval(*this)) {
+    Finish(QDialog::Rejected);
+    return;
+  }
+  succeeded_ = true;
+  done_label_->show();
+  cancel_button_->setText(QStringLiteral("&OK"));
+}
+
+void UninstallDialog::OnCancel() {
+  if (cancel_button_->text() != QLatin1String("&Cancel")) {
+    Finish(QDialog::Accepted);
+    return;
+  }
+  platform::MessageRequest request;
+  request.text = kMsgAbortQuestion;
+  request.caption = kConfirmCaption;
+  request.icon = platform::MessageIcon::kQuestion;
+  request.buttons = platform::MessageButtons::kYesNo;
+  request.owner = this;
+  if (platform::ShowMessage(request) == platform::kIdYes)
+    Finish(QDialog::Rejected);
+}
+
+void UninstallDialog::Finish(int result) {
+  finishing_ = true;
+  done(result);
+}
+
+void UninstallDialog::closeEvent(QCloseEvent* event) {
+  if (finishing_) {
+    QDialog::closeEvent(event);
+    return;
+  }
+  // The close box and the system menu do what the Cancel button does.
+  event->ignore();
+  OnCancel();
+}
+
+void UninstallDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace orbello::uninstaller
