@@ -21,13 +21,14 @@ void RemoveScratch() {
 }  // namespace
 
 const std::string& ScratchFolder() {
-  static const std::string folder = [] {
+  // Never destroyed: the exit handler that removes the folder runs after static destructors.
+  static const std::string& folder = *new std::string([] {
     std::string pattern = std::filesystem::temp_directory_path().string() + "/orbello-fuzz-XXXXXX";
     if (mkdtemp(pattern.data()) == nullptr)
       Fail("no scratch folder");
     std::atexit(RemoveScratch);
     return pattern;
-  }();
+  }());
   return folder;
 }
 
