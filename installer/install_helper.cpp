@@ -1,0 +1,33 @@
+// The installer's helper: the parts of the installation that need the platform layer.
+//   orbello-install-helper folders            prints the data, desktop and applications folders
+//   orbello-install-helper registry APP_DIR/  writes the settings key and the uninstall entry
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "install_registry.h"
+#include "platform/core/paths.h"
+
+int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "folders") == 0) {
+    std::printf("%s\n%s\n%s\n", orbello::platform::DataHome().c_str(),
+                orbello::platform::DesktopFolder().c_str(),
+                orbello::platform::ApplicationsFolder().c_str());
+    return 0;
+  }
+  if (argc == 3 && std::strcmp(argv[1], "registry") == 0) {
+    std::vector<std::string> report;
+    std::string error;
+    if (!orbello::installer::WriteUserSettings(argv[2], &report, &error) ||
+        !orbello::installer::WriteUninstallEntry(argv[2], &error)) {
+      std::fprintf(stderr, "orbello-install-helper: %s\n", error.c_str());
+      return 1;
+    }
+    for (const std::string& line : report)
+      std::printf("  %s\n", line.c_str());
+    return 0;
+  }
+  std::fprintf(stderr, "usage: orbello-install-helper folders | registry APP_DIR/\n");
+  return 2;
+}

@@ -1,0 +1,143 @@
+#include "install_registry.h"
+
+#include <sys/stat.h>
+
+#include <cstring>
+
+#include "game/records/core/settings.h"
+#include "platform/core/registry.h"
+
+namespace orbello::installer {
+
+using platform::Hive;
+using platform::RegistryKey;
+
+const std::vector<DefaultSetting>& DefaultSettings() {
+  using platform::kRegDword;
+  using platform::kRegSz;
+  // Delay_Jump 20 gives the jump timer its 60 ms; the other delays are waits per step in ms.
+  static const std::vector<DefaultSetting> kDefaults = {
+      {"NextColors", kRegDword, 1, nullptr},
+      {"DefaultGame", kRegDword, 1, nullptr},
+      {"ShowWalk", kRegDword, 0, nullptr},
+      {"TitleSkin", kRegSz, 0, "skin/classic.sf"},
+      {"Sound_Jump", kRegSz, 0, "sound/select.wav"},
+      {"Sound_Destroy", kRegSz, 0, "sound/destroy.wav"},
+      {"Sound_Move", kRegSz, 0, "sound/move.wav"},
+      {"Sound_NoPath", kRegSz, 0, "sound/nopath.wav"},
+      {"CheckJump", kRegDword, 1, nullptr},
+      {"CheckMove", kRegDword, 1, nullptr},
+      {"CheckDestroy", kRegDword, 1, nullptr},
+      {"CheckNoPath", kRegDword, 1, nullptr},
+      {"Delay_Jump", kRegDword, 20, nullptr},
+      {"Delay_Move", kRegDword, 25, nullptr},
+      {"Delay_Destroy", kRegDword, 35, nullptr},
+      {"Delay_Appearance", kRegDword, 40, nullptr},
+  };
+  return kDefaults;
+}
+
+namespace {
+
+bool FileExists(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// The current text of a REG_SZ value up to its first zero; empty when unreadable.
+std::string StoredText(const RegistryKey& key, const char* name) {
+  const auto text = key.GetString(name);
+  return text ? *text : std::string();
+}
+
+bool HasType(const RegistryKey& key, const char* name, uint32_t wanted) {
+  uint32_t type = 0, size = 0;
+  if (!key.QueryValue(name, &type, nullptr, &size))
+    return false;
+  if (type != wanted)
+    return false;
+  if (wanted == platform::kRegDword) {
+    // A DWORD with all bits set reads as a failure in the game.
+    const auto value = key.GetDword(name);
+    return size == 4 && value && *value != 0xFFFFFFFFu;
+  }
+  return size > 0;
+}
+
+}  // namespace
+
+bool WriteUserSettings(const std::string& app_dir, std::vector<std::string>* report,
+                       std::string* error) {
+  if (app_dir.empty() || app_dir.back() != '/') {
+    *error = "the installation folder must end with '/'";
+    return false;
+  }
+  for (const DefaultSetting& s : DefaultSettings()) {
+    if (s.relative_path && app_dir.size() + std::strlen(s.relative_path) > kPathSlotSize - 1) {
+      *error = "the installation folder is too long: " + app_dir + s.relative_path +
+               " does not fit the game's 260 characters";
+      return false;
+    }
+  }
+  if (!platform::CreateKey(Hive::kCurrentUser, kSettingsKeyPath)) {
+    *error = std::string("cannot create the registry key ") + kSettingsKeyPath;
+    return false;
+  }
+  auto key = RegistryKey::Open(Hive::kCurrentUser, kSettingsKeyPath,
+                               platform::kRegQueryValue | platform::kRegSetValue);
+  if (!key) {
+    *error = std::string("cannot open the registry key ") + kSettingsKeyPath;
+    return false;
+  }
+  for (const DefaultSetting& s : DefaultSettings()) {
+    bool keep = HasType(*key, s.name, s.type);
+    if (keep && std::strcmp(s.name, "TitleSkin") == 0 && !FileExists(StoredText(*key, s.name))) {
+      keep = false;
+    }
+    if (keep) {
+      report->push_back(std::string(s.name) + ": kept");
+      continue;
+    }
+    bool written = false;
+    if (s.type == platform::kRegDword) {
+      written = key->SetDword(s.name, s.number);
+      report->push_back(std::string(s.name) + ": " + std::to_string(s.number));
+    } else {
+      // The whole 261-byte slot, zero-padded, as the game's Settings dialog stores it.
+      const std::string path = app_dir + s.relative_path;
+      char slot[kPathSlotSize] = {};
+      std::memcpy(slot, path.data(), path.size());
+      written = key->SetValue(s.name, platform::kRegSz, slot, kPathSlotSize);
+      report->push_back(std::string(s.name) + ": " + path);
+    }
+    if (!written) {
+      *error = std::string("cannot write the registry value ") + s.name;
+      return false;
+    }
+  }
+  if (!key->SetString("AppPath", app_dir)) {
+    *error = "cannot write the registry value AppPath";
+    return false;
+  }
+  report->push_back("AppPath: " + app_dir);
+  return true;
+}
+
+bool WriteUninstallEntry(const std::string& app_dir, std::string* error) {
+  if (!platform::CreateKey(Hive::kLocalMachine, kUninstallKeyPath)) {
+    *error = std::string("cannot create the registry key ") + kUninstallKeyPath;
+    return false;
+  }
+  auto key = RegistryKey::Open(Hive::kLocalMachine, kUninstallKeyPath, platform::kRegSetValue);
+  const bool ok = key && key->SetString("DisplayName", kProductName) &&
+                  key->SetString("DisplayVersion", "1.0.2") &&
+                  key->SetString("Publisher", "Corvane") &&
+                  key->SetString("InstallLocation", app_dir) &&
+                  key->SetString("UninstallString", app_dir + "uni_cvob") &&
+                  key->SetString("DisplayIcon", app_dir + "cvob");
+  if (!ok)
+    *error = std::string("cannot write the registry key ") + kUninstallKeyPath;
+  return ok;
+}
+
+}  // namespace orbello::installer

@@ -1,0 +1,39 @@
+// What the installer writes into the registry stand-in: the user's settings key with the sixteen
+// settings and AppPath, and the machine's uninstall entry.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace orbello::installer {
+
+inline constexpr const char* kUninstallKeyPath =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Corvane Orbello 1.0.2";
+inline constexpr const char* kProductName = "Corvane Orbello 1.0.2";
+
+// A setting as first installed: a number, or a path below the installation folder.
+struct DefaultSetting {
+  const char* name;
+  uint32_t type;              // kRegDword or kRegSz
+  uint32_t number;            // for kRegDword
+  const char* relative_path;  // for kRegSz, below the installation folder
+};
+
+// The sixteen settings in the order the game reads them.
+const std::vector<DefaultSetting>& DefaultSettings();
+
+// Writes HKEY_CURRENT_USER\Software\Corvane\OB\Settings for the installation folder `app_dir`
+// (which ends with '/'). A value that exists with its right type is kept, so that a new
+// installation over an old one keeps the player's settings; a missing or mistyped value gets its
+// default, and so does a skin path that names no file, since the game cannot start without its
+// skin. AppPath is always set to `app_dir`. Paths are stored like the game stores them: REG_SZ
+// of the whole 261-byte slot. Each line of `report` says what was done with one value.
+bool WriteUserSettings(const std::string& app_dir, std::vector<std::string>* report,
+                       std::string* error);
+
+// Writes the machine's uninstall entry "Corvane Orbello 1.0.2" (display name, version, maker,
+// folder, uninstall command and icon), replacing the values of an earlier installation.
+bool WriteUninstallEntry(const std::string& app_dir, std::string* error);
+
+}  // namespace orbello::installer
