@@ -1,0 +1,410 @@
+#include "skincompiler/compiler_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindowStateChangeEvent>
+#include <algorithm>
+#include <string>
+
+#include "platform/core/message.h"
+#include "platform/core/paths.h"
+#include "platform/qt/desktop.h"
+#include "platform/qt/ui.h"
+#include "skinfile/skinfile.h"
+
+namespace orbello::csfob {
+namespace {
+
+using platform::MessageButtons;
+using platform::MessageIcon;
+using platform::MessageRequest;
+
+constexpr int kFieldLeft = 15;
+constexpr int kFieldTop = 40;
+constexpr int kButtonLeft = 318;
+constexpr int kButtonTop = 38;
+constexpr int kLabelTop = 19;
+constexpr int kRowPitch = 53;
+// The etched frame round the five rows, as left, top and exclusive right, bottom.
+constexpr int kFrameLeft = 6, kFrameTop = 12, kFrameRight = 353, kFrameBottom = 285;
+constexpr QPoint kIconPlace{8, 290};
+
+std::string LocalPath(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
+
+void ShowError(QWidget* owner, const std::string& text) {
+  platform::ShowMessage(
+      MessageRequest{text, "Error", MessageIcon::kError, MessageButtons::kOk, 0, owner});
+}
+
+}  // namespace
+
+CompilerWindow::CompilerWindow(const QImage& tile, const QPixmap& icon)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      icon_(icon),
+      exit_function_([](int code) { QCoreApplication::exit(code); }) {
+  setWindowTitle(QString::fromLatin1(kWindowTitle));
+  if (!icon_.isNull())
+    setWindowIcon(QIcon(icon_));
+  setFixedSize(kClientSize);
+  move(100, 100);
+  // The background picture covers the whole client area on every paint.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  ReadSystemColours();
+
+  blink_timer_.setInterval(kBlinkIntervalMs);
+  connect(&blink_timer_, &QTimer::timeout, this, &CompilerWindow::BlinkTimerTick);
+
+  if (!BuildBackground(tile) || !CreateControls())
+    return;
+  rows_[0].field->setFocus(Qt::OtherFocusReason);
+  focus_control_ = rows_[0].field;
+  built_ = true;
+}
+
+CompilerWindow::~CompilerWindow() {
+  Shutdown();
+  // The controls go before the window's own teardown deletes its children.
+  controls_.clear();
+}
+
+void CompilerWindow::SetExitFunction(std::function<void(int)> exit_function) {
+  exit_function_ = std::move(exit_function);
+}
+
+bool CompilerWindow::BuildBackground(const QImage& tile_image) {
+  if (tile_image.isNull())
+    return false;
+  const QImage tile = tile_image.convertToFormat(QImage::Format_RGB888);
+  QImage picture(kClientSize, QImage::Format_RGB888);
+  if (tile.isNull() || picture.isNull())
+    return false;
+  QPainter painter(&picture);
+  for (int y = 0; y < picture.height(); y += tile.height()) {
+    for (int x = 0; x < picture.width(); x += tile.width())
+      painter.drawImage(x, y, tile);
+  }
+  painter.end();
+  background_ = std::move(picture);
+  return true;
+}
+
+bool CompilerWindow::CreateControls() {
+  auto create = [this](std::string_view kind, const QString& text, const QRect& rect,
+                       int command) -> QWidget* {
+    auto control = std::make_unique<SubclassedControl>();
+    if (!control->Create(kind, text, rect, this, this, command))
+      return nullptr;
+    QWidget* widget = control->Handle();
+    controls_.push_back(std::move(control));
+    return widget;
+  };
+
+  for (int row = 0; row < kRowCount; ++row) {
+    const int pitch = kRowPitch * row;
+    rows_[row].field = static_cast<PathField*>(
+        create("Edit", QString(), QRect(kFieldLeft, kFieldTop + pitch, 300, 21), 0));
+    if (rows_[row].field == nullptr)
+      return false;
+    rows_[row].button = static_cast<SkinButton*>(
+        create("Button", QStringLiteral("..."), QRect(kButtonLeft, kButtonTop + pitch, 25, 24),
+               kSkinRows[row].command));
+    if (rows_[row].button == nullptr)
+      return false;
+  }
+  for (int row = 0; row < kRowCount; ++row) {
+    rows_[row].label = static_cast<RowLabel*>(
+        create("Static", QString::fromLatin1(kSkinRows[row].label),
+               QRect(kFieldLeft, kLabelTop + kRowPitch * row, 300, 21), row));
+    if (rows_[row].label == nullptr)
+      return false;
+  }
+  help_ = static_cast<SkinButton*>(
+      create("Button", QStringLiteral("Help"), QRect(114, 296, 75, 24), kHelpCommand));
+  if (help_ == nullptr)
+    return false;
+  compile_ = static_cast<SkinButton*>(
+      create("Button", QStringLiteral("Compile"), QRect(196, 296, 75, 24), kCompileCommand));
+  if (compile_ == nullptr)
+    return false;
+  compile_->setEnabled(false);
+  quit_ = static_cast<SkinButton*>(
+      create("Button", QStringLiteral("Quit"), QRect(278, 296, 75, 24), kQuitCommand));
+  return quit_ != nullptr;
+}
+
+void CompilerWindow::CentreOnMonitor() {
+  // Before the window manager has framed the window its frame is unknown: use the designed size.
+  QSize outer = frameGeometry().size();
+  if (outer == size())
+    outer = kOuterSize;
+  QScreen* screen = QGuiApplication::screenAt(frameGeometry().center());
+  if (screen == nullptr)
+    screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr)
+    return;
+  const QRect monitor = screen->geometry();  // the whole monitor, not its work area
+  move(monitor.left() + (monitor.width() - outer.width()) / 2,
+       monitor.top() + (monitor.height() - outer.height()) / 2);
+}
+
+QColor CompilerWindow::LabelColour(int row) const {
+  return rows_[row].flagged ? blink_colour_ : text_colour_;
+}
+
+void CompilerWindow::RememberFocus(QWidget* control) {
+  focus_control_ = control;
+}
+
+std::vector<QWidget*> CompilerWindow::TabStops() const {
+  std::vector<QWidget*> stops;
+  for (const Row& row : rows_) {
+    stops.push_back(row.field);
+    stops.push_back(row.button);
+  }
+  stops.push_back(help_);
+  stops.push_back(compile_);
+  stops.push_back(quit_);
+  return stops;
+}
+
+void CompilerWindow::MoveFocus(QWidget* from, bool backward) {
+  const std::vector<QWidget*> stops = TabStops();
+  const int count = static_cast<int>(stops.size());
+  const auto found = std::find(stops.begin(), stops.end(), from);
+  int index =
+      found == stops.end() ? (backward ? 0 : count - 1) : static_cast<int>(found - stops.begin());
+  for (int step = 0; step < count; ++step) {
+    index = (index + (backward ? count - 1 : 1)) % count;
+    QWidget* stop = stops[index];
+    if (stop != nullptr && stop->isEnabled() && !stop->isHidden()) {
+      stop->setFocus(backward ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+      return;
+    }
+  }
+}
+
+void CompilerWindow::OnCommand(int command) {
+  const int row = RowOfCommand(command);
+  if (row >= 0) {
+    ChooseBitmap(row);
+  } else if (command == kHelpCommand) {
+    Help();
+  } else if (command == kCompileCommand) {
+    Compile();
+  } else if (command == kQuitCommand) {
+    close();
+  }
+}
+
+void CompilerWindow::ChooseBitmap(int row) {
+  platform::FileDialogRequest request;
+  request.title = QString::fromLatin1(kSkinRows[row].label);
+  request.filters = {{QStringLiteral("Bitmap files: (*.bmp)"), QStringLiteral("*.bmp")},
+                     {QStringLiteral("All Files (*.*)"), QStringLiteral("*.*")}};
+  request.prompt_overwrite = true;
+  request.file_must_exist = true;
+  const std::optional<QString> path = platform::ShowOpenFileDialog(this, request);
+  if (!path)
+    return;
+  rows_[row].field->setText(*path);
+  UpdateCompileState(row);
+}
+
+void CompilerWindow::UpdateCompileState(int row) {
+  if (rows_[row].field->text().isEmpty()) {
+    compile_->setEnabled(false);
+    return;
+  }
+  if (!SizeCheck(row)) {
+    compile_->setEnabled(false);
+    if (!blink_running_) {
+      blink_running_ = true;
+      blink_timer_.start();
+    }
+    return;
+  }
+  bool ready = true;
+  for (Row& each : rows_) {
+    if (each.flagged) {
+      ready = false;
+    } else {
+      each.label->update();
+    }
+    if (ready && each.field->text().isEmpty())
+      ready = false;
+  }
+  // The pulse goes on while any row is flagged or empty, even when no label is flagged any more.
+  if (ready) {
+    blink_timer_.stop();
+    blink_colour_ = text_colour_;
+    blink_running_ = false;
+  }
+  compile_->setEnabled(ready);
+}
+
+bool CompilerWindow::SizeCheck(int row) {
+  Row& checked = rows_[row];
+  checked.flagged = false;
+  const QString path = checked.field->text();
+  if (path.isEmpty()) {
+    checked.flagged = true;
+    return false;
+  }
+  try {
+    // Only what the system's bitmap loader would open counts, whatever the file is called.
+    QFile file(path);
+    QImage bitmap;
+    if (file.open(QIODevice::ReadOnly)) {
+      QImageReader reader(&file, "bmp");
+      reader.setAutoDetectImageFormat(false);
+      bitmap = reader.read();
+    }
+    if (bitmap.isNull())
+      throw skinfile::EFOpenError(kNotBitmapMessage);
+    if (bitmap.width() != kSkinRows[row].width || bitmap.height() != kSkinRows[row].height) {
+      throw skinfile::EFOpenError(kSkinRows[row].size_message);
+    }
+    return true;
+  } catch (const skinfile::EFOpenError& error) {
+    checked.flagged = true;
+    ShowError(this, error.what());
+  } catch (...) {
+    checked.flagged = true;
+    ShowError(this, kFatalErrorMessage);
+  }
+  return false;
+}
+
+void CompilerWindow::BlinkTimerTick() {
+  if (blink_up_) {
+    if (++blink_counter_ >= kBlinkTop) {
+      blink_counter_ = kBlinkTop;
+      blink_up_ = false;
+    }
+  } else if (--blink_counter_ <= 0) {
+    blink_counter_ = 0;
+    blink_up_ = true;
+  }
+  blink_colour_ = QColor(blink_counter_ * kBlinkStep, 0, 0);
+  for (const Row& row : rows_) {
+    if (row.flagged)
+      row.label->update();
+  }
+}
+
+void CompilerWindow::Compile() {
+  platform::FileDialogRequest request;
+  request.title = QString::fromLatin1(kSaveDialogTitle);
+  request.filters = {{QStringLiteral("Orbello skin files: (*.sf)"), QStringLiteral("*.sf")}};
+  request.prompt_overwrite = true;
+  request.file_must_exist = false;
+  // No default suffix: a name typed without ".sf" is written as typed.
+  const std::optional<QString> path = platform::ShowSaveFileDialog(this, request);
+  if (!path)
+    return;
+  std::array<std::string, skinfile::kPictureCount> sources;
+  for (int row = 0; row < kRowCount; ++row)
+    sources[row] = LocalPath(rows_[row].field->text());
+  if (skinfile::WriteSkinFile(LocalPath(*path), sources, this) == skinfile::WriteResult::kFatal) {
+    exit_function_(-1);
+  }
+}
+
+void CompilerWindow::Help() {
+  const std::string folder = platform::ProgramFolder();
+  const QString help_path =
+      folder.empty() ? QString::fromLatin1(kHelpFileName)
+                     : QFile::decodeName(QByteArray::fromStdString(folder + '/' + kHelpFileName));
+  bool opened = false;
+  try {
+    opened = platform::OpenWithShell(help_path);
+  } catch (...) {
+    opened = false;
+  }
+  // Whatever the outcome, a viewer may have come up and is looked for at the end.
+  help_marker_ = true;
+  // A request that could not even be made would otherwise fail without a word.
+  if (!opened) {
+    platform::ShowMessage(MessageRequest{std::string(kWindowTitle) + kHelpFailedSuffix, "Warning!",
+                                         MessageIcon::kError, MessageButtons::kOk, 0, nullptr});
+  }
+}
+
+void CompilerWindow::ReadSystemColours() {
+  text_colour_ = QApplication::palette().color(QPalette::WindowText);
+  blink_colour_ = text_colour_;
+}
+
+void CompilerWindow::RestoreFocus() {
+  if (focus_control_ != nullptr && focus_control_->isEnabled()) {
+    focus_control_->setFocus(Qt::ActiveWindowFocusReason);
+  }
+}
+
+void CompilerWindow::Shutdown() {
+  if (shut_down_)
+    return;
+  shut_down_ = true;
+  blink_timer_.stop();
+  blink_running_ = false;
+  if (help_marker_)
+    platform::CloseWindowsWithTitlePrefix(platform::kHelpWindowTitlePrefix);
+}
+
+void CompilerWindow::paintEvent(QPaintEvent*) {
+  if (background_.isNull())
+    return;
+  QPainter painter(this);
+  painter.drawImage(0, 0, background_);
+  DrawEtchedEdge(painter,
+                 QRect(QPoint(kFrameLeft, kFrameTop), QPoint(kFrameRight - 1, kFrameBottom - 1)));
+  if (!icon_.isNull())
+    painter.drawPixmap(QRect(kIconPlace, QSize(32, 32)), icon_);
+}
+
+void CompilerWindow::changeEvent(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::ActivationChange:
+      if (isActiveWindow() && !isMinimized())
+        RestoreFocus();
+      break;
+    case QEvent::WindowStateChange: {
+      const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+      if (change->oldState().testFlag(Qt::WindowMinimized) && !isMinimized())
+        RestoreFocus();
+      break;
+    }
+    case QEvent::PaletteChange:
+      ReadSystemColours();
+      update();
+      break;
+    default:
+      break;
+  }
+  QWidget::changeEvent(event);
+}
+
+bool CompilerWindow::event(QEvent* event) {
+  if (event->type() == QEvent::ApplicationPaletteChange) {
+    ReadSystemColours();
+    update();
+  }
+  return QWidget::event(event);
+}
+
+void CompilerWindow::closeEvent(QCloseEvent* event) {
+  Shutdown();
+  event->accept();
+}
+
+}  // namespace orbello::csfob

@@ -1,0 +1,424 @@
+#include "skincompiler/controls.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QPointer>
+#include <QScreen>
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+#include "skincompiler/skin_rows.h"
+
+namespace orbello::csfob {
+namespace {
+
+// One line of an edge: top and left in `top_left`, bottom and right in `bottom_right`.
+void DrawBorder(QPainter& painter, const QRect& r, const QColor& top_left,
+                const QColor& bottom_right) {
+  if (r.width() <= 0 || r.height() <= 0)
+    return;
+  painter.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), top_left);
+  painter.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), top_left);
+  painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottom_right);
+  painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottom_right);
+}
+
+struct ThreeDColours {
+  QColor highlight, light, shadow, dark_shadow, button_text;
+};
+
+ThreeDColours SystemColours() {
+  const QPalette palette = QApplication::palette();
+  return {palette.color(QPalette::Light), palette.color(QPalette::Midlight),
+          palette.color(QPalette::Dark), palette.color(QPalette::Shadow),
+          palette.color(QPalette::ButtonText)};
+}
+
+constexpr int kCaretWidth = 1;
+
+}  // namespace
+
+QFont GuiFont() {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(11);
+  return font;
+}
+
+void DarkenImage(QImage& image, int weight, QColor colour) {
+  if (image.format() != QImage::Format_RGB888)
+    return;
+  const int other = 100 - weight;
+  const int add[3] = {other * colour.red(), other * colour.green(), other * colour.blue()};
+  for (int y = 0; y < image.height(); ++y) {
+    uchar* pixel = image.scanLine(y);
+    for (int x = 0; x < image.width(); ++x, pixel += 3) {
+      for (int c = 0; c < 3; ++c)
+        pixel[c] = static_cast<uchar>((weight * pixel[c] + add[c]) / 100);
+    }
+  }
+}
+
+void DrawPushFrame(QPainter& painter, const QRect& rect, bool pushed) {
+  const ThreeDColours c = SystemColours();
+  if (pushed) {
+    DrawBorder(painter, rect, c.shadow, c.highlight);
+    DrawBorder(painter, rect.adjusted(1, 1, -1, -1), c.dark_shadow, c.light);
+  } else {
+    DrawBorder(painter, rect, c.highlight, c.dark_shadow);
+    DrawBorder(painter, rect.adjusted(1, 1, -1, -1), c.light, c.shadow);
+  }
+}
+
+void DrawEtchedEdge(QPainter& painter, const QRect& rect) {
+  const ThreeDColours c = SystemColours();
+  DrawBorder(painter, rect, c.shadow, c.highlight);
+  DrawBorder(painter, rect.adjusted(1, 1, -1, -1), c.highlight, c.shadow);
+}
+
+void DrawSunkenEdge(QPainter& painter, const QRect& rect) {
+  const ThreeDColours c = SystemColours();
+  DrawBorder(painter, rect, c.shadow, c.highlight);
+  DrawBorder(painter, rect.adjusted(1, 1, -1, -1), c.dark_shadow, c.light);
+}
+
+void DrawFocusRect(QPainter& painter, const QRect& rect) {
+  if (rect.width() <= 0 || rect.height() <= 0)
+    return;
+  painter.save();
+  painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  auto dot = [&painter](int x, int y) { painter.fillRect(QRect(x, y, 1, 1), Qt::white); };
+  // Every other pixel along the outline, going round from the top left corner.
+  int step = 0;
+  for (int x = rect.left(); x <= rect.right(); ++x, ++step) {
+    if (step % 2 == 0)
+      dot(x, rect.top());
+  }
+  for (int y = rect.top() + 1; y <= rect.bottom(); ++y, ++step) {
+    if (step % 2 == 0)
+      dot(rect.right(), y);
+  }
+  for (int x = rect.right() - 1; x >= rect.left(); --x, ++step) {
+    if (step % 2 == 0)
+      dot(x, rect.bottom());
+  }
+  for (int y = rect.bottom() - 1; y > rect.top(); --y, ++step) {
+    if (step % 2 == 0)
+      dot(rect.left(), y);
+  }
+  painter.restore();
+}
+
+void CopyBackground(QPainter& painter, const QImage& background, const QWidget* widget,
+                    const QRect& target, QPoint source_offset) {
+  if (background.isNull() || target.isEmpty())
+    return;
+  const QRect source = target.translated(widget->pos() + source_offset);
+  painter.drawImage(target, background, source);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+SkinButton::SkinButton(const QString& text, int command, ControlHost* host, QWidget* parent)
+    : QAbstractButton(parent), command_(command), host_(host) {
+  setText(text);
+  setFont(GuiFont());
+  setFocusPolicy(Qt::StrongFocus);
+  connect(this, &QAbstractButton::clicked, this, [this] { host_->OnCommand(command_); });
+}
+
+bool SkinButton::event(QEvent* event) {
+  // Tab would otherwise go to Qt's own focus chain.
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+      host_->MoveFocus(
+          this, key->key() == Qt::Key_Backtab || key->modifiers().testFlag(Qt::ShiftModifier));
+      return true;
+    }
+  }
+  return QAbstractButton::event(event);
+}
+
+void SkinButton::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+      host_->MoveFocus(this, true);
+      return;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+      host_->MoveFocus(this, false);
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      // Only the "..." buttons act on Enter; Help, Compile and Quit want Space or a click.
+      if (RowOfCommand(command_) >= 0)
+        host_->OnCommand(command_);
+      return;
+    default:
+      QAbstractButton::keyPressEvent(event);
+  }
+}
+
+void SkinButton::focusInEvent(QFocusEvent* event) {
+  host_->RememberFocus(this);
+  QAbstractButton::focusInEvent(event);
+}
+
+void SkinButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setFont(GuiFont());
+  const QRect r = rect();
+  const QRect inner = r.adjusted(1, 1, -2, -2);
+  const QImage& background = host_->Background();
+  const ThreeDColours colours = SystemColours();
+  const int align = Qt::AlignCenter | Qt::TextSingleLine;
+
+  if (isDown()) {
+    DrawPushFrame(painter, r, true);
+    CopyBackground(painter, background, this, inner);
+    painter.setPen(colours.button_text);
+    painter.drawText(r.adjusted(2, 2, 0, 0), align, text());
+  } else if (isEnabled()) {
+    DrawPushFrame(painter, r, false);
+    CopyBackground(painter, background, this, inner);
+    painter.setPen(colours.button_text);
+    painter.drawText(r, align, text());
+  } else {
+    DrawPushFrame(painter, r, false);
+    const bool deep_screen = screen() == nullptr || screen()->depth() > 8;
+    if (!background.isNull() && background.depth() > 8 && deep_screen) {
+      QImage face = background.copy(inner.translated(pos())).convertToFormat(QImage::Format_RGB888);
+      DarkenImage(face, 85, Qt::black);
+      painter.drawImage(inner.topLeft(), face);
+    } else {
+      CopyBackground(painter, background, this, inner);
+    }
+    painter.setPen(colours.highlight);
+    painter.drawText(r.translated(1, 1), align, text());
+    painter.setPen(colours.shadow);
+    painter.drawText(r.translated(-1, 0), align, text());
+  }
+  if (hasFocus())
+    DrawFocusRect(painter, r.adjusted(4, 4, -4, -4));
+}
+
+// ---------------------------------------------------------------------------------------------
+
+PathField::PathField(ControlHost* host, QWidget* parent) : QWidget(parent), host_(host) {
+  setFont(GuiFont());
+  setFocusPolicy(Qt::StrongFocus);
+  setCursor(Qt::IBeamCursor);
+  setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+void PathField::setText(const QString& text) {
+  text_ = text;
+  caret_ = 0;
+  first_visible_ = 0;
+  update();
+}
+
+QRect PathField::formatRect() const {
+  // Inside the 2-pixel sunken edge, with a small margin on each side as the system's field has.
+  return rect().adjusted(2 + 2, 2, -2 - 2, -2);
+}
+
+void PathField::SetCaret(int position) {
+  caret_ = std::clamp(position, 0, static_cast<int>(text_.size()));
+  if (caret_ < first_visible_) {
+    first_visible_ = caret_;
+  } else {
+    const QFontMetrics metrics(font());
+    const int room = formatRect().width() - kCaretWidth;
+    while (first_visible_ < caret_ &&
+           metrics.horizontalAdvance(text_.mid(first_visible_, caret_ - first_visible_)) > room) {
+      ++first_visible_;
+    }
+  }
+  RestartCaretBlink();
+}
+
+void PathField::RestartCaretBlink() {
+  caret_shown_ = hasFocus();
+  const int flash = QApplication::cursorFlashTime();
+  if (hasFocus() && flash > 0) {
+    caret_timer_.start(flash / 2, this);
+  } else {
+    caret_timer_.stop();
+  }
+}
+
+bool PathField::event(QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+      host_->MoveFocus(
+          this, key->key() == Qt::Key_Backtab || key->modifiers().testFlag(Qt::ShiftModifier));
+      return true;
+    }
+  }
+  return QWidget::event(event);
+}
+
+void PathField::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  event->accept();
+  // Shift with these keys would select text (or cut it): nothing here may be selected.
+  if (event->modifiers().testFlag(Qt::ShiftModifier) &&
+      (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End ||
+       key == Qt::Key_Delete)) {
+    return;
+  }
+  switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+      SetCaret(caret_ - 1);
+      break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+      SetCaret(caret_ + 1);
+      break;
+    case Qt::Key_Home:
+      SetCaret(0);
+      break;
+    case Qt::Key_End:
+      SetCaret(static_cast<int>(text_.size()));
+      break;
+    default:
+      break;  // read-only: nothing else changes the field
+  }
+  update();
+}
+
+void PathField::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+  if (event->button() != Qt::LeftButton)
+    return;  // the right button shows no menu here
+  setFocus(Qt::MouseFocusReason);
+  const QFontMetrics metrics(font());
+  const int x = static_cast<int>(event->position().x()) - formatRect().left();
+  int position = first_visible_;
+  while (position < text_.size()) {
+    const int left =
+        metrics.horizontalAdvance(text_.mid(first_visible_, position - first_visible_));
+    const int right =
+        metrics.horizontalAdvance(text_.mid(first_visible_, position + 1 - first_visible_));
+    if (x < (left + right) / 2)
+      break;
+    ++position;
+  }
+  SetCaret(position);
+  update();
+}
+
+void PathField::mouseDoubleClickEvent(QMouseEvent* event) {
+  event->accept();  // a double click would select a word
+}
+
+void PathField::mouseMoveEvent(QMouseEvent* event) {
+  event->accept();  // dragging would select
+}
+
+void PathField::contextMenuEvent(QContextMenuEvent* event) {
+  event->accept();
+}
+
+void PathField::focusInEvent(QFocusEvent* event) {
+  host_->RememberFocus(this);
+  RestartCaretBlink();
+  update();
+  QWidget::focusInEvent(event);
+}
+
+void PathField::focusOutEvent(QFocusEvent* event) {
+  caret_timer_.stop();
+  caret_shown_ = false;
+  update();
+  QWidget::focusOutEvent(event);
+}
+
+void PathField::timerEvent(QTimerEvent* event) {
+  if (event->timerId() != caret_timer_.timerId()) {
+    QWidget::timerEvent(event);
+    return;
+  }
+  caret_shown_ = !caret_shown_;
+  update();
+}
+
+void PathField::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  DrawSunkenEdge(painter, rect());
+  const QRect client = rect().adjusted(2, 2, -2, -2);
+  CopyBackground(painter, host_->Background(), this, client);
+
+  const QRect format = formatRect();
+  painter.setClipRect(client);
+  painter.setFont(font());
+  painter.setPen(host_->TextColour());
+  painter.drawText(format, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                   text_.mid(first_visible_));
+  if (caret_shown_ && hasFocus()) {
+    const QFontMetrics metrics(font());
+    const int x = format.left() +
+                  metrics.horizontalAdvance(text_.mid(first_visible_, caret_ - first_visible_));
+    const int height = metrics.height();
+    const int top = format.top() + (format.height() - height) / 2;
+    painter.fillRect(QRect(x, top, kCaretWidth, height), host_->TextColour());
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+
+RowLabel::RowLabel(const QString& text, int row, ControlHost* host, QWidget* parent)
+    : QWidget(parent), text_(text), row_(row), host_(host) {
+  setFont(GuiFont());
+  setFocusPolicy(Qt::NoFocus);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void RowLabel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setFont(font());
+  painter.setPen(host_->LabelColour(row_));
+  painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text_);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+SubclassedControl::~SubclassedControl() {
+  delete widget_;
+}
+
+bool SubclassedControl::Create(std::string_view class_name, const QString& text, const QRect& rect,
+                               QWidget* parent, ControlHost* host, int command) {
+  if (widget_ != nullptr)
+    return false;
+  std::string kind(class_name);
+  std::transform(kind.begin(), kind.end(), kind.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (kind == "button") {
+    widget_ = new SkinButton(text, command, host, parent);
+  } else if (kind == "edit") {
+    auto* field = new PathField(host, parent);
+    field->setText(text);
+    widget_ = field;
+  } else if (kind == "static") {
+    widget_ = new RowLabel(text, command, host, parent);
+  } else {
+    return false;
+  }
+  widget_->setGeometry(rect);
+  widget_->show();
+  return true;
+}
+
+}  // namespace orbello::csfob

@@ -1,0 +1,148 @@
+// The skin compiler's child controls. They draw themselves over the window's tiled background:
+// owner-drawn buttons, read-only path fields and transparent labels, with the keyboard rules of
+// the window (hand-made Tab order, arrow keys between tab stops, nothing selectable in a field).
+#ifndef ORBELLO_SKINCOMPILER_CONTROLS_H_
+#define ORBELLO_SKINCOMPILER_CONTROLS_H_
+
+#include <QAbstractButton>
+#include <QBasicTimer>
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <string_view>
+
+class QPainter;
+
+namespace orbello::csfob {
+
+// What the controls need from the window that holds them.
+class ControlHost {
+ public:
+  virtual ~ControlHost() = default;
+  // The window's background picture (client size), or a null image.
+  virtual const QImage& Background() const = 0;
+  virtual QColor TextColour() const = 0;
+  // The colour of row `row`'s label: the blink colour while the row is flagged.
+  virtual QColor LabelColour(int row) const = 0;
+  virtual void RememberFocus(QWidget* control) = 0;
+  // Gives the focus to the next (or previous) enabled tab stop after `from`, wrapping around.
+  virtual void MoveFocus(QWidget* from, bool backward) = 0;
+  virtual void OnCommand(int command) = 0;
+};
+
+// The font every control uses: the stand-in for the system's default GUI font.
+QFont GuiFont();
+
+// Every colour channel becomes (weight x channel + (100 - weight) x colour's channel) / 100.
+// `image` must be 24-bit (QImage::Format_RGB888); other formats are left unchanged.
+void DarkenImage(QImage& image, int weight, QColor colour);
+
+// Frame pieces in the system's 3D colours (from the application palette).
+void DrawPushFrame(QPainter& painter, const QRect& rect, bool pushed);
+void DrawEtchedEdge(QPainter& painter, const QRect& rect);
+void DrawSunkenEdge(QPainter& painter, const QRect& rect);
+// The dotted focus rectangle, drawn by inverting every other pixel of its outline.
+void DrawFocusRect(QPainter& painter, const QRect& rect);
+
+// Copies the part of `background` that lies under `target` (in `widget`'s coordinates) into the
+// widget; `source_offset` moves the place read from.
+void CopyBackground(QPainter& painter, const QImage& background, const QWidget* widget,
+                    const QRect& target, QPoint source_offset = {});
+
+class SkinButton : public QAbstractButton {
+  Q_OBJECT
+ public:
+  SkinButton(const QString& text, int command, ControlHost* host, QWidget* parent);
+  int command() const { return command_; }
+
+ protected:
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int command_;
+  ControlHost* host_;
+};
+
+// A single-line, read-only path field that scrolls horizontally and never shows a selection.
+class PathField : public QWidget {
+  Q_OBJECT
+ public:
+  PathField(ControlHost* host, QWidget* parent);
+
+  QString text() const { return text_; }
+  // Replaces the text; the caret and the view go back to the start.
+  void setText(const QString& text);
+  int caretPosition() const { return caret_; }
+  int firstVisible() const { return first_visible_; }
+  // Where the text is laid out, inside the sunken edge.
+  QRect formatRect() const;
+
+ protected:
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void timerEvent(QTimerEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void SetCaret(int position);
+  void RestartCaretBlink();
+
+  ControlHost* host_;
+  QString text_;
+  int caret_ = 0;
+  int first_visible_ = 0;
+  bool caret_shown_ = false;
+  QBasicTimer caret_timer_;
+};
+
+class RowLabel : public QWidget {
+  Q_OBJECT
+ public:
+  RowLabel(const QString& text, int row, ControlHost* host, QWidget* parent);
+  QString text() const { return text_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString text_;
+  int row_;
+  ControlHost* host_;
+};
+
+// Owns one child control for the window's lifetime. The control's kind follows the system's
+// class name, compared without regard to case: "Button", "Edit" or "Static".
+class SubclassedControl {
+ public:
+  SubclassedControl() = default;
+  SubclassedControl(const SubclassedControl&) = delete;
+  SubclassedControl& operator=(const SubclassedControl&) = delete;
+  ~SubclassedControl();
+
+  // Creates the control at `rect` in `parent`. For a "Static" control, `command` is the row whose
+  // label it is. Returns false for an unknown class name or when the control already exists.
+  bool Create(std::string_view class_name, const QString& text, const QRect& rect, QWidget* parent,
+              ControlHost* host, int command);
+  QWidget* Handle() const { return widget_; }
+
+ private:
+  QPointer<QWidget> widget_;  // the window may have deleted it with its children
+};
+
+}  // namespace orbello::csfob
+
+#endif  // ORBELLO_SKINCOMPILER_CONTROLS_H_

@@ -1,0 +1,584 @@
+// The skin compiler's window driven through scripted file dialogs, shell and message boxes.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/core/message.h"
+#include "platform/core/paths.h"
+#include "platform/qt/ui.h"
+#include "skincompiler/compiler_window.h"
+#include "skinfile/skinfile.h"
+
+namespace orbello::csfob {
+namespace {
+
+using platform::FileDialogRequest;
+using platform::MessageRequest;
+
+struct ShownMessage {
+  std::string text;
+  std::string caption;
+  platform::MessageIcon icon;
+  void* owner;
+};
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    return {};
+  return file.readAll();
+}
+
+class CompilerWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    // Quit closes the window; the test program must go on.
+    QApplication::setQuitOnLastWindowClosed(false);
+    previous_handler_ = platform::SetMessageHandler([this](const MessageRequest& request) {
+      messages_.push_back({request.text, request.caption, request.icon, request.owner});
+      return platform::kIdOk;
+    });
+    previous_open_ = platform::SetOpenFileFunction(
+        [this](QWidget* owner, const FileDialogRequest& request) -> std::optional<QString> {
+          open_requests_.push_back(request);
+          EXPECT_EQ(owner, window_.get());
+          if (open_answers_.empty())
+            return std::nullopt;
+          std::optional<QString> answer = open_answers_.front();
+          open_answers_.pop_front();
+          return answer;
+        });
+    previous_save_ = platform::SetSaveFileFunction(
+        [this](QWidget* owner, const FileDialogRequest& request) -> std::optional<QString> {
+          save_requests_.push_back(request);
+          EXPECT_EQ(owner, window_.get());
+          return save_answer_;
+        });
+    previous_shell_ = platform::SetShellOpenFunction([this](const QString& path) {
+      shell_requests_.push_back(path);
+      return shell_result_;
+    });
+
+    QImage tile(128, 128, QImage::Format_RGB888);
+    for (int y = 0; y < tile.height(); ++y) {
+      for (int x = 0; x < tile.width(); ++x)
+        tile.setPixelColor(x, y, QColor(200, 120 + x / 4, 60));
+    }
+    window_ = std::make_unique<CompilerWindow>(tile, QPixmap());
+    ASSERT_TRUE(window_->IsBuilt());
+  }
+
+  void TearDown() override {
+    window_.reset();
+    platform::SetMessageHandler(previous_handler_);
+    platform::SetOpenFileFunction(previous_open_);
+    platform::SetSaveFileFunction(previous_save_);
+    platform::SetShellOpenFunction(previous_shell_);
+  }
+
+  void ShowActive() {
+    window_->show();
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  }
+
+  // A 24-bit bitmap of the given size with a pattern, so that files of one size differ by name.
+  QString MakeBitmap(const QString& name, int width, int height) {
+    QImage image(width, height, QImage::Format_RGB888);
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        image.setPixelColor(x, y, QColor((x * 7 + name.size()) % 256, (y * 5) % 256, 90));
+      }
+    }
+    const QString path = dir_.filePath(name);
+    EXPECT_TRUE(image.save(path, "BMP"));
+    return path;
+  }
+
+  QString MakeRowBitmap(int row) {
+    return MakeBitmap(QStringLiteral("%1.bmp").arg(kSkinRows[row].picture), kSkinRows[row].width,
+                      kSkinRows[row].height);
+  }
+
+  // Picks `path` in row `row` as the user would: the row's "..." button, then the dialog.
+  void Choose(int row, const QString& path) {
+    open_answers_.push_back(path);
+    QTest::mouseClick(window_->ChooseButtonOf(row), Qt::LeftButton);
+  }
+
+  void FillAllRows(std::array<QString, kRowCount>* paths = nullptr) {
+    for (int row = 0; row < kRowCount; ++row) {
+      const QString path = MakeRowBitmap(row);
+      Choose(row, path);
+      if (paths != nullptr)
+        (*paths)[row] = path;
+    }
+  }
+
+  QTemporaryDir dir_;
+  std::unique_ptr<CompilerWindow> window_;
+  std::vector<ShownMessage> messages_;
+  std::vector<FileDialogRequest> open_requests_;
+  std::deque<std::optional<QString>> open_answers_;
+  std::vector<FileDialogRequest> save_requests_;
+  std::optional<QString> save_answer_;
+  std::vector<QString> shell_requests_;
+  bool shell_result_ = true;
+  platform::MessageHandler previous_handler_;
+  platform::OpenFileFunction previous_open_;
+  platform::SaveFileFunction previous_save_;
+  platform::ShellOpenFunction previous_shell_;
+};
+
+TEST_F(CompilerWindowTest, StartsWithEmptyRowsDisabledCompileAndFocusOnBoardField) {
+  for (int row = 0; row < kRowCount; ++row) {
+    EXPECT_TRUE(window_->PathFieldOf(row)->text().isEmpty());
+    EXPECT_EQ(window_->LabelOf(row)->text(), QString::fromLatin1(kSkinRows[row].label));
+    EXPECT_FALSE(window_->IsRowFlagged(row));
+    EXPECT_EQ(window_->PathFieldOf(row)->geometry(), QRect(15, 40 + 53 * row, 300, 21));
+    EXPECT_EQ(window_->ChooseButtonOf(row)->geometry(), QRect(318, 38 + 53 * row, 25, 24));
+    EXPECT_EQ(window_->LabelOf(row)->geometry(), QRect(15, 19 + 53 * row, 300, 21));
+  }
+  EXPECT_FALSE(window_->CompileButton()->isEnabled());
+  EXPECT_TRUE(window_->HelpButton()->isEnabled());
+  EXPECT_EQ(window_->RememberedFocus(), window_->PathFieldOf(0));
+  EXPECT_EQ(window_->windowTitle(), QStringLiteral("Creator Skins for Orbello"));
+  EXPECT_EQ(window_->size(), kClientSize);
+  EXPECT_FALSE(window_->IsBlinkRunning());
+}
+
+TEST_F(CompilerWindowTest, NoBackgroundTileMeansTheWindowIsNotBuilt) {
+  CompilerWindow broken{QImage(), QPixmap()};
+  EXPECT_FALSE(broken.IsBuilt());
+}
+
+TEST_F(CompilerWindowTest, ChoosingAskesWithTheRowsTitleAndBitmapFilters) {
+  Choose(3, MakeRowBitmap(3));
+  ASSERT_EQ(open_requests_.size(), 1u);
+  const FileDialogRequest& request = open_requests_[0];
+  EXPECT_EQ(request.title, QStringLiteral("Select bitmap for timer (99x11 pixels)"));
+  ASSERT_EQ(request.filters.size(), 2u);
+  EXPECT_EQ(request.filters[0].name, QStringLiteral("Bitmap files: (*.bmp)"));
+  EXPECT_EQ(request.filters[0].pattern, QStringLiteral("*.bmp"));
+  EXPECT_EQ(request.filters[1].name, QStringLiteral("All Files (*.*)"));
+  EXPECT_EQ(request.filters[1].pattern, QStringLiteral("*.*"));
+  EXPECT_TRUE(request.file_must_exist);
+  EXPECT_TRUE(request.default_suffix.isEmpty());
+  EXPECT_TRUE(messages_.empty());
+  EXPECT_FALSE(window_->IsRowFlagged(3));
+
+  // Cancelling the dialog keeps the path that was there.
+  const QString kept = window_->PathFieldOf(3)->text();
+  QTest::mouseClick(window_->ChooseButtonOf(3), Qt::LeftButton);
+  EXPECT_EQ(open_requests_.size(), 2u);
+  EXPECT_EQ(window_->PathFieldOf(3)->text(), kept);
+}
+
+TEST_F(CompilerWindowTest, WrongSizeIsRejectedWithTheRowsMessageAndStartsThePulse) {
+  const QString wrong = MakeBitmap(QStringLiteral("board37.bmp"), 37, 36);
+  Choose(0, wrong);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].text, "Size of bitmap for board incorrect, must be 36x36 pixels");
+  EXPECT_EQ(messages_[0].caption, "Error");
+  EXPECT_EQ(messages_[0].icon, platform::MessageIcon::kError);
+  EXPECT_EQ(messages_[0].owner, window_.get());
+  EXPECT_EQ(window_->PathFieldOf(0)->text(), wrong);
+  EXPECT_TRUE(window_->IsRowFlagged(0));
+  EXPECT_FALSE(window_->CompileButton()->isEnabled());
+  EXPECT_TRUE(window_->IsBlinkRunning());
+
+  // Each row names its own size; a height alone that differs is enough.
+  Choose(4, MakeBitmap(QStringLiteral("walk33.bmp"), 128, 33));
+  ASSERT_EQ(messages_.size(), 2u);
+  EXPECT_EQ(messages_[1].text, "Size of bitmap for walk incorrect, must be 128x32 pixels");
+
+  // The flagged labels pulse red; the others keep the text colour.
+  window_->BlinkTimerTick();
+  window_->BlinkTimerTick();
+  EXPECT_EQ(window_->LabelColour(0), QColor(42, 0, 0));
+  EXPECT_EQ(window_->LabelColour(4), QColor(42, 0, 0));
+  EXPECT_EQ(window_->LabelColour(1), window_->TextColour());
+}
+
+TEST_F(CompilerWindowTest, FilesTheBitmapLoaderCannotOpenAreNotBitmaps) {
+  // Text, a PNG that calls itself .bmp and a bitmap cut short all fail the same way.
+  const QString text = dir_.filePath(QStringLiteral("notes.txt"));
+  {
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("just some words, not a picture\n");
+  }
+  QImage png_image(36, 36, QImage::Format_RGB888);
+  png_image.fill(Qt::blue);
+  const QString png = dir_.filePath(QStringLiteral("board_png.bmp"));
+  ASSERT_TRUE(png_image.save(png, "PNG"));
+  const QByteArray whole = ReadAll(MakeBitmap(QStringLiteral("full.bmp"), 36, 36));
+  const QString truncated = dir_.filePath(QStringLiteral("cut.bmp"));
+  {
+    QFile file(truncated);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(whole.left(30));
+  }
+  const QString missing = dir_.filePath(QStringLiteral("gone.bmp"));
+
+  for (const QString& path : {text, png, truncated, missing}) {
+    messages_.clear();
+    Choose(0, path);
+    ASSERT_EQ(messages_.size(), 1u) << path.toStdString();
+    EXPECT_EQ(messages_[0].text, "Invalid graphic format (not bitmap)");
+    EXPECT_EQ(messages_[0].caption, "Error");
+    EXPECT_TRUE(window_->IsRowFlagged(0));
+    EXPECT_EQ(window_->PathFieldOf(0)->text(), path);
+  }
+
+  // What counts is the content: a bitmap named .png is accepted.
+  messages_.clear();
+  const QString disguised = dir_.filePath(QStringLiteral("board.png"));
+  ASSERT_TRUE(QFile::copy(dir_.filePath(QStringLiteral("full.bmp")), disguised));
+  Choose(0, disguised);
+  EXPECT_TRUE(messages_.empty());
+  EXPECT_FALSE(window_->IsRowFlagged(0));
+}
+
+TEST_F(CompilerWindowTest, CompileIsEnabledOnlyAfterTheFifthValidRowInAnyOrder) {
+  const std::vector<std::array<int, kRowCount>> orders = {
+      {0, 1, 2, 3, 4}, {4, 3, 2, 1, 0}, {2, 0, 4, 1, 3}};
+  for (const auto& order : orders) {
+    window_ = std::make_unique<CompilerWindow>(window_->Background(), QPixmap());
+    for (int i = 0; i < kRowCount; ++i) {
+      EXPECT_FALSE(window_->CompileButton()->isEnabled()) << "before row " << order[i];
+      Choose(order[i], MakeRowBitmap(order[i]));
+    }
+    EXPECT_TRUE(window_->CompileButton()->isEnabled());
+  }
+  EXPECT_TRUE(messages_.empty());
+
+  // A later failed check disables it again; correcting that row enables it again.
+  Choose(1, MakeBitmap(QStringLiteral("score_wide.bmp"), 161, 20));
+  EXPECT_FALSE(window_->CompileButton()->isEnabled());
+  Choose(1, MakeRowBitmap(1));
+  EXPECT_TRUE(window_->CompileButton()->isEnabled());
+}
+
+TEST_F(CompilerWindowTest, PulseStopsOnlyWhenNoRowIsFlaggedAndEveryRowHoldsAPath) {
+  Choose(0, MakeBitmap(QStringLiteral("small.bmp"), 35, 36));
+  ASSERT_TRUE(window_->IsBlinkRunning());
+  for (int i = 0; i < 5; ++i)
+    window_->BlinkTimerTick();
+  EXPECT_EQ(window_->BlinkCounter(), 5);
+
+  // A second failure while the pulse runs does not restart it.
+  Choose(2, MakeBitmap(QStringLiteral("balls_small.bmp"), 700, 224));
+  EXPECT_TRUE(window_->IsBlinkRunning());
+  EXPECT_EQ(window_->BlinkCounter(), 5);
+
+  // Both rows corrected, but rows 1, 3 and 4 are still empty: the timer runs on.
+  Choose(0, MakeRowBitmap(0));
+  Choose(2, MakeRowBitmap(2));
+  EXPECT_FALSE(window_->IsRowFlagged(0));
+  EXPECT_FALSE(window_->IsRowFlagged(2));
+  EXPECT_TRUE(window_->IsBlinkRunning());
+  Choose(1, MakeRowBitmap(1));
+  Choose(3, MakeRowBitmap(3));
+  EXPECT_TRUE(window_->IsBlinkRunning());
+  EXPECT_FALSE(window_->CompileButton()->isEnabled());
+
+  window_->BlinkTimerTick();
+  Choose(4, MakeRowBitmap(4));
+  EXPECT_FALSE(window_->IsBlinkRunning());
+  EXPECT_TRUE(window_->CompileButton()->isEnabled());
+  EXPECT_EQ(window_->BlinkColour(), window_->TextColour());
+  // The counter keeps its place for the next pulse.
+  EXPECT_EQ(window_->BlinkCounter(), 6);
+  Choose(3, MakeBitmap(QStringLiteral("timer_big.bmp"), 100, 11));
+  EXPECT_TRUE(window_->IsBlinkRunning());
+  window_->BlinkTimerTick();
+  EXPECT_EQ(window_->BlinkCounter(), 7);
+}
+
+TEST_F(CompilerWindowTest, PulseRisesToTwelveFallsToZeroInTwentyFourSteps) {
+  Choose(0, MakeBitmap(QStringLiteral("small.bmp"), 10, 10));
+  std::vector<int> counters;
+  for (int i = 0; i < 26; ++i) {
+    window_->BlinkTimerTick();
+    counters.push_back(window_->BlinkCounter());
+    EXPECT_EQ(window_->BlinkColour(), QColor(window_->BlinkCounter() * 21, 0, 0));
+  }
+  const std::vector<int> expected = {1,  2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 11,
+                                     10, 9, 8, 7, 6, 5, 4, 3, 2, 1,  0,  1,  2};
+  EXPECT_EQ(counters, expected);
+
+  // The running timer really ticks on its own every 25 ms.
+  const int before = window_->BlinkCounter();
+  QTest::qWait(200);
+  EXPECT_NE(window_->BlinkCounter(), before);
+}
+
+TEST_F(CompilerWindowTest, CompiledSkinIsReadBackByTheGameByteForByte) {
+  std::array<QString, kRowCount> sources;
+  FillAllRows(&sources);
+  ASSERT_TRUE(window_->CompileButton()->isEnabled());
+  const QString skin = dir_.filePath(QStringLiteral("mine.sf"));
+  save_answer_ = skin;
+  QTest::mouseClick(window_->CompileButton(), Qt::LeftButton);
+
+  ASSERT_EQ(save_requests_.size(), 1u);
+  EXPECT_EQ(save_requests_[0].title, QStringLiteral("Save skin file for Orbello"));
+  ASSERT_EQ(save_requests_[0].filters.size(), 1u);
+  EXPECT_EQ(save_requests_[0].filters[0].name, QStringLiteral("Orbello skin files: (*.sf)"));
+  EXPECT_EQ(save_requests_[0].filters[0].pattern, QStringLiteral("*.sf"));
+  EXPECT_TRUE(save_requests_[0].default_suffix.isEmpty());
+  EXPECT_TRUE(save_requests_[0].prompt_overwrite);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].text, "File " + skin.toStdString() + " saved");
+  EXPECT_EQ(messages_[0].caption, "Congratulation");
+
+  // Header of the five lengths, then the five files as they are.
+  QByteArray expected;
+  QByteArray body;
+  for (const QString& source : sources) {
+    const QByteArray bytes = ReadAll(source);
+    const quint32 length = static_cast<quint32>(bytes.size());
+    for (int shift = 0; shift < 32; shift += 8)
+      expected.append(static_cast<char>(length >> shift));
+    body += bytes;
+  }
+  expected += body;
+  EXPECT_EQ(ReadAll(skin), expected);
+
+  skinfile::TempNames names;
+  ASSERT_TRUE(skinfile::UnpackSkin(skin.toStdString(), names));
+  for (int row = 0; row < kRowCount; ++row) {
+    EXPECT_EQ(ReadAll(QString::fromStdString(names[row])), ReadAll(sources[row])) << row;
+  }
+  skinfile::DeleteTempFiles(names);
+
+  // Compile stays enabled for another skin.
+  EXPECT_TRUE(window_->CompileButton()->isEnabled());
+}
+
+TEST_F(CompilerWindowTest, SkinNameWithoutExtensionIsWrittenAsTyped) {
+  FillAllRows();
+  save_answer_ = dir_.filePath(QStringLiteral("plainname"));
+  QTest::mouseClick(window_->CompileButton(), Qt::LeftButton);
+  EXPECT_TRUE(QFile::exists(dir_.filePath(QStringLiteral("plainname"))));
+  EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("plainname.sf"))));
+}
+
+TEST_F(CompilerWindowTest, CancellingTheSaveDialogWritesAndShowsNothing) {
+  FillAllRows();
+  const QStringList before = QDir(dir_.path()).entryList(QDir::Files);
+  save_answer_ = std::nullopt;
+  QTest::mouseClick(window_->CompileButton(), Qt::LeftButton);
+  EXPECT_EQ(save_requests_.size(), 1u);
+  EXPECT_TRUE(messages_.empty());
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), before);
+}
+
+TEST_F(CompilerWindowTest, WriterFailuresAreReportedAndNothingIsLeft) {
+  std::array<QString, kRowCount> sources;
+  FillAllRows(&sources);
+  save_answer_ = dir_.filePath(QStringLiteral("no/such/folder/x.sf"));
+  QTest::mouseClick(window_->CompileButton(), Qt::LeftButton);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].text, "Could not create skin file");
+  EXPECT_EQ(messages_[0].caption, "Error");
+
+  // A source removed after its check is named in the message.
+  ASSERT_TRUE(QFile::remove(sources[2]));
+  save_answer_ = dir_.filePath(QStringLiteral("late.sf"));
+  QTest::mouseClick(window_->CompileButton(), Qt::LeftButton);
+  ASSERT_EQ(messages_.size(), 2u);
+  EXPECT_EQ(messages_[1].text, "Could not open file: " + sources[2].toStdString());
+}
+
+TEST_F(CompilerWindowTest, TabAndArrowsWalkTheTabStopsSkippingLabelsAndDisabledCompile) {
+  ShowActive();
+  const std::vector<QWidget*> stops = window_->TabStops();
+  ASSERT_EQ(stops.size(), 13u);
+  window_->PathFieldOf(0)->setFocus();
+  std::vector<QWidget*> visited;
+  for (int i = 0; i < 13; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited.push_back(QApplication::focusWidget());
+  }
+  // Field, "..." per row, then Help, (Compile disabled), Quit and round to the board field.
+  std::vector<QWidget*> expected;
+  for (int row = 0; row < kRowCount; ++row) {
+    if (row > 0)
+      expected.push_back(window_->PathFieldOf(row));
+    expected.push_back(window_->ChooseButtonOf(row));
+  }
+  expected.push_back(window_->HelpButton());
+  expected.push_back(window_->QuitButton());
+  expected.push_back(window_->PathFieldOf(0));
+  expected.push_back(window_->ChooseButtonOf(0));
+  EXPECT_EQ(visited, expected);
+
+  // Shift+Tab and the arrows on a button go back; Right and Down go on.
+  window_->QuitButton()->setFocus();
+  QTest::keyClick(window_->QuitButton(), Qt::Key_Tab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), window_->HelpButton());
+  QTest::keyClick(window_->HelpButton(), Qt::Key_Left);
+  EXPECT_EQ(QApplication::focusWidget(), window_->ChooseButtonOf(4));
+  QTest::keyClick(window_->ChooseButtonOf(4), Qt::Key_Up);
+  EXPECT_EQ(QApplication::focusWidget(), window_->PathFieldOf(4));
+  window_->ChooseButtonOf(1)->setFocus();
+  QTest::keyClick(window_->ChooseButtonOf(1), Qt::Key_Down);
+  EXPECT_EQ(QApplication::focusWidget(), window_->PathFieldOf(2));
+  EXPECT_EQ(window_->RememberedFocus(), window_->PathFieldOf(2));
+  QTest::keyClick(window_->PathFieldOf(2), Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), window_->ChooseButtonOf(1));
+}
+
+TEST_F(CompilerWindowTest, EnterOpensTheChooserOnlyOnDotButtonsAndSpacePressesCompile) {
+  ShowActive();
+  FillAllRows();
+  open_requests_.clear();
+
+  window_->ChooseButtonOf(2)->setFocus();
+  QTest::keyClick(window_->ChooseButtonOf(2), Qt::Key_Return);
+  ASSERT_EQ(open_requests_.size(), 1u);
+  EXPECT_EQ(open_requests_[0].title, QStringLiteral("Select bitmap for balls (768x224 pixels)"));
+
+  save_answer_ = std::nullopt;
+  window_->CompileButton()->setFocus();
+  QTest::keyClick(window_->CompileButton(), Qt::Key_Return);
+  QTest::keyClick(window_->CompileButton(), Qt::Key_Enter);
+  EXPECT_TRUE(save_requests_.empty());
+  QTest::keyClick(window_->CompileButton(), Qt::Key_Space);
+  EXPECT_EQ(save_requests_.size(), 1u);
+
+  // Enter on Quit does not quit either; Space does.
+  window_->QuitButton()->setFocus();
+  QTest::keyClick(window_->QuitButton(), Qt::Key_Return);
+  EXPECT_TRUE(window_->isVisible());
+  QTest::keyClick(window_->QuitButton(), Qt::Key_Space);
+  EXPECT_FALSE(window_->isVisible());
+}
+
+TEST_F(CompilerWindowTest, PathFieldMovesTheCaretButSelectsNothing) {
+  window_->show();
+  const QString long_path = dir_.filePath(QString(120, QLatin1Char('d')) + QStringLiteral(".bmp"));
+  Choose(0, long_path);  // not there: rejected, but the path stays for scrolling
+  PathField* field = window_->PathFieldOf(0);
+  field->setFocus();
+  EXPECT_EQ(field->caretPosition(), 0);
+  EXPECT_EQ(field->firstVisible(), 0);
+
+  QTest::keyClick(field, Qt::Key_End);
+  const int end = static_cast<int>(long_path.size());
+  EXPECT_EQ(field->caretPosition(), end);
+  EXPECT_GT(field->firstVisible(), 0);
+  const QFontMetrics metrics(field->font());
+  EXPECT_LE(metrics.horizontalAdvance(long_path.mid(field->firstVisible())),
+            field->formatRect().width());
+
+  // Shift with the movement keys is swallowed; the keys alone move.
+  for (Qt::Key key : {Qt::Key_Left, Qt::Key_Home, Qt::Key_Right, Qt::Key_End, Qt::Key_Delete}) {
+    QTest::keyClick(field, key, Qt::ShiftModifier);
+    EXPECT_EQ(field->caretPosition(), end);
+  }
+  QTest::keyClick(field, Qt::Key_Left);
+  EXPECT_EQ(field->caretPosition(), end - 1);
+  QTest::keyClick(field, Qt::Key_Home);
+  EXPECT_EQ(field->caretPosition(), 0);
+  EXPECT_EQ(field->firstVisible(), 0);
+
+  // Typing changes nothing in a read-only field.
+  QTest::keyClicks(field, QStringLiteral("xy"));
+  QTest::keyClick(field, Qt::Key_Delete);
+  QTest::keyClick(field, Qt::Key_Backspace);
+  EXPECT_EQ(field->text(), long_path);
+}
+
+TEST_F(CompilerWindowTest, HelpOpensTheHelpFileBesideTheProgramAndWarnsWhenItCannot) {
+  QTest::mouseClick(window_->HelpButton(), Qt::LeftButton);
+  ASSERT_EQ(shell_requests_.size(), 1u);
+  EXPECT_EQ(shell_requests_[0],
+            QString::fromStdString(platform::ProgramFolder()) + QStringLiteral("/cvob.chm"));
+  EXPECT_TRUE(window_->HelpStarted());
+  EXPECT_TRUE(messages_.empty());
+
+  shell_result_ = false;
+  QTest::mouseClick(window_->HelpButton(), Qt::LeftButton);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].text, "Creator Skins for Orbello can't run help file");
+  EXPECT_EQ(messages_[0].caption, "Warning!");
+  EXPECT_EQ(messages_[0].icon, platform::MessageIcon::kError);
+  EXPECT_EQ(messages_[0].owner, nullptr);
+}
+
+TEST_F(CompilerWindowTest, CentresItsOuterFrameOnTheWholeScreen) {
+  window_->CentreOnMonitor();
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  EXPECT_EQ(window_->pos(), QPoint(screen.left() + (screen.width() - 365) / 2,
+                                   screen.top() + (screen.height() - 360) / 2));
+}
+
+TEST_F(CompilerWindowTest, PaintsDarkenedDisabledButtonAndPulsingLabels) {
+  window_->show();
+  const QImage& background = window_->Background();
+  // Inside the disabled Compile button, away from its text: the background at 85 per cent.
+  const QPoint probe(196 + 6, 296 + 4);
+  QImage shot = window_->grab().toImage();
+  const QColor under = background.pixelColor(probe);
+  const QColor darkened = shot.pixelColor(probe);
+  EXPECT_EQ(darkened.red(), under.red() * 85 / 100);
+  EXPECT_EQ(darkened.green(), under.green() * 85 / 100);
+  EXPECT_EQ(darkened.blue(), under.blue() * 85 / 100);
+
+  // The board label of a flagged row is drawn in the blink colour.
+  Choose(0, MakeBitmap(QStringLiteral("odd.bmp"), 5, 5));
+  for (int i = 0; i < 12; ++i)
+    window_->BlinkTimerTick();
+  const QImage label = window_->LabelOf(0)->grab().toImage();
+  bool red_text = false;
+  for (int y = 0; y < label.height() && !red_text; ++y) {
+    for (int x = 0; x < label.width(); ++x) {
+      const QColor c = label.pixelColor(x, y);
+      if (c.red() > 200 && c.green() < 60 && c.blue() < 60) {
+        red_text = true;
+        break;
+      }
+    }
+  }
+  EXPECT_TRUE(red_text);
+
+  // Once ready, Compile shows the plain background.
+  for (int row = 0; row < kRowCount; ++row)
+    Choose(row, MakeRowBitmap(row));
+  shot = window_->grab().toImage();
+  EXPECT_EQ(shot.pixelColor(probe), under);
+}
+
+TEST(DarkenImageTest, BlendsEveryChannelWithTheColourByWeight) {
+  QImage image(3, 2, QImage::Format_RGB888);
+  image.fill(QColor(200, 101, 7));
+  image.setPixelColor(2, 1, QColor(255, 255, 255));
+  DarkenImage(image, 85, Qt::black);
+  EXPECT_EQ(image.pixelColor(0, 0), QColor(170, 85, 5));
+  EXPECT_EQ(image.pixelColor(2, 1), QColor(216, 216, 216));
+
+  QImage other(1, 1, QImage::Format_RGB888);
+  other.fill(QColor(100, 0, 50));
+  DarkenImage(other, 50, QColor(0, 200, 51));
+  EXPECT_EQ(other.pixelColor(0, 0), QColor(50, 100, 50));
+}
+
+}  // namespace
+}  // namespace orbello::csfob
