@@ -514,9 +514,14 @@ void GameEngine::PlaceStartBalls() {
 }
 
 bool GameEngine::ReserveNextBalls() {
-  for (TNextBall& slot : NextBalls) {
-    PlaceRandomBall(slot);
-    if (slot.X == kNone) {
+  for (size_t i = 0; i < NextBalls.size(); ++i) {
+    PlaceRandomBall(NextBalls[i]);
+    if (NextBalls[i].X == kNone) {
+      // The slots after the failing one would still name the cells of the balls that have just
+      // appeared; a later RefreshNextBalls would then draw marks over those balls.
+      for (size_t j = i + 1; j < NextBalls.size(); ++j) {
+        NextBalls[j].X = kNone;
+      }
       return false;
     }
   }

@@ -208,6 +208,27 @@ TEST_F(GameEndTest, TwoFreeCellsAreNotEnoughForTheNextThreeBalls) {
   EXPECT_TRUE(world.calls.empty());
 }
 
+TEST_F(GameEndTest, SlotsAfterTheFailingOneHoldNoCell) {
+  engine.NewGame(false);
+  FillWithoutFigures();
+  // Four free cells: three balls appear, one cell is left for slot 0, slot 1 finds none.
+  for (int n : {CellNumber(0, 0), CellNumber(4, 4), CellNumber(8, 8), CellNumber(2, 6)}) {
+    engine.Board[n].Color = kEmpty;
+  }
+  engine.NextBalls = {{{4, 4, 1}, {8, 8, 2}, {2, 6, 3}}};
+  engine.EndTurn();
+  EXPECT_FALSE(engine.GameActive);
+  EXPECT_EQ(engine.NextBalls[0].X, 0);
+  EXPECT_EQ(engine.NextBalls[1].X, kNone);
+  EXPECT_EQ(engine.NextBalls[2].X, kNone);
+  // Announcing again after a settings change marks only slot 0's cell, never a ball.
+  world.calls.clear();
+  engine.RefreshNextBalls(RefreshReason::kDisplayMode);
+  EXPECT_EQ(world.CallsStartingWith("DrawBallFrame"),
+            (Calls{"DrawBallFrame 0,0 balls frame 11 colour " +
+                   std::to_string(engine.NextBalls[0].Color)}));
+}
+
 TEST_F(GameEndTest, TiesEnterTheTableExceptAtTheLastRow) {
   world.tables[0] = {900, 800, 700, 500, 400, 300, 200, 100, 50, 20};
   EndWith(500);
