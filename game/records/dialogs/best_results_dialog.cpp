@@ -81,6 +81,7 @@ class BestResultsDialog : public LookDialog {
       name->SetMaxLength(kNameLimit);
       name->SetLatin1Only(true);
       name->SetTextColour(kNewRecordColour);
+      name->MoveCaretToEnd();  // typing goes after "Pretender", Backspace takes it away
       points_[static_cast<size_t>(row_)]->SetTextColour(kNewRecordColour);
       SetFocusCycle({name, ok_});
       name->setFocus(Qt::OtherFocusReason);

@@ -38,6 +38,9 @@ class DialogField : public QWidget {
   void SetTextColour(std::optional<QColor> colour);
   std::optional<QColor> TextColour() const { return colour_; }
 
+  // Puts the caret after the last character, scrolled so that it shows.
+  void MoveCaretToEnd() { MoveCaret(static_cast<int>(text_.size())); }
+
   int FirstVisible() const { return first_visible_; }
   int CaretPosition() const { return caret_; }
 

@@ -147,14 +147,14 @@ class AboutBox : public LookDialog {
       }
     });
 
-    new DialogText(
-        QString::fromUtf8("Copyright \u00a9 2026 Corvane Software. All rights reserved."), this,
-        QRect(9, 106, width() - 18, 16));
+    new DialogText(QString::fromUtf8("Copyright \u00a9 2026 Corvane Software."), this,
+                   QRect(9, 106, width() - 18, 16));
+    new DialogText("All rights reserved.", this, QRect(9, 122, width() - 18, 16));
     auto* about = new DialogText(
         "Move the balls along free paths and build lines, squares or blocks of one colour: "
         "they vanish and score. Every move that removes nothing brings three new balls. "
         "The game ends when the board has no room for them.",
-        this, QRect(9, 130, width() - 18, 100));
+        this, QRect(9, 144, width() - 18, 100));
     about->SetWordWrap(true);
 
     auto* ok = new DialogButton("Ok", this, kIdAboutOk, DialogUnitRect(160, 165, 50, 15));
