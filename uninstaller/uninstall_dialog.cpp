@@ -267,4 +267,20 @@ void UninstallDialog::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
+int RunUninstallProgram(std::function<bool()> game_running) {
+  if (!game_running)
+    game_running = [] { return platform::IsGameMainWindowOpen(); };
+  if (game_running()) {
+    platform::MessageRequest request;
+    request.text = kMsgGameLoadedAtStart;
+    request.caption = kWarningCaption;
+    request.icon = platform::MessageIcon::kError;
+    platform::ShowMessage(request);
+    return 0;
+  }
+  UninstallDialog dialog(std::move(game_running));
+  dialog.exec();
+  return 0;
+}
+
 }  // namespace orbello::uninstaller

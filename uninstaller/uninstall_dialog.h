@@ -70,6 +70,10 @@ class UninstallDialog : public QDialog, private RemovalView {
   bool succeeded_ = false;
 };
 
+// The program: refuses with a warning while the game's main window is open, otherwise runs the
+// dialog. Returns the exit code (always 0).
+int RunUninstallProgram(std::function<bool()> game_running = {});
+
 }  // namespace orbello::uninstaller
 
 #endif  // ORBELLO_UNINSTALLER_UNINSTALL_DIALOG_H_

@@ -1,0 +1,422 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <set>
+
+#include "platform/core/paths.h"
+#include "platform/core/registry.h"
+#include "platform/core/testing/test_support.h"
+#include "uninstaller/removal.h"
+#include "uninstaller/uninstall_dialog.h"
+
+namespace orbello::uninstaller {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::Hive;
+using platform::RegistryKey;
+using testing::MessageRecorder;
+using testing::ScopedEnv;
+using testing::TempDir;
+using testing::WriteFileBytes;
+
+constexpr char kUninstallEntry[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Corvane Orbello 1.0.2";
+
+// Every path below `root` (files, folders, links), relative to it.
+std::set<std::string> Tree(const std::string& root) {
+  std::set<std::string> paths;
+  std::error_code error;
+  for (auto it = fs::recursive_directory_iterator(root, error); it != fs::end(it);
+       it.increment(error)) {
+    paths.insert(fs::relative(it->path(), root).string());
+  }
+  return paths;
+}
+
+bool Exists(const std::string& path) {
+  struct stat info {};
+  return lstat(path.c_str(), &info) == 0;
+}
+
+bool KeyExists(Hive hive, const std::string& path) {
+  return RegistryKey::Open(hive, path, platform::kRegQueryValue).has_value();
+}
+
+// A temporary home with other programs' files and keys, into which each test lays out an
+// installation of the same shape as the installer's.
+class UninstallTest : public ::testing::Test {
+ public:
+  UninstallTest()
+      : home_env_("HOME", home_.path()),
+        config_env_("XDG_CONFIG_HOME", home_.path() + "/.config"),
+        data_env_("XDG_DATA_HOME", home_.path() + "/.local/share"),
+        runtime_env_("XDG_RUNTIME_DIR", runtime_.path().toStdString()) {}
+
+  void SetUp() override {
+    desktop_ = platform::DesktopFolder();
+    menu_ = platform::ApplicationsFolder();
+    app_ = platform::DataHome() + "/corvane-orbello/";
+    // What belongs to others and must survive.
+    fs::create_directories(desktop_);
+    fs::create_directories(menu_);
+    WriteFileBytes(desktop_ + "/Editor.desktop", "[Desktop Entry]\n");
+    WriteFileBytes(menu_ + "/editor.desktop", "[Desktop Entry]\n");
+    WriteFileBytes(home_ / "notes.txt", "mine");
+    ASSERT_TRUE(platform::CreateKey(Hive::kCurrentUser, "Software\\Other\\App"));
+    ASSERT_TRUE(
+        RegistryKey::Open(Hive::kCurrentUser, "Software\\Other\\App", platform::kRegSetValue)
+            ->SetString("Path", "/opt/other"));
+    ASSERT_TRUE(platform::CreateKey(
+        Hive::kLocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Other"));
+    others_ = Tree(home_.path());
+  }
+
+  // Lays out a complete installation with AppPath `app_path` (default: the usual folder).
+  void Install(std::optional<std::string> app_path = std::nullopt) {
+    fs::create_directories(app_ + "save");
+    fs::create_directories(app_ + "skin");
+    fs::create_directories(app_ + "sound");
+    for (const char* file : kProgramFiles)
+      WriteFileBytes(app_ + file, "program");
+    WriteFileBytes(app_ + "skin/classic.sf", "skin");
+    WriteFileBytes(app_ + "skin/retro.sf", "skin");
+    WriteFileBytes(app_ + "sound/move.wav", "RIFF");
+    WriteFileBytes(app_ + "save/game1.osf", "save");
+    WriteFileBytes(desktop_ + "/" + kShortcutName, "[Desktop Entry]\n");
+    std::string group = menu_ + "/" + kGroupParent + "/" + kGroupFolder;
+    fs::create_directories(group);
+    for (const char* entry : {"Orbello.desktop", "Skin compiler.desktop", "Uninstall.desktop"}) {
+      WriteFileBytes(group + "/" + entry, "[Desktop Entry]\n");
+    }
+    ASSERT_TRUE(platform::CreateKey(Hive::kCurrentUser, kSettingsKey));
+    auto settings = RegistryKey::Open(Hive::kCurrentUser, kSettingsKey, platform::kRegSetValue);
+    ASSERT_TRUE(settings->SetString(kAppPathValue, app_path.value_or(app_)));
+    ASSERT_TRUE(settings->SetDword("Delay_Jump", 10));
+    ASSERT_TRUE(platform::CreateKey(Hive::kLocalMachine, kUninstallEntry));
+    RegistryKey::Open(Hive::kLocalMachine, kUninstallEntry, platform::kRegSetValue)
+        ->SetString("DisplayName", kProductName);
+  }
+
+  void SetAppPath(const std::string& value) {
+    ASSERT_TRUE(RegistryKey::Open(Hive::kCurrentUser, kSettingsKey, platform::kRegSetValue)
+                    ->SetString(kAppPathValue, value));
+  }
+
+  // Everything of the installation is gone and everything else is still there.
+  void ExpectCompletelyRemoved() {
+    std::set<std::string> now = Tree(home_.path());
+    EXPECT_EQ(now, others_);
+    EXPECT_FALSE(KeyExists(Hive::kCurrentUser, "Software\\Corvane\\OB"));
+    EXPECT_FALSE(KeyExists(Hive::kLocalMachine, kUninstallEntry));
+    EXPECT_EQ(
+        RegistryKey::Open(Hive::kCurrentUser, "Software\\Other\\App", platform::kRegQueryValue)
+            ->GetString("Path"),
+        "/opt/other");
+    EXPECT_TRUE(KeyExists(Hive::kLocalMachine,
+                          "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Other"));
+  }
+
+  // Shows the dialog (not modally), presses Uninstall and returns whether it is still open.
+  bool PressUninstall(UninstallDialog& dialog) {
+    dialog.show();
+    dialog.uninstall_button()->click();
+    return dialog.isVisible();
+  }
+
+  static QImage Icon(ItemState state) {
+    return QImage(UninstallDialog::StateIconPath(state)).convertToFormat(QImage::Format_ARGB32);
+  }
+  static QImage Shown(UninstallDialog& dialog, Item item) {
+    return dialog.state_icon(item)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+  }
+
+  TempDir home_;
+  QTemporaryDir runtime_;
+  ScopedEnv home_env_, config_env_, data_env_, runtime_env_;
+  std::string desktop_, menu_, app_;
+  std::set<std::string> others_;
+  MessageRecorder messages_;
+};
+
+TEST_F(UninstallTest, FullRemovalLeavesOnlyWhatBelongsToOthers) {
+  Install();
+  UninstallDialog dialog([] { return false; });
+  for (Item item : {Item::kShortcuts, Item::kFiles, Item::kRegistry}) {
+    EXPECT_EQ(Shown(dialog, item), Icon(ItemState::kWaiting));
+  }
+  EXPECT_FALSE(dialog.done_label()->isVisibleTo(&dialog));
+
+  EXPECT_TRUE(PressUninstall(dialog)) << "after success the dialog stays open";
+  EXPECT_TRUE(messages_.messages.empty()) << messages_.messages.front().text;
+  EXPECT_TRUE(dialog.succeeded());
+  ExpectCompletelyRemoved();
+  for (Item item : {Item::kShortcuts, Item::kFiles, Item::kRegistry}) {
+    EXPECT_EQ(Shown(dialog, item), Icon(ItemState::kDone));
+  }
+  EXPECT_TRUE(dialog.done_label()->isVisible());
+  EXPECT_EQ(dialog.done_label()->text(), "Uninstall compete.");
+  EXPECT_EQ(dialog.uninstall_button(), nullptr);
+  EXPECT_EQ(dialog.cancel_button()->text(), "&OK");
+  EXPECT_EQ(dialog.focusWidget(), dialog.cancel_button());
+
+  // "&OK" closes at once, without the question.
+  dialog.cancel_button()->click();
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_TRUE(messages_.messages.empty());
+}
+
+TEST_F(UninstallTest, LeftoversInTheDataFoldersKeepTheirFoldersButTheRemovalSucceeds) {
+  Install();
+  fs::create_directories(app_ + "save/old");
+  WriteFileBytes(app_ + "save/old/game.osf", "save");
+  WriteFileBytes(app_ + "skin/.keep", "");
+  fs::create_directories(menu_ + "/" + kGroupParent + "/Other");
+  UninstallDialog dialog([] { return false; });
+  EXPECT_TRUE(PressUninstall(dialog));
+  EXPECT_TRUE(messages_.messages.empty());
+  EXPECT_TRUE(dialog.succeeded());
+  EXPECT_EQ(Tree(app_),
+            (std::set<std::string>{"save", "save/old", "save/old/game.osf", "skin", "skin/.keep"}));
+  EXPECT_FALSE(Exists(menu_ + "/" + kGroupParent + "/" + kGroupFolder));
+  EXPECT_TRUE(Exists(menu_ + "/" + kGroupParent + "/Other")) << "a non-empty parent stays";
+  EXPECT_FALSE(KeyExists(Hive::kCurrentUser, kSettingsKey));
+}
+
+TEST_F(UninstallTest, MissingShortcutGroupAndUninstallEntryDoNotDisturbTheSuccess) {
+  Install();
+  fs::remove(desktop_ + "/" + kShortcutName);
+  fs::remove_all(menu_ + "/" + kGroupParent);
+  platform::DeleteKeyTree(Hive::kLocalMachine, kUninstallEntry);
+  UninstallDialog dialog([] { return false; });
+  EXPECT_TRUE(PressUninstall(dialog));
+  EXPECT_TRUE(messages_.messages.empty());
+  ExpectCompletelyRemoved();
+
+  // Not even the machine's uninstall key: still a success.
+  TempDir other_home;
+  ScopedEnv home("HOME", other_home.path());
+  ScopedEnv config("XDG_CONFIG_HOME", other_home.path() + "/.config");
+  ScopedEnv data("XDG_DATA_HOME", other_home.path() + "/.local/share");
+  app_ = platform::DataHome() + "/corvane-orbello/";
+  desktop_ = platform::DesktopFolder();
+  menu_ = platform::ApplicationsFolder();
+  Install();
+  platform::DeleteKeyTree(Hive::kLocalMachine, "Software");
+  UninstallDialog second([] { return false; });
+  EXPECT_TRUE(PressUninstall(second));
+  EXPECT_TRUE(second.succeeded());
+  EXPECT_FALSE(Exists(app_));
+}
+
+TEST_F(UninstallTest, GameRunningAtStartRefusesWithoutTheDialog) {
+  Install();
+  std::set<std::string> installed = Tree(home_.path());
+  EXPECT_EQ(RunUninstallProgram([] { return true; }), 0);
+  ASSERT_EQ(messages_.messages.size(), 1u);
+  const platform::MessageRequest& warning = messages_.messages.front();
+  EXPECT_EQ(warning.text,
+            "Corvane Orbello loaded.\nBefore uninstalling necessary to close Corvane Orbello.");
+  EXPECT_EQ(warning.caption, "Warning!");
+  EXPECT_EQ(warning.icon, platform::MessageIcon::kError);
+  EXPECT_EQ(warning.owner, nullptr);
+  EXPECT_EQ(Tree(home_.path()), installed);
+  EXPECT_TRUE(KeyExists(Hive::kCurrentUser, kSettingsKey));
+}
+
+TEST_F(UninstallTest, GameStartedMeanwhileClosesTheDialogAtUninstall) {
+  Install();
+  std::set<std::string> installed = Tree(home_.path());
+  bool running = false;
+  UninstallDialog dialog([&] { return running; });
+  dialog.show();
+  running = true;
+  EXPECT_FALSE(PressUninstall(dialog));
+  ASSERT_EQ(messages_.messages.size(), 1u);
+  EXPECT_EQ(messages_.messages[0].text,
+            "Corvane Orbello loaded.\nBefore uninstalling necessary to close Orbello.");
+  EXPECT_EQ(messages_.messages[0].caption, "Warning!");
+  EXPECT_EQ(messages_.messages[0].owner, nullptr);
+  EXPECT_EQ(Tree(home_.path()), installed);
+}
+
+// The real channel: a running game (another process holding the instance) is seen both at start
+// and at Uninstall.
+TEST_F(UninstallTest, RunningGameIsFoundThroughTheInstanceChannel) {
+  Install();
+  QProcess game;
+  game.start(QStringLiteral(ORBELLO_INSTANCE_PROBE), {QStringLiteral("hold")});
+  ASSERT_TRUE(game.waitForStarted(5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return game.canReadLine(); }, 10000));
+  ASSERT_EQ(game.readLine().trimmed(), "first");
+
+  EXPECT_EQ(RunUninstallProgram(), 0);
+  UninstallDialog dialog;
+  EXPECT_FALSE(PressUninstall(dialog));
+  EXPECT_EQ(messages_.Texts(),
+            (std::vector<std::string>{kMsgGameLoadedAtStart, kMsgGameLoadedAtUninstall}));
+  EXPECT_TRUE(Exists(app_ + "cvob"));
+
+  game.closeWriteChannel();
+  ASSERT_TRUE(game.waitForFinished(5000));
+  UninstallDialog after;
+  EXPECT_TRUE(PressUninstall(after));
+  EXPECT_TRUE(after.succeeded());
+}
+
+TEST_F(UninstallTest, BadAppPathStopsAfterTheShortcutsWithNothingElseDeleted) {
+  struct Case {
+    const char* name;
+    std::function<void(UninstallTest&)> spoil;
+  };
+  const std::vector<Case> cases = {
+      {"value missing",
+       [](UninstallTest&) {
+         platform::DeleteKeyTree(Hive::kCurrentUser, kSettingsKey);
+         platform::CreateKey(Hive::kCurrentUser, kSettingsKey);
+       }},
+      {"value of no bytes",
+       [](UninstallTest&) {
+         RegistryKey::Open(Hive::kCurrentUser, kSettingsKey, platform::kRegSetValue)
+             ->SetValue(kAppPathValue, platform::kRegSz, nullptr, 0);
+       }},
+      {"empty", [](UninstallTest& t) { t.SetAppPath(""); }},
+      {"relative", [](UninstallTest& t) { t.SetAppPath("corvane-orbello/"); }},
+      {"too long for a path",
+       [](UninstallTest& t) { t.SetAppPath(t.app_ + std::string(300, 'x')); }},
+      {"the home folder",
+       [](UninstallTest& t) {
+         // Even with a game program lying there, the home folder is never emptied.
+         WriteFileBytes(t.home_ / "cvob", "program");
+         WriteFileBytes(t.home_ / "cvob.chm", "not the help");
+         t.SetAppPath(t.home_.path() + "/");
+       }},
+      {"a folder without the game", [](UninstallTest& t) { fs::remove(t.app_ + "cvob"); }},
+      {"a folder that is not there",
+       [](UninstallTest& t) { t.SetAppPath("/nonexistent/orbello/"); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Install();
+    c.spoil(*this);
+    std::set<std::string> before = Tree(home_.path());
+    messages_.messages.clear();
+    UninstallDialog dialog([] { return false; });
+    EXPECT_FALSE(PressUninstall(dialog)) << "the dialog closes after the message";
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    EXPECT_EQ(messages_.messages[0].text,
+              "Couldn't get data from <Corvane\\OB> registry key.\nUninstall canceled.");
+    EXPECT_EQ(messages_.messages[0].owner, static_cast<void*>(&dialog));
+    EXPECT_EQ(Shown(dialog, Item::kShortcuts), Icon(ItemState::kDone));
+    EXPECT_EQ(Shown(dialog, Item::kFiles), Icon(ItemState::kInProgress));
+    EXPECT_EQ(Shown(dialog, Item::kRegistry), Icon(ItemState::kWaiting));
+    // Only the shortcut and the program group are gone.
+    std::set<std::string> expected = before;
+    for (auto it = expected.begin(); it != expected.end();) {
+      bool shortcut = it->find(kShortcutName) != std::string::npos ||
+                      it->find(kGroupParent) != std::string::npos;
+      it = shortcut ? expected.erase(it) : std::next(it);
+    }
+    EXPECT_EQ(Tree(home_.path()), expected);
+    EXPECT_TRUE(KeyExists(Hive::kCurrentUser, kSettingsKey));
+    EXPECT_TRUE(KeyExists(Hive::kLocalMachine, kUninstallEntry));
+  }
+}
+
+TEST_F(UninstallTest, MissingSettingsKeyIsReportedAsSuch) {
+  Install();
+  platform::DeleteKeyTree(Hive::kCurrentUser, "Software\\Corvane");
+  UninstallDialog dialog([] { return false; });
+  EXPECT_FALSE(PressUninstall(dialog));
+  EXPECT_EQ(
+      messages_.Texts(),
+      std::vector<std::string>{"Couldn't open <Corvane\\OB> registry key.\nUninstall canceled."});
+  EXPECT_TRUE(Exists(app_ + "cvob"));
+}
+
+TEST_F(UninstallTest, AppPathWithoutClosingSlashStillNamesTheFolder) {
+  Install(app_.substr(0, app_.size() - 1));
+  UninstallDialog dialog([] { return false; });
+  EXPECT_TRUE(PressUninstall(dialog));
+  EXPECT_TRUE(messages_.messages.empty());
+  ExpectCompletelyRemoved();
+}
+
+TEST_F(UninstallTest, LinksAreRemovedAsLinksAndTheirTargetsStay) {
+  Install();
+  TempDir outside;
+  WriteFileBytes(outside / "precious.osf", "keep");
+  WriteFileBytes(outside / "help.chm", "keep");
+  fs::remove_all(app_ + "save");
+  fs::create_directory_symlink(outside.path(), app_ + "save");
+  fs::remove(app_ + "cvob.chm");
+  fs::create_symlink(outside / "help.chm", app_ + "cvob.chm");
+  fs::create_symlink(outside / "precious.osf", app_ + "sound/linked.wav");
+  UninstallDialog dialog([] { return false; });
+  EXPECT_TRUE(PressUninstall(dialog));
+  EXPECT_TRUE(messages_.messages.empty());
+  EXPECT_EQ(Tree(outside.path()), (std::set<std::string>{"help.chm", "precious.osf"}));
+  EXPECT_FALSE(Exists(app_)) << "the links went, so the folder emptied";
+}
+
+TEST_F(UninstallTest, CancelAsksUntilTheEndAndOnlyYesCloses) {
+  Install();
+  std::set<std::string> installed = Tree(home_.path());
+  UninstallDialog dialog([] { return false; });
+  dialog.show();
+  messages_.answers = {platform::kIdNo, platform::kIdYes};
+  dialog.cancel_button()->click();
+  EXPECT_TRUE(dialog.isVisible());
+  ASSERT_EQ(messages_.messages.size(), 1u);
+  const platform::MessageRequest& question = messages_.messages[0];
+  EXPECT_EQ(question.text, "The uninstall in not finished! Do you really want to abort?");
+  EXPECT_EQ(question.caption, "Confirm Action");
+  EXPECT_EQ(question.icon, platform::MessageIcon::kQuestion);
+  EXPECT_EQ(question.buttons, platform::MessageButtons::kYesNo);
+  EXPECT_EQ(question.owner, static_cast<void*>(&dialog));
+  dialog.cancel_button()->click();
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(messages_.messages.size(), 2u);
+  EXPECT_EQ(Tree(home_.path()), installed);
+}
+
+TEST_F(UninstallTest, CloseBoxActsAsCancelAndEscapeDoesNothing) {
+  UninstallDialog dialog([] { return false; });
+  dialog.show();
+  QTest::keyClick(&dialog, Qt::Key_Escape);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_TRUE(messages_.messages.empty());
+  messages_.answers = {platform::kIdNo};
+  dialog.close();
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(messages_.Texts(), std::vector<std::string>{kMsgAbortQuestion});
+  messages_.answers = {platform::kIdYes};
+  dialog.close();
+  EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(UninstallTest, DialogLayoutAndSlideIn) {
+  UninstallDialog dialog([] { return false; });
+  EXPECT_EQ(dialog.windowTitle(), "Corvane Orbello 1.0.2 Uninstall");
+  EXPECT_EQ(dialog.size(), QSize(408, 276)) << "272 x 170 dialog units";
+  EXPECT_EQ(dialog.uninstall_button()->geometry(), QRect(240, 247, 75, 23));
+  EXPECT_EQ(dialog.cancel_button()->geometry(), QRect(329, 247, 75, 23));
+  EXPECT_TRUE(dialog.cancel_button()->isDefault());
+  EXPECT_EQ(dialog.state_icon(Item::kFiles)->pos(), QPoint(143, 114));
+  EXPECT_FALSE(dialog.windowIcon().isNull());
+  dialog.show();
+  EXPECT_LT(dialog.content()->x(), 0) << "the sheet starts outside, on the left";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.content()->x() == 0; }, 2000));
+}
+
+}  // namespace
+}  // namespace orbello::uninstaller
