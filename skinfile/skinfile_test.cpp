@@ -203,6 +203,9 @@ TEST_F(SkinFileTest, ShortSkinFiles) {
 
   names = old;
   EXPECT_FALSE(UnpackSkin(dir_ / "missing.sf", names));
+  ASSERT_EQ(mkfifo((dir_ / "fifo.sf").c_str(), 0600), 0);
+  EXPECT_FALSE(UnpackSkin(dir_ / "fifo.sf", names));
+  EXPECT_FALSE(UnpackSkin(dir_.path(), names));
   EXPECT_EQ(names, old);
   EXPECT_TRUE(messages_.messages.empty());  // the unpacker itself shows nothing
   EXPECT_EQ(UnableToLoadSkinMessage("/x/y.sf"), "Unable to load skin: [/x/y.sf]");

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -31,9 +32,17 @@ bool UniqueFd::Reset() {
 }
 
 UniqueFd OpenUnshared(const std::string& path, int flags, mode_t mode) {
-  UniqueFd fd(open(path.c_str(), flags | O_CLOEXEC, mode));
-  if (!fd.valid())
+  // O_NONBLOCK keeps a FIFO from stalling the open; such entries are refused right after.
+  UniqueFd fd(open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, mode));
+  if (!fd.valid()) {
     return fd;
+  }
+  struct stat st {};
+  if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    fd.Reset();
+    errno = EINVAL;
+    return fd;
+  }
   if (flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
     int saved = errno;
     fd.Reset();

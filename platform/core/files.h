@@ -29,8 +29,9 @@ class UniqueFd {
   int fd_ = -1;
 };
 
-// open(2) with O_CLOEXEC, then an exclusive flock that fails at once when another open file
-// description holds one. Invalid on any failure (errno tells which).
+// open(2) of a regular file (anything else, a folder or a FIFO, is refused without blocking),
+// then an exclusive flock that fails at once when another open file description holds one.
+// Invalid on any failure (errno tells which).
 UniqueFd OpenUnshared(const std::string& path, int flags, mode_t mode = 0644);
 
 // Reads until `count` bytes or end of file; returns the bytes read, or -1 on an error.

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -137,6 +138,10 @@ TEST_F(SavedGameTest, ShortOrUnplayableFilesLoadNothing) {
 TEST_F(SavedGameTest, FilesThatCannotBeOpenedFail) {
   SavedGameState live = FreshGame();
   EXPECT_FALSE(ReadSavedGame(dir_ / "missing.osf", live));
+  // Neither a folder nor a FIFO without a writer may stall or pass as a game.
+  ASSERT_EQ(mkfifo((dir_ / "fifo.osf").c_str(), 0600), 0);
+  EXPECT_FALSE(ReadSavedGame(dir_ / "fifo.osf", live));
+  EXPECT_FALSE(ReadSavedGame(dir_.path(), live));
   EXPECT_FALSE(WriteSavedGame(dir_ / "no/such/folder/x.osf", live));
   ASSERT_TRUE(WriteSavedGame(path_, live));
   int fd = open(path_.c_str(), O_RDONLY);
@@ -147,7 +152,8 @@ TEST_F(SavedGameTest, FilesThatCannotBeOpenedFail) {
   close(fd);
   EXPECT_EQ(ReadFileBytes(path_).size(), 1348u);  // the held file was not truncated
   EXPECT_EQ(messages_.Texts(),
-            (std::vector<std::string>{"Can't load selected game.", "Can't save current game.",
+            (std::vector<std::string>{"Can't load selected game.", "Can't load selected game.",
+                                      "Can't load selected game.", "Can't save current game.",
                                       "Can't save current game.", "Can't load selected game."}));
 }
 

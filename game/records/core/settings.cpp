@@ -61,7 +61,7 @@ bool ReadPath(const RegistryKey& key, const char* name, char* slot) {
   uint32_t size = 0;
   if (!key.QueryValue(name, &type, nullptr, &size) || type != platform::kRegSz)
     return false;
-  std::vector<char> buffer(size);
+  std::vector<char> buffer(std::max<uint32_t>(size, 1));  // never a null buffer
   if (!key.QueryValue(name, &type, buffer.data(), &size) || type != platform::kRegSz) {
     return false;
   }

@@ -191,8 +191,11 @@ TEST_F(SettingsTest, APathLongerThanItsSlotIsCutToFit) {
   ASSERT_TRUE(key.SetString("TitleSkin", long_path));
   // Stored without any zero at all.
   ASSERT_TRUE(key.SetValue("Sound_Jump", platform::kRegSz, "abc", 3));
+  ASSERT_TRUE(key.SetValue("Sound_Move", platform::kRegSz, nullptr, 0));
   GameSettings read;
+  read.SetPath(kSlotMove, "old");
   ASSERT_TRUE(ReadSettings(read));
+  EXPECT_STREQ(read.Sound_Move(), "");
   EXPECT_EQ(std::string(read.TitleSkin()), long_path.substr(0, 260));
   EXPECT_STREQ(read.Sound_Jump(), "abc");
   EXPECT_STREQ(read.Sound_Destroy(), "/opt/orbello/sound/destroy.wav");
