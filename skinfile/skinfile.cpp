@@ -197,8 +197,11 @@ bool UnpackSkin(const std::string& skin_path, TempNames& names) {
         ssize_t n = read(skin.get(), block.data(), want);
         if (n < 0 && errno == EINTR)
           continue;
-        if (n <= 0)
+        if (n < 0)
+          return false;
+        if (n == 0)
           break;  // the data ends before the length: a shorter file
+        // A short write is reported rather than left to the loading of a cut-off picture.
         if (!platform::WriteFull(out.get(), block.data(), static_cast<size_t>(n)))
           return false;
         done += static_cast<uint32_t>(n);
