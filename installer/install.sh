@@ -27,6 +27,7 @@ group="$applications/Corvane Software/Orbello"
 url="https://www.corvane.example/orbello/"
 
 note() { echo "install.sh: $*" >&2; }
+"$helper" check "$app_dir/"
 
 # Copies a file into place through a temporary name, so that a running program keeps its file.
 put() {  # source target mode

@@ -1,5 +1,6 @@
 // The installer's helper: the parts of the installation that need the platform layer.
 //   orbello-install-helper folders            prints the data, desktop and applications folders
+//   orbello-install-helper check APP_DIR/     fails when the game could not use that folder
 //   orbello-install-helper registry APP_DIR/  writes the settings key and the uninstall entry
 #include <cstdio>
 #include <cstring>
@@ -16,6 +17,14 @@ int main(int argc, char** argv) {
                 orbello::platform::ApplicationsFolder().c_str());
     return 0;
   }
+  if (argc == 3 && std::strcmp(argv[1], "check") == 0) {
+    std::string error;
+    if (!orbello::installer::CheckInstallFolder(argv[2], &error)) {
+      std::fprintf(stderr, "orbello-install-helper: %s\n", error.c_str());
+      return 1;
+    }
+    return 0;
+  }
   if (argc == 3 && std::strcmp(argv[1], "registry") == 0) {
     std::vector<std::string> report;
     std::string error;
@@ -28,6 +37,7 @@ int main(int argc, char** argv) {
       std::printf("  %s\n", line.c_str());
     return 0;
   }
-  std::fprintf(stderr, "usage: orbello-install-helper folders | registry APP_DIR/\n");
+  std::fprintf(stderr,
+               "usage: orbello-install-helper folders | check APP_DIR/ | registry APP_DIR/\n");
   return 2;
 }

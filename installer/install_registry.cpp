@@ -66,8 +66,7 @@ bool HasType(const RegistryKey& key, const char* name, uint32_t wanted) {
 
 }  // namespace
 
-bool WriteUserSettings(const std::string& app_dir, std::vector<std::string>* report,
-                       std::string* error) {
+bool CheckInstallFolder(const std::string& app_dir, std::string* error) {
   if (app_dir.empty() || app_dir.back() != '/') {
     *error = "the installation folder must end with '/'";
     return false;
@@ -79,6 +78,13 @@ bool WriteUserSettings(const std::string& app_dir, std::vector<std::string>* rep
       return false;
     }
   }
+  return true;
+}
+
+bool WriteUserSettings(const std::string& app_dir, std::vector<std::string>* report,
+                       std::string* error) {
+  if (!CheckInstallFolder(app_dir, error))
+    return false;
   if (!platform::CreateKey(Hive::kCurrentUser, kSettingsKeyPath)) {
     *error = std::string("cannot create the registry key ") + kSettingsKeyPath;
     return false;

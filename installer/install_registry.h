@@ -23,6 +23,10 @@ struct DefaultSetting {
 // The sixteen settings in the order the game reads them.
 const std::vector<DefaultSetting>& DefaultSettings();
 
+// False, with the reason, when `app_dir` does not end with '/' or a path below it that the
+// settings name would not fit the game's 260 characters.
+bool CheckInstallFolder(const std::string& app_dir, std::string* error);
+
 // Writes HKEY_CURRENT_USER\Software\Corvane\OB\Settings for the installation folder `app_dir`
 // (which ends with '/'). A value that exists with its right type is kept, so that a new
 // installation over an old one keeps the player's settings; a missing or mistyped value gets its

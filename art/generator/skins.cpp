@@ -514,30 +514,41 @@ QImage RetroBreak(const QImage& inner, QColor c, int step) {
     DrawSprite(t, s);
     return t;
   }
-  // The ball falls apart into four quarters that drift out, then into single pixels.
+  // The ball falls apart into four quarters that drift out and crumble, then into single
+  // pixels that fly off and thin out.
   QImage whole = Sprite();
   PixelBall(whole, 8.0, 7.6, 6.5, 6.5, c);
   const int k = step - 1;  // 1..8
   if (k <= 4) {
+    static const int kSpread[5] = {0, 1, 1, 2, 2};
     QPainter p(&s);
-    const int spread = k;
     const QRect quarters[4] = {QRect(0, 0, 8, 8), QRect(8, 0, 8, 8), QRect(0, 8, 8, 8),
                                QRect(8, 8, 8, 8)};
     const QPoint moves[4] = {QPoint(-1, -1), QPoint(1, -1), QPoint(-1, 1), QPoint(1, 1)};
     for (int q = 0; q < 4; ++q) {
-      p.drawImage(quarters[q].topLeft() + moves[q] * spread + QPoint(0, k / 2),
-                  whole.copy(quarters[q]));
+      QImage piece = whole.copy(quarters[q]);
+      // Crumbling: a growing share of the pixels drops out.
+      for (int y = 0; y < piece.height(); ++y) {
+        for (int x = 0; x < piece.width(); ++x) {
+          if (k >= 3 && (x + y + q) % 2 == 0)
+            piece.setPixelColor(x, y, Qt::transparent);
+          if (k >= 4 && (x * 3 + y + q) % 3 == 0)
+            piece.setPixelColor(x, y, Qt::transparent);
+        }
+      }
+      p.drawImage(quarters[q].topLeft() + moves[q] * kSpread[k] + QPoint(0, k / 3), piece);
     }
   }
-  // Debris: pixels on fixed rays, thinning out.
+  // Debris: pixels on fixed rays, flying out and thinning out, always inside the cell.
   const QColor bright = Shade(c, 1.5);
   for (int i = 0; i < 12; ++i) {
-    const qreal a = i * 30.0 * kPi / 180.0;
-    const qreal dist = 2.0 + 1.35 * k + (i % 3) * 0.8;
-    const int x = int(std::lround(8.0 + std::cos(a) * dist));
-    const int y = int(std::lround(7.6 + std::sin(a) * dist + 0.08 * k * k));
-    if (x < 0 || y < 0 || x >= kGrid || y >= kGrid)
-      continue;
+    if (k < 2)
+      break;
+    const qreal a = (i * 30.0 + 15.0) * kPi / 180.0;
+    const qreal dist = 3.0 + 0.75 * k + (i % 3) * 0.5;
+    const int x = std::clamp(int(std::lround(8.0 + std::cos(a) * dist)), 1, kGrid - 2);
+    const int y =
+        std::clamp(int(std::lround(7.6 + std::sin(a) * dist + 0.06 * k * k)), 1, kGrid - 2);
     if (k >= 5 && (i + k) % 3 == 0)
       continue;  // fewer and fewer
     if (k >= 7 && i % 2 == 0)
@@ -633,7 +644,8 @@ QImage RetroWalk(const QImage& inner, int direction) {
         rx = -ly;
         ry = lx;
       }
-      s.setPixelColor(7 + rx + (direction == 1 ? 1 : 0), 7 + ry + (direction == 2 ? 1 : 0),
+      s.setPixelColor(7 + rx + (direction == 1 || direction == 3 ? 1 : 0),
+                      7 + ry + (direction == 2 ? 1 : 0),
                       m == '#' ? QColor(20, 16, 24) : QColor(224, 32, 32));
     }
   }

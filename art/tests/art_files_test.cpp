@@ -1,0 +1,312 @@
+// The generated files: sizes and colour depths, the shapes of the button faces, the backdrop's
+// layout, the sounds, the packed skins, the help file, and that a second run of the generator
+// writes the same bytes.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <cstdint>
+
+#include "art_test_util.h"
+
+namespace orbello::art::testing {
+namespace {
+
+uint32_t Le(const QByteArray& b, int at, int bytes) {
+  uint32_t v = 0;
+  for (int i = 0; i < bytes; ++i)
+    v |= uint32_t(uchar(b[at + i])) << (8 * i);
+  return v;
+}
+
+struct Expected {
+  const char* path;
+  int width, height;
+  int bmp_bits;  // 0 when not a BMP
+};
+
+TEST(ArtFiles, EveryPictureHasItsSizeAndDepth) {
+  const Expected expected[] = {
+      {"game/BITMAP_BTN.bmp", 216, 223, 24},
+      {"game/BITMAP_NEW_DISABLE.bmp", 72, 32, 24},
+      {"game/BITMAP_CAPTION_BTN.bmp", 48, 28, 24},
+      {"game/BITMAP_BAR_MENU.bmp", 20, 67, 24},
+      {"game/BITMAP_TYPE_GAME.bmp", 72, 33, 24},
+      {"game/BITMAP_BACK.bmp", 128, 128, 24},
+      {"game/201.jpg", 590, 480, 0},
+      {"game/MAINICON.png", 32, 32, 0},
+      {"csfob/BITMAP_1.bmp", 128, 128, 24},
+      {"csfob/MAINICON.png", 32, 32, 0},
+      {"uni/108.bmp", 135, 236, 8},
+      {"uni/113.bmp", 32, 32, 4},
+      {"uni/120.png", 32, 32, 0},
+      {"uni/121.png", 32, 32, 0},
+      {"uni/122.png", 32, 32, 0},
+      {"uni/123.png", 32, 32, 0},
+  };
+  for (const Expected& e : expected) {
+    SCOPED_TRACE(e.path);
+    const QImage image(ArtPath(e.path));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.width(), e.width);
+    EXPECT_EQ(image.height(), e.height);
+    if (e.bmp_bits) {
+      const QByteArray bytes = ReadAll(ArtPath(e.path));
+      ASSERT_GE(bytes.size(), 54);
+      EXPECT_TRUE(bytes.startsWith("BM"));
+      EXPECT_EQ(Le(bytes, 28, 2), uint32_t(e.bmp_bits));
+      EXPECT_EQ(Le(bytes, 2, 4), uint32_t(bytes.size()));
+    }
+  }
+  for (const char* skin : {"classic", "retro"}) {
+    const struct {
+      const char* name;
+      int width, height;
+    } pictures[] = {{"board", 36, 36},
+                    {"score", 160, 20},
+                    {"balls", 768, 224},
+                    {"timer", 99, 11},
+                    {"walk", 128, 32}};
+    for (const auto& p : pictures) {
+      const QString rel = QString("skin-bmp/%1/%2.bmp").arg(skin, p.name);
+      SCOPED_TRACE(rel.toStdString());
+      const QByteArray bytes = ReadAll(ArtPath(rel));
+      ASSERT_GE(bytes.size(), 54);
+      EXPECT_EQ(Le(bytes, 18, 4), uint32_t(p.width));
+      EXPECT_EQ(Le(bytes, 22, 4), uint32_t(p.height));
+      EXPECT_EQ(Le(bytes, 28, 2), 24u);
+    }
+  }
+}
+
+// The see-through mask of a 71 x 31 face.
+std::vector<bool> Mask(const QImage& image, int left, int top) {
+  std::vector<bool> mask;
+  for (int y = 0; y < 31; ++y) {
+    for (int x = 0; x < 71; ++x)
+      mask.push_back(!SeeThrough(image.pixel(left + x, top + y)));
+  }
+  return mask;
+}
+
+TEST(ArtFiles, ButtonFacesAreShapedByTheKeyColour) {
+  const QImage btn = Load("game/BITMAP_BTN.bmp");
+  const QRgb key = qRgb(0, 128, 128);
+  // Between the faces there is nothing but the key colour.
+  for (int y = 0; y < btn.height(); ++y) {
+    for (int x : {71, 143, 215})
+      EXPECT_EQ(btn.pixel(x, y), key) << x << "," << y;
+  }
+  for (int y = 31; y < btn.height(); y += 32) {
+    for (int x = 0; x < btn.width(); ++x)
+      EXPECT_EQ(btn.pixel(x, y), key) << x << "," << y;
+  }
+  for (int row = 0; row < 7; ++row) {
+    SCOPED_TRACE(row);
+    const std::vector<bool> normal = Mask(btn, 0, 32 * row);
+    for (int column = 0; column < 3; ++column) {
+      const int left = 72 * column, top = 32 * row;
+      // Corners are cut away, the middle is solid: a rounded face, not a rectangle.
+      for (const QPoint corner : {QPoint(0, 0), QPoint(70, 0), QPoint(0, 30), QPoint(70, 30)}) {
+        EXPECT_EQ(btn.pixel(left + corner.x(), top + corner.y()), key);
+      }
+      // Each line of the shape is one run: no see-through holes inside a face.
+      for (int y = 0; y < 31; ++y) {
+        int runs = 0;
+        bool inside = false;
+        for (int x = 0; x < 71; ++x) {
+          const bool solid = !SeeThrough(btn.pixel(left + x, top + y));
+          if (solid && !inside)
+            ++runs;
+          inside = solid;
+        }
+        EXPECT_LE(runs, 1) << "line " << y << " of column " << column;
+        if (y >= 3 && y <= 27) {
+          EXPECT_EQ(runs, 1) << "line " << y << " of column " << column;
+        }
+      }
+      // The pressed and highlighted faces are drawn inside the shape taken from the normal one.
+      EXPECT_EQ(Mask(btn, left, top), normal) << "column " << column;
+    }
+  }
+  // New and Score carry a menu arrow right of x 53: a face different from the text part.
+  for (int row : {0, 3}) {
+    bool arrow_ink = false;
+    for (int y = 8; y < 24; ++y) {
+      for (int x = 55; x < 69; ++x) {
+        const QRgb c = btn.pixel(x, 32 * row + y);
+        if (qRed(c) > 200 && qGreen(c) > 140 && qBlue(c) < 140)
+          arrow_ink = true;  // gold
+      }
+    }
+    EXPECT_TRUE(arrow_ink) << "row " << row;
+  }
+  // The greyed Save face has the same shape as the Save button.
+  const QImage disabled = Load("game/BITMAP_NEW_DISABLE.bmp");
+  EXPECT_EQ(Mask(disabled, 0, 0), Mask(btn, 0, 64));
+  for (int y = 0; y < 32; ++y)
+    EXPECT_EQ(disabled.pixel(71, y), key);
+  for (int x = 0; x < 72; ++x)
+    EXPECT_EQ(disabled.pixel(x, 31), key);
+  EXPECT_NE(disabled.copy(0, 0, 71, 31), btn.copy(0, 64, 71, 31));
+}
+
+TEST(ArtFiles, CaptionButtonsShowAPressedState) {
+  const QImage caption = Load("game/BITMAP_CAPTION_BTN.bmp");
+  for (int x : {0, 18, 32}) {
+    SCOPED_TRACE(x);
+    EXPECT_NE(caption.copy(x, 0, 16, 14), caption.copy(x, 14, 16, 14));
+  }
+  // The two columns that minimise and close share carry no part of minimise's own picture:
+  // they look like the backdrop around it.
+  for (int y = 0; y < 28; ++y) {
+    const QRgb shared = caption.pixel(33, y), edge = caption.pixel(17, y);
+    EXPECT_LT(std::abs(qBlue(shared) - qBlue(edge)) + std::abs(qRed(shared) - qRed(edge)), 60) << y;
+  }
+}
+
+TEST(ArtFiles, BackdropLeavesQuietAreasAndTealCorners) {
+  const QImage backdrop = Load("game/201.jpg");
+  const auto near = [](QRgb c, QRgb want, int tolerance) {
+    return std::abs(qRed(c) - qRed(want)) <= tolerance &&
+           std::abs(qGreen(c) - qGreen(want)) <= tolerance &&
+           std::abs(qBlue(c) - qBlue(want)) <= tolerance;
+  };
+  for (const QPoint p : {QPoint(2, 2), QPoint(587, 2), QPoint(2, 477), QPoint(587, 477)}) {
+    EXPECT_TRUE(near(backdrop.pixel(p), qRgb(0, 128, 128), 12)) << p.x() << "," << p.y();
+  }
+  // Under the board and the displays the backdrop is calm: nothing that the holders would cut.
+  const QRect quiet[] = {QRect(188, 78, 324, 324), QRect(251, 424, 80, 20), QRect(368, 424, 80, 20),
+                         QRect(407, 54, 72, 11),   QRect(217, 54, 72, 11),  QRect(300, 32, 96, 32)};
+  for (const QRect& r : quiet) {
+    const QRgb first = backdrop.pixel(r.center());
+    for (int y = r.top() + 2; y < r.bottom() - 1; y += 3) {
+      for (int x = r.left() + 2; x < r.right() - 1; x += 3) {
+        EXPECT_TRUE(near(backdrop.pixel(x, y), first, 14)) << x << "," << y;
+      }
+    }
+  }
+  // The gold ball at the left, the blue one at the right.
+  const QRgb gold = backdrop.pixel(60, 200), blue = backdrop.pixel(560, 240);
+  EXPECT_GT(qRed(gold), qBlue(gold) + 80);
+  EXPECT_GT(qBlue(blue), qRed(blue) + 60);
+}
+
+struct Wave {
+  bool valid = false;
+  int channels = 0, rate = 0, bits = 0;
+  double seconds = 0, peak = 0;
+};
+
+Wave ParseWave(const QByteArray& b) {
+  Wave w;
+  if (b.size() < 44 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE")
+    return w;
+  if (Le(b, 4, 4) != uint32_t(b.size() - 8))
+    return w;
+  int at = 12;
+  uint32_t data_at = 0, data_size = 0;
+  while (at + 8 <= b.size()) {
+    const QByteArray id = b.mid(at, 4);
+    const uint32_t size = Le(b, at + 4, 4);
+    if (id == "fmt ") {
+      if (Le(b, at + 8, 2) != 1)
+        return w;  // PCM
+      w.channels = int(Le(b, at + 10, 2));
+      w.rate = int(Le(b, at + 12, 4));
+      w.bits = int(Le(b, at + 22, 2));
+    } else if (id == "data") {
+      data_at = uint32_t(at + 8);
+      data_size = size;
+    }
+    at += 8 + int(size);
+  }
+  if (!data_at || data_at + data_size > uint32_t(b.size()) || w.bits != 16 || w.channels != 1) {
+    return w;
+  }
+  for (uint32_t i = 0; i + 1 < data_size; i += 2) {
+    const double v = std::abs(int16_t(Le(b, int(data_at + i), 2))) / 32768.0;
+    w.peak = std::max(w.peak, v);
+  }
+  w.seconds = double(data_size) / 2 / w.rate;
+  w.valid = true;
+  return w;
+}
+
+TEST(ArtFiles, SoundsAreShortCleanWaves) {
+  const struct {
+    const char* path;
+    double min_seconds, max_seconds;
+  } sounds[] = {{"game/WIN_GAME.wav", 0.6, 2.0},   {"game/QUIT_GAME.wav", 0.3, 0.999},
+                {"sounds/select.wav", 0.03, 0.25}, {"sounds/move.wav", 0.02, 0.15},
+                {"sounds/destroy.wav", 0.15, 0.8}, {"sounds/nopath.wav", 0.1, 0.5}};
+  for (const auto& s : sounds) {
+    SCOPED_TRACE(s.path);
+    const Wave w = ParseWave(ReadAll(ArtPath(s.path)));
+    ASSERT_TRUE(w.valid);
+    EXPECT_EQ(w.rate, 22050);
+    EXPECT_GE(w.seconds, s.min_seconds);
+    EXPECT_LE(w.seconds, s.max_seconds);
+    EXPECT_GT(w.peak, 0.3);   // audible
+    EXPECT_LT(w.peak, 0.99);  // not clipped
+  }
+  // The four event sounds must be told apart.
+  const char* events[] = {"select", "move", "destroy", "nopath"};
+  for (int i = 0; i < 4; ++i) {
+    for (int j = i + 1; j < 4; ++j) {
+      EXPECT_NE(ReadAll(ArtPath(QString("sounds/%1.wav").arg(events[i]))),
+                ReadAll(ArtPath(QString("sounds/%1.wav").arg(events[j]))));
+    }
+  }
+}
+
+TEST(ArtFiles, SkinFilesPackTheirFiveBitmaps) {
+  for (const char* skin : {"classic", "retro"}) {
+    SCOPED_TRACE(skin);
+    const QByteArray sf = ReadAll(ArtPath(QString("skins/%1.sf").arg(skin)));
+    ASSERT_GE(sf.size(), 20);
+    QByteArray body;
+    int i = 0;
+    for (const char* picture : {"board", "score", "balls", "timer", "walk"}) {
+      const QByteArray bmp = ReadAll(ArtPath(QString("skin-bmp/%1/%2.bmp").arg(skin, picture)));
+      EXPECT_EQ(Le(sf, 4 * i++, 4), uint32_t(bmp.size())) << picture;
+      body += bmp;
+    }
+    EXPECT_EQ(sf.mid(20), body);
+  }
+}
+
+TEST(ArtFiles, HelpFileIsACompiledHelpWithItsTitle) {
+  QFile chm(ORBELLO_HELP_CHM);
+  ASSERT_TRUE(chm.open(QIODevice::ReadOnly));
+  const QByteArray bytes = chm.readAll();
+  EXPECT_TRUE(bytes.startsWith("ITSF"));
+  EXPECT_TRUE(bytes.contains("Corvane Orbello Help"));
+  EXPECT_GT(bytes.size(), 20000);  // the pages and the window picture
+}
+
+TEST(ArtFiles, TheGeneratorWritesTheSameBytesAgain) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  QProcess generator;
+  generator.start(ORBELLO_ARTGEN, {dir.path()});
+  ASSERT_TRUE(generator.waitForFinished(120000));
+  ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
+  int compared = 0;
+  QDirIterator it(dir.path(), QDir::Files, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString fresh = it.next();
+    const QString relative = QDir(dir.path()).relativeFilePath(fresh);
+    SCOPED_TRACE(relative.toStdString());
+    EXPECT_EQ(ReadAll(fresh), ReadAll(ArtPath(relative)));
+    ++compared;
+  }
+  EXPECT_GE(compared, 35);
+}
+
+}  // namespace
+}  // namespace orbello::art::testing

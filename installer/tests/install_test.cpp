@@ -1,0 +1,240 @@
+// The per-user installation, laid out by install.sh in a temporary home: files, folders, the
+// registry hives as the game reads them, the desktop entries, and a second run over the first.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstring>
+
+#include "game/records/core/settings.h"
+#include "installer/install_registry.h"
+#include "platform/core/message.h"
+#include "platform/core/registry.h"
+
+namespace orbello::installer {
+namespace {
+
+using platform::Hive;
+using platform::RegistryKey;
+
+QByteArray ReadAll(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write(bytes);
+}
+
+// The game's settings reader, with any message it would show counted as a failure.
+bool ReadSettingsQuietly(GameSettings& settings) {
+  auto previous = platform::SetMessageHandler([](const platform::MessageRequest& r) {
+    ADD_FAILURE() << r.caption << ": " << r.text;
+    return platform::kIdOk;
+  });
+  const bool ok = ReadSettings(settings);
+  platform::SetMessageHandler(previous);
+  return ok;
+}
+
+class Installation : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(home_.isValid());
+    // A data folder with a space and a dollar sign: the desktop entries must quote them.
+    config_ = home_.path() + "/config";
+    data_ = home_.path() + "/my data $x";
+    QDir().mkpath(config_);
+    saved_ = {qgetenv("HOME"), qgetenv("XDG_CONFIG_HOME"), qgetenv("XDG_DATA_HOME")};
+    // The registry stand-in of this process reads the same hives as the script writes.
+    qputenv("HOME", home_.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", config_.toLocal8Bit());
+    qputenv("XDG_DATA_HOME", data_.toLocal8Bit());
+  }
+  void TearDown() override {
+    qputenv("HOME", saved_[0]);
+    qputenv("XDG_CONFIG_HOME", saved_[1]);
+    qputenv("XDG_DATA_HOME", saved_[2]);
+  }
+
+  // Runs the installer; returns its exit code and keeps its last output line.
+  int Install() {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home_.path());
+    env.insert("XDG_CONFIG_HOME", config_);
+    env.insert("XDG_DATA_HOME", data_);
+    p.setProcessEnvironment(env);
+    p.start("bash", {ORBELLO_INSTALL_SH, ORBELLO_BUILD_DIR});
+    if (!p.waitForFinished(120000))
+      return -1;
+    errors_ = QString::fromLocal8Bit(p.readAllStandardError());
+    const QStringList lines =
+        QString::fromLocal8Bit(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    last_line_ = lines.isEmpty() ? QString() : lines.last();
+    return p.exitCode();
+  }
+
+  QString AppDir() const { return data_ + "/corvane/orbello"; }
+  QString Group() const { return data_ + "/applications/Corvane Software/Orbello"; }
+
+  QTemporaryDir home_;
+  QString config_, data_, last_line_, errors_;
+  std::array<QByteArray, 3> saved_;
+};
+
+TEST_F(Installation, LaysOutFilesFoldersAndTheHelp) {
+  ASSERT_EQ(Install(), 0) << errors_.toStdString();
+  EXPECT_EQ(last_line_, AppDir());
+  const QString app = AppDir();
+  EXPECT_EQ(ReadAll(app + "/cvobhs.dat"), QByteArray(960, '\0'));
+  EXPECT_TRUE(ReadAll(app + "/Corvane.url").contains("URL=https://"));
+  EXPECT_EQ(ReadAll(app + "/cvob.chm"), ReadAll(ORBELLO_BUILD_DIR "/help/cvob.chm"));
+  EXPECT_TRUE(QDir(app + "/save").exists());
+  EXPECT_TRUE(QDir(app + "/save").isEmpty());
+  for (const char* skin : {"classic.sf", "retro.sf"}) {
+    EXPECT_EQ(ReadAll(app + "/skin/" + skin),
+              ReadAll(QString(ORBELLO_BUILD_DIR "/art/skins/") + skin))
+        << skin;
+  }
+  for (const char* sound : {"select", "move", "destroy", "nopath"}) {
+    EXPECT_EQ(ReadAll(app + "/sound/" + sound + ".wav"),
+              ReadAll(QString(ORBELLO_BUILD_DIR "/art/sounds/") + sound + ".wav"))
+        << sound;
+  }
+  // Each program the build has made is installed and can be run.
+  for (const char* program : {"game/window/cvob", "skincompiler/csfob", "uninstaller/uni_cvob"}) {
+    const QFileInfo built(QString(ORBELLO_BUILD_DIR "/") + program);
+    const QFileInfo installed(app + "/" + built.fileName());
+    EXPECT_EQ(installed.exists(), built.exists()) << program;
+    if (built.exists()) {
+      EXPECT_TRUE(installed.isExecutable()) << program;
+    }
+  }
+}
+
+TEST_F(Installation, WritesTheSettingsTheGameReads) {
+  ASSERT_EQ(Install(), 0) << errors_.toStdString();
+  // The game's own reader accepts the key: all sixteen values with their types.
+  GameSettings settings;
+  ASSERT_TRUE(ReadSettingsQuietly(settings));
+  EXPECT_EQ(settings.Delay_Jump, 20);  // Timer1's 60 ms
+  EXPECT_GE(settings.NextColors, 1);
+  EXPECT_LE(settings.NextColors, 4);
+  EXPECT_GE(settings.DefaultGame, 1);
+  EXPECT_LE(settings.DefaultGame, 3);
+  for (int32_t delay : {settings.Delay_Destroy, settings.Delay_Move, settings.Delay_Appearance}) {
+    EXPECT_GE(delay, 0);
+    EXPECT_LE(delay, 100);
+  }
+  for (int slot = 0; slot < kPathSlotCount; ++slot) {
+    EXPECT_TRUE(QFileInfo(settings.Paths[slot]).isFile()) << settings.Paths[slot];
+  }
+  EXPECT_EQ(QString(settings.TitleSkin()), AppDir() + "/skin/classic.sf");
+
+  auto key = RegistryKey::Open(Hive::kCurrentUser, kSettingsKeyPath, platform::kRegQueryValue);
+  ASSERT_TRUE(key);
+  for (int slot = 0; slot < kPathSlotCount; ++slot) {
+    uint32_t type = 0, size = 0;
+    ASSERT_TRUE(key->QueryValue(PathValueName(slot), &type, nullptr, &size));
+    EXPECT_EQ(type, platform::kRegSz);
+    EXPECT_EQ(size, uint32_t(kPathSlotSize)) << PathValueName(slot);
+  }
+  EXPECT_EQ(key->GetString("AppPath"), (AppDir() + "/").toStdString());
+  EXPECT_EQ(key->ValueNames().size(), 17u);
+  EXPECT_TRUE(RegistryKey::Open(Hive::kLocalMachine, kUninstallKeyPath, platform::kRegQueryValue));
+}
+
+// The value of a key in a .desktop file, or an empty string.
+QString DesktopValue(const QString& file, const QString& name) {
+  for (const QByteArray& line : ReadAll(file).split('\n')) {
+    if (line.startsWith(name.toUtf8() + "="))
+      return QString::fromUtf8(line.mid(name.size() + 1));
+  }
+  return {};
+}
+
+TEST_F(Installation, CreatesTheShortcutAndTheProgramGroup) {
+  ASSERT_EQ(Install(), 0) << errors_.toStdString();
+  const QString shortcut = home_.path() + "/Desktop/Corvane Orbello.desktop";
+  ASSERT_TRUE(QFileInfo::exists(shortcut));
+  // The folder "my data $x" comes back quoted, its dollar escaped for the entry's string rules.
+  EXPECT_EQ(DesktopValue(shortcut, "Exec"),
+            "\"" + QString(AppDir()).replace("$", "\\\\$") + "/cvob\"");
+  EXPECT_TRUE(QFileInfo(DesktopValue(shortcut, "Icon")).isFile());
+  const QStringList entries = QDir(Group()).entryList({"*.desktop"}, QDir::Files, QDir::Name);
+  EXPECT_EQ(entries, QStringList({"Corvane Orbello.desktop", "Creator Skins for Orbello.desktop",
+                                  "Orbello Help.desktop", "Uninstall Orbello.desktop"}));
+  for (const QString& entry : entries) {
+    EXPECT_EQ(DesktopValue(Group() + "/" + entry, "Type"), "Application") << entry.toStdString();
+    EXPECT_TRUE(QFileInfo(DesktopValue(Group() + "/" + entry, "Icon")).isFile());
+  }
+  EXPECT_TRUE(DesktopValue(Group() + "/Orbello Help.desktop", "Exec").endsWith("cvob.chm\""));
+}
+
+TEST_F(Installation, FollowsTheDesktopFolderOfUserDirs) {
+  WriteAll(config_ + "/user-dirs.dirs", "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n");
+  ASSERT_EQ(Install(), 0) << errors_.toStdString();
+  EXPECT_TRUE(QFileInfo::exists(home_.path() + "/Schreibtisch/Corvane Orbello.desktop"));
+  EXPECT_FALSE(QFileInfo::exists(home_.path() + "/Desktop/Corvane Orbello.desktop"));
+}
+
+TEST_F(Installation, RunningAgainKeepsScoresSavesAndSettings) {
+  ASSERT_EQ(Install(), 0) << errors_.toStdString();
+  const QString app = AppDir();
+  QByteArray scores(960, '\0');
+  scores[0] = char(0x2A);
+  std::memcpy(scores.data() + 4, "Ada", 3);
+  WriteAll(app + "/cvobhs.dat", scores);
+  WriteAll(app + "/save/evening.osf", QByteArray(1348, '\1'));
+  {
+    auto key = RegistryKey::Open(Hive::kCurrentUser, kSettingsKeyPath, platform::kRegSetValue);
+    ASSERT_TRUE(key);
+    ASSERT_TRUE(key->SetDword("Delay_Move", 77));
+    ASSERT_TRUE(key->SetDword("NextColors", 4));
+    const std::string retro = (app + "/skin/retro.sf").toStdString();
+    char slot[kPathSlotSize] = {};
+    std::memcpy(slot, retro.data(), retro.size());
+    ASSERT_TRUE(key->SetValue("TitleSkin", platform::kRegSz, slot, kPathSlotSize));
+    // A broken value: the game would stop at it, the installer mends it.
+    ASSERT_TRUE(key->SetString("DefaultGame", "Lines"));
+  }
+  ASSERT_EQ(Install(), 0) << errors_.toStdString();
+  EXPECT_EQ(ReadAll(app + "/cvobhs.dat"), scores);
+  EXPECT_EQ(ReadAll(app + "/save/evening.osf"), QByteArray(1348, '\1'));
+  GameSettings settings;
+  ASSERT_TRUE(ReadSettingsQuietly(settings));
+  EXPECT_EQ(settings.Delay_Move, 77);
+  EXPECT_EQ(settings.NextColors, 4);
+  EXPECT_EQ(QString(settings.TitleSkin()), app + "/skin/retro.sf");
+  EXPECT_EQ(settings.DefaultGame, 1);
+}
+
+TEST_F(Installation, MendsASkinPathThatNamesNoFile) {
+  ASSERT_EQ(Install(), 0) << errors_.toStdString();
+  {
+    auto key = RegistryKey::Open(Hive::kCurrentUser, kSettingsKeyPath, platform::kRegSetValue);
+    ASSERT_TRUE(key);
+    ASSERT_TRUE(key->SetString("TitleSkin", "/nowhere/gone.sf"));
+  }
+  ASSERT_EQ(Install(), 0) << errors_.toStdString();
+  auto key = RegistryKey::Open(Hive::kCurrentUser, kSettingsKeyPath, platform::kRegQueryValue);
+  ASSERT_TRUE(key);
+  EXPECT_EQ(key->GetString("TitleSkin"), (AppDir() + "/skin/classic.sf").toStdString());
+}
+
+TEST_F(Installation, RefusesAFolderTooLongForTheGame) {
+  data_ = home_.path() + "/" + QString(240, 'd');
+  EXPECT_NE(Install(), 0);
+  EXPECT_TRUE(errors_.contains("260")) << errors_.toStdString();
+  EXPECT_FALSE(RegistryKey::Open(Hive::kCurrentUser, kSettingsKeyPath, platform::kRegQueryValue));
+}
+
+}  // namespace
+}  // namespace orbello::installer
