@@ -76,7 +76,9 @@ QRect DialogUnitRect(int x, int y, int width, int height) {
 }
 
 QFont DialogFont() {
-  QFont font("DejaVu Sans");
+  // The condensed face keeps the original layout's widths; the plain one stands in without it.
+  QFont font;
+  font.setFamilies({"DejaVu Sans Condensed", "DejaVu Sans"});
   font.setPixelSize(11);
   font.setStyleHint(QFont::SansSerif);
   return font;
