@@ -361,7 +361,7 @@ void PathField::paintEvent(QPaintEvent*) {
   CopyBackground(painter, host_->Background(), this, client);
 
   const QRect format = formatRect();
-  painter.setClipRect(client);
+  painter.setClipRect(format);
   painter.setFont(font());
   painter.setPen(host_->TextColour());
   painter.drawText(format, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,

@@ -566,6 +566,21 @@ TEST_F(CompilerWindowTest, PaintsDarkenedDisabledButtonAndPulsingLabels) {
   EXPECT_EQ(shot.pixelColor(probe), under);
 }
 
+TEST_F(CompilerWindowTest, SystemColourChangeRecoloursTextAndEndsThePulseColour) {
+  const QPalette original = QApplication::palette();
+  Choose(0, MakeBitmap(QStringLiteral("odd.bmp"), 3, 3));
+  window_->BlinkTimerTick();
+  ASSERT_EQ(window_->BlinkColour(), QColor(21, 0, 0));
+  QPalette changed = original;
+  changed.setColor(QPalette::WindowText, QColor(0, 0, 160));
+  QApplication::setPalette(changed);
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(window_->TextColour(), QColor(0, 0, 160));
+  EXPECT_EQ(window_->BlinkColour(), QColor(0, 0, 160));
+  EXPECT_EQ(window_->LabelColour(1), QColor(0, 0, 160));
+  QApplication::setPalette(original);
+}
+
 TEST(DarkenImageTest, BlendsEveryChannelWithTheColourByWeight) {
   QImage image(3, 2, QImage::Format_RGB888);
   image.fill(QColor(200, 101, 7));
