@@ -14,7 +14,7 @@ constexpr int32_t kUnmarked = 255;
 constexpr int32_t kMarked = 252;
 
 constexpr int kFrameRest = 0;
-constexpr int kFramePreview = 10;
+[[maybe_unused]] constexpr int kFramePreview = 10;
 constexpr int kFrameMark = 11;
 constexpr int kFrameAppear = 12;
 constexpr int kFrameJumpFirst = 16;
