@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "platform/core/files.h"
@@ -21,6 +22,7 @@ namespace {
 using platform::Hive;
 using platform::RegistryKey;
 using platform::UniqueFd;
+namespace fs = std::filesystem;
 
 constexpr int kDirectoryFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
@@ -197,9 +199,14 @@ bool RunRemoval(RemovalView& view) {
     if (app.valid()) {
       for (const char* file : kProgramFiles)
         unlinkat(app.get(), file, 0);
+      unlinkat(app.get(), kUninstallerProgram, 0);
     }
   }
-  rmdir(folder.c_str());
+  if (rmdir(folder.c_str()) == 0) {
+    std::string parent = fs::path(folder).parent_path().parent_path().string();
+    if (fs::path(parent).filename() == kMakerFolder)
+      rmdir(parent.c_str());
+  }
   // A group folder inside the installation is cleaned the same way as the menu's.
   EmptyAndRemoveFolder(folder, std::string(kGroupParent) + "/" + kGroupFolder);
   if (platform::ApplicationsFolder().empty())

@@ -23,6 +23,11 @@ inline constexpr char kGameProgram[] = "cvob";
 inline constexpr const char* kDataFolders[] = {"save", "skin", "sound"};
 inline constexpr const char* kProgramFiles[] = {"cvob.chm", "cvob", "cvobhs.dat", "Corvane.url",
                                                 "csfob"};
+// This program's own file in the installation folder. It can be deleted while it runs, and the
+// folder can only go when it has gone too.
+inline constexpr char kUninstallerProgram[] = "uni_cvob";
+// The maker's folder that holds the installation folder; removed too when that leaves it empty.
+inline constexpr char kMakerFolder[] = "corvane";
 // A registry string of this many bytes, terminating zero included, no longer fits.
 inline constexpr unsigned kPathBufferSize = 260;
 

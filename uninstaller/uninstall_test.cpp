@@ -65,7 +65,7 @@ class UninstallTest : public ::testing::Test {
   void SetUp() override {
     desktop_ = platform::DesktopFolder();
     menu_ = platform::ApplicationsFolder();
-    app_ = platform::DataHome() + "/corvane-orbello/";
+    app_ = platform::DataHome() + "/corvane/orbello/";
     // What belongs to others and must survive.
     fs::create_directories(desktop_);
     fs::create_directories(menu_);
@@ -88,6 +88,7 @@ class UninstallTest : public ::testing::Test {
     fs::create_directories(app_ + "sound");
     for (const char* file : kProgramFiles)
       WriteFileBytes(app_ + file, "program");
+    WriteFileBytes(app_ + kUninstallerProgram, "program");
     WriteFileBytes(app_ + "skin/classic.sf", "skin");
     WriteFileBytes(app_ + "skin/retro.sf", "skin");
     WriteFileBytes(app_ + "sound/move.wav", "RIFF");
@@ -207,7 +208,7 @@ TEST_F(UninstallTest, MissingShortcutGroupAndUninstallEntryDoNotDisturbTheSucces
   ScopedEnv home("HOME", other_home.path());
   ScopedEnv config("XDG_CONFIG_HOME", other_home.path() + "/.config");
   ScopedEnv data("XDG_DATA_HOME", other_home.path() + "/.local/share");
-  app_ = platform::DataHome() + "/corvane-orbello/";
+  app_ = platform::DataHome() + "/corvane/orbello/";
   desktop_ = platform::DesktopFolder();
   menu_ = platform::ApplicationsFolder();
   Install();
@@ -290,7 +291,7 @@ TEST_F(UninstallTest, BadAppPathStopsAfterTheShortcutsWithNothingElseDeleted) {
              ->SetValue(kAppPathValue, platform::kRegSz, nullptr, 0);
        }},
       {"empty", [](UninstallTest& t) { t.SetAppPath(""); }},
-      {"relative", [](UninstallTest& t) { t.SetAppPath("corvane-orbello/"); }},
+      {"relative", [](UninstallTest& t) { t.SetAppPath("corvane/orbello/"); }},
       {"too long for a path",
        [](UninstallTest& t) { t.SetAppPath(t.app_ + std::string(300, 'x')); }},
       {"the home folder",
@@ -416,6 +417,29 @@ TEST_F(UninstallTest, DialogLayoutAndSlideIn) {
   dialog.show();
   EXPECT_LT(dialog.content()->x(), 0) << "the sheet starts outside, on the left";
   EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.content()->x() == 0; }, 2000));
+}
+
+// An installation made by the installer from this build is removed without a trace.
+TEST_F(UninstallTest, RemovesWhatTheInstallerLaidOut) {
+  const std::string build = ORBELLO_BUILD_DIR;
+  for (const char* needed : {"/game/window/cvob", "/installer/orbello-install-helper"}) {
+    if (!Exists(build + needed))
+      GTEST_SKIP() << needed << " is not built";
+  }
+  QProcess installer;
+  installer.start(QStringLiteral(ORBELLO_INSTALL_SH), {QString::fromStdString(build)});
+  ASSERT_TRUE(installer.waitForFinished(60000));
+  ASSERT_EQ(installer.exitCode(), 0) << installer.readAllStandardError().toStdString();
+  QList<QByteArray> lines = installer.readAllStandardOutput().trimmed().split('\n');
+  std::string app_dir = lines.back().toStdString();
+  ASSERT_TRUE(Exists(app_dir + "/cvob"));
+  ASSERT_TRUE(Exists(desktop_ + "/" + kShortcutName));
+  ASSERT_TRUE(KeyExists(Hive::kLocalMachine, kUninstallEntry));
+
+  UninstallDialog dialog([] { return false; });
+  EXPECT_TRUE(PressUninstall(dialog));
+  EXPECT_TRUE(messages_.messages.empty()) << messages_.messages.front().text;
+  ExpectCompletelyRemoved();
 }
 
 }  // namespace
