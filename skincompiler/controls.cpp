@@ -46,8 +46,12 @@ constexpr int kCaretWidth = 1;
 }  // namespace
 
 QFont GuiFont() {
-  QFont font(QStringLiteral("DejaVu Sans"));
+  // The condensed face comes closest to the widths the layout was made for; the plain one stands
+  // in where it is not installed. The same face as the game's dialogs.
+  QFont font;
+  font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
   font.setPixelSize(11);
+  font.setStyleHint(QFont::SansSerif);
   return font;
 }
 
