@@ -1,6 +1,7 @@
 // The art generator: draws every picture and synthesises every sound of the three programs into
 // a build folder. Usage: orbello-artgen OUTPUT_FOLDER
 #include <QDir>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
@@ -137,7 +138,9 @@ QImage ContactSheet(const std::vector<SheetItem>& items) {
         p->drawImage(QRect(QPoint(x, y + label_h), s),
                      item.image.scaled(s, Qt::IgnoreAspectRatio, Qt::FastTransformation));
       }
-      x += s.width() + margin;
+      x += std::max(s.width(),
+                    QFontMetrics(ArtFont("DejaVu Sans", 12)).horizontalAdvance(item.label)) +
+           margin;
       row_h = std::max(row_h, s.height() + label_h);
     }
     return y + row_h + margin;
@@ -214,7 +217,7 @@ int Run(const QString& out_dir) {
   sheet.push_back({"csfob MAINICON", csfob_icon});
   const QImage side = PaintUninstallSide();
   const QImage logo = PaintMakerLogo();
-  Check(SaveIndexedBmp(side, 8, path("uni/108.bmp")), path("uni/108.bmp"));
+  Check(SaveIndexedBmp(side, 8, path("uni/108.bmp"), true), path("uni/108.bmp"));
   Check(SaveIndexedBmp(logo, 4, path("uni/113.bmp")), path("uni/113.bmp"));
   sheet.push_back({"uni 108 (256 colours)", QImage(path("uni/108.bmp"))});
   sheet.push_back({"uni 113 (16 colours)", QImage(path("uni/113.bmp"))});

@@ -78,7 +78,7 @@ int Channel(QRgb p, int channel) {
 
 }  // namespace
 
-Quantised Quantise(const QImage& source, int count) {
+Quantised Quantise(const QImage& source, int count, bool dither) {
   const QImage image = source.convertToFormat(QImage::Format_RGB32);
   Quantised result;
   result.width = image.width();
@@ -130,30 +130,52 @@ Quantised Quantise(const QImage& source, int count) {
         qRgb(int((r + n / 2) / n), int((g + n / 2) / n), int((b + n / 2) / n)));
   }
   result.indices.resize(size_t(result.width) * result.height);
+  const auto nearest = [&result](int r, int g, int b) {
+    int best = 0;
+    int best_d = 1 << 30;
+    for (int i = 0; i < int(result.palette.size()); ++i) {
+      const QRgb q = result.palette[i];
+      const int dr = qRed(q) - r, dg = qGreen(q) - g, db = qBlue(q) - b;
+      const int d = 2 * dr * dr + 4 * dg * dg + 3 * db * db;
+      if (d < best_d) {
+        best_d = d;
+        best = i;
+      }
+    }
+    return best;
+  };
+  // Error rows for the diffusion: this row and the next, in 1/16 units.
+  std::vector<std::array<int, 3>> error(size_t(result.width + 2)), next(size_t(result.width + 2));
   for (int y = 0; y < image.height(); ++y) {
     const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    std::fill(next.begin(), next.end(), std::array<int, 3>{0, 0, 0});
     for (int x = 0; x < image.width(); ++x) {
-      int best = 0;
-      int best_d = 1 << 30;
-      for (int i = 0; i < int(result.palette.size()); ++i) {
-        const QRgb q = result.palette[i];
-        const int dr = qRed(q) - qRed(row[x]), dg = qGreen(q) - qGreen(row[x]),
-                  db = qBlue(q) - qBlue(row[x]);
-        const int d = 2 * dr * dr + 4 * dg * dg + 3 * db * db;
-        if (d < best_d) {
-          best_d = d;
-          best = i;
-        }
+      int want[3] = {qRed(row[x]), qGreen(row[x]), qBlue(row[x])};
+      if (dither) {
+        for (int c = 0; c < 3; ++c)
+          want[c] = std::clamp(want[c] + error[x + 1][c] / 16, 0, 255);
       }
-      result.indices[size_t(y) * result.width + x] = uint8_t(best);
+      const int index = nearest(want[0], want[1], want[2]);
+      result.indices[size_t(y) * result.width + x] = uint8_t(index);
+      if (!dither)
+        continue;
+      const QRgb got = result.palette[index];
+      const int err[3] = {want[0] - qRed(got), want[1] - qGreen(got), want[2] - qBlue(got)};
+      for (int c = 0; c < 3; ++c) {
+        error[x + 2][c] += err[c] * 7;
+        next[x][c] += err[c] * 3;
+        next[x + 1][c] += err[c] * 5;
+        next[x + 2][c] += err[c];
+      }
     }
+    std::swap(error, next);
   }
   return result;
 }
 
-bool SaveIndexedBmp(const QImage& image, int bits, const QString& path) {
+bool SaveIndexedBmp(const QImage& image, int bits, const QString& path, bool dither) {
   const int colours = 1 << bits;
-  const Quantised q = Quantise(image, colours);
+  const Quantised q = Quantise(image, colours, dither);
   const int row_bytes = ((q.width * bits + 31) / 32) * 4;
   const uint32_t palette_bytes = uint32_t(colours) * 4;
   const uint32_t offset = 14 + 40 + palette_bytes;

@@ -32,8 +32,9 @@ void Smooth(QPainter& painter);
 // Writers. Each fails (returns false) when the file cannot be written.
 bool SaveBmp24(const QImage& image, const QString& path);
 // An indexed BMP with a palette of at most 2^bits entries (bits 4 or 8), quantised by median
-// cut with ordered dithering off: the pictures are drawn for their palette.
-bool SaveIndexedBmp(const QImage& image, int bits, const QString& path);
+// cut; with `dither` the rounding errors are diffused (Floyd-Steinberg) so that gradients keep
+// no bands.
+bool SaveIndexedBmp(const QImage& image, int bits, const QString& path, bool dither = false);
 bool SavePng(const QImage& image, const QString& path);
 bool SaveJpeg(const QImage& image, const QString& path, int quality);
 bool SaveBytes(const QByteArray& bytes, const QString& path);
@@ -45,7 +46,7 @@ struct Quantised {
   int width = 0;
   int height = 0;
 };
-Quantised Quantise(const QImage& image, int count);
+Quantised Quantise(const QImage& image, int count, bool dither = false);
 
 // `over` (premultiplied ARGB) composed onto `under` (opaque) at (0,0) of both; pixels with no
 // coverage at all get `outside` instead, so that a key colour marks them.

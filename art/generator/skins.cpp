@@ -209,7 +209,7 @@ QImage ClassicBreak(const QImage& inner, QColor c, int step) {
   }
   // Shards: wedges of the whole ball moving outwards.
   const int shards = 6;
-  const qreal travel = 1.2 + 10.5 * std::pow(s, 0.8);
+  const qreal travel = 1.2 + 8.0 * std::pow(s, 0.8);
   const qreal scale = 1.0 - 0.62 * s;
   const qreal opacity = std::clamp(1.15 - 1.1 * s, 0.0, 1.0);
   if (opacity > 0.02) {

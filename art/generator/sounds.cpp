@@ -151,7 +151,7 @@ QByteArray MoveSound() {
 
 QByteArray DestroySound() {
   Samples s = Silence(0.45);
-  AddNoise(s, 0.0, 0.16, 0.9, 0.035, 0.7, 11);
+  AddNoise(s, 0.0, 0.12, 0.3, 0.025, 0.7, 11);
   const int notes[4] = {88, 84, 79, 76};  // E6 C6 G5 E5: a falling sparkle
   for (int i = 0; i < 4; ++i) {
     AddTone(s, 0.015 + 0.055 * i, 0.3, NoteHz(notes[i]), NoteHz(notes[i]), 0.5 - 0.06 * i, 0.002,
