@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 #include <cstring>
@@ -13,6 +14,7 @@
 #include "game/records/dialogs/dialog_test_support.h"
 #include "game/records/dialogs/dialogs.h"
 #include "platform/core/registry.h"
+#include "platform/qt/sound.h"
 #include "platform/qt/ui.h"
 
 namespace orbello {
@@ -310,6 +312,54 @@ TEST_F(SettingsDialogTest, FailedStoreStillClosesWithOkAndKeepsNewValues) {
   EXPECT_EQ(settings.DefaultGame, 1);
   ASSERT_EQ(messages_.requests.size(), 1u);
   EXPECT_EQ(messages_.requests[0].text, "Can't open registry key.");
+}
+
+// A second of 8-bit mono silence as a WAVE file.
+void WriteWave(const QString& path) {
+  const quint32 rate = 11025, samples = rate;
+  QByteArray data;
+  auto u32 = [&data](quint32 v) {
+    for (int i = 0; i < 4; ++i)
+      data.append(static_cast<char>((v >> (8 * i)) & 0xFF));
+  };
+  auto u16 = [&data](quint16 v) {
+    data.append(static_cast<char>(v & 0xFF));
+    data.append(static_cast<char>(v >> 8));
+  };
+  data.append("RIFF");
+  u32(36 + samples);
+  data.append("WAVEfmt ");
+  u32(16);
+  u16(1);
+  u16(1);
+  u32(rate);
+  u32(rate);
+  u16(1);
+  u16(8);
+  data.append("data");
+  u32(samples);
+  data.append(QByteArray(static_cast<int>(samples), static_cast<char>(128)));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(data);
+}
+
+TEST_F(SettingsDialogTest, PlayButtonSoundsAndClosingStopsIt) {
+  const QString wave = config_.Path() + "/tick.wav";
+  WriteWave(wave);
+  GameSettings settings = SampleSettings();
+  settings.SetPath(kSlotDestroy, wave.toStdString());
+  bool playing_after_click = false;
+  WithModal([&] { ShowSettingsDialog(nullptr, settings); },
+            [&](QDialog* d) {
+              Click(d, 1016);
+              playing_after_click = platform::IsSoundPlaying();
+              Click(d, kIdSettingsCancel);
+            });
+  if (platform::SoundDriverName().empty())
+    GTEST_SKIP() << "no audio driver, not even dummy";
+  EXPECT_TRUE(playing_after_click);
+  EXPECT_FALSE(platform::IsSoundPlaying());
 }
 
 TEST(SettingsChangesTest, SkinComparedWithoutCaseOtherValuesExactly) {
