@@ -77,9 +77,13 @@ TEST_F(SoundTest, UsesTheDummyDriverInTests) {
 }
 
 TEST_F(SoundTest, FilePlaysAsynchronouslyUntilItsEnd) {
+  ASSERT_FALSE(SoundDriverName().empty());  // the device is open before anything is timed
   auto start = Clock::now();
+  PlaySoundFile(long_file_);
+  EXPECT_LT(Clock::now() - start, milliseconds(1000)) << "an asynchronous play must not wait";
+  EXPECT_TRUE(IsSoundPlaying());
+  StopSound();
   PlaySoundFile(short_file_);
-  EXPECT_LT(Clock::now() - start, milliseconds(50)) << "an asynchronous play must not block";
   EXPECT_TRUE(IsSoundPlaying());
   EXPECT_TRUE(WaitUntilSilent(milliseconds(1000)));
 }
@@ -125,6 +129,7 @@ TEST_F(SoundTest, UnplayableSoundsPlayNothingAndStillEndThePlayingOne) {
 
 TEST_F(SoundTest, WaitingPlayReturnsWhenTheSoundHasEnded) {
   QByteArray wave = MakeWave(300);
+  ASSERT_FALSE(SoundDriverName().empty());
   auto start = Clock::now();
   PlaySoundData(wave.constData(), static_cast<std::size_t>(wave.size()), SoundWait::kWait);
   auto took = Clock::now() - start;
