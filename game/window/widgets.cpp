@@ -85,7 +85,7 @@ void TPictureButton::paintEvent(QPaintEvent*) {
 
 TGameMenu::TGameMenu(QWidget* owner, QImage band, int* accumulated_height,
                      DefaultGameSource default_game, ChooseHandler on_choose)
-    : QWidget(owner, Qt::Popup),
+    : QWidget(owner, Qt::Popup | Qt::FramelessWindowHint),
       items_{{1100, QStringLiteral("Lines")},
              {1101, QStringLiteral("Squares")},
              {1102, QStringLiteral("Blocks")}},

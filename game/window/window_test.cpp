@@ -1,0 +1,493 @@
+// The main window with the whole game behind it, on the offscreen platform: start-up and its
+// failures, the cells' pictures, a whole game driven by presses, the commands and the clock.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QScreen>
+#include <QTest>
+#include <memory>
+
+#include "game/window/main_form.h"
+#include "game/window/pictures.h"
+#include "game/window/window_test_env.h"
+
+namespace orbello::window {
+namespace {
+
+using testing::BallPixel;
+using testing::BoardPixel;
+using testing::ModalWatchdog;
+using testing::ScriptedMessages;
+using testing::TestInstallation;
+using testing::WalkPixel;
+
+class FormTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(install_.WriteDefault()); }
+
+  // Builds the window; the status of FormCreate lands in status_, exits in exits_.
+  std::unique_ptr<TMainForm1> Create() {
+    auto form = std::make_unique<TMainForm1>(install_.HighScorePath());
+    form->SetExitHandler([this](int status) { exits_.push_back(status); });
+    status_ = form->FormCreate();
+    return form;
+  }
+
+  TestInstallation install_;
+  ScriptedMessages messages_;
+  int status_ = -1;
+  std::vector<int> exits_;
+};
+
+// Where the 32 x 32 region at (2, 2) of a cell differs from `expected(lx, ly)`; -1 when equal.
+template <typename Pixel>
+int TileMismatch(const QImage& cell, Pixel expected, QPoint at = QPoint(2, 2)) {
+  for (int ly = 0; ly < 32; ++ly) {
+    for (int lx = 0; lx < 32; ++lx) {
+      if (cell.pixel(at.x() + lx, at.y() + ly) != expected(lx, ly))
+        return ly * 32 + lx;
+    }
+  }
+  return -1;
+}
+
+bool ShowsEmptyCell(const QImage& cell) {
+  for (int y = 0; y < 36; ++y) {
+    for (int x = 0; x < 36; ++x) {
+      if (cell.pixel(x, y) != BoardPixel(x, y))
+        return false;
+    }
+  }
+  return true;
+}
+
+bool ShowsBall(const QImage& cell, int frame, int color) {
+  return TileMismatch(cell, [&](int lx, int ly) { return BallPixel(frame, color, lx, ly); }) < 0;
+}
+
+TEST(StartUp, EachFailureShowsItsMessageAndEndsWithItsStatus) {
+  struct Scenario {
+    const char* name;
+    std::function<void(TestInstallation&)> install;
+    std::function<std::string(TestInstallation&)> message;
+    int status;
+  };
+  const Scenario scenarios[] = {
+      {"no registry key",
+       [](TestInstallation& i) {
+         i.WriteSkin("test.sf");
+         i.WriteHighScores();
+       },
+       [](TestInstallation&) { return std::string("Can't read registry key."); }, 1},
+      {"missing skin file",
+       [](TestInstallation& i) {
+         GameSettings settings = i.DefaultSettings();
+         settings.SetPath(kSlotSkin, i.Path("skin/gone.sf").toStdString());
+         i.WriteHighScores();
+         i.WriteSettings(settings);
+       },
+       [](TestInstallation& i) {
+         return "Unable to load skin: [" + i.Path("skin/gone.sf").toStdString() + "]";
+       },
+       1},
+      {"empty skin file",
+       [](TestInstallation& i) {
+         QDir().mkpath(i.Path("skin"));
+         QFile(i.Path("skin/test.sf")).open(QIODevice::WriteOnly);
+         i.WriteHighScores();
+         i.WriteSettings(i.DefaultSettings());
+       },
+       [](TestInstallation& i) {
+         return "Unable to load skin: [" + i.Path("skin/test.sf").toStdString() + "]";
+       },
+       1},
+      {"skin of a picture that is no bitmap",
+       [](TestInstallation& i) {
+         i.WriteSkin("test.sf", QImage());
+         i.WriteHighScores();
+         i.WriteSettings(i.DefaultSettings());
+       },
+       [](TestInstallation& i) {
+         return "Unable to load skin: [" + i.Path("skin/test.sf").toStdString() + "]";
+       },
+       1},
+      {"missing cvobhs.dat",
+       [](TestInstallation& i) {
+         i.WriteSkin("test.sf");
+         i.WriteSettings(i.DefaultSettings());
+       },
+       [](TestInstallation&) { return std::string("Can't read data from cvobhs.dat"); }, 2},
+  };
+  for (const Scenario& scenario : scenarios) {
+    SCOPED_TRACE(scenario.name);
+    TestInstallation install;
+    ScriptedMessages messages;
+    scenario.install(install);
+    {
+      TMainForm1 form(install.HighScorePath());
+      EXPECT_EQ(form.FormCreate(), scenario.status);
+      ASSERT_EQ(messages.seen.size(), 1u) << messages.Texts().join("|").toStdString();
+      EXPECT_EQ(messages.seen[0].text, scenario.message(install));
+      EXPECT_EQ(messages.seen[0].caption, "Error");
+      EXPECT_EQ(messages.seen[0].icon, platform::MessageIcon::kError);
+      EXPECT_FALSE(form.isVisible());
+    }
+    // Nothing of the skin stays behind in the temporary folder.
+    EXPECT_TRUE(install.TempFiles().isEmpty()) << install.TempFiles().join(",").toStdString();
+  }
+}
+
+TEST_F(FormTest, StartsWithAnEmptyBoardAndNoGame) {
+  auto form = Create();
+  ASSERT_EQ(status_, 0) << messages_.Texts().join("|").toStdString();
+  EXPECT_TRUE(messages_.seen.empty());
+  EXPECT_EQ(form->windowTitle(), "Corvane Orbello");
+  EXPECT_EQ(form->size(), QSize(590, 480));
+  EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_FALSE(form->mask().contains(QPoint(2, 2)));
+  EXPECT_FALSE(form->mask().contains(QPoint(587, 477)));
+  EXPECT_TRUE(form->mask().contains(QPoint(350, 240)));
+  EXPECT_EQ(install_.TempFiles().size(), 5);
+
+  EXPECT_EQ(form->Panel3()->geometry(), QRect(188, 78, 324, 324));
+  for (int x = 0; x < 9; ++x) {
+    for (int y = 0; y < 9; ++y) {
+      const int n = 9 * x + y;
+      TMyImage1* cell = form->Panel3()->findChild<TMyImage1*>(QStringLiteral("BImage%1").arg(n));
+      ASSERT_NE(cell, nullptr) << n;
+      EXPECT_EQ(cell, form->Cell(n));
+      EXPECT_EQ(cell->tag(), n);
+      EXPECT_EQ(cell->geometry(), QRect(36 * x, 36 * y, 36, 36));
+      EXPECT_TRUE(ShowsEmptyCell(cell->Snapshot())) << n;
+    }
+  }
+  EXPECT_EQ(form->Panel3()->findChildren<TMyImage1*>().size(), 81);
+
+  // Displays in their holders: score and champion 00000, clock 00:00:00.
+  EXPECT_EQ(form->ImageScore()->mapTo(form.get(), QPoint(0, 0)), QPoint(368, 424));
+  EXPECT_EQ(form->ImageChamp()->mapTo(form.get(), QPoint(0, 0)), QPoint(251, 424));
+  EXPECT_EQ(form->ImageTime()->mapTo(form.get(), QPoint(0, 0)), QPoint(407, 54));
+  EXPECT_EQ(form->ImageGame()->mapTo(form.get(), QPoint(0, 0)), QPoint(217, 54));
+  EXPECT_EQ(form->ImagePrev(2)->mapTo(form.get(), QPoint(0, 0)), QPoint(364, 32));
+  const QImage zeros = ComposeNumber(testing::MakeScoreDigits(), 0);
+  EXPECT_EQ(form->ImageScore()->Snapshot(), zeros);
+  EXPECT_EQ(form->ImageChamp()->Snapshot(), zeros);
+  EXPECT_EQ(form->ImageTime()->Snapshot(),
+            ComposeClock(testing::MakeTimerDigits(), 0).copy(0, 0, 72, 11));
+  for (int slot = 0; slot < 3; ++slot)
+    EXPECT_FALSE(form->ImagePrev(slot)->isHidden());
+
+  EXPECT_FALSE(form->Engine().GameActive);
+  EXPECT_FALSE(form->Button(kSaveSlot)->isEnabled());
+  EXPECT_EQ(form->Timer1Interval(), 30);
+  EXPECT_FALSE(form->Timer1Active());
+
+  // Presses before the first game change nothing.
+  QTest::mouseClick(form->Cell(40), Qt::LeftButton);
+  EXPECT_EQ(form->Engine().SelX, kNone);
+  EXPECT_TRUE(ShowsEmptyCell(form->Cell(40)->Snapshot()));
+
+  form.reset();
+  EXPECT_TRUE(install_.TempFiles().isEmpty());
+}
+
+TEST_F(FormTest, PreviewsStayHiddenWhenOnlyTheBoardAnnounces) {
+  GameSettings settings = install_.DefaultSettings();
+  settings.NextColors = 3;
+  ASSERT_TRUE(install_.WriteSettings(settings));
+  auto form = Create();
+  ASSERT_EQ(status_, 0);
+  for (int slot = 0; slot < 3; ++slot)
+    EXPECT_TRUE(form->ImagePrev(slot)->isHidden());
+}
+
+TEST_F(FormTest, ACellShowsTheRightTileAfterEachKindOfFrame) {
+  auto form = Create();
+  ASSERT_EQ(status_, 0);
+  form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+  TMyImage1* cell = form->Cell(10);  // column 1, row 1
+  const QPoint on_screen = cell->mapTo(form.get(), QPoint(0, 0));
+  auto painted = [&] {
+    return form->screen()
+        ->grabWindow(form->winId())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32)
+        .copy(QRect(on_screen, QSize(36, 36)));
+  };
+
+  for (int row : {0, 3, 6}) {
+    for (int frame = 0; frame < 24; ++frame) {
+      form->DrawBallFrame(frame, row, Picture::kBalls, 10);
+      ASSERT_TRUE(ShowsBall(cell->Snapshot(), frame, row)) << frame << "," << row;
+    }
+  }
+  // What was drawn is on the screen at once, not only in the cell's picture.
+  form->DrawBallFrame(13, 5, Picture::kBalls, 10);
+  EXPECT_TRUE(ShowsBall(painted(), 13, 5));
+
+  // Column 24 lies beyond the balls picture: the cell keeps the frame drawn before.
+  form->DrawBallFrame(23, 2, Picture::kBalls, 10);
+  form->DrawBallFrame(24, 2, Picture::kBalls, 10);
+  EXPECT_TRUE(ShowsBall(cell->Snapshot(), 23, 2));
+
+  for (int tile = 0; tile < 4; ++tile) {
+    form->DrawBallFrame(tile, 0, Picture::kWalk, 10);
+    EXPECT_LT(
+        TileMismatch(cell->Snapshot(), [&](int lx, int ly) { return WalkPixel(tile, lx, ly); }), 0)
+        << tile;
+  }
+  // The frame covers exactly (2, 2)..(33, 33): the board's border stays around it.
+  const QImage framed = cell->Snapshot();
+  EXPECT_EQ(framed.pixel(1, 1), BoardPixel(1, 1));
+  EXPECT_EQ(framed.pixel(34, 34), BoardPixel(34, 34));
+
+  form->DrawEmptyCell(10);
+  EXPECT_TRUE(ShowsEmptyCell(cell->Snapshot()));
+  EXPECT_TRUE(ShowsEmptyCell(painted()));
+
+  form->DrawPreview(1, 4);
+  EXPECT_LT(TileMismatch(
+                form->ImagePrev(1)->Snapshot(),
+                [](int lx, int ly) { return BallPixel(10, 4, lx, ly); }, QPoint(0, 0)),
+            0);
+}
+
+TEST_F(FormTest, PressesWithShiftCtrlOrTheRightButtonAreIgnored) {
+  auto form = Create();
+  ASSERT_EQ(status_, 0);
+  form->OnCommand(kCmdNew);
+  GameEngine& engine = form->Engine();
+  ASSERT_TRUE(engine.GameActive);
+  int ball = 0;
+  while (engine.Board[ball].Color == kEmpty)
+    ++ball;
+
+  QTest::mouseClick(form->Cell(ball), Qt::LeftButton, Qt::ShiftModifier);
+  QTest::mouseClick(form->Cell(ball), Qt::LeftButton, Qt::ControlModifier);
+  QTest::mouseClick(form->Cell(ball), Qt::RightButton);
+  EXPECT_EQ(engine.SelX, kNone);
+  EXPECT_FALSE(form->Timer1Active());
+
+  QTest::mouseClick(form->Cell(ball), Qt::LeftButton);
+  EXPECT_EQ(CellNumber(engine.SelX, engine.SelY), ball);
+  EXPECT_TRUE(form->Timer1Active());
+  // The jump runs on Timer1: within a few intervals the ball shows a jump frame.
+  const int color = engine.Board[ball].Color;
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] {
+        const QImage picture = form->Cell(ball)->Snapshot();
+        for (int frame = 16; frame < 24; ++frame) {
+          if (ShowsBall(picture, frame, color))
+            return true;
+        }
+        return false;
+      },
+      1000));
+}
+
+// Fills every free cell that no next ball reserves with a pattern in which no two neighbours
+// (also diagonally) share a colour, so nothing is removed and the next reservation fails.
+void FillBoardWithoutFigures(GameEngine& engine) {
+  for (int x = 0; x < 9; ++x) {
+    for (int y = 0; y < 9; ++y) {
+      bool reserved = false;
+      for (const TNextBall& slot : engine.NextBalls)
+        reserved |= slot.X == x && slot.Y == y;
+      TBoardCell& cell = engine.Board[CellNumber(x, y)];
+      if (cell.Color == kEmpty && !reserved)
+        cell.Color = (2 * x + 3 * y) % 7;
+    }
+  }
+}
+
+TEST_F(FormTest, SaveIsEnabledExactlyWhileAGameIsActive) {
+  auto form = Create();
+  ASSERT_EQ(status_, 0);
+  TPictureButton* save = form->Button(kSaveSlot);
+  EXPECT_FALSE(save->isEnabled());
+  const QImage disabled_face = save->grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+  form->OnCommand(kCmdNew);
+  EXPECT_TRUE(save->isEnabled());
+  EXPECT_NE(save->grab().toImage().convertToFormat(QImage::Format_RGB32), disabled_face);
+
+  // Game over: the board fills up and the next balls find no cell.
+  messages_.answer = [](const platform::MessageRequest& request) {
+    return request.buttons == platform::MessageButtons::kYesNo ? platform::kIdNo : platform::kIdOk;
+  };
+  ModalWatchdog watchdog;
+  FillBoardWithoutFigures(form->Engine());
+  form->Engine().EndTurn();
+  EXPECT_FALSE(form->Engine().GameActive);
+  EXPECT_FALSE(save->isEnabled());
+  EXPECT_EQ(save->grab().toImage().convertToFormat(QImage::Format_RGB32), disabled_face);
+  // A score of 0 on a table of zeros counts as a record.
+  EXPECT_TRUE(messages_.Saw("Congratulation!"));
+  EXPECT_TRUE(messages_.Saw("Begin new game?"));
+  EXPECT_EQ(watchdog.titles, QStringList{"The best results for Lines"});
+  EXPECT_FALSE(form->Engine().ClockRunning());
+}
+
+// One turn with presses only: the first ball (in cell order) that can reach some empty cell is
+// selected and moved to the first such cell. False when no ball can move.
+bool PlayOneTurn(TMainForm1& form) {
+  GameEngine& engine = form.Engine();
+  for (int from = 0; from < kCellCount; ++from) {
+    if (engine.Board[from].Color == kEmpty)
+      continue;
+    QTest::mouseClick(form.Cell(from), Qt::LeftButton);
+    if (CellNumber(engine.SelX, engine.SelY) != from)
+      continue;
+    for (int to = 0; to < kCellCount; ++to) {
+      if (engine.Board[to].Color != kEmpty)
+        continue;
+      QTest::mouseClick(form.Cell(to), Qt::LeftButton);
+      if (engine.SelX == kNone || !engine.GameActive)
+        return true;
+    }
+  }
+  return false;
+}
+
+TEST_F(FormTest, AWholeGameOfPressesEndsWithTheGameOverQuestion) {
+  for (int variant : {1, 2, 3}) {
+    SCOPED_TRACE(variant);
+    GameSettings settings = install_.DefaultSettings();
+    settings.DefaultGame = variant;
+    ASSERT_TRUE(install_.WriteSettings(settings));
+    const std::vector<uint32_t> high(10, 1000000);  // no score of ours enters these tables
+    install_.WriteHighScores(high, high, high);
+    ModalWatchdog watchdog;
+    messages_.seen.clear();
+    messages_.answer = [](const platform::MessageRequest& request) {
+      return request.buttons == platform::MessageButtons::kYesNo ? platform::kIdNo
+                                                                 : platform::kIdOk;
+    };
+    auto form = Create();
+    ASSERT_EQ(status_, 0);
+    form->show();
+    form->Engine().Randomize(20261207 + variant);
+    form->OnCommand(kCmdNew);
+    GameEngine& engine = form->Engine();
+    ASSERT_EQ(engine.GameType, variant);
+
+    int turns = 0;
+    while (engine.GameActive && turns < 400 && PlayOneTurn(*form))
+      ++turns;
+    EXPECT_FALSE(engine.GameActive) << "after " << turns << " turns";
+    EXPECT_GT(turns, 10);
+    EXPECT_TRUE(messages_.Saw("Game Over. Begin new game?"))
+        << messages_.Texts().join("|").toStdString();
+    EXPECT_FALSE(messages_.Saw("Congratulation!"));
+    EXPECT_TRUE(watchdog.titles.isEmpty());
+    EXPECT_FALSE(form->Button(kSaveSlot)->isEnabled());
+    EXPECT_FALSE(engine.ClockRunning());
+    EXPECT_TRUE(exits_.empty());
+
+    // The board shows what the engine holds, the score display its score.
+    for (int n = 0; n < kCellCount; ++n) {
+      bool reserved = false;
+      for (const TNextBall& slot : engine.NextBalls) {
+        reserved |= slot.X != kNone && CellNumber(slot.X, slot.Y) == n;
+      }
+      if (reserved)
+        continue;
+      const QImage cell = form->Cell(n)->Snapshot();
+      if (engine.Board[n].Color == kEmpty) {
+        EXPECT_TRUE(ShowsEmptyCell(cell)) << n;
+      } else {
+        EXPECT_TRUE(ShowsBall(cell, 0, engine.Board[n].Color)) << n;
+      }
+    }
+    EXPECT_EQ(form->ImageScore()->Snapshot(),
+              ComposeNumber(testing::MakeScoreDigits(), engine.Score));
+    // Presses after the end change nothing.
+    int ball = 0;
+    while (engine.Board[ball].Color == kEmpty)
+      ++ball;
+    QTest::mouseClick(form->Cell(ball), Qt::LeftButton);
+    EXPECT_EQ(engine.SelX, kNone);
+  }
+}
+
+TEST_F(FormTest, TheClockCountsAndWrapsAfter99Hours) {
+  auto form = Create();
+  ASSERT_EQ(status_, 0);
+  const QImage timer = testing::MakeTimerDigits();
+  auto shows = [&](int seconds) {
+    return form->ImageTime()->Snapshot() == ComposeClock(timer, seconds).copy(0, 0, 72, 11);
+  };
+  GameEngine& engine = form->Engine();
+  engine.GameSeconds = 3599;
+  engine.ClockTick();
+  EXPECT_TRUE(shows(3600));
+  engine.GameSeconds = 359998;
+  engine.ClockTick();
+  EXPECT_TRUE(shows(359999));
+  engine.ClockTick();
+  EXPECT_TRUE(shows(0));
+  EXPECT_EQ(engine.GameSeconds.load(), 0u);
+
+  // The running clock ticks on its own thread once a second.
+  form->OnCommand(kCmdNew);
+  EXPECT_TRUE(shows(0));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return shows(1); }, 1500));
+  form->OnCommand(kCmdNew);  // a new game starts the clock again from zero
+  EXPECT_TRUE(shows(0));
+  EXPECT_EQ(engine.GameSeconds.load(), 0u);
+}
+
+TEST_F(FormTest, GameTypeMenuFromBothArrows) {
+  auto form = Create();
+  ASSERT_EQ(status_, 0);
+  form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+  form->OnCommand(kCmdNew);
+  GameEngine& engine = form->Engine();
+  ASSERT_EQ(engine.GameType, 1);
+  const QImage lines_label = form->ImageGame()->Snapshot();
+
+  // The menu opens at the arrow's left edge and vertical middle.
+  form->OnCommand(kCmdScoreMenu);
+  TPictureButton* arrow = form->Button(5);
+  EXPECT_TRUE(form->GameMenu()->isVisible());
+  EXPECT_EQ(form->GameMenu()->pos(), arrow->mapToGlobal(QPoint(0, arrow->height() / 2)));
+  EXPECT_EQ(form->MenuOwnerValue(), kMenuOwnerScore);
+  form->GameMenu()->hide();
+
+  // From the Score arrow: the Squares table is shown, the running Lines game stays.
+  {
+    ModalWatchdog watchdog;
+    form->OnCommand(kCmdSquares);
+    EXPECT_EQ(watchdog.titles, QStringList{"The best results for Squares"});
+  }
+  EXPECT_EQ(engine.GameType, 1);
+  EXPECT_TRUE(engine.GameActive);
+  EXPECT_EQ(form->ImageGame()->Snapshot(), lines_label);
+
+  // From the New arrow: a Blocks game, and New goes back to the default variant.
+  form->OnCommand(kCmdNewMenu);
+  EXPECT_EQ(form->MenuOwnerValue(), kMenuOwnerNew);
+  EXPECT_EQ(form->GameMenu()->pos(),
+            form->Button(1)->mapToGlobal(QPoint(0, form->Button(1)->height() / 2)));
+  form->GameMenu()->hide();
+  form->OnCommand(kCmdBlocks);
+  EXPECT_EQ(engine.GameType, 3);
+  EXPECT_NE(form->ImageGame()->Snapshot(), lines_label);
+  form->OnCommand(kCmdNew);
+  EXPECT_EQ(engine.GameType, 1);
+  EXPECT_EQ(form->ImageGame()->Snapshot(), lines_label);
+
+  // A choice made in the menu arrives as its own command once the menu has closed.
+  form->OnCommand(kCmdNewMenu);
+  QTest::keyClick(form->GameMenu(), Qt::Key_Down);
+  QTest::keyClick(form->GameMenu(), Qt::Key_Down);
+  QTest::keyClick(form->GameMenu(), Qt::Key_Return);
+  EXPECT_FALSE(form->GameMenu()->isVisible());
+  EXPECT_EQ(engine.GameType, 1);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return engine.GameType == 2; }, 1000));
+}
+
+}  // namespace
+}  // namespace orbello::window
