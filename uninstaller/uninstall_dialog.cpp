@@ -133,9 +133,11 @@ UninstallDialog::UninstallDialog(std::function<bool()> game_running, QWidget* pa
 
   uninstall_button_ = new QPushButton(QStringLiteral("&Uninstall"), content_);
   uninstall_button_->setGeometry(Du(160, 152, 50, 14));
-  uninstall_button_->setAutoDefault(false);
+  // A focused push button takes Enter, as in the system's dialogs; otherwise Cancel does.
+  uninstall_button_->setAutoDefault(true);
   cancel_button_ = new QPushButton(QStringLiteral("&Cancel"), content_);
   cancel_button_->setGeometry(Du(219, 152, 50, 14));
+  cancel_button_->setAutoDefault(true);
   cancel_button_->setDefault(true);
   setTabOrder(uninstall_button_, cancel_button_);
   connect(uninstall_button_, &QPushButton::clicked, this, &UninstallDialog::OnUninstall);

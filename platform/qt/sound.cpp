@@ -235,11 +235,10 @@ void PlaySoundData(const void* data, std::size_t size, SoundWait wait) {
 }
 
 void PlaySoundResource(const QString& resource_path, SoundWait wait) {
+  // A missing resource never reaches the channel, so whatever plays goes on.
   QByteArray bytes = ReadWholeFile(resource_path);
-  if (bytes.isEmpty()) {
-    StopSound();
+  if (bytes.isEmpty())
     return;
-  }
   PlaySoundData(bytes.constData(), static_cast<std::size_t>(bytes.size()), wait);
 }
 

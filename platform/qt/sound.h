@@ -32,7 +32,7 @@ bool PlaySoundFileUnlessBusy(const std::string& path);
 void PlaySoundData(const void* data, std::size_t size, SoundWait wait);
 
 // Plays the WAVE file stored as a Qt resource (e.g. ":/game/WIN_GAME.wav"). A missing resource
-// plays nothing and reports nothing.
+// plays nothing, reports nothing and leaves the playing sound alone.
 void PlaySoundResource(const QString& resource_path, SoundWait wait);
 
 // True while the channel still has audio to deliver.
