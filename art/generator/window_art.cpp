@@ -444,10 +444,10 @@ QImage PaintBackTile() {
       for (const Ring& ring : kRings) {
         const QPointF c(ring.x + dx, ring.y + dy);
         QRadialGradient fill(c + QPointF(-ring.r * 0.3, -ring.r * 0.35), ring.r * 1.2);
-        fill.setColorAt(0.0, QColor(255, 255, 255, 90));
-        fill.setColorAt(1.0, QColor(196, 210, 230, 60));
+        fill.setColorAt(0.0, QColor(255, 255, 255, 70));
+        fill.setColorAt(1.0, QColor(204, 216, 234, 45));
         p.setBrush(fill);
-        p.setPen(QPen(QColor(190, 204, 224), 1.0));
+        p.setPen(QPen(QColor(206, 217, 233), 1.0));
         p.drawEllipse(c, ring.r, ring.r);
       }
     }

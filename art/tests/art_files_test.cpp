@@ -196,6 +196,36 @@ TEST(ArtFiles, BackdropLeavesQuietAreasAndTealCorners) {
   EXPECT_GT(qBlue(blue), qRed(blue) + 60);
 }
 
+TEST(ArtFiles, DialogTilesAreLightAndJoinWithoutSeams) {
+  for (const char* tile_path : {"game/BITMAP_BACK.bmp", "csfob/BITMAP_1.bmp"}) {
+    SCOPED_TRACE(tile_path);
+    const QImage tile = Load(tile_path);
+    // Black dialog text stays readable everywhere on the tile.
+    for (int y = 0; y < tile.height(); ++y) {
+      for (int x = 0; x < tile.width(); ++x)
+        ASSERT_GT(qGray(tile.pixel(x, y)), 160) << x << "," << y;
+    }
+    // Repeated side by side, the last column runs on into the first as smoothly as inside.
+    const auto step = [&](int x0, int x1, bool across) {
+      long d = 0;
+      for (int i = 0; i < 128; ++i) {
+        const QRgb a = across ? tile.pixel(i, x0) : tile.pixel(x0, i);
+        const QRgb b = across ? tile.pixel(i, x1) : tile.pixel(x1, i);
+        d += std::abs(qGray(a) - qGray(b));
+      }
+      return d;
+    };
+    long inside = 0;
+    for (int x = 0; x < 127; ++x)
+      inside = std::max(inside, step(x, x + 1, false));
+    EXPECT_LE(step(127, 0, false), inside);
+    long inside_rows = 0;
+    for (int y = 0; y < 127; ++y)
+      inside_rows = std::max(inside_rows, step(y, y + 1, true));
+    EXPECT_LE(step(127, 0, true), inside_rows);
+  }
+}
+
 struct Wave {
   bool valid = false;
   int channels = 0, rate = 0, bits = 0;
