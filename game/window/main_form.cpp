@@ -403,6 +403,10 @@ void TMainForm1::ApplySettings() {
   const GameSettings before = settings_;
   if (ShowSettingsDialog(this, settings_) != kIdSettingsOk)
     return;
+  ApplyChangedSettings(before);
+}
+
+void TMainForm1::ApplyChangedSettings(const GameSettings& before) {
   repaint();
   const SettingsChanges changes = CompareSettings(before, settings_);
   engine_.Settings() = EngineSettingsFrom(settings_);

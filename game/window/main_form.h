@@ -73,6 +73,8 @@ class TMainForm1 : public QWidget, public GameWorld {
   // The main window's command handling (button ids, menu items).
   void OnCommand(int id);
   void ApplySettings();
+  // What follows an Ok in the Settings dialog, given the settings as they were before it.
+  void ApplyChangedSettings(const GameSettings& before);
 
   GameEngine& Engine() { return engine_; }
   GameSettings& Settings() { return settings_; }

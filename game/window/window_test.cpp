@@ -489,5 +489,80 @@ TEST_F(FormTest, GameTypeMenuFromBothArrows) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return engine.GameType == 2; }, 1000));
 }
 
+TEST_F(FormTest, ConfirmedSettingsRedrawWhatChanged) {
+  install_.WriteHighScores({50}, {777, 12}, {});
+  auto form = Create();
+  ASSERT_EQ(status_, 0);
+  GameEngine& engine = form->Engine();
+  const QImage digits = testing::MakeScoreDigits();
+  const QImage lines_label = form->ImageGame()->Snapshot();
+  EXPECT_EQ(form->ImageChamp()->Snapshot(), ComposeNumber(digits, 50));
+
+  // Before the first game a new default variant takes over the label and the champion.
+  GameSettings before = form->Settings();
+  form->Settings().DefaultGame = 2;
+  form->Settings().Delay_Jump = 25;
+  form->ApplyChangedSettings(before);
+  EXPECT_EQ(engine.GameType, 2);
+  EXPECT_EQ(engine.ChampScore, 777u);
+  EXPECT_EQ(form->ImageChamp()->Snapshot(), ComposeNumber(digits, 777));
+  EXPECT_NE(form->ImageGame()->Snapshot(), lines_label);
+  EXPECT_EQ(form->Timer1Interval(), 75);
+
+  form->OnCommand(kCmdNew);
+  ASSERT_EQ(engine.GameType, 2);
+  const TNextBall slot = engine.NextBalls[0];
+  const int marked = CellNumber(slot.X, slot.Y);
+  ASSERT_TRUE(ShowsBall(form->Cell(marked)->Snapshot(), 11, slot.Color));
+
+  // Display mode 1 -> 2: the marks go, the previews stay; 2 -> 3: previews hidden, marks back.
+  before = form->Settings();
+  form->Settings().NextColors = 2;
+  form->ApplyChangedSettings(before);
+  EXPECT_TRUE(ShowsEmptyCell(form->Cell(marked)->Snapshot()));
+  EXPECT_FALSE(form->ImagePrev(0)->isHidden());
+  before = form->Settings();
+  form->Settings().NextColors = 3;
+  form->ApplyChangedSettings(before);
+  EXPECT_TRUE(ShowsBall(form->Cell(marked)->Snapshot(), 11, slot.Color));
+  EXPECT_TRUE(form->ImagePrev(0)->isHidden());
+
+  // The same skin path in other letters does not reload the skin.
+  const QStringList first_files = install_.TempFiles();
+  ASSERT_EQ(first_files.size(), 5);
+  before = form->Settings();
+  form->Settings().SetPath(kSlotSkin,
+                           QString::fromStdString(before.TitleSkin()).toUpper().toStdString());
+  form->ApplyChangedSettings(before);
+  EXPECT_EQ(install_.TempFiles(), first_files);
+
+  // Another skin: five new temporary files replace the old ones and every ball is redrawn.
+  const QImage other_balls = testing::MakeBalls().mirrored(true, false);
+  const std::string other = install_.WriteSkin("other.sf", other_balls);
+  before = form->Settings();
+  form->Settings().SetPath(kSlotSkin, other);
+  form->ApplyChangedSettings(before);
+  const QStringList second_files = install_.TempFiles();
+  EXPECT_EQ(second_files.size(), 5);
+  for (const QString& name : first_files)
+    EXPECT_FALSE(second_files.contains(name));
+  const QImage balls32 = other_balls.convertToFormat(QImage::Format_RGB32);
+  int balls_seen = 0;
+  for (int n = 0; n < kCellCount; ++n) {
+    const int color = engine.Board[n].Color;
+    if (color == kEmpty)
+      continue;
+    ++balls_seen;
+    EXPECT_LT(TileMismatch(form->Cell(n)->Snapshot(),
+                           [&](int lx, int ly) { return balls32.pixel(lx, 32 * color + ly); }),
+              0)
+        << n;
+  }
+  EXPECT_EQ(balls_seen, 5);
+  EXPECT_TRUE(exits_.empty());
+  form.reset();
+  EXPECT_TRUE(install_.TempFiles().isEmpty());
+}
+
 }  // namespace
 }  // namespace orbello::window
