@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QTest>
 #include <QWidget>
 #include <memory>
+
+#include "platform/qt/instance.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -124,6 +127,20 @@ TEST_F(DesktopTest, FollowsTheWindowManagersClientList) {
 
   XDeleteProperty(display, root, client_list);
   XCloseDisplay(display);
+}
+
+// A raised window ends up restored and with the keyboard focus, also without a window manager.
+TEST_F(DesktopTest, RaiseRestoresAndFocusesTheWindow) {
+  TestWindow* game = Show(QStringLiteral("Corvane Orbello"));
+  TestWindow* other = Show(QStringLiteral("Other"));
+  RaiseWindow(other);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == other; }, 3000));
+  game->showMinimized();
+  Settle();
+  RaiseWindow(game);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == game; }, 3000));
+  EXPECT_FALSE(game->isMinimized());
+  EXPECT_TRUE(game->isVisible());
 }
 
 }  // namespace

@@ -90,7 +90,8 @@ bool SingleInstance::TryBecomeFirst() {
   if (lock_ && lock_->isLocked())
     return true;
   auto lock = std::make_unique<QLockFile>(InstanceLockPath());
-  // A lock whose owner process is gone is stale at once, so a crashed game never blocks the next.
+  // A lock whose owner process is gone is stale at once, so a crashed game never blocks the next;
+  // a live holder is never taken over, however long it has run.
   lock->setStaleLockTime(0);
   if (lock->tryLock(0)) {
     lock_ = std::move(lock);
