@@ -18,7 +18,13 @@ if [ ! -x "$helper" ]; then
   exit 1
 fi
 
-mapfile -t folders < <("$helper" folders)
+folder_list=$("$helper" folders)
+mapfile -t folders <<<"$folder_list"
+if [ ${#folders[@]} -ne 3 ] || [ -z "${folders[0]}" ] || [ -z "${folders[1]}" ] ||
+  [ -z "${folders[2]}" ]; then
+  echo "install.sh: cannot tell the data, desktop and applications folders" >&2
+  exit 1
+fi
 data_home=${folders[0]}
 desktop=${folders[1]}
 applications=${folders[2]}

@@ -87,8 +87,9 @@ QImage PaintUninstallSide() {
 }
 
 QImage PaintMakerLogo() {
-  // A gold crescent "C" round a blue ball: few, flat colours for a 16-colour picture.
-  QImage img = Canvas(32, 32, QColor(255, 255, 255));
+  // A gold crescent "C" round a blue ball: few, flat colours for a 16-colour picture, on the
+  // light grey of the dialog band it stands in.
+  QImage img = Canvas(32, 32, QColor(239, 239, 239));
   QPainter p(&img);
   Smooth(p);
   QPainterPath ring;
