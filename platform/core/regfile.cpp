@@ -375,7 +375,8 @@ std::string Serialise(const Document& doc, std::string_view root) {
     out += key.path;
     out += "]\n";
     for (const Value& value : key.values) {
-      std::string line = value.name.empty() ? "@=" : "\"" + Escape(value.name) + "\"=";
+      std::string line =
+          value.name.empty() ? std::string("@=") : "\"" + Escape(value.name).append("\"=");
       if (IsPlainString(value)) {
         line += '"';
         line += Escape(std::string_view(reinterpret_cast<const char*>(value.data.data()),
