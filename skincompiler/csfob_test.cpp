@@ -149,14 +149,10 @@ TEST_F(CompilerWindowTest, StartsWithEmptyRowsDisabledCompileAndFocusOnBoardFiel
     EXPECT_TRUE(window_->PathFieldOf(row)->text().isEmpty());
     EXPECT_EQ(window_->LabelOf(row)->text(), QString::fromLatin1(kSkinRows[row].label));
     EXPECT_FALSE(window_->IsRowFlagged(row));
-    EXPECT_EQ(window_->PathFieldOf(row)->geometry(), QRect(15, 40 + 53 * row, 300, 21));
-    EXPECT_EQ(window_->ChooseButtonOf(row)->geometry(), QRect(318, 38 + 53 * row, 25, 24));
-    EXPECT_EQ(window_->LabelOf(row)->geometry(), QRect(15, 19 + 53 * row, 300, 21));
   }
   EXPECT_FALSE(window_->CompileButton()->isEnabled());
   EXPECT_TRUE(window_->HelpButton()->isEnabled());
   EXPECT_EQ(window_->RememberedFocus(), window_->PathFieldOf(0));
-  EXPECT_EQ(window_->windowTitle(), QStringLiteral("Creator Skins for Orbello"));
   EXPECT_EQ(window_->size(), kClientSize);
   EXPECT_FALSE(window_->IsBlinkRunning());
 }
@@ -166,7 +162,7 @@ TEST_F(CompilerWindowTest, NoBackgroundTileMeansTheWindowIsNotBuilt) {
   EXPECT_FALSE(broken.IsBuilt());
 }
 
-TEST_F(CompilerWindowTest, ChoosingAskesWithTheRowsTitleAndBitmapFilters) {
+TEST_F(CompilerWindowTest, ChoosingAsksWithTheRowsTitleAndBitmapFilters) {
   Choose(3, MakeRowBitmap(3));
   ASSERT_EQ(open_requests_.size(), 1u);
   const FileDialogRequest& request = open_requests_[0];
