@@ -38,6 +38,8 @@ const std::array<QColor, kBallColours>& BallColours();
 
 SkinPictures PaintClassicSkin();
 SkinPictures PaintRetroSkin();
+// Cut stones on velvet, each colour with its own cut.
+SkinPictures PaintGemsSkin();
 std::vector<SkinPictures> PaintAllSkins();
 
 }  // namespace orbello::art

@@ -62,7 +62,7 @@ TEST(ArtFiles, EveryPictureHasItsSizeAndDepth) {
       EXPECT_EQ(Le(bytes, 2, 4), uint32_t(bytes.size()));
     }
   }
-  for (const char* skin : {"classic", "retro"}) {
+  for (const char* skin : {"classic", "retro", "gems"}) {
     const struct {
       const char* name;
       int width, height;
@@ -295,7 +295,7 @@ TEST(ArtFiles, SoundsAreShortCleanWaves) {
 }
 
 TEST(ArtFiles, SkinFilesPackTheirFiveBitmaps) {
-  for (const char* skin : {"classic", "retro"}) {
+  for (const char* skin : {"classic", "retro", "gems"}) {
     SCOPED_TRACE(skin);
     const QByteArray sf = ReadAll(ArtPath(QString("skins/%1.sf").arg(skin)));
     ASSERT_GE(sf.size(), 20);

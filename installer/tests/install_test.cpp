@@ -98,7 +98,7 @@ TEST_F(Installation, LaysOutFilesFoldersAndTheHelp) {
   EXPECT_EQ(ReadAll(app + "/cvob.chm"), ReadAll(ORBELLO_BUILD_DIR "/help/cvob.chm"));
   EXPECT_TRUE(QDir(app + "/save").exists());
   EXPECT_TRUE(QDir(app + "/save").isEmpty());
-  for (const char* skin : {"classic.sf", "retro.sf"}) {
+  for (const char* skin : {"classic.sf", "retro.sf", "gems.sf"}) {
     EXPECT_EQ(ReadAll(app + "/skin/" + skin),
               ReadAll(QString(ORBELLO_BUILD_DIR "/art/skins/") + skin))
         << skin;
