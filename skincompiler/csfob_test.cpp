@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -575,6 +576,20 @@ TEST_F(CompilerWindowTest, SystemColourChangeRecoloursTextAndEndsThePulseColour)
   EXPECT_EQ(window_->BlinkColour(), QColor(0, 0, 160));
   EXPECT_EQ(window_->LabelColour(1), QColor(0, 0, 160));
   QApplication::setPalette(original);
+}
+
+// The program itself, with the pictures it carries: a missing background would end it at once,
+// silently, with status 0.
+TEST(CsfobProgramTest, StartsAndKeepsRunningWithItsOwnPictures) {
+  QProcess program;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  program.setProcessEnvironment(environment);
+  program.start(QStringLiteral(CSFOB_PROGRAM), {});
+  ASSERT_TRUE(program.waitForStarted(5000));
+  EXPECT_FALSE(program.waitForFinished(1500)) << "exit status " << program.exitCode();
+  program.kill();
+  program.waitForFinished(5000);
 }
 
 TEST(DarkenImageTest, BlendsEveryChannelWithTheColourByWeight) {
