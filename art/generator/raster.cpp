@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 
 #include <algorithm>
 #include <array>
@@ -46,6 +47,19 @@ void Smooth(QPainter& painter) {
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+}
+
+QRectF HintedText(QPainter& p, qreal centre_x, qreal baseline, const QString& text,
+                  const QFont& font, const QBrush& fill) {
+  const QFontMetricsF metrics(font);
+  const QRectF ink = metrics.tightBoundingRect(text);
+  const QPointF origin(std::round(centre_x - ink.width() / 2.0 - ink.left()), std::round(baseline));
+  p.save();
+  p.setFont(font);
+  p.setPen(QPen(fill, 1.0));
+  p.drawText(origin, text);
+  p.restore();
+  return ink.translated(origin);
 }
 
 bool SaveBmp24(const QImage& image, const QString& path) {

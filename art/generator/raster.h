@@ -29,6 +29,12 @@ QFont ArtFont(const QString& family, qreal pixel_size, int weight = QFont::Norma
 QImage Canvas(int width, int height, QColor fill = Qt::transparent);
 void Smooth(QPainter& painter);
 
+// Text drawn with the font's hinting (crisp at small sizes), filled with `fill` (a colour or a
+// gradient), horizontally centred on `centre_x` with its baseline at `baseline` (both rounded to
+// whole pixels). Returns the tight box of the ink.
+QRectF HintedText(QPainter& p, qreal centre_x, qreal baseline, const QString& text,
+                  const QFont& font, const QBrush& fill);
+
 // Writers. Each fails (returns false) when the file cannot be written.
 bool SaveBmp24(const QImage& image, const QString& path);
 // An indexed BMP with a palette of at most 2^bits entries (bits 4 or 8), quantised by median

@@ -1,5 +1,6 @@
 #include "skins.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -369,22 +370,13 @@ QImage GlassStrip(int width, int height) {
 
 void PaintGoldGlyph(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
                     qreal baseline) {
-  QPainterPath path;
-  path.addText(0, 0, font, text);
-  const QRectF b = path.boundingRect();
-  const qreal x = box.left() + (box.width() - b.width()) / 2.0 - b.left();
-  path.translate(x, baseline);
-  p.save();
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0, 0, 0, 150));
-  p.drawPath(path.translated(0.7, 0.9));
-  QLinearGradient gold(0, baseline + b.top(), 0, baseline + b.bottom());
+  const QFontMetricsF m(font);
+  HintedText(p, box.center().x() + 1, baseline + 1, text, font, QColor(0, 0, 0, 150));
+  QLinearGradient gold(0, baseline - m.capHeight(), 0, baseline);
   gold.setColorAt(0.0, QColor(255, 246, 200));
   gold.setColorAt(0.45, QColor(255, 208, 72));
   gold.setColorAt(1.0, QColor(222, 146, 24));
-  p.setBrush(gold);
-  p.drawPath(path);
-  p.restore();
+  HintedText(p, box.center().x(), baseline, text, font, gold);
 }
 
 QImage ClassicScore() {
@@ -980,22 +972,14 @@ QImage VelvetStrip(int width, int height) {
 
 void PaintSilverGlyph(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
                       qreal baseline) {
-  QPainterPath path;
-  path.addText(0, 0, font, text);
-  const QRectF b = path.boundingRect();
-  path.translate(box.left() + (box.width() - b.width()) / 2.0 - b.left(), baseline);
-  p.save();
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0, 0, 0, 160));
-  p.drawPath(path.translated(0.7, 0.8));
-  QLinearGradient silver(0, baseline + b.top(), 0, baseline + b.bottom());
+  const QFontMetricsF m(font);
+  HintedText(p, box.center().x() + 1, baseline + 1, text, font, QColor(0, 0, 0, 160));
+  QLinearGradient silver(0, baseline - m.capHeight(), 0, baseline);
   silver.setColorAt(0.0, QColor(255, 255, 255));
   silver.setColorAt(0.5, QColor(206, 200, 224));
   silver.setColorAt(0.52, QColor(160, 150, 186));
   silver.setColorAt(1.0, QColor(226, 220, 240));
-  p.setBrush(silver);
-  p.drawPath(path);
-  p.restore();
+  HintedText(p, box.center().x(), baseline, text, font, silver);
 }
 
 QImage GemsScore() {

@@ -31,23 +31,15 @@ const QColor kInk(10, 24, 50);
 
 // Draws `text` centred in `box` through a path, so that it can take a gradient.
 void CentredText(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
-                 const QBrush& fill, QColor shadow, QPointF shadow_offset = {0.8, 1.0}) {
-  QPainterPath path;
-  path.addText(0, 0, font, text);
-  const QRectF b = path.boundingRect();
+                 const QBrush& fill, QColor shadow, QPointF shadow_offset = {1.0, 1.0}) {
   const QFontMetricsF m(font);
-  const qreal x = box.left() + (box.width() - b.width()) / 2.0 - b.left();
+  const qreal x = box.center().x();
   const qreal y = box.top() + (box.height() + m.capHeight()) / 2.0;
-  path.translate(std::round(x * 2) / 2, std::round(y));
-  p.save();
-  p.setPen(Qt::NoPen);
   if (shadow.alpha() > 0) {
-    p.setBrush(shadow);
-    p.drawPath(path.translated(shadow_offset));
+    HintedText(p, x + shadow_offset.x(), y + shadow_offset.y(), text, font, shadow);
   }
-  p.setBrush(fill);
-  p.drawPath(path);
-  p.restore();
+  // A gradient given in box coordinates follows the text where it is drawn.
+  HintedText(p, x, y, text, font, fill);
 }
 
 // ------------------------------------------------------------------ backdrop
@@ -274,8 +266,7 @@ QImage PaintFace(const CommandFace& face, FaceState state) {
   letter.setColorAt(1.0, Shade(text, 0.88));
   const QColor shadow = state == kDisabled ? QColor(230, 232, 236, 200) : QColor(6, 18, 44, 210);
   CentredText(p, QRectF(shift + (face.has_arrow ? 3 : 0), shift, text_right, kFaceHeight - 1.5),
-              face.label, font, letter, shadow,
-              state == kDisabled ? QPointF(0.8, 1.0) : QPointF(0.8, 1.1));
+              face.label, font, letter, shadow);
   if (face.has_arrow) {
     p.setPen(QPen(QColor(8, 26, 60, 220), 1.0));
     p.drawLine(QPointF(kArrowSplit + 0.5, body.top() + 2),
@@ -357,8 +348,7 @@ QImage PaintCaptionFace(int which, bool pressed) {
   p.setPen(QPen(glyph, 1.5, Qt::SolidLine, Qt::RoundCap));
   if (which == 0) {
     const QFont font = ArtFont("DejaVu Sans", 10, QFont::Bold);
-    CentredText(p, QRectF(o.x() - 6, o.y() - 6.5, 12, 12), "?", font, glyph, QColor(0, 0, 0, 120),
-                {0.5, 0.6});
+    CentredText(p, QRectF(o.x() - 6, o.y() - 6.5, 12, 12), "?", font, glyph, QColor(0, 0, 0, 120));
   } else if (which == 1) {
     p.drawLine(o + QPointF(-2.8, 2.0), o + QPointF(2.8, 2.0));
   } else {
@@ -423,7 +413,7 @@ QImage PaintTypeLabels() {
     QLinearGradient gold(0, band.top() + 2, 0, band.bottom() - 1);
     gold.setColorAt(0.0, QColor(255, 246, 200));
     gold.setColorAt(1.0, QColor(236, 164, 36));
-    CentredText(p, band, kNames[i], font, gold, QColor(0, 0, 0, 160), {0.6, 0.8});
+    CentredText(p, band, kNames[i], font, gold, QColor(0, 0, 0, 160));
   }
   return img;
 }
