@@ -319,6 +319,27 @@ TEST(ArtFiles, HelpFileIsACompiledHelpWithItsTitle) {
   EXPECT_GT(bytes.size(), 20000);  // the pages and the window picture
 }
 
+TEST(ArtFiles, HelpFileIsCompiledToTheSameBytesAgain) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QDir work(ORBELLO_HELP_WORK);
+  for (const QString& name : work.entryList(QDir::Files)) {
+    if (name == "cvob.chm")
+      continue;
+    ASSERT_TRUE(QFile::copy(work.filePath(name), dir.filePath(name))) << name.toStdString();
+  }
+  QProcess chmcmd;
+  chmcmd.setWorkingDirectory(dir.path());
+  chmcmd.start(ORBELLO_CHMCMD, {"cvob.hhp"});
+  ASSERT_TRUE(chmcmd.waitForFinished(120000));
+  ASSERT_EQ(chmcmd.exitCode(), 0);
+  QProcess stamps;
+  stamps.start(ORBELLO_CHM_STAMPS, {dir.filePath("cvob.chm")});
+  ASSERT_TRUE(stamps.waitForFinished(30000));
+  ASSERT_EQ(stamps.exitCode(), 0) << stamps.readAllStandardError().toStdString();
+  EXPECT_EQ(ReadAll(dir.filePath("cvob.chm")), ReadAll(ORBELLO_HELP_CHM));
+}
+
 TEST(ArtFiles, TheGeneratorWritesTheSameBytesAgain) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
