@@ -11,10 +11,10 @@
 namespace orbello::art {
 
 bool LoadFonts() {
-  static const char* const kFiles[] = {"DejaVuSans.ttf",          "DejaVuSans-Bold.ttf",
-                                       "DejaVuSansCondensed.ttf", "DejaVuSansCondensed-Bold.ttf",
-                                       "DejaVuSansMono.ttf",      "DejaVuSansMono-Bold.ttf",
-                                       "DejaVuSerif.ttf",         "DejaVuSerif-Bold.ttf"};
+  // The six faces of Debian's fonts-dejavu-core; nothing else is relied on.
+  static const char* const kFiles[] = {"DejaVuSans.ttf",     "DejaVuSans-Bold.ttf",
+                                       "DejaVuSansMono.ttf", "DejaVuSansMono-Bold.ttf",
+                                       "DejaVuSerif.ttf",    "DejaVuSerif-Bold.ttf"};
   // Fonts are loaded from files so that no other installed family can change a picture.
   bool ok = true;
   for (const char* file : kFiles) {
@@ -30,6 +30,8 @@ QFont ArtFont(const QString& family, qreal pixel_size, int weight, bool italic) 
   font.setPixelSize(qRound(pixel_size));
   font.setWeight(QFont::Weight(weight));
   font.setItalic(italic);
+  // Normal width: where the condensed faces are installed too, they must not be chosen.
+  font.setStretch(QFont::Unstretched);
   font.setHintingPreference(QFont::PreferFullHinting);
   font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias |
                                              QFont::NoFontMerging));
