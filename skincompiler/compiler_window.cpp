@@ -10,7 +10,9 @@
 #include <QScreen>
 #include <QWindowStateChangeEvent>
 #include <algorithm>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "platform/core/message.h"
 #include "platform/core/paths.h"
@@ -315,7 +317,17 @@ void CompilerWindow::Compile() {
   std::array<std::string, skinfile::kPictureCount> sources;
   for (int row = 0; row < kRowCount; ++row)
     sources[row] = LocalPath(rows_[row].field->text());
-  if (skinfile::WriteSkinFile(LocalPath(*path), sources, this) == skinfile::WriteResult::kFatal) {
+  const std::string skin_path = LocalPath(*path);
+  // Creating the skin over one of its own bitmaps would empty that bitmap before it is read:
+  // the skin could never be made and the picture would be lost.
+  for (const std::string& source : sources) {
+    std::error_code error;
+    if (std::filesystem::equivalent(skin_path, source, error)) {
+      ShowError(this, "Could not create skin file");
+      return;
+    }
+  }
+  if (skinfile::WriteSkinFile(skin_path, sources, this) == skinfile::WriteResult::kFatal) {
     exit_function_(-1);
   }
 }

@@ -403,6 +403,24 @@ TEST_F(CompilerWindowTest, WriterFailuresAreReportedAndNothingIsLeft) {
   EXPECT_EQ(messages_[1].text, "Could not open file: " + sources[2].toStdString());
 }
 
+TEST_F(CompilerWindowTest, SkinIsNeverWrittenOverOneOfItsOwnBitmaps) {
+  std::array<QString, kRowCount> sources;
+  FillAllRows(&sources);
+  const QByteArray balls = ReadAll(sources[2]);
+  // The same file under another name counts too.
+  const QString link = dir_.filePath(QStringLiteral("balls-link.sf"));
+  ASSERT_TRUE(QFile::link(sources[2], link));
+  for (const QString& target : {sources[2], link}) {
+    messages_.clear();
+    save_answer_ = target;
+    QTest::mouseClick(window_->CompileButton(), Qt::LeftButton);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].text, "Could not create skin file");
+    EXPECT_EQ(messages_[0].caption, "Error");
+    EXPECT_EQ(ReadAll(sources[2]), balls);
+  }
+}
+
 TEST_F(CompilerWindowTest, TabAndArrowsWalkTheTabStopsSkippingLabelsAndDisabledCompile) {
   ShowActive();
   const std::vector<QWidget*> stops = window_->TabStops();

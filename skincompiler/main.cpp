@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPixmap>
+#include <cstdio>
 
 #include "platform/qt/ui.h"
 #include "skincompiler/compiler_window.h"
@@ -14,9 +15,11 @@ int main(int argc, char** argv) {
   if (!icon.isNull())
     QApplication::setWindowIcon(icon);
   orbello::csfob::CompilerWindow window(QImage(QStringLiteral(":/csfob/BITMAP_1.bmp")), icon);
-  // A window that could not be built ends the program quietly.
-  if (!window.IsBuilt())
-    return 0;
+  // Without its background the window cannot be drawn: say so rather than end as if all went well.
+  if (!window.IsBuilt()) {
+    std::fputs("csfob: the window could not be built\n", stderr);
+    return 1;
+  }
   window.CentreOnMonitor();
   window.show();
   return QApplication::exec();
