@@ -36,12 +36,15 @@ note() { echo "install.sh: $*" >&2; }
 "$helper" check "$app_dir/"
 
 # Copies a file into place through a temporary name, so that a running program keeps its file.
+# An interrupted copy leaves no dot file behind (the uninstaller would never remove it).
+pending=""
+trap '[ -n "$pending" ] && rm -f "$pending"' EXIT
 put() {  # source target mode
-  local tmp
-  tmp=$(mktemp "$(dirname "$2")/.install.XXXXXX")
-  cp "$1" "$tmp"
-  chmod "$3" "$tmp"
-  mv -f "$tmp" "$2"
+  pending=$(mktemp "$(dirname "$2")/.install.XXXXXX")
+  cp "$1" "$pending"
+  chmod "$3" "$pending"
+  mv -f "$pending" "$2"
+  pending=""
 }
 
 mkdir -p "$app_dir/save" "$app_dir/skin" "$app_dir/sound"
@@ -114,6 +117,7 @@ quote() {
 entry() {  # file name comment exec icon
   local tmp
   tmp=$(mktemp "$(dirname "$1")/.install.XXXXXX")
+  pending=$tmp
   {
     echo "[Desktop Entry]"
     echo "Type=Application"
@@ -128,6 +132,7 @@ entry() {  # file name comment exec icon
   } >"$tmp"
   chmod 755 "$tmp"
   mv -f "$tmp" "$1"
+  pending=""
 }
 
 mkdir -p "$group" "$desktop"
