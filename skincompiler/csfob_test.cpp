@@ -368,15 +368,7 @@ TEST_F(CompilerWindowTest, CompiledSkinIsReadBackByTheGameByteForByte) {
   EXPECT_TRUE(window_->CompileButton()->isEnabled());
 }
 
-TEST_F(CompilerWindowTest, SkinNameWithoutExtensionIsWrittenAsTyped) {
-  FillAllRows();
-  save_answer_ = dir_.filePath(QStringLiteral("plainname"));
-  QTest::mouseClick(window_->CompileButton(), Qt::LeftButton);
-  EXPECT_TRUE(QFile::exists(dir_.filePath(QStringLiteral("plainname"))));
-  EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("plainname.sf"))));
-}
-
-TEST_F(CompilerWindowTest, CancellingTheSaveDialogWritesAndShowsNothing) {
+TEST_F(CompilerWindowTest, CancelledSaveWritesNothingAndANameWithoutExtensionIsKept) {
   FillAllRows();
   const QStringList before = QDir(dir_.path()).entryList(QDir::Files);
   save_answer_ = std::nullopt;
@@ -384,6 +376,11 @@ TEST_F(CompilerWindowTest, CancellingTheSaveDialogWritesAndShowsNothing) {
   EXPECT_EQ(save_requests_.size(), 1u);
   EXPECT_TRUE(messages_.empty());
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), before);
+
+  save_answer_ = dir_.filePath(QStringLiteral("plainname"));
+  QTest::mouseClick(window_->CompileButton(), Qt::LeftButton);
+  EXPECT_TRUE(QFile::exists(dir_.filePath(QStringLiteral("plainname"))));
+  EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("plainname.sf"))));
 }
 
 TEST_F(CompilerWindowTest, WriterFailuresAreReportedAndNothingIsLeft) {
