@@ -586,7 +586,7 @@ QImage RetroReserved(const QImage& inner, QColor c) {
 }
 
 QImage RetroGrow(const QImage& inner, QColor c, int step) {
-  static const qreal kRadius[4] = {2.0, 3.5, 5.0, 6.8};
+  static const qreal kRadius[4] = {2.6, 3.9, 5.3, 6.8};
   QImage t = inner;
   QImage s = Sprite();
   const qreal r = kRadius[step];
