@@ -281,14 +281,15 @@ void PathField::keyPressEvent(QKeyEvent* event) {
        key == Qt::Key_Delete)) {
     return;
   }
+  const bool by_word = event->modifiers().testFlag(Qt::ControlModifier);
   switch (key) {
     case Qt::Key_Left:
     case Qt::Key_Up:
-      SetCaret(caret_ - 1);
+      SetCaret(by_word && key == Qt::Key_Left ? WordStartBefore(caret_) : caret_ - 1);
       break;
     case Qt::Key_Right:
     case Qt::Key_Down:
-      SetCaret(caret_ + 1);
+      SetCaret(by_word && key == Qt::Key_Right ? WordStartAfter(caret_) : caret_ + 1);
       break;
     case Qt::Key_Home:
       SetCaret(0);
@@ -300,6 +301,24 @@ void PathField::keyPressEvent(QKeyEvent* event) {
       break;  // read-only: nothing else changes the field
   }
   update();
+}
+
+// Words are separated by spaces, as in the system's own fields.
+int PathField::WordStartBefore(int position) const {
+  while (position > 0 && text_[position - 1].isSpace())
+    --position;
+  while (position > 0 && !text_[position - 1].isSpace())
+    --position;
+  return position;
+}
+
+int PathField::WordStartAfter(int position) const {
+  const int size = static_cast<int>(text_.size());
+  while (position < size && !text_[position].isSpace())
+    ++position;
+  while (position < size && text_[position].isSpace())
+    ++position;
+  return position;
 }
 
 void PathField::mousePressEvent(QMouseEvent* event) {

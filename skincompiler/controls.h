@@ -99,6 +99,8 @@ class PathField : public QWidget {
 
  private:
   void SetCaret(int position);
+  int WordStartBefore(int position) const;
+  int WordStartAfter(int position) const;
   void RestartCaretBlink();
 
   ControlHost* host_;

@@ -511,6 +511,12 @@ TEST_F(CompilerWindowTest, PathFieldMovesTheCaretButSelectsNothing) {
   EXPECT_EQ(field->caretPosition(), 0);
   EXPECT_EQ(field->firstVisible(), 0);
 
+  // Control moves by words; paths rarely have spaces, so mostly to either end.
+  QTest::keyClick(field, Qt::Key_Right, Qt::ControlModifier);
+  EXPECT_EQ(field->caretPosition(), end);
+  QTest::keyClick(field, Qt::Key_Left, Qt::ControlModifier);
+  EXPECT_EQ(field->caretPosition(), 0);
+
   // Typing changes nothing in a read-only field.
   QTest::keyClicks(field, QStringLiteral("xy"));
   QTest::keyClick(field, Qt::Key_Delete);
