@@ -52,8 +52,7 @@ CompilerWindow::CompilerWindow(const QImage& tile, const QPixmap& icon)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
-      icon_(icon),
-      exit_function_([](int code) { QCoreApplication::exit(code); }) {
+      icon_(icon) {
   setWindowTitle(QString::fromLatin1(kWindowTitle));
   if (!icon_.isNull())
     setWindowIcon(QIcon(icon_));
@@ -77,10 +76,6 @@ CompilerWindow::~CompilerWindow() {
   Shutdown();
   // The controls go before the window's own teardown deletes its children.
   controls_.clear();
-}
-
-void CompilerWindow::SetExitFunction(std::function<void(int)> exit_function) {
-  exit_function_ = std::move(exit_function);
 }
 
 bool CompilerWindow::BuildBackground(const QImage& tile_image) {
@@ -328,7 +323,7 @@ void CompilerWindow::Compile() {
     }
   }
   if (skinfile::WriteSkinFile(skin_path, sources, this) == skinfile::WriteResult::kFatal) {
-    exit_function_(-1);
+    QCoreApplication::exit(-1);
   }
 }
 

@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -41,9 +40,6 @@ class CompilerWindow : public QWidget, public ControlHost {
 
   // Moves the window so that its outer frame is centred on the nearest screen.
   void CentreOnMonitor();
-
-  // How the program ends on a fatal failure of the writer (replaceable for tests).
-  void SetExitFunction(std::function<void(int)> exit_function);
 
   // ControlHost
   const QImage& Background() const override { return background_; }
@@ -114,7 +110,6 @@ class CompilerWindow : public QWidget, public ControlHost {
   bool blink_running_ = false;
   QTimer blink_timer_;
   bool help_marker_ = false;
-  std::function<void(int)> exit_function_;
 };
 
 }  // namespace orbello::csfob
