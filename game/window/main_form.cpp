@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <thread>
 
 #include "game/records/dialogs/dialogs.h"
 #include "game/window/about/about.h"
@@ -495,11 +496,16 @@ void TMainForm1::SetPreviewVisible(int slot, bool visible) {
 }
 
 void TMainForm1::WaitMs(uint32_t ms) {
-  // A busy wait on purpose: no message may be handled during a turn, and the frames drawn with
-  // repaint() reach the screen meanwhile.
-  const auto start = std::chrono::steady_clock::now();
-  const auto length = std::chrono::milliseconds(ms);
-  while (std::chrono::steady_clock::now() - start < length) {
+  // No message may be handled during a turn, so this never returns to the event loop. It sleeps
+  // while more than a little time is left, which leaves the processor to the display server to
+  // show the frames just drawn, and spins on the counter for the rest, so that each wait ends on
+  // time.
+  using Clock = std::chrono::steady_clock;
+  const auto end = Clock::now() + std::chrono::milliseconds(ms);
+  constexpr auto kSpin = std::chrono::microseconds(1500);
+  for (auto now = Clock::now(); now < end; now = Clock::now()) {
+    if (end - now > kSpin)
+      std::this_thread::sleep_for(std::chrono::microseconds(500));
   }
 }
 
