@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
   orbello::platform::SingleInstance instance;
   if (!orbello::window::CheckSingleInstance(instance))
     return 0;
+  orbello::window::QuitOnTerminationSignals();
   const int status = orbello::window::RunGame(instance);
   instance.Release();
   orbello::platform::ShutdownSound();

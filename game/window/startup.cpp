@@ -1,13 +1,48 @@
 #include "startup.h"
 
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QMessageBox>
+#include <QSocketNotifier>
 #include <exception>
 
 #include "game/window/main_form.h"
 #include "platform/qt/instance.h"
 
 namespace orbello::window {
+
+namespace {
+
+int signal_pipe[2] = {-1, -1};
+
+void OnTerminationSignal(int number) {
+  const unsigned char byte = static_cast<unsigned char>(number);
+  // Only async-signal-safe calls here; the event loop does the rest.
+  [[maybe_unused]] const ssize_t written = write(signal_pipe[1], &byte, 1);
+}
+
+}  // namespace
+
+void QuitOnTerminationSignals() {
+  if (signal_pipe[0] >= 0 || pipe2(signal_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
+    return;
+  auto* notifier =
+      new QSocketNotifier(signal_pipe[0], QSocketNotifier::Read, QCoreApplication::instance());
+  QObject::connect(notifier, &QSocketNotifier::activated, [] {
+    unsigned char number = 0;
+    if (read(signal_pipe[0], &number, 1) == 1)
+      QCoreApplication::exit(128 + number);
+  });
+  struct sigaction action {};
+  action.sa_handler = OnTerminationSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (int number : {SIGTERM, SIGINT, SIGHUP})
+    sigaction(number, &action, nullptr);
+}
 
 bool CheckSingleInstance(platform::SingleInstance& instance) {
   if (instance.TryBecomeFirst())

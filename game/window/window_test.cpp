@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QScreen>
 #include <QTest>
 #include <memory>
@@ -562,6 +564,52 @@ TEST_F(FormTest, ConfirmedSettingsRedrawWhatChanged) {
   EXPECT_TRUE(exits_.empty());
   form.reset();
   EXPECT_TRUE(install_.TempFiles().isEmpty());
+}
+
+// Length of a WAVE resource in milliseconds, from its header.
+int WaveLengthMs(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    return -1;
+  const QByteArray wave = file.readAll();
+  auto u32 = [&](int at) {
+    return static_cast<uint32_t>(static_cast<uint8_t>(wave[at])) |
+           static_cast<uint32_t>(static_cast<uint8_t>(wave[at + 1])) << 8 |
+           static_cast<uint32_t>(static_cast<uint8_t>(wave[at + 2])) << 16 |
+           static_cast<uint32_t>(static_cast<uint8_t>(wave[at + 3])) << 24;
+  };
+  if (wave.size() < 44 || !wave.startsWith("RIFF"))
+    return -1;
+  const uint32_t byte_rate = u32(28);
+  for (int at = 12; at + 8 <= wave.size();) {
+    const uint32_t size = u32(at + 4);
+    if (wave.mid(at, 4) == "data")
+      return byte_rate ? static_cast<int>(1000.0 * size / byte_rate) : -1;
+    at += 8 + static_cast<int>(size + (size & 1));
+  }
+  return -1;
+}
+
+TEST_F(FormTest, ClosingPlaysTheQuitSoundToItsEndOnlyWhenShown) {
+  const int length = WaveLengthMs(":/game/QUIT_GAME.wav");
+  ASSERT_GT(length, 100);
+  {
+    auto hidden = Create();
+    ASSERT_EQ(status_, 0);
+    QElapsedTimer timer;
+    timer.start();
+    hidden->close();
+    EXPECT_LT(timer.elapsed(), 50);
+  }
+  auto form = Create();
+  ASSERT_EQ(status_, 0);
+  form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+  QElapsedTimer timer;
+  timer.start();
+  form->close();
+  EXPECT_GE(timer.elapsed(), length - 20);
+  EXPECT_FALSE(form->isVisible());
 }
 
 }  // namespace
