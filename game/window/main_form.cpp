@@ -134,6 +134,8 @@ TMainForm1::TMainForm1(std::string high_score_file)
   image_game_ = new TPictureImage(this, 72, 11);
   for (int slot = 0; slot < 3; ++slot) {
     image_prev_[slot] = new TPictureImage(this, 36, 36);
+    // Until a next ball is announced a preview shows nothing but its holder's colour.
+    image_prev_[slot]->Picture().fill(kHolderColor);
     image_prev_[slot]->hide();
   }
   for (TPictureImage* image : {image_score_, image_champ_, image_time_, image_game_, image_prev_[0],

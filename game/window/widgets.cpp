@@ -12,7 +12,6 @@ namespace orbello::window {
 
 namespace {
 
-const QColor kHolderColor(38, 89, 140);
 const QColor kMenuGold(255, 191, 0);
 const QColor kMenuBlue(47, 107, 168);
 
@@ -24,7 +23,7 @@ TMyPanel1::TMyPanel1(QWidget* parent) : QWidget(parent) {
 
 void TMyPanel1::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), kHolderColor);
+  painter.fillRect(rect(), QColor(kHolderColor));
 }
 
 void TMyPanel1::mousePressEvent(QMouseEvent* event) {

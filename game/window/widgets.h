@@ -12,6 +12,9 @@
 
 namespace orbello::window {
 
+// The colour of the holder panels, the blue of the circle around the displays.
+inline constexpr QRgb kHolderColor = qRgb(38, 89, 140);
+
 // A plain panel in the colour of the blue circle; presses on it neither reach the backdrop below
 // nor move the window.
 class TMyPanel1 : public QWidget {

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QScreen>
 #include <QTest>
 #include <memory>
@@ -12,6 +14,7 @@
 #include "game/window/main_form.h"
 #include "game/window/pictures.h"
 #include "game/window/window_test_env.h"
+#include "platform/qt/ui.h"
 
 namespace orbello::window {
 namespace {
@@ -610,6 +613,71 @@ TEST_F(FormTest, ClosingPlaysTheQuitSoundToItsEndOnlyWhenShown) {
   form->close();
   EXPECT_GE(timer.elapsed(), length - 20);
   EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(FormTest, SaveAndLoadGoThroughTheChoosersAndResumeTheGame) {
+  auto form = Create();
+  ASSERT_EQ(status_, 0);
+  GameEngine& engine = form->Engine();
+  form->OnCommand(kCmdNew);
+  int ball = 0;
+  while (engine.Board[ball].Color == kEmpty)
+    ++ball;
+  QTest::mouseClick(form->Cell(ball), Qt::LeftButton);
+  ASSERT_EQ(CellNumber(engine.SelX, engine.SelY), ball);
+
+  const QString path = install_.Path("save/game.osf");
+  QDir().mkpath(install_.Path("save"));
+  QStringList titles;
+  auto chooser = [&](QWidget*, const platform::FileDialogRequest& request) {
+    titles << request.title;
+    return std::optional<QString>(path);
+  };
+  const auto old_save = platform::SetSaveFileFunction(chooser);
+  const auto old_open = platform::SetOpenFileFunction(chooser);
+  form->OnCommand(kCmdSave);
+  EXPECT_EQ(QFileInfo(path).size(), 1348);
+  const SavedGameState saved = engine.SavedState();
+
+  // Another game, then the saved one again: the load question is answered Yes.
+  engine.Randomize(99);
+  form->OnCommand(kCmdNew);
+  engine.GameSeconds = 0;
+  messages_.answer = [](const platform::MessageRequest& request) {
+    return request.buttons == platform::MessageButtons::kYesNo ? platform::kIdYes : platform::kIdOk;
+  };
+  form->OnCommand(kCmdLoad);
+  EXPECT_EQ(titles, (QStringList{"Save game", "Load game"}));
+  const SavedGameState loaded = engine.SavedState();
+  for (int n = 0; n < kCellCount; ++n) {
+    ASSERT_EQ(loaded.Board[n].Color, saved.Board[n].Color) << n;
+    const QImage cell = form->Cell(n)->Snapshot();
+    bool reserved = false;
+    for (const TNextBall& slot : loaded.NextBalls) {
+      reserved |= slot.X != kNone && CellNumber(slot.X, slot.Y) == n;
+    }
+    if (n == ball || reserved)
+      continue;
+    if (saved.Board[n].Color == kEmpty) {
+      EXPECT_TRUE(ShowsEmptyCell(cell)) << n;
+    } else {
+      EXPECT_TRUE(ShowsBall(cell, 0, saved.Board[n].Color)) << n;
+    }
+  }
+  EXPECT_EQ(CellNumber(engine.SelX, engine.SelY), ball);
+  EXPECT_TRUE(form->Timer1Active());  // the selected ball jumps again
+  EXPECT_TRUE(engine.GameActive);
+  EXPECT_TRUE(form->Button(kSaveSlot)->isEnabled());
+  EXPECT_TRUE(engine.ClockRunning());
+  EXPECT_TRUE(exits_.empty());
+
+  // A damaged file ends the game with the other status after its message.
+  QFile::resize(path, 1347);
+  form->OnCommand(kCmdLoad);
+  EXPECT_TRUE(messages_.Saw("Can't load selected game."));
+  EXPECT_EQ(exits_, std::vector<int>{kExitStatusOther});
+  platform::SetSaveFileFunction(old_save);
+  platform::SetOpenFileFunction(old_open);
 }
 
 }  // namespace
