@@ -289,6 +289,21 @@ TEST_F(FormTest, PressesWithShiftCtrlOrTheRightButtonAreIgnored) {
         return false;
       },
       1000));
+
+  // With a jump delay of 0 the timer never fires: another selected ball stands still.
+  const GameSettings before = form->Settings();
+  form->Settings().Delay_Jump = 0;
+  form->ApplyChangedSettings(before);
+  EXPECT_FALSE(form->Timer1Active());
+  int other = ball + 1;
+  while (engine.Board[other].Color == kEmpty)
+    ++other;
+  QTest::mouseClick(form->Cell(other), Qt::LeftButton);
+  EXPECT_EQ(CellNumber(engine.SelX, engine.SelY), other);
+  EXPECT_FALSE(form->Timer1Active());
+  QTest::qWait(100);
+  EXPECT_TRUE(ShowsBall(form->Cell(other)->Snapshot(), 0, engine.Board[other].Color));
+  EXPECT_TRUE(ShowsBall(form->Cell(ball)->Snapshot(), 0, color));
 }
 
 // Fills every free cell that no next ball reserves with a pattern in which no two neighbours
