@@ -695,5 +695,39 @@ TEST_F(FormTest, SaveAndLoadGoThroughTheChoosersAndResumeTheGame) {
   platform::SetOpenFileFunction(old_open);
 }
 
+TEST_F(FormTest, CaptionButtonsAndTheAboutBox) {
+  auto form = Create();
+  ASSERT_EQ(status_, 0);
+  form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+  // The caption buttons stand at the top of the blue circle, 16 x 14 each.
+  EXPECT_EQ(form->Button(9)->geometry(), QRect(324, 5, 16, 14));
+  EXPECT_EQ(form->Button(10)->geometry(), QRect(341, 5, 16, 14));
+  EXPECT_EQ(form->Button(11)->geometry(), QRect(358, 5, 16, 14));
+
+  QStringList opened;
+  const auto old_shell = platform::SetShellOpenFunction([&](const QString& what) {
+    opened << what;
+    return true;
+  });
+  QTest::mouseClick(form->Button(9), Qt::LeftButton);
+  ASSERT_EQ(opened.size(), 1);
+  EXPECT_TRUE(opened[0].endsWith("/cvob.chm"));
+  platform::SetShellOpenFunction(old_shell);
+
+  {
+    ModalWatchdog watchdog;
+    QTest::mouseClick(form->Button(7), Qt::LeftButton, Qt::NoModifier, QPoint(35, 15));
+    EXPECT_EQ(watchdog.titles, QStringList{"About Orbello"});
+  }
+
+  QTest::mouseClick(form->Button(10), Qt::LeftButton);
+  EXPECT_TRUE(form->isMinimized());
+  form->showNormal();
+  QTest::mouseClick(form->Button(11), Qt::LeftButton);
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_TRUE(exits_.empty());
+}
+
 }  // namespace
 }  // namespace orbello::window
