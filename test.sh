@@ -20,7 +20,7 @@ echo "== Build"
 cmake -S . -B build/main -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/main -j "$jobs"
 echo "== Tests"
-(cd build/main && ctest --output-on-failure -j "$jobs" --timeout 300)
+(cd build/main && ctest --output-on-failure -j "$jobs" --timeout 300) | tee build/ctest-main.log
 
 echo "== Sanitizer build (portable code)"
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORBELLO_PORTABLE_ONLY=ON \
@@ -29,7 +29,7 @@ cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORBELLO_PORTABLE_ON
   "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined"
 cmake --build build/asan -j "$jobs"
 (cd build/asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --output-on-failure -j "$jobs" --timeout 300)
+  ctest --output-on-failure -j "$jobs" --timeout 300) | tee build/ctest-asan.log
 
 echo "== Fuzzing"
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORBELLO_PORTABLE_ONLY=ON \
@@ -46,4 +46,8 @@ for fuzzer in build/fuzz/fuzz/fuzz_*; do
   "$fuzzer" -max_total_time=15 -timeout=5 -rss_limit_mb=2048 -print_final_stats=0 \
     "$corpus" $( [ -d "$seeds" ] && echo "$seeds" ) 2>&1 | tail -n 3
 done
-echo "== All tests passed"
+fuzzers=$(ls build/fuzz/fuzz/fuzz_* 2>/dev/null | wc -l)
+ran=$(cat build/ctest-main.log build/ctest-asan.log |
+  awk '/tests passed, 0 tests failed out of/ { n += $NF } END { print n + 0 }')
+echo "== All tests passed ($fuzzers fuzz targets ran cleanly)"
+echo "ctest: $ran passed, 0 failed"
