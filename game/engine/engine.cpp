@@ -244,10 +244,24 @@ void GameEngine::MoveSelectedBall(int32_t tx, int32_t ty) {
       // The removed figure did not take the moved ball, so it still stands on the reserved cell
       // and no appearance follows to fill a new cell: move the reservation to a new empty cell
       // now, keep that cell empty and announce it there, rather than hiding the ball under the
-      // mark and letting the next appearance overwrite it.
+      // mark and letting the next appearance overwrite it. The other slots' cells are kept out of
+      // the draw: a shared cell would outlive this turn, and a ball later moved onto it would be
+      // overwritten by the slot that stays there. The removal freed cells, so one is left.
+      std::array<int, 3> held{};
+      size_t held_count = 0;
+      for (const TNextBall& other : NextBalls) {
+        if (&other != &r && OnBoard(other.X, other.Y) &&
+            Board[CellNumber(other.X, other.Y)].Color == kEmpty) {
+          held[held_count] = CellNumber(other.X, other.Y);
+          Board[held[held_count++]].Color = 0;
+        }
+      }
       const int32_t color = r.Color;
       PlaceRandomBall(r);
       r.Color = color;
+      for (size_t i = 0; i < held_count; ++i) {
+        Board[held[i]].Color = kEmpty;
+      }
       if (r.X != kNone) {
         Board[CellNumber(r.X, r.Y)].Color = kEmpty;
         if (ShowsMarks()) {

@@ -449,6 +449,36 @@ TEST_F(EngineTest, FigureElsewhereLeavesTheMovedBallVisibleAndItsReservationMove
   EXPECT_EQ(world.calls.back(), "DrawBallFrame " + std::to_string(moved.X) + "," +
                                     std::to_string(moved.Y) + " balls frame 11 colour 4");
   EXPECT_TRUE(world.CallsStartingWith("DrawBallFrame 0,7 balls frame 11").empty());
+
+  // On a crowded board the moved reservation never joins another slot's cell, whatever the seed:
+  // the other slots keep their empty cells of their own.
+  for (uint32_t seed = 0; seed < 40; ++seed) {
+    RecordingWorld w;
+    GameEngine e(w);
+    e.NewGame(false);
+    for (int n = 0; n < kCellCount; ++n) {
+      e.Board[n].Color = (CellX(n) + 3 * CellY(n)) % kColorCount;
+    }
+    for (int x = 0; x < 5; ++x) {
+      e.Board[CellNumber(x, 0)].Color = 1;
+    }
+    e.Board[CellNumber(8, 8)].Color = 1;
+    for (int n : {CellNumber(8, 7), CellNumber(6, 6), CellNumber(7, 2)}) {
+      e.Board[n].Color = kEmpty;
+    }
+    e.NextBalls = {{{8, 7, 4}, {6, 6, 2}, {7, 2, 3}}};
+    e.Randomize(seed);
+    e.CellClick(CellNumber(8, 8));
+    e.CellClick(CellNumber(8, 7));
+    ASSERT_EQ(e.Score, 5u) << "seed " << seed;
+    ASSERT_EQ(e.Board[CellNumber(8, 7)].Color, 1);
+    const TNextBall& r = e.NextBalls[0];
+    EXPECT_TRUE(r.X != 8 || r.Y != 7) << "seed " << seed;
+    EXPECT_TRUE((r.X != 6 || r.Y != 6) && (r.X != 7 || r.Y != 2)) << "seed " << seed;
+    EXPECT_EQ(e.Board[CellNumber(r.X, r.Y)].Color, kEmpty);
+    EXPECT_EQ(e.Board[CellNumber(6, 6)].Color, kEmpty);
+    EXPECT_EQ(e.Board[CellNumber(7, 2)].Color, kEmpty);
+  }
 }
 
 TEST_F(EngineTest, ResumedGameRedrawsEverythingAndTheSelectedBallJumpsAgain) {
