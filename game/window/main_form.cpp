@@ -176,11 +176,13 @@ int TMainForm1::FormCreate() {
   if (!CreateGameMenu())
     return kExitStatusFailure;
   work_bitmap_ = BlankPicture(32, 32);
-  // The cells come before the engine's start-up, which draws the empty board on them.
-  CreateCells();
+  // The engine's start-up reads the default variant's table and draws the label, each of which
+  // may end the program before any cell exists; the empty board it sets up draws nothing, so the
+  // cells can follow it.
   if (!engine_.StartUp(static_cast<uint32_t>(std::time(nullptr)))) {
     return exit_status_ >= 0 ? exit_status_ : kExitStatusOther;
   }
+  CreateCells();
   SetTimer1Interval(JumpInterval(settings_.Delay_Jump));
   if (!CreateButtons())
     return Fatal(kExitStatusOther);
