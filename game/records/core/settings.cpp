@@ -42,7 +42,8 @@ constexpr SettingValue kOrder[] = {
 };
 
 // A DWORD read into a 4-byte buffer; -1 when the query fails or the type is not REG_DWORD, so
-// a stored -1 cannot be told from a failure.
+// a stored -1 cannot be told from a failure. A REG_DWORD of fewer than 4 bytes is refused too:
+// the bytes it lacks would otherwise be whatever the buffer held.
 int32_t ReadDword(const RegistryKey& key, const char* name) {
   unsigned char bytes[4] = {};
   uint32_t type = 0;
