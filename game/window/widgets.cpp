@@ -82,6 +82,12 @@ void TPictureButton::paintEvent(QPaintEvent*) {
   painter.drawImage(0, 0, face);
 }
 
+void TPictureButton::mouseDoubleClickEvent(QMouseEvent* event) {
+  // The second press of a double click is a notification of its own, which no command answers:
+  // it neither presses the button nor clicks it.
+  event->accept();
+}
+
 TGameMenu::TGameMenu(QWidget* owner, QImage band, int* accumulated_height,
                      DefaultGameSource default_game, ChooseHandler on_choose)
     : QWidget(owner, Qt::Popup | Qt::FramelessWindowHint),

@@ -237,6 +237,21 @@ TEST(BoardCell, OnlyALeftPressAloneReachesTheGame) {
   EXPECT_EQ(pressed, (std::vector<int>{9, 9}));
 }
 
+TEST(CommandButton, ADoubleClickCommandsOnce) {
+  QWidget window;
+  QImage face(53, 31, QImage::Format_RGB32);
+  face.fill(qRgb(200, 0, 0));
+  TPictureButton button(&window, 1154, face, face, face);
+  int clicks = 0;
+  QObject::connect(&button, &QAbstractButton::clicked, [&] { ++clicks; });
+  // What a double click delivers: press, release, double click, release.
+  QTest::mouseClick(&button, Qt::LeftButton);
+  QTest::mouseDClick(&button, Qt::LeftButton);
+  QTest::mouseRelease(&button, Qt::LeftButton);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_FALSE(button.isDown());
+}
+
 int DarkPixels(const QImage& image, const QRect& area) {
   int dark = 0;
   for (int y = area.top(); y <= area.bottom(); ++y) {
