@@ -316,6 +316,18 @@ void DialogButton::paintEvent(QPaintEvent* /*event*/) {
   DrawDialogButton(painter, rect(), text(), dialog_->BackgroundUnder(this), face);
 }
 
+void DialogButton::keyPressEvent(QKeyEvent* event) {
+  if (IsArrowKey(event->key())) {
+    event->accept();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
+}
+
+bool IsArrowKey(int key) {
+  return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+}
+
 // ---- GroupLabel ----
 
 GroupLabel::GroupLabel(const QString& text, LookDialog* dialog, int id, const QRect& geometry)
@@ -443,6 +455,31 @@ void DialogSlider::paintEvent(QPaintEvent* /*event*/) {
   DrawPushFrame(painter, thumb, isSliderDown());
   if (hasFocus())
     DrawFocusRectangle(painter, rect());
+}
+
+void DialogSlider::keyPressEvent(QKeyEvent* event) {
+  // As the system's trackbar: Left, Up and Page Up move toward 0; Right, Down and Page Down
+  // toward 100.
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+      triggerAction(SliderSingleStepSub);
+      break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+      triggerAction(SliderSingleStepAdd);
+      break;
+    case Qt::Key_PageUp:
+      triggerAction(SliderPageStepSub);
+      break;
+    case Qt::Key_PageDown:
+      triggerAction(SliderPageStepAdd);
+      break;
+    default:
+      QAbstractSlider::keyPressEvent(event);
+      return;
+  }
+  event->accept();
 }
 
 void DialogSlider::mousePressEvent(QMouseEvent* event) {

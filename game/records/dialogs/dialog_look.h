@@ -115,10 +115,16 @@ class DialogButton : public QPushButton {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // Takes the arrow keys and does nothing with them, so they neither move the focus nor reach
+  // the dialog.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   LookDialog* dialog_;
 };
+
+// True for the four arrow keys.
+bool IsArrowKey(int key);
 
 // A group label: the background under its text's width, then the text, single line, vertically
 // centred; so it breaks the etched frame under it.
@@ -175,6 +181,7 @@ class DialogSlider : public QAbstractSlider {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;

@@ -2,6 +2,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QRadioButton>
 #include <array>
@@ -91,6 +92,21 @@ Button* MakeChoice(LookDialog* dialog, int id, const QString& caption, QRect rec
   return button;
 }
 
+// A sound's check box keeps the arrow keys to itself: they don't move the focus.
+class SoundCheckBox : public QCheckBox {
+ public:
+  SoundCheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent) {}
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (IsArrowKey(event->key())) {
+      event->accept();
+      return;
+    }
+    QCheckBox::keyPressEvent(event);
+  }
+};
+
 class SettingsDialog : public LookDialog {
  public:
   SettingsDialog(QWidget* owner, GameSettings& settings)
@@ -170,8 +186,8 @@ class SettingsDialog : public LookDialog {
 
     for (size_t i = 0; i < kSoundRows.size(); ++i) {
       const SoundRow& row = kSoundRows[i];
-      sound_checks_[i] = MakeChoice<QCheckBox>(this, row.check_id, row.caption,
-                                               DialogUnitRect(12, row.check_y, 95, 10));
+      sound_checks_[i] = MakeChoice<SoundCheckBox>(this, row.check_id, row.caption,
+                                                   DialogUnitRect(12, row.check_y, 95, 10));
       sound_fields_[i] = MakeField(row.field_id, row.field_y);
       auto* play =
           new DialogButton(">", this, row.play_id, DialogUnitRect(173, row.buttons_y, 17, 15));

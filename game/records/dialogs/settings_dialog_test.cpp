@@ -146,8 +146,8 @@ TEST_F(SettingsDialogTest, EditedControlsReachSettingsAndHive) {
               Click(d, 1014);  // destroy sound off
               auto* slider = Control<QAbstractSlider>(d, 1029);
               slider->setFocus();
-              QTest::keyClick(slider, Qt::Key_PageUp);  // one page: +10
-              QTest::keyClick(slider, Qt::Key_Right);   // one line: +1
+              QTest::keyClick(slider, Qt::Key_PageDown);  // one page: +10
+              QTest::keyClick(slider, Qt::Key_Right);     // one line: +1
               Click(d, kIdSettingsOk);
             });
   EXPECT_EQ(settings.NextColors, 1);
@@ -198,6 +198,7 @@ TEST_F(SettingsDialogTest, TabCycleRunsBothWaysInItsFixedOrder) {
   GameSettings settings = SampleSettings();
   std::vector<int> seen_forward, seen_backward;
   int first = 0, after_skip = 0;
+  std::vector<int> arrows_kept, slider_steps;
   WithModal([&] { ShowSettingsDialog(nullptr, settings); },
             [&](QDialog* d) {
               d->activateWindow();
@@ -216,8 +217,27 @@ TEST_F(SettingsDialogTest, TabCycleRunsBothWaysInItsFixedOrder) {
               FindDialogControl(d, 1015)->setFocus();
               QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
               after_skip = FocusedId(d);
+              // Arrow keys on a push button or a sound's check box move nothing.
+              for (int id : {kIdSettingsOk, 1010}) {
+                FindDialogControl(d, id)->setFocus();
+                QTest::keyClick(d->focusWidget(), Qt::Key_Right);
+                QTest::keyClick(d->focusWidget(), Qt::Key_Down);
+                arrows_kept.push_back(FocusedId(d));
+              }
+              // The sliders step as the system's trackbar does: Up and Page Up toward 0.
+              auto* slider = qobject_cast<QAbstractSlider*>(FindDialogControl(d, 1026));
+              slider->setFocus();
+              QTest::keyClick(slider, Qt::Key_Up);
+              slider_steps.push_back(slider->value());
+              QTest::keyClick(slider, Qt::Key_PageDown);
+              slider_steps.push_back(slider->value());
+              QTest::keyClick(slider, Qt::Key_PageUp);
+              QTest::keyClick(slider, Qt::Key_Right);
+              slider_steps.push_back(slider->value());
               Click(d, kIdSettingsCancel);
             });
+  EXPECT_EQ(arrows_kept, (std::vector<int>{kIdSettingsOk, 1010}));
+  EXPECT_EQ(slider_steps, (std::vector<int>{29, 39, 30}));
   EXPECT_EQ(first, kIdSettingsCancel);
   EXPECT_EQ(seen_forward, forward);
   std::vector<int> backward(forward.rbegin() + 1, forward.rend());
