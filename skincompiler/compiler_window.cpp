@@ -1,8 +1,10 @@
 #include "skincompiler/compiler_window.h"
 
 #include <QApplication>
+#include <QChildEvent>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPaintEvent>
@@ -405,6 +407,13 @@ bool CompilerWindow::event(QEvent* event) {
   if (event->type() == QEvent::ApplicationPaletteChange) {
     ReadSystemColours();
     update();
+  }
+  // The file dialogs come in their plain form, without the bar of places at their left.
+  if (event->type() == QEvent::ChildPolished) {
+    if (auto* dialog = qobject_cast<QFileDialog*>(static_cast<QChildEvent*>(event)->child())) {
+      if (auto* places = dialog->findChild<QWidget*>(QStringLiteral("sidebar")))
+        places->hide();
+    }
   }
   return QWidget::event(event);
 }

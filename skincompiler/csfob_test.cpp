@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -12,7 +13,9 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -183,6 +186,34 @@ TEST_F(CompilerWindowTest, ChoosingAsksWithTheRowsTitleAndBitmapFilters) {
   QTest::mouseClick(window_->ChooseButtonOf(3), Qt::LeftButton);
   EXPECT_EQ(open_requests_.size(), 2u);
   EXPECT_EQ(window_->PathFieldOf(3)->text(), kept);
+}
+
+TEST_F(CompilerWindowTest, RealFileDialogComesWithoutThePlacesBar) {
+  platform::SetOpenFileFunction({});
+  bool seen = false;
+  bool places_hidden = false;
+  QString title;
+  // Looks at the dialog once it is up, then cancels it; gives up after a while.
+  std::function<void(int)> inspect = [&](int tries_left) {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr && tries_left > 0) {
+      QTimer::singleShot(20, [&, tries_left] { inspect(tries_left - 1); });
+      return;
+    }
+    if (dialog != nullptr) {
+      seen = true;
+      title = dialog->windowTitle();
+      const auto* places = dialog->findChild<QWidget*>(QStringLiteral("sidebar"));
+      places_hidden = places != nullptr && !places->isVisible();
+      dialog->reject();
+    }
+  };
+  QTimer::singleShot(20, [&] { inspect(250); });
+  QTest::mouseClick(window_->ChooseButtonOf(1), Qt::LeftButton);
+  ASSERT_TRUE(seen);
+  EXPECT_EQ(title, QString::fromLatin1(kSkinRows[1].label));
+  EXPECT_TRUE(places_hidden);
+  EXPECT_TRUE(window_->PathFieldOf(1)->text().isEmpty());
 }
 
 TEST_F(CompilerWindowTest, WrongSizeIsRejectedWithTheRowsMessageAndStartsThePulse) {
