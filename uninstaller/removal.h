@@ -28,7 +28,8 @@ inline constexpr const char* kProgramFiles[] = {"cvob.chm", "cvob", "cvobhs.dat"
 inline constexpr char kUninstallerProgram[] = "uni_cvob";
 // The maker's folder that holds the installation folder; removed too when that leaves it empty.
 inline constexpr char kMakerFolder[] = "corvane";
-// A registry string of this many bytes, terminating zero included, no longer fits.
+// The buffer for "AppPath": a string of more bytes than this, terminating zero included, does not
+// fit.
 inline constexpr unsigned kPathBufferSize = 260;
 
 inline constexpr char kWarningCaption[] = "Warning!";
