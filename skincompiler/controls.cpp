@@ -43,6 +43,19 @@ ThreeDColours SystemColours() {
 
 constexpr int kCaretWidth = 1;
 
+// Tab and Shift+Tab go to the window's own focus cycle, never to Qt's focus chain. True when the
+// event was such a key and has been handled.
+bool ForwardTabKey(QEvent* event, QWidget* control, ControlHost* host) {
+  if (event->type() != QEvent::KeyPress)
+    return false;
+  auto* key = static_cast<QKeyEvent*>(event);
+  if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab)
+    return false;
+  host->MoveFocus(control,
+                  key->key() == Qt::Key_Backtab || key->modifiers().testFlag(Qt::ShiftModifier));
+  return true;
+}
+
 }  // namespace
 
 QFont GuiFont() {
@@ -138,16 +151,7 @@ SkinButton::SkinButton(const QString& text, int command, ControlHost* host, QWid
 }
 
 bool SkinButton::event(QEvent* event) {
-  // Tab would otherwise go to Qt's own focus chain.
-  if (event->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-      host_->MoveFocus(
-          this, key->key() == Qt::Key_Backtab || key->modifiers().testFlag(Qt::ShiftModifier));
-      return true;
-    }
-  }
-  return QAbstractButton::event(event);
+  return ForwardTabKey(event, this, host_) || QAbstractButton::event(event);
 }
 
 void SkinButton::keyPressEvent(QKeyEvent* event) {
@@ -261,15 +265,7 @@ void PathField::RestartCaretBlink() {
 }
 
 bool PathField::event(QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-      host_->MoveFocus(
-          this, key->key() == Qt::Key_Backtab || key->modifiers().testFlag(Qt::ShiftModifier));
-      return true;
-    }
-  }
-  return QWidget::event(event);
+  return ForwardTabKey(event, this, host_) || QWidget::event(event);
 }
 
 void PathField::keyPressEvent(QKeyEvent* event) {
