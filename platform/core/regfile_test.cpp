@@ -188,7 +188,9 @@ TEST(RegFileSerialise, RandomDocumentsRoundTrip) {
   for (int round = 0; round < 200; ++round) {
     Document doc;
     for (int k = 0; k < 3; ++k) {
-      Key& key = doc.AddKey("K" + std::to_string(k) + "\\" + text(8, true) + "x");
+      std::string key_name = "K";
+      key_name.append(std::to_string(k)).append("\\").append(text(8, true)).append("x");
+      Key& key = doc.AddKey(key_name);
       for (int v = 0; v < 4; ++v) {
         Value value{text(6) + std::to_string(v), static_cast<uint32_t>(random() % 12), {}};
         value.data.resize(random() % 300);

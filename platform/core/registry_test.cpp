@@ -197,7 +197,9 @@ TEST_F(RegistryTest, ConcurrentWritersLoseNothing) {
   EXPECT_EQ(key->ValueNames().size(), static_cast<size_t>(kWriters * kValues));
   for (int w = 0; w < kWriters; ++w) {
     for (int i = 0; i < kValues; ++i) {
-      EXPECT_EQ(key->GetDword("w" + std::to_string(w) + "_" + std::to_string(i)),
+      std::string name = "w";
+      name.append(std::to_string(w)).append("_").append(std::to_string(i));
+      EXPECT_EQ(key->GetDword(name),
                 static_cast<uint32_t>(w * 1000 + i));
     }
   }

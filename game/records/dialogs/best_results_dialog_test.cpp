@@ -48,9 +48,9 @@ class BestResultsTest : public ::testing::Test {
     HighScoreTable lines{}, blocks{};
     for (int r = 0; r < kHighScoreRows; ++r) {
       lines[r].Points = static_cast<uint32_t>(900 - 100 * r);
-      SetPlayerName(lines[r], "P" + std::to_string(r));
+      SetPlayerName(lines[r], std::string("P").append(std::to_string(r)));
       blocks[r].Points = static_cast<uint32_t>((r * 37) % 10 * 11);
-      SetPlayerName(blocks[r], "B" + std::to_string(r));
+      SetPlayerName(blocks[r], std::string("B").append(std::to_string(r)));
     }
     QByteArray bytes;
     auto append = [&bytes](const HighScoreTable& t) {
