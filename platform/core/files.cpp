@@ -5,7 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 
 namespace orbello::platform {
 
@@ -31,24 +33,72 @@ bool UniqueFd::Reset() {
   return result == 0;
 }
 
-UniqueFd OpenUnshared(const std::string& path, int flags, mode_t mode) {
-  // O_NONBLOCK keeps a FIFO from stalling the open; such entries are refused right after.
-  UniqueFd fd(open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, mode));
-  if (!fd.valid()) {
+UniqueFd OpenRegularFile(const std::string& path, int flags, mode_t mode) {
+  UniqueFd fd(open(path.c_str(), flags | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, mode));
+  if (!fd.valid())
     return fd;
-  }
   struct stat st {};
   if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
     fd.Reset();
     errno = EINVAL;
     return fd;
   }
-  if (flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+  // Reads and writes of the file itself block as usual.
+  int status = fcntl(fd.get(), F_GETFL);
+  if (status == -1 || fcntl(fd.get(), F_SETFL, status & ~O_NONBLOCK) != 0) {
     int saved = errno;
     fd.Reset();
     errno = saved;
   }
   return fd;
+}
+
+UniqueFd OpenUnshared(const std::string& path, int flags, mode_t mode) {
+  UniqueFd fd = OpenRegularFile(path, flags, mode);
+  if (fd.valid() && flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+    int saved = errno;
+    fd.Reset();
+    errno = saved;
+  }
+  return fd;
+}
+
+bool ReadRegularFile(const std::string& path, size_t max_bytes, std::string* out, int* error) {
+  out->clear();
+  auto fail = [&](int code) {
+    out->clear();
+    out->shrink_to_fit();
+    if (error != nullptr)
+      *error = code;
+    return false;
+  };
+  UniqueFd fd = OpenRegularFile(path, O_RDONLY);
+  if (!fd.valid())
+    return fail(errno);
+  struct stat st {};
+  if (fstat(fd.get(), &st) != 0)
+    return fail(errno);
+  if (static_cast<unsigned long long>(st.st_size) > max_bytes)
+    return fail(EFBIG);
+  // The size is only a hint: the file may change while it is read, so the loop keeps the bound.
+  const size_t limit = max_bytes < SIZE_MAX ? max_bytes + 1 : max_bytes;
+  out->resize(std::min(limit, std::max<size_t>(static_cast<size_t>(st.st_size) + 1, 4096)));
+  size_t done = 0;
+  for (;;) {
+    ssize_t n = ReadFull(fd.get(), out->data() + done, out->size() - done);
+    if (n < 0)
+      return fail(errno);
+    done += static_cast<size_t>(n);
+    if (done < out->size() || out->size() >= limit)
+      break;
+    out->resize(out->size() > limit / 2 ? limit : out->size() * 2);
+  }
+  if (done > max_bytes)
+    return fail(EFBIG);
+  out->resize(done);
+  if (error != nullptr)
+    *error = 0;
+  return true;
 }
 
 ssize_t ReadFull(int fd, void* buffer, size_t count) {

@@ -29,10 +29,23 @@ class UniqueFd {
   int fd_ = -1;
 };
 
-// open(2) of a regular file (anything else, a folder or a FIFO, is refused without blocking),
-// then an exclusive flock that fails at once when another open file description holds one.
-// Invalid on any failure (errno tells which).
+// open(2) that never blocks on what is not a regular file: the open is non-blocking (a FIFO
+// without a writer or a device cannot stall it), then anything that fstat does not call a regular
+// file (a folder, a FIFO, /dev/zero) is refused with errno EINVAL; O_NONBLOCK is cleared again
+// before the descriptor is returned. O_CLOEXEC and O_NOCTTY are always added. Invalid on any
+// failure (errno tells which).
+UniqueFd OpenRegularFile(const std::string& path, int flags, mode_t mode = 0644);
+
+// OpenRegularFile, then an exclusive flock that fails at once when another open file description
+// holds one.
 UniqueFd OpenUnshared(const std::string& path, int flags, mode_t mode = 0644);
+
+// Reads the whole regular file `path` (opened with OpenRegularFile) into *out when it holds at
+// most `max_bytes`; never reads more than max_bytes + 1 bytes, even from a file that grows. On
+// failure returns false, leaves *out empty and sets *error (when given) to the errno: that of
+// open or read, EINVAL for what is not a regular file, EFBIG for a file over max_bytes.
+bool ReadRegularFile(const std::string& path, size_t max_bytes, std::string* out,
+                     int* error = nullptr);
 
 // Reads until `count` bytes or end of file; returns the bytes read, or -1 on an error.
 ssize_t ReadFull(int fd, void* buffer, size_t count);

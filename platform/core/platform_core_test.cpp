@@ -1,8 +1,12 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 
+#include "platform/core/files.h"
 #include "platform/core/message.h"
 #include "platform/core/paths.h"
 #include "platform/core/testing/test_support.h"
@@ -55,6 +59,45 @@ TEST(Paths, ProgramFolderIsTheExecutablesFolderAsSpelled) {
   const std::string exe = std::filesystem::read_symlink("/proc/self/exe").string();
   EXPECT_EQ(ProgramFolder(), exe.substr(0, exe.rfind('/')));
   EXPECT_NE(ProgramFolder().back(), '/');
+}
+
+// A FIFO without a writer would block a plain open or read forever; /dev/zero never ends.
+TEST(Files, ReadersRefuseWhatIsNotARegularFileAndBoundTheSize) {
+  TempDir dir;
+  const std::string fifo = dir / "fifo";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::string out = "stale";
+  int error = 0;
+  for (const std::string& path : {fifo, std::string("/dev/zero"), dir.path()}) {
+    EXPECT_FALSE(ReadRegularFile(path, 1 << 20, &out, &error)) << path;
+    EXPECT_EQ(error, EINVAL) << path;
+    EXPECT_TRUE(out.empty()) << path;
+    errno = 0;
+    EXPECT_FALSE(OpenUnshared(path, O_RDONLY).valid()) << path;
+    EXPECT_EQ(errno, EINVAL) << path;
+  }
+  EXPECT_FALSE(OpenUnshared(fifo, O_WRONLY).valid());  // no reader: refused, not blocked
+
+  EXPECT_FALSE(ReadRegularFile(dir / "missing", 10, &out, &error));
+  EXPECT_EQ(error, ENOENT);
+
+  const std::string file = dir / "file";
+  testing::WriteFileBytes(file, std::string(5000, 'x') + std::string("\0end", 4));
+  ASSERT_TRUE(ReadRegularFile(file, 5004, &out, &error));
+  EXPECT_EQ(error, 0);
+  EXPECT_EQ(out, std::string(5000, 'x') + std::string("\0end", 4));
+  EXPECT_FALSE(ReadRegularFile(file, 5003, &out, &error));
+  EXPECT_EQ(error, EFBIG);
+  EXPECT_TRUE(out.empty());
+  testing::WriteFileBytes(file, "");
+  ASSERT_TRUE(ReadRegularFile(file, 0, &out, &error));
+  EXPECT_TRUE(out.empty());
+
+  // What the open gives back blocks again like any file descriptor.
+  UniqueFd fd = OpenRegularFile(file, O_RDONLY);
+  ASSERT_TRUE(fd.valid());
+  EXPECT_EQ(fcntl(fd.get(), F_GETFL) & O_NONBLOCK, 0);
+  EXPECT_NE(fcntl(fd.get(), F_GETFD) & FD_CLOEXEC, 0);
 }
 
 TEST(Message, DefaultHandlerAnswersTheDefaultButton) {
