@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
-#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,10 +15,6 @@
 namespace orbello::replay {
 
 namespace {
-
-// Commands that may come before the program has started; any other command starts it first.
-const std::set<std::string> kBeforeStart = {"seed",   "default", "colors", "walk",
-                                            "answer", "scores",  "trace"};
 
 std::optional<uint32_t> ParseUnsigned(const std::string& text) {
   if (text.empty() || text.size() > 10) {
@@ -97,160 +92,188 @@ class Replay {
   }
 
  private:
+  // One command of the script: its word, how many arguments it takes (kRestOfLine: the rest of
+  // the line is one argument, so that a path may hold blanks) and what it does. A handler checks
+  // its arguments before it starts the program, so that a bad line reports only its error.
+  static constexpr size_t kRestOfLine = static_cast<size_t>(-1);
+  using Handler = bool (Replay::*)(const std::vector<std::string>& args, std::string& reason);
+  struct Command {
+    const char* name;
+    size_t arity;
+    Handler run;
+  };
+
+  // Defined in a member function, where the handlers are known.
+  static const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = {
+        {"seed", 1, &Replay::Seed},           {"default", 1, &Replay::Default},
+        {"colors", 1, &Replay::Colors},       {"walk", 1, &Replay::Walk},
+        {"answer", 1, &Replay::Answer},       {"scores", 11, &Replay::Scores},
+        {"trace", 1, &Replay::Trace},         {"new", 0, &Replay::New},
+        {"menu", 1, &Replay::Menu},           {"click", 2, &Replay::Click},
+        {"state", 0, &Replay::State},         {"save", kRestOfLine, &Replay::Save},
+        {"load", kRestOfLine, &Replay::Load},
+    };
+    return commands;
+  }
+
   bool Execute(const std::string& line, std::string& reason) {
     std::istringstream words(line);
     std::vector<std::string> args;
     for (std::string word; words >> word;) {
       args.push_back(word);
     }
-    const std::string command = args[0];
-    auto arity = [&](size_t count) {
-      if (args.size() != count + 1) {
-        reason = "'" + command + "' takes " + std::to_string(count) + " argument" +
-                 (count == 1 ? "" : "s");
-        return false;
+    const std::string& name = args[0];
+    for (const Command& command : Commands()) {
+      if (name != command.name) {
+        continue;
       }
-      return true;
-    };
-    auto bad = [&](const std::string& what) {
-      reason = "bad " + what + " in '" + command + "'";
-      return false;
-    };
-
-    // The path of save and load is the rest of the line, so that it may hold blanks.
-    if (command == "save" || command == "load") {
-      const std::string path = Trim(line.substr(command.size()));
-      if (path.empty()) {
-        reason = "'" + command + "' needs a path";
-        return false;
-      }
-      Start();
-      if (world_.exit_status >= 0) {
-        return true;
-      }
-      if (command == "save") {
-        SaveGameTo(engine_, world_, path);
-      } else {
-        LoadGameFrom(engine_, world_, path);
-      }
-      return true;
-    }
-
-    if (kBeforeStart.count(command) == 0) {
-      if (command != "new" && command != "menu" && command != "click" && command != "state") {
-        reason = "unknown command '" + command + "'";
-        return false;
-      }
-      // Check the arguments before starting, so that a bad line reports only its error.
-      if ((command == "new" || command == "state") && !arity(0)) {
-        return false;
-      }
-      if (command == "menu" && !arity(1)) {
-        return false;
-      }
-      if (command == "click" && !arity(2)) {
-        return false;
-      }
-    }
-
-    if (command == "seed") {
-      if (!arity(1)) {
-        return false;
-      }
-      const std::optional<uint32_t> seed = ParseUnsigned(args[1]);
-      if (!seed) {
-        return bad("seed");
-      }
-      seed_ = *seed;
-      if (started_) {
-        engine_.Randomize(seed_);
-      }
-    } else if (command == "default") {
-      if (!arity(1)) {
-        return false;
-      }
-      const std::optional<int32_t> v = ParseRange(args[1], 1, 3);
-      if (!v) {
-        return bad("variant");
-      }
-      engine_.Settings().DefaultGame = *v;
-    } else if (command == "colors") {
-      if (!arity(1)) {
-        return false;
-      }
-      const std::optional<int32_t> k = ParseRange(args[1], 1, 4);
-      if (!k) {
-        return bad("display mode");
-      }
-      engine_.Settings().NextColors = *k;
-    } else if (command == "walk") {
-      if (!arity(1)) {
-        return false;
-      }
-      const std::optional<int32_t> w = ParseRange(args[1], 0, 1);
-      if (!w) {
-        return bad("switch");
-      }
-      engine_.Settings().ShowWalk = *w == 1;
-    } else if (command == "answer") {
-      if (!arity(1)) {
-        return false;
-      }
-      if (args[1] != "yes" && args[1] != "no") {
-        return bad("answer");
-      }
-      world_.answer_yes = args[1] == "yes";
-    } else if (command == "scores") {
-      if (!arity(11)) {
-        return false;
-      }
-      const std::optional<int32_t> v = ParseRange(args[1], 1, 3);
-      if (!v) {
-        return bad("variant");
-      }
-      HighScorePoints points{};
-      for (size_t i = 0; i < points.size(); ++i) {
-        const std::optional<uint32_t> p = ParseUnsigned(args[i + 2]);
-        if (!p) {
-          return bad("score");
+      if (command.arity == kRestOfLine) {
+        const std::string rest = Trim(line.substr(name.size()));
+        if (rest.empty()) {
+          reason = "'" + name + "' needs a path";
+          return false;
         }
-        points[i] = *p;
-      }
-      world_.tables[*v - 1] = points;
-    } else if (command == "trace") {
-      if (!arity(1)) {
+        args = {name, rest};
+      } else if (args.size() != command.arity + 1) {
+        reason = "'" + name + "' takes " + std::to_string(command.arity) + " argument" +
+                 (command.arity == 1 ? "" : "s");
         return false;
       }
-      if (args[1] != "on" && args[1] != "off") {
-        return bad("switch");
+      return (this->*command.run)(args, reason);
+    }
+    reason = "unknown command '" + name + "'";
+    return false;
+  }
+
+  static bool Bad(const std::vector<std::string>& args, const std::string& what,
+                  std::string& reason) {
+    reason = "bad " + what + " in '" + args[0] + "'";
+    return false;
+  }
+
+  bool Seed(const std::vector<std::string>& args, std::string& reason) {
+    const std::optional<uint32_t> seed = ParseUnsigned(args[1]);
+    if (!seed) {
+      return Bad(args, "seed", reason);
+    }
+    seed_ = *seed;
+    if (started_) {
+      engine_.Randomize(seed_);
+    }
+    return true;
+  }
+
+  bool Default(const std::vector<std::string>& args, std::string& reason) {
+    const std::optional<int32_t> v = ParseRange(args[1], 1, 3);
+    if (!v) {
+      return Bad(args, "variant", reason);
+    }
+    engine_.Settings().DefaultGame = *v;
+    return true;
+  }
+
+  bool Colors(const std::vector<std::string>& args, std::string& reason) {
+    const std::optional<int32_t> k = ParseRange(args[1], 1, 4);
+    if (!k) {
+      return Bad(args, "display mode", reason);
+    }
+    engine_.Settings().NextColors = *k;
+    return true;
+  }
+
+  bool Walk(const std::vector<std::string>& args, std::string& reason) {
+    const std::optional<int32_t> w = ParseRange(args[1], 0, 1);
+    if (!w) {
+      return Bad(args, "switch", reason);
+    }
+    engine_.Settings().ShowWalk = *w == 1;
+    return true;
+  }
+
+  bool Answer(const std::vector<std::string>& args, std::string& reason) {
+    if (args[1] != "yes" && args[1] != "no") {
+      return Bad(args, "answer", reason);
+    }
+    world_.answer_yes = args[1] == "yes";
+    return true;
+  }
+
+  bool Scores(const std::vector<std::string>& args, std::string& reason) {
+    const std::optional<int32_t> v = ParseRange(args[1], 1, 3);
+    if (!v) {
+      return Bad(args, "variant", reason);
+    }
+    HighScorePoints points{};
+    for (size_t i = 0; i < points.size(); ++i) {
+      const std::optional<uint32_t> p = ParseUnsigned(args[i + 2]);
+      if (!p) {
+        return Bad(args, "score", reason);
       }
-      trace_ = args[1] == "on";
-    } else if (command == "new") {
-      Start();
-      engine_.NewGame(false);
-    } else if (command == "menu") {
-      const std::optional<int32_t> v = ParseRange(args[1], 1, 3);
-      if (!v) {
-        return bad("variant");
-      }
-      Start();
-      if (world_.exit_status < 0) {
-        engine_.GameType = *v;
-        engine_.NewGame(true);
-      }
-    } else if (command == "click") {
-      const std::optional<int32_t> x = ParseRange(args[1], 0, kBoardSize - 1);
-      const std::optional<int32_t> y = ParseRange(args[2], 0, kBoardSize - 1);
-      if (!x || !y) {
-        return bad("cell");
-      }
-      Start();
-      engine_.CellClick(CellNumber(*x, *y));
-    } else if (command == "state") {
-      Start();
-      if (world_.exit_status < 0) {
-        PrintState();
-      }
+      points[i] = *p;
+    }
+    world_.tables[*v - 1] = points;
+    return true;
+  }
+
+  bool Trace(const std::vector<std::string>& args, std::string& reason) {
+    if (args[1] != "on" && args[1] != "off") {
+      return Bad(args, "switch", reason);
+    }
+    trace_ = args[1] == "on";
+    return true;
+  }
+
+  bool New(const std::vector<std::string>&, std::string&) {
+    Start();
+    engine_.NewGame(false);
+    return true;
+  }
+
+  bool Menu(const std::vector<std::string>& args, std::string& reason) {
+    const std::optional<int32_t> v = ParseRange(args[1], 1, 3);
+    if (!v) {
+      return Bad(args, "variant", reason);
+    }
+    Start();
+    if (world_.exit_status < 0) {
+      engine_.GameType = *v;
+      engine_.NewGame(true);
+    }
+    return true;
+  }
+
+  bool Click(const std::vector<std::string>& args, std::string& reason) {
+    const std::optional<int32_t> x = ParseRange(args[1], 0, kBoardSize - 1);
+    const std::optional<int32_t> y = ParseRange(args[2], 0, kBoardSize - 1);
+    if (!x || !y) {
+      return Bad(args, "cell", reason);
+    }
+    Start();
+    engine_.CellClick(CellNumber(*x, *y));
+    return true;
+  }
+
+  bool State(const std::vector<std::string>&, std::string&) {
+    Start();
+    if (world_.exit_status < 0) {
+      PrintState();
+    }
+    return true;
+  }
+
+  bool Save(const std::vector<std::string>& args, std::string&) {
+    Start();
+    if (world_.exit_status < 0) {
+      SaveGameTo(engine_, world_, args[1]);
+    }
+    return true;
+  }
+
+  bool Load(const std::vector<std::string>& args, std::string&) {
+    Start();
+    if (world_.exit_status < 0) {
+      LoadGameFrom(engine_, world_, args[1]);
     }
     return true;
   }
