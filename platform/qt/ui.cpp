@@ -113,6 +113,30 @@ int ShowQtMessage(const MessageRequest& request) {
   return request.buttons == MessageButtons::kYesNo ? kIdNo : kIdOk;
 }
 
+// The chooser refuses a name whose folder does not exist and stays open, as the system's does, so
+// that a caller never gets a path it cannot write. Open mode needs no more: QFileDialog itself
+// refuses a file that does not exist there.
+class CheckedFileDialog : public QFileDialog {
+ public:
+  explicit CheckedFileDialog(QWidget* owner) : QFileDialog(owner) {}
+
+ protected:
+  void accept() override {
+    const QStringList files = selectedFiles();
+    if (fileMode() == QFileDialog::AnyFile && !files.isEmpty() && !files.front().isEmpty()) {
+      const QFileInfo chosen(files.front());
+      if (!chosen.isDir() && !QFileInfo(chosen.absolutePath()).isDir()) {
+        QMessageBox::warning(this, windowTitle(),
+                             tr("%1\nFolder not found.\nPlease verify the correct folder name was "
+                                "given.")
+                                 .arg(QDir::toNativeSeparators(chosen.absolutePath())));
+        return;
+      }
+    }
+    QFileDialog::accept();
+  }
+};
+
 void Configure(QFileDialog& dialog, const FileDialogRequest& request) {
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setWindowTitle(request.title);
@@ -171,7 +195,7 @@ QStringList QtNameFilters(const std::vector<FileFilter>& filters) {
 }
 
 std::optional<QString> DefaultOpenFileDialog(QWidget* owner, const FileDialogRequest& request) {
-  QFileDialog dialog(owner);
+  CheckedFileDialog dialog(owner);
   Configure(dialog, request);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(request.file_must_exist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -179,7 +203,7 @@ std::optional<QString> DefaultOpenFileDialog(QWidget* owner, const FileDialogReq
 }
 
 std::optional<QString> DefaultSaveFileDialog(QWidget* owner, const FileDialogRequest& request) {
-  QFileDialog dialog(owner);
+  CheckedFileDialog dialog(owner);
   Configure(dialog, request);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);

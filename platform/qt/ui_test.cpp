@@ -190,6 +190,44 @@ TEST_F(FileDialogTest, SaveDialogAddsTheDefaultSuffixOnlyWhenAsked) {
   EXPECT_EQ(ShowSaveFileDialog(nullptr, request), dir_.filePath("skin"));
 }
 
+TEST_F(FileDialogTest, ANameInAMissingFolderIsRefusedAndTheDialogStaysOpen) {
+  QFile file(dir_.filePath("ball.bmp"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  struct Case {
+    bool save;
+    QString refused;
+    QString accepted;
+  };
+  for (const Case& c : {Case{true, "missing/sub/name", "name"}, Case{true, "ball.bmp/name", "name"},
+                        Case{false, "missing/sub/ball.bmp", "ball.bmp"}}) {
+    FileDialogRequest request{"Save game", {{"All Files (*.*)", "*.*"}}, dir_.path(), {}, true,
+                              !c.save};
+    // The refusal is a message box over the chooser; it is answered and recorded here.
+    QStringList refusals;
+    bool open_after_refusal = false;
+    QTimer answer_box;
+    QObject::connect(&answer_box, &QTimer::timeout, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        refusals << box->text();
+        box->accept();
+      }
+    });
+    answer_box.start(20);
+    ModalDriver driver([&](QWidget* modal) {
+      Accept(modal, c.refused);
+      open_after_refusal = modal->isVisible();
+      Accept(modal, c.accepted);
+    });
+    const std::optional<QString> chosen =
+        c.save ? ShowSaveFileDialog(nullptr, request) : ShowOpenFileDialog(nullptr, request);
+    EXPECT_TRUE(open_after_refusal) << c.refused.toStdString();
+    EXPECT_EQ(refusals.size(), 1) << c.refused.toStdString();
+    EXPECT_EQ(chosen, dir_.filePath(c.accepted)) << c.refused.toStdString();
+    EXPECT_FALSE(QDir(dir_.filePath("missing")).exists());
+  }
+}
+
 TEST_F(FileDialogTest, ReplacedFunctionsAnswerInsteadOfTheDialogs) {
   FileDialogRequest seen;
   OpenFileFunction old_open = SetOpenFileFunction(
