@@ -90,7 +90,7 @@ bool GameEngine::StartUp(uint32_t seconds) {
   world_.DrawClock(GameSeconds);
   if (ShowsPreviews()) {
     for (int slot = 0; slot < 3; ++slot) {
-      world_.SetPreviewVisible(slot, true);
+      SetPreviewVisible(slot, true);
     }
   }
   return true;
@@ -154,12 +154,22 @@ void GameEngine::DrawEmpty(int32_t x, int32_t y) {
 
 void GameEngine::Announce(int slot) {
   const TNextBall& r = NextBalls[slot];
+  // The display mode may have changed while no ball was announced, when nothing redraws the
+  // previews.
+  if (previews_visible_[slot] != ShowsPreviews()) {
+    SetPreviewVisible(slot, ShowsPreviews());
+  }
   if (ShowsPreviews() && IsColor(r.Color)) {
     world_.DrawPreview(slot, r.Color);
   }
   if (ShowsMarks()) {
     DrawBall(kFrameMark, r.Color, r.X, r.Y);
   }
+}
+
+void GameEngine::SetPreviewVisible(int slot, bool visible) {
+  previews_visible_[slot] = visible;
+  world_.SetPreviewVisible(slot, visible);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -562,13 +572,13 @@ void GameEngine::RefreshNextBalls(RefreshReason reason) {
       continue;
     }
     if (ShowsPreviews()) {
-      world_.SetPreviewVisible(slot, true);
+      SetPreviewVisible(slot, true);
       if (IsColor(r.Color)) {
         world_.DrawPreview(slot, r.Color);
       }
     } else {
       for (int i = 0; i < 3; ++i) {
-        world_.SetPreviewVisible(i, false);
+        SetPreviewVisible(i, false);
       }
     }
     if (ShowsMarks()) {
@@ -917,8 +927,8 @@ void GameEngine::StartClockOrExit() {
   if (clock_running_) {
     return;
   }
+  // The clock reports its own failure; the engine only ends the program.
   if (!world_.StartClock()) {
-    world_.ShowMessage("Can't create timer object", "Error", MessageKind::kError);
     Exit(kExitStatusFailure);
     return;
   }

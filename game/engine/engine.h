@@ -143,6 +143,7 @@ class GameEngine {
   void DrawBall(int frame, int32_t color, int32_t x, int32_t y);
   void DrawEmpty(int32_t x, int32_t y);
   void Announce(int slot);
+  void SetPreviewVisible(int slot, bool visible);
   void StartTimer1();
   void StopTimer1();
   void StartClockOrExit();
@@ -162,6 +163,8 @@ class GameEngine {
   bool timer1_enabled_ = false;
   bool clock_running_ = false;
   bool exited_ = false;
+  // What the world was last told; the previews start hidden.
+  std::array<bool, 3> previews_visible_{};
 };
 
 }  // namespace orbello

@@ -169,6 +169,26 @@ TEST_F(EngineTest, StartUpReadsTheDefaultTableAndShowsPreviewsForPanelModes) {
   EXPECT_TRUE(w2.CallsStartingWith("SetPreviewVisible").empty());
 }
 
+TEST(PreviewVisibility, AModeChangedBeforeTheFirstGameHoldsFromItsFirstAnnouncement) {
+  for (auto [from, to] : {std::pair{3, 1}, std::pair{4, 2}, std::pair{1, 3}, std::pair{2, 4}}) {
+    RecordingWorld world;
+    GameEngine engine(world);
+    engine.Settings().NextColors = from;
+    ASSERT_TRUE(engine.StartUp(7));
+    engine.Settings().NextColors = to;
+    engine.RefreshNextBalls(RefreshReason::kDisplayMode);  // nothing announced: nothing to redraw
+    engine.NewGame(false);
+    const bool shown = to <= 2;
+    for (int slot = 0; slot < 3; ++slot) {
+      const std::string prefix = "SetPreviewVisible " + std::to_string(slot);
+      const std::vector<std::string> calls = world.CallsStartingWith(prefix);
+      ASSERT_FALSE(calls.empty()) << from << " -> " << to;
+      EXPECT_EQ(calls.back(), prefix + (shown ? " 1" : " 0")) << from << " -> " << to;
+    }
+    EXPECT_EQ(world.CallsStartingWith("DrawPreview").size(), shown ? 3u : 0u);
+  }
+}
+
 class GameEndTest : public EngineTest {
  protected:
   // A running game (clock started) that ends at the next reservation with `score`.
@@ -501,7 +521,9 @@ TEST_F(EngineTest, ResumedGameRedrawsEverythingAndTheSelectedBallJumpsAgain) {
     expected.push_back(n == CellNumber(2, 2) ? "DrawBallFrame 2,2 balls frame 0 colour 4"
                                              : "DrawEmptyCell " + CellText(n));
   }
-  for (const char* c : {"DrawPreview 0 colour 1", "DrawBallFrame 0,0 balls frame 11 colour 1",
+  // No start-up has shown the previews of this engine: the first announcement does.
+  for (const char* c : {"SetPreviewVisible 0 1", "DrawPreview 0 colour 1",
+                        "DrawBallFrame 0,0 balls frame 11 colour 1", "SetPreviewVisible 2 1",
                         "DrawPreview 2 colour 6", "DrawBallFrame 8,8 balls frame 11 colour 6",
                         "DrawNumber score 77", "ReadHighScores 3", "DrawNumber champ 400",
                         "DrawGameType 3", "StartClock", "StartTimer1", "SetSaveEnabled 1"}) {

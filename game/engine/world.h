@@ -64,8 +64,8 @@ class GameWorld {
   virtual bool DrawGameType(int32_t game_type) = 0;
 
   // The 1000 ms game clock, whose ticks call Engine::ClockTick on the clock's thread. StartClock
-  // returns false when the clock cannot be created. The engine calls StopClock only while the
-  // clock runs.
+  // returns false when the clock cannot be created, after the failure has been reported. The engine
+  // calls StopClock only while the clock runs.
   virtual bool StartClock() = 0;
   virtual void StopClock() = 0;
 

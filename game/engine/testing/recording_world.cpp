@@ -98,6 +98,7 @@ bool RecordingWorld::DrawGameType(int32_t game_type) {
 bool RecordingWorld::StartClock() {
   Record("StartClock");
   if (fail_start_clock) {
+    Record("message Can't create timer object", true);
     return false;
   }
   clock_running = true;
