@@ -1,7 +1,6 @@
 // The skin compiler's single window: five rows in which the user picks the bitmaps of a skin,
 // each checked for its pixel size at once, and Help, Compile and Quit.
-#ifndef ORBELLO_SKINCOMPILER_COMPILER_WINDOW_H_
-#define ORBELLO_SKINCOMPILER_COMPILER_WINDOW_H_
+#pragma once
 
 #include <QColor>
 #include <QImage>
@@ -113,5 +112,3 @@ class CompilerWindow : public QWidget, public ControlHost {
 };
 
 }  // namespace orbello::csfob
-
-#endif  // ORBELLO_SKINCOMPILER_COMPILER_WINDOW_H_

@@ -1,8 +1,7 @@
 // The skin compiler's child controls. They draw themselves over the window's tiled background:
 // owner-drawn buttons, read-only path fields and transparent labels, with the keyboard rules of
 // the window (hand-made Tab order, arrow keys between tab stops, nothing selectable in a field).
-#ifndef ORBELLO_SKINCOMPILER_CONTROLS_H_
-#define ORBELLO_SKINCOMPILER_CONTROLS_H_
+#pragma once
 
 #include <QAbstractButton>
 #include <QBasicTimer>
@@ -146,5 +145,3 @@ class SubclassedControl {
 };
 
 }  // namespace orbello::csfob
-
-#endif  // ORBELLO_SKINCOMPILER_CONTROLS_H_

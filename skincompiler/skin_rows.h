@@ -1,6 +1,5 @@
 // The five rows of the skin compiler, one per skin picture in file order, and its commands.
-#ifndef ORBELLO_SKINCOMPILER_SKIN_ROWS_H_
-#define ORBELLO_SKINCOMPILER_SKIN_ROWS_H_
+#pragma once
 
 #include <array>
 
@@ -53,5 +52,3 @@ constexpr int RowOfCommand(int command) {
 }
 
 }  // namespace orbello::csfob
-
-#endif  // ORBELLO_SKINCOMPILER_SKIN_ROWS_H_

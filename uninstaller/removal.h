@@ -1,7 +1,6 @@
 // What the uninstaller removes, and how: the shortcuts, the program group, the data folders and
 // program files of the installation named in the registry, and the game's registry keys.
-#ifndef ORBELLO_UNINSTALLER_REMOVAL_H_
-#define ORBELLO_UNINSTALLER_REMOVAL_H_
+#pragma once
 
 #include <optional>
 #include <string>
@@ -88,5 +87,3 @@ std::optional<std::string> ReadAppPath(bool* key_opened);
 bool IsPlausibleInstallation(const std::string& app_path);
 
 }  // namespace orbello::uninstaller
-
-#endif  // ORBELLO_UNINSTALLER_REMOVAL_H_

@@ -1,6 +1,5 @@
 // The uninstaller's one dialog: three progress items, Uninstall and Cancel.
-#ifndef ORBELLO_UNINSTALLER_UNINSTALL_DIALOG_H_
-#define ORBELLO_UNINSTALLER_UNINSTALL_DIALOG_H_
+#pragma once
 
 #include <QDialog>
 #include <QPixmap>
@@ -24,8 +23,8 @@ class UninstallDialog : public QDialog, private RemovalView {
   Q_OBJECT
 
  public:
-  // `game_running` answers whether the game's main window is open (the instance channel by
-  // default; tests replace it).
+  // `game_running` answers whether the game runs (platform::IsGameRunning by default, which does
+  // not depend on the game answering; tests replace it).
   explicit UninstallDialog(std::function<bool()> game_running = {}, QWidget* parent = nullptr);
   ~UninstallDialog() override;
 
@@ -70,10 +69,7 @@ class UninstallDialog : public QDialog, private RemovalView {
   bool succeeded_ = false;
 };
 
-// The program: refuses with a warning while the game's main window is open, otherwise runs the
-// dialog. Returns the exit code (always 0).
+// The program: refuses with a warning while the game runs, otherwise runs the dialog. Returns the exit code (always 0).
 int RunUninstallProgram(std::function<bool()> game_running = {});
 
 }  // namespace orbello::uninstaller
-
-#endif  // ORBELLO_UNINSTALLER_UNINSTALL_DIALOG_H_

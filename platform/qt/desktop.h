@@ -1,7 +1,6 @@
 // Top-level windows of the X11 desktop, of this and of other programs. Without an X11 display
 // (offscreen or another platform) every function does nothing and returns false / empty.
-#ifndef ORBELLO_PLATFORM_QT_DESKTOP_H_
-#define ORBELLO_PLATFORM_QT_DESKTOP_H_
+#pragma once
 
 #include <QString>
 #include <vector>
@@ -32,5 +31,3 @@ bool CloseWindowsWithTitlePrefix(const QString& prefix);
 bool FindTopLevelWindow(const QString& wm_class, const QString& title);
 
 }  // namespace orbello::platform
-
-#endif  // ORBELLO_PLATFORM_QT_DESKTOP_H_

@@ -1,20 +1,20 @@
-// The single running game: a lock decides which process is first, and a local socket lets later
-// processes talk to it ("raise your window", "is your main window open?").
+// The single running game: a lock decides which process is first and is held for that process's
+// whole life, and a local socket lets a later start ask it to raise its window.
 //
-// The lock file lives in the user's runtime folder and the socket in the abstract namespace; both
-// names carry CORVANE_ORBELLO and the user id, because /tmp and abstract socket names are shared
-// between the users of a machine. A holder that crashed leaves a stale lock that the next start
-// takes over at once.
-#ifndef ORBELLO_PLATFORM_QT_INSTANCE_H_
-#define ORBELLO_PLATFORM_QT_INSTANCE_H_
+// The lock is a kernel lock on a file in the user's runtime folder: it goes with its holder,
+// however that process ends (a crash leaves nothing stale), and others can test it without taking
+// it. So a game that is busy and answers nothing (inside a long turn) still counts as running.
+// The socket lives in the abstract namespace; both names carry CORVANE_ORBELLO and the user id,
+// because /tmp and abstract socket names are shared between the users of a machine.
+#pragma once
 
 #include <QObject>
 #include <QString>
 #include <functional>
-#include <memory>
+
+#include "platform/core/files.h"
 
 class QLocalServer;
-class QLockFile;
 class QWidget;
 
 namespace orbello::platform {
@@ -24,7 +24,7 @@ inline constexpr char kInstanceName[] = "CORVANE_ORBELLO";
 inline constexpr char kMainWindowClass[] = "TMainForm1";
 inline constexpr char kMainWindowTitle[] = "Corvane Orbello";
 
-// How long a client waits for the running game's answer.
+// How long a second start waits for the running game's answer.
 inline constexpr int kInstanceReplyTimeoutMs = 1500;
 
 // Name of the local socket and path of the lock file for this user (and runtime folder).
@@ -39,13 +39,14 @@ class SingleInstance : public QObject {
   ~SingleInstance() override;
 
   // True when this process now holds the lock: it is the first instance. The lock stays held until
-  // Release() or destruction. Calling it again after success returns true.
+  // Release() or destruction. Calling it again after success returns true. Also true, without the
+  // lock, when no lock file can be made at all: that must not keep the game from starting.
   bool TryBecomeFirst();
 
   // Starts answering other processes (only after TryBecomeFirst() returned true; returns false
   // otherwise or when the socket cannot be opened). `on_raise_request` runs on this object's thread
-  // when a later start asks for the window; `is_main_window_open` answers the uninstaller.
-  bool Listen(std::function<void()> on_raise_request, std::function<bool()> is_main_window_open);
+  // when a later start asks for the window.
+  bool Listen(std::function<void()> on_raise_request);
 
   // Stops answering and gives up the lock.
   void Release();
@@ -55,29 +56,26 @@ class SingleInstance : public QObject {
  private:
   void OnNewConnection();
 
-  std::unique_ptr<QLockFile> lock_;
+  UniqueFd lock_;
   QLocalServer* server_ = nullptr;
   std::function<void()> on_raise_request_;
-  std::function<bool()> is_main_window_open_;
 };
 
 // The game's side in one call: takes the lock and, when this is the first instance, answers
-// requests for `main_window` (raise: RaiseWindow; open: the window exists and carries the title
-// "Corvane Orbello"). Returns false when another instance runs (then nothing is listening).
+// raise requests for `main_window` with RaiseWindow. Returns false when another instance runs
+// (then nothing is listening).
 bool ServeMainWindow(SingleInstance& instance, QWidget* main_window);
 
 // A second start: asks the running instance to bring its window to the front. Returns true when it
 // acknowledged the request in time.
 bool AskRunningInstanceToRaise(int timeout_ms = kInstanceReplyTimeoutMs);
 
-// True when a running game answers that its main window is open; false when no game runs or it
-// does not answer in time.
-bool IsGameMainWindowOpen(int timeout_ms = kInstanceReplyTimeoutMs);
+// True when some process holds the lock, whether or not it answers, or when a top-level window of
+// class "TMainForm1" titled "Corvane Orbello" is on the X11 desktop. Never waits for the game.
+bool IsGameRunning();
 
 // Restores a minimised window, raises it and gives it the keyboard focus (also without a window
 // manager on X11).
 void RaiseWindow(QWidget* window);
 
 }  // namespace orbello::platform
-
-#endif  // ORBELLO_PLATFORM_QT_INSTANCE_H_

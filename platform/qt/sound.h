@@ -6,8 +6,7 @@
 // replaces it. Without any usable audio device every call returns at once.
 //
 // All functions are safe to call from any thread; they are normally called from the UI thread.
-#ifndef ORBELLO_PLATFORM_QT_SOUND_H_
-#define ORBELLO_PLATFORM_QT_SOUND_H_
+#pragma once
 
 #include <QString>
 #include <chrono>
@@ -53,5 +52,3 @@ void ShutdownSound();
 std::string SoundDriverName();
 
 }  // namespace orbello::platform
-
-#endif  // ORBELLO_PLATFORM_QT_SOUND_H_

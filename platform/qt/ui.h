@@ -1,8 +1,7 @@
 // The Qt side of the user-interface stand-ins: message boxes, common file dialogs and the shell's
 // "open". The file dialogs and the shell are reached through replaceable functions so tests can
 // answer them without a window.
-#ifndef ORBELLO_PLATFORM_QT_UI_H_
-#define ORBELLO_PLATFORM_QT_UI_H_
+#pragma once
 
 #include <QString>
 #include <QStringList>
@@ -60,5 +59,3 @@ bool OpenWithShell(const QString& file_or_url);
 ShellOpenFunction SetShellOpenFunction(ShellOpenFunction function);
 
 }  // namespace orbello::platform
-
-#endif  // ORBELLO_PLATFORM_QT_UI_H_
