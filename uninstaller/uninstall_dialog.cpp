@@ -72,7 +72,7 @@ QString UninstallDialog::StateIconPath(ItemState state) {
 UninstallDialog::UninstallDialog(std::function<bool()> game_running, QWidget* parent)
     : QDialog(parent), game_running_(std::move(game_running)) {
   if (!game_running_)
-    game_running_ = [] { return platform::IsGameMainWindowOpen(); };
+    game_running_ = platform::IsGameRunning;
   setWindowTitle(QStringLiteral("%1 Uninstall").arg(Latin1(kProductName)));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -271,7 +271,7 @@ void UninstallDialog::keyPressEvent(QKeyEvent* event) {
 
 int RunUninstallProgram(std::function<bool()> game_running) {
   if (!game_running)
-    game_running = [] { return platform::IsGameMainWindowOpen(); };
+    game_running = platform::IsGameRunning;
   if (game_running()) {
     platform::MessageRequest request;
     request.text = kMsgGameLoadedAtStart;

@@ -69,7 +69,8 @@ class UninstallDialog : public QDialog, private RemovalView {
   bool succeeded_ = false;
 };
 
-// The program: refuses with a warning while the game runs, otherwise runs the dialog. Returns the exit code (always 0).
+// The program: refuses with a warning while the game runs, otherwise runs the dialog. Returns the
+// exit code (always 0).
 int RunUninstallProgram(std::function<bool()> game_running = {});
 
 }  // namespace orbello::uninstaller

@@ -1,5 +1,6 @@
 #include "platform/qt/instance.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
@@ -7,29 +8,46 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QWidget>
+#include <cerrno>
 #include <optional>
+#include <string>
+
+#include "platform/qt/desktop.h"
 
 namespace orbello::platform {
 namespace {
 
 constexpr char kRequestRaise[] = "raise";
-constexpr char kRequestIsOpen[] = "open?";
 constexpr char kReplyDone[] = "done";
-constexpr char kReplyYes[] = "yes";
-constexpr char kReplyNo[] = "no";
 
 QString RuntimeFolder() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
   if (folder.isEmpty())
     folder = QDir::tempPath();
   return folder;
+}
+
+// A write lock over the whole lock file. Open file description locks belong to the open file, not
+// to the process: a second open in the same process conflicts with it too, and F_OFD_GETLK tests
+// it without taking it.
+struct flock WholeFileLock() {
+  struct flock lock {};
+  lock.l_type = F_WRLCK;
+  lock.l_whence = SEEK_SET;
+  lock.l_start = 0;
+  lock.l_len = 0;
+  return lock;
+}
+
+std::string LockFileName() {
+  return QFile::encodeName(InstanceLockPath()).toStdString();
 }
 
 // Sends one request line and returns the one-line answer, or nothing when nobody answers in time.
@@ -87,26 +105,27 @@ SingleInstance::~SingleInstance() {
 }
 
 bool SingleInstance::TryBecomeFirst() {
-  if (lock_ && lock_->isLocked())
+  if (IsFirst())
     return true;
-  auto lock = std::make_unique<QLockFile>(InstanceLockPath());
-  // A lock whose owner process is gone is stale at once, so a crashed game never blocks the next;
-  // a live holder is never taken over, however long it has run.
-  lock->setStaleLockTime(0);
-  if (lock->tryLock(0)) {
-    lock_ = std::move(lock);
+  // Never through a planted link, and nothing but a regular file.
+  UniqueFd file = OpenRegularFile(LockFileName(), O_RDWR | O_CREAT | O_NOFOLLOW, 0600);
+  // A lock that cannot even be made (no usable runtime folder) must not keep the game from
+  // starting.
+  if (!file.valid())
+    return true;
+  struct flock lock = WholeFileLock();
+  if (fcntl(file.get(), F_OFD_SETLK, &lock) == 0) {
+    lock_ = std::move(file);
     return true;
   }
-  // A lock that cannot even be written (no runtime folder) must not keep the game from starting.
-  return lock->error() != QLockFile::LockFailedError;
+  // Only a lock that another open file holds means another game.
+  return errno != EAGAIN && errno != EACCES;
 }
 
-bool SingleInstance::Listen(std::function<void()> on_raise_request,
-                            std::function<bool()> is_main_window_open) {
+bool SingleInstance::Listen(std::function<void()> on_raise_request) {
   if (!IsFirst())
     return false;
   on_raise_request_ = std::move(on_raise_request);
-  is_main_window_open_ = std::move(is_main_window_open);
   if (server_ != nullptr)
     return server_->isListening();
   server_ = new QLocalServer(this);
@@ -122,14 +141,13 @@ void SingleInstance::Release() {
     delete server_;
     server_ = nullptr;
   }
-  if (lock_) {
-    lock_->unlock();
-    lock_.reset();
-  }
+  // The file stays: removing it could let a later start lock a new file while an earlier one
+  // still holds the old.
+  lock_.Reset();
 }
 
 bool SingleInstance::IsFirst() const {
-  return lock_ && lock_->isLocked();
+  return lock_.valid();
 }
 
 void SingleInstance::OnNewConnection() {
@@ -142,9 +160,6 @@ void SingleInstance::OnNewConnection() {
           if (on_raise_request_)
             on_raise_request_();
           socket->write(kReplyDone);
-        } else if (request == kRequestIsOpen) {
-          bool open = is_main_window_open_ && is_main_window_open_();
-          socket->write(open ? kReplyYes : kReplyNo);
         } else {
           socket->abort();
           return;
@@ -163,12 +178,10 @@ bool ServeMainWindow(SingleInstance& instance, QWidget* main_window) {
   if (!instance.TryBecomeFirst())
     return false;
   QPointer<QWidget> window(main_window);
-  instance.Listen(
-      [window] {
-        if (window)
-          RaiseWindow(window);
-      },
-      [window] { return window && window->windowTitle() == QLatin1String(kMainWindowTitle); });
+  instance.Listen([window] {
+    if (window)
+      RaiseWindow(window);
+  });
   return true;
 }
 
@@ -177,9 +190,14 @@ bool AskRunningInstanceToRaise(int timeout_ms) {
   return answer && *answer == kReplyDone;
 }
 
-bool IsGameMainWindowOpen(int timeout_ms) {
-  std::optional<QByteArray> answer = Ask(kRequestIsOpen, timeout_ms);
-  return answer && *answer == kReplyYes;
+bool IsGameRunning() {
+  UniqueFd file = OpenRegularFile(LockFileName(), O_RDONLY | O_NOFOLLOW);
+  if (file.valid()) {
+    struct flock probe = WholeFileLock();
+    if (fcntl(file.get(), F_OFD_GETLK, &probe) == 0 && probe.l_type != F_UNLCK)
+      return true;
+  }
+  return FindTopLevelWindow(QLatin1String(kMainWindowClass), QLatin1String(kMainWindowTitle));
 }
 
 void RaiseWindow(QWidget* window) {
