@@ -164,25 +164,14 @@ bool IsPlausibleInstallation(const std::string& app_path) {
 
 bool RunRemoval(RemovalView& view) {
   view.MarkItem(Item::kShortcuts, ItemState::kInProgress);
+  // Everything that can refuse is asked before the first deletion, so that a refusal leaves the
+  // installation whole, shortcuts included, and the uninstaller can be run again.
   std::string desktop = platform::DesktopFolder();
   if (desktop.empty())
     return Fail(view, kMsgNoDesktop);
-  std::string shortcut = WithSlash(desktop) + kShortcutName;
-  struct stat info {};
-  if (lstat(shortcut.c_str(), &info) == 0)
-    unlink(shortcut.c_str());
-
   std::string programs = platform::ApplicationsFolder();
   if (programs.empty())
     return Fail(view, kMsgNoStartMenu);
-  EmptyAndRemoveFolder(programs, std::string(kGroupParent) + "/" + kGroupFolder);
-  programs = platform::ApplicationsFolder();
-  if (programs.empty())
-    return Fail(view, kMsgNoStartMenu);
-  rmdir((WithSlash(programs) + kGroupParent).c_str());
-  view.MarkItem(Item::kShortcuts, ItemState::kDone);
-
-  view.MarkItem(Item::kFiles, ItemState::kInProgress);
   bool key_opened = false;
   std::optional<std::string> app_path = ReadAppPath(&key_opened);
   if (!key_opened)
@@ -191,6 +180,23 @@ bool RunRemoval(RemovalView& view) {
   // (empty, relative, the home folder, a folder without the game) must not lead anywhere.
   if (!app_path || !IsPlausibleInstallation(*app_path))
     return Fail(view, kMsgNoAppPath);
+  if (!RegistryKey::Open(Hive::kCurrentUser, kCompanyKey,
+                         platform::kRegQueryValue | platform::kRegSetValue)) {
+    return Fail(view, kMsgCompanyKeyNotOpened);
+  }
+
+  std::string shortcut = WithSlash(desktop) + kShortcutName;
+  struct stat info {};
+  if (lstat(shortcut.c_str(), &info) == 0)
+    unlink(shortcut.c_str());
+  EmptyAndRemoveFolder(programs, std::string(kGroupParent) + "/" + kGroupFolder);
+  programs = platform::ApplicationsFolder();
+  if (programs.empty())
+    return Fail(view, kMsgNoStartMenu);
+  rmdir((WithSlash(programs) + kGroupParent).c_str());
+  view.MarkItem(Item::kShortcuts, ItemState::kDone);
+
+  view.MarkItem(Item::kFiles, ItemState::kInProgress);
   std::string folder = WithSlash(*app_path);
   for (const char* data_folder : kDataFolders)
     EmptyAndRemoveFolder(folder, data_folder);

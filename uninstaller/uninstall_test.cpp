@@ -327,31 +327,64 @@ TEST_F(UninstallTest, BadAppPathStopsBeforeAnythingIsDeleted) {
     EXPECT_EQ(messages_.messages[0].text,
               "Couldn't get data from <Corvane\\OB> registry key.\nUninstall canceled.");
     EXPECT_EQ(messages_.messages[0].owner, static_cast<void*>(&dialog));
-    EXPECT_EQ(Shown(dialog, Item::kShortcuts), Icon(ItemState::kDone));
-    EXPECT_EQ(Shown(dialog, Item::kFiles), Icon(ItemState::kInProgress));
-    EXPECT_EQ(Shown(dialog, Item::kRegistry), Icon(ItemState::kWaiting));
-    // Only the shortcut and the program group are gone.
-    std::set<std::string> expected = before;
-    for (auto it = expected.begin(); it != expected.end();) {
-      bool shortcut = it->find(kShortcutName) != std::string::npos ||
-                      it->find(kGroupParent) != std::string::npos;
-      it = shortcut ? expected.erase(it) : std::next(it);
-    }
-    EXPECT_EQ(Tree(home_.path()), expected);
+    EXPECT_EQ(Shown(dialog, Item::kShortcuts), Icon(ItemState::kInProgress));
+    EXPECT_EQ(Shown(dialog, Item::kFiles), Icon(ItemState::kWaiting));
+    // The shortcut and the program group too are still there.
+    EXPECT_EQ(Tree(home_.path()), before);
     EXPECT_TRUE(KeyExists(Hive::kCurrentUser, kSettingsKey));
     EXPECT_TRUE(KeyExists(Hive::kLocalMachine, kUninstallEntry));
   }
 }
 
-TEST_F(UninstallTest, MissingSettingsKeyIsReportedAsSuch) {
+TEST_F(UninstallTest, UnreadableSettingsKeyIsReportedBeforeAnythingIsDeleted) {
+  const std::vector<std::pair<const char*, std::function<void()>>> cases = {
+      {"key missing", [] { platform::DeleteKeyTree(Hive::kCurrentUser, "Software\\Corvane"); }},
+      // A FIFO in place of the hive must neither block nor be read as a hive.
+      {"hive is a FIFO",
+       [] {
+         const std::string hive = platform::HiveFilePath(Hive::kCurrentUser);
+         fs::remove(hive);
+         ASSERT_EQ(mkfifo(hive.c_str(), 0600), 0);
+       }},
+  };
+  for (const auto& [name, spoil] : cases) {
+    SCOPED_TRACE(name);
+    Install();
+    spoil();
+    std::set<std::string> before = Tree(home_.path());
+    messages_.messages.clear();
+    UninstallDialog dialog([] { return false; });
+    EXPECT_FALSE(PressUninstall(dialog));
+    EXPECT_EQ(
+        messages_.Texts(),
+        std::vector<std::string>{"Couldn't open <Corvane\\OB> registry key.\nUninstall canceled."});
+    EXPECT_EQ(Tree(home_.path()), before);
+  }
+}
+
+// Paths are bytes: folders whose names are not UTF-8 are found and removed as they are.
+TEST_F(UninstallTest, FolderNamesThatAreNotUtf8AreRemovedByteForByte) {
+  const std::string home = home_.path() + "/caf\xe9";
+  ScopedEnv home_env("HOME", home);
+  ScopedEnv config("XDG_CONFIG_HOME", home + "/.config");
+  ScopedEnv data("XDG_DATA_HOME", home + "/.local/\xc0share");
+  fs::create_directories(home + "/.config");
+  WriteFileBytes(home + "/.config/user-dirs.dirs", "XDG_DESKTOP_DIR=\"$HOME/Bureau\xe9\"\n");
+  desktop_ = platform::DesktopFolder();
+  ASSERT_EQ(desktop_, home + "/Bureau\xe9");
+  menu_ = platform::ApplicationsFolder();
+  app_ = platform::DataHome() + "/corvane/orbello/";
+  fs::create_directories(desktop_);
   Install();
-  platform::DeleteKeyTree(Hive::kCurrentUser, "Software\\Corvane");
+  WriteFileBytes(app_ + "save/\xe9t\xe9.osf", "save");
   UninstallDialog dialog([] { return false; });
-  EXPECT_FALSE(PressUninstall(dialog));
-  EXPECT_EQ(
-      messages_.Texts(),
-      std::vector<std::string>{"Couldn't open <Corvane\\OB> registry key.\nUninstall canceled."});
-  EXPECT_TRUE(Exists(app_ + "cvob"));
+  EXPECT_TRUE(PressUninstall(dialog));
+  EXPECT_TRUE(messages_.messages.empty()) << messages_.messages.front().text;
+  EXPECT_FALSE(Exists(desktop_ + "/" + kShortcutName));
+  EXPECT_FALSE(Exists(menu_ + "/" + kGroupParent));
+  EXPECT_FALSE(Exists(platform::DataHome() + "/corvane"));
+  EXPECT_TRUE(Exists(desktop_));
+  EXPECT_FALSE(KeyExists(Hive::kCurrentUser, "Software\\Corvane\\OB"));
 }
 
 TEST_F(UninstallTest, AppPathWithoutClosingSlashStillNamesTheFolder) {
