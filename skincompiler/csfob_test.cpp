@@ -2,12 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QListView>
 #include <QPixmap>
 #include <QProcess>
 #include <QScreen>
@@ -188,11 +190,19 @@ TEST_F(CompilerWindowTest, ChoosingAsksWithTheRowsTitleAndBitmapFilters) {
   EXPECT_EQ(window_->PathFieldOf(3)->text(), kept);
 }
 
-TEST_F(CompilerWindowTest, RealFileDialogComesWithoutThePlacesBar) {
+TEST_F(CompilerWindowTest, RealFileDialogComesWithoutThePlacesBarAndWithTheFiltersAsNamed) {
   platform::SetOpenFileFunction({});
+  MakeBitmap(QStringLiteral("board.bmp"), 36, 36);
+  {
+    QFile plain(dir_.filePath(QStringLiteral("README")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+  }
   bool seen = false;
   bool places_hidden = false;
   QString title;
+  QStringList filter_names;
+  QString chosen_filter;
+  bool dotless_listed = false;
   // Looks at the dialog once it is up, then cancels it; gives up after a while.
   std::function<void(int)> inspect = [&](int tries_left) {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -205,6 +215,26 @@ TEST_F(CompilerWindowTest, RealFileDialogComesWithoutThePlacesBar) {
       title = dialog->windowTitle();
       const auto* places = dialog->findChild<QWidget*>(QStringLiteral("sidebar"));
       places_hidden = places != nullptr && !places->isVisible();
+      auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+      auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
+      if (types != nullptr && list != nullptr) {
+        for (int i = 0; i < types->count(); ++i)
+          filter_names << types->itemText(i);
+        // "*.*" means every file, also one without a dot in its name.
+        dialog->setDirectory(dir_.path());
+        QTest::keyClick(types, Qt::Key_Down);
+        chosen_filter = types->currentText();
+        dotless_listed = QTest::qWaitFor(
+            [&] {
+              const QModelIndex root = list->rootIndex();
+              for (int row = 0; row < list->model()->rowCount(root); ++row) {
+                if (list->model()->index(row, 0, root).data() == QStringLiteral("README"))
+                  return true;
+              }
+              return false;
+            },
+            3000);
+      }
       dialog->reject();
     }
   };
@@ -213,6 +243,10 @@ TEST_F(CompilerWindowTest, RealFileDialogComesWithoutThePlacesBar) {
   ASSERT_TRUE(seen);
   EXPECT_EQ(title, QString::fromLatin1(kSkinRows[1].label));
   EXPECT_TRUE(places_hidden);
+  EXPECT_EQ(filter_names, QStringList({QStringLiteral("Bitmap files: (*.bmp)"),
+                                       QStringLiteral("All Files (*.*)")}));
+  EXPECT_EQ(chosen_filter, QStringLiteral("All Files (*.*)"));
+  EXPECT_TRUE(dotless_listed);
   EXPECT_TRUE(window_->PathFieldOf(1)->text().isEmpty());
 }
 

@@ -1,5 +1,6 @@
 #include "platform/qt/ui.h"
 
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -144,6 +145,12 @@ void Configure(QFileDialog& dialog, const FileDialogRequest& request) {
   if (!filters.isEmpty()) {
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.front());
+    // The list shows each name as given ("All Files (*.*)"), while the dialog matches with the
+    // patterns above; it picks them by position, not by the text shown.
+    if (auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
+      for (int i = 0; i < types->count() && i < static_cast<int>(request.filters.size()); ++i)
+        types->setItemText(i, request.filters[static_cast<std::size_t>(i)].name);
+    }
   }
   if (!request.initial_folder.isEmpty())
     dialog.setDirectory(request.initial_folder);
