@@ -2,6 +2,7 @@
 // a write and a read unchanged.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "fuzz/fuzz_support.h"
@@ -36,8 +37,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   constexpr std::string_view kRoot = "HKEY_CURRENT_USER";
   std::optional<regfile::Document> doc = regfile::Parse(text, kRoot);
+  // Reading one key's tree checks the whole text just the same.
+  const std::string wanted = doc && !doc->keys.empty() ? doc->keys.back().path : "Software";
+  std::optional<regfile::Document> tree = regfile::ParseKeyTree(text, kRoot, wanted);
+  fuzz::Check(tree.has_value() == doc.has_value(), "one key's read disagrees with the whole");
   if (!doc)
     return 0;
+  regfile::Document expected = *doc;
+  std::erase_if(expected.keys, [&](const regfile::Key& key) {
+    return !regfile::NamesEqual(key.path.substr(0, wanted.size()), wanted) ||
+           (key.path.size() > wanted.size() && key.path[wanted.size()] != '\\');
+  });
+  fuzz::Check(Same(expected, *tree), "one key's read keeps other keys or loses its own");
   for (const regfile::Key& key : doc->keys) {
     fuzz::Check(doc->KeyExists(key.path), "a parsed key does not exist");
     fuzz::Check(regfile::NormaliseKeyPath(key.path) == key.path, "key path not normal");

@@ -2,12 +2,20 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <unordered_map>
 
 namespace orbello::platform::regfile {
 namespace {
 
 char Lower(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string LowerCopy(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower)
+    c = Lower(c);
+  return lower;
 }
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
@@ -82,11 +90,18 @@ bool ParseQuoted(std::string_view& s, std::string* out) {
   s.remove_prefix(1);
   out->clear();
   while (!s.empty()) {
-    char c = s.front();
-    s.remove_prefix(1);
+    // Plain runs are copied whole.
+    size_t special = 0;
+    while (special < s.size() && s[special] != '"' && s[special] != '\\')
+      ++special;
+    if (special == s.size())
+      break;
+    out->append(s.data(), special);
+    char c = s[special];
+    s.remove_prefix(special + 1);
     if (c == '"')
       return true;
-    if (c == '\\' && !s.empty() && (s.front() == '\\' || s.front() == '"')) {
+    if (!s.empty() && (s.front() == '\\' || s.front() == '"')) {
       c = s.front();
       s.remove_prefix(1);
     }
@@ -146,6 +161,14 @@ bool NamesEqual(std::string_view a, std::string_view b) {
 }
 
 std::optional<std::string> NormaliseKeyPath(std::string_view path) {
+  // Most paths are normal already.
+  bool normal = !path.empty() && path.front() != '\\' && path.back() != '\\';
+  for (size_t i = 0; normal && i < path.size(); ++i) {
+    char c = path[i];
+    normal = c != '\0' && c != '\r' && c != '\n' && (c != '\\' || path[i - 1] != '\\');
+  }
+  if (normal)
+    return std::string(path);
   std::string result;
   size_t start = 0;
   while (start <= path.size()) {
@@ -169,30 +192,70 @@ std::optional<std::string> NormaliseKeyPath(std::string_view path) {
   return result;
 }
 
-Key* Document::FindKey(std::string_view path) {
-  for (Key& key : keys) {
-    if (NamesEqual(key.path, path))
-      return &key;
+void Document::RebuildIndex() {
+  index_.clear();
+  for (size_t i = 0; i < keys.size(); ++i)
+    index_.emplace(LowerCopy(keys[i].path), i);
+}
+
+long Document::FindIndex(std::string_view path) const {
+  if (IndexMatches()) {
+    auto found = index_.find(LowerCopy(path));
+    if (found == index_.end())
+      return -1;
+    if (found->second < keys.size() && NamesEqual(keys[found->second].path, path))
+      return static_cast<long>(found->second);
   }
-  return nullptr;
+  // `keys` was changed behind the index's back: a plain search is still right.
+  for (size_t i = 0; i < keys.size(); ++i) {
+    if (NamesEqual(keys[i].path, path))
+      return static_cast<long>(i);
+  }
+  return -1;
+}
+
+Key* Document::FindKey(std::string_view path) {
+  if (!IndexMatches())
+    RebuildIndex();
+  long i = FindIndex(path);
+  return i < 0 ? nullptr : &keys[static_cast<size_t>(i)];
 }
 
 const Key* Document::FindKey(std::string_view path) const {
-  for (const Key& key : keys) {
-    if (NamesEqual(key.path, path))
-      return &key;
-  }
-  return nullptr;
+  long i = FindIndex(path);
+  return i < 0 ? nullptr : &keys[static_cast<size_t>(i)];
 }
 
 bool Document::KeyExists(std::string_view path) const {
+  if (FindIndex(path) >= 0)
+    return true;
+  if (IndexMatches()) {
+    // Subkeys sort right after "<path>\\" among the lower-cased paths.
+    std::string below = LowerCopy(path);
+    below.push_back('\\');
+    auto next = index_.lower_bound(below);
+    if (next == index_.end() || next->first.compare(0, below.size(), below) != 0)
+      return false;
+    if (next->second < keys.size() && IsSameOrBelow(keys[next->second].path, path))
+      return true;
+  }
   return std::any_of(keys.begin(), keys.end(),
                      [&](const Key& key) { return IsSameOrBelow(key.path, path); });
 }
 
 Key& Document::AddKey(std::string_view path) {
-  if (Key* key = FindKey(path))
-    return *key;
+  if (!IndexMatches())
+    RebuildIndex();
+  auto [position, added] = index_.try_emplace(LowerCopy(path), keys.size());
+  if (!added && position->second < keys.size() && NamesEqual(keys[position->second].path, path))
+    return keys[position->second];
+  if (!added) {
+    // A stale entry: rebuild and look again.
+    RebuildIndex();
+    if (Key* key = FindKey(path))
+      return *key;
+    index_.emplace(LowerCopy(path), keys.size());
+  }
   keys.push_back(Key{std::string(path), {}});
   return keys.back();
 }
@@ -200,10 +263,36 @@ Key& Document::AddKey(std::string_view path) {
 bool Document::RemoveKeyTree(std::string_view path) {
   size_t before = keys.size();
   std::erase_if(keys, [&](const Key& key) { return IsSameOrBelow(key.path, path); });
+  RebuildIndex();
   return keys.size() != before;
 }
 
-std::optional<Document> Parse(std::string_view text, std::string_view root, std::string* error) {
+namespace {
+
+// Places of the values of one key by lower-cased name, made once a key has many values so that
+// a key with thousands of them still parses in linear time.
+constexpr size_t kLinearValues = 16;
+
+Value* FindValue(Key& key, std::string_view name, std::unordered_map<std::string, size_t>* index) {
+  if (index == nullptr) {
+    for (Value& v : key.values) {
+      if (NamesEqual(v.name, name))
+        return &v;
+    }
+    return nullptr;
+  }
+  if (index->empty()) {
+    for (size_t i = 0; i < key.values.size(); ++i)
+      index->try_emplace(LowerCopy(key.values[i].name), i);
+  }
+  auto found = index->find(LowerCopy(name));
+  return found == index->end() ? nullptr : &key.values[found->second];
+}
+
+// Parses the whole hive; with `keep` only the key `*keep` and its subkeys are stored, while the
+// rest is still checked.
+std::optional<Document> ParseHive(std::string_view text, std::string_view root,
+                                  const std::string_view* keep, std::string* error) {
   auto fail = [&](int line, const char* why) -> std::optional<Document> {
     if (error != nullptr)
       *error = "line " + std::to_string(line) + ": " + why;
@@ -229,8 +318,14 @@ std::optional<Document> Parse(std::string_view text, std::string_view root, std:
     return fail(reader.number(), "no REGEDIT4 line");
 
   Document doc;
-  // Index of the current key in doc.keys; -1 before the first section or in the root section.
+  // Value indexes of the keys that have many values, by key position.
+  std::unordered_map<long, std::unordered_map<std::string, size_t>> value_indexes;
+  // Index of the current key in doc.keys; -1 before the first section or in the root section,
+  // kSkipped in a key that is checked but not kept.
+  constexpr long kSkipped = -2;
   long current = -1;
+  // Reused for every value, so that the values of skipped keys cost no allocations.
+  Value value;
   while (reader.Next(&line)) {
     SkipBlanks(line);
     if (line.empty() || line.front() == ';')
@@ -257,16 +352,21 @@ std::optional<Document> Parse(std::string_view text, std::string_view root, std:
       std::optional<std::string> path = NormaliseKeyPath(below);
       if (!path)
         return fail(number, "bad key path");
+      if (keep != nullptr && !IsSameOrBelow(*path, *keep)) {
+        current = kSkipped;
+        continue;
+      }
       Key& key = doc.AddKey(*path);
       current = &key - doc.keys.data();
       continue;
     }
     if (line.front() != '"' && line.front() != '@')
       return fail(number, "unexpected line");
-    if (current < 0)
+    if (current == -1)
       return fail(number, "value outside a key");
 
-    Value value;
+    value.name.clear();
+    value.data.clear();
     if (line.front() == '@') {
       line.remove_prefix(1);
     } else if (!ParseQuoted(line, &value.name)) {
@@ -352,17 +452,33 @@ std::optional<Document> Parse(std::string_view text, std::string_view root, std:
       return fail(number, "unknown value data");
     }
 
+    if (current == kSkipped)
+      continue;
+    // A name given twice in a key keeps its first place and its last data.
     Key& key = doc.keys[static_cast<size_t>(current)];
-    auto same = std::find_if(key.values.begin(), key.values.end(),
-                             [&](const Value& v) { return NamesEqual(v.name, value.name); });
-    if (same != key.values.end()) {
+    std::unordered_map<std::string, size_t>* index =
+        key.values.size() < kLinearValues ? nullptr : &value_indexes[current];
+    if (Value* same = FindValue(key, value.name, index)) {
       same->type = value.type;
       same->data = std::move(value.data);
     } else {
+      if (index != nullptr)
+        index->try_emplace(LowerCopy(value.name), key.values.size());
       key.values.push_back(std::move(value));
     }
   }
   return doc;
+}
+
+}  // namespace
+
+std::optional<Document> Parse(std::string_view text, std::string_view root, std::string* error) {
+  return ParseHive(text, root, nullptr, error);
+}
+
+std::optional<Document> ParseKeyTree(std::string_view text, std::string_view root,
+                                     std::string_view path, std::string* error) {
+  return ParseHive(text, root, &path, error);
 }
 
 std::string Serialise(const Document& doc, std::string_view root) {

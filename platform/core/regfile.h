@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,7 +31,11 @@ struct Key {
   std::vector<Value> values;
 };
 
-struct Document {
+// Keys are found through an index of their lower-cased paths, so a hive with thousands of keys
+// is looked up in logarithmic time. Add and remove keys only through AddKey and RemoveKeyTree;
+// an index that no longer matches `keys` is rebuilt (or, in the const lookups, bypassed).
+class Document {
+ public:
   std::vector<Key> keys;  // in file order; no two keys with equal paths (ignoring case)
 
   Key* FindKey(std::string_view path);
@@ -41,6 +46,14 @@ struct Document {
   Key& AddKey(std::string_view path);
   // Removes the key and its subkeys; returns whether anything existed.
   bool RemoveKeyTree(std::string_view path);
+
+ private:
+  bool IndexMatches() const { return index_.size() == keys.size(); }
+  void RebuildIndex();
+  // Index in `keys` of the key whose path equals `path` ignoring case, or -1.
+  long FindIndex(std::string_view path) const;
+
+  std::map<std::string, size_t> index_;  // lower-cased path -> position in keys
 };
 
 // ASCII case-insensitive equality, as the registry compares names.
@@ -54,6 +67,12 @@ std::optional<std::string> NormaliseKeyPath(std::string_view path);
 // nullopt (and a reason in *error when given) for anything malformed.
 std::optional<Document> Parse(std::string_view text, std::string_view root,
                               std::string* error = nullptr);
+
+// Parse that keeps only the key `path` (normalised) and its subkeys; the rest of the hive is
+// checked all the same, so it fails exactly when Parse fails. For reading one key of a hive
+// that holds thousands of others.
+std::optional<Document> ParseKeyTree(std::string_view text, std::string_view root,
+                                     std::string_view path, std::string* error = nullptr);
 
 // Writes the document; Parse(Serialise(d)) gives d back.
 std::string Serialise(const Document& doc, std::string_view root);

@@ -94,6 +94,55 @@ TEST(RegFileParse, MergesRepeatedSectionsAndValues) {
   EXPECT_FALSE(doc->KeyExists("Bc"));
 }
 
+// Thousands of keys and values are indexed: lookups stay case-blind and exact, and a name given
+// again (in any spelling, in a reopened section) still keeps its first place and last data.
+// ParseKeyTree keeps one key's tree but checks the whole text.
+TEST(RegFileParse, LargeHivesAndOneKeyTree) {
+  std::string text = "REGEDIT4\n[HKEY_CURRENT_USER\\Big]\n";
+  for (int i = 0; i < 40; ++i)
+    text += "\"v" + std::to_string(i) + "\"=dword:" + std::to_string(i) + "\n";
+  for (int i = 0; i < 3000; ++i)
+    text += "[HKEY_CURRENT_USER\\Soft\\K" + std::to_string(i) + "]\n\"n\"=\"" + std::to_string(i) +
+            "\"\n";
+  text += "[HKEY_CURRENT_USER\\big]\n\"V7\"=dword:77\n\"v40\"=dword:40\n";
+  text += "[HKEY_CURRENT_USER\\Soft\\K12\\Sub]\n[HKEY_CURRENT_USER\\Soft\\K12x]\n";
+
+  std::optional<Document> doc = Parse(text, kRoot);
+  ASSERT_TRUE(doc);
+  EXPECT_EQ(doc->keys.size(), 3003u);
+  const Key* big = doc->FindKey("BIG");
+  ASSERT_NE(big, nullptr);
+  ASSERT_EQ(big->values.size(), 41u);
+  EXPECT_EQ(big->values[7].name, "v7");
+  EXPECT_EQ(big->values[7].data, Bytes(std::string("\x77\0\0\0", 4)));
+  EXPECT_EQ(big->values[40].name, "v40");
+  ASSERT_NE(FindValue(*doc, "soft\\k2999", "N"), nullptr);
+  EXPECT_EQ(FindValue(*doc, "soft\\k2999", "N")->data, Bytes(std::string("2999", 5)));
+  EXPECT_EQ(doc->FindKey("Soft\\K3000"), nullptr);
+  EXPECT_TRUE(doc->KeyExists("SOFT"));
+  EXPECT_TRUE(doc->KeyExists("soft\\k12\\sub"));
+  EXPECT_FALSE(doc->KeyExists("Soft\\K"));
+  EXPECT_TRUE(doc->RemoveKeyTree("soft\\K12"));
+  EXPECT_EQ(doc->FindKey("Soft\\K12\\Sub"), nullptr);
+  EXPECT_NE(doc->FindKey("Soft\\K12x"), nullptr);
+  EXPECT_NE(doc->FindKey("Soft\\K13"), nullptr);
+  EXPECT_EQ(&doc->AddKey("soft\\k13"), doc->FindKey("Soft\\K13"));
+
+  std::optional<Document> one = ParseKeyTree(text, kRoot, "Soft\\k12");
+  ASSERT_TRUE(one);
+  ASSERT_EQ(one->keys.size(), 2u);
+  EXPECT_EQ(one->keys[0].path, "Soft\\K12");
+  EXPECT_EQ(one->keys[0].values[0].data, Bytes(std::string("12", 3)));
+  EXPECT_EQ(one->keys[1].path, "Soft\\K12\\Sub");
+  ASSERT_TRUE(ParseKeyTree(text, kRoot, "Missing"));
+  EXPECT_TRUE(ParseKeyTree(text, kRoot, "Missing")->keys.empty());
+  // A fault far from the key still refuses the hive.
+  for (const char* fault : {"\"x\"=dword:\n", "\"x\"=\"open\n", "[-HKEY_CURRENT_USER\\Gone]\n"}) {
+    EXPECT_FALSE(ParseKeyTree(text + fault, kRoot, "Soft\\K12")) << fault;
+    EXPECT_FALSE(Parse(text + fault, kRoot)) << fault;
+  }
+}
+
 TEST(RegFileParse, RejectsBrokenHives) {
   const char* broken[] = {
       "",

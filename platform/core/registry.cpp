@@ -1,5 +1,6 @@
 #include "platform/core/registry.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -11,6 +12,7 @@
 #include <cstring>
 #include <functional>
 #include <thread>
+#include <vector>
 
 #include "platform/core/files.h"
 #include "platform/core/paths.h"
@@ -21,24 +23,21 @@ namespace {
 
 enum class HiveState { kOk, kMissing, kBroken };
 
-// Hives are small; anything larger is not one of ours.
-constexpr off_t kMaxHiveSize = 64 << 20;
+// Our hives hold a few kilobytes; one with ten thousand foreign keys about 600 KB. 64 MiB is a
+// hundred times that and still parses in well under a second; anything larger is not a hive.
+constexpr size_t kMaxHiveSize = 64 << 20;
 
-HiveState LoadHive(Hive hive, regfile::Document* doc) {
-  UniqueFd fd(open(HiveFilePath(hive).c_str(), O_RDONLY | O_CLOEXEC));
-  if (!fd.valid()) {
-    return errno == ENOENT ? HiveState::kMissing : HiveState::kBroken;
-  }
-  struct stat st {};
-  if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxHiveSize) {
-    return HiveState::kBroken;
-  }
-  std::string text(static_cast<size_t>(st.st_size), '\0');
-  ssize_t n = ReadFull(fd.get(), text.data(), text.size());
-  if (n < 0)
-    return HiveState::kBroken;
-  text.resize(static_cast<size_t>(n));
-  std::optional<regfile::Document> parsed = regfile::Parse(text, HiveRootName(hive));
+// Reads the hive; with `only_key` only that key and its subkeys are kept (readers of one key
+// need no more, and a hive with thousands of foreign keys is then read without building them).
+HiveState LoadHive(Hive hive, regfile::Document* doc, const std::string* only_key = nullptr) {
+  std::string text;
+  int error = 0;
+  // A FIFO or device in place of the hive is refused without blocking.
+  if (!ReadRegularFile(HiveFilePath(hive), kMaxHiveSize, &text, &error))
+    return error == ENOENT ? HiveState::kMissing : HiveState::kBroken;
+  std::optional<regfile::Document> parsed =
+      only_key != nullptr ? regfile::ParseKeyTree(text, HiveRootName(hive), *only_key)
+                          : regfile::Parse(text, HiveRootName(hive));
   if (!parsed)
     return HiveState::kBroken;
   *doc = std::move(*parsed);
@@ -62,8 +61,7 @@ bool MakeFolders(const std::string& folder) {
 class HiveLock {
  public:
   explicit HiveLock(Hive hive) {
-    fd_ =
-        UniqueFd(open((HiveFilePath(hive) + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    fd_ = OpenRegularFile(HiveFilePath(hive) + ".lock", O_RDWR | O_CREAT, 0600);
     if (!fd_.valid())
       return;
     // Writers hold the lock for milliseconds; a holder that never lets go is given up on.
@@ -84,13 +82,57 @@ class HiveLock {
   bool locked_ = false;
 };
 
+// Temporary files are named "<hive file>.XXXXXX" (mkostemp's six letters and digits).
+bool IsHiveTempName(const std::string& name, const std::string& hive_name) {
+  if (name.size() != hive_name.size() + 7 || name.compare(0, hive_name.size(), hive_name) != 0 ||
+      name[hive_name.size()] != '.') {
+    return false;
+  }
+  return std::all_of(
+      name.begin() + static_cast<long>(hive_name.size()) + 1, name.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+      });
+}
+
+// Removes temporary files that a writer killed during a write left behind. Called only while
+// the hive lock is held: every writer creates, fills and renames (or removes) its temporary
+// file inside the lock, so none of them can be half-way through now. To stay right even if the
+// lock file was deleted and re-created under a running writer, a writer also holds a flock on
+// its temporary file until it is renamed; a temporary that is still locked belongs to a live
+// writer and is left alone. Locks vanish with their process, so a crash leaves it unlocked.
+void RemoveStaleTemporaries(Hive hive) {
+  const std::string target = HiveFilePath(hive);
+  const size_t slash = target.rfind('/');
+  const std::string folder = target.substr(0, slash);
+  const std::string hive_name = target.substr(slash + 1);
+  DIR* dir = opendir(folder.c_str());
+  if (dir == nullptr)
+    return;
+  std::vector<std::string> candidates;
+  while (const dirent* entry = readdir(dir)) {
+    if (IsHiveTempName(entry->d_name, hive_name))
+      candidates.emplace_back(entry->d_name);
+  }
+  closedir(dir);
+  for (const std::string& name : candidates) {
+    const std::string path = folder + "/" + name;
+    UniqueFd fd = OpenRegularFile(path, O_RDONLY | O_NOFOLLOW);
+    if (fd.valid() && flock(fd.get(), LOCK_EX | LOCK_NB) == 0)
+      unlink(path.c_str());
+  }
+}
+
 bool ReplaceHiveFile(Hive hive, const std::string& text) {
   const std::string target = HiveFilePath(hive);
   std::string temp = target + ".XXXXXX";
   UniqueFd fd(mkostemp(temp.data(), O_CLOEXEC));
   if (!fd.valid())
     return false;
-  bool ok = WriteFull(fd.get(), text.data(), text.size()) && fsync(fd.get()) == 0;
+  // Marks the temporary as live (see RemoveStaleTemporaries) until it is renamed; a second
+  // descriptor keeps the lock after `fd` is closed to catch a failed delayed write.
+  UniqueFd live(dup(fd.get()));
+  bool ok = live.valid() && flock(live.get(), LOCK_EX | LOCK_NB) == 0 &&
+            WriteFull(fd.get(), text.data(), text.size()) && fsync(fd.get()) == 0;
   ok = fd.Reset() && ok;
   if (ok && rename(temp.c_str(), target.c_str()) == 0) {
     // Make the rename itself durable.
@@ -124,6 +166,7 @@ bool ModifyHive(Hive hive, bool create, const std::function<bool(regfile::Docume
     return false;
   if (!change(doc))
     return false;
+  RemoveStaleTemporaries(hive);
   return ReplaceHiveFile(hive, regfile::Serialise(doc, HiveRootName(hive)));
 }
 
@@ -146,19 +189,43 @@ std::optional<RegistryKey> RegistryKey::Open(Hive hive, const std::string& path,
   if (!normal)
     return std::nullopt;
   regfile::Document doc;
-  if (LoadHive(hive, &doc) != HiveState::kOk || !doc.KeyExists(*normal))
+  if (LoadHive(hive, &doc, &*normal) != HiveState::kOk || !doc.KeyExists(*normal))
     return std::nullopt;
   return RegistryKey(hive, *normal, access);
+}
+
+std::optional<RegistryKey> RegistryKey::OpenSnapshot(Hive hive, const std::string& path) {
+  std::optional<std::string> normal = regfile::NormaliseKeyPath(path);
+  if (!normal)
+    return std::nullopt;
+  auto doc = std::make_shared<regfile::Document>();
+  if (LoadHive(hive, doc.get(), &*normal) != HiveState::kOk || !doc->KeyExists(*normal))
+    return std::nullopt;
+  RegistryKey key(hive, *normal, kRegQueryValue);
+  key.snapshot_ = std::move(doc);
+  return key;
+}
+
+bool RegistryKey::Load(std::shared_ptr<const regfile::Document>* doc) const {
+  if (snapshot_) {
+    *doc = snapshot_;
+    return true;
+  }
+  auto fresh = std::make_shared<regfile::Document>();
+  if (LoadHive(hive_, fresh.get(), &path_) != HiveState::kOk)
+    return false;
+  *doc = std::move(fresh);
+  return true;
 }
 
 bool RegistryKey::QueryValue(const std::string& name, uint32_t* type, void* data,
                              uint32_t* size) const {
   if (type == nullptr || size == nullptr || (access_ & kRegQueryValue) == 0)
     return false;
-  regfile::Document doc;
-  if (LoadHive(hive_, &doc) != HiveState::kOk)
+  std::shared_ptr<const regfile::Document> doc;
+  if (!Load(&doc))
     return false;
-  const regfile::Key* key = doc.FindKey(path_);
+  const regfile::Key* key = doc->FindKey(path_);
   if (key == nullptr)
     return false;
   auto value = std::find_if(key->values.begin(), key->values.end(), [&](const regfile::Value& v) {
@@ -243,10 +310,10 @@ std::optional<std::string> RegistryKey::GetString(const std::string& name) const
 
 std::vector<std::string> RegistryKey::ValueNames() const {
   std::vector<std::string> names;
-  regfile::Document doc;
-  if (LoadHive(hive_, &doc) != HiveState::kOk)
+  std::shared_ptr<const regfile::Document> doc;
+  if (!Load(&doc))
     return names;
-  if (const regfile::Key* key = doc.FindKey(path_)) {
+  if (const regfile::Key* key = doc->FindKey(path_)) {
     for (const regfile::Value& value : key->values)
       names.push_back(value.name);
   }

@@ -5,8 +5,9 @@
 // regard to ASCII case. Opening a key never creates it; only CreateKey (the installer) does.
 // Each change re-reads the hive, applies itself and replaces the file atomically (temporary file
 // in the same folder, fsync, rename) while holding an exclusive lock on "<hive file>.lock", so
-// concurrent writers never lose each other's changes. A hive file that cannot be parsed is never
-// overwritten: every operation on it fails.
+// concurrent writers never lose each other's changes. A hive that is not a regular file (a FIFO,
+// a device) or is larger than 64 MiB counts as broken; reading it never blocks. A hive file that
+// cannot be parsed is never overwritten: every operation on it fails.
 //
 // Key paths are given below the hive root with '\' separators, e.g.
 // "Software\\Corvane\\OB\\Settings".
@@ -22,12 +23,17 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace orbello::platform {
+
+namespace regfile {
+class Document;
+}
 
 enum class Hive { kCurrentUser, kLocalMachine };
 
@@ -54,6 +60,11 @@ class RegistryKey {
   // be parsed, or the key does not exist. A key exists when the hive names it or one of its
   // subkeys.
   static std::optional<RegistryKey> Open(Hive hive, const std::string& path, unsigned access);
+
+  // Opens an existing key for queries (kRegQueryValue) that all see the hive as it was when this
+  // call read it: the file is read and parsed once, however many values are queried afterwards,
+  // and later changes of the file are not seen. For reading a set of values in one go.
+  static std::optional<RegistryKey> OpenSnapshot(Hive hive, const std::string& path);
 
   // Type and data of a value, like the system's query: with data == nullptr only *type and
   // *size are filled. With a buffer, *size is its capacity on entry; when the data fits it is
@@ -86,9 +97,13 @@ class RegistryKey {
   RegistryKey(Hive hive, std::string path, unsigned access)
       : hive_(hive), path_(std::move(path)), access_(access) {}
 
+  // The hive as read by OpenSnapshot, or the file as it is now.
+  bool Load(std::shared_ptr<const regfile::Document>* doc) const;
+
   Hive hive_;
   std::string path_;
   unsigned access_;
+  std::shared_ptr<const regfile::Document> snapshot_;  // null: every query reads the file
 };
 
 // Creates the key and every missing parent (the hive file too). True when it exists afterwards.

@@ -3,10 +3,12 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "platform/core/paths.h"
 #include "platform/core/regfile.h"
@@ -168,6 +170,92 @@ TEST_F(RegistryTest, AWriteWaitsForTheLockAndLeavesNoTemporaryFiles) {
   }
 }
 
+TEST_F(RegistryTest, ASnapshotIsReadOnceAndKeepsWhatItRead) {
+  ASSERT_TRUE(CreateKey(Hive::kCurrentUser, kKey));
+  ASSERT_TRUE(CreateKey(Hive::kCurrentUser, "Software\\Other"));
+  ASSERT_TRUE(OpenRw()->SetDword("NextColors", 1));
+  auto snapshot = RegistryKey::OpenSnapshot(Hive::kCurrentUser, "software\\corvane\\OB\\settings");
+  ASSERT_TRUE(snapshot);
+  ASSERT_TRUE(OpenRw()->SetDword("NextColors", 2));
+  ASSERT_TRUE(OpenRw()->SetDword("Later", 3));
+  EXPECT_EQ(snapshot->GetDword("nextcolors"), 1u);
+  EXPECT_FALSE(snapshot->GetDword("Later"));
+  EXPECT_EQ(snapshot->ValueNames(), std::vector<std::string>{"NextColors"});
+  EXPECT_EQ(OpenRw()->GetDword("NextColors"), 2u);
+  EXPECT_FALSE(snapshot->SetDword("NextColors", 4));
+  EXPECT_EQ(OpenRw()->GetDword("NextColors"), 2u);
+  // Implied parents open; missing keys and hives do not.
+  EXPECT_TRUE(RegistryKey::OpenSnapshot(Hive::kCurrentUser, "Software\\Corvane"));
+  EXPECT_FALSE(RegistryKey::OpenSnapshot(Hive::kCurrentUser, "Software\\Corv"));
+  EXPECT_FALSE(RegistryKey::OpenSnapshot(Hive::kLocalMachine, kKey));
+  std::filesystem::remove(HiveFilePath(Hive::kCurrentUser));
+  EXPECT_EQ(snapshot->GetDword("NextColors"), 1u);
+}
+
+// A FIFO without a writer would block a plain open for ever, /dev/zero never ends and a huge
+// file would exhaust memory: each is a broken hive, refused at once (a child process with an
+// alarm turns a hang into a failure).
+TEST_F(RegistryTest, SpecialFilesInPlaceOfTheHiveAreRefusedAtOnce) {
+  ASSERT_TRUE(CreateKey(Hive::kCurrentUser, kKey));
+  auto key = OpenRw();
+  ASSERT_TRUE(key);
+  const std::string hive = HiveFilePath(Hive::kCurrentUser);
+  const std::vector<std::pair<const char*, std::function<void()>>> cases = {
+      {"FIFO", [&] { ASSERT_EQ(mkfifo(hive.c_str(), 0600), 0); }},
+      {"link to /dev/zero", [&] { std::filesystem::create_symlink("/dev/zero", hive); }},
+      {"64 MiB and one byte", [&] {
+         WriteFileBytes(hive, "REGEDIT4\n");
+         std::filesystem::resize_file(hive, (64u << 20) + 1);
+       }}};
+  for (const auto& [what, make] : cases) {
+    SCOPED_TRACE(what);
+    std::filesystem::remove(hive);
+    make();
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      alarm(10);
+      bool all_failed = !RegistryKey::Open(Hive::kCurrentUser, kKey, kRegQueryValue) &&
+                        !RegistryKey::OpenSnapshot(Hive::kCurrentUser, kKey) &&
+                        !key->GetDword("NextColors") && !key->SetDword("NextColors", 1) &&
+                        !CreateKey(Hive::kCurrentUser, "Software\\New") &&
+                        !DeleteKeyTree(Hive::kCurrentUser, kKey);
+      _exit(all_failed ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status)) << "hung or crashed";
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0);
+  }
+}
+
+// Under the hive lock no writer can be half-way through, so a temporary file that is not held
+// by a live writer's flock was left by a killed one and goes on the next write.
+TEST_F(RegistryTest, AWriteRemovesTheTemporariesOfKilledWritersOnly) {
+  ASSERT_TRUE(CreateKey(Hive::kCurrentUser, kKey));
+  const std::string hive = HiveFilePath(Hive::kCurrentUser);
+  const std::string stale = hive + ".a1B2c3";
+  const std::string live = hive + ".Z9y8X7";
+  const std::string others[] = {hive + ".lock", hive + ".backup1", hive + ".a1B2c",
+                                dir_.path() + "/corvane/HKEY_LOCAL_MACHINE.reg.a1B2c3"};
+  WriteFileBytes(stale, "REGEDIT4\n\n[HKEY_CURRENT_USER\\Soft");
+  WriteFileBytes(live, "REGEDIT4\n");
+  for (const std::string& other : others)
+    WriteFileBytes(other, "keep");
+  int live_fd = open(live.c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(live_fd, 0);
+  ASSERT_EQ(flock(live_fd, LOCK_EX), 0);
+  ASSERT_TRUE(OpenRw()->SetDword("NextColors", 1));
+  EXPECT_FALSE(std::filesystem::exists(stale));
+  EXPECT_TRUE(std::filesystem::exists(live));
+  for (const std::string& other : others)
+    EXPECT_EQ(ReadFileBytes(other), "keep") << other;
+  close(live_fd);
+  ASSERT_TRUE(OpenRw()->SetDword("NextColors", 2));
+  EXPECT_FALSE(std::filesystem::exists(live));
+  EXPECT_EQ(OpenRw()->GetDword("NextColors"), 2u);
+}
+
 TEST_F(RegistryTest, ConcurrentWritersLoseNothing) {
   ASSERT_TRUE(CreateKey(Hive::kCurrentUser, kKey));
   constexpr int kWriters = 3;
@@ -199,8 +287,7 @@ TEST_F(RegistryTest, ConcurrentWritersLoseNothing) {
     for (int i = 0; i < kValues; ++i) {
       std::string name = "w";
       name.append(std::to_string(w)).append("_").append(std::to_string(i));
-      EXPECT_EQ(key->GetDword(name),
-                static_cast<uint32_t>(w * 1000 + i));
+      EXPECT_EQ(key->GetDword(name), static_cast<uint32_t>(w * 1000 + i));
     }
   }
 }

@@ -91,8 +91,9 @@ const char* PathValueName(int slot) {
 
 bool ReadSettings(GameSettings& settings, void* owner) {
   try {
+    // One read of the hive serves all sixteen values, which therefore come from one version of it.
     std::optional<RegistryKey> key =
-        RegistryKey::Open(platform::Hive::kCurrentUser, kSettingsKeyPath, platform::kRegQueryValue);
+        RegistryKey::OpenSnapshot(platform::Hive::kCurrentUser, kSettingsKeyPath);
     if (!key) {
       platform::ShowError("Can't read registry key.", owner);
       return false;
