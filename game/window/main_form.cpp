@@ -85,8 +85,12 @@ constexpr ButtonSpec kButtons[kButtonCount] = {
 
 }  // namespace
 
+int32_t UsableDelay(int32_t stored) {
+  return std::clamp(stored, 0, kMaxDelay);
+}
+
 EngineSettings EngineSettingsFrom(const GameSettings& settings) {
-  auto delay = [](int32_t value) { return static_cast<uint32_t>(std::clamp(value, 0, 100)); };
+  auto delay = [](int32_t value) { return static_cast<uint32_t>(UsableDelay(value)); };
   EngineSettings engine;
   engine.DefaultGame = settings.DefaultGame;
   engine.NextColors = settings.NextColors;
@@ -106,7 +110,7 @@ EngineSettings EngineSettingsFrom(const GameSettings& settings) {
 }
 
 int JumpInterval(int32_t delay_jump) {
-  return 3 * std::clamp(delay_jump, 0, 100);
+  return 3 * UsableDelay(delay_jump);
 }
 
 TMainForm1::TMainForm1(std::string high_score_file)
@@ -360,14 +364,12 @@ void TMainForm1::OnCommand(int id) {
       OpenGameMenu(id);
       break;
     case kCmdLoad: {
+      // A load is read and checked whole before it touches the game, and a save never changes
+      // it: after a failure, shown by the operation, the running game goes on unchanged.
       SavedGameState state;
-      const GameFileResult result = LoadGame(this, engine_.NextBalls, state);
-      if (result == GameFileResult::kFailed) {
-        ExitProgram(kExitStatusOther);
-      } else if (result == GameFileResult::kDone) {
+      if (LoadGame(this, engine_.NextBalls, state) == GameFileResult::kDone) {
         if (!engine_.LoadState(state)) {
           ShowMessage("Can't load selected game.", kError, MessageKind::kError);
-          ExitProgram(kExitStatusOther);
           break;
         }
         repaint();
@@ -376,9 +378,7 @@ void TMainForm1::OnCommand(int id) {
       break;
     }
     case kCmdSave:
-      if (SaveGame(this, engine_.SavedState()) == GameFileResult::kFailed) {
-        ExitProgram(kExitStatusOther);
-      }
+      SaveGame(this, engine_.SavedState());
       break;
     case kCmdScore:
       ShowBestResults(engine_.GameType);

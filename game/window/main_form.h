@@ -47,10 +47,16 @@ enum MenuOwner { kMenuOwnerNone = 0, kMenuOwnerScore = 1, kMenuOwnerNew = 2 };
 inline constexpr int kButtonCount = 12;
 inline constexpr int kSaveSlot = 3;
 
-// The settings of the engine as the stored settings give them. Delays are kept to 0..100 so that
-// a damaged value cannot freeze the game in a wait of days.
+// A stored delay is used as it is, beyond the slider's 0..100 too (a delay of 500 waits 500 ms).
+// Only a value that would freeze the game is bounded: a turn handles no input while it waits, and
+// a damaged DWORD could make one wait last for weeks. With at most a second per step, ten times
+// the slider's end, even the longest turn (a walk across the whole board, a removal, four growing
+// frames and a second removal) stays within about two minutes. A negative delay is no delay.
+inline constexpr int32_t kMaxDelay = 1000;
+int32_t UsableDelay(int32_t stored);
+// The settings of the engine as the stored settings give them, delays through UsableDelay.
 EngineSettings EngineSettingsFrom(const GameSettings& settings);
-// Timer1's interval for a stored Delay_Jump (3 ms per step, 0..300).
+// Timer1's interval for a stored Delay_Jump: 3 ms per step.
 int JumpInterval(int32_t delay_jump);
 
 class TMainForm1 : public QWidget, public GameWorld {

@@ -64,6 +64,12 @@ void TMyImage1::mousePressEvent(QMouseEvent* event) {
     on_press_(this);
 }
 
+void TMyImage1::mouseDoubleClickEvent(QMouseEvent* event) {
+  // The cell answers the button-down message only; the second press of a double click comes as a
+  // message of its own, which neither selects nor moves a ball.
+  event->accept();
+}
+
 TPictureButton::TPictureButton(QWidget* parent, int id, QImage normal, QImage pressed,
                                QImage disabled)
     : QAbstractButton(parent),

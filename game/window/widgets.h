@@ -57,6 +57,7 @@ class TMyImage1 : public TPictureImage {
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   int tag_;

@@ -235,6 +235,12 @@ TEST(BoardCell, OnlyALeftPressAloneReachesTheGame) {
   Press(&cell, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
   Press(&cell, Qt::LeftButton, Qt::LeftButton, Qt::AltModifier);
   EXPECT_EQ(pressed, (std::vector<int>{9, 9}));
+  // A double click: its first press counts, its second comes as the double click and does not.
+  pressed.clear();
+  QTest::mouseClick(&cell, Qt::LeftButton);
+  QTest::mouseDClick(&cell, Qt::LeftButton);
+  QTest::mouseRelease(&cell, Qt::LeftButton);
+  EXPECT_EQ(pressed, std::vector<int>{9});
 }
 
 TEST(CommandButton, ADoubleClickCommandsOnce) {

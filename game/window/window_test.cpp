@@ -11,6 +11,7 @@
 #include <QTest>
 #include <memory>
 
+#include "game/records/core/savedgame.h"
 #include "game/window/main_form.h"
 #include "game/window/pictures.h"
 #include "game/window/window_test_env.h"
@@ -206,6 +207,26 @@ TEST_F(FormTest, PreviewsStayHiddenWhenOnlyTheBoardAnnounces) {
   ASSERT_EQ(status_, 0);
   for (int slot = 0; slot < 3; ++slot)
     EXPECT_TRUE(form->ImagePrev(slot)->isHidden());
+}
+
+TEST_F(FormTest, StoredDelaysAreKeptBeyondTheSliderOnlyFreezingOnesBounded) {
+  GameSettings settings = install_.DefaultSettings();
+  settings.Delay_Move = 500;
+  settings.Delay_Destroy = 250;
+  settings.Delay_Appearance = 2000000000;
+  settings.Delay_Jump = 150;
+  ASSERT_TRUE(install_.WriteSettings(settings));
+  auto form = Create();
+  ASSERT_EQ(status_, 0);
+  const EngineSettings& engine = form->Engine().Settings();
+  EXPECT_EQ(engine.Delay_Move, 500u);
+  EXPECT_EQ(engine.Delay_Destroy, 250u);
+  EXPECT_EQ(engine.Delay_Appearance, static_cast<uint32_t>(kMaxDelay));
+  EXPECT_EQ(form->Timer1Interval(), 450);
+  settings.Delay_Move = -7;
+  EXPECT_EQ(EngineSettingsFrom(settings).Delay_Move, 0u);
+  EXPECT_EQ(JumpInterval(-7), 0);
+  EXPECT_EQ(JumpInterval(INT32_MAX), 3 * kMaxDelay);
 }
 
 TEST_F(FormTest, ACellShowsTheRightTileAfterEachKindOfFrame) {
@@ -687,14 +708,69 @@ TEST_F(FormTest, SaveAndLoadGoThroughTheChoosersAndResumeTheGame) {
   EXPECT_TRUE(form->Button(kSaveSlot)->isEnabled());
   EXPECT_TRUE(engine.ClockRunning());
   EXPECT_TRUE(exits_.empty());
-
-  // A damaged file ends the game with the other status after its message.
-  QFile::resize(path, 1347);
-  form->OnCommand(kCmdLoad);
-  EXPECT_TRUE(messages_.Saw("Can't load selected game."));
-  EXPECT_EQ(exits_, std::vector<int>{kExitStatusOther});
   platform::SetSaveFileFunction(old_save);
   platform::SetOpenFileFunction(old_open);
+}
+
+TEST_F(FormTest, AFailedSaveOrLoadIsToldAndTheGameGoesOnUnchanged) {
+  auto form = Create();
+  ASSERT_EQ(status_, 0);
+  GameEngine& engine = form->Engine();
+  form->OnCommand(kCmdNew);
+  int ball = 0;
+  while (engine.Board[ball].Color == kEmpty)
+    ++ball;
+  QTest::mouseClick(form->Cell(ball), Qt::LeftButton);
+  const SavedGameBytes before = EncodeSavedGame(engine.SavedState());
+
+  // A file where a folder should be; a folder path too long for the chooser's 260 characters
+  // (but one the system could write); a damaged save, a missing one and a good one too deep.
+  QFile blocker(install_.Path("blocker"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  QString deep = install_.Path("deep");
+  while (deep.size() <= 260)
+    deep += "/" + QString(40, 'd');
+  ASSERT_TRUE(QDir().mkpath(deep));
+  const QString good = install_.Path("good.osf");
+  const QString damaged = install_.Path("damaged.osf");
+  const auto old_save = platform::SetSaveFileFunction(
+      [&](QWidget*, const platform::FileDialogRequest&) { return std::optional<QString>(good); });
+  form->OnCommand(kCmdSave);
+  ASSERT_EQ(QFileInfo(good).size(), 1348);
+  ASSERT_TRUE(QFile::copy(good, damaged) && QFile::resize(damaged, 1347));
+  ASSERT_TRUE(QFile::copy(good, deep + "/game.osf"));
+  messages_.answer = [](const platform::MessageRequest& request) {
+    return request.buttons == platform::MessageButtons::kYesNo ? platform::kIdYes : platform::kIdOk;
+  };
+
+  struct Case {
+    int command;
+    QString path;
+  };
+  for (const Case& c :
+       {Case{kCmdSave, install_.Path("blocker/game.osf")}, Case{kCmdSave, deep + "/new.osf"},
+        Case{kCmdLoad, damaged}, Case{kCmdLoad, install_.Path("missing.osf")},
+        Case{kCmdLoad, deep + "/game.osf"}}) {
+    const auto chooser = [&](QWidget*, const platform::FileDialogRequest&) {
+      return std::optional<QString>(c.path);
+    };
+    const auto previous_save = platform::SetSaveFileFunction(chooser);
+    const auto previous_open = platform::SetOpenFileFunction(chooser);
+    messages_.seen.clear();
+    form->OnCommand(c.command);
+    const std::string expected =
+        c.command == kCmdSave ? "Can't save current game." : "Can't load selected game.";
+    EXPECT_EQ(messages_.Texts().filter("Can't").join("|").toStdString(), expected)
+        << c.path.toStdString();
+    EXPECT_TRUE(exits_.empty()) << c.path.toStdString();
+    EXPECT_TRUE(EncodeSavedGame(engine.SavedState()) == before) << c.path.toStdString();
+    EXPECT_TRUE(engine.GameActive && engine.ClockRunning() && form->Timer1Active());
+    platform::SetSaveFileFunction(previous_save);
+    platform::SetOpenFileFunction(previous_open);
+  }
+  EXPECT_FALSE(QFileInfo::exists(deep + "/new.osf"));
+  platform::SetSaveFileFunction(old_save);
 }
 
 TEST_F(FormTest, CaptionButtonsAndTheAboutBox) {

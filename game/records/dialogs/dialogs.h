@@ -65,7 +65,7 @@ int ShowBestResults(QWidget* owner, QWidget* board_panel, HighScores& scores, in
 enum class GameFileResult {
   kCancelled,  // chooser cancelled or load question answered No: nothing happened
   kDone,
-  kFailed,  // the failure has been shown; the caller ends the program with kExitStatusOther
+  kFailed,  // the failure has been shown; nothing has changed and the game goes on
 };
 
 // The choosers, owned by `owner`, starting in the program's folder + "/save", filter
@@ -73,7 +73,8 @@ enum class GameFileResult {
 std::optional<std::string> ChooseSaveGameFile(QWidget* owner);  // "Save game", asks to replace
 std::optional<std::string> ChooseLoadGameFile(QWidget* owner);  // "Load game", must exist
 
-// SaveGame: chooses a file and writes `state` to it.
+// SaveGame: chooses a file and writes `state` to it. A chosen path longer than the chooser's 260
+// characters is refused with "Can't save current game." (LoadGame: "Can't load selected game.").
 GameFileResult SaveGame(QWidget* owner, const SavedGameState& state);
 
 // LoadGame: chooses a file; when slot 0 of `current_next_balls` holds a cell asks "You want to

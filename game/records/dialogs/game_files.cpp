@@ -1,9 +1,11 @@
 // The file choosers and the question of saving and loading a game; the file itself is written
 // and read by the saved-game code.
+#include <QFile>
 #include <QString>
 
 #include "game/records/core/savedgame.h"
 #include "game/records/dialogs/dialogs.h"
+#include "platform/core/message.h"
 #include "platform/qt/ui.h"
 
 namespace orbello {
@@ -22,11 +24,16 @@ platform::FileDialogRequest GameFileRequest(const QString& title) {
 std::optional<std::string> ToPath(const std::optional<QString>& chosen) {
   if (!chosen || chosen->isEmpty())
     return std::nullopt;
-  std::string path = chosen->toLocal8Bit().toStdString();
-  // The chooser's buffer holds 260 characters; a longer name is not a choice.
-  if (path.size() > 260)
-    return std::nullopt;
-  return path;
+  return QFile::encodeName(*chosen).toStdString();
+}
+
+// The chooser's buffer holds 260 characters: a longer name cannot be used, and the player is told
+// so with the operation's own message rather than left wondering.
+bool FitsChooserBuffer(const std::string& path, const char* message, QWidget* owner) {
+  if (path.size() <= 260)
+    return true;
+  platform::ShowError(message, owner);
+  return false;
 }
 
 }  // namespace
@@ -48,6 +55,8 @@ GameFileResult SaveGame(QWidget* owner, const SavedGameState& state) {
   const std::optional<std::string> path = ChooseSaveGameFile(owner);
   if (!path)
     return GameFileResult::kCancelled;
+  if (!FitsChooserBuffer(*path, "Can't save current game.", owner))
+    return GameFileResult::kFailed;
   return WriteSavedGame(*path, state, owner) ? GameFileResult::kDone : GameFileResult::kFailed;
 }
 
@@ -56,6 +65,8 @@ GameFileResult LoadGame(QWidget* owner, const TNextBalls& current_next_balls,
   const std::optional<std::string> path = ChooseLoadGameFile(owner);
   if (!path)
     return GameFileResult::kCancelled;
+  if (!FitsChooserBuffer(*path, "Can't load selected game.", owner))
+    return GameFileResult::kFailed;
   // The question comes after the choice, and only while next balls are announced.
   if (!ConfirmLoadOverCurrentGame(current_next_balls, owner))
     return GameFileResult::kCancelled;
