@@ -27,10 +27,11 @@ bool DecodeSavedGame(const unsigned char* bytes, size_t count, SavedGameState& s
 // ProgramFolder() + "/save": where the file chooser starts.
 std::string SaveFolder();
 
-// The file half of SaveGame: creates or replaces `path` (held under an exclusive lock) and
-// writes the five fields, each in one write that must write all its bytes. Shows "Can't save
-// current game." (caption "Error") owned by `owner` and returns false on failure; the caller then
-// ends the program with kExitStatusOther.
+// The file half of SaveGame: writes the five fields, each in one write that must write all its
+// bytes, to a new temporary file beside `path`, flushes it and renames it over `path`; an
+// existing `path` is held under an exclusive lock meanwhile and keeps its permissions. On any
+// failure the temporary file is removed and an existing save stays as it was. Shows "Can't save
+// current game." (caption "Error") owned by `owner` and returns false on failure.
 bool WriteSavedGame(const std::string& path, const SavedGameState& state, void* owner = nullptr);
 
 // The file half of LoadGame: reads the five fields from the existing `path` (bytes after 1348

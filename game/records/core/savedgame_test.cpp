@@ -3,10 +3,15 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
 #include <cstring>
+#include <filesystem>
 
 #include "platform/core/paths.h"
 #include "platform/core/testing/test_support.h"
@@ -155,6 +160,53 @@ TEST_F(SavedGameTest, FilesThatCannotBeOpenedFail) {
             (std::vector<std::string>{"Can't load selected game.", "Can't load selected game.",
                                       "Can't load selected game.", "Can't save current game.",
                                       "Can't save current game.", "Can't load selected game."}));
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A save over an old one is written beside it and renamed over it: a write that fails half-way
+// (here a file size limit, as a full disk) leaves the old save whole and nothing else behind.
+TEST_F(SavedGameTest, AFailedOverwriteLeavesTheOldSaveWhole) {
+  ASSERT_TRUE(WriteSavedGame(path_, FreshGame()));
+  ASSERT_EQ(chmod(path_.c_str(), 0640), 0);
+  const std::string before = ReadFileBytes(path_);
+  SavedGameState other = FreshGame();
+  other.GameType = kLines;
+  other.Score = 7;
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{1000, 1000};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    bool failed = !WriteSavedGame(path_, other) &&
+                  messages_.Texts() == std::vector<std::string>{"Can't save current game."};
+    _exit(failed ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(ReadFileBytes(path_), before);
+  EXPECT_EQ(FolderEntries(dir_.path()), std::vector<std::string>{"game.osf"});
+
+  // A successful overwrite keeps the file's permissions; a link to a save is followed.
+  const std::string link = dir_ / "link.osf";
+  std::filesystem::create_symlink(path_, link);
+  ASSERT_TRUE(WriteSavedGame(link, other));
+  const SavedGameBytes expected = EncodeSavedGame(other);
+  EXPECT_EQ(ReadFileBytes(path_), std::string(expected.begin(), expected.end()));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  struct stat st {};
+  ASSERT_EQ(stat(path_.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_EQ(FolderEntries(dir_.path()), (std::vector<std::string>{"game.osf", "link.osf"}));
+  EXPECT_TRUE(messages_.messages.empty());
 }
 
 TEST_F(SavedGameTest, TheQuestionComesOnlyWhenSlotZeroHoldsACell) {
