@@ -1,9 +1,9 @@
 #include "skincompiler/compiler_window.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QChildEvent>
 #include <QCloseEvent>
-#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -16,9 +16,11 @@
 #include <string>
 #include <system_error>
 
+#include "platform/core/files.h"
 #include "platform/core/message.h"
 #include "platform/core/paths.h"
 #include "platform/qt/desktop.h"
+#include "platform/qt/local_path.h"
 #include "platform/qt/ui.h"
 #include "skinfile/skinfile.h"
 
@@ -39,9 +41,10 @@ constexpr int kRowPitch = 53;
 constexpr int kFrameLeft = 6, kFrameTop = 12, kFrameRight = 353, kFrameBottom = 285;
 constexpr QPoint kIconPlace{8, 290};
 
-std::string LocalPath(const QString& path) {
-  return QFile::encodeName(path).toStdString();
-}
+// The largest row, the balls, is 768 x 224 pixels: under 1 MiB even at 32 bits per pixel. The
+// bound leaves any real bitmap of a wrong size room to get its size message, and keeps a device
+// such as /dev/zero from filling the memory.
+constexpr std::size_t kMaxBitmapBytes = 64 << 20;
 
 void ShowError(QWidget* owner, const std::string& text) {
   platform::ShowMessage(
@@ -260,11 +263,15 @@ bool CompilerWindow::SizeCheck(int row) {
     return false;
   }
   try {
-    // Only what the system's bitmap loader would open counts, whatever the file is called.
-    QFile file(path);
+    // Only what the system's bitmap loader would open counts, whatever the file is called. A FIFO
+    // or a device is refused without waiting for it.
+    std::string bytes;
     QImage bitmap;
-    if (file.open(QIODevice::ReadOnly)) {
-      QImageReader reader(&file, "bmp");
+    if (platform::ReadRegularFile(platform::EncodeLocalPath(path), kMaxBitmapBytes, &bytes)) {
+      QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+      QBuffer buffer(&data);
+      buffer.open(QIODevice::ReadOnly);
+      QImageReader reader(&buffer, "bmp");
       reader.setAutoDetectImageFormat(false);
       bitmap = reader.read();
     }
@@ -313,8 +320,8 @@ void CompilerWindow::Compile() {
     return;
   std::array<std::string, skinfile::kPictureCount> sources;
   for (int row = 0; row < kRowCount; ++row)
-    sources[row] = LocalPath(rows_[row].field->text());
-  const std::string skin_path = LocalPath(*path);
+    sources[row] = platform::EncodeLocalPath(rows_[row].field->text());
+  const std::string skin_path = platform::EncodeLocalPath(*path);
   // Creating the skin over one of its own bitmaps would empty that bitmap before it is read:
   // the skin could never be made and the picture would be lost.
   for (const std::string& source : sources) {
@@ -331,9 +338,9 @@ void CompilerWindow::Compile() {
 
 void CompilerWindow::Help() {
   const std::string folder = platform::ProgramFolder();
-  const QString help_path =
-      folder.empty() ? QString::fromLatin1(kHelpFileName)
-                     : QFile::decodeName(QByteArray::fromStdString(folder + '/' + kHelpFileName));
+  const QString help_path = folder.empty()
+                                ? QString::fromLatin1(kHelpFileName)
+                                : platform::DecodeLocalPath(folder + '/' + kHelpFileName);
   bool opened = false;
   try {
     opened = platform::OpenWithShell(help_path);

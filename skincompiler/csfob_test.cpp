@@ -1,5 +1,8 @@
 // The skin compiler's window driven through scripted file dialogs, shell and message boxes.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,14 +19,20 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
+#include <condition_variable>
 #include <deque>
+#include <filesystem>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/core/message.h"
 #include "platform/core/paths.h"
+#include "platform/qt/local_path.h"
 #include "platform/qt/ui.h"
 #include "skincompiler/compiler_window.h"
 #include "skinfile/skinfile.h"
@@ -296,10 +305,35 @@ TEST_F(CompilerWindowTest, FilesTheBitmapLoaderCannotOpenAreNotBitmaps) {
     file.write(whole.left(30));
   }
   const QString missing = dir_.filePath(QStringLiteral("gone.bmp"));
+  // Special files are refused without waiting for a writer or reading without end.
+  const QString fifo = dir_.filePath(QStringLiteral("pipe.bmp"));
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const QString device = QStringLiteral("/dev/zero");
 
-  for (const QString& path : {text, png, truncated, missing}) {
+  for (const QString& path : {text, png, truncated, missing, fifo, device}) {
     messages_.clear();
+    // Were the check to wait on the FIFO, a writer that comes and goes releases it, and says so.
+    std::mutex mutex;
+    std::condition_variable checked;
+    bool done = false;
+    bool blocked = false;
+    std::thread watchdog([&] {
+      std::unique_lock lock(mutex);
+      if (checked.wait_for(lock, std::chrono::seconds(5), [&] { return done; }))
+        return;
+      const int writer = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+      blocked = writer >= 0;
+      if (writer >= 0)
+        ::close(writer);
+    });
     Choose(0, path);
+    {
+      std::lock_guard lock(mutex);
+      done = true;
+    }
+    checked.notify_one();
+    watchdog.join();
+    EXPECT_FALSE(blocked) << path.toStdString();
     ASSERT_EQ(messages_.size(), 1u) << path.toStdString();
     EXPECT_EQ(messages_[0].text, "Invalid graphic format (not bitmap)");
     EXPECT_EQ(messages_[0].caption, "Error");
@@ -314,6 +348,39 @@ TEST_F(CompilerWindowTest, FilesTheBitmapLoaderCannotOpenAreNotBitmaps) {
   Choose(0, disguised);
   EXPECT_TRUE(messages_.empty());
   EXPECT_FALSE(window_->IsRowFlagged(0));
+}
+
+// File names are bytes: a folder whose name is not UTF-8 passes through the fields, the size check
+// and the writer as it is.
+TEST_F(CompilerWindowTest, PathsThatAreNotUtf8PassByteForByte) {
+  for (const std::string bytes :
+       {"/home/caf\xe9/x.bmp", "\xc3\x28 \xed\xa0\x80 \xf4\x90\x80\x80 \xc0\xaf \xe2\x82",
+        "b\xc3\xa4ll \xf0\x9f\x8e\xb1 \xe2\x82\xac"}) {
+    EXPECT_EQ(platform::EncodeLocalPath(platform::DecodeLocalPath(bytes)), bytes);
+  }
+  EXPECT_EQ(platform::DecodeLocalPath("b\xc3\xa4ll \xf0\x9f\x8e\xb1"),
+            QString::fromUtf8("b\xc3\xa4ll \xf0\x9f\x8e\xb1"))
+      << "valid UTF-8 reads as Qt reads it";
+
+  const std::string folder = QFile::encodeName(dir_.path()).toStdString() + "/caf\xe9";
+  ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+  std::uintmax_t total = skinfile::kHeaderSize;
+  for (int row = 0; row < kRowCount; ++row) {
+    const std::string source =
+        folder + "/" + kSkinRows[row].picture + (row == 2 ? "\xff.bmp" : ".bmp");
+    std::filesystem::copy_file(QFile::encodeName(MakeRowBitmap(row)).toStdString(), source);
+    total += std::filesystem::file_size(source);
+    Choose(row, platform::DecodeLocalPath(source));
+  }
+  EXPECT_TRUE(messages_.empty()) << messages_.front().text;
+  ASSERT_TRUE(window_->CompileButton()->isEnabled());
+
+  const std::string skin = folder + "/sk\xefn.sf";
+  save_answer_ = platform::DecodeLocalPath(skin);
+  QTest::mouseClick(window_->CompileButton(), Qt::LeftButton);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].text, "File " + skin + " saved");
+  EXPECT_EQ(std::filesystem::file_size(skin), total);
 }
 
 TEST_F(CompilerWindowTest, CompileIsEnabledOnlyAfterTheFifthValidRowInAnyOrder) {
