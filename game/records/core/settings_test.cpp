@@ -201,6 +201,29 @@ TEST_F(SettingsTest, APathLongerThanItsSlotIsCutToFit) {
   EXPECT_STREQ(read.Sound_Destroy(), "/opt/orbello/sound/destroy.wav");
 }
 
+// Paths are bytes, not text: Latin-1 names, broken UTF-8 and the escaped characters pass
+// through the hive unchanged, in the padded hex(1) form and in the plain "text" form alike.
+TEST_F(SettingsTest, PathsThatAreNotUtf8PassByteForByte) {
+  GameSettings odd = installed_;
+  odd.SetPath(kSlotSkin, "/home/caf\xe9/skin.sf");
+  odd.SetPath(kSlotJump, "/x/\xff\xfe\x80\"q\"\\.wav");
+  odd.SetPath(kSlotMove, "/x/\xc3(\xed\xa0\x80.wav");
+  ASSERT_TRUE(StoreSettings(odd));
+  GameSettings read;
+  ASSERT_TRUE(ReadSettings(read));
+  EXPECT_TRUE(read == odd);
+  EXPECT_EQ(std::string(read.TitleSkin()), "/home/caf\xe9/skin.sf");
+
+  const std::string plain = "/home/caf\xe9/no \"path\".wav";
+  ASSERT_TRUE(Key().SetString("Sound_NoPath", plain));
+  const std::string text = testing::ReadFileBytes(platform::HiveFilePath(Hive::kCurrentUser));
+  EXPECT_NE(text.find("\"Sound_NoPath\"=\"/home/caf\xe9/no \\\"path\\\".wav\"\n"),
+            std::string::npos);
+  ASSERT_TRUE(ReadSettings(read));
+  EXPECT_EQ(std::string(read.Sound_NoPath()), plain);
+  EXPECT_EQ(std::string(read.TitleSkin()), "/home/caf\xe9/skin.sf");
+}
+
 TEST_F(SettingsTest, StoreWithoutTheKeyReportsAndCreatesNothing) {
   ASSERT_TRUE(platform::DeleteKeyTree(Hive::kCurrentUser, kSettingsKeyPath));
   testing::MessageRecorder messages;
