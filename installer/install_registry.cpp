@@ -1,11 +1,13 @@
 #include "install_registry.h"
 
-#include <sys/stat.h>
-
+#include <QByteArray>
+#include <QImage>
 #include <cstring>
 
 #include "game/records/core/settings.h"
+#include "platform/core/files.h"
 #include "platform/core/registry.h"
+#include "skinfile/skinfile.h"
 
 namespace orbello::installer {
 
@@ -39,9 +41,23 @@ const std::vector<DefaultSetting>& DefaultSettings() {
 
 namespace {
 
-bool FileExists(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+// True when the game could load the skin at `path`: it unpacks it as the game does and each of
+// the five pictures reads as a bitmap. The pictures are read from their bytes, so that only the
+// skin decides, not the name of the temporary folder.
+bool SkinLoads(const std::string& path) {
+  // A picture of the skin is a plain bitmap; anything this large is none of the game's.
+  constexpr std::size_t kMaxPictureBytes = 64 << 20;
+  skinfile::TempNames names;
+  bool loads = skinfile::UnpackSkin(path, names);
+  for (const std::string& name : names) {
+    std::string bytes;
+    QImage picture;
+    loads = loads && !name.empty() && platform::ReadRegularFile(name, kMaxPictureBytes, &bytes) &&
+            picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                                 static_cast<int>(bytes.size()), "BMP");
+  }
+  skinfile::DeleteTempFiles(names);
+  return loads;
 }
 
 // The current text of a REG_SZ value up to its first zero; empty when unreadable.
@@ -97,9 +113,9 @@ bool WriteUserSettings(const std::string& app_dir, std::vector<std::string>* rep
   }
   for (const DefaultSetting& s : DefaultSettings()) {
     bool keep = HasType(*key, s.name, s.type);
-    if (keep && std::strcmp(s.name, "TitleSkin") == 0 && !FileExists(StoredText(*key, s.name))) {
+    // The game ends at start-up on a skin it cannot load; a new skin is better than no game.
+    if (keep && std::strcmp(s.name, "TitleSkin") == 0 && !SkinLoads(StoredText(*key, s.name)))
       keep = false;
-    }
     if (keep) {
       report->push_back(std::string(s.name) + ": kept");
       continue;

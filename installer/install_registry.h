@@ -30,9 +30,10 @@ bool CheckInstallFolder(const std::string& app_dir, std::string* error);
 // Writes HKEY_CURRENT_USER\Software\Corvane\OB\Settings for the installation folder `app_dir`
 // (which ends with '/'). A value that exists with its right type is kept, so that a new
 // installation over an old one keeps the player's settings; a missing or mistyped value gets its
-// default, and so does a skin path that names no file, since the game cannot start without its
-// skin. AppPath is always set to `app_dir`. Paths are stored like the game stores them: REG_SZ
-// of the whole 261-byte slot. Each line of `report` says what was done with one value.
+// default, and so does a skin that the game cannot load (no file, not a skin, a picture that is
+// no bitmap), since the game cannot start without its skin. AppPath is always set to `app_dir`.
+// Paths are stored like the game stores them: REG_SZ of the whole 261-byte slot. Each line of
+// `report` says what was done with one value.
 bool WriteUserSettings(const std::string& app_dir, std::vector<std::string>* report,
                        std::string* error);
 

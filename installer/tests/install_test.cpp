@@ -1,6 +1,7 @@
 // The per-user installation, laid out by install.sh in a temporary home: files, folders, the
 // registry hives as the game reads them, the desktop entries, and a second run over the first.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstring>
 
 #include "game/records/core/settings.h"
@@ -216,17 +218,47 @@ TEST_F(Installation, RunningAgainKeepsScoresSavesAndSettings) {
   EXPECT_EQ(settings.DefaultGame, 1);
 }
 
-TEST_F(Installation, MendsASkinPathThatNamesNoFile) {
+// The game ends at start-up on a skin it cannot load, so a later installation replaces such a
+// skin with the default one and keeps one that loads.
+TEST_F(Installation, MendsASkinTheGameCannotLoad) {
   ASSERT_EQ(Install(), 0) << errors_.toStdString();
-  {
-    auto key = RegistryKey::Open(Hive::kCurrentUser, kSettingsKeyPath, platform::kRegSetValue);
+  const QString own = home_.path() + "/own.sf";
+  ASSERT_TRUE(QFile::copy(AppDir() + "/skin/retro.sf", own));
+  const QString bad = home_.path() + "/bad.sf";
+  WriteAll(bad, QByteArray(20, '\0'));
+  const QString pipe = home_.path() + "/pipe.sf";
+  ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  // Five pictures of four bytes each that are no bitmaps.
+  QByteArray junk;
+  for (int k = 0; k < 5; ++k)
+    junk += QByteArray("\x04\0\0\0", 4);
+  const QString no_bitmaps = home_.path() + "/junk.sf";
+  WriteAll(no_bitmaps, junk + QByteArray(20, 'x'));
+
+  const std::string app_dir = (AppDir() + "/").toStdString();
+  const std::string fallback = app_dir + "skin/classic.sf";
+  const std::vector<std::pair<QString, bool>> cases = {
+      {own, true},   {"/nowhere/gone.sf", false}, {bad, false},
+      {pipe, false}, {home_.path(), false},       {no_bitmaps, false},
+  };
+  for (const auto& [skin, loads] : cases) {
+    SCOPED_TRACE(skin.toStdString());
+    {
+      auto key = RegistryKey::Open(Hive::kCurrentUser, kSettingsKeyPath, platform::kRegSetValue);
+      ASSERT_TRUE(key);
+      ASSERT_TRUE(key->SetString("TitleSkin", QFile::encodeName(skin).toStdString()));
+    }
+    std::vector<std::string> report;
+    std::string error;
+    ASSERT_TRUE(WriteUserSettings(app_dir, &report, &error)) << error;
+    auto key = RegistryKey::Open(Hive::kCurrentUser, kSettingsKeyPath, platform::kRegQueryValue);
     ASSERT_TRUE(key);
-    ASSERT_TRUE(key->SetString("TitleSkin", "/nowhere/gone.sf"));
+    EXPECT_EQ(key->GetString("TitleSkin"),
+              loads ? QFile::encodeName(skin).toStdString() : fallback);
+    EXPECT_NE(std::find(report.begin(), report.end(),
+                        loads ? std::string("TitleSkin: kept") : "TitleSkin: " + fallback),
+              report.end());
   }
-  ASSERT_EQ(Install(), 0) << errors_.toStdString();
-  auto key = RegistryKey::Open(Hive::kCurrentUser, kSettingsKeyPath, platform::kRegQueryValue);
-  ASSERT_TRUE(key);
-  EXPECT_EQ(key->GetString("TitleSkin"), (AppDir() + "/skin/classic.sf").toStdString());
 }
 
 TEST_F(Installation, RefusesAFolderTooLongForTheGame) {
