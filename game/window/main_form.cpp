@@ -272,6 +272,38 @@ bool TMainForm1::LoadSkin() {
   return loaded;
 }
 
+bool TMainForm1::SwitchSkin(const std::string& path) {
+  // The new skin is unpacked and loaded beside the old one, whose files go only once the new one
+  // has loaded whole; a failed attempt leaves the old skin's pictures, files and path as they were.
+  const GameSettings kept = settings_;
+  const skinfile::TempNames old_names = temp_names_;
+  const QImage board = skin_board_, score = skin_score_, balls = skin_balls_, walk = skin_walk_;
+  QImage timer;
+  {
+    std::lock_guard guard(image_time_->Lock());
+    timer = skin_timer_;
+  }
+  temp_names_ = {};
+  settings_.SetPath(kSlotSkin, path);
+  const bool loaded = LoadSkin();
+  settings_ = kept;
+  if (loaded) {
+    skinfile::DeleteTempFiles(old_names);
+    return true;
+  }
+  skinfile::DeleteTempFiles(temp_names_);
+  temp_names_ = old_names;
+  skin_board_ = board;
+  skin_score_ = score;
+  skin_balls_ = balls;
+  skin_walk_ = walk;
+  {
+    std::lock_guard guard(image_time_->Lock());
+    skin_timer_ = timer;
+  }
+  return false;
+}
+
 void TMainForm1::DeleteSkinFiles() {
   skinfile::DeleteTempFiles(temp_names_);
 }
@@ -406,14 +438,27 @@ void TMainForm1::OnCommand(int id) {
 
 void TMainForm1::ApplySettings() {
   const GameSettings before = settings_;
-  if (ShowSettingsDialog(this, settings_) != kIdSettingsOk)
+  // A new skin is loaded on Ok before anything is stored: one that cannot be loaded is refused
+  // there, and the old skin and settings stay.
+  bool skin_loaded = false;
+  const auto load_chosen_skin = [&](const GameSettings& chosen) {
+    if (SameSkinPath(before.TitleSkin(), chosen.TitleSkin()))
+      return true;
+    skin_loaded = SwitchSkin(chosen.TitleSkin());
+    return skin_loaded;
+  };
+  if (ShowSettingsDialog(this, settings_, load_chosen_skin) != kIdSettingsOk)
     return;
-  ApplyChangedSettings(before);
+  ApplyChangedSettings(before, skin_loaded);
 }
 
-void TMainForm1::ApplyChangedSettings(const GameSettings& before) {
-  repaint();
+void TMainForm1::ApplyChangedSettings(const GameSettings& before, bool skin_loaded) {
   const SettingsChanges changes = CompareSettings(before, settings_);
+  if (changes.skin && !skin_loaded && !SwitchSkin(settings_.TitleSkin())) {
+    settings_ = before;
+    return;
+  }
+  repaint();
   engine_.Settings() = EngineSettingsFrom(settings_);
   if (changes.delay_jump)
     SetTimer1Interval(JumpInterval(settings_.Delay_Jump));
@@ -433,11 +478,6 @@ void TMainForm1::ApplyChangedSettings(const GameSettings& before) {
   }
   RefreshReason reason;
   if (changes.skin) {
-    DeleteSkinFiles();
-    if (!LoadSkin()) {
-      ExitProgram(kExitStatusFailure);
-      return;
-    }
     engine_.RedrawBoard();
     DrawNumber(NumberDisplay::kScore, engine_.Score);
     DrawNumber(NumberDisplay::kChamp, engine_.ChampScore);

@@ -79,8 +79,10 @@ class TMainForm1 : public QWidget, public GameWorld {
   // The main window's command handling (button ids, menu items).
   void OnCommand(int id);
   void ApplySettings();
-  // What follows an Ok in the Settings dialog, given the settings as they were before it.
-  void ApplyChangedSettings(const GameSettings& before);
+  // What follows an Ok in the Settings dialog, given the settings as they were before it;
+  // `skin_loaded` when the dialog's check has already loaded a changed skin. A changed skin that
+  // cannot be loaded puts the settings back to `before` and changes nothing else.
+  void ApplyChangedSettings(const GameSettings& before, bool skin_loaded = false);
 
   GameEngine& Engine() { return engine_; }
   GameSettings& Settings() { return settings_; }
@@ -102,6 +104,9 @@ class TMainForm1 : public QWidget, public GameWorld {
   // The pieces of FormCreate, in their order of use.
   bool LoadBackdrop();
   bool LoadSkin();
+  // Loads the skin at `path` in place of the current one; false (after LoadSkin's message) leaves
+  // the current skin as it was. TitleSkin is not changed.
+  bool SwitchSkin(const std::string& path);
   void DeleteSkinFiles();
   bool CreateGameMenu();
   void CreateCells();

@@ -12,6 +12,9 @@
 #include <memory>
 
 #include "game/records/core/savedgame.h"
+#include "game/records/dialogs/dialog_look.h"
+#include "game/records/dialogs/dialog_test_support.h"
+#include "game/records/dialogs/dialogs.h"
 #include "game/window/main_form.h"
 #include "game/window/pictures.h"
 #include "game/window/window_test_env.h"
@@ -605,6 +608,75 @@ TEST_F(FormTest, ConfirmedSettingsRedrawWhatChanged) {
   EXPECT_TRUE(exits_.empty());
   form.reset();
   EXPECT_TRUE(install_.TempFiles().isEmpty());
+}
+
+TEST_F(FormTest, ASkinThatCannotBeLoadedIsRefusedOnOkAndTheGameGoesOnUnchanged) {
+  auto form = Create();
+  ASSERT_EQ(status_, 0);
+  GameEngine& engine = form->Engine();
+  form->OnCommand(kCmdNew);
+  int ball = 0;
+  while (engine.Board[ball].Color == kEmpty)
+    ++ball;
+  const QImage ball_before = form->Cell(ball)->Snapshot();
+  const GameSettings before = form->Settings();
+  const QStringList files_before = install_.TempFiles();
+  const QString bad = install_.Path("skin/bad.sf");
+  QFile bad_file(bad);
+  ASSERT_TRUE(bad_file.open(QIODevice::WriteOnly) && bad_file.write(QByteArray(20, '\0')) == 20);
+  bad_file.close();
+  const QString good = QString::fromStdString(
+      install_.WriteSkin("other.sf", testing::MakeBalls().mirrored(true, false)));
+
+  QString chosen = bad;
+  const auto old_open = platform::SetOpenFileFunction(
+      [&](QWidget*, const platform::FileDialogRequest&) { return std::optional<QString>(chosen); });
+  auto click = [](QDialog* dialog, int id) {
+    QWidget* control = FindDialogControl(dialog, id);
+    ASSERT_NE(control, nullptr);
+    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
+  };
+  bool open_after_refusal = false;
+  orbello::testing::WithModal([&] { form->OnCommand(kCmdSet); },
+                              [&](QDialog* dialog) {
+                                click(dialog, 1008);
+                                click(dialog, 1005);  // another default game, not taken either
+                                click(dialog, kIdSettingsOk);
+                                open_after_refusal = dialog->isVisible();
+                                click(dialog, kIdSettingsCancel);
+                              });
+  EXPECT_TRUE(open_after_refusal);
+  EXPECT_EQ(messages_.Texts(), QStringList{"Unable to load skin: [" + bad + "]"});
+  EXPECT_TRUE(exits_.empty());
+  EXPECT_TRUE(form->Settings() == before);
+  GameSettings stored;
+  ASSERT_TRUE(ReadSettings(stored));
+  EXPECT_TRUE(stored == before);
+  EXPECT_EQ(install_.TempFiles(), files_before);
+  engine.RedrawBoard();
+  EXPECT_EQ(form->Cell(ball)->Snapshot(), ball_before) << "the old skin's pictures stay";
+
+  // The same without the dialog: the settings go back to what they were.
+  form->Settings().SetPath(kSlotSkin, bad.toStdString());
+  form->ApplyChangedSettings(before);
+  EXPECT_TRUE(form->Settings() == before);
+  EXPECT_EQ(install_.TempFiles(), files_before);
+
+  // A skin that loads is taken and stored.
+  chosen = good;
+  messages_.seen.clear();
+  orbello::testing::WithModal([&] { form->OnCommand(kCmdSet); },
+                              [&](QDialog* dialog) {
+                                click(dialog, 1008);
+                                click(dialog, kIdSettingsOk);
+                              });
+  EXPECT_TRUE(messages_.seen.empty());
+  ASSERT_TRUE(ReadSettings(stored));
+  EXPECT_EQ(QString::fromStdString(stored.TitleSkin()), good);
+  EXPECT_EQ(install_.TempFiles().size(), 5);
+  EXPECT_NE(form->Cell(ball)->Snapshot(), ball_before);
+  EXPECT_TRUE(exits_.empty());
+  platform::SetOpenFileFunction(old_open);
 }
 
 // Length of a WAVE resource in milliseconds, from its header.

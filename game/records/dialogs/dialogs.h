@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -25,10 +26,15 @@ inline constexpr int kIdDialogFailed = -1;
 
 // ---- Settings ----
 
-// Runs "Orbello - Settings" modally over `owner`, filled from `settings`. Ok clears `settings`,
-// fills it from the controls and stores it with StoreSettings (the dialog closes with Ok even if
-// storing failed); returns kIdSettingsOk then. Any other result: `settings` is unchanged.
-int ShowSettingsDialog(QWidget* owner, GameSettings& settings);
+// Asked on Ok with the settings the controls hold, before anything is taken or stored; false
+// refuses them (after saying why) and leaves the dialog open.
+using SettingsCheck = std::function<bool(const GameSettings& chosen)>;
+
+// Runs "Orbello - Settings" modally over `owner`, filled from `settings`. Ok fills a fresh record
+// from the controls (the paths byte for byte as they came or were chosen), lets `check` refuse
+// it, then puts it into `settings` and stores it with StoreSettings (the dialog closes with Ok
+// even if storing failed); returns kIdSettingsOk then. Any other result: `settings` is unchanged.
+int ShowSettingsDialog(QWidget* owner, GameSettings& settings, SettingsCheck check = {});
 
 // What an Ok changed, as the main window's ApplySettings needs it.
 struct SettingsChanges {

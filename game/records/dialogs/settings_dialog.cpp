@@ -1,10 +1,12 @@
 // "Orbello - Settings": every value of GameSettings, stored on Ok.
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFile>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QRadioButton>
+#include <algorithm>
 #include <array>
 
 #include "game/records/core/settings.h"
@@ -75,8 +77,10 @@ const std::array<RadioSpec, 3> kDefaultGameRadios = {{
     {1006, 262, 47, 50, "Blocks"},
 }};
 
-QString FromLocal(const char* bytes) {
-  return QString::fromLocal8Bit(bytes);
+// What a path field shows of a path's bytes. The setting keeps the bytes themselves, since a
+// name that is not in the system's encoding would not survive the way back from the text.
+QString ShownPath(const std::string& bytes) {
+  return QFile::decodeName(bytes.c_str());
 }
 
 // A check box or radio button at its dialog-unit rectangle, widened where its text needs more
@@ -91,6 +95,43 @@ Button* MakeChoice(LookDialog* dialog, int id, const QString& caption, QRect rec
   button->setGeometry(rect);
   return button;
 }
+
+// A radio button of a group: the arrow keys move to the next (Right, Down) or previous (Left, Up)
+// button of its group, round from the last to the first and back, and check it, as the system's
+// dialogs do.
+class GroupRadioButton : public QRadioButton {
+ public:
+  GroupRadioButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent) {}
+  void SetGroup(std::vector<GroupRadioButton*> group) { group_ = std::move(group); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (!IsArrowKey(event->key())) {
+      QRadioButton::keyPressEvent(event);
+      return;
+    }
+    event->accept();
+    const auto self = std::find(group_.begin(), group_.end(), this);
+    if (self == group_.end())
+      return;
+    const bool forward = event->key() == Qt::Key_Right || event->key() == Qt::Key_Down;
+    const int count = static_cast<int>(group_.size());
+    int index = static_cast<int>(self - group_.begin());
+    for (int step = 1; step < count; ++step) {
+      index = (index + (forward ? 1 : count - 1)) % count;
+      GroupRadioButton* next = group_[static_cast<size_t>(index)];
+      if (next->isEnabled() && next->isVisible()) {
+        next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        if (!next->isChecked())
+          next->click();
+        return;
+      }
+    }
+  }
+
+ private:
+  std::vector<GroupRadioButton*> group_;
+};
 
 // A sound's check box keeps the arrow keys to itself: they don't move the focus.
 class SoundCheckBox : public QCheckBox {
@@ -109,9 +150,10 @@ class SoundCheckBox : public QCheckBox {
 
 class SettingsDialog : public LookDialog {
  public:
-  SettingsDialog(QWidget* owner, GameSettings& settings)
+  SettingsDialog(QWidget* owner, GameSettings& settings, SettingsCheck check)
       : LookDialog(owner, QSize(DialogUnitsX(342), DialogUnitsY(311)), "Orbello - Settings"),
-        settings_(settings) {}
+        settings_(settings),
+        check_(std::move(check)) {}
 
   // Builds, fills and centres the dialog; false when it cannot open.
   bool Open() {
@@ -154,23 +196,28 @@ class SettingsDialog : public LookDialog {
     next_colors_group_ = new QButtonGroup(this);
     for (size_t i = 0; i < kNextColorRadios.size(); ++i) {
       const RadioSpec& r = kNextColorRadios[i];
-      next_colors_[i] =
-          MakeChoice<QRadioButton>(this, r.id, r.caption, DialogUnitRect(r.x, r.y, r.width, 17));
+      next_colors_[i] = MakeChoice<GroupRadioButton>(this, r.id, r.caption,
+                                                     DialogUnitRect(r.x, r.y, r.width, 17));
       next_colors_group_->addButton(next_colors_[i], static_cast<int>(i) + 1);
     }
     default_game_group_ = new QButtonGroup(this);
     for (size_t i = 0; i < kDefaultGameRadios.size(); ++i) {
       const RadioSpec& r = kDefaultGameRadios[i];
-      default_game_[i] =
-          MakeChoice<QRadioButton>(this, r.id, r.caption, DialogUnitRect(r.x, r.y, r.width, 17));
+      default_game_[i] = MakeChoice<GroupRadioButton>(this, r.id, r.caption,
+                                                      DialogUnitRect(r.x, r.y, r.width, 17));
       default_game_group_->addButton(default_game_[i], static_cast<int>(i) + 1);
     }
+    for (GroupRadioButton* button : next_colors_)
+      button->SetGroup({next_colors_.begin(), next_colors_.end()});
+    for (GroupRadioButton* button : default_game_)
+      button->SetGroup({default_game_.begin(), default_game_.end()});
 
     skin_field_ = MakeField(1037, 138);
     auto* choose_skin = new DialogButton("...", this, 1008, DialogUnitRect(173, 84, 17, 15));
     connect(choose_skin, &QPushButton::clicked, this, [this] {
       if (auto path = ChooseSettingsFile(this, SettingsFileKind::kSkin)) {
-        skin_field_->setText(QString::fromLocal8Bit(path->c_str()));
+        paths_[kSlotSkin] = *path;
+        skin_field_->setText(ShownPath(*path));
       }
     });
     show_walk_ = MakeChoice<QCheckBox>(this, 1007, "Show path", DialogUnitRect(262, 87, 60, 11));
@@ -194,13 +241,15 @@ class SettingsDialog : public LookDialog {
       play->setEnabled(false);
       play_buttons_[i] = play;
       DialogField* field = sound_fields_[i];
+      const int slot = row.slot;
       connect(play, &QPushButton::clicked, this,
-              [field] { platform::PlaySoundFile(field->text().toLocal8Bit().toStdString()); });
+              [this, slot] { platform::PlaySoundFile(paths_[static_cast<size_t>(slot)]); });
       auto* choose =
           new DialogButton("...", this, row.choose_id, DialogUnitRect(192, row.buttons_y, 17, 15));
-      connect(choose, &QPushButton::clicked, this, [this, field, play] {
+      connect(choose, &QPushButton::clicked, this, [this, field, play, slot] {
         if (auto path = ChooseSettingsFile(this, SettingsFileKind::kSound)) {
-          field->setText(QString::fromLocal8Bit(path->c_str()));
+          paths_[static_cast<size_t>(slot)] = *path;
+          field->setText(ShownPath(*path));
           play->setEnabled(true);
         }
       });
@@ -255,9 +304,11 @@ class SettingsDialog : public LookDialog {
     for (size_t i = 0; i < kSoundRows.size(); ++i) {
       sound_checks_[i]->setChecked(settings_.*(kSoundRows[i].flag) != 0);
     }
-    skin_field_->setText(FromLocal(settings_.Paths[kSlotSkin]));
+    for (size_t slot = 0; slot < paths_.size(); ++slot)
+      paths_[slot] = settings_.Paths[slot];
+    skin_field_->setText(ShownPath(paths_[kSlotSkin]));
     for (size_t i = 0; i < kSoundRows.size(); ++i) {
-      sound_fields_[i]->setText(FromLocal(settings_.Paths[kSoundRows[i].slot]));
+      sound_fields_[i]->setText(ShownPath(paths_[static_cast<size_t>(kSoundRows[i].slot)]));
       play_buttons_[i]->setEnabled(true);
     }
     for (size_t i = 0; i < kSliderRows.size(); ++i) {
@@ -266,38 +317,46 @@ class SettingsDialog : public LookDialog {
   }
 
   void AcceptValues() {
-    settings_ = GameSettings{};
+    GameSettings chosen;
     // The first checked button of each group decides; a group with none leaves 0.
     for (size_t i = 0; i < next_colors_.size(); ++i) {
       if (next_colors_[i]->isChecked()) {
-        settings_.NextColors = static_cast<int32_t>(i) + 1;
+        chosen.NextColors = static_cast<int32_t>(i) + 1;
         break;
       }
     }
     for (size_t i = 0; i < default_game_.size(); ++i) {
       if (default_game_[i]->isChecked()) {
-        settings_.DefaultGame = static_cast<int32_t>(i) + 1;
+        chosen.DefaultGame = static_cast<int32_t>(i) + 1;
         break;
       }
     }
-    settings_.ShowWalk = show_walk_->isChecked() ? 1 : 0;
+    chosen.ShowWalk = show_walk_->isChecked() ? 1 : 0;
     for (size_t i = 0; i < kSoundRows.size(); ++i) {
-      settings_.*(kSoundRows[i].flag) = sound_checks_[i]->isChecked() ? 1 : 0;
-      settings_.SetPath(kSoundRows[i].slot, sound_fields_[i]->text().toLocal8Bit().toStdString());
+      chosen.*(kSoundRows[i].flag) = sound_checks_[i]->isChecked() ? 1 : 0;
     }
-    settings_.SetPath(kSlotSkin, skin_field_->text().toLocal8Bit().toStdString());
+    for (size_t slot = 0; slot < paths_.size(); ++slot)
+      chosen.SetPath(static_cast<int>(slot), paths_[slot]);
     for (size_t i = 0; i < kSliderRows.size(); ++i) {
-      settings_.*(kSliderRows[i].delay) = sliders_[i]->value();
+      chosen.*(kSliderRows[i].delay) = sliders_[i]->value();
     }
+    // What the owner refuses (a skin it cannot load) is neither stored nor taken; the dialog
+    // stays open with the player's choices, to choose again or cancel.
+    if (check_ && !check_(chosen))
+      return;
+    settings_ = chosen;
     StoreSettings(settings_, this);  // reports its own failure; Ok stands either way
     CloseWith(kIdSettingsOk);
   }
 
   GameSettings& settings_;
+  SettingsCheck check_;
+  // The five paths as bytes, by slot; the fields show them.
+  std::array<std::string, kPathSlotCount> paths_;
   QButtonGroup* next_colors_group_ = nullptr;
   QButtonGroup* default_game_group_ = nullptr;
-  std::array<QRadioButton*, 4> next_colors_{};
-  std::array<QRadioButton*, 3> default_game_{};
+  std::array<GroupRadioButton*, 4> next_colors_{};
+  std::array<GroupRadioButton*, 3> default_game_{};
   DialogField* skin_field_ = nullptr;
   QCheckBox* show_walk_ = nullptr;
   std::array<QCheckBox*, 4> sound_checks_{};
@@ -309,16 +368,24 @@ class SettingsDialog : public LookDialog {
 
 }  // namespace
 
-int ShowSettingsDialog(QWidget* owner, GameSettings& settings) {
-  SettingsDialog dialog(owner, settings);
+int ShowSettingsDialog(QWidget* owner, GameSettings& settings, SettingsCheck check) {
+  SettingsDialog dialog(owner, settings, std::move(check));
   if (!dialog.Open())
     return kIdDialogFailed;
   return dialog.exec();
 }
 
 bool SameSkinPath(const std::string& a, const std::string& b) {
-  return QString::fromLocal8Bit(a.c_str()).compare(QString::fromLocal8Bit(b.c_str()),
-                                                   Qt::CaseInsensitive) == 0;
+  const QString text_a = QFile::decodeName(a.c_str());
+  const QString text_b = QFile::decodeName(b.c_str());
+  // A name not in the system's encoding does not come back from its text: such names are
+  // compared by their bytes, without regard to the case of ASCII letters.
+  if (QFile::encodeName(text_a) != a.c_str() || QFile::encodeName(text_b) != b.c_str()) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return lower(x) == lower(y); });
+  }
+  return text_a.compare(text_b, Qt::CaseInsensitive) == 0;
 }
 
 SettingsChanges CompareSettings(const GameSettings& before, const GameSettings& after) {
@@ -346,7 +413,7 @@ std::optional<std::string> ChooseSettingsFile(QWidget* owner, SettingsFileKind k
   const std::optional<QString> chosen = platform::ShowOpenFileDialog(owner, request);
   if (!chosen || chosen->isEmpty())
     return std::nullopt;
-  std::string path = chosen->toLocal8Bit().toStdString();
+  std::string path = QFile::encodeName(*chosen).toStdString();
   // The chooser's buffer holds 260 characters: a longer path is not chosen (it would not fit
   // the setting's slot and would name another file once cut).
   if (path.size() > static_cast<size_t>(kPathSlotSize - 1))

@@ -106,6 +106,39 @@ TEST_F(SettingsDialogTest, UnchangedOkStoresEveryValueAndReadsBackEqual) {
   EXPECT_TRUE(messages_.requests.empty());
 }
 
+TEST_F(SettingsDialogTest, PathsPassByteForByteAndARefusedOkTakesAndStoresNothing) {
+  // Names that are not UTF-8 (Latin-1 bytes) must come back from a plain Ok as they went in.
+  GameSettings settings = SampleSettings();
+  settings.SetPath(kSlotSkin, "/home/caf\xe9/skin.sf");
+  settings.SetPath(kSlotNoPath, "/home/caf\xe9/sons/\xe0\xff.wav");
+  const GameSettings original = settings;
+  std::vector<GameSettings> checked;
+  bool open_after_refusal = false;
+  WithModal(
+      [&] {
+        ShowSettingsDialog(nullptr, settings, [&](const GameSettings& chosen) {
+          checked.push_back(chosen);
+          return checked.size() > 1;  // the first Ok is refused
+        });
+      },
+      [&](QDialog* d) {
+        Click(d, 1004);
+        Click(d, kIdSettingsOk);
+        open_after_refusal = d->isVisible();
+        Click(d, kIdSettingsOk);
+      });
+  ASSERT_EQ(checked.size(), 2u);
+  EXPECT_TRUE(open_after_refusal);
+  EXPECT_EQ(checked[0].DefaultGame, 1);
+  EXPECT_STREQ(checked[0].TitleSkin(), "/home/caf\xe9/skin.sf");
+  EXPECT_EQ(messages_.requests.size(), 0u);
+  GameSettings expected = original;
+  expected.DefaultGame = 1;
+  EXPECT_TRUE(SameSettings(settings, expected));
+  EXPECT_TRUE(SameSettings(checked[1], expected));
+  EXPECT_EQ(StoredNames().size(), 16u) << "stored once, after the accepted Ok";
+}
+
 TEST_F(SettingsDialogTest, OutOfRangeValuesShowNothingAndStoreWhatTheControlsHold) {
   GameSettings settings = SampleSettings();
   settings.NextColors = 0;
@@ -198,7 +231,8 @@ TEST_F(SettingsDialogTest, TabCycleRunsBothWaysInItsFixedOrder) {
   GameSettings settings = SampleSettings();
   std::vector<int> seen_forward, seen_backward;
   int first = 0, after_skip = 0;
-  std::vector<int> arrows_kept, slider_steps;
+  std::vector<int> arrows_kept, slider_steps, radio_steps;
+  bool radio_checked = false;
   WithModal([&] { ShowSettingsDialog(nullptr, settings); },
             [&](QDialog* d) {
               d->activateWindow();
@@ -217,6 +251,19 @@ TEST_F(SettingsDialogTest, TabCycleRunsBothWaysInItsFixedOrder) {
               FindDialogControl(d, 1015)->setFocus();
               QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
               after_skip = FocusedId(d);
+              // Arrow keys run round a radio group and check the button they reach.
+              FindDialogControl(d, 1003)->setFocus();
+              QTest::keyClick(d->focusWidget(), Qt::Key_Right);
+              radio_steps.push_back(FocusedId(d));
+              QTest::keyClick(d->focusWidget(), Qt::Key_Up);
+              radio_steps.push_back(FocusedId(d));
+              FindDialogControl(d, 1004)->setFocus();
+              QTest::keyClick(d->focusWidget(), Qt::Key_Left);
+              radio_steps.push_back(FocusedId(d));
+              QTest::keyClick(d->focusWidget(), Qt::Key_Down);
+              radio_steps.push_back(FocusedId(d));
+              radio_checked = Control<QAbstractButton>(d, 1004)->isChecked() &&
+                              Control<QAbstractButton>(d, 1003)->isChecked();
               // Arrow keys on a push button or a sound's check box move nothing.
               for (int id : {kIdSettingsOk, 1010}) {
                 FindDialogControl(d, id)->setFocus();
@@ -236,6 +283,8 @@ TEST_F(SettingsDialogTest, TabCycleRunsBothWaysInItsFixedOrder) {
               slider_steps.push_back(slider->value());
               Click(d, kIdSettingsCancel);
             });
+  EXPECT_EQ(radio_steps, (std::vector<int>{1000, 1003, 1006, 1004}));
+  EXPECT_TRUE(radio_checked);
   EXPECT_EQ(arrows_kept, (std::vector<int>{kIdSettingsOk, 1010}));
   EXPECT_EQ(slider_steps, (std::vector<int>{29, 39, 30}));
   EXPECT_EQ(first, kIdSettingsCancel);
@@ -390,6 +439,14 @@ TEST(SettingsChangesTest, SkinComparedWithoutCaseOtherValuesExactly) {
   EXPECT_FALSE(changes.skin);
   EXPECT_FALSE(changes.delay_jump || changes.default_game || changes.next_colors);
 
+  // Names that are not UTF-8 differ by their bytes, letter case of ASCII aside.
+  before.SetPath(kSlotSkin, "/home/caf\xe9/skin.sf");
+  after.SetPath(kSlotSkin, "/HOME/caf\xe9/Skin.sf");
+  EXPECT_FALSE(CompareSettings(before, after).skin);
+  after.SetPath(kSlotSkin, "/home/caf\xe8/skin.sf");
+  EXPECT_TRUE(CompareSettings(before, after).skin);
+
+  before = SampleSettings();
   after.SetPath(kSlotSkin, "/opt/orbello/skin/classic2.sf");
   after.Delay_Jump = before.Delay_Jump + 1;
   after.NextColors = 4;
