@@ -219,6 +219,18 @@ TEST_F(UninstallTest, MissingShortcutGroupAndUninstallEntryDoNotDisturbTheSucces
   EXPECT_FALSE(Exists(app_));
 }
 
+// A FIFO in place of the desktop's folder list must not block: the home's Desktop is used.
+TEST_F(UninstallTest, FifoInPlaceOfTheFolderListFallsBackToTheHomeDesktop) {
+  const std::string list = home_.path() + "/.config/user-dirs.dirs";
+  ASSERT_EQ(mkfifo(list.c_str(), 0600), 0);
+  Install();
+  UninstallDialog dialog([] { return false; });
+  EXPECT_TRUE(PressUninstall(dialog));
+  EXPECT_TRUE(dialog.succeeded());
+  EXPECT_FALSE(Exists(home_.path() + "/Desktop/" + kShortcutName));
+  EXPECT_FALSE(Exists(app_));
+}
+
 TEST_F(UninstallTest, GameRunningAtStartRefusesWithoutTheDialog) {
   Install();
   std::set<std::string> installed = Tree(home_.path());

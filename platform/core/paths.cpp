@@ -4,9 +4,11 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <fstream>
+#include <sstream>
 #include <string_view>
 #include <vector>
+
+#include "platform/core/files.h"
 
 namespace orbello::platform {
 namespace {
@@ -34,7 +36,11 @@ std::string ConfigHome() {
 // Value of XDG_DESKTOP_DIR in a user-dirs.dirs file: "$HOME/..." or an absolute path, in
 // double quotes, with shell-style backslash escapes.
 std::string DesktopFromUserDirs(const std::string& file) {
-  std::ifstream in(file);
+  // A FIFO or a device in its place must not block whoever looks for the desktop; the file holds a
+  // few lines.
+  std::string text;
+  ReadRegularFile(file, 1 << 20, &text);
+  std::istringstream in(text);
   std::string line;
   std::string result;
   while (std::getline(in, line)) {
