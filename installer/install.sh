@@ -114,44 +114,92 @@ quote() {
   done
   printf '"%s"' "$out"
 }
-entry() {  # file name comment exec icon
-  local tmp
-  tmp=$(mktemp "$(dirname "$1")/.install.XXXXXX")
+entry() {  # file name comment exec icon [more lines]
+  local tmp file=$1 name=$2 comment=$3 exec=$4 icon=$5
+  shift 5
+  tmp=$(mktemp "$(dirname "$file")/.install.XXXXXX")
   pending=$tmp
   {
     echo "[Desktop Entry]"
     echo "Type=Application"
     echo "Version=1.0"
-    echo "Name=$2"
-    echo "Comment=$3"
-    echo "Exec=$4"
+    echo "Name=$name"
+    echo "Comment=$comment"
+    echo "Exec=$exec"
     echo "Path=$app_dir"
-    echo "Icon=$5"
+    echo "Icon=$icon"
     echo "Terminal=false"
-    echo "Categories=Game;BoardGame;"
+    echo "Categories=Game;LogicGame;"
+    printf '%s\n' "$@"
   } >"$tmp"
   chmod 755 "$tmp"
-  mv -f "$tmp" "$1"
+  mv -f "$tmp" "$file"
   pending=""
 }
 
-mkdir -p "$group" "$desktop"
-# The icons live in the program group, which the uninstaller empties and removes.
-for icon in orbello orbello-skins orbello-uninstall orbello-help; do
-  if [ -f "$build/art/icons/$icon.png" ]; then
-    put "$build/art/icons/$icon.png" "$group/$icon.png" 644
-  fi
+# The icons go into the desktop's icon theme at every size the art generator drew; the entries
+# name them. The uninstaller removes exactly these files.
+icon_theme="$data_home/icons/hicolor"
+icon_names=(com.corvane.Orbello com.corvane.Orbello.SkinCompiler com.corvane.Orbello.Uninstall
+  com.corvane.Orbello.Help)
+icon_count=0
+for size in 16 22 24 32 48 64 128 256; do
+  for icon in "${icon_names[@]}"; do
+    source="$build/art/icons/hicolor/${size}x${size}/apps/$icon.png"
+    if [ -f "$source" ]; then
+      mkdir -p "$icon_theme/${size}x${size}/apps"
+      put "$source" "$icon_theme/${size}x${size}/apps/$icon.png" 644
+      icon_count=$((icon_count + 1))
+    fi
+  done
 done
+if [ $icon_count -eq 0 ]; then
+  note "the icons are not drawn yet; the menu shows none"
+else
+  echo "  $icon_count icons in $icon_theme"
+fi
+
+mkdir -p "$group" "$desktop"
+# Earlier installations kept their icons in the program group.
+rm -f "$group/orbello.png" "$group/orbello-skins.png" "$group/orbello-uninstall.png" \
+  "$group/orbello-help.png"
+# The game's entry: its window carries the class TMainForm1, which lets a dock or task bar put the
+# running window under its launcher.
+game_lines=("Keywords=puzzle;balls;lines;colours;colors;board;logic;" "StartupWMClass=TMainForm1")
 entry "$group/Corvane Orbello.desktop" "Corvane Orbello" "Ball-matching puzzle" \
-  "$(quote "$app_dir/cvob")" "$group/orbello.png"
+  "$(quote "$app_dir/cvob")" com.corvane.Orbello "${game_lines[@]}"
 entry "$group/Creator Skins for Orbello.desktop" "Creator Skins for Orbello" \
-  "Make skins for Orbello" "$(quote "$app_dir/csfob")" "$group/orbello-skins.png"
+  "Make skins for Orbello" "$(quote "$app_dir/csfob")" com.corvane.Orbello.SkinCompiler \
+  "Keywords=skin;theme;pictures;editor;"
 entry "$group/Uninstall Orbello.desktop" "Uninstall Orbello" "Remove Orbello" \
-  "$(quote "$app_dir/uni_cvob")" "$group/orbello-uninstall.png"
+  "$(quote "$app_dir/uni_cvob")" com.corvane.Orbello.Uninstall
 entry "$group/Orbello Help.desktop" "Orbello Help" "How to play Orbello" \
-  "xdg-open $(quote "$app_dir/cvob.chm")" "$group/orbello-help.png"
+  "xdg-open $(quote "$app_dir/cvob.chm")" com.corvane.Orbello.Help "Keywords=manual;rules;"
 entry "$desktop/Corvane Orbello.desktop" "Corvane Orbello" "Ball-matching puzzle" \
-  "$(quote "$app_dir/cvob")" "$group/orbello.png"
+  "$(quote "$app_dir/cvob")" com.corvane.Orbello "${game_lines[@]}"
 echo "  desktop shortcut and program group"
+
+# What software centres show of the game.
+mkdir -p "$data_home/metainfo"
+put "$(dirname "$0")/com.corvane.Orbello.metainfo.xml" \
+  "$data_home/metainfo/com.corvane.Orbello.metainfo.xml" 644
+echo "  metainfo com.corvane.Orbello.metainfo.xml"
+
+# Menus and icon lookups work from caches; refresh them where the tools are installed. A theme
+# folder without its index.theme has no cache of its own; its changed time tells lookups to look
+# again.
+if command -v update-desktop-database >/dev/null; then
+  update-desktop-database -q "$applications" || note "the desktop database was not refreshed"
+fi
+if [ -d "$icon_theme" ]; then
+  touch "$icon_theme"
+fi
+if command -v gtk-update-icon-cache >/dev/null; then
+  if [ -f "$icon_theme/index.theme" ]; then
+    gtk-update-icon-cache -q "$icon_theme" || note "the icon cache was not refreshed"
+  elif [ -f "$icon_theme/icon-theme.cache" ]; then
+    gtk-update-icon-cache -q -t "$icon_theme" || note "the icon cache was not refreshed"
+  fi
+fi
 
 echo "$app_dir"

@@ -125,6 +125,23 @@ void EmptyAndRemoveFolder(const std::string& base, const std::string& relative) 
   unlinkat(parent.get(), name, AT_REMOVEDIR);
 }
 
+void RemoveIconsAndMetainfo(const std::string& data_home) {
+  const std::string theme = WithSlash(data_home) + kIconTheme;
+  for (int size : kIconSizes) {
+    const std::string size_folder = theme + "/" + std::to_string(size) + "x" + std::to_string(size);
+    const std::string apps = size_folder + "/apps/";
+    for (const char* name : kIconNames)
+      unlink((apps + name + ".png").c_str());
+    rmdir(apps.c_str());
+    rmdir(size_folder.c_str());
+  }
+  rmdir(theme.c_str());
+  rmdir(fs::path(theme).parent_path().c_str());
+  const std::string metainfo = WithSlash(data_home) + kMetainfoFolder;
+  unlink((metainfo + "/" + kMetainfoFile).c_str());
+  rmdir(metainfo.c_str());
+}
+
 std::optional<std::string> ReadAppPath(bool* key_opened) {
   std::optional<RegistryKey> key =
       RegistryKey::Open(Hive::kCurrentUser, kSettingsKey, platform::kRegQueryValue);
@@ -194,6 +211,7 @@ bool RunRemoval(RemovalView& view) {
   if (programs.empty())
     return Fail(view, kMsgNoStartMenu);
   rmdir((WithSlash(programs) + kGroupParent).c_str());
+  RemoveIconsAndMetainfo(platform::DataHome());
   view.MarkItem(Item::kShortcuts, ItemState::kDone);
 
   view.MarkItem(Item::kFiles, ItemState::kInProgress);

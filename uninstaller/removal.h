@@ -27,6 +27,15 @@ inline constexpr const char* kProgramFiles[] = {"cvob.chm", "cvob", "cvobhs.dat"
 inline constexpr char kUninstallerProgram[] = "uni_cvob";
 // The maker's folder that holds the installation folder; removed too when that leaves it empty.
 inline constexpr char kMakerFolder[] = "corvane";
+// The programs' icons in the desktop's icon theme below the data folder, one file for each name
+// and size, and the game's description for software centres.
+inline constexpr char kIconTheme[] = "icons/hicolor";
+inline constexpr const char* kIconNames[] = {
+    "com.corvane.Orbello", "com.corvane.Orbello.SkinCompiler", "com.corvane.Orbello.Uninstall",
+    "com.corvane.Orbello.Help"};
+inline constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+inline constexpr char kMetainfoFolder[] = "metainfo";
+inline constexpr char kMetainfoFile[] = "com.corvane.Orbello.metainfo.xml";
 // The buffer for "AppPath": a string of more bytes than this, terminating zero included, does not
 // fit.
 inline constexpr unsigned kPathBufferSize = 260;
@@ -75,6 +84,11 @@ bool RunRemoval(RemovalView& view);
 // followed: a link in place of the folder (or of a folder on the way to it) is removed as a link,
 // a link inside the folder is deleted as a link. A missing folder is left alone.
 void EmptyAndRemoveFolder(const std::string& base, const std::string& relative);
+
+// Deletes exactly the icon files and the metainfo file named above from below `data_home`; other
+// programs' icons beside them stay. Folders on their way that this leaves empty are removed, up to
+// `data_home` itself (excluded), as the installer made them.
+void RemoveIconsAndMetainfo(const std::string& data_home);
 
 // The installation folder recorded in the registry, exactly as stored (it ends with '/'), or
 // nothing when the key does not open (`*key_opened` false) or the value is missing, empty,

@@ -13,6 +13,7 @@
 #include "raster.h"
 #include "skins.h"
 #include "sounds.h"
+#include "theme_icons.h"
 #include "window_art.h"
 
 namespace orbello::art {
@@ -246,6 +247,15 @@ int Run(const QString& out_dir) {
     const QString file = path(QString("icons/%1.png").arg(icon.name));
     Check(SavePng(icon.image, file), file);
     sheet.push_back({QString("icon ") + icon.name, icon.image});
+  }
+  // The same icons in the desktop's theme: drawn at each size, not shrunk from one picture.
+  for (int size : ThemeIconSizes()) {
+    const QString folder = QString("icons/hicolor/%1x%1/apps").arg(size);
+    root.mkpath(folder);
+    for (const ThemeIconName& icon : ThemeIconNames()) {
+      const QString file = path(folder + "/" + icon.name + ".png");
+      Check(SavePng(PaintThemeIcon(icon.icon, size), file), file);
+    }
   }
 
   // Event sounds.

@@ -4,9 +4,13 @@
 #include <sys/stat.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -16,6 +20,7 @@
 #include "installer/install_registry.h"
 #include "platform/core/message.h"
 #include "platform/core/registry.h"
+#include "uninstaller/removal.h"
 
 namespace orbello::installer {
 namespace {
@@ -169,15 +174,125 @@ TEST_F(Installation, CreatesTheShortcutAndTheProgramGroup) {
   // The folder "my data $x" comes back quoted, its dollar escaped for the entry's string rules.
   EXPECT_EQ(DesktopValue(shortcut, "Exec"),
             "\"" + QString(AppDir()).replace("$", "\\\\$") + "/cvob\"");
-  EXPECT_TRUE(QFileInfo(DesktopValue(shortcut, "Icon")).isFile());
+  EXPECT_EQ(DesktopValue(shortcut, "Icon"), "com.corvane.Orbello");
   const QStringList entries = QDir(Group()).entryList({"*.desktop"}, QDir::Files, QDir::Name);
   EXPECT_EQ(entries, QStringList({"Corvane Orbello.desktop", "Creator Skins for Orbello.desktop",
                                   "Orbello Help.desktop", "Uninstall Orbello.desktop"}));
   for (const QString& entry : entries) {
     EXPECT_EQ(DesktopValue(Group() + "/" + entry, "Type"), "Application") << entry.toStdString();
-    EXPECT_TRUE(QFileInfo(DesktopValue(Group() + "/" + entry, "Icon")).isFile());
+    // An icon of the theme, by name.
+    const QString icon = DesktopValue(Group() + "/" + entry, "Icon");
+    EXPECT_TRUE(QFileInfo::exists(data_ + "/icons/hicolor/48x48/apps/" + icon + ".png"))
+        << icon.toStdString();
   }
   EXPECT_TRUE(DesktopValue(Group() + "/Orbello Help.desktop", "Exec").endsWith("cvob.chm\""));
+}
+
+// Runs a validator; its exit code, with what it said in `said`. -1 when it is not installed.
+int Validate(const QString& tool, const QStringList& args, QString* said) {
+  const QString program = QStandardPaths::findExecutable(tool);
+  if (program.isEmpty())
+    return -1;
+  QProcess p;
+  p.setProcessChannelMode(QProcess::MergedChannels);
+  p.start(program, args);
+  if (!p.waitForFinished(60000))
+    return -2;
+  *said = QString::fromLocal8Bit(p.readAll());
+  return p.exitCode();
+}
+
+struct NoRemovalView : uninstaller::RemovalView {
+  void MarkItem(uninstaller::Item, uninstaller::ItemState) override {}
+  void* MessageOwner() override { return nullptr; }
+};
+
+// The desktop's own checkers accept every entry and the game's description; each entry's icon is
+// in the icon theme at every size, and the uninstaller takes exactly those files away again.
+TEST_F(Installation, ValidEntriesAndMetainfoWithThemeIconsTheUninstallerRemoves) {
+  if (!QFileInfo(ORBELLO_BUILD_DIR "/game/window/cvob").isExecutable())
+    GTEST_SKIP() << "cvob is not built; the uninstaller would not take the folder for the game's";
+  // Another program's icon and description beside ours stay.
+  const QString other_icon = data_ + "/icons/hicolor/48x48/apps/other.png";
+  const QString other_info = data_ + "/metainfo/other.metainfo.xml";
+  QDir().mkpath(QFileInfo(other_icon).path());
+  QDir().mkpath(QFileInfo(other_info).path());
+  WriteAll(other_icon, "png");
+  WriteAll(other_info, "<component/>");
+  ASSERT_EQ(Install(), 0) << errors_.toStdString();
+
+  QStringList entries = {home_.path() + "/Desktop/Corvane Orbello.desktop"};
+  for (QDirIterator it(data_ + "/applications", {"*.desktop"}, QDir::Files,
+                       QDirIterator::Subdirectories);
+       it.hasNext();) {
+    entries << it.next();
+  }
+  ASSERT_GE(entries.size(), 5);
+  QStringList icons;
+  for (const QString& entry : entries) {
+    QString said;
+    EXPECT_EQ(Validate("desktop-file-validate", {entry}, &said), 0) << entry.toStdString() << "\n"
+                                                                    << said.toStdString();
+    if (!DesktopValue(entry, "Icon").isEmpty())
+      icons << DesktopValue(entry, "Icon");
+  }
+  EXPECT_EQ(DesktopValue(entries[0], "StartupWMClass"), "TMainForm1");
+  EXPECT_EQ(DesktopValue(Group() + "/Corvane Orbello.desktop", "StartupWMClass"), "TMainForm1");
+  icons.removeDuplicates();
+  EXPECT_EQ(icons.size(), int(std::size(uninstaller::kIconNames)));
+  for (const QString& icon : icons) {
+    for (int size : uninstaller::kIconSizes) {
+      const QString file =
+          QString("%1/icons/hicolor/%2x%2/apps/%3.png").arg(data_).arg(size).arg(icon);
+      EXPECT_EQ(QImage(file).size(), QSize(size, size)) << file.toStdString();
+    }
+  }
+
+  const QString metainfo = data_ + "/metainfo/com.corvane.Orbello.metainfo.xml";
+  QString said;
+  EXPECT_EQ(Validate("appstreamcli", {"validate", "--no-net", metainfo}, &said), 0)
+      << said.toStdString();
+  // It points at the game's entry in the program group and at the screenshots this build took.
+  const QString xml = QString::fromUtf8(ReadAll(metainfo));
+  const QRegularExpressionMatch launchable =
+      QRegularExpression("<launchable type=\"desktop-id\">([^<]+)<").match(xml);
+  ASSERT_TRUE(launchable.hasMatch());
+  const QString id_path = QString(Group() + "/Corvane Orbello.desktop")
+                              .mid(data_.size() + QString("/applications/").size())
+                              .replace('/', '-');
+  EXPECT_EQ(launchable.captured(1), id_path);
+  int shots = 0;
+  for (auto it = QRegularExpression("<image type=\"source\" width=\"(\\d+)\" height=\"(\\d+)\">"
+                                    "https://[^<]*/([^/<]+)</image>")
+                     .globalMatch(xml);
+       it.hasNext(); ++shots) {
+    const QRegularExpressionMatch m = it.next();
+    const QImage shot(ORBELLO_BUILD_DIR "/installer/screenshots/" + m.captured(3));
+    EXPECT_EQ(shot.size(), QSize(m.captured(1).toInt(), m.captured(2).toInt()))
+        << m.captured(3).toStdString();
+  }
+  EXPECT_GE(shots, 1);
+
+  NoRemovalView view;
+  auto previous = platform::SetMessageHandler([](const platform::MessageRequest& r) {
+    ADD_FAILURE() << r.text;
+    return platform::kIdOk;
+  });
+  EXPECT_TRUE(uninstaller::RunRemoval(view));
+  platform::SetMessageHandler(previous);
+  EXPECT_FALSE(QFileInfo::exists(metainfo));
+  EXPECT_TRUE(QFileInfo::exists(other_icon));
+  EXPECT_TRUE(QFileInfo::exists(other_info));
+  QStringList left;
+  for (QDirIterator it(data_ + "/icons", QDir::AllEntries | QDir::NoDotAndDotDot,
+                       QDirIterator::Subdirectories);
+       it.hasNext();) {
+    left << it.next().mid(data_.size());
+  }
+  left.sort();
+  EXPECT_EQ(left,
+            QStringList({"/icons/hicolor", "/icons/hicolor/48x48", "/icons/hicolor/48x48/apps",
+                         "/icons/hicolor/48x48/apps/other.png"}));
 }
 
 TEST_F(Installation, FollowsTheDesktopFolderOfUserDirs) {
