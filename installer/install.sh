@@ -67,6 +67,8 @@ if [ -f "$build/help/cvob.chm" ]; then
 else
   note "the help file is not built; skipped"
 fi
+# Opens help files with the book's title first in the viewer's title (registered at the end).
+put "$(dirname "$0")/orbello-help" "$app_dir/orbello-help" 755
 
 # The high-score file: three tables of ten empty entries, made only once.
 if [ ! -f "$app_dir/cvobhs.dat" ]; then
@@ -184,6 +186,68 @@ mkdir -p "$data_home/metainfo"
 put "$(dirname "$0")/com.corvane.Orbello.metainfo.xml" \
   "$data_home/metainfo/com.corvane.Orbello.metainfo.xml" 644
 echo "  metainfo com.corvane.Orbello.metainfo.xml"
+
+# The handler of compiled help files: the game and the skin compiler open cvob.chm through the
+# desktop and close the viewer at their end by its title, which must begin with the book's title.
+# The launcher gives the viewer that title. It becomes the default in the applications folder's
+# mimeapps.list, below the player's own choices in the configuration folder, which still win. Its
+# entry names no MimeType: the desktop's MIME cache then never lists it, nor keeps naming it after
+# the uninstaller has removed it.
+help_entry_id=com.corvane.Orbello.HelpViewer.desktop
+help_types=(application/vnd.ms-htmlhelp application/x-chm)
+register_help_viewer() {
+  local launcher="$app_dir/orbello-help" list="$applications/mimeapps.list" source tmp type chosen
+  # The desktop's plain opener splits Exec at blanks and takes no quotes.
+  if [[ ! $launcher =~ ^[A-Za-z0-9/._+,:@~-]+$ ]]; then
+    note "the help viewer is not registered: its path has blanks or special characters"
+    return
+  fi
+  if ! command -v xchm >/dev/null; then
+    note "the help viewer xchm is not installed; the desktop chooses how help files open"
+    return
+  fi
+  tmp=$(mktemp "$applications/.install.XXXXXX")
+  pending=$tmp
+  {
+    echo "[Desktop Entry]"
+    echo "Type=Application"
+    echo "Version=1.0"
+    echo "Name=Orbello Help Viewer"
+    echo "Comment=Compiled help files with the book's title first in the window title"
+    echo "Exec=$launcher %f"
+    echo "NoDisplay=true"
+    echo "Terminal=false"
+  } >"$tmp"
+  chmod 644 "$tmp"
+  mv -f "$tmp" "$applications/$help_entry_id"
+  # Our lines replace earlier defaults for the same types; everything else stays as it was.
+  source=/dev/null
+  [ -f "$list" ] && source=$list
+  tmp=$(mktemp "$applications/.install.XXXXXX")
+  pending=$tmp
+  awk -v id="$help_entry_id" -v types="${help_types[*]}" '
+    BEGIN { n = split(types, t, " "); for (i = 1; i <= n; i++) ours[t[i] "="] = 1 }
+    function defaults() { for (i = 1; i <= n; i++) print t[i] "=" id ";"; done = 1 }
+    /^\[/ { if (section == "[Default Applications]" && !done) defaults(); section = $0 }
+    { key = substr($0, 1, index($0, "=")) }
+    !(section == "[Default Applications]" && key in ours) { print }
+    /^\[Default Applications\]$/ { defaults() }
+    END { if (!done) { print "[Default Applications]"; defaults() } }
+  ' "$source" >"$tmp"
+  chmod 644 "$tmp"
+  mv -f "$tmp" "$list"
+  pending=""
+  echo "  help viewer for ${help_types[*]}"
+  if command -v xdg-mime >/dev/null; then
+    for type in "${help_types[@]}"; do
+      chosen=$(xdg-mime query default "$type" 2>/dev/null || true)
+      if [ -n "$chosen" ] && [ "$chosen" != "$help_entry_id" ]; then
+        note "$type opens with $chosen (your choice); ending the game will not close its window"
+      fi
+    done
+  fi
+}
+register_help_viewer
 
 # Menus and icon lookups work from caches; refresh them where the tools are installed. A theme
 # folder without its index.theme has no cache of its own; its changed time tells lookups to look

@@ -142,6 +142,52 @@ void RemoveIconsAndMetainfo(const std::string& data_home) {
   rmdir(metainfo.c_str());
 }
 
+void RemoveHelpViewerEntry(const std::string& applications) {
+  const std::string folder = WithSlash(applications);
+  unlink((folder + kHelpViewerEntry).c_str());
+  const std::string list = folder + "mimeapps.list";
+  std::string text;
+  if (!platform::ReadRegularFile(list, 1 << 20, &text))
+    return;
+  std::string kept;
+  bool changed = false;
+  bool entries = false;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    end = end == std::string::npos ? text.size() : end + 1;
+    const std::string line = text.substr(start, end - start);
+    start = end;
+    const std::size_t equals = line.find('=');
+    std::string value = equals == std::string::npos ? std::string() : line.substr(equals + 1);
+    while (!value.empty() && std::strchr("\r\n;", value.back()) != nullptr)
+      value.pop_back();
+    if (value == kHelpViewerEntry) {
+      changed = true;
+      continue;
+    }
+    if (line.find_first_not_of(" \t\r\n") != std::string::npos && line[0] != '[')
+      entries = true;
+    kept += line;
+  }
+  if (!changed)
+    return;
+  if (!entries) {
+    unlink(list.c_str());
+    return;
+  }
+  // The rest is written beside and renamed over the list, so that the list is never half there.
+  std::string temporary = list + ".XXXXXX";
+  UniqueFd out(mkostemp(temporary.data(), O_CLOEXEC));
+  if (!out.valid())
+    return;
+  const bool written = fchmod(out.get(), 0644) == 0 &&
+                       platform::WriteFull(out.get(), kept.data(), kept.size()) &&
+                       fsync(out.get()) == 0 && out.Reset();
+  if (!written || rename(temporary.c_str(), list.c_str()) != 0)
+    unlink(temporary.c_str());
+}
+
 std::optional<std::string> ReadAppPath(bool* key_opened) {
   std::optional<RegistryKey> key =
       RegistryKey::Open(Hive::kCurrentUser, kSettingsKey, platform::kRegQueryValue);
@@ -211,6 +257,7 @@ bool RunRemoval(RemovalView& view) {
   if (programs.empty())
     return Fail(view, kMsgNoStartMenu);
   rmdir((WithSlash(programs) + kGroupParent).c_str());
+  RemoveHelpViewerEntry(programs);
   RemoveIconsAndMetainfo(platform::DataHome());
   view.MarkItem(Item::kShortcuts, ItemState::kDone);
 
@@ -224,6 +271,7 @@ bool RunRemoval(RemovalView& view) {
       for (const char* file : kProgramFiles)
         unlinkat(app.get(), file, 0);
       unlinkat(app.get(), kUninstallerProgram, 0);
+      unlinkat(app.get(), kHelpLauncher, 0);
     }
   }
   if (rmdir(folder.c_str()) == 0) {

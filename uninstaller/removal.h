@@ -25,6 +25,10 @@ inline constexpr const char* kProgramFiles[] = {"cvob.chm", "cvob", "cvobhs.dat"
 // This program's own file in the installation folder. It can be deleted while it runs, and the
 // folder can only go when it has gone too.
 inline constexpr char kUninstallerProgram[] = "uni_cvob";
+// The help launcher beside the programs, and its desktop entry in the applications folder, which
+// the installer made the default handler of compiled help files in that folder's mimeapps.list.
+inline constexpr char kHelpLauncher[] = "orbello-help";
+inline constexpr char kHelpViewerEntry[] = "com.corvane.Orbello.HelpViewer.desktop";
 // The maker's folder that holds the installation folder; removed too when that leaves it empty.
 inline constexpr char kMakerFolder[] = "corvane";
 // The programs' icons in the desktop's icon theme below the data folder, one file for each name
@@ -89,6 +93,10 @@ void EmptyAndRemoveFolder(const std::string& base, const std::string& relative);
 // programs' icons beside them stay. Folders on their way that this leaves empty are removed, up to
 // `data_home` itself (excluded), as the installer made them.
 void RemoveIconsAndMetainfo(const std::string& data_home);
+
+// Deletes the help launcher's desktop entry from `applications` and the lines of its
+// mimeapps.list that name it; the list goes too when nothing but section headers is left in it.
+void RemoveHelpViewerEntry(const std::string& applications);
 
 // The installation folder recorded in the registry, exactly as stored (it ends with '/'), or
 // nothing when the key does not open (`*key_opened` false) or the value is missing, empty,

@@ -89,6 +89,11 @@ class UninstallTest : public ::testing::Test {
     for (const char* file : kProgramFiles)
       WriteFileBytes(app_ + file, "program");
     WriteFileBytes(app_ + kUninstallerProgram, "program");
+    WriteFileBytes(app_ + kHelpLauncher, "#!/bin/sh\n");
+    WriteFileBytes(menu_ + "/" + kHelpViewerEntry, "[Desktop Entry]\n");
+    WriteFileBytes(
+        menu_ + "/mimeapps.list",
+        std::string("[Default Applications]\napplication/x-chm=") + kHelpViewerEntry + ";\n");
     WriteFileBytes(app_ + "skin/classic.sf", "skin");
     WriteFileBytes(app_ + "skin/retro.sf", "skin");
     WriteFileBytes(app_ + "sound/move.wav", "RIFF");
@@ -472,6 +477,27 @@ TEST_F(UninstallTest, DialogLayoutAndSlideIn) {
   dialog.show();
   EXPECT_LT(dialog.content()->x(), 0) << "the sheet starts outside, on the left";
   EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.content()->x() == 0; }, 2000));
+}
+
+// The help launcher's lines leave the list of default handlers; another program's stay, and a
+// list left with nothing in it goes.
+TEST_F(UninstallTest, TheHelpViewerLeavesTheDefaultHandlersOfOthers) {
+  const std::string list = menu_ + "/mimeapps.list";
+  const std::string ours = std::string("=") + kHelpViewerEntry + ";\n";
+  WriteFileBytes(menu_ + "/" + kHelpViewerEntry, "[Desktop Entry]\n");
+  WriteFileBytes(list,
+                 "[Added Associations]\ntext/plain=editor.desktop;\n\n"
+                 "[Default Applications]\napplication/vnd.ms-htmlhelp" +
+                     ours + "text/html=browser.desktop\napplication/x-chm" + ours);
+  RemoveHelpViewerEntry(menu_);
+  EXPECT_FALSE(Exists(menu_ + "/" + kHelpViewerEntry));
+  EXPECT_EQ(testing::ReadFileBytes(list),
+            "[Added Associations]\ntext/plain=editor.desktop;\n\n"
+            "[Default Applications]\ntext/html=browser.desktop\n");
+
+  WriteFileBytes(list, "\n[Default Applications]\napplication/x-chm" + ours);
+  RemoveHelpViewerEntry(menu_);
+  EXPECT_FALSE(Exists(list));
 }
 
 // An installation made by the installer from this build is removed without a trace.
