@@ -10,6 +10,8 @@
 #include <thread>
 #include <vector>
 
+#include "platform/core/files.h"
+
 namespace orbello::platform {
 namespace {
 
@@ -23,6 +25,13 @@ constexpr Uint16 kBufferFrames = 1024;
 constexpr std::chrono::milliseconds kWaitMargin{1000};
 // A broken WAVE header could claim hours; nobody waits for more than this.
 constexpr std::chrono::milliseconds kWaitCeiling{15000};
+
+// The game's sounds are effects of a second or two. 64 MiB is over six minutes of CD-quality
+// audio, far beyond any of them, and keeps /dev/zero or a runaway file from taking the memory.
+constexpr std::size_t kMaxWaveFileBytes = std::size_t{64} << 20;
+// The device-format copy of a sound: room for a 64 MiB file at up to four times its size, not
+// for a long low-rate sound blown up many times over.
+constexpr std::size_t kMaxDeviceBytes = std::size_t{256} << 20;
 
 class SoundChannel {
  public:
@@ -144,7 +153,11 @@ class SoundChannel {
     bool ok = built >= 0;
     if (ok) {
       std::size_t capacity =
-          static_cast<std::size_t>(length) * static_cast<std::size_t>(cvt.len_mult);
+          static_cast<std::size_t>(length) * static_cast<std::size_t>(std::max(cvt.len_mult, 1));
+      if (capacity > kMaxDeviceBytes) {
+        SDL_FreeWAV(buffer);
+        return false;
+      }
       out.assign(std::max<std::size_t>(capacity, length), 0);
       std::memcpy(out.data(), buffer, length);
       if (built == 1) {
@@ -193,10 +206,13 @@ QByteArray ReadWholeFile(const QString& path) {
   return file.readAll();
 }
 
-QByteArray ReadFileBytes(const std::string& path) {
-  if (path.empty())
+// The path's bytes name the file as they are (a path need not be valid text). What is not a
+// regular file (a FIFO, /dev/zero) or is too large is refused at once, as unplayable.
+std::string ReadFileBytes(const std::string& path) {
+  std::string bytes;
+  if (path.empty() || !ReadRegularFile(path, kMaxWaveFileBytes, &bytes))
     return {};
-  return ReadWholeFile(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())));
+  return bytes;
 }
 
 void WaitUntilDrained(std::chrono::milliseconds length) {
@@ -209,23 +225,22 @@ void WaitUntilDrained(std::chrono::milliseconds length) {
 }  // namespace
 
 void PlaySoundFile(const std::string& path) {
-  QByteArray bytes = ReadFileBytes(path);
-  if (bytes.isEmpty()) {
+  std::string bytes = ReadFileBytes(path);
+  if (bytes.empty()) {
     // The new request still ends the old sound, as any new request does.
     StopSound();
     return;
   }
-  Channel().Play(bytes.constData(), static_cast<std::size_t>(bytes.size()), false);
+  Channel().Play(bytes.data(), bytes.size(), false);
 }
 
 bool PlaySoundFileUnlessBusy(const std::string& path) {
   if (IsSoundPlaying())
     return false;
-  QByteArray bytes = ReadFileBytes(path);
-  if (bytes.isEmpty())
+  std::string bytes = ReadFileBytes(path);
+  if (bytes.empty())
     return false;
-  return Channel().Play(bytes.constData(), static_cast<std::size_t>(bytes.size()), true).count() >=
-         0;
+  return Channel().Play(bytes.data(), bytes.size(), true).count() >= 0;
 }
 
 void PlaySoundData(const void* data, std::size_t size, SoundWait wait) {

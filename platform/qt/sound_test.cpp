@@ -1,12 +1,17 @@
 #include "platform/qt/sound.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <thread>
 
 namespace orbello::platform {
@@ -127,6 +132,46 @@ TEST_F(SoundTest, UnplayableSoundsPlayNothingAndStillEndThePlayingOne) {
   EXPECT_TRUE(IsSoundPlaying());
   PlaySoundData(nullptr, 0, SoundWait::kWait);
   EXPECT_FALSE(IsSoundPlaying());
+}
+
+// A FIFO without a writer would block the read, /dev/zero never ends: such files, and one too
+// large to be a sound, are refused at once like any unplayable file. The path is used as bytes,
+// so a folder name that is not UTF-8 still finds its file.
+TEST_F(SoundTest, SpecialFilesAreRefusedAtOnceAndPathsAreBytes) {
+  const std::string fifo = dir_.filePath("fifo.wav").toStdString();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const std::string huge = Write("huge.wav", MakeWave(60));
+  std::filesystem::resize_file(huge, (std::uintmax_t{64} << 20) + 1);
+  // Should a read block, writers that come and go release it, and the time check fails.
+  std::atomic<bool> done{false};
+  std::thread watchdog([&] {
+    const auto deadline = Clock::now() + std::chrono::seconds(5);
+    while (!done) {
+      std::this_thread::sleep_for(milliseconds(10));
+      if (Clock::now() > deadline) {
+        int fd = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0)
+          close(fd);
+      }
+    }
+  });
+  for (const std::string& bad : {fifo, std::string("/dev/zero"), huge}) {
+    SCOPED_TRACE(bad);
+    PlaySoundFile(long_file_);
+    ASSERT_TRUE(IsSoundPlaying());
+    const auto start = Clock::now();
+    PlaySoundFile(bad);
+    EXPECT_FALSE(IsSoundPlaying());
+    EXPECT_FALSE(PlaySoundFileUnlessBusy(bad));
+    EXPECT_LT(Clock::now() - start, milliseconds(2000));
+  }
+  done = true;
+  watchdog.join();
+
+  const std::string folder = dir_.path().toStdString() + "/caf\xe9";
+  ASSERT_TRUE(std::filesystem::create_directory(folder));
+  std::filesystem::copy_file(short_file_, folder + "/short.wav");
+  EXPECT_TRUE(PlaySoundFileUnlessBusy(folder + "/short.wav"));
 }
 
 TEST_F(SoundTest, WaitingPlayReturnsWhenTheSoundHasEnded) {
