@@ -3,9 +3,11 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
+#include <filesystem>
 
 #include "platform/core/paths.h"
 #include "platform/core/testing/test_support.h"
@@ -100,6 +102,21 @@ TEST_F(HighScoresTest, ShortOrMissingFilesFail) {
   for (size_t i = 2; i < messages_.messages.size(); ++i) {
     EXPECT_EQ(messages_.messages[i].text, "Can't read data from cvobhs.dat");
   }
+
+  // A FIFO (which would block) or a device in the file's place is refused at once.
+  messages_.messages.clear();
+  std::filesystem::remove(path_);
+  ASSERT_EQ(mkfifo(path_.c_str(), 0600), 0);
+  EXPECT_FALSE(scores_.ReadHighScores(1));
+  EXPECT_FALSE(scores_.WriteHighScores(1));
+  std::filesystem::remove(path_);
+  std::filesystem::create_symlink("/dev/zero", path_);
+  EXPECT_FALSE(scores_.ReadHighScores(2));
+  EXPECT_FALSE(scores_.WriteHighScores(2));
+  EXPECT_EQ(messages_.Texts(),
+            (std::vector<std::string>{
+                "Can't read data from cvobhs.dat", "Can't write data into cvobhs.dat",
+                "Can't read data from cvobhs.dat", "Can't write data into cvobhs.dat"}));
 }
 
 TEST_F(HighScoresTest, AFileHeldByAnotherProgramFails) {

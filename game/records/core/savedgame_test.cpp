@@ -147,6 +147,9 @@ TEST_F(SavedGameTest, FilesThatCannotBeOpenedFail) {
   ASSERT_EQ(mkfifo((dir_ / "fifo.osf").c_str(), 0600), 0);
   EXPECT_FALSE(ReadSavedGame(dir_ / "fifo.osf", live));
   EXPECT_FALSE(ReadSavedGame(dir_.path(), live));
+  EXPECT_FALSE(ReadSavedGame("/dev/zero", live));
+  EXPECT_FALSE(WriteSavedGame(dir_ / "fifo.osf", live));  // neither blocks nor replaces it
+  EXPECT_EQ(std::filesystem::status(dir_ / "fifo.osf").type(), std::filesystem::file_type::fifo);
   EXPECT_FALSE(WriteSavedGame(dir_ / "no/such/folder/x.osf", live));
   ASSERT_TRUE(WriteSavedGame(path_, live));
   int fd = open(path_.c_str(), O_RDONLY);
@@ -158,7 +161,8 @@ TEST_F(SavedGameTest, FilesThatCannotBeOpenedFail) {
   EXPECT_EQ(ReadFileBytes(path_).size(), 1348u);  // the held file was not truncated
   EXPECT_EQ(messages_.Texts(),
             (std::vector<std::string>{"Can't load selected game.", "Can't load selected game.",
-                                      "Can't load selected game.", "Can't save current game.",
+                                      "Can't load selected game.", "Can't load selected game.",
+                                      "Can't save current game.", "Can't save current game.",
                                       "Can't save current game.", "Can't load selected game."}));
 }
 
