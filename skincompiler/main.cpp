@@ -4,10 +4,12 @@
 #include <QPixmap>
 #include <cstdio>
 
+#include "platform/qt/display_choice.h"
 #include "platform/qt/ui.h"
 #include "skincompiler/compiler_window.h"
 
 int main(int argc, char** argv) {
+  orbello::platform::ChooseX11OnWayland("csfob");
   QApplication app(argc, argv);
   orbello::platform::InstallQtMessageHandler();
 

@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "game/window/startup.h"
+#include "platform/qt/display_choice.h"
 #include "platform/qt/instance.h"
 #include "platform/qt/sound.h"
 #include "platform/qt/ui.h"
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
   // The window carries the class "TMainForm1" on X11, as the uninstaller and a second start look
   // for it; the name must be known before the application exists.
   qputenv("RESOURCE_NAME", "TMainForm1");
+  orbello::platform::ChooseX11OnWayland("cvob");
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("TMainForm1"));
   orbello::platform::InstallQtMessageHandler();

@@ -1,0 +1,47 @@
+#include "platform/qt/display_choice.h"
+
+#include <QByteArray>
+#include <cstdio>
+
+namespace orbello::platform {
+namespace {
+
+// "wayland", "wayland-egl", "wayland:options" or a list such as "wayland;xcb" whose first entry is
+// one of these.
+bool AsksForWayland(const QByteArray& platform) {
+  return platform.trimmed().startsWith("wayland");
+}
+
+}  // namespace
+
+void ChooseX11OnWayland(const char* program) {
+  const QByteArray requested = qgetenv("QT_QPA_PLATFORM");
+  const bool wayland_requested = AsksForWayland(requested);
+  if (!requested.trimmed().isEmpty() && !wayland_requested)
+    return;  // offscreen in tests, or xcb chosen by the player
+  const bool wayland_session = wayland_requested || !qgetenv("WAYLAND_DISPLAY").isEmpty() ||
+                               qgetenv("XDG_SESSION_TYPE") == "wayland";
+  if (!wayland_session)
+    return;
+
+  if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+    // Better a game without these than no game at all.
+    std::fprintf(stderr,
+                 "%s: this Wayland session has no X11 display (DISPLAY is not set), so the window "
+                 "opens on Wayland: the compositor places it, draws it without its shape and does "
+                 "not let a second start raise it, and the help window stays open at the end. "
+                 "XWayland gives all of these back.\n",
+                 program);
+    if (!wayland_requested)
+      qputenv("QT_QPA_PLATFORM", "wayland");
+    return;
+  }
+  // Should the X11 server not answer after all, Qt goes on with Wayland rather than not starting.
+  qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+  // The help viewer must be an X11 window too, or its title cannot be found to close it.
+  const QByteArray gdk = qgetenv("GDK_BACKEND");
+  if (gdk.isEmpty() || gdk.contains("wayland"))
+    qputenv("GDK_BACKEND", "x11");
+}
+
+}  // namespace orbello::platform
