@@ -1,0 +1,106 @@
+#include "skinfile/companion.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <utility>
+
+#include "platform/core/files.h"
+
+namespace orbello::skinfile {
+namespace {
+
+static_assert(sizeof kCompanionSignature == 20);
+constexpr uint32_t kCompanionVersion = 1;
+// Skin files are small; one of more than this is not one the build made.
+constexpr size_t kMaxSkinBytes = size_t{64} << 20;
+
+void PutLe(std::string& out, uint64_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i)
+    out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+uint64_t GetLe(const std::string& in, size_t at, int bytes) {
+  uint64_t value = 0;
+  for (int i = 0; i < bytes; ++i)
+    value |= uint64_t{static_cast<unsigned char>(in[at + i])} << (8 * i);
+  return value;
+}
+
+}  // namespace
+
+std::string CompanionPath(const std::string& skin_path) {
+  return skin_path + "2x";
+}
+
+uint64_t Fnv1a64(const std::string& bytes) {
+  uint64_t hash = 0xcbf29ce484222325u;
+  for (const char c : bytes) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 0x100000001b3u;
+  }
+  return hash;
+}
+
+bool WriteCompanion(const std::string& companion_path, const std::string& skin_path,
+                    const std::array<std::string, kPictureCount>& bmp_paths, std::string* error) {
+  std::string skin;
+  int failure = 0;
+  if (!platform::ReadRegularFile(skin_path, kMaxSkinBytes, &skin, &failure)) {
+    *error = "cannot read " + skin_path + ": " + std::strerror(failure);
+    return false;
+  }
+  std::string out(kCompanionSignature, sizeof kCompanionSignature);
+  PutLe(out, kCompanionVersion, 4);
+  PutLe(out, skin.size(), 8);
+  PutLe(out, Fnv1a64(skin), 8);
+  std::string body;
+  for (const std::string& path : bmp_paths) {
+    std::string picture;
+    if (!platform::ReadRegularFile(path, kMaxCompanionBytes, &picture, &failure)) {
+      *error = "cannot read " + path + ": " + std::strerror(failure);
+      return false;
+    }
+    PutLe(out, picture.size(), 4);
+    body += picture;
+  }
+  out += body;
+  std::ofstream file(companion_path, std::ios::binary | std::ios::trunc);
+  file.write(out.data(), static_cast<std::streamsize>(out.size()));
+  file.close();
+  if (!file) {
+    *error = "cannot write " + companion_path;
+    return false;
+  }
+  return true;
+}
+
+bool ReadCompanion(const std::string& skin_path, std::array<std::string, kPictureCount>* pictures) {
+  std::string companion;
+  if (!platform::ReadRegularFile(CompanionPath(skin_path), kMaxCompanionBytes, &companion))
+    return false;
+  if (companion.size() < kCompanionHeaderSize ||
+      std::memcmp(companion.data(), kCompanionSignature, sizeof kCompanionSignature) != 0 ||
+      GetLe(companion, 20, 4) != kCompanionVersion) {
+    return false;
+  }
+  // Only now is the skin read a second time: a skin without a companion costs nothing here.
+  std::string skin;
+  if (!platform::ReadRegularFile(skin_path, kMaxSkinBytes, &skin))
+    return false;
+  if (GetLe(companion, 24, 8) != skin.size() || GetLe(companion, 32, 8) != Fnv1a64(skin))
+    return false;
+  std::array<std::string, kPictureCount> found;
+  size_t at = kCompanionHeaderSize;
+  for (int k = 0; k < kPictureCount; ++k) {
+    const uint64_t length = GetLe(companion, 40 + 4 * static_cast<size_t>(k), 4);
+    if (length > companion.size() - at)
+      return false;
+    found[k] = companion.substr(at, length);
+    at += length;
+  }
+  *pictures = std::move(found);
+  return true;
+}
+
+}  // namespace orbello::skinfile
