@@ -39,10 +39,38 @@ QFont ArtFont(const QString& family, qreal pixel_size, int weight, bool italic) 
   return font;
 }
 
+namespace {
+int art_scale = 1;
+}  // namespace
+
+ArtScale::ArtScale(int scale) : previous_(art_scale) {
+  art_scale = scale;
+}
+
+ArtScale::~ArtScale() {
+  art_scale = previous_;
+}
+
+int ArtScale::Current() {
+  return art_scale;
+}
+
 QImage Canvas(int width, int height, QColor fill) {
-  QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+  QImage image(width * art_scale, height * art_scale, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(art_scale);
   image.fill(fill);
   return image;
+}
+
+QImage CopyLogical(const QImage& image, const QRect& rect) {
+  const int scale = qRound(image.devicePixelRatio());
+  QImage part = image.copy(QRect(rect.topLeft() * scale, rect.size() * scale));
+  part.setDevicePixelRatio(scale);
+  return part;
+}
+
+QSize LogicalSize(const QImage& image) {
+  return image.deviceIndependentSize().toSize();
 }
 
 void Smooth(QPainter& painter) {
@@ -254,6 +282,7 @@ QImage ComposeOrKey(const QImage& over_in, const QImage& under_in, QColor outsid
   const QImage over = over_in.convertToFormat(QImage::Format_ARGB32_Premultiplied);
   const QImage under = under_in.convertToFormat(QImage::Format_RGB32);
   QImage out(over.size(), QImage::Format_RGB32);
+  out.setDevicePixelRatio(over_in.devicePixelRatio());
   for (int y = 0; y < over.height(); ++y) {
     const QRgb* o = reinterpret_cast<const QRgb*>(over.constScanLine(y));
     const QRgb* u = reinterpret_cast<const QRgb*>(under.constScanLine(y));

@@ -25,8 +25,28 @@ bool LoadFonts();
 QFont ArtFont(const QString& family, qreal pixel_size, int weight = QFont::Normal,
               bool italic = false);
 
-// A transparent ARGB canvas and a painter set up for antialiased drawing.
+// Pictures are painted in logical pixels. While an ArtScale of 2 lives, Canvas makes pictures of
+// twice the pixels in each direction (device pixel ratio 2): the same painting comes out sharp on
+// screens of double density instead of being blown up.
+class ArtScale {
+ public:
+  explicit ArtScale(int scale);
+  ~ArtScale();
+  ArtScale(const ArtScale&) = delete;
+  ArtScale& operator=(const ArtScale&) = delete;
+  static int Current();
+
+ private:
+  int previous_;
+};
+
+// A transparent ARGB canvas of width x height logical pixels at the current ArtScale, and a
+// painter set up for antialiased drawing.
 QImage Canvas(int width, int height, QColor fill = Qt::transparent);
+// The logical rectangle `rect` of a picture of any scale, as a picture of the same scale.
+QImage CopyLogical(const QImage& image, const QRect& rect);
+// A picture's size in logical pixels.
+QSize LogicalSize(const QImage& image);
 void Smooth(QPainter& painter);
 
 // Text drawn with the font's hinting (crisp at small sizes), filled with `fill` (a colour or a

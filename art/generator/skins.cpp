@@ -30,7 +30,8 @@ constexpr qreal kPi = 3.14159265358979323846;
 // The 32 x 32 tile a frame is painted on: the inner part of the skin's empty cell, since the
 // game copies a tile over exactly those pixels.
 QImage CellInner(const QImage& board) {
-  return board.copy(2, 2, kTile, kTile).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  return CopyLogical(board, QRect(2, 2, kTile, kTile))
+      .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 void PutTile(QImage& sheet, const QImage& tile, int column, int row) {
@@ -415,16 +416,21 @@ QImage ClassicTimer() {
 constexpr int kPix = 2;  // one art pixel is 2 x 2 screen pixels
 constexpr int kGrid = kTile / kPix;
 
-// A 16 x 16 sprite canvas, blown up without smoothing when drawn.
+// A 16 x 16 sprite canvas, blown up without smoothing when drawn: pixel art stays pixel art at
+// every density.
 QImage Sprite() {
-  return Canvas(kGrid, kGrid);
+  QImage sprite(kGrid, kGrid, QImage::Format_ARGB32_Premultiplied);
+  sprite.fill(Qt::transparent);
+  return sprite;
 }
 
 void DrawSprite(QImage& tile, const QImage& sprite, int dx = 0, int dy = 0) {
+  const int scale = qRound(tile.devicePixelRatio());
+  QImage blown = sprite.scaled(sprite.width() * kPix * scale, sprite.height() * kPix * scale,
+                               Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  blown.setDevicePixelRatio(scale);
   QPainter p(&tile);
-  p.drawImage(QPoint(dx * kPix, dy * kPix),
-              sprite.scaled(sprite.width() * kPix, sprite.height() * kPix, Qt::IgnoreAspectRatio,
-                            Qt::FastTransformation));
+  p.drawImage(QPoint(dx * kPix, dy * kPix), blown);
 }
 
 // Four-tone pixel ball with a black outline, lit from the top left. Radii in art pixels.

@@ -292,7 +292,15 @@ QImage PaintFace(const CommandFace& face, FaceState state) {
 // Composes a face over the backdrop where it will stand; pixels outside the normal face's
 // shape get the key colour so that the button's shape is exactly the visible face.
 QImage ComposeFace(const QImage& face, const QImage& normal, const QImage& backdrop, QPoint at) {
-  const QImage under = backdrop.copy(QRect(at, face.size()));
+  const QImage under = CopyLogical(backdrop, QRect(at, LogicalSize(face)));
+  if (face.devicePixelRatio() > 1) {
+    // At double density the button's shape still comes from the 1x face, so nothing is keyed:
+    // where that shape reaches past this face, the backdrop shows as it does around the button.
+    QImage out = under.convertToFormat(QImage::Format_RGB32);
+    QPainter p(&out);
+    p.drawImage(0, 0, face);
+    return out;
+  }
   QImage out = ComposeOrKey(face, under, kKeyColour);
   const QImage shape = normal.convertToFormat(QImage::Format_ARGB32_Premultiplied);
   for (int y = 0; y < out.height(); ++y) {
@@ -375,7 +383,7 @@ QImage PaintBarMenu() {
   QLinearGradient band(0, 0, 0, 67);
   band.setColorAt(0.0, kMenuBlue);
   band.setColorAt(1.0, QColor(26, 64, 112));
-  p.fillRect(img.rect(), band);
+  p.fillRect(QRect(0, 0, 20, 67), band);
   p.save();
   p.translate(14.5, 53);
   p.rotate(-90);
@@ -611,6 +619,7 @@ GameArt PaintGameArt() {
   }
   art.backdrop_shown =
       QImage::fromData(art.backdrop_jpeg, "JPG").convertToFormat(QImage::Format_RGB32);
+  art.backdrop_shown.setDevicePixelRatio(ArtScale::Current());
 
   art.buttons = Canvas(216, 223, kKeyColour);
   {
@@ -637,15 +646,13 @@ GameArt PaintGameArt() {
   {
     QPainter p(&art.caption);
     // The gap between help and minimise shows the backdrop next to help.
-    p.drawImage(
-        16, 0,
-        art.backdrop_shown.copy(QRect(kCaptionFaces[0].position + QPoint(16, 0), QSize(2, 14))));
-    p.drawImage(
-        16, 14,
-        art.backdrop_shown.copy(QRect(kCaptionFaces[0].position + QPoint(16, 0), QSize(2, 14))));
+    const QImage gap = CopyLogical(art.backdrop_shown,
+                                   QRect(kCaptionFaces[0].position + QPoint(16, 0), QSize(2, 14)));
+    p.drawImage(16, 0, gap);
+    p.drawImage(16, 14, gap);
     for (int which = 0; which < 3; ++which) {
       const CaptionFace& cf = kCaptionFaces[which];
-      const QImage under = art.backdrop_shown.copy(QRect(cf.position, QSize(16, 14)));
+      const QImage under = CopyLogical(art.backdrop_shown, QRect(cf.position, QSize(16, 14)));
       for (int pressed = 0; pressed < 2; ++pressed) {
         QImage face = under.convertToFormat(QImage::Format_ARGB32_Premultiplied);
         QPainter fp(&face);

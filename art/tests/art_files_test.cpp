@@ -8,10 +8,14 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "art_test_util.h"
+#include "skinfile/companion.h"
 
 namespace orbello::art::testing {
 namespace {
@@ -307,6 +311,74 @@ TEST(ArtFiles, SkinFilesPackTheirFiveBitmaps) {
       body += bmp;
     }
     EXPECT_EQ(sf.mid(20), body);
+  }
+}
+
+// The pictures for screens of double density are the 1x pictures drawn again at twice the
+// pixels: each 2 x 2 block averages to about its 1x pixel, the finer detail makes the blocks
+// differ inside (except in the retro skin's pixel art, which stays blocky by design), and each
+// skin's companion carries them and names the skin file beside it.
+TEST(ArtFiles, DoubleDensityPicturesAreTheSamePicturesInFinerDetail) {
+  struct Pair {
+    QString one, two;
+    bool pixel_art;
+  };
+  std::vector<Pair> pairs;
+  for (const char* name : {"BITMAP_BTN", "BITMAP_NEW_DISABLE", "BITMAP_CAPTION_BTN",
+                           "BITMAP_BAR_MENU", "BITMAP_TYPE_GAME"}) {
+    pairs.push_back({QString("game/%1.bmp").arg(name), QString("game/%1@2x.bmp").arg(name), false});
+  }
+  pairs.push_back({"game/201.jpg", "game/201@2x.jpg", false});
+  for (const char* skin : {"classic", "retro", "gems"}) {
+    for (const char* picture : {"board", "score", "balls", "timer", "walk"}) {
+      pairs.push_back({QString("skin-bmp/%1/%2.bmp").arg(skin, picture),
+                       QString("skin-bmp/%1@2x/%2.bmp").arg(skin, picture),
+                       QString(skin) == "retro"});
+    }
+  }
+  for (const Pair& pair : pairs) {
+    SCOPED_TRACE(pair.two.toStdString());
+    const QImage one = Load(pair.one), two = Load(pair.two);
+    ASSERT_FALSE(one.isNull() || two.isNull());
+    ASSERT_EQ(two.size(), one.size() * 2);
+    double difference = 0;
+    int uneven_blocks = 0, pixels = 0;
+    for (int y = 0; y < one.height(); ++y) {
+      for (int x = 0; x < one.width(); ++x) {
+        // Around the button faces the 1x pictures hold the key colour, the 2x ones the backdrop:
+        // the buttons' shapes come from the 1x faces alone.
+        if (SeeThrough(one.pixel(x, y)))
+          continue;
+        ++pixels;
+        const QRgb block[4] = {two.pixel(2 * x, 2 * y), two.pixel(2 * x + 1, 2 * y),
+                               two.pixel(2 * x, 2 * y + 1), two.pixel(2 * x + 1, 2 * y + 1)};
+        for (int c = 0; c < 3; ++c) {
+          const auto channel = [c](QRgb p) {
+            return c == 0 ? qRed(p) : c == 1 ? qGreen(p) : qBlue(p);
+          };
+          const int mean =
+              (channel(block[0]) + channel(block[1]) + channel(block[2]) + channel(block[3])) / 4;
+          difference += std::abs(mean - channel(one.pixel(x, y)));
+        }
+        if (block[0] != block[1] || block[0] != block[2] || block[0] != block[3])
+          ++uneven_blocks;
+      }
+    }
+    EXPECT_LT(difference / (3.0 * pixels), 10.0);
+    if (!pair.pixel_art) {
+      EXPECT_GT(uneven_blocks, pixels / 10);
+    }
+  }
+  for (const char* skin : {"classic", "retro", "gems"}) {
+    SCOPED_TRACE(skin);
+    std::array<std::string, skinfile::kPictureCount> pictures;
+    ASSERT_TRUE(skinfile::ReadCompanion(ArtPath(QString("skins/%1.sf").arg(skin)).toStdString(),
+                                        &pictures));
+    int k = 0;
+    for (const char* picture : {"board", "score", "balls", "timer", "walk"}) {
+      const QByteArray bmp = ReadAll(ArtPath(QString("skin-bmp/%1@2x/%2.bmp").arg(skin, picture)));
+      EXPECT_EQ(QByteArray::fromStdString(pictures[k++]), bmp) << picture;
+    }
   }
 }
 
