@@ -19,6 +19,7 @@
 #include "game/records/dialogs/dialogs.h"
 #include "game/window/about/about.h"
 #include "game/window/pictures.h"
+#include "game/window/skin_density.h"
 #include "game/window/window_region.h"
 #include "platform/core/message.h"
 #include "platform/qt/sound.h"
@@ -39,9 +40,23 @@ QImage LoadResourceBitmap(const char* path) {
   return image.convertToFormat(QImage::Format_RGB32);
 }
 
-// A face of `width` x `height` cut from `sheet` at (x, y).
+// A picture of the program at `scale`: at 2 its "@2x" resource (":/game/NAME@2x.bmp" beside
+// ":/game/NAME.bmp"), or, should that be missing, the 1x picture `one` smoothly enlarged.
+QImage ScaledResourceBitmap(const QImage& one, const char* name, int scale) {
+  if (scale == 1 || one.isNull())
+    return one;
+  QImage picture;
+  picture.load(QStringLiteral(":/game/%1@2x.bmp").arg(QLatin1String(name)), "BMP");
+  if (picture.size() != one.size() * scale)
+    return ScalePicture(one, scale, one.size());
+  picture = picture.convertToFormat(QImage::Format_RGB32);
+  picture.setDevicePixelRatio(scale);
+  return picture;
+}
+
+// A face of `width` x `height` cut from `sheet` at (x, y), at the sheet's scale.
 QImage CutFace(const QImage& sheet, int x, int y, int width, int height) {
-  QImage face = BlankPicture(width, height);
+  QImage face = BlankPicture(width, height, ScaleOf(sheet));
   CopyClipped(sheet, QRect(x, y, width, height), face, QPoint(0, 0));
   return face;
 }
@@ -125,6 +140,9 @@ TMainForm1::TMainForm1(std::string high_score_file)
   font.setPixelSize(11);
   setFont(font);
   setWindowIcon(QIcon(QStringLiteral(":/game/MAINICON.png")));
+  // The density is that of the screen the window opens on; where it moves later, the toolkit
+  // scales what is drawn.
+  scale_ = orbello::window::PictureScale(devicePixelRatioF());
 
   timer1_.setInterval(timer1_interval_);
   connect(&timer1_, &QTimer::timeout, this, [this] { engine_.Timer1Timer(); });
@@ -132,12 +150,12 @@ TMainForm1::TMainForm1(std::string high_score_file)
   panel3_ = new QWidget(this);
   panel3_->setObjectName(QStringLiteral("Panel3"));
   panel3_->setGeometry(188, 78, 324, 324);
-  image_score_ = new TPictureImage(this, 80, 20);
-  image_champ_ = new TPictureImage(this, 80, 20);
-  image_time_ = new TPictureImage(this, 72, 11);
-  image_game_ = new TPictureImage(this, 72, 11);
+  image_score_ = new TPictureImage(this, 80, 20, scale_);
+  image_champ_ = new TPictureImage(this, 80, 20, scale_);
+  image_time_ = new TPictureImage(this, 72, 11, scale_);
+  image_game_ = new TPictureImage(this, 72, 11, scale_);
   for (int slot = 0; slot < 3; ++slot) {
-    image_prev_[slot] = new TPictureImage(this, 36, 36);
+    image_prev_[slot] = new TPictureImage(this, 36, 36, scale_);
     // Until a next ball is announced a preview shows nothing but its holder's colour.
     image_prev_[slot]->Picture().fill(kHolderColor);
     image_prev_[slot]->hide();
@@ -168,6 +186,10 @@ int TMainForm1::FormCreate() {
       bitmap_bar_menu_.isNull()) {
     return Fatal(kExitStatusFailure);
   }
+  bitmap_btn_faces_ = ScaledResourceBitmap(bitmap_btn_, "BITMAP_BTN", scale_);
+  bitmap_new_disable_ = ScaledResourceBitmap(bitmap_new_disable_, "BITMAP_NEW_DISABLE", scale_);
+  bitmap_caption_btn_ = ScaledResourceBitmap(bitmap_caption_btn_, "BITMAP_CAPTION_BTN", scale_);
+  bitmap_bar_menu_ = ScaledResourceBitmap(bitmap_bar_menu_, "BITMAP_BAR_MENU", scale_);
   if (!LoadBackdrop())
     return Fatal(kExitStatusFailure);
   menu_height_ = 0;
@@ -179,7 +201,7 @@ int TMainForm1::FormCreate() {
     return kExitStatusFailure;
   if (!CreateGameMenu())
     return kExitStatusFailure;
-  work_bitmap_ = BlankPicture(32, 32);
+  work_bitmap_ = BlankPicture(32, 32, scale_);
   // The engine's start-up reads the default variant's table and draws the label, each of which
   // may end the program before any cell exists; the empty board it sets up draws nothing, so the
   // cells can follow it.
@@ -204,14 +226,24 @@ int TMainForm1::FormCreate() {
 }
 
 bool TMainForm1::LoadBackdrop() {
-  QFile file(QStringLiteral(":/game/201.jpg"));
-  if (!file.open(QIODevice::ReadOnly))
+  const auto decode = [](const QString& name) {
+    QFile file(name);
+    QImage picture;
+    if (file.open(QIODevice::ReadOnly))
+      picture.loadFromData(file.readAll(), "JPG");
+    return picture.convertToFormat(QImage::Format_RGB32);
+  };
+  if (scale_ > 1) {
+    backdrop_ = decode(QStringLiteral(":/game/201@2x.jpg"));
+    if (!backdrop_.isNull()) {
+      backdrop_.setDevicePixelRatio(scale_);
+      return true;
+    }
+  }
+  const QImage picture = decode(QStringLiteral(":/game/201.jpg"));
+  if (picture.isNull())
     return false;
-  const QByteArray bytes = file.readAll();
-  QImage picture;
-  if (!picture.loadFromData(bytes, "JPG"))
-    return false;
-  backdrop_ = picture.convertToFormat(QImage::Format_RGB32);
+  backdrop_ = ScalePicture(picture, scale_, picture.size());
   return !backdrop_.isNull();
 }
 
@@ -249,18 +281,24 @@ bool TMainForm1::LoadSkin() {
   if (loaded) {
     QImage* targets[skinfile::kPictureCount] = {&skin_board_, &skin_score_, &skin_balls_,
                                                 &skin_timer_, &skin_walk_};
-    for (int k = 0; k < skinfile::kPictureCount; ++k) {
-      QImage picture;
-      if (!picture.load(QFile::decodeName(temp_names_[k].c_str()), "BMP")) {
+    SkinPictureSet pictures;
+    int count = 0;
+    for (; count < skinfile::kPictureCount; ++count) {
+      QImage& picture = pictures[count];
+      if (!picture.load(QFile::decodeName(temp_names_[count].c_str()), "BMP")) {
         loaded = false;
         break;
       }
       picture = picture.convertToFormat(QImage::Format_RGB32);
+    }
+    // Every picture the window holds is at its scale, those of a failed attempt included.
+    ScaleSkinPictures(path, scale_, pictures, count);
+    for (int k = 0; k < count; ++k) {
       if (k == skinfile::kTimer) {
         std::lock_guard guard(image_time_->Lock());
-        skin_timer_ = std::move(picture);
+        skin_timer_ = std::move(pictures[k]);
       } else {
-        *targets[k] = std::move(picture);
+        *targets[k] = std::move(pictures[k]);
       }
     }
   }
@@ -323,7 +361,8 @@ void TMainForm1::CreateCells() {
   for (int x = 0; x < kBoardSize; ++x) {
     for (int y = 0; y < kBoardSize; ++y) {
       const int n = CellNumber(x, y);
-      auto* cell = new TMyImage1(panel3_, n, [this](TMyImage1* pressed) { CellClick(pressed); });
+      auto* cell = new TMyImage1(
+          panel3_, n, [this](TMyImage1* pressed) { CellClick(pressed); }, scale_);
       CopyClipped(skin_board_, QRect(0, 0, 36, 36), cell->Picture(), QPoint(0, 0));
       cell->setGeometry(36 * x, 36 * y, 36, 36);
       cell->show();
@@ -335,7 +374,7 @@ void TMainForm1::CreateCells() {
 bool TMainForm1::CreateButtons() {
   for (int slot = 0; slot < kButtonCount; ++slot) {
     const ButtonSpec& spec = kButtons[slot];
-    const QImage& sheet = spec.caption ? bitmap_caption_btn_ : bitmap_btn_;
+    const QImage& sheet = spec.caption ? bitmap_caption_btn_ : bitmap_btn_faces_;
     QImage normal = CutFace(sheet, spec.normal_x, spec.normal_y, spec.width, spec.height);
     QImage pressed = CutFace(sheet, spec.pressed_x, spec.pressed_y, spec.width, spec.height);
     QImage disabled = CutFace(bitmap_new_disable_, 0, 0, spec.width, spec.height);
@@ -343,7 +382,9 @@ bool TMainForm1::CreateButtons() {
     button->move(spec.left, spec.top);
     if (!spec.caption) {
       // The teal around the face is not part of the button: presses there reach the backdrop.
-      const QRegion shape = RegionFromBitmap(normal, kButtonKey, kButtonKey);
+      const QRegion shape = RegionFromBitmap(
+          CutFace(bitmap_btn_, spec.normal_x, spec.normal_y, spec.width, spec.height), kButtonKey,
+          kButtonKey);
       if (shape.isEmpty()) {
         delete button;
         return false;
@@ -514,7 +555,7 @@ void TMainForm1::DrawBallFrame(int frame, int row, Picture picture, int n) {
   // Only the part of the tile inside the picture reaches the work bitmap; the rest keeps what the
   // previous frame left there.
   CopyClipped(source, QRect(32 * frame, 32 * row, 32, 32), work_bitmap_, QPoint(0, 0));
-  CopyClipped(work_bitmap_, work_bitmap_.rect(), cells_[n]->Picture(), QPoint(2, 2));
+  CopyClipped(work_bitmap_, QRect(0, 0, 32, 32), cells_[n]->Picture(), QPoint(2, 2));
   cells_[n]->repaint();
 }
 
@@ -588,7 +629,7 @@ void TMainForm1::DrawNumber(NumberDisplay display, uint32_t value) {
   const QImage number = ComposeNumber(skin_score_, value);
   {
     std::lock_guard guard(image->Lock());
-    CopyClipped(number, number.rect(), image->Picture(), QPoint(0, 0));
+    CopyClipped(number, QRect(0, 0, 80, 20), image->Picture(), QPoint(0, 0));
   }
   image->repaint();
 }
@@ -604,7 +645,7 @@ void TMainForm1::DrawClock(uint32_t seconds) {
   {
     std::lock_guard guard(image_time_->Lock());
     const QImage clock = ComposeClock(skin_timer_, static_cast<int>(seconds));
-    CopyClipped(clock, clock.rect(), image_time_->Picture(), QPoint(0, 0));
+    CopyClipped(clock, QRect(0, 0, 99, 11), image_time_->Picture(), QPoint(0, 0));
   }
   if (QThread::currentThread() == thread()) {
     image_time_->update();
@@ -617,13 +658,14 @@ void TMainForm1::DrawClock(uint32_t seconds) {
 bool TMainForm1::DrawGameType(int32_t game_type) {
   QImage labels;
   labels.load(QStringLiteral(":/game/BITMAP_TYPE_GAME.bmp"), "BMP");
+  labels = ScaledResourceBitmap(labels, "BITMAP_TYPE_GAME", scale_);
   const QImage band = GameTypeBand(labels, game_type);
   if (band.isNull() || !image_game_) {
     platform::ShowMessage({"Fatal Error", kError, platform::MessageIcon::kError,
                            platform::MessageButtons::kOk, 0, static_cast<QWidget*>(this)});
     return false;
   }
-  CopyClipped(band, band.rect(), image_game_->Picture(), QPoint(0, 0));
+  CopyClipped(band, QRect(0, 0, 72, 11), image_game_->Picture(), QPoint(0, 0));
   image_game_->repaint();
   return true;
 }
@@ -756,7 +798,8 @@ void TMainForm1::FormDestroy() {
   image_score_ = image_champ_ = image_time_ = image_game_ = nullptr;
   image_prev_ = {};
   DeleteSkinFiles();
-  bitmap_btn_ = bitmap_new_disable_ = bitmap_caption_btn_ = bitmap_bar_menu_ = QImage();
+  bitmap_btn_ = bitmap_btn_faces_ = bitmap_new_disable_ = bitmap_caption_btn_ = bitmap_bar_menu_ =
+      QImage();
   backdrop_ = QImage();
   if (HelpRequested())
     CloseHelpWindow();

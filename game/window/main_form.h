@@ -88,6 +88,8 @@ class TMainForm1 : public QWidget, public GameWorld {
   GameSettings& Settings() { return settings_; }
   HighScores& Scores() { return high_scores_; }
   TMyImage1* Cell(int n) { return cells_[n]; }
+  // 2 when the window draws from pictures of double density, else 1.
+  int PictureScale() const { return scale_; }
   QWidget* Panel3() { return panel3_; }
   TPictureImage* ImageScore() { return image_score_; }
   TPictureImage* ImageChamp() { return image_champ_; }
@@ -175,8 +177,13 @@ class TMainForm1 : public QWidget, public GameWorld {
   std::array<TMyImage1*, kCellCount> cells_{};
   std::array<TPictureButton*, kButtonCount> buttons_{};
 
-  // Pictures of the program.
+  // The scale of every picture the window draws: 2 on a screen of double density, else 1.
+  int scale_ = 1;
+
+  // Pictures of the program, at the window's scale; the buttons' shapes come from the 1x faces
+  // in bitmap_btn_ (the window's shapes are logical at every scale).
   QImage bitmap_btn_;
+  QImage bitmap_btn_faces_;
   QImage bitmap_new_disable_;
   QImage bitmap_caption_btn_;
   QImage bitmap_bar_menu_;

@@ -30,8 +30,9 @@ void TMyPanel1::mousePressEvent(QMouseEvent* event) {
   event->accept();
 }
 
-TPictureImage::TPictureImage(QWidget* parent, int width, int height)
-    : QWidget(parent), picture_(width, height, QImage::Format_RGB32) {
+TPictureImage::TPictureImage(QWidget* parent, int width, int height, int scale)
+    : QWidget(parent), picture_(width * scale, height * scale, QImage::Format_RGB32) {
+  picture_.setDevicePixelRatio(scale);
   picture_.fill(qRgb(0, 0, 0));
   resize(width, height);
   // Each image paints all of itself, so a repaint of one image never touches its neighbours.
@@ -49,8 +50,8 @@ void TPictureImage::paintEvent(QPaintEvent*) {
   painter.drawImage(0, 0, picture);
 }
 
-TMyImage1::TMyImage1(QWidget* parent, int tag, PressHandler on_press)
-    : TPictureImage(parent, 36, 36), tag_(tag), on_press_(std::move(on_press)) {
+TMyImage1::TMyImage1(QWidget* parent, int tag, PressHandler on_press, int scale)
+    : TPictureImage(parent, 36, 36, scale), tag_(tag), on_press_(std::move(on_press)) {
   setObjectName(QStringLiteral("BImage%1").arg(tag));
 }
 
@@ -79,7 +80,7 @@ TPictureButton::TPictureButton(QWidget* parent, int id, QImage normal, QImage pr
       disabled_(std::move(disabled)) {
   setFocusPolicy(Qt::TabFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  resize(normal_.size());
+  resize(normal_.deviceIndependentSize().toSize());
 }
 
 void TPictureButton::paintEvent(QPaintEvent*) {
@@ -225,7 +226,7 @@ void TGameMenu::paintEvent(QPaintEvent*) {
   painter.translate(kFrame, kFrame);
   painter.setClipRect(QRect(0, 0, kBandWidth, height() - 2 * kFrame));
   painter.fillRect(QRect(0, 0, kBandWidth, band_height), kMenuBlue);
-  painter.drawImage(0, band_height - band_.height(), band_);
+  painter.drawImage(0, band_height - qRound(band_.deviceIndependentSize().height()), band_);
   painter.restore();
 }
 

@@ -27,10 +27,11 @@ class TMyPanel1 : public QWidget {
 };
 
 // An image that owns its picture and paints nothing else. The picture can be drawn from another
-// thread under Lock(); painting takes the same lock.
+// thread under Lock(); painting takes the same lock. The widget is width x height; its picture
+// has `scale` times the pixels in each direction (2 on a screen of double density).
 class TPictureImage : public QWidget {
  public:
-  TPictureImage(QWidget* parent, int width, int height);
+  TPictureImage(QWidget* parent, int width, int height, int scale = 1);
 
   std::mutex& Lock() { return lock_; }
   // The picture itself; callers hold Lock() when another thread may draw.
@@ -52,7 +53,7 @@ class TMyImage1 : public TPictureImage {
  public:
   using PressHandler = std::function<void(TMyImage1*)>;
 
-  TMyImage1(QWidget* parent, int tag, PressHandler on_press);
+  TMyImage1(QWidget* parent, int tag, PressHandler on_press, int scale = 1);
   int tag() const { return tag_; }
 
  protected:
@@ -64,8 +65,9 @@ class TMyImage1 : public TPictureImage {
   PressHandler on_press_;
 };
 
-// A command or caption button drawn from its face pictures. The faces are cut once; the
-// disabled face is shown whenever the button is disabled.
+// A command or caption button drawn from its face pictures, of any one scale; the button takes
+// the faces' logical size. The faces are cut once; the disabled face is shown whenever the button
+// is disabled.
 class TPictureButton : public QAbstractButton {
  public:
   TPictureButton(QWidget* parent, int id, QImage normal, QImage pressed, QImage disabled);

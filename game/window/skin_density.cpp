@@ -1,0 +1,49 @@
+#include "skin_density.h"
+
+#include "game/window/pictures.h"
+#include "skinfile/companion.h"
+
+namespace orbello::window {
+
+QSize SkinPieceSize(int k, QSize picture_size) {
+  switch (k) {
+    case skinfile::kScore:
+      return QSize(16, 20);
+    case skinfile::kBalls:
+    case skinfile::kWalk:
+      return QSize(32, 32);
+    case skinfile::kTimer:
+      return QSize(9, 11);
+    default:
+      return picture_size;
+  }
+}
+
+bool ScaleSkinPictures(const std::string& skin_path, int scale, SkinPictureSet& pictures,
+                       int count) {
+  if (scale == 1)
+    return false;
+  std::array<std::string, skinfile::kPictureCount> bytes;
+  if (count == skinfile::kPictureCount && scale == 2 &&
+      skinfile::ReadCompanion(skin_path, &bytes)) {
+    SkinPictureSet doubles;
+    bool fits = true;
+    for (int k = 0; k < count && fits; ++k) {
+      doubles[k] = QImage::fromData(reinterpret_cast<const uchar*>(bytes[k].data()),
+                                    static_cast<int>(bytes[k].size()), "BMP");
+      fits = !doubles[k].isNull() && doubles[k].size() == pictures[k].size() * scale;
+    }
+    if (fits) {
+      for (int k = 0; k < count; ++k) {
+        pictures[k] = doubles[k].convertToFormat(QImage::Format_RGB32);
+        pictures[k].setDevicePixelRatio(scale);
+      }
+      return true;
+    }
+  }
+  for (int k = 0; k < count; ++k)
+    pictures[k] = ScalePicture(pictures[k], scale, SkinPieceSize(k, pictures[k].size()));
+  return false;
+}
+
+}  // namespace orbello::window

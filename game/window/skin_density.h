@@ -1,0 +1,27 @@
+// A loaded skin's pictures at the window's scale: on a screen of double density from the skin's
+// companion file when it has one that belongs to it, else the 1x pictures smoothly enlarged.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <array>
+#include <string>
+
+#include "skinfile/skinfile.h"
+
+namespace orbello::window {
+
+using SkinPictureSet = std::array<QImage, skinfile::kPictureCount>;
+
+// The grid along which picture k of a skin of this size is cut: the board whole, the digits
+// glyph by glyph, balls and path marks tile by tile.
+QSize SkinPieceSize(int k, QSize picture_size);
+
+// Brings the first `count` pictures of `pictures` (loaded at scale 1 from the skin at
+// `skin_path`) to `scale`. Only a complete skin (count 5) takes its companion's pictures, and
+// only when each is exactly `scale` times the size of its 1x picture. True when the companion's
+// pictures were taken.
+bool ScaleSkinPictures(const std::string& skin_path, int scale, SkinPictureSet& pictures,
+                       int count);
+
+}  // namespace orbello::window
