@@ -88,6 +88,10 @@ fi
 for skin in "${skins[@]}"; do
   put "$skin" "$app_dir/skin/$(basename "$skin")" 644
   echo "  skin $(basename "$skin")"
+  # Its pictures for screens of double density, in a file beside it that follows its bytes.
+  if [ -f "${skin}2x" ]; then
+    put "${skin}2x" "$app_dir/skin/$(basename "$skin")2x" 644
+  fi
 done
 for sound in select move destroy nopath; do
   if [ -f "$build/art/sounds/$sound.wav" ]; then
