@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QProcess>
 #include <QTimer>
 #include <algorithm>
@@ -259,6 +260,18 @@ int main(int argc, char** argv) {
   if (!install.ok() || !install.WriteDefault()) {
     std::printf("could not lay out the installation\n");
     return 1;
+  }
+  // ORBELLO_BENCH_SKIN names a built skin (e.g. build/art/skins/classic.sf) to play instead of
+  // the test skin; its double-density companion comes along. Run with QT_SCALE_FACTOR=2 to
+  // measure the window on a screen of double density.
+  if (const QByteArray skin = qgetenv("ORBELLO_BENCH_SKIN"); !skin.isEmpty()) {
+    const QString target = install.Path("skin/bench.sf");
+    QFile::copy(QString::fromLocal8Bit(skin), target);
+    QFile::copy(QString::fromLocal8Bit(skin + "2x"), target + "2x");
+    orbello::GameSettings settings = install.DefaultSettings();
+    settings.SetPath(orbello::kSlotSkin, target.toStdString());
+    if (!install.WriteSettings(settings))
+      return 1;
   }
   qputenv("XDG_RUNTIME_DIR", install.Path("").toLocal8Bit());
   const std::string self = "/proc/self/exe";
