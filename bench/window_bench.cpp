@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "game/engine/testing/engine_access.h"
 #include "game/window/main_form.h"
 #include "game/window/window_test_env.h"
 #include "platform/qt/instance.h"
@@ -194,6 +195,7 @@ void InProcess(int argc, char** argv, const std::string& high_scores, int rounds
   Report("DrawBallFrame", frame_us, "us");
 
   orbello::GameEngine& engine = form.Engine();
+  orbello::EngineState& state = orbello::EngineAccess::State(engine);
   orbello::EngineSettings& settings = engine.Settings();
   settings.Delay_Move = 30;
   settings.Delay_Destroy = 20;
@@ -203,9 +205,9 @@ void InProcess(int argc, char** argv, const std::string& high_scores, int rounds
   for (int r = 0; r < rounds; ++r) {
     // A walk of six steps over the top row: 5 waits of Delay_Move.
     engine.InitBoard();
-    engine.Board[0].Color = 2;
-    engine.SelX = 0;
-    engine.SelY = 0;
+    state.Board[0].Color = 2;
+    state.SelX = 0;
+    state.SelY = 0;
     engine.ClearPointList();
     for (int x = 0; x < 6; ++x)
       engine.AppendPoint(x, 0);
@@ -227,14 +229,14 @@ void InProcess(int argc, char** argv, const std::string& high_scores, int rounds
     engine.ClearPointList();
 
     // Three balls appearing: 4 waits of Delay_Appearance.
-    engine.NextBalls = {{{6, 6, 1}, {7, 7, 2}, {8, 8, 3}}};
+    state.NextBalls = {{{6, 6, 1}, {7, 7, 2}, {8, 8, 3}}};
     form.drawing_ms = 0;
     start = MonotonicNs();
     engine.AnimateAppearance();
     appear.push_back((MonotonicNs() - start) / 1e6 - 4 * 40.0);
     appear_waits.push_back(appear.back() - form.drawing_ms);
   }
-  engine.SelX = engine.SelY = orbello::kNone;
+  state.SelX = state.SelY = orbello::kNone;
   Report("walk: measured - 5 x 30 ms", walk, "ms");
   Report("  without its drawing", walk_waits, "ms");
   Report("destruction: measured - 9 x 20 ms", destroy, "ms");

@@ -137,17 +137,17 @@ int RowThrough(const orbello::TBoard& board, int from, int to, int32_t colour) {
 // row of one colour, clicked on the cells like the player does.
 void PlaySomeMoves(TMainForm1& form) {
   orbello::GameEngine& engine = form.Engine();
-  for (int move = 0; move < 16 && engine.GameActive; ++move) {
+  for (int move = 0; move < 16 && engine.GameActive(); ++move) {
     int best = 0, best_from = -1, best_to = -1;
     for (int from = 0; from < orbello::kCellCount; ++from) {
-      const int32_t colour = engine.Board[from].Color;
+      const int32_t colour = engine.Board()[from].Color;
       if (colour == orbello::kEmpty)
         continue;
       for (int to = 0; to < orbello::kCellCount; ++to) {
-        if (engine.Board[to].Color != orbello::kEmpty)
+        if (engine.Board()[to].Color != orbello::kEmpty)
           continue;
-        const int row = RowThrough(engine.Board, from, to, colour);
-        if (row > best && Reachable(engine.Board, from, to)) {
+        const int row = RowThrough(engine.Board(), from, to, colour);
+        if (row > best && Reachable(engine.Board(), from, to)) {
           best = row;
           best_from = from;
           best_to = to;

@@ -33,7 +33,7 @@ TEST_F(JumpTest, NineTickCycleSkipsColumn24AndSoundsOnFrame19) {
   Calls expected = cycle;
   expected.insert(expected.end(), cycle.begin(), cycle.end());
   EXPECT_EQ(world.calls, expected);
-  EXPECT_EQ(engine.JumpFrame, 16);
+  EXPECT_EQ(state.JumpFrame, 16);
 }
 
 TEST_F(JumpTest, NoJumpSoundWhenMinimizedOrSwitchedOff) {
@@ -54,7 +54,7 @@ TEST_F(JumpTest, NoJumpSoundWhenMinimizedOrSwitchedOff) {
 
 TEST_F(JumpTest, TicksAfterTheTimerStoppedDrawNothing) {
   Put(8, 8, 1);
-  engine.NextBalls = {{{0, 0, 1}, {0, 1, 1}, {0, 2, 1}}};
+  state.NextBalls = {{{0, 0, 1}, {0, 1, 1}, {0, 2, 1}}};
   engine.CellClick(CellNumber(3, 5));  // move: the timer stops
   EXPECT_FALSE(engine.Timer1Enabled());
   world.calls.clear();
@@ -62,16 +62,20 @@ TEST_F(JumpTest, TicksAfterTheTimerStoppedDrawNothing) {
   EXPECT_TRUE(world.calls.empty());
 }
 
-TEST_F(EngineTest, ClockTicksCountSeconds) {
-  engine.GameSeconds = 41;
+TEST_F(EngineTest, ClockTicksCountSecondsAndStartAgainAfter99Hours) {
+  state.GameSeconds = 41;
   engine.ClockTick();
-  EXPECT_EQ(engine.GameSeconds, 42u);
-  EXPECT_EQ(world.calls, (Calls{"DrawClock 42"}));
+  EXPECT_EQ(engine.GameSeconds(), 42u);
+  state.GameSeconds = 359998;  // 99:59:58
+  engine.ClockTick();
+  engine.ClockTick();
+  EXPECT_EQ(engine.GameSeconds(), 0u);
+  EXPECT_EQ(world.calls, (Calls{"DrawClock 42", "DrawClock 359999", "DrawClock 0"}));
 }
 
 TEST_F(EngineTest, RedrawBoardPaintsEveryCellAndBallsAtRest) {
   Put(0, 1, 3);
-  engine.NextBalls[0] = {5, 5, 2};  // marks are left to the caller
+  state.NextBalls[0] = {5, 5, 2};  // marks are left to the caller
   engine.RedrawBoard();
   ASSERT_EQ(world.calls.size(), 82u);
   EXPECT_EQ(world.calls[0], "DrawEmptyCell 0,0");

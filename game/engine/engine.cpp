@@ -28,6 +28,8 @@ constexpr int kWalkLeft = 1;
 constexpr int kWalkUp = 2;
 constexpr int kWalkDown = 3;
 
+constexpr uint32_t kClockWrap = 100 * 3600;
+
 constexpr uint64_t kRandomMultiplier = (uint64_t{346} << 32) + 20021;
 
 const char kMainCaption[] = "Orbello";
@@ -66,28 +68,28 @@ bool GameEngine::StartUp(uint32_t seconds) {
   if (exited_) {
     return false;
   }
-  GameSeconds = 0;
+  state_.GameSeconds = 0;
   ClearPointList();
-  SelX = kNone;
-  SelY = kNone;
-  for (TNextBall& slot : NextBalls) {
+  state_.SelX = kNone;
+  state_.SelY = kNone;
+  for (TNextBall& slot : state_.NextBalls) {
     slot.X = kNone;
   }
   HighScorePoints points{};
   if (!ReadTable(settings_.DefaultGame, points)) {
     return false;
   }
-  ChampScore = BestTablePoints(points);
-  GameType = settings_.DefaultGame;
-  if (!world_.DrawGameType(GameType)) {
+  state_.ChampScore = BestTablePoints(points);
+  state_.GameType = settings_.DefaultGame;
+  if (!world_.DrawGameType(state_.GameType)) {
     Exit(kExitStatusOther);
     return false;
   }
   Randomize(seconds);
   InitBoard();
-  world_.DrawNumber(NumberDisplay::kScore, Score);
-  world_.DrawNumber(NumberDisplay::kChamp, ChampScore);
-  world_.DrawClock(GameSeconds);
+  world_.DrawNumber(NumberDisplay::kScore, state_.Score);
+  world_.DrawNumber(NumberDisplay::kChamp, state_.ChampScore);
+  world_.DrawClock(state_.GameSeconds);
   if (ShowsPreviews()) {
     for (int slot = 0; slot < 3; ++slot) {
       SetPreviewVisible(slot, true);
@@ -103,7 +105,7 @@ void GameEngine::InitBoard() {
   int32_t count = 0;
   for (int x = 0; x < kBoardSize; ++x) {
     for (int y = 0; y < kBoardSize; ++y) {
-      TBoardCell& cell = Board[CellNumber(x, y)];
+      TBoardCell& cell = state_.Board[CellNumber(x, y)];
       cell.Color = kEmpty;
       cell.Number = count++;
     }
@@ -111,7 +113,7 @@ void GameEngine::InitBoard() {
 }
 
 bool GameEngine::HasFreeCell() const {
-  for (const TBoardCell& cell : Board) {
+  for (const TBoardCell& cell : state_.Board) {
     if (cell.Color == kEmpty) {
       return true;
     }
@@ -120,14 +122,14 @@ bool GameEngine::HasFreeCell() const {
 }
 
 void GameEngine::ClearPointList() {
-  PointList.reset();
+  state_.PointList.reset();
 }
 
 void GameEngine::AppendPoint(int32_t x, int32_t y) {
-  if (!PointList) {
-    PointList = std::make_unique<std::vector<TCellPoint>>();
+  if (!state_.PointList) {
+    state_.PointList = std::make_unique<std::vector<TCellPoint>>();
   }
-  PointList->push_back({x, y});
+  state_.PointList->push_back({x, y});
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -153,7 +155,7 @@ void GameEngine::DrawEmpty(int32_t x, int32_t y) {
 }
 
 void GameEngine::Announce(int slot) {
-  const TNextBall& r = NextBalls[slot];
+  const TNextBall& r = state_.NextBalls[slot];
   // The display mode may have changed while no ball was announced, when nothing redraws the
   // previews.
   if (previews_visible_[slot] != ShowsPreviews()) {
@@ -176,30 +178,30 @@ void GameEngine::SetPreviewVisible(int slot, bool visible) {
 // Path finding and moves
 
 void GameEngine::CellClick(int n) {
-  if (exited_ || n < 0 || n >= kCellCount || !GameActive) {
+  if (exited_ || n < 0 || n >= kCellCount || !state_.GameActive) {
     return;
   }
   const int32_t x = CellX(n);
   const int32_t y = CellY(n);
-  if (Board[n].Color != kEmpty) {
-    if (SelX == kNone) {
-      SelX = x;
-      SelY = y;
-      JumpFrame = kFrameJumpFirst;
+  if (state_.Board[n].Color != kEmpty) {
+    if (state_.SelX == kNone) {
+      state_.SelX = x;
+      state_.SelY = y;
+      state_.JumpFrame = kFrameJumpFirst;
       StartTimer1();
-    } else if (SelX == x && SelY == y) {
+    } else if (state_.SelX == x && state_.SelY == y) {
       // A selected ball stays selected until another one is chosen or it moves.
     } else {
       StopTimer1();
-      DrawBall(kFrameRest, SelectedColor(), SelX, SelY);
-      SelX = x;
-      SelY = y;
-      JumpFrame = kFrameJumpFirst;
+      DrawBall(kFrameRest, SelectedColor(), state_.SelX, state_.SelY);
+      state_.SelX = x;
+      state_.SelY = y;
+      state_.JumpFrame = kFrameJumpFirst;
       StartTimer1();
     }
     return;
   }
-  if (SelX == kNone) {
+  if (state_.SelX == kNone) {
     return;
   }
   if (!FindPath(x, y)) {
@@ -213,9 +215,9 @@ void GameEngine::CellClick(int n) {
 
 void GameEngine::MoveSelectedBall(int32_t tx, int32_t ty) {
   StopTimer1();
-  const int32_t sx = SelX;
-  const int32_t sy = SelY;
-  const int32_t z = Board[CellNumber(sx, sy)].Color;
+  const int32_t sx = state_.SelX;
+  const int32_t sy = state_.SelY;
+  const int32_t z = state_.Board[CellNumber(sx, sy)].Color;
   if (settings_.ShowWalk) {
     DrawBall(kFrameRest, z, sx, sy);
   } else {
@@ -233,16 +235,16 @@ void GameEngine::MoveSelectedBall(int32_t tx, int32_t ty) {
   ClearPointList();
 
   DrawEmpty(sx, sy);
-  Board[CellNumber(sx, sy)].Color = kEmpty;
-  SelX = kNone;
-  SelY = kNone;
+  state_.Board[CellNumber(sx, sy)].Color = kEmpty;
+  state_.SelX = kNone;
+  state_.SelY = kNone;
   DrawBall(kFrameRest, z, tx, ty);
-  Board[CellNumber(tx, ty)].Color = z;
-  JumpFrame = kFrameJumpFirst;
+  state_.Board[CellNumber(tx, ty)].Color = z;
+  state_.JumpFrame = kFrameJumpFirst;
 
   const uint32_t k = RemoveFigures(z);
   for (int slot = 0; slot < 3; ++slot) {
-    TNextBall& r = NextBalls[slot];
+    TNextBall& r = state_.NextBalls[slot];
     if (r.X != tx || r.Y != ty) {
       continue;
     }
@@ -250,7 +252,7 @@ void GameEngine::MoveSelectedBall(int32_t tx, int32_t ty) {
       const int32_t color = r.Color;
       PlaceRandomBall(r);
       r.Color = color;
-    } else if (Board[CellNumber(tx, ty)].Color != kEmpty) {
+    } else if (state_.Board[CellNumber(tx, ty)].Color != kEmpty) {
       // The removed figure did not take the moved ball, so it still stands on the reserved cell
       // and no appearance follows to fill a new cell: move the reservation to a new empty cell
       // now, keep that cell empty and announce it there, rather than hiding the ball under the
@@ -259,21 +261,21 @@ void GameEngine::MoveSelectedBall(int32_t tx, int32_t ty) {
       // overwritten by the slot that stays there. The removal freed cells, so one is left.
       std::array<int, 3> held{};
       size_t held_count = 0;
-      for (const TNextBall& other : NextBalls) {
+      for (const TNextBall& other : state_.NextBalls) {
         if (&other != &r && OnBoard(other.X, other.Y) &&
-            Board[CellNumber(other.X, other.Y)].Color == kEmpty) {
+            state_.Board[CellNumber(other.X, other.Y)].Color == kEmpty) {
           held[held_count] = CellNumber(other.X, other.Y);
-          Board[held[held_count++]].Color = 0;
+          state_.Board[held[held_count++]].Color = 0;
         }
       }
       const int32_t color = r.Color;
       PlaceRandomBall(r);
       r.Color = color;
       for (size_t i = 0; i < held_count; ++i) {
-        Board[held[i]].Color = kEmpty;
+        state_.Board[held[i]].Color = kEmpty;
       }
       if (r.X != kNone) {
-        Board[CellNumber(r.X, r.Y)].Color = kEmpty;
+        state_.Board[CellNumber(r.X, r.Y)].Color = kEmpty;
         if (ShowsMarks()) {
           DrawBall(kFrameMark, r.Color, r.X, r.Y);
         }
@@ -289,30 +291,31 @@ void GameEngine::MoveSelectedBall(int32_t tx, int32_t ty) {
 }
 
 bool GameEngine::FindPath(int32_t tx, int32_t ty) {
-  if (!OnBoard(tx, ty) || !OnBoard(SelX, SelY)) {
+  if (!OnBoard(tx, ty) || !OnBoard(state_.SelX, state_.SelY)) {
     return false;
   }
   for (int x = 0; x < kBoardSize; ++x) {
     for (int y = 0; y < kBoardSize; ++y) {
-      WaveGrid[x + 1][y + 1] = Board[CellNumber(x, y)].Color == kEmpty ? kUnreached : kBlocked;
+      state_.WaveGrid[x + 1][y + 1] =
+          state_.Board[CellNumber(x, y)].Color == kEmpty ? kUnreached : kBlocked;
     }
   }
-  WaveGrid[tx + 1][ty + 1] = 0;
-  WaveGrid[SelX + 1][SelY + 1] = kGoal;
+  state_.WaveGrid[tx + 1][ty + 1] = 0;
+  state_.WaveGrid[state_.SelX + 1][state_.SelY + 1] = kGoal;
   for (int i = 0; i < kGridSize; ++i) {
-    WaveGrid[0][i] = kBlocked;
-    WaveGrid[kGridSize - 1][i] = kBlocked;
-    WaveGrid[i][0] = kBlocked;
-    WaveGrid[i][kGridSize - 1] = kBlocked;
+    state_.WaveGrid[0][i] = kBlocked;
+    state_.WaveGrid[kGridSize - 1][i] = kBlocked;
+    state_.WaveGrid[i][0] = kBlocked;
+    state_.WaveGrid[i][kGridSize - 1] = kBlocked;
   }
   for (int32_t m = 0; m <= 253; ++m) {
     for (int gx = 1; gx <= 9; ++gx) {
       for (int gy = 1; gy <= 9; ++gy) {
-        if (WaveGrid[gx][gy] != m) {
+        if (state_.WaveGrid[gx][gy] != m) {
           continue;
         }
-        int32_t* const neighbours[4] = {&WaveGrid[gx][gy + 1], &WaveGrid[gx][gy - 1],
-                                        &WaveGrid[gx + 1][gy], &WaveGrid[gx - 1][gy]};
+        int32_t* const neighbours[4] = {&state_.WaveGrid[gx][gy + 1], &state_.WaveGrid[gx][gy - 1],
+                                        &state_.WaveGrid[gx + 1][gy], &state_.WaveGrid[gx - 1][gy]};
         for (int32_t* v : neighbours) {
           if (*v == kGoal) {
             return true;
@@ -337,7 +340,7 @@ bool GameEngine::TracePathStep(TCellPoint& p) {
   int32_t best = 65535;
   TCellPoint choice = p;
   for (const TCellPoint& c : candidates) {
-    const int32_t v = WaveGrid[c.X + 1][c.Y + 1];
+    const int32_t v = state_.WaveGrid[c.X + 1][c.Y + 1];
     if (v < best) {
       best = v;
       choice = c;
@@ -354,19 +357,19 @@ bool GameEngine::TracePathStep(TCellPoint& p) {
 uint32_t GameEngine::RemoveFigures(int32_t z) {
   for (int x = 0; x < kBoardSize; ++x) {
     for (int y = 0; y < kBoardSize; ++y) {
-      MatchGrid[x + 1][y + 1] = {Board[CellNumber(x, y)].Color == z ? kUnreached : kBlocked,
-                                 kUnmarked};
+      state_.MatchGrid[x + 1][y + 1] = {
+          state_.Board[CellNumber(x, y)].Color == z ? kUnreached : kBlocked, kUnmarked};
     }
   }
   for (int i = 0; i < kGridSize; ++i) {
-    MatchGrid[0][i].State = kBlocked;
-    MatchGrid[kGridSize - 1][i].State = kBlocked;
-    MatchGrid[i][0].State = kBlocked;
-    MatchGrid[i][kGridSize - 1].State = kBlocked;
+    state_.MatchGrid[0][i].State = kBlocked;
+    state_.MatchGrid[kGridSize - 1][i].State = kBlocked;
+    state_.MatchGrid[i][0].State = kBlocked;
+    state_.MatchGrid[i][kGridSize - 1].State = kBlocked;
   }
-  if (GameType == kLines) {
+  if (state_.GameType == kLines) {
     MarkLines();
-  } else if (GameType == kSquares) {
+  } else if (state_.GameType == kSquares) {
     MarkSquares();
   } else {
     MarkBlocks();
@@ -375,18 +378,18 @@ uint32_t GameEngine::RemoveFigures(int32_t z) {
   uint32_t b = 0;
   for (int gx = 1; gx <= 10; ++gx) {
     for (int gy = 1; gy <= 10; ++gy) {
-      if (MatchGrid[gx][gy].Mark == kMarked) {
+      if (state_.MatchGrid[gx][gy].Mark == kMarked) {
         AppendPoint(gx - 1, gy - 1);
-        Board[CellNumber(gx - 1, gy - 1)].Color = kEmpty;
+        state_.Board[CellNumber(gx - 1, gy - 1)].Color = kEmpty;
         ++b;
       }
     }
   }
   if (b > 0) {
     AnimateDestroy(z);
-    const uint32_t smallest = GameType == kLines ? 4 : GameType == kSquares ? 3 : 6;
-    Score += b * (b - smallest);
-    world_.DrawNumber(NumberDisplay::kScore, Score);
+    const uint32_t smallest = state_.GameType == kLines ? 4 : state_.GameType == kSquares ? 3 : 6;
+    state_.Score += b * (b - smallest);
+    world_.DrawNumber(NumberDisplay::kScore, state_.Score);
   }
   ClearPointList();
   return b;
@@ -395,12 +398,12 @@ uint32_t GameEngine::RemoveFigures(int32_t z) {
 void GameEngine::MarkLines() {
   auto run_of_five = [this](int gx, int gy, int dx, int dy) {
     for (int k = 0; k < 5; ++k) {
-      if (MatchGrid[gx + k * dx][gy + k * dy].State != kUnreached) {
+      if (state_.MatchGrid[gx + k * dx][gy + k * dy].State != kUnreached) {
         return;
       }
     }
     for (int k = 0; k < 5; ++k) {
-      MatchGrid[gx + k * dx][gy + k * dy].Mark = kMarked;
+      state_.MatchGrid[gx + k * dx][gy + k * dy].Mark = kMarked;
     }
   };
   for (int gx = 1; gx <= 10; ++gx) {
@@ -424,13 +427,14 @@ void GameEngine::MarkLines() {
 void GameEngine::MarkSquares() {
   for (int gx = 1; gx <= 10; ++gx) {
     for (int gy = 1; gy <= 10; ++gy) {
-      if (gx + 1 < 10 && gy + 1 < 10 && MatchGrid[gx][gy].State == kUnreached &&
-          MatchGrid[gx + 1][gy].State == kUnreached && MatchGrid[gx][gy + 1].State == kUnreached &&
-          MatchGrid[gx + 1][gy + 1].State == kUnreached) {
-        MatchGrid[gx][gy].Mark = kMarked;
-        MatchGrid[gx + 1][gy].Mark = kMarked;
-        MatchGrid[gx][gy + 1].Mark = kMarked;
-        MatchGrid[gx + 1][gy + 1].Mark = kMarked;
+      if (gx + 1 < 10 && gy + 1 < 10 && state_.MatchGrid[gx][gy].State == kUnreached &&
+          state_.MatchGrid[gx + 1][gy].State == kUnreached &&
+          state_.MatchGrid[gx][gy + 1].State == kUnreached &&
+          state_.MatchGrid[gx + 1][gy + 1].State == kUnreached) {
+        state_.MatchGrid[gx][gy].Mark = kMarked;
+        state_.MatchGrid[gx + 1][gy].Mark = kMarked;
+        state_.MatchGrid[gx][gy + 1].Mark = kMarked;
+        state_.MatchGrid[gx + 1][gy + 1].Mark = kMarked;
       }
     }
   }
@@ -440,18 +444,18 @@ void GameEngine::MarkBlocks() {
   bool found = false;
   for (int gy = 1; gy <= 10 && !found; ++gy) {
     for (int gx = 1; gx <= 10; ++gx) {
-      BlockCount = 0;
+      state_.BlockCount = 0;
       ClearPointList();
       FloodBlock(gx, gy);
-      if (BlockCount > 6) {
+      if (state_.BlockCount > 6) {
         found = true;
         break;
       }
     }
   }
-  if (found && PointList) {
-    for (const TCellPoint& p : *PointList) {
-      MatchGrid[p.X][p.Y].Mark = kMarked;
+  if (found && state_.PointList) {
+    for (const TCellPoint& p : *state_.PointList) {
+      state_.MatchGrid[p.X][p.Y].Mark = kMarked;
     }
   }
   ClearPointList();
@@ -459,12 +463,12 @@ void GameEngine::MarkBlocks() {
 
 void GameEngine::FloodBlock(int32_t gx, int32_t gy) {
   if (gx < 0 || gx >= kGridSize || gy < 0 || gy >= kGridSize ||
-      MatchGrid[gx][gy].State != kUnreached) {
+      state_.MatchGrid[gx][gy].State != kUnreached) {
     return;
   }
-  auto state = [this](int32_t x, int32_t y) { return MatchGrid[x][y].State; };
-  MatchGrid[gx][gy].State = kFlooded;
-  ++BlockCount;
+  auto state = [this](int32_t x, int32_t y) { return state_.MatchGrid[x][y].State; };
+  state_.MatchGrid[gx][gy].State = kFlooded;
+  ++state_.BlockCount;
   AppendPoint(gx, gy);
   if (gx + 1 < 10 && state(gx + 1, gy) == kUnreached) {
     FloodBlock(gx + 1, gy);
@@ -513,7 +517,7 @@ void GameEngine::PlaceRandomBall(TNextBall& r) {
   for (;;) {
     const int32_t x = static_cast<int32_t>(NextRandom() % kBoardSize);
     const int32_t y = static_cast<int32_t>(NextRandom() % kBoardSize);
-    TBoardCell& cell = Board[CellNumber(x, y)];
+    TBoardCell& cell = state_.Board[CellNumber(x, y)];
     if (cell.Color == kEmpty) {
       const int32_t k = static_cast<int32_t>(NextRandom() % kColorCount);
       cell.Color = k;
@@ -528,7 +532,7 @@ void GameEngine::PlaceStartBalls() {
   for (TNextBall& ball : balls) {
     PlaceRandomBall(ball);
     if (ball.X == kNone) {
-      GameActive = false;
+      state_.GameActive = false;
       return;
     }
   }
@@ -538,13 +542,13 @@ void GameEngine::PlaceStartBalls() {
 }
 
 bool GameEngine::ReserveNextBalls() {
-  for (size_t i = 0; i < NextBalls.size(); ++i) {
-    PlaceRandomBall(NextBalls[i]);
-    if (NextBalls[i].X == kNone) {
+  for (size_t i = 0; i < state_.NextBalls.size(); ++i) {
+    PlaceRandomBall(state_.NextBalls[i]);
+    if (state_.NextBalls[i].X == kNone) {
       // The slots after the failing one would still name the cells of the balls that have just
       // appeared; a later RefreshNextBalls would then draw marks over those balls.
-      for (size_t j = i + 1; j < NextBalls.size(); ++j) {
-        NextBalls[j].X = kNone;
+      for (size_t j = i + 1; j < state_.NextBalls.size(); ++j) {
+        state_.NextBalls[j].X = kNone;
       }
       return false;
     }
@@ -555,19 +559,19 @@ bool GameEngine::ReserveNextBalls() {
 void GameEngine::AnnounceNextBalls() {
   for (int slot = 0; slot < 3; ++slot) {
     Announce(slot);
-    const TNextBall& r = NextBalls[slot];
+    const TNextBall& r = state_.NextBalls[slot];
     if (OnBoard(r.X, r.Y)) {
-      Board[CellNumber(r.X, r.Y)].Color = kEmpty;
+      state_.Board[CellNumber(r.X, r.Y)].Color = kEmpty;
     }
   }
 }
 
 void GameEngine::RefreshNextBalls(RefreshReason reason) {
-  if (exited_ || NextBalls[0].X == kNone) {
+  if (exited_ || state_.NextBalls[0].X == kNone) {
     return;
   }
   for (int slot = 0; slot < 3; ++slot) {
-    const TNextBall& r = NextBalls[slot];
+    const TNextBall& r = state_.NextBalls[slot];
     if (r.X == kNone) {
       continue;
     }
@@ -597,16 +601,37 @@ void GameEngine::NewGame(bool keep) {
     return;
   }
   StopClock();
-  GameSeconds = 0;
-  world_.DrawClock(GameSeconds);
+  state_.GameSeconds = 0;
+  world_.DrawClock(state_.GameSeconds);
   if (!keep) {
-    GameType = settings_.DefaultGame;
+    state_.GameType = settings_.DefaultGame;
   }
-  StartGame(GameType);
+  StartGame(state_.GameType);
   if (exited_) {
     return;
   }
   StartClockOrExit();
+}
+
+void GameEngine::NewGameOfType(int32_t v) {
+  state_.GameType = v;
+  NewGame(true);
+}
+
+void GameEngine::ApplyDefaultGame() {
+  if (exited_ || state_.NextBalls[0].X != kNone) {
+    return;
+  }
+  HighScorePoints points{};
+  if (!ReadTable(settings_.DefaultGame, points)) {
+    return;
+  }
+  state_.ChampScore = BestTablePoints(points);
+  state_.GameType = settings_.DefaultGame;
+  world_.DrawNumber(NumberDisplay::kChamp, state_.ChampScore);
+  if (!world_.DrawGameType(state_.GameType)) {
+    Exit(kExitStatusOther);
+  }
 }
 
 void GameEngine::StartGame(int32_t v) {
@@ -614,25 +639,25 @@ void GameEngine::StartGame(int32_t v) {
     return;
   }
   StopTimer1();
-  SelX = kNone;
-  SelY = kNone;
-  GameType = v;
+  state_.SelX = kNone;
+  state_.SelY = kNone;
+  state_.GameType = v;
   HighScorePoints points{};
   if (!ReadTable(v, points)) {
     return;
   }
-  ChampScore = BestTablePoints(points);
-  Score = 0;
-  NewRecordMode = false;
-  GameActive = true;
-  for (TNextBall& slot : NextBalls) {
+  state_.ChampScore = BestTablePoints(points);
+  state_.Score = 0;
+  state_.NewRecordMode = false;
+  state_.GameActive = true;
+  for (TNextBall& slot : state_.NextBalls) {
     slot.X = kNone;
   }
   ClearPointList();
   InitBoard();
-  world_.DrawNumber(NumberDisplay::kScore, Score);
-  world_.DrawNumber(NumberDisplay::kChamp, ChampScore);
-  if (!world_.DrawGameType(GameType)) {
+  world_.DrawNumber(NumberDisplay::kScore, state_.Score);
+  world_.DrawNumber(NumberDisplay::kChamp, state_.ChampScore);
+  if (!world_.DrawGameType(state_.GameType)) {
     Exit(kExitStatusOther);
     return;
   }
@@ -644,7 +669,7 @@ void GameEngine::StartGame(int32_t v) {
   if (exited_) {
     return;
   }
-  if (GameActive) {
+  if (state_.GameActive) {
     world_.SetSaveEnabled(true);
   }
 }
@@ -663,7 +688,7 @@ void GameEngine::EndTurn() {
 }
 
 void GameEngine::CheckNewBalls() {
-  for (const TNextBall& slot : NextBalls) {
+  for (const TNextBall& slot : state_.NextBalls) {
     if (slot.X == kNone) {
       break;
     }
@@ -673,22 +698,22 @@ void GameEngine::CheckNewBalls() {
 
 void GameEngine::GameEnd() {
   StopClock();
-  GameActive = false;
+  state_.GameActive = false;
   world_.SetSaveEnabled(false);
   HighScorePoints points{};
-  if (!ReadTable(GameType, points)) {
+  if (!ReadTable(state_.GameType, points)) {
     return;
   }
   bool again = false;
-  if (ScoreEntersTable(points, Score)) {
+  if (ScoreEntersTable(points, state_.Score)) {
     world_.ShowMessage("Congratulation!", kMainCaption, MessageKind::kInformation);
     world_.PlayResourceSound("WIN_GAME", false);
-    NewRecordMode = true;
-    world_.ShowBestResults(GameType);
-    NewRecordMode = false;
-    if (Score > ChampScore) {
-      ChampScore = Score;
-      world_.DrawNumber(NumberDisplay::kChamp, ChampScore);
+    state_.NewRecordMode = true;
+    world_.ShowBestResults(state_.GameType, state_.NewRecordMode, state_.Score);
+    state_.NewRecordMode = false;
+    if (state_.Score > state_.ChampScore) {
+      state_.ChampScore = state_.Score;
+      world_.DrawNumber(NumberDisplay::kChamp, state_.ChampScore);
     }
     again = world_.AskYesNo("Begin new game?", kMainCaption, MessageKind::kQuestion, false);
   } else {
@@ -706,13 +731,13 @@ void GameEngine::ResumeLoadedGame() {
   }
   if (timer1_enabled_) {
     StopTimer1();
-    JumpFrame = kFrameJumpFirst;
+    state_.JumpFrame = kFrameJumpFirst;
   }
   StopClock();
-  GameSeconds = 0;
-  world_.DrawClock(GameSeconds);
+  state_.GameSeconds = 0;
+  world_.DrawClock(state_.GameSeconds);
   for (int n = 0; n < kCellCount; ++n) {
-    const int32_t color = Board[n].Color;
+    const int32_t color = state_.Board[n].Color;
     if (color == kEmpty) {
       world_.DrawEmptyCell(n);
     } else {
@@ -720,27 +745,27 @@ void GameEngine::ResumeLoadedGame() {
     }
   }
   for (int slot = 0; slot < 3; ++slot) {
-    if (NextBalls[slot].X != kNone) {
+    if (state_.NextBalls[slot].X != kNone) {
       Announce(slot);
     }
   }
-  world_.DrawNumber(NumberDisplay::kScore, Score);
+  world_.DrawNumber(NumberDisplay::kScore, state_.Score);
   HighScorePoints points{};
-  if (!ReadTable(GameType, points)) {
+  if (!ReadTable(state_.GameType, points)) {
     return;
   }
-  ChampScore = BestTablePoints(points);
-  world_.DrawNumber(NumberDisplay::kChamp, ChampScore);
-  if (!world_.DrawGameType(GameType)) {
+  state_.ChampScore = BestTablePoints(points);
+  world_.DrawNumber(NumberDisplay::kChamp, state_.ChampScore);
+  if (!world_.DrawGameType(state_.GameType)) {
     Exit(kExitStatusOther);
     return;
   }
-  GameActive = true;
+  state_.GameActive = true;
   StartClockOrExit();
   if (exited_) {
     return;
   }
-  if (SelX != kNone) {
+  if (state_.SelX != kNone) {
     StartTimer1();
   }
   world_.SetSaveEnabled(true);
@@ -748,12 +773,12 @@ void GameEngine::ResumeLoadedGame() {
 
 SavedGameState GameEngine::SavedState() const {
   SavedGameState state;
-  state.GameType = GameType;
-  state.Score = Score;
-  state.Board = Board;
-  state.NextBalls = NextBalls;
-  state.SelX = SelX;
-  state.SelY = SelY;
+  state.GameType = state_.GameType;
+  state.Score = state_.Score;
+  state.Board = state_.Board;
+  state.NextBalls = state_.NextBalls;
+  state.SelX = state_.SelX;
+  state.SelY = state_.SelY;
   return state;
 }
 
@@ -761,12 +786,12 @@ bool GameEngine::LoadState(const SavedGameState& state) {
   if (!IsPlayableState(state)) {
     return false;
   }
-  GameType = state.GameType;
-  Score = state.Score;
-  Board = state.Board;
-  NextBalls = state.NextBalls;
-  SelX = state.SelX;
-  SelY = state.SelY;
+  state_.GameType = state.GameType;
+  state_.Score = state.Score;
+  state_.Board = state.Board;
+  state_.NextBalls = state.NextBalls;
+  state_.SelX = state.SelX;
+  state_.SelY = state.SelY;
   return true;
 }
 
@@ -774,33 +799,40 @@ bool GameEngine::LoadState(const SavedGameState& state) {
 // Animations and timers
 
 void GameEngine::Timer1Timer() {
-  if (exited_ || !timer1_enabled_ || !OnBoard(SelX, SelY)) {
+  if (exited_ || !timer1_enabled_ || !OnBoard(state_.SelX, state_.SelY)) {
     return;
   }
   // Frame 24 lies beyond the picture: that tick leaves the cell as the previous one drew it, which
   // keeps the nine-tick cycle and the place of the sound.
-  if (JumpFrame >= kFrameJumpFirst && JumpFrame < kFrameJumpLast) {
-    DrawBall(JumpFrame, SelectedColor(), SelX, SelY);
+  if (state_.JumpFrame >= kFrameJumpFirst && state_.JumpFrame < kFrameJumpLast) {
+    DrawBall(state_.JumpFrame, SelectedColor(), state_.SelX, state_.SelY);
   }
-  if (JumpFrame >= kFrameJumpLast) {
-    JumpFrame = kFrameJumpFirst;
+  if (state_.JumpFrame >= kFrameJumpLast) {
+    state_.JumpFrame = kFrameJumpFirst;
   } else {
-    ++JumpFrame;
+    ++state_.JumpFrame;
   }
-  if (JumpFrame == kFrameJumpSound && settings_.CheckJump && !world_.IsMinimized()) {
+  if (state_.JumpFrame == kFrameJumpSound && settings_.CheckJump && !world_.IsMinimized()) {
     world_.PlaySoundFileIfIdle(settings_.Sound_Jump);
   }
 }
 
 void GameEngine::ClockTick() {
-  world_.DrawClock(++GameSeconds);
+  // After 99:59:59 the clock starts again from 00:00:00. Only this thread counts while the clock
+  // runs, so the read and the store need not be one step.
+  uint32_t seconds = state_.GameSeconds.load() + 1;
+  if (seconds >= kClockWrap) {
+    seconds = 0;
+  }
+  state_.GameSeconds.store(seconds);
+  world_.DrawClock(seconds);
 }
 
 void GameEngine::AnimateWalk(WalkMode mode) {
-  if (!PointList || PointList->size() < 2) {
+  if (!state_.PointList || state_.PointList->size() < 2) {
     return;
   }
-  const std::vector<TCellPoint>& points = *PointList;
+  const std::vector<TCellPoint>& points = *state_.PointList;
   const int32_t z = SelectedColor();
   for (size_t i = 1; i < points.size(); ++i) {
     const TCellPoint& p = points[i];
@@ -839,11 +871,11 @@ void GameEngine::AnimateWalk(WalkMode mode) {
 }
 
 void GameEngine::AnimateDestroy(int32_t z) {
-  if (!PointList) {
+  if (!state_.PointList) {
     return;
   }
   for (int f = 1; f <= 10; ++f) {
-    for (const TCellPoint& p : *PointList) {
+    for (const TCellPoint& p : *state_.PointList) {
       if (f < 10) {
         DrawBall(f, z, p.X, p.Y);
       } else {
@@ -860,27 +892,27 @@ void GameEngine::AnimateDestroy(int32_t z) {
 }
 
 void GameEngine::AnimateAppearance() {
-  for (const TNextBall& slot : NextBalls) {
+  for (const TNextBall& slot : state_.NextBalls) {
     if (slot.X == kNone) {
       return;
     }
   }
   for (int i = 0; i < 4; ++i) {
-    for (const TNextBall& slot : NextBalls) {
-      Board[CellNumber(slot.X, slot.Y)].Color = slot.Color;
+    for (const TNextBall& slot : state_.NextBalls) {
+      state_.Board[CellNumber(slot.X, slot.Y)].Color = slot.Color;
       DrawBall(kFrameAppear + i, slot.Color, slot.X, slot.Y);
     }
     world_.WaitMs(settings_.Delay_Appearance);
   }
-  for (const TNextBall& slot : NextBalls) {
-    Board[CellNumber(slot.X, slot.Y)].Color = slot.Color;
+  for (const TNextBall& slot : state_.NextBalls) {
+    state_.Board[CellNumber(slot.X, slot.Y)].Color = slot.Color;
     DrawBall(kFrameRest, slot.Color, slot.X, slot.Y);
   }
 }
 
 void GameEngine::RestoreCell(int32_t x, int32_t y) {
   if (ShowsMarks()) {
-    for (const TNextBall& slot : NextBalls) {
+    for (const TNextBall& slot : state_.NextBalls) {
       if (slot.X == x && slot.Y == y) {
         DrawBall(kFrameMark, slot.Color, x, y);
         return;
@@ -895,8 +927,8 @@ void GameEngine::RedrawBoard() {
     for (int y = 0; y < kBoardSize; ++y) {
       const int n = CellNumber(x, y);
       world_.DrawEmptyCell(n);
-      if (Board[n].Color != kEmpty) {
-        DrawBall(kFrameRest, Board[n].Color, x, y);
+      if (state_.Board[n].Color != kEmpty) {
+        DrawBall(kFrameRest, state_.Board[n].Color, x, y);
       }
     }
   }
@@ -906,7 +938,9 @@ void GameEngine::RedrawBoard() {
 // Timers, clock and failures
 
 int32_t GameEngine::SelectedColor() const {
-  return OnBoard(SelX, SelY) ? Board[CellNumber(SelX, SelY)].Color : kEmpty;
+  return OnBoard(state_.SelX, state_.SelY)
+             ? state_.Board[CellNumber(state_.SelX, state_.SelY)].Color
+             : kEmpty;
 }
 
 void GameEngine::StartTimer1() {

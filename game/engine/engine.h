@@ -44,20 +44,12 @@ uint32_t BestTablePoints(const HighScorePoints& points);  // largest, unsigned; 
 // the score, or equal to it with j < 9.
 bool ScoreEntersTable(const HighScorePoints& points, uint32_t score);
 
-class GameEngine {
- public:
-  static constexpr int kGridSize = 11;
-  template <typename T>
-  using Grid = std::array<std::array<T, kGridSize>, kGridSize>;  // [gx][gy], frame at 0 and 10
+inline constexpr int kGridSize = 11;
+template <typename T>
+using Grid = std::array<std::array<T, kGridSize>, kGridSize>;  // [gx][gy], frame at 0 and 10
 
-  explicit GameEngine(GameWorld& world);
-  GameEngine(const GameEngine&) = delete;
-  GameEngine& operator=(const GameEngine&) = delete;
-
-  EngineSettings& Settings() { return settings_; }
-  const EngineSettings& Settings() const { return settings_; }
-
-  // ---- The board model ----
+// The board model the engine owns.
+struct EngineState {
   TBoard Board{};
   TNextBalls NextBalls{{{kNone, 0, 0}, {kNone, 0, 0}, {kNone, 0, 0}}};
   int32_t SelX = kNone;
@@ -68,12 +60,41 @@ class GameEngine {
   int32_t GameType = kLines;
   bool NewRecordMode = false;
   int32_t JumpFrame = 16;
+  // Counted on the clock's thread.
   std::atomic<uint32_t> GameSeconds{0};
   // No list at all after ClearPointList; the first append creates it.
   std::unique_ptr<std::vector<TCellPoint>> PointList;
   int32_t BlockCount = 0;
   Grid<int32_t> WaveGrid{};
   Grid<TMatchCell> MatchGrid{};  // the frame's Mark stays 0 for ever
+};
+
+class GameEngine {
+ public:
+  explicit GameEngine(GameWorld& world);
+  GameEngine(const GameEngine&) = delete;
+  GameEngine& operator=(const GameEngine&) = delete;
+
+  EngineSettings& Settings() { return settings_; }
+  const EngineSettings& Settings() const { return settings_; }
+
+  // ---- The board model, read only: it changes through the operations below ----
+  const TBoard& Board() const { return state_.Board; }
+  const TNextBalls& NextBalls() const { return state_.NextBalls; }
+  int32_t SelX() const { return state_.SelX; }
+  int32_t SelY() const { return state_.SelY; }
+  bool GameActive() const { return state_.GameActive; }
+  uint32_t Score() const { return state_.Score; }
+  uint32_t ChampScore() const { return state_.ChampScore; }
+  int32_t GameType() const { return state_.GameType; }
+  bool NewRecordMode() const { return state_.NewRecordMode; }
+  int32_t JumpFrame() const { return state_.JumpFrame; }
+  uint32_t GameSeconds() const { return state_.GameSeconds.load(); }
+  // Null after ClearPointList.
+  const std::vector<TCellPoint>* PointList() const { return state_.PointList.get(); }
+  int32_t BlockCount() const { return state_.BlockCount; }
+  const Grid<int32_t>& WaveGrid() const { return state_.WaveGrid; }
+  const Grid<TMatchCell>& MatchGrid() const { return state_.MatchGrid; }
 
   // ---- Program start ----
   // The engine's part of the window's creation: GameSeconds 0, no point list, no selection, no
@@ -113,6 +134,11 @@ class GameEngine {
 
   // ---- Turn flow ----
   void NewGame(bool keep);
+  // A new game of variant `v` (the game-type menu), whatever the default.
+  void NewGameOfType(int32_t v);
+  // The default variant was changed in the settings: while no ball is announced (before the first
+  // game, after a game end) the champion and the label show the new default's.
+  void ApplyDefaultGame();
   void StartGame(int32_t v);
   void EndTurn();
   void CheckNewBalls();
@@ -125,7 +151,8 @@ class GameEngine {
   // ---- Animations and timers ----
   void Timer1Timer();
   bool Timer1Enabled() const { return timer1_enabled_; }
-  // One tick of the game clock, on the clock's thread: GameSeconds + 1 and DrawClock.
+  // One tick of the game clock, on the clock's thread: GameSeconds + 1, back to 0 after 99:59:59,
+  // and DrawClock.
   void ClockTick();
   bool ClockRunning() const { return clock_running_; }
   void AnimateWalk(WalkMode mode);
@@ -157,8 +184,12 @@ class GameEngine {
   void MarkSquares();
   void MarkBlocks();
 
+  // Tests lay out positions directly.
+  friend struct EngineAccess;
+
   GameWorld& world_;
   EngineSettings settings_;
+  EngineState state_;
   uint64_t rand_state_ = 0;
   bool timer1_enabled_ = false;
   bool clock_running_ = false;

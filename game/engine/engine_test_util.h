@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/engine/engine.h"
+#include "game/engine/testing/engine_access.h"
 #include "game/engine/testing/recording_world.h"
 
 namespace orbello {
@@ -36,12 +37,12 @@ class EngineTest : public ::testing::Test {
   }
 
   void Put(int x, int y, int color) { Board(x, y) = color; }
-  int32_t& Board(int x, int y) { return engine.Board[CellNumber(x, y)].Color; }
+  int32_t& Board(int x, int y) { return state.Board[CellNumber(x, y)].Color; }
 
   // A running game on the current board without any announced balls.
   void Play(int32_t game_type = kLines) {
-    engine.GameType = game_type;
-    engine.GameActive = true;
+    state.GameType = game_type;
+    state.GameActive = true;
   }
 
   // Fills every cell with a colour pattern that holds no figure of any variant (neighbours in a
@@ -63,11 +64,13 @@ class EngineTest : public ::testing::Test {
   }
 
   std::vector<TCellPoint> Points() const {
-    return engine.PointList ? *engine.PointList : std::vector<TCellPoint>{};
+    return state.PointList ? *state.PointList : std::vector<TCellPoint>{};
   }
 
   RecordingWorld world;
   GameEngine engine;
+  // The position a test lays out.
+  EngineState& state = EngineAccess::State(engine);
 };
 
 inline bool operator==(const TCellPoint& a, const TCellPoint& b) {

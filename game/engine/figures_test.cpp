@@ -10,12 +10,12 @@ class FiguresTest : public EngineTest {
  protected:
   // Removes the figures of `color` in `game_type`; returns the number removed.
   uint32_t Remove(int32_t game_type, int32_t color) {
-    engine.GameType = game_type;
+    state.GameType = game_type;
     return engine.RemoveFigures(color);
   }
   int Balls() {
     int n = 0;
-    for (const TBoardCell& c : engine.Board) {
+    for (const TBoardCell& c : state.Board) {
       n += c.Color != kEmpty;
     }
     return n;
@@ -27,13 +27,13 @@ TEST_F(FiguresTest, LinesNeedFiveAndScoreQuadratically) {
   EXPECT_EQ(Remove(kLines, 1), 0u);
   EXPECT_EQ(Remove(kLines, 2), 0u);
   EXPECT_TRUE(world.calls.empty());
-  EXPECT_EQ(engine.Score, 0u);
+  EXPECT_EQ(state.Score, 0u);
 
   Rows({"11111....", ".222222.."});
   EXPECT_EQ(Remove(kLines, 1), 5u);
-  EXPECT_EQ(engine.Score, 5u);
+  EXPECT_EQ(state.Score, 5u);
   EXPECT_EQ(Remove(kLines, 2), 6u);
-  EXPECT_EQ(engine.Score, 17u);
+  EXPECT_EQ(state.Score, 17u);
   EXPECT_EQ(Balls(), 0);
   EXPECT_EQ(world.CallsStartingWith("DrawNumber"),
             (std::vector<std::string>{"DrawNumber score 5", "DrawNumber score 17"}));
@@ -41,14 +41,14 @@ TEST_F(FiguresTest, LinesNeedFiveAndScoreQuadratically) {
   // A row and a column of five sharing a ball: nine balls, 45 points; other colours stay.
   Rows({"....3....", "....3....", "....3....", "....3....", "33333....", "....4....", "....4....",
         "....4....", "....4...."});
-  engine.Score = 0;
+  state.Score = 0;
   EXPECT_EQ(Remove(kLines, 3), 9u);
-  EXPECT_EQ(engine.Score, 45u);
+  EXPECT_EQ(state.Score, 45u);
   EXPECT_EQ(Balls(), 4);
   // Seven in a column: 21.
   Rows({"5", "5", "5", "5", "5", "5", "5"});
   EXPECT_EQ(Remove(kLines, 5), 7u);
-  EXPECT_EQ(engine.Score, 66u);
+  EXPECT_EQ(state.Score, 66u);
 }
 
 TEST_F(FiguresTest, LinesFindBothDiagonalsUpToTheCorners) {
@@ -76,20 +76,20 @@ TEST_F(FiguresTest, SquaresCountOverlappingSquaresOnce) {
   EXPECT_EQ(Remove(kSquares, 1), 0u);
   Rows({"11.......", "11......."});
   EXPECT_EQ(Remove(kSquares, 1), 4u);
-  EXPECT_EQ(engine.Score, 4u);
+  EXPECT_EQ(state.Score, 4u);
   Rows({".......22", ".......22", ".......22"});
   EXPECT_EQ(Remove(kSquares, 2), 6u);
-  EXPECT_EQ(engine.Score, 22u);
+  EXPECT_EQ(state.Score, 22u);
   Rows({".", ".", ".", ".", ".", ".", "......333", "......333", "......333"});
   EXPECT_EQ(Remove(kSquares, 3), 9u);
-  EXPECT_EQ(engine.Score, 76u);
+  EXPECT_EQ(state.Score, 76u);
 }
 
 TEST_F(FiguresTest, BlocksFollowTheSearchsOwnUpwardRule) {
   // Seven in a row and in a column are blocks; six connected balls are not.
   Rows({"4444444.."});
   EXPECT_EQ(Remove(kBlocks, 4), 7u);
-  EXPECT_EQ(engine.Score, 7u);
+  EXPECT_EQ(state.Score, 7u);
   Rows({"4", "4", "4", "4", "4", "4", "4"});
   EXPECT_EQ(Remove(kBlocks, 4), 7u);
   Rows({"444......", "444......"});
@@ -112,17 +112,17 @@ TEST_F(FiguresTest, BlocksRemoveOnlyTheFirstGroupOfACall) {
   EXPECT_EQ(Remove(kBlocks, 6), 7u);
   EXPECT_EQ(Board(5, 0), kEmpty);
   EXPECT_EQ(Board(0, 3), 6);
-  EXPECT_EQ(engine.Score, 7u);
+  EXPECT_EQ(state.Score, 7u);
   EXPECT_EQ(Remove(kBlocks, 6), 7u);
   EXPECT_EQ(Balls(), 0);
   // Eight balls: 16 points; a group of ten: 40.
   Rows({"22222222."});
-  engine.Score = 0;
+  state.Score = 0;
   EXPECT_EQ(Remove(kBlocks, 2), 8u);
-  EXPECT_EQ(engine.Score, 16u);
+  EXPECT_EQ(state.Score, 16u);
   Rows({"33333....", "33333...."});
   EXPECT_EQ(Remove(kBlocks, 3), 10u);
-  EXPECT_EQ(engine.Score, 56u);
+  EXPECT_EQ(state.Score, 56u);
 }
 
 TEST_F(FiguresTest, DestructionBreaksAllCellsFrameByFrameInColumnOrder) {
@@ -145,7 +145,7 @@ TEST_F(FiguresTest, DestructionBreaksAllCellsFrameByFrameInColumnOrder) {
   }
   expected.push_back("DrawNumber score 4");
   EXPECT_EQ(world.calls, expected);
-  EXPECT_EQ(engine.PointList, nullptr);
+  EXPECT_EQ(state.PointList, nullptr);
 
   // Without the destroy sound switch nothing is played, every frame is still drawn.
   engine.Settings().CheckDestroy = false;
@@ -159,27 +159,28 @@ TEST_F(FiguresTest, DestructionBreaksAllCellsFrameByFrameInColumnOrder) {
 TEST_F(FiguresTest, BoardCellsAreEmptiedBeforeTheAnimationRuns) {
   class Peeking : public RecordingWorld {
    public:
-    GameEngine* engine = nullptr;
+    const GameEngine* engine = nullptr;
     int32_t seen = 99;
     void WaitMs(uint32_t ms) override {
       if (seen == 99) {
-        seen = engine->Board[CellNumber(0, 0)].Color;
-        score_then = engine->Score;
+        seen = engine->Board()[CellNumber(0, 0)].Color;
+        score_then = engine->Score();
       }
       RecordingWorld::WaitMs(ms);
     }
     uint32_t score_then = 0;
   } peeking;
   GameEngine e(peeking);
+  EngineState& s = EngineAccess::State(e);
   peeking.engine = &e;
-  e.GameType = kSquares;
+  s.GameType = kSquares;
   for (int n : {CellNumber(0, 0), CellNumber(0, 1), CellNumber(1, 0), CellNumber(1, 1)}) {
-    e.Board[n].Color = 3;
+    s.Board[n].Color = 3;
   }
   EXPECT_EQ(e.RemoveFigures(3), 4u);
   EXPECT_EQ(peeking.seen, kEmpty);
   EXPECT_EQ(peeking.score_then, 0u) << "the score is added after the animation";
-  EXPECT_EQ(e.Score, 4u);
+  EXPECT_EQ(s.Score, 4u);
 }
 
 }  // namespace

@@ -14,23 +14,23 @@ TEST_F(EngineTest, BoardNumbersCellsColumnByColumnAndCountsReservedCellsAsFree) 
   EXPECT_EQ(CellX(80), 8);
   EXPECT_EQ(CellY(80), 8);
   for (int n = 0; n < kCellCount; ++n) {
-    EXPECT_EQ(engine.Board[n].Number, n);
-    EXPECT_EQ(engine.Board[n].Color, kEmpty);
-    EXPECT_EQ(engine.Board[n].Reserved1, 0);
-    EXPECT_EQ(engine.Board[n].Reserved2, 0);
+    EXPECT_EQ(state.Board[n].Number, n);
+    EXPECT_EQ(state.Board[n].Color, kEmpty);
+    EXPECT_EQ(state.Board[n].Reserved1, 0);
+    EXPECT_EQ(state.Board[n].Reserved2, 0);
   }
   EXPECT_TRUE(engine.HasFreeCell());
   FillWithoutFigures();
   EXPECT_FALSE(engine.HasFreeCell());
   // A reserved cell is empty in the board.
   Put(4, 4, kEmpty);
-  engine.NextBalls[0] = {4, 4, 2};
+  state.NextBalls[0] = {4, 4, 2};
   EXPECT_TRUE(engine.HasFreeCell());
 
   engine.AppendPoint(1, 2);
   engine.ClearPointList();
   engine.ClearPointList();
-  EXPECT_EQ(engine.PointList, nullptr);
+  EXPECT_EQ(state.PointList, nullptr);
 }
 
 TEST_F(EngineTest, PlayableStateRejectsEveryValueOutsideThePictures) {
@@ -64,37 +64,37 @@ TEST_F(EngineTest, PlayableStateRejectsEveryValueOutsideThePictures) {
   // A refused state leaves the engine as it was.
   SavedGameState bad = good;
   bad.NextBalls[1] = {3, 12, 0};
-  engine.Score = 77;
+  state.Score = 77;
   EXPECT_FALSE(engine.LoadState(bad));
-  EXPECT_EQ(engine.Score, 77u);
-  EXPECT_EQ(engine.NextBalls[0].X, kNone);
+  EXPECT_EQ(state.Score, 77u);
+  EXPECT_EQ(state.NextBalls[0].X, kNone);
   good.Score = 5;
   EXPECT_TRUE(engine.LoadState(good));
-  EXPECT_EQ(engine.Score, 5u);
+  EXPECT_EQ(state.Score, 5u);
   EXPECT_EQ(engine.SavedState().Board[CellNumber(2, 3)].Color, 6);
 }
 
 // Traces the path from the selected ball to (tx, ty) as a move does.
 Path Trace(GameEngine& engine, int tx, int ty) {
   EXPECT_TRUE(engine.FindPath(tx, ty));
-  TCellPoint p{engine.SelX, engine.SelY};
+  TCellPoint p{engine.SelX(), engine.SelY()};
   while (engine.TracePathStep(p)) {
   }
-  Path path = engine.PointList ? *engine.PointList : Path{};
+  Path path = engine.PointList() ? *engine.PointList() : Path{};
   engine.ClearPointList();
   return path;
 }
 
 TEST_F(EngineTest, PathPrefersRightThenDownThenLeftThenUp) {
   Put(0, 0, 3);
-  engine.SelX = 0;
-  engine.SelY = 0;
+  state.SelX = 0;
+  state.SelY = 0;
   EXPECT_EQ(Trace(engine, 2, 2), (Path{{0, 0}, {1, 0}, {2, 0}, {2, 1}}));
   // The wave holds the exact distances from the target.
-  EXPECT_EQ(engine.WaveGrid[3][3], 0);
-  EXPECT_EQ(engine.WaveGrid[1][1], 253);
-  EXPECT_EQ(engine.WaveGrid[2][1], 3);
-  EXPECT_EQ(engine.WaveGrid[0][5], 255);
+  EXPECT_EQ(state.WaveGrid[3][3], 0);
+  EXPECT_EQ(state.WaveGrid[1][1], 253);
+  EXPECT_EQ(state.WaveGrid[2][1], 3);
+  EXPECT_EQ(state.WaveGrid[0][5], 255);
 
   // Right blocked: down comes next.
   Put(1, 0, 5);
@@ -103,8 +103,8 @@ TEST_F(EngineTest, PathPrefersRightThenDownThenLeftThenUp) {
   // From the bottom-right corner towards the top-left the walk goes left before up.
   Rows({".........", ".........", ".........", ".........", ".........", ".........", ".........",
         ".........", "........4"});
-  engine.SelX = 8;
-  engine.SelY = 8;
+  state.SelX = 8;
+  state.SelY = 8;
   EXPECT_EQ(Trace(engine, 7, 7), (Path{{8, 8}, {7, 8}}));
 }
 
@@ -114,9 +114,9 @@ TEST_F(EngineTest, PathGoesAroundWallsAndAcrossReservedCells) {
     Put(1, y, 5);
   }
   Put(0, 0, 1);
-  engine.SelX = 0;
-  engine.SelY = 0;
-  engine.NextBalls[0] = {0, 4, 3};  // a reserved cell is empty for the wave
+  state.SelX = 0;
+  state.SelY = 0;
+  state.NextBalls[0] = {0, 4, 3};  // a reserved cell is empty for the wave
   const Path path = Trace(engine, 2, 0);
   ASSERT_EQ(path.size(), 18u);  // 8 down, 2 right, 8 up, the target not listed
   EXPECT_EQ(path[4], (TCellPoint{0, 4}));
@@ -135,31 +135,31 @@ TEST_F(EngineTest, SelectingReplacingAndIgnoredClicks) {
   Rows({"12......."});
   engine.CellClick(CellNumber(0, 0));
   EXPECT_TRUE(world.calls.empty()) << "no game runs yet";
-  EXPECT_EQ(engine.SelX, kNone);
+  EXPECT_EQ(state.SelX, kNone);
 
   Play();
   engine.CellClick(CellNumber(5, 5));  // empty, nothing selected
   EXPECT_TRUE(world.calls.empty());
 
-  engine.JumpFrame = 21;
+  state.JumpFrame = 21;
   engine.CellClick(CellNumber(0, 0));
   EXPECT_EQ(world.calls, (std::vector<std::string>{"StartTimer1"}));
-  EXPECT_EQ(engine.SelX, 0);
-  EXPECT_EQ(engine.JumpFrame, 16);
+  EXPECT_EQ(state.SelX, 0);
+  EXPECT_EQ(state.JumpFrame, 16);
 
-  engine.JumpFrame = 19;
+  state.JumpFrame = 19;
   world.calls.clear();
   engine.CellClick(CellNumber(0, 0));  // the selected ball itself
   EXPECT_TRUE(world.calls.empty());
-  EXPECT_EQ(engine.JumpFrame, 19);
+  EXPECT_EQ(state.JumpFrame, 19);
 
   engine.CellClick(CellNumber(1, 0));
   EXPECT_EQ(world.calls,
             (std::vector<std::string>{"StopTimer1", "DrawBallFrame 0,0 balls frame 0 colour 1",
                                       "StartTimer1"}));
-  EXPECT_EQ(engine.SelX, 1);
-  EXPECT_EQ(engine.SelY, 0);
-  EXPECT_EQ(engine.JumpFrame, 16);
+  EXPECT_EQ(state.SelX, 1);
+  EXPECT_EQ(state.SelY, 0);
+  EXPECT_EQ(state.JumpFrame, 16);
 }
 
 TEST_F(EngineTest, RefusedMovePlaysTheNoPathSoundAndKeepsTheSelection) {
@@ -170,7 +170,7 @@ TEST_F(EngineTest, RefusedMovePlaysTheNoPathSoundAndKeepsTheSelection) {
   world.calls.clear();
   engine.CellClick(CellNumber(5, 5));
   EXPECT_EQ(world.calls, (std::vector<std::string>{"PlaySoundFile nopath.wav"}));
-  EXPECT_EQ(engine.SelX, 0);
+  EXPECT_EQ(state.SelX, 0);
   EXPECT_TRUE(engine.Timer1Enabled());
 
   engine.Settings().CheckNoPath = false;
@@ -193,7 +193,7 @@ std::vector<std::string> UpTo(const std::vector<std::string>& calls, const std::
 
 TEST_F(EngineTest, WalkDrawsTheBallOnEachCellAndRestoresReservedMarks) {
   Put(0, 0, 2);
-  engine.NextBalls = {{{1, 0, 5}, {6, 6, 1}, {7, 7, 3}}};
+  state.NextBalls = {{{1, 0, 5}, {6, 6, 1}, {7, 7, 3}}};
   engine.Settings().Delay_Move = 7;
   Play();
   engine.CellClick(CellNumber(0, 0));
@@ -215,13 +215,13 @@ TEST_F(EngineTest, WalkDrawsTheBallOnEachCellAndRestoresReservedMarks) {
                 "DrawBallFrame 2,1 balls frame 0 colour 2",
             }));
   EXPECT_EQ(Board(0, 0), kEmpty);
-  EXPECT_EQ(engine.SelX, kNone);
-  EXPECT_EQ(engine.PointList, nullptr);
+  EXPECT_EQ(state.SelX, kNone);
+  EXPECT_EQ(state.PointList, nullptr);
 }
 
 TEST_F(EngineTest, ShownPathMarksEachStepThenVanishesBeforeTheBallMoves) {
   Put(0, 0, 2);
-  engine.NextBalls = {{{1, 0, 5}, {6, 6, 1}, {7, 7, 3}}};
+  state.NextBalls = {{{1, 0, 5}, {6, 6, 1}, {7, 7, 3}}};
   engine.Settings().ShowWalk = true;
   engine.Settings().Delay_Move = 3;
   Play();
@@ -248,7 +248,7 @@ TEST_F(EngineTest, ShownPathMarksEachStepThenVanishesBeforeTheBallMoves) {
 TEST_F(EngineTest, ShownPathUsesTheLeftAndUpMarks) {
   engine.Settings().ShowWalk = true;
   engine.Settings().CheckMove = false;
-  engine.NextBalls = {{{8, 0, 1}, {8, 1, 1}, {8, 2, 1}}};
+  state.NextBalls = {{{8, 0, 1}, {8, 1, 1}, {8, 2, 1}}};
   Put(2, 2, 3);
   Play();
   engine.CellClick(CellNumber(2, 2));
@@ -256,7 +256,7 @@ TEST_F(EngineTest, ShownPathUsesTheLeftAndUpMarks) {
   EXPECT_EQ(world.CallsStartingWith("DrawBallFrame 1,2 walk"),
             (std::vector<std::string>{"DrawBallFrame 1,2 walk frame 1"}));
   engine.InitBoard();  // away with the balls of the appearance and the new reservation
-  engine.NextBalls = {{{8, 0, 1}, {8, 1, 1}, {8, 2, 1}}};
+  state.NextBalls = {{{8, 0, 1}, {8, 1, 1}, {8, 2, 1}}};
   Put(5, 5, 4);
   engine.CellClick(CellNumber(5, 5));
   engine.CellClick(CellNumber(5, 3));
@@ -267,7 +267,7 @@ TEST_F(EngineTest, ShownPathUsesTheLeftAndUpMarks) {
 
 TEST_F(EngineTest, AdjacentMoveShowsNoWalk) {
   Put(4, 4, 6);
-  engine.NextBalls = {{{0, 0, 1}, {0, 1, 1}, {0, 2, 1}}};
+  state.NextBalls = {{{0, 0, 1}, {0, 1, 1}, {0, 2, 1}}};
   Play();
   engine.CellClick(CellNumber(4, 4));
   world.calls.clear();

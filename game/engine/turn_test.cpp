@@ -13,7 +13,7 @@ using Calls = std::vector<std::string>;
 
 int BallCount(const GameEngine& e) {
   int n = 0;
-  for (const TBoardCell& c : e.Board) {
+  for (const TBoardCell& c : e.Board()) {
     n += c.Color != kEmpty;
   }
   return n;
@@ -90,15 +90,15 @@ TEST_F(EngineTest, NewGameShowsFiveBallsThenTheAnnouncements) {
 
   EXPECT_EQ(BallCount(engine), 5);
   std::set<int> reserved;
-  for (const TNextBall& slot : engine.NextBalls) {
+  for (const TNextBall& slot : state.NextBalls) {
     ASSERT_NE(slot.X, kNone);
     EXPECT_EQ(Board(slot.X, slot.Y), kEmpty);
     reserved.insert(CellNumber(slot.X, slot.Y));
   }
   EXPECT_EQ(reserved.size(), 3u);
-  EXPECT_TRUE(engine.GameActive);
-  EXPECT_EQ(engine.Score, 0u);
-  EXPECT_EQ(engine.ChampScore, 70u);
+  EXPECT_TRUE(state.GameActive);
+  EXPECT_EQ(state.Score, 0u);
+  EXPECT_EQ(state.ChampScore, 70u);
   EXPECT_TRUE(engine.ClockRunning());
 
   // A second new game stops the running clock first.
@@ -119,7 +119,7 @@ TEST_F(EngineTest, AnnouncementFollowsTheDisplayMode) {
     }
     EXPECT_EQ(marks, mode == 1 || mode == 3 ? 3u : 0u) << mode;
     // Cells and colours are chosen in every mode.
-    EXPECT_NE(engine.NextBalls[2].X, kNone);
+    EXPECT_NE(state.NextBalls[2].X, kNone);
   }
 }
 
@@ -154,9 +154,9 @@ TEST_F(EngineTest, StartUpReadsTheDefaultTableAndShowsPreviewsForPanelModes) {
   engine.Settings().DefaultGame = kSquares;
   engine.Settings().NextColors = 2;
   ASSERT_TRUE(engine.StartUp(7));
-  EXPECT_EQ(engine.GameType, kSquares);
-  EXPECT_EQ(engine.ChampScore, 11u);
-  EXPECT_FALSE(engine.GameActive);
+  EXPECT_EQ(state.GameType, kSquares);
+  EXPECT_EQ(state.ChampScore, 11u);
+  EXPECT_FALSE(state.GameActive);
   EXPECT_EQ(world.calls, (Calls{"ReadHighScores 2", "DrawGameType 2", "DrawNumber score 0",
                                 "DrawNumber champ 11", "DrawClock 0", "SetPreviewVisible 0 1",
                                 "SetPreviewVisible 1 1", "SetPreviewVisible 2 1"}));
@@ -193,15 +193,15 @@ class GameEndTest : public EngineTest {
  protected:
   // A running game (clock started) that ends at the next reservation with `score`.
   void EndWith(uint32_t score, int32_t game_type = kLines) {
-    engine.GameType = game_type;
+    state.GameType = game_type;
     engine.NewGame(true);
     FillWithoutFigures();
     Put(3, 3, kEmpty);
     Put(6, 1, kEmpty);
-    for (TNextBall& slot : engine.NextBalls) {
+    for (TNextBall& slot : state.NextBalls) {
       slot.X = kNone;
     }
-    engine.Score = score;
+    state.Score = score;
     world.calls.clear();
     engine.EndTurn();
   }
@@ -209,17 +209,17 @@ class GameEndTest : public EngineTest {
 
 TEST_F(GameEndTest, TwoFreeCellsAreNotEnoughForTheNextThreeBalls) {
   EndWith(3);
-  EXPECT_FALSE(engine.GameActive);
-  EXPECT_NE(engine.NextBalls[0].X, kNone);
-  EXPECT_NE(engine.NextBalls[1].X, kNone);
-  EXPECT_EQ(engine.NextBalls[2].X, kNone);
+  EXPECT_FALSE(state.GameActive);
+  EXPECT_NE(state.NextBalls[0].X, kNone);
+  EXPECT_NE(state.NextBalls[1].X, kNone);
+  EXPECT_EQ(state.NextBalls[2].X, kNone);
   // The two reserved cells keep their drawn colours, unannounced.
-  EXPECT_EQ(Board(engine.NextBalls[0].X, engine.NextBalls[0].Y), engine.NextBalls[0].Color);
-  EXPECT_EQ(Board(engine.NextBalls[1].X, engine.NextBalls[1].Y), engine.NextBalls[1].Color);
+  EXPECT_EQ(Board(state.NextBalls[0].X, state.NextBalls[0].Y), state.NextBalls[0].Color);
+  EXPECT_EQ(Board(state.NextBalls[1].X, state.NextBalls[1].Y), state.NextBalls[1].Color);
   EXPECT_EQ(world.calls, (Calls{"StopClock", "SetSaveEnabled 0", "ReadHighScores 1",
                                 "message Congratulation!", "PlayResourceSound WIN_GAME async",
                                 "bestresults 1", "DrawNumber champ 3", "message Begin new game?"}));
-  EXPECT_EQ(engine.ChampScore, 3u);
+  EXPECT_EQ(state.ChampScore, 3u);
   EXPECT_FALSE(engine.ClockRunning());
 
   // Clicks are ignored on the frozen board.
@@ -233,20 +233,20 @@ TEST_F(GameEndTest, SlotsAfterTheFailingOneHoldNoCell) {
   FillWithoutFigures();
   // Four free cells: three balls appear, one cell is left for slot 0, slot 1 finds none.
   for (int n : {CellNumber(0, 0), CellNumber(4, 4), CellNumber(8, 8), CellNumber(2, 6)}) {
-    engine.Board[n].Color = kEmpty;
+    state.Board[n].Color = kEmpty;
   }
-  engine.NextBalls = {{{4, 4, 1}, {8, 8, 2}, {2, 6, 3}}};
+  state.NextBalls = {{{4, 4, 1}, {8, 8, 2}, {2, 6, 3}}};
   engine.EndTurn();
-  EXPECT_FALSE(engine.GameActive);
-  EXPECT_EQ(engine.NextBalls[0].X, 0);
-  EXPECT_EQ(engine.NextBalls[1].X, kNone);
-  EXPECT_EQ(engine.NextBalls[2].X, kNone);
+  EXPECT_FALSE(state.GameActive);
+  EXPECT_EQ(state.NextBalls[0].X, 0);
+  EXPECT_EQ(state.NextBalls[1].X, kNone);
+  EXPECT_EQ(state.NextBalls[2].X, kNone);
   // Announcing again after a settings change marks only slot 0's cell, never a ball.
   world.calls.clear();
   engine.RefreshNextBalls(RefreshReason::kDisplayMode);
   EXPECT_EQ(world.CallsStartingWith("DrawBallFrame"),
             (Calls{"DrawBallFrame 0,0 balls frame 11 colour " +
-                   std::to_string(engine.NextBalls[0].Color)}));
+                   std::to_string(state.NextBalls[0].Color)}));
 }
 
 TEST_F(GameEndTest, TiesEnterTheTableExceptAtTheLastRow) {
@@ -272,71 +272,74 @@ TEST_F(GameEndTest, TiesEnterTheTableExceptAtTheLastRow) {
   EndWith(0);
   EXPECT_EQ(world.CallsStartingWith("message").front(), "message Congratulation!");
   EXPECT_TRUE(ScoreEntersTable(HighScorePoints{}, 0));
-  EXPECT_EQ(BestTablePoints({500, 900, 0, 0, 0, 0, 0, 0, 0, 0}), 900u);
+  EXPECT_EQ(BestTablePoints({500, 900, 0, 0, 0, 0, 0, 0, 0, 7}), 900u);  // whatever the order
+  EXPECT_EQ(BestTablePoints({1, 0xFFFFFFFFu, 0, 0, 0, 0, 0, 0, 0, 0}), 0xFFFFFFFFu);
 }
 
 TEST_F(GameEndTest, BestResultsOpenInNewRecordModeAndYesStartsTheDefaultVariant) {
   class Watching : public RecordingWorld {
    public:
-    const GameEngine* engine = nullptr;
     bool mode_seen = false;
-    void ShowBestResults(int32_t variant) override {
-      mode_seen = engine->NewRecordMode;
-      RecordingWorld::ShowBestResults(variant);
+    uint32_t score_seen = 0;
+    void ShowBestResults(int32_t variant, bool new_record_mode, uint32_t score) override {
+      mode_seen = new_record_mode;
+      score_seen = score;
+      RecordingWorld::ShowBestResults(variant, new_record_mode, score);
     }
   } w;
   GameEngine e(w);
-  w.engine = &e;
+  EngineState& s = EngineAccess::State(e);
   w.answer_yes = true;
   e.Settings().DefaultGame = kLines;
-  e.GameType = kSquares;
+  s.GameType = kSquares;
   e.NewGame(true);
-  EXPECT_EQ(e.GameType, kSquares);
+  EXPECT_EQ(s.GameType, kSquares);
   for (int n = 0; n < kCellCount; ++n) {
-    e.Board[n].Color = (CellX(n) + 3 * CellY(n)) % kColorCount;
+    s.Board[n].Color = (CellX(n) + 3 * CellY(n)) % kColorCount;
   }
-  e.Board[0].Color = kEmpty;
-  e.Board[40].Color = kEmpty;
-  for (TNextBall& slot : e.NextBalls) {
+  s.Board[0].Color = kEmpty;
+  s.Board[40].Color = kEmpty;
+  for (TNextBall& slot : s.NextBalls) {
     slot.X = kNone;
   }
-  e.Score = 12;
+  s.Score = 12;
   w.calls.clear();
   e.EndTurn();
   EXPECT_TRUE(w.mode_seen);
-  EXPECT_FALSE(e.NewRecordMode);
+  EXPECT_EQ(w.score_seen, 12u);
+  EXPECT_FALSE(s.NewRecordMode);
   EXPECT_EQ(w.CallsStartingWith("bestresults"), (Calls{"bestresults 2"}));
   // Yes: one new game, of the default variant.
   EXPECT_EQ(w.CallsStartingWith("ReadHighScores"), (Calls{"ReadHighScores 2", "ReadHighScores 1"}));
-  EXPECT_EQ(e.GameType, kLines);
-  EXPECT_TRUE(e.GameActive);
-  EXPECT_EQ(e.Score, 0u);
+  EXPECT_EQ(s.GameType, kLines);
+  EXPECT_TRUE(s.GameActive);
+  EXPECT_EQ(s.Score, 0u);
   EXPECT_EQ(BallCount(e), 5);
 
   // Answered Yes after "Game Over" too.
   w.tables[0] = {100, 100, 100, 100, 100, 100, 100, 100, 100, 100};
   for (int n = 0; n < kCellCount; ++n) {
-    e.Board[n].Color = (CellX(n) + 3 * CellY(n)) % kColorCount;
+    s.Board[n].Color = (CellX(n) + 3 * CellY(n)) % kColorCount;
   }
-  e.Board[5].Color = kEmpty;
-  for (TNextBall& slot : e.NextBalls) {
+  s.Board[5].Color = kEmpty;
+  for (TNextBall& slot : s.NextBalls) {
     slot.X = kNone;
   }
   w.calls.clear();
   e.EndTurn();
   EXPECT_EQ(w.CallsStartingWith("message"), (Calls{"message Game Over. Begin new game?"}));
-  EXPECT_TRUE(e.GameActive);
+  EXPECT_TRUE(s.GameActive);
 }
 
 TEST_F(EngineTest, NewBallsCompletingAFigureAreRemovedAndTheNextOnesReserved) {
   engine.NewGame(false);
   engine.InitBoard();
   Rows({"2222....."});
-  engine.NextBalls = {{{4, 0, 2}, {7, 7, 5}, {8, 8, 6}}};
+  state.NextBalls = {{{4, 0, 2}, {7, 7, 5}, {8, 8, 6}}};
   engine.Settings().Delay_Appearance = 4;
   world.calls.clear();
   engine.EndTurn();
-  EXPECT_EQ(engine.Score, 5u);
+  EXPECT_EQ(state.Score, 5u);
   EXPECT_EQ(Board(4, 0), kEmpty);
   EXPECT_EQ(Board(7, 7), 5);
   EXPECT_EQ(Board(8, 8), 6);
@@ -354,8 +357,8 @@ TEST_F(EngineTest, NewBallsCompletingAFigureAreRemovedAndTheNextOnesReserved) {
   expected.push_back("DrawBallFrame 7,7 balls frame 0 colour 5");
   expected.push_back("DrawBallFrame 8,8 balls frame 0 colour 6");
   EXPECT_EQ(appearance, expected);
-  EXPECT_TRUE(engine.GameActive);
-  for (const TNextBall& slot : engine.NextBalls) {
+  EXPECT_TRUE(state.GameActive);
+  for (const TNextBall& slot : state.NextBalls) {
     EXPECT_NE(slot.X, kNone);
   }
   EXPECT_EQ(world.CallsStartingWith("PlaySoundFile"), (Calls{"PlaySoundFile destroy.wav"}))
@@ -366,7 +369,7 @@ TEST_F(EngineTest, BallOnAReservedCellMovesTheReservationUnannounced) {
   engine.NewGame(false);
   engine.InitBoard();
   Put(0, 0, 3);
-  engine.NextBalls = {{{6, 6, 1}, {1, 0, 4}, {8, 8, 5}}};
+  state.NextBalls = {{{6, 6, 1}, {1, 0, 4}, {8, 8, 5}}};
   engine.CellClick(CellNumber(0, 0));
   world.calls.clear();
   engine.CellClick(CellNumber(1, 0));
@@ -395,14 +398,15 @@ TEST_F(EngineTest, RelocatedReservationMayLandOnAnotherReservedCell) {
   for (uint32_t seed = 0; seed < 200 && !found; ++seed) {
     RecordingWorld w;
     GameEngine e(w);
+    EngineState& s = EngineAccess::State(e);
     e.NewGame(false);
     for (int n = 0; n < kCellCount; ++n) {
-      e.Board[n].Color = (CellX(n) + 3 * CellY(n)) % kColorCount;
+      s.Board[n].Color = (CellX(n) + 3 * CellY(n)) % kColorCount;
     }
     for (int n : {CellNumber(1, 0), CellNumber(5, 5), CellNumber(7, 2)}) {
-      e.Board[n].Color = kEmpty;
+      s.Board[n].Color = kEmpty;
     }
-    e.NextBalls = {{{1, 0, 6}, {5, 5, 2}, {7, 2, 3}}};
+    s.NextBalls = {{{1, 0, 6}, {5, 5, 2}, {7, 2, 3}}};
     e.Randomize(seed);
     e.CellClick(CellNumber(0, 0));
     w.calls.clear();
@@ -417,11 +421,11 @@ TEST_F(EngineTest, RelocatedReservationMayLandOnAnotherReservedCell) {
                           "DrawBallFrame 7,2 balls frame 12 colour 3", "WaitMs 0"};
     auto it = std::search(w.calls.begin(), w.calls.end(), growth.begin(), growth.end());
     EXPECT_NE(it, w.calls.end());
-    EXPECT_EQ(e.Board[CellNumber(5, 5)].Color, 2);
+    EXPECT_EQ(s.Board[CellNumber(5, 5)].Color, 2);
     // Only (0,0) is left free: slot 0 takes it, slot 1 finds nothing and the game ends.
-    EXPECT_EQ(e.NextBalls[0].X, 0);
-    EXPECT_EQ(e.NextBalls[1].X, kNone);
-    EXPECT_FALSE(e.GameActive);
+    EXPECT_EQ(s.NextBalls[0].X, 0);
+    EXPECT_EQ(s.NextBalls[1].X, kNone);
+    EXPECT_FALSE(s.GameActive);
     EXPECT_EQ(w.CallsStartingWith("message").size(), 2u);
   }
   EXPECT_TRUE(found);
@@ -431,14 +435,14 @@ TEST_F(EngineTest, FigureCompletedOnAReservedCellKeepsTheReservation) {
   engine.NewGame(false);
   engine.InitBoard();
   Rows({"1111.....", "....1...."});
-  engine.NextBalls = {{{6, 6, 2}, {4, 0, 5}, {8, 8, 5}}};
+  state.NextBalls = {{{6, 6, 2}, {4, 0, 5}, {8, 8, 5}}};
   engine.CellClick(CellNumber(4, 1));
   world.calls.clear();
   engine.CellClick(CellNumber(4, 0));
-  EXPECT_EQ(engine.Score, 5u);
+  EXPECT_EQ(state.Score, 5u);
   EXPECT_EQ(world.calls.back(), "DrawBallFrame 4,0 balls frame 11 colour 5");
-  EXPECT_EQ(engine.NextBalls[1].X, 4);
-  EXPECT_EQ(engine.NextBalls[1].Y, 0);
+  EXPECT_EQ(state.NextBalls[1].X, 4);
+  EXPECT_EQ(state.NextBalls[1].Y, 0);
   EXPECT_TRUE(world.CallsStartingWith("WaitMs").size() == 9u) << "no appearance";
 
   // Without marks on the board the cell stays empty.
@@ -456,13 +460,13 @@ TEST_F(EngineTest, FigureElsewhereLeavesTheMovedBallVisibleAndItsReservationMove
   engine.NewGame(false);
   engine.InitBoard();
   Rows({"11111....", ".", ".", ".", ".", ".", "1........"});
-  engine.NextBalls = {{{0, 7, 4}, {6, 6, 2}, {8, 8, 3}}};
+  state.NextBalls = {{{0, 7, 4}, {6, 6, 2}, {8, 8, 3}}};
   engine.CellClick(CellNumber(0, 6));
   world.calls.clear();
   engine.CellClick(CellNumber(0, 7));
-  EXPECT_EQ(engine.Score, 5u);
+  EXPECT_EQ(state.Score, 5u);
   EXPECT_EQ(Board(0, 7), 1);
-  const TNextBall& moved = engine.NextBalls[0];
+  const TNextBall& moved = state.NextBalls[0];
   EXPECT_FALSE(moved.X == 0 && moved.Y == 7);
   EXPECT_EQ(moved.Color, 4);
   EXPECT_EQ(Board(moved.X, moved.Y), kEmpty) << "the new reserved cell holds no hidden ball";
@@ -475,29 +479,30 @@ TEST_F(EngineTest, FigureElsewhereLeavesTheMovedBallVisibleAndItsReservationMove
   for (uint32_t seed = 0; seed < 40; ++seed) {
     RecordingWorld w;
     GameEngine e(w);
+    EngineState& s = EngineAccess::State(e);
     e.NewGame(false);
     for (int n = 0; n < kCellCount; ++n) {
-      e.Board[n].Color = (CellX(n) + 3 * CellY(n)) % kColorCount;
+      s.Board[n].Color = (CellX(n) + 3 * CellY(n)) % kColorCount;
     }
     for (int x = 0; x < 5; ++x) {
-      e.Board[CellNumber(x, 0)].Color = 1;
+      s.Board[CellNumber(x, 0)].Color = 1;
     }
-    e.Board[CellNumber(8, 8)].Color = 1;
+    s.Board[CellNumber(8, 8)].Color = 1;
     for (int n : {CellNumber(8, 7), CellNumber(6, 6), CellNumber(7, 2)}) {
-      e.Board[n].Color = kEmpty;
+      s.Board[n].Color = kEmpty;
     }
-    e.NextBalls = {{{8, 7, 4}, {6, 6, 2}, {7, 2, 3}}};
+    s.NextBalls = {{{8, 7, 4}, {6, 6, 2}, {7, 2, 3}}};
     e.Randomize(seed);
     e.CellClick(CellNumber(8, 8));
     e.CellClick(CellNumber(8, 7));
-    ASSERT_EQ(e.Score, 5u) << "seed " << seed;
-    ASSERT_EQ(e.Board[CellNumber(8, 7)].Color, 1);
-    const TNextBall& r = e.NextBalls[0];
+    ASSERT_EQ(s.Score, 5u) << "seed " << seed;
+    ASSERT_EQ(s.Board[CellNumber(8, 7)].Color, 1);
+    const TNextBall& r = s.NextBalls[0];
     EXPECT_TRUE(r.X != 8 || r.Y != 7) << "seed " << seed;
     EXPECT_TRUE((r.X != 6 || r.Y != 6) && (r.X != 7 || r.Y != 2)) << "seed " << seed;
-    EXPECT_EQ(e.Board[CellNumber(r.X, r.Y)].Color, kEmpty);
-    EXPECT_EQ(e.Board[CellNumber(6, 6)].Color, kEmpty);
-    EXPECT_EQ(e.Board[CellNumber(7, 2)].Color, kEmpty);
+    EXPECT_EQ(s.Board[CellNumber(r.X, r.Y)].Color, kEmpty);
+    EXPECT_EQ(s.Board[CellNumber(6, 6)].Color, kEmpty);
+    EXPECT_EQ(s.Board[CellNumber(7, 2)].Color, kEmpty);
   }
 }
 
@@ -514,7 +519,7 @@ TEST_F(EngineTest, ResumedGameRedrawsEverythingAndTheSelectedBallJumpsAgain) {
   s.SelX = 2;
   s.SelY = 2;
   ASSERT_TRUE(engine.LoadState(s));
-  engine.GameSeconds = 99;
+  state.GameSeconds = 99;
   engine.ResumeLoadedGame();
   Calls expected = {"DrawClock 0"};
   for (int n = 0; n < kCellCount; ++n) {
@@ -530,25 +535,25 @@ TEST_F(EngineTest, ResumedGameRedrawsEverythingAndTheSelectedBallJumpsAgain) {
     expected.push_back(c);
   }
   EXPECT_EQ(world.calls, expected);
-  EXPECT_EQ(engine.GameSeconds, 0u);
-  EXPECT_TRUE(engine.GameActive);
-  EXPECT_EQ(engine.ChampScore, 400u);
+  EXPECT_EQ(state.GameSeconds, 0u);
+  EXPECT_TRUE(state.GameActive);
+  EXPECT_EQ(state.ChampScore, 400u);
   EXPECT_EQ(Board(0, 0), kEmpty) << "reserved cells stay empty";
 
   // Resuming again while the ball jumps stops the timer and the clock first.
-  engine.JumpFrame = 22;
+  state.JumpFrame = 22;
   world.calls.clear();
   engine.ResumeLoadedGame();
   EXPECT_EQ(Calls(world.calls.begin(), world.calls.begin() + 3),
             (Calls{"StopTimer1", "StopClock", "DrawClock 0"}));
-  EXPECT_EQ(engine.JumpFrame, 16);
+  EXPECT_EQ(state.JumpFrame, 16);
 }
 
 TEST_F(EngineTest, RefreshedAnnouncementsFollowTheNewDisplayMode) {
   engine.RefreshNextBalls(RefreshReason::kDisplayMode);
   EXPECT_TRUE(world.calls.empty()) << "no next balls yet";
 
-  engine.NextBalls = {{{1, 1, 2}, {kNone, 0, 0}, {3, 3, 4}}};
+  state.NextBalls = {{{1, 1, 2}, {kNone, 0, 0}, {3, 3, 4}}};
   engine.Settings().NextColors = 2;  // was 1: marks off, previews stay
   engine.RefreshNextBalls(RefreshReason::kDisplayMode);
   EXPECT_EQ(world.calls,

@@ -81,9 +81,9 @@ class GameWorld {
   // Reads the table of `variant` (1..3) into the window's in-memory high-score table and returns
   // its points; false after the failure has been reported.
   virtual bool ReadHighScores(int32_t variant, HighScorePoints& points) = 0;
-  // The modal best-results dialog of `variant`. The engine raises NewRecordMode around the call
-  // when a game end opens it; the dialog reads Score and NewRecordMode from the engine.
-  virtual void ShowBestResults(int32_t variant) = 0;
+  // The modal best-results dialog of `variant`. A game end opens it with `new_record_mode` set
+  // and the game's `score`, which the dialog then enters into the table.
+  virtual void ShowBestResults(int32_t variant, bool new_record_mode, uint32_t score) = 0;
 
   // Ends the program with `status`. An implementation may return: the engine then leaves the
   // operation at once and ignores every later call (Engine::Exited()).

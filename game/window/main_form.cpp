@@ -419,13 +419,11 @@ void TMainForm1::OnCommand(int id) {
     case kCmdLines:
     case kCmdSquares:
     case kCmdBlocks: {
-      const int32_t before = engine_.GameType;
-      engine_.GameType = id - kCmdLines + 1;
+      const int32_t variant = id - kCmdLines + 1;
       if (menu_owner_ == kMenuOwnerScore) {
-        ShowBestResults(engine_.GameType);
-        engine_.GameType = before;
+        ShowBestResults(variant, engine_.NewRecordMode(), engine_.Score());
       } else {
-        engine_.NewGame(true);
+        engine_.NewGameOfType(variant);
       }
       break;
     }
@@ -440,7 +438,7 @@ void TMainForm1::OnCommand(int id) {
       // A load is read and checked whole before it touches the game, and a save never changes
       // it: after a failure, shown by the operation, the running game goes on unchanged.
       SavedGameState state;
-      if (LoadGame(this, engine_.NextBalls, state) == GameFileResult::kDone) {
+      if (LoadGame(this, engine_.NextBalls(), state) == GameFileResult::kDone) {
         if (!engine_.LoadState(state)) {
           ShowMessage("Can't load selected game.", kError, MessageKind::kError);
           break;
@@ -454,7 +452,7 @@ void TMainForm1::OnCommand(int id) {
       SaveGame(this, engine_.SavedState());
       break;
     case kCmdScore:
-      ShowBestResults(engine_.GameType);
+      ShowBestResults(engine_.GameType(), engine_.NewRecordMode(), engine_.Score());
       break;
     case kCmdSet:
       ApplySettings();
@@ -503,26 +501,17 @@ void TMainForm1::ApplyChangedSettings(const GameSettings& before, bool skin_load
   engine_.Settings() = EngineSettingsFrom(settings_);
   if (changes.delay_jump)
     SetTimer1Interval(JumpInterval(settings_.Delay_Jump));
-  if (engine_.NextBalls[0].X == kNone && changes.default_game) {
-    HighScorePoints points;
-    if (!ReadHighScores(settings_.DefaultGame, points)) {
-      ExitProgram(kExitStatusOther);
+  if (changes.default_game) {
+    engine_.ApplyDefaultGame();
+    if (engine_.Exited())
       return;
-    }
-    engine_.ChampScore = high_scores_.BestTableScore();
-    engine_.GameType = settings_.DefaultGame;
-    DrawNumber(NumberDisplay::kChamp, engine_.ChampScore);
-    if (!DrawGameType(engine_.GameType)) {
-      ExitProgram(kExitStatusOther);
-      return;
-    }
   }
   RefreshReason reason;
   if (changes.skin) {
     engine_.RedrawBoard();
-    DrawNumber(NumberDisplay::kScore, engine_.Score);
-    DrawNumber(NumberDisplay::kChamp, engine_.ChampScore);
-    DrawClock(engine_.GameSeconds.load());
+    DrawNumber(NumberDisplay::kScore, engine_.Score());
+    DrawNumber(NumberDisplay::kChamp, engine_.ChampScore());
+    DrawClock(engine_.GameSeconds());
     reason = RefreshReason::kSkin;
   } else if (changes.next_colors) {
     reason = RefreshReason::kDisplayMode;
@@ -637,11 +626,6 @@ void TMainForm1::DrawNumber(NumberDisplay display, uint32_t value) {
 void TMainForm1::DrawClock(uint32_t seconds) {
   if (!image_time_)
     return;
-  if (seconds >= 360000) {
-    // After 99:59:59 the clock starts again from 00:00:00.
-    seconds = 0;
-    engine_.GameSeconds.store(0);
-  }
   {
     std::lock_guard guard(image_time_->Lock());
     const QImage clock = ComposeClock(skin_timer_, static_cast<int>(seconds));
@@ -715,9 +699,8 @@ bool TMainForm1::ReadHighScores(int32_t variant, HighScorePoints& points) {
   return true;
 }
 
-void TMainForm1::ShowBestResults(int32_t variant) {
-  orbello::ShowBestResults(this, panel3_, high_scores_, variant, engine_.NewRecordMode,
-                           engine_.Score);
+void TMainForm1::ShowBestResults(int32_t variant, bool new_record_mode, uint32_t score) {
+  orbello::ShowBestResults(this, panel3_, high_scores_, variant, new_record_mode, score);
 }
 
 void TMainForm1::ExitProgram(int status) {

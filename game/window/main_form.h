@@ -137,7 +137,7 @@ class TMainForm1 : public QWidget, public GameWorld {
   bool AskYesNo(const std::string& text, const std::string& caption, MessageKind kind,
                 bool default_no) override;
   bool ReadHighScores(int32_t variant, HighScorePoints& points) override;
-  void ShowBestResults(int32_t variant) override;
+  void ShowBestResults(int32_t variant, bool new_record_mode, uint32_t score) override;
   void ExitProgram(int status) override;
 
  protected:

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <memory>
 
+#include "game/engine/testing/engine_access.h"
 #include "game/records/core/savedgame.h"
 #include "game/records/dialogs/dialog_look.h"
 #include "game/records/dialogs/dialog_test_support.h"
@@ -188,14 +189,14 @@ TEST_F(FormTest, StartsWithAnEmptyBoardAndNoGame) {
   for (int slot = 0; slot < 3; ++slot)
     EXPECT_FALSE(form->ImagePrev(slot)->isHidden());
 
-  EXPECT_FALSE(form->Engine().GameActive);
+  EXPECT_FALSE(form->Engine().GameActive());
   EXPECT_FALSE(form->Button(kSaveSlot)->isEnabled());
   EXPECT_EQ(form->Timer1Interval(), 30);
   EXPECT_FALSE(form->Timer1Active());
 
   // Presses before the first game change nothing.
   QTest::mouseClick(form->Cell(40), Qt::LeftButton);
-  EXPECT_EQ(form->Engine().SelX, kNone);
+  EXPECT_EQ(form->Engine().SelX(), kNone);
   EXPECT_TRUE(ShowsEmptyCell(form->Cell(40)->Snapshot()));
 
   form.reset();
@@ -289,22 +290,22 @@ TEST_F(FormTest, PressesWithShiftCtrlOrTheRightButtonAreIgnored) {
   ASSERT_EQ(status_, 0);
   form->OnCommand(kCmdNew);
   GameEngine& engine = form->Engine();
-  ASSERT_TRUE(engine.GameActive);
+  ASSERT_TRUE(engine.GameActive());
   int ball = 0;
-  while (engine.Board[ball].Color == kEmpty)
+  while (engine.Board()[ball].Color == kEmpty)
     ++ball;
 
   QTest::mouseClick(form->Cell(ball), Qt::LeftButton, Qt::ShiftModifier);
   QTest::mouseClick(form->Cell(ball), Qt::LeftButton, Qt::ControlModifier);
   QTest::mouseClick(form->Cell(ball), Qt::RightButton);
-  EXPECT_EQ(engine.SelX, kNone);
+  EXPECT_EQ(engine.SelX(), kNone);
   EXPECT_FALSE(form->Timer1Active());
 
   QTest::mouseClick(form->Cell(ball), Qt::LeftButton);
-  EXPECT_EQ(CellNumber(engine.SelX, engine.SelY), ball);
+  EXPECT_EQ(CellNumber(engine.SelX(), engine.SelY()), ball);
   EXPECT_TRUE(form->Timer1Active());
   // The jump runs on Timer1: within a few intervals the ball shows a jump frame.
-  const int color = engine.Board[ball].Color;
+  const int color = engine.Board()[ball].Color;
   EXPECT_TRUE(QTest::qWaitFor(
       [&] {
         const QImage picture = form->Cell(ball)->Snapshot();
@@ -322,25 +323,26 @@ TEST_F(FormTest, PressesWithShiftCtrlOrTheRightButtonAreIgnored) {
   form->ApplyChangedSettings(before);
   EXPECT_FALSE(form->Timer1Active());
   int other = ball + 1;
-  while (engine.Board[other].Color == kEmpty)
+  while (engine.Board()[other].Color == kEmpty)
     ++other;
   QTest::mouseClick(form->Cell(other), Qt::LeftButton);
-  EXPECT_EQ(CellNumber(engine.SelX, engine.SelY), other);
+  EXPECT_EQ(CellNumber(engine.SelX(), engine.SelY()), other);
   EXPECT_FALSE(form->Timer1Active());
   QTest::qWait(100);
-  EXPECT_TRUE(ShowsBall(form->Cell(other)->Snapshot(), 0, engine.Board[other].Color));
+  EXPECT_TRUE(ShowsBall(form->Cell(other)->Snapshot(), 0, engine.Board()[other].Color));
   EXPECT_TRUE(ShowsBall(form->Cell(ball)->Snapshot(), 0, color));
 }
 
 // Fills every free cell that no next ball reserves with a pattern in which no two neighbours
 // (also diagonally) share a colour, so nothing is removed and the next reservation fails.
 void FillBoardWithoutFigures(GameEngine& engine) {
+  EngineState& state = EngineAccess::State(engine);
   for (int x = 0; x < 9; ++x) {
     for (int y = 0; y < 9; ++y) {
       bool reserved = false;
-      for (const TNextBall& slot : engine.NextBalls)
+      for (const TNextBall& slot : state.NextBalls)
         reserved |= slot.X == x && slot.Y == y;
-      TBoardCell& cell = engine.Board[CellNumber(x, y)];
+      TBoardCell& cell = state.Board[CellNumber(x, y)];
       if (cell.Color == kEmpty && !reserved)
         cell.Color = (2 * x + 3 * y) % 7;
     }
@@ -365,7 +367,7 @@ TEST_F(FormTest, SaveIsEnabledExactlyWhileAGameIsActive) {
   ModalWatchdog watchdog;
   FillBoardWithoutFigures(form->Engine());
   form->Engine().EndTurn();
-  EXPECT_FALSE(form->Engine().GameActive);
+  EXPECT_FALSE(form->Engine().GameActive());
   EXPECT_FALSE(save->isEnabled());
   EXPECT_EQ(save->grab().toImage().convertToFormat(QImage::Format_RGB32), disabled_face);
   // A score of 0 on a table of zeros counts as a record.
@@ -380,16 +382,16 @@ TEST_F(FormTest, SaveIsEnabledExactlyWhileAGameIsActive) {
 bool PlayOneTurn(TMainForm1& form) {
   GameEngine& engine = form.Engine();
   for (int from = 0; from < kCellCount; ++from) {
-    if (engine.Board[from].Color == kEmpty)
+    if (engine.Board()[from].Color == kEmpty)
       continue;
     QTest::mouseClick(form.Cell(from), Qt::LeftButton);
-    if (CellNumber(engine.SelX, engine.SelY) != from)
+    if (CellNumber(engine.SelX(), engine.SelY()) != from)
       continue;
     for (int to = 0; to < kCellCount; ++to) {
-      if (engine.Board[to].Color != kEmpty)
+      if (engine.Board()[to].Color != kEmpty)
         continue;
       QTest::mouseClick(form.Cell(to), Qt::LeftButton);
-      if (engine.SelX == kNone || !engine.GameActive)
+      if (engine.SelX() == kNone || !engine.GameActive())
         return true;
     }
   }
@@ -416,12 +418,12 @@ TEST_F(FormTest, AWholeGameOfPressesEndsWithTheGameOverQuestion) {
     form->Engine().Randomize(20261207 + variant);
     form->OnCommand(kCmdNew);
     GameEngine& engine = form->Engine();
-    ASSERT_EQ(engine.GameType, variant);
+    ASSERT_EQ(engine.GameType(), variant);
 
     int turns = 0;
-    while (engine.GameActive && turns < 400 && PlayOneTurn(*form))
+    while (engine.GameActive() && turns < 400 && PlayOneTurn(*form))
       ++turns;
-    EXPECT_FALSE(engine.GameActive) << "after " << turns << " turns";
+    EXPECT_FALSE(engine.GameActive()) << "after " << turns << " turns";
     EXPECT_GT(turns, 10);
     EXPECT_TRUE(messages_.Saw("Game Over. Begin new game?"))
         << messages_.Texts().join("|").toStdString();
@@ -434,26 +436,26 @@ TEST_F(FormTest, AWholeGameOfPressesEndsWithTheGameOverQuestion) {
     // The board shows what the engine holds, the score display its score.
     for (int n = 0; n < kCellCount; ++n) {
       bool reserved = false;
-      for (const TNextBall& slot : engine.NextBalls) {
+      for (const TNextBall& slot : engine.NextBalls()) {
         reserved |= slot.X != kNone && CellNumber(slot.X, slot.Y) == n;
       }
       if (reserved)
         continue;
       const QImage cell = form->Cell(n)->Snapshot();
-      if (engine.Board[n].Color == kEmpty) {
+      if (engine.Board()[n].Color == kEmpty) {
         EXPECT_TRUE(ShowsEmptyCell(cell)) << n;
       } else {
-        EXPECT_TRUE(ShowsBall(cell, 0, engine.Board[n].Color)) << n;
+        EXPECT_TRUE(ShowsBall(cell, 0, engine.Board()[n].Color)) << n;
       }
     }
     EXPECT_EQ(form->ImageScore()->Snapshot(),
-              ComposeNumber(testing::MakeScoreDigits(), engine.Score));
+              ComposeNumber(testing::MakeScoreDigits(), engine.Score()));
     // Presses after the end change nothing.
     int ball = 0;
-    while (engine.Board[ball].Color == kEmpty)
+    while (engine.Board()[ball].Color == kEmpty)
       ++ball;
     QTest::mouseClick(form->Cell(ball), Qt::LeftButton);
-    EXPECT_EQ(engine.SelX, kNone);
+    EXPECT_EQ(engine.SelX(), kNone);
   }
 }
 
@@ -465,15 +467,16 @@ TEST_F(FormTest, TheClockCountsAndWrapsAfter99Hours) {
     return form->ImageTime()->Snapshot() == ComposeClock(timer, seconds).copy(0, 0, 72, 11);
   };
   GameEngine& engine = form->Engine();
-  engine.GameSeconds = 3599;
+  EngineState& state = EngineAccess::State(engine);
+  state.GameSeconds = 3599;
   engine.ClockTick();
   EXPECT_TRUE(shows(3600));
-  engine.GameSeconds = 359998;
+  state.GameSeconds = 359998;
   engine.ClockTick();
   EXPECT_TRUE(shows(359999));
   engine.ClockTick();
   EXPECT_TRUE(shows(0));
-  EXPECT_EQ(engine.GameSeconds.load(), 0u);
+  EXPECT_EQ(engine.GameSeconds(), 0u);
 
   // The running clock ticks on its own thread once a second.
   form->OnCommand(kCmdNew);
@@ -481,7 +484,7 @@ TEST_F(FormTest, TheClockCountsAndWrapsAfter99Hours) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return shows(1); }, 1500));
   form->OnCommand(kCmdNew);  // a new game starts the clock again from zero
   EXPECT_TRUE(shows(0));
-  EXPECT_EQ(engine.GameSeconds.load(), 0u);
+  EXPECT_EQ(engine.GameSeconds(), 0u);
 }
 
 TEST_F(FormTest, GameTypeMenuFromBothArrows) {
@@ -491,7 +494,7 @@ TEST_F(FormTest, GameTypeMenuFromBothArrows) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
   form->OnCommand(kCmdNew);
   GameEngine& engine = form->Engine();
-  ASSERT_EQ(engine.GameType, 1);
+  ASSERT_EQ(engine.GameType(), 1);
   const QImage lines_label = form->ImageGame()->Snapshot();
 
   // The menu opens at the arrow's left edge and vertical middle.
@@ -508,8 +511,8 @@ TEST_F(FormTest, GameTypeMenuFromBothArrows) {
     form->OnCommand(kCmdSquares);
     EXPECT_EQ(watchdog.titles, QStringList{"The best results for Squares"});
   }
-  EXPECT_EQ(engine.GameType, 1);
-  EXPECT_TRUE(engine.GameActive);
+  EXPECT_EQ(engine.GameType(), 1);
+  EXPECT_TRUE(engine.GameActive());
   EXPECT_EQ(form->ImageGame()->Snapshot(), lines_label);
 
   // From the New arrow: a Blocks game, and New goes back to the default variant.
@@ -519,10 +522,10 @@ TEST_F(FormTest, GameTypeMenuFromBothArrows) {
             form->Button(1)->mapToGlobal(QPoint(0, form->Button(1)->height() / 2)));
   form->GameMenu()->hide();
   form->OnCommand(kCmdBlocks);
-  EXPECT_EQ(engine.GameType, 3);
+  EXPECT_EQ(engine.GameType(), 3);
   EXPECT_NE(form->ImageGame()->Snapshot(), lines_label);
   form->OnCommand(kCmdNew);
-  EXPECT_EQ(engine.GameType, 1);
+  EXPECT_EQ(engine.GameType(), 1);
   EXPECT_EQ(form->ImageGame()->Snapshot(), lines_label);
 
   // A choice made in the menu arrives as its own command once the menu has closed.
@@ -531,8 +534,8 @@ TEST_F(FormTest, GameTypeMenuFromBothArrows) {
   QTest::keyClick(form->GameMenu(), Qt::Key_Down);
   QTest::keyClick(form->GameMenu(), Qt::Key_Return);
   EXPECT_FALSE(form->GameMenu()->isVisible());
-  EXPECT_EQ(engine.GameType, 1);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return engine.GameType == 2; }, 1000));
+  EXPECT_EQ(engine.GameType(), 1);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return engine.GameType() == 2; }, 1000));
 }
 
 TEST_F(FormTest, ConfirmedSettingsRedrawWhatChanged) {
@@ -549,15 +552,15 @@ TEST_F(FormTest, ConfirmedSettingsRedrawWhatChanged) {
   form->Settings().DefaultGame = 2;
   form->Settings().Delay_Jump = 25;
   form->ApplyChangedSettings(before);
-  EXPECT_EQ(engine.GameType, 2);
-  EXPECT_EQ(engine.ChampScore, 777u);
+  EXPECT_EQ(engine.GameType(), 2);
+  EXPECT_EQ(engine.ChampScore(), 777u);
   EXPECT_EQ(form->ImageChamp()->Snapshot(), ComposeNumber(digits, 777));
   EXPECT_NE(form->ImageGame()->Snapshot(), lines_label);
   EXPECT_EQ(form->Timer1Interval(), 75);
 
   form->OnCommand(kCmdNew);
-  ASSERT_EQ(engine.GameType, 2);
-  const TNextBall slot = engine.NextBalls[0];
+  ASSERT_EQ(engine.GameType(), 2);
+  const TNextBall slot = engine.NextBalls()[0];
   const int marked = CellNumber(slot.X, slot.Y);
   ASSERT_TRUE(ShowsBall(form->Cell(marked)->Snapshot(), 11, slot.Color));
 
@@ -595,7 +598,7 @@ TEST_F(FormTest, ConfirmedSettingsRedrawWhatChanged) {
   const QImage balls32 = other_balls.convertToFormat(QImage::Format_RGB32);
   int balls_seen = 0;
   for (int n = 0; n < kCellCount; ++n) {
-    const int color = engine.Board[n].Color;
+    const int color = engine.Board()[n].Color;
     if (color == kEmpty)
       continue;
     ++balls_seen;
@@ -616,7 +619,7 @@ TEST_F(FormTest, ASkinThatCannotBeLoadedIsRefusedOnOkAndTheGameGoesOnUnchanged) 
   GameEngine& engine = form->Engine();
   form->OnCommand(kCmdNew);
   int ball = 0;
-  while (engine.Board[ball].Color == kEmpty)
+  while (engine.Board()[ball].Color == kEmpty)
     ++ball;
   const QImage ball_before = form->Cell(ball)->Snapshot();
   const GameSettings before = form->Settings();
@@ -731,10 +734,10 @@ TEST_F(FormTest, SaveAndLoadGoThroughTheChoosersAndResumeTheGame) {
   GameEngine& engine = form->Engine();
   form->OnCommand(kCmdNew);
   int ball = 0;
-  while (engine.Board[ball].Color == kEmpty)
+  while (engine.Board()[ball].Color == kEmpty)
     ++ball;
   QTest::mouseClick(form->Cell(ball), Qt::LeftButton);
-  ASSERT_EQ(CellNumber(engine.SelX, engine.SelY), ball);
+  ASSERT_EQ(CellNumber(engine.SelX(), engine.SelY()), ball);
 
   const QString path = install_.Path("save/game.osf");
   QDir().mkpath(install_.Path("save"));
@@ -752,7 +755,7 @@ TEST_F(FormTest, SaveAndLoadGoThroughTheChoosersAndResumeTheGame) {
   // Another game, then the saved one again: the load question is answered Yes.
   engine.Randomize(99);
   form->OnCommand(kCmdNew);
-  engine.GameSeconds = 0;
+  EngineAccess::State(engine).GameSeconds = 0;
   messages_.answer = [](const platform::MessageRequest& request) {
     return request.buttons == platform::MessageButtons::kYesNo ? platform::kIdYes : platform::kIdOk;
   };
@@ -774,9 +777,9 @@ TEST_F(FormTest, SaveAndLoadGoThroughTheChoosersAndResumeTheGame) {
       EXPECT_TRUE(ShowsBall(cell, 0, saved.Board[n].Color)) << n;
     }
   }
-  EXPECT_EQ(CellNumber(engine.SelX, engine.SelY), ball);
+  EXPECT_EQ(CellNumber(engine.SelX(), engine.SelY()), ball);
   EXPECT_TRUE(form->Timer1Active());  // the selected ball jumps again
-  EXPECT_TRUE(engine.GameActive);
+  EXPECT_TRUE(engine.GameActive());
   EXPECT_TRUE(form->Button(kSaveSlot)->isEnabled());
   EXPECT_TRUE(engine.ClockRunning());
   EXPECT_TRUE(exits_.empty());
@@ -790,7 +793,7 @@ TEST_F(FormTest, AFailedSaveOrLoadIsToldAndTheGameGoesOnUnchanged) {
   GameEngine& engine = form->Engine();
   form->OnCommand(kCmdNew);
   int ball = 0;
-  while (engine.Board[ball].Color == kEmpty)
+  while (engine.Board()[ball].Color == kEmpty)
     ++ball;
   QTest::mouseClick(form->Cell(ball), Qt::LeftButton);
   const SavedGameBytes before = EncodeSavedGame(engine.SavedState());
@@ -837,7 +840,7 @@ TEST_F(FormTest, AFailedSaveOrLoadIsToldAndTheGameGoesOnUnchanged) {
         << c.path.toStdString();
     EXPECT_TRUE(exits_.empty()) << c.path.toStdString();
     EXPECT_TRUE(EncodeSavedGame(engine.SavedState()) == before) << c.path.toStdString();
-    EXPECT_TRUE(engine.GameActive && engine.ClockRunning() && form->Timer1Active());
+    EXPECT_TRUE(engine.GameActive() && engine.ClockRunning() && form->Timer1Active());
     platform::SetSaveFileFunction(previous_save);
     platform::SetOpenFileFunction(previous_open);
   }

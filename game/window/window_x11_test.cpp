@@ -8,6 +8,7 @@
 #include <QTest>
 #include <memory>
 
+#include "game/engine/testing/engine_access.h"
 #include "game/window/main_form.h"
 #include "game/window/window_test_env.h"
 #include "platform/qt/desktop.h"
@@ -98,10 +99,10 @@ TEST_F(X11FormTest, TheShapeLetsPressesOnTheTealCornersThrough) {
   ASSERT_GE(solid.x(), 0);
   ClickAt(new_button->mapToGlobal(teal));
   EXPECT_EQ(on_form.presses, 1);
-  EXPECT_FALSE(form_->Engine().GameActive);
+  EXPECT_FALSE(form_->Engine().GameActive());
   ClickAt(new_button->mapToGlobal(solid));
   EXPECT_EQ(on_form.presses, 1);
-  EXPECT_TRUE(form_->Engine().GameActive);
+  EXPECT_TRUE(form_->Engine().GameActive());
   EXPECT_EQ(on_behind.presses, 2);
 }
 
@@ -156,10 +157,11 @@ TEST_F(X11FormTest, PressesMadeDuringATurnAreHandledAfterItInOrder) {
   GameEngine& engine = form_->Engine();
   // A board of two balls: A in the top left corner, B in the bottom right one; the reserved
   // cells stay where the new game put them.
-  for (TBoardCell& cell : engine.Board)
+  TBoard& board = EngineAccess::State(engine).Board;
+  for (TBoardCell& cell : board)
     cell.Color = kEmpty;
-  engine.Board[CellNumber(0, 0)].Color = 0;
-  engine.Board[CellNumber(8, 8)].Color = 1;
+  board[CellNumber(0, 0)].Color = 0;
+  board[CellNumber(8, 8)].Color = 1;
   engine.RedrawBoard();
   engine.Settings().Delay_Move = 100;  // A's walk down the first column lasts 0.5 s
   engine.Settings().Delay_Appearance = 0;
@@ -167,22 +169,22 @@ TEST_F(X11FormTest, PressesMadeDuringATurnAreHandledAfterItInOrder) {
     return form_->Cell(CellNumber(x, y))->mapToGlobal(QPoint(18, 18));
   };
   int to_x = 0, to_y = 6;
-  while (engine.Board[CellNumber(to_x, to_y)].Color != kEmpty)
+  while (engine.Board()[CellNumber(to_x, to_y)].Color != kEmpty)
     ++to_x;
   // C: a free cell next to B that no reservation holds.
   QPoint c(-1, -1);
   for (QPoint p : {QPoint(7, 8), QPoint(8, 7), QPoint(7, 7), QPoint(6, 8)}) {
     bool reserved = false;
-    for (const TNextBall& slot : engine.NextBalls)
+    for (const TNextBall& slot : engine.NextBalls())
       reserved |= slot.X == p.x() && slot.Y == p.y();
-    if (!reserved && engine.Board[CellNumber(p.x(), p.y())].Color == kEmpty) {
+    if (!reserved && engine.Board()[CellNumber(p.x(), p.y())].Color == kEmpty) {
       c = p;
       break;
     }
   }
   ASSERT_GE(c.x(), 0);
   ClickAt(centre(0, 0));
-  ASSERT_EQ(engine.SelX, 0);
+  ASSERT_EQ(engine.SelX(), 0);
 
   // One xdotool run: the press that starts A's walk, then B and C while A still walks.
   const QPoint target = centre(to_x, to_y), b = centre(8, 8), cc = centre(c.x(), c.y());
@@ -192,10 +194,10 @@ TEST_F(X11FormTest, PressesMadeDuringATurnAreHandledAfterItInOrder) {
                   "mousemove", arg(b.x()), arg(b.y()), "click", "1", "sleep", "0.1", "mousemove",
                   arg(cc.x()), arg(cc.y()), "click", "1"});
   EXPECT_TRUE(
-      QTest::qWaitFor([&] { return engine.Board[CellNumber(c.x(), c.y())].Color == 1; }, 3000));
-  EXPECT_EQ(engine.Board[CellNumber(to_x, to_y)].Color, 0);
-  EXPECT_EQ(engine.Board[CellNumber(8, 8)].Color, kEmpty);
-  EXPECT_EQ(engine.SelX, kNone);
+      QTest::qWaitFor([&] { return engine.Board()[CellNumber(c.x(), c.y())].Color == 1; }, 3000));
+  EXPECT_EQ(engine.Board()[CellNumber(to_x, to_y)].Color, 0);
+  EXPECT_EQ(engine.Board()[CellNumber(8, 8)].Color, kEmpty);
+  EXPECT_EQ(engine.SelX(), kNone);
 }
 
 }  // namespace

@@ -237,8 +237,7 @@ class Replay {
     }
     Start();
     if (world_.exit_status < 0) {
-      engine_.GameType = *v;
-      engine_.NewGame(true);
+      engine_.NewGameOfType(*v);
     }
     return true;
   }
@@ -288,14 +287,14 @@ class Replay {
 
   void PrintState() {
     std::string board;
-    for (const TBoardCell& cell : engine_.Board) {
+    for (const TBoardCell& cell : engine_.Board()) {
       board += cell.Color == kEmpty                            ? '.'
                : (cell.Color >= 0 && cell.Color < kColorCount) ? static_cast<char>('0' + cell.Color)
                                                                : '?';
     }
     out_ << "board " << board << '\n';
     out_ << "next";
-    for (const TNextBall& slot : engine_.NextBalls) {
+    for (const TNextBall& slot : engine_.NextBalls()) {
       if (slot.X == kNone) {
         out_ << " -";
       } else {
@@ -303,15 +302,15 @@ class Replay {
       }
     }
     out_ << '\n';
-    if (engine_.SelX == kNone) {
+    if (engine_.SelX() == kNone) {
       out_ << "sel -\n";
     } else {
-      out_ << "sel " << engine_.SelX << ',' << engine_.SelY << '\n';
+      out_ << "sel " << engine_.SelX() << ',' << engine_.SelY() << '\n';
     }
-    out_ << "score " << engine_.Score << '\n';
-    out_ << "champ " << engine_.ChampScore << '\n';
-    out_ << "type " << engine_.GameType << '\n';
-    out_ << "active " << (engine_.GameActive ? 1 : 0) << '\n';
+    out_ << "score " << engine_.Score() << '\n';
+    out_ << "champ " << engine_.ChampScore() << '\n';
+    out_ << "type " << engine_.GameType() << '\n';
+    out_ << "active " << (engine_.GameActive() ? 1 : 0) << '\n';
   }
 
   std::ostream& out_;

@@ -37,7 +37,7 @@ void SaveGameTo(GameEngine& engine, RecordingWorld& world, const std::string& pa
 }
 
 void LoadGameFrom(GameEngine& engine, RecordingWorld& world, const std::string& path) {
-  if (!ConfirmLoadOverCurrentGame(engine.NextBalls)) {
+  if (!ConfirmLoadOverCurrentGame(engine.NextBalls())) {
     return;
   }
   SavedGameState state;

@@ -135,7 +135,7 @@ bool RecordingWorld::ReadHighScores(int32_t variant, HighScorePoints& points) {
   return true;
 }
 
-void RecordingWorld::ShowBestResults(int32_t variant) {
+void RecordingWorld::ShowBestResults(int32_t variant, bool, uint32_t) {
   Record("bestresults " + std::to_string(variant), true);
 }
 

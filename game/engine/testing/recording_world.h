@@ -56,7 +56,7 @@ class RecordingWorld : public GameWorld {
   bool AskYesNo(const std::string& text, const std::string& caption, MessageKind kind,
                 bool default_no) override;
   bool ReadHighScores(int32_t variant, HighScorePoints& points) override;
-  void ShowBestResults(int32_t variant) override;
+  void ShowBestResults(int32_t variant, bool new_record_mode, uint32_t score) override;
   void ExitProgram(int status) override;
 
   // Records a line of the caller's own (e.g. a message shown outside the engine).

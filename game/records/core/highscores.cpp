@@ -56,13 +56,6 @@ HighScoreTable DecodeHighScoreTable(const unsigned char* bytes) {
   return table;
 }
 
-uint32_t BestTableScore(const HighScoreTable& table) {
-  uint32_t best = 0;
-  for (const THighScoreEntry& entry : table)
-    best = std::max(best, entry.Points);
-  return best;
-}
-
 void SetPlayerName(THighScoreEntry& entry, const std::string& name) {
   size_t length = std::min<size_t>(name.size(), kPlayerNameSize - 1);
   std::memcpy(entry.PlayerName, name.data(), length);
@@ -93,10 +86,6 @@ bool HighScores::WriteHighScores(int32_t variant) {
     platform::ShowError("Can't write data into cvobhs.dat", owner_);
   }
   return ok;
-}
-
-uint32_t HighScores::BestTableScore() const {
-  return orbello::BestTableScore(table_);
 }
 
 bool HighScores::InsertNewRecord(int32_t variant, bool new_record_mode, uint32_t score) {

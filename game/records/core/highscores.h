@@ -46,8 +46,6 @@ class HighScores {
   // Writes the table over the variant's 320 bytes of the existing file; the other tables stay.
   // Shows "Can't write data into cvobhs.dat" and returns false on failure.
   bool WriteHighScores(int32_t variant);
-  // Largest Points, unsigned; 0 for a table of zeros.
-  uint32_t BestTableScore() const;
   // Reads the variant's table; when new_record_mode is set, sorts it (highest first, equal
   // scores in file order), and puts `score` with the name "Pretender" above the first row whose
   // Points is smaller, dropping row 9. NewRecordRow() is that row or 99. False when the read
@@ -66,9 +64,6 @@ class HighScores {
   HighScoreTable table_{};
   int new_record_row_ = kNoNewRecordRow;
 };
-
-// Largest Points of a table, compared unsigned.
-uint32_t BestTableScore(const HighScoreTable& table);
 
 // Sets a name (cut to 27 characters) with a terminating zero, keeping the bytes after it.
 void SetPlayerName(THighScoreEntry& entry, const std::string& name);
