@@ -19,7 +19,6 @@
 #include "game/records/dialogs/dialogs.h"
 #include "game/window/about/about.h"
 #include "game/window/pictures.h"
-#include "game/window/skin_density.h"
 #include "game/window/window_region.h"
 #include "platform/core/message.h"
 #include "platform/qt/sound.h"
@@ -100,34 +99,6 @@ constexpr ButtonSpec kButtons[kButtonCount] = {
 
 }  // namespace
 
-int32_t UsableDelay(int32_t stored) {
-  return std::clamp(stored, 0, kMaxDelay);
-}
-
-EngineSettings EngineSettingsFrom(const GameSettings& settings) {
-  auto delay = [](int32_t value) { return static_cast<uint32_t>(UsableDelay(value)); };
-  EngineSettings engine;
-  engine.DefaultGame = settings.DefaultGame;
-  engine.NextColors = settings.NextColors;
-  engine.ShowWalk = settings.ShowWalk != 0;
-  engine.CheckJump = settings.CheckJump != 0;
-  engine.CheckMove = settings.CheckMove != 0;
-  engine.CheckDestroy = settings.CheckDestroy != 0;
-  engine.CheckNoPath = settings.CheckNoPath != 0;
-  engine.Sound_Jump = settings.Sound_Jump();
-  engine.Sound_Move = settings.Sound_Move();
-  engine.Sound_Destroy = settings.Sound_Destroy();
-  engine.Sound_NoPath = settings.Sound_NoPath();
-  engine.Delay_Move = delay(settings.Delay_Move);
-  engine.Delay_Destroy = delay(settings.Delay_Destroy);
-  engine.Delay_Appearance = delay(settings.Delay_Appearance);
-  return engine;
-}
-
-int JumpInterval(int32_t delay_jump) {
-  return 3 * UsableDelay(delay_jump);
-}
-
 TMainForm1::TMainForm1(std::string high_score_file)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       engine_(*this),
@@ -165,6 +136,10 @@ TMainForm1::TMainForm1(std::string high_score_file)
     image->setAttribute(Qt::WA_TransparentForMouseEvents);
   }
   clock_ = std::make_unique<GameClock>([this] { engine_.ClockTick(); });
+  skin_ = std::make_unique<WindowSkin>(scale_, image_time_->Lock(), this);
+  settings_application_ =
+      std::make_unique<SettingsApplication>(*this, *this, settings_, engine_, *skin_,
+                                            [this](int interval) { SetTimer1Interval(interval); });
 }
 
 TMainForm1::~TMainForm1() {
@@ -197,7 +172,7 @@ int TMainForm1::FormCreate() {
   if (!ReadSettings(settings_, static_cast<QWidget*>(this)))
     return kExitStatusFailure;
   engine_.Settings() = EngineSettingsFrom(settings_);
-  if (!LoadSkin())
+  if (!skin_->Load(settings_.TitleSkin()))
     return kExitStatusFailure;
   if (!CreateGameMenu())
     return kExitStatusFailure;
@@ -275,77 +250,6 @@ void TMainForm1::CreateHolders() {
   }
 }
 
-bool TMainForm1::LoadSkin() {
-  const std::string path = settings_.TitleSkin();
-  bool loaded = skinfile::UnpackSkin(path, temp_names_);
-  if (loaded) {
-    QImage* targets[skinfile::kPictureCount] = {&skin_board_, &skin_score_, &skin_balls_,
-                                                &skin_timer_, &skin_walk_};
-    SkinPictureSet pictures;
-    int count = 0;
-    for (; count < skinfile::kPictureCount; ++count) {
-      QImage& picture = pictures[count];
-      if (!picture.load(QFile::decodeName(temp_names_[count].c_str()), "BMP")) {
-        loaded = false;
-        break;
-      }
-      picture = picture.convertToFormat(QImage::Format_RGB32);
-    }
-    // Every picture the window holds is at its scale, those of a failed attempt included.
-    ScaleSkinPictures(path, scale_, pictures, count);
-    for (int k = 0; k < count; ++k) {
-      if (k == skinfile::kTimer) {
-        std::lock_guard guard(image_time_->Lock());
-        skin_timer_ = std::move(pictures[k]);
-      } else {
-        *targets[k] = std::move(pictures[k]);
-      }
-    }
-  }
-  if (!loaded) {
-    platform::ShowMessage({skinfile::UnableToLoadSkinMessage(path), kError,
-                           platform::MessageIcon::kError, platform::MessageButtons::kOk, 0,
-                           static_cast<QWidget*>(this)});
-  }
-  return loaded;
-}
-
-bool TMainForm1::SwitchSkin(const std::string& path) {
-  // The new skin is unpacked and loaded beside the old one, whose files go only once the new one
-  // has loaded whole; a failed attempt leaves the old skin's pictures, files and path as they were.
-  const GameSettings kept = settings_;
-  const skinfile::TempNames old_names = temp_names_;
-  const QImage board = skin_board_, score = skin_score_, balls = skin_balls_, walk = skin_walk_;
-  QImage timer;
-  {
-    std::lock_guard guard(image_time_->Lock());
-    timer = skin_timer_;
-  }
-  temp_names_ = {};
-  settings_.SetPath(kSlotSkin, path);
-  const bool loaded = LoadSkin();
-  settings_ = kept;
-  if (loaded) {
-    skinfile::DeleteTempFiles(old_names);
-    return true;
-  }
-  skinfile::DeleteTempFiles(temp_names_);
-  temp_names_ = old_names;
-  skin_board_ = board;
-  skin_score_ = score;
-  skin_balls_ = balls;
-  skin_walk_ = walk;
-  {
-    std::lock_guard guard(image_time_->Lock());
-    skin_timer_ = timer;
-  }
-  return false;
-}
-
-void TMainForm1::DeleteSkinFiles() {
-  skinfile::DeleteTempFiles(temp_names_);
-}
-
 bool TMainForm1::CreateGameMenu() {
   game_menu_ = new TGameMenu(
       this, bitmap_bar_menu_, &menu_height_, [this] { return settings_.DefaultGame; },
@@ -363,7 +267,7 @@ void TMainForm1::CreateCells() {
       const int n = CellNumber(x, y);
       auto* cell = new TMyImage1(
           panel3_, n, [this](TMyImage1* pressed) { CellClick(pressed); }, scale_);
-      CopyClipped(skin_board_, QRect(0, 0, 36, 36), cell->Picture(), QPoint(0, 0));
+      CopyClipped(skin_->Board(), QRect(0, 0, 36, 36), cell->Picture(), QPoint(0, 0));
       cell->setGeometry(36 * x, 36 * y, 36, 36);
       cell->show();
       cells_[n] = cell;
@@ -455,7 +359,7 @@ void TMainForm1::OnCommand(int id) {
       ShowBestResults(engine_.GameType(), engine_.NewRecordMode(), engine_.Score());
       break;
     case kCmdSet:
-      ApplySettings();
+      settings_application_->Run();
       break;
     case kCmdAbout:
       ShowAbout(this, panel3_);
@@ -473,52 +377,6 @@ void TMainForm1::OnCommand(int id) {
     default:
       break;
   }
-}
-
-void TMainForm1::ApplySettings() {
-  const GameSettings before = settings_;
-  // A new skin is loaded on Ok before anything is stored: one that cannot be loaded is refused
-  // there, and the old skin and settings stay.
-  bool skin_loaded = false;
-  const auto load_chosen_skin = [&](const GameSettings& chosen) {
-    if (SameSkinPath(before.TitleSkin(), chosen.TitleSkin()))
-      return true;
-    skin_loaded = SwitchSkin(chosen.TitleSkin());
-    return skin_loaded;
-  };
-  if (ShowSettingsDialog(this, settings_, load_chosen_skin) != kIdSettingsOk)
-    return;
-  ApplyChangedSettings(before, skin_loaded);
-}
-
-void TMainForm1::ApplyChangedSettings(const GameSettings& before, bool skin_loaded) {
-  const SettingsChanges changes = CompareSettings(before, settings_);
-  if (changes.skin && !skin_loaded && !SwitchSkin(settings_.TitleSkin())) {
-    settings_ = before;
-    return;
-  }
-  repaint();
-  engine_.Settings() = EngineSettingsFrom(settings_);
-  if (changes.delay_jump)
-    SetTimer1Interval(JumpInterval(settings_.Delay_Jump));
-  if (changes.default_game) {
-    engine_.ApplyDefaultGame();
-    if (engine_.Exited())
-      return;
-  }
-  RefreshReason reason;
-  if (changes.skin) {
-    engine_.RedrawBoard();
-    DrawNumber(NumberDisplay::kScore, engine_.Score());
-    DrawNumber(NumberDisplay::kChamp, engine_.ChampScore());
-    DrawClock(engine_.GameSeconds());
-    reason = RefreshReason::kSkin;
-  } else if (changes.next_colors) {
-    reason = RefreshReason::kDisplayMode;
-  } else {
-    return;
-  }
-  engine_.RefreshNextBalls(reason);
 }
 
 void TMainForm1::SetTimer1Interval(int interval) {
@@ -540,7 +398,7 @@ void TMainForm1::SetTimer1Interval(int interval) {
 void TMainForm1::DrawBallFrame(int frame, int row, Picture picture, int n) {
   if (n < 0 || n >= kCellCount || !cells_[n])
     return;
-  const QImage& source = picture == Picture::kBalls ? skin_balls_ : skin_walk_;
+  const QImage& source = picture == Picture::kBalls ? skin_->Balls() : skin_->Walk();
   // Only the part of the tile inside the picture reaches the work bitmap; the rest keeps what the
   // previous frame left there.
   CopyClipped(source, QRect(32 * frame, 32 * row, 32, 32), work_bitmap_, QPoint(0, 0));
@@ -551,14 +409,14 @@ void TMainForm1::DrawBallFrame(int frame, int row, Picture picture, int n) {
 void TMainForm1::DrawEmptyCell(int n) {
   if (n < 0 || n >= kCellCount || !cells_[n])
     return;
-  CopyClipped(skin_board_, QRect(0, 0, 36, 36), cells_[n]->Picture(), QPoint(0, 0));
+  CopyClipped(skin_->Board(), QRect(0, 0, 36, 36), cells_[n]->Picture(), QPoint(0, 0));
   cells_[n]->repaint();
 }
 
 void TMainForm1::DrawPreview(int slot, int color) {
   if (slot < 0 || slot > 2 || !image_prev_[slot])
     return;
-  CopyClipped(skin_balls_, QRect(32 * 10, 32 * color, 32, 32), image_prev_[slot]->Picture(),
+  CopyClipped(skin_->Balls(), QRect(32 * 10, 32 * color, 32, 32), image_prev_[slot]->Picture(),
               QPoint(0, 0));
   image_prev_[slot]->repaint();
 }
@@ -615,7 +473,7 @@ void TMainForm1::DrawNumber(NumberDisplay display, uint32_t value) {
   TPictureImage* image = display == NumberDisplay::kScore ? image_score_ : image_champ_;
   if (!image)
     return;
-  const QImage number = ComposeNumber(skin_score_, value);
+  const QImage number = ComposeNumber(skin_->Score(), value);
   {
     std::lock_guard guard(image->Lock());
     CopyClipped(number, QRect(0, 0, 80, 20), image->Picture(), QPoint(0, 0));
@@ -628,7 +486,7 @@ void TMainForm1::DrawClock(uint32_t seconds) {
     return;
   {
     std::lock_guard guard(image_time_->Lock());
-    const QImage clock = ComposeClock(skin_timer_, static_cast<int>(seconds));
+    const QImage clock = ComposeClock(skin_->Timer(), static_cast<int>(seconds));
     CopyClipped(clock, QRect(0, 0, 99, 11), image_time_->Picture(), QPoint(0, 0));
   }
   if (QThread::currentThread() == thread()) {
@@ -768,11 +626,8 @@ void TMainForm1::FormDestroy() {
   }
   delete game_menu_;
   game_menu_ = nullptr;
-  skin_board_ = skin_score_ = skin_balls_ = skin_walk_ = QImage();
-  {
-    std::lock_guard guard(image_time_->Lock());
-    skin_timer_ = QImage();
-  }
+  // The skin's files go with it; the lock of its timer picture goes with ImageTime below.
+  skin_->Release();
   work_bitmap_ = QImage();
   for (TMyPanel1*& holder : holders_) {
     delete holder;
@@ -780,7 +635,6 @@ void TMainForm1::FormDestroy() {
   }
   image_score_ = image_champ_ = image_time_ = image_game_ = nullptr;
   image_prev_ = {};
-  DeleteSkinFiles();
   bitmap_btn_ = bitmap_btn_faces_ = bitmap_new_disable_ = bitmap_caption_btn_ = bitmap_bar_menu_ =
       QImage();
   backdrop_ = QImage();

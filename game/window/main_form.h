@@ -17,8 +17,9 @@
 #include "game/records/core/highscores.h"
 #include "game/records/core/settings.h"
 #include "game/window/game_clock.h"
+#include "game/window/settings_application.h"
 #include "game/window/widgets.h"
-#include "skinfile/skinfile.h"
+#include "game/window/window_skin.h"
 
 namespace orbello::window {
 
@@ -47,17 +48,9 @@ enum MenuOwner { kMenuOwnerNone = 0, kMenuOwnerScore = 1, kMenuOwnerNew = 2 };
 inline constexpr int kButtonCount = 12;
 inline constexpr int kSaveSlot = 3;
 
-// A stored delay is used as it is, beyond the slider's 0..100 too (a delay of 500 waits 500 ms).
-// Only a value that would freeze the game is bounded: a turn handles no input while it waits, and
-// a damaged DWORD could make one wait last for weeks. With at most a second per step, ten times
-// the slider's end, even the longest turn (a walk across the whole board, a removal, four growing
-// frames and a second removal) stays within about two minutes. A negative delay is no delay.
-inline constexpr int32_t kMaxDelay = 1000;
-int32_t UsableDelay(int32_t stored);
-// The settings of the engine as the stored settings give them, delays through UsableDelay.
-EngineSettings EngineSettingsFrom(const GameSettings& settings);
-// Timer1's interval for a stored Delay_Jump: 3 ms per step.
-int JumpInterval(int32_t delay_jump);
+namespace testing {
+class FormAccess;
+}
 
 class TMainForm1 : public QWidget, public GameWorld {
  public:
@@ -78,42 +71,8 @@ class TMainForm1 : public QWidget, public GameWorld {
 
   // The main window's command handling (button ids, menu items).
   void OnCommand(int id);
-  void ApplySettings();
-  // What follows an Ok in the Settings dialog, given the settings as they were before it;
-  // `skin_loaded` when the dialog's check has already loaded a changed skin. A changed skin that
-  // cannot be loaded puts the settings back to `before` and changes nothing else.
-  void ApplyChangedSettings(const GameSettings& before, bool skin_loaded = false);
 
   GameEngine& Engine() { return engine_; }
-  GameSettings& Settings() { return settings_; }
-  HighScores& Scores() { return high_scores_; }
-  TMyImage1* Cell(int n) { return cells_[n]; }
-  // 2 when the window draws from pictures of double density, else 1.
-  int PictureScale() const { return scale_; }
-  QWidget* Panel3() { return panel3_; }
-  TPictureImage* ImageScore() { return image_score_; }
-  TPictureImage* ImageChamp() { return image_champ_; }
-  TPictureImage* ImageTime() { return image_time_; }
-  TPictureImage* ImageGame() { return image_game_; }
-  TPictureImage* ImagePrev(int slot) { return image_prev_[slot]; }
-  TPictureButton* Button(int slot) { return buttons_[slot]; }
-  TGameMenu* GameMenu() { return game_menu_; }
-  int MenuOwnerValue() const { return menu_owner_; }
-  const skinfile::TempNames& SkinTempNames() const { return temp_names_; }
-  bool Timer1Active() const { return timer1_.isActive(); }
-  int Timer1Interval() const { return timer1_interval_; }
-
-  // The pieces of FormCreate, in their order of use.
-  bool LoadBackdrop();
-  bool LoadSkin();
-  // Loads the skin at `path` in place of the current one; false (after LoadSkin's message) leaves
-  // the current skin as it was. TitleSkin is not changed.
-  bool SwitchSkin(const std::string& path);
-  void DeleteSkinFiles();
-  bool CreateGameMenu();
-  void CreateCells();
-  bool CreateButtons();
-  void CellClick(TMyImage1* cell);
 
   // ---- GameWorld ----
   void DrawBallFrame(int frame, int row, Picture picture, int n) override;
@@ -148,6 +107,14 @@ class TMainForm1 : public QWidget, public GameWorld {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  friend class testing::FormAccess;
+
+  // The pieces of FormCreate, in their order of use.
+  bool LoadBackdrop();
+  bool CreateGameMenu();
+  void CreateCells();
+  bool CreateButtons();
+  void CellClick(TMyImage1* cell);
   int Fatal(int status);
   void CreateHolders();
   void OpenGameMenu(int arrow_id);
@@ -189,14 +156,10 @@ class TMainForm1 : public QWidget, public GameWorld {
   QImage bitmap_bar_menu_;
   QImage backdrop_;
 
-  // Pictures of the skin; the timer picture is read by the clock's thread and so is changed only
-  // under ImageTime's lock.
-  QImage skin_board_;
-  QImage skin_score_;
-  QImage skin_balls_;
-  QImage skin_timer_;
-  QImage skin_walk_;
-  skinfile::TempNames temp_names_;
+  // The skin; its timer picture is read by the clock's thread and so is changed only under
+  // ImageTime's lock.
+  std::unique_ptr<WindowSkin> skin_;
+  std::unique_ptr<SettingsApplication> settings_application_;
 
   std::unique_ptr<GameClock> clock_;
   ExitHandler exit_handler_;

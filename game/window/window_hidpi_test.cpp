@@ -23,6 +23,7 @@ namespace {
 // application starts, so it is set before main.
 const bool kDoubleDensity = qputenv("QT_SCALE_FACTOR", "2");
 
+using testing::Access;
 using testing::BallPixel;
 using testing::ScriptedMessages;
 using testing::TestInstallation;
@@ -107,17 +108,17 @@ TEST_F(DoubleDensity, TheScreenShowsThePicturesDrawnForItAndNothingMoves) {
   ASSERT_EQ(status_, 0) << messages_.Texts().join("|").toStdString();
   form->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-  EXPECT_EQ(form->PictureScale(), 2);
+  EXPECT_EQ(Access(*form).PictureScale(), 2);
 
   // Positions, sizes and shapes are those of the 1x window.
   EXPECT_EQ(form->size(), QSize(590, 480));
   EXPECT_EQ(form->mask(), MakeWindowRegion());
-  EXPECT_EQ(form->Cell(40)->geometry(), QRect(144, 144, 36, 36));
-  EXPECT_EQ(form->Button(0)->geometry(), QRect(110, 25, 53, 31));
-  EXPECT_EQ(form->Button(11)->geometry(), QRect(358, 5, 16, 14));
-  EXPECT_EQ(form->ImageScore()->mapTo(form.get(), QPoint(0, 0)), QPoint(368, 424));
+  EXPECT_EQ(Access(*form).Cell(40)->geometry(), QRect(144, 144, 36, 36));
+  EXPECT_EQ(Access(*form).Button(0)->geometry(), QRect(110, 25, 53, 31));
+  EXPECT_EQ(Access(*form).Button(11)->geometry(), QRect(358, 5, 16, 14));
+  EXPECT_EQ(Access(*form).ImageScore()->mapTo(form.get(), QPoint(0, 0)), QPoint(368, 424));
   QImage btn_1x(":/game/BITMAP_BTN.bmp");
-  EXPECT_EQ(form->Button(0)->mask(),
+  EXPECT_EQ(Access(*form).Button(0)->mask(),
             RegionFromBitmap(btn_1x.copy(0, 0, 53, 31), qRgb(0, 128, 128), qRgb(0, 128, 128)));
 
   form->DrawBallFrame(13, 5, Picture::kBalls, 10);  // cell (1, 1)

@@ -24,6 +24,7 @@
 namespace orbello::window {
 namespace {
 
+using testing::Access;
 using testing::BallPixel;
 using testing::BoardPixel;
 using testing::ModalWatchdog;
@@ -142,7 +143,7 @@ TEST(StartUp, EachFailureShowsItsMessageAndEndsWithItsStatus) {
       EXPECT_EQ(messages.seen[0].icon, platform::MessageIcon::kError);
       EXPECT_FALSE(form.isVisible());
       // Every one of these fails before the board's cells are made.
-      EXPECT_TRUE(form.Panel3()->findChildren<TMyImage1*>().isEmpty());
+      EXPECT_TRUE(Access(form).Panel3()->findChildren<TMyImage1*>().isEmpty());
     }
     // Nothing of the skin stays behind in the temporary folder.
     EXPECT_TRUE(install.TempFiles().isEmpty()) << install.TempFiles().join(",").toStdString();
@@ -161,43 +162,44 @@ TEST_F(FormTest, StartsWithAnEmptyBoardAndNoGame) {
   EXPECT_TRUE(form->mask().contains(QPoint(350, 240)));
   EXPECT_EQ(install_.TempFiles().size(), 5);
 
-  EXPECT_EQ(form->Panel3()->geometry(), QRect(188, 78, 324, 324));
+  EXPECT_EQ(Access(*form).Panel3()->geometry(), QRect(188, 78, 324, 324));
   for (int x = 0; x < 9; ++x) {
     for (int y = 0; y < 9; ++y) {
       const int n = 9 * x + y;
-      TMyImage1* cell = form->Panel3()->findChild<TMyImage1*>(QStringLiteral("BImage%1").arg(n));
+      TMyImage1* cell =
+          Access(*form).Panel3()->findChild<TMyImage1*>(QStringLiteral("BImage%1").arg(n));
       ASSERT_NE(cell, nullptr) << n;
-      EXPECT_EQ(cell, form->Cell(n));
+      EXPECT_EQ(cell, Access(*form).Cell(n));
       EXPECT_EQ(cell->tag(), n);
       EXPECT_EQ(cell->geometry(), QRect(36 * x, 36 * y, 36, 36));
       EXPECT_TRUE(ShowsEmptyCell(cell->Snapshot())) << n;
     }
   }
-  EXPECT_EQ(form->Panel3()->findChildren<TMyImage1*>().size(), 81);
+  EXPECT_EQ(Access(*form).Panel3()->findChildren<TMyImage1*>().size(), 81);
 
   // Displays in their holders: score and champion 00000, clock 00:00:00.
-  EXPECT_EQ(form->ImageScore()->mapTo(form.get(), QPoint(0, 0)), QPoint(368, 424));
-  EXPECT_EQ(form->ImageChamp()->mapTo(form.get(), QPoint(0, 0)), QPoint(251, 424));
-  EXPECT_EQ(form->ImageTime()->mapTo(form.get(), QPoint(0, 0)), QPoint(407, 54));
-  EXPECT_EQ(form->ImageGame()->mapTo(form.get(), QPoint(0, 0)), QPoint(217, 54));
-  EXPECT_EQ(form->ImagePrev(2)->mapTo(form.get(), QPoint(0, 0)), QPoint(364, 32));
+  EXPECT_EQ(Access(*form).ImageScore()->mapTo(form.get(), QPoint(0, 0)), QPoint(368, 424));
+  EXPECT_EQ(Access(*form).ImageChamp()->mapTo(form.get(), QPoint(0, 0)), QPoint(251, 424));
+  EXPECT_EQ(Access(*form).ImageTime()->mapTo(form.get(), QPoint(0, 0)), QPoint(407, 54));
+  EXPECT_EQ(Access(*form).ImageGame()->mapTo(form.get(), QPoint(0, 0)), QPoint(217, 54));
+  EXPECT_EQ(Access(*form).ImagePrev(2)->mapTo(form.get(), QPoint(0, 0)), QPoint(364, 32));
   const QImage zeros = ComposeNumber(testing::MakeScoreDigits(), 0);
-  EXPECT_EQ(form->ImageScore()->Snapshot(), zeros);
-  EXPECT_EQ(form->ImageChamp()->Snapshot(), zeros);
-  EXPECT_EQ(form->ImageTime()->Snapshot(),
+  EXPECT_EQ(Access(*form).ImageScore()->Snapshot(), zeros);
+  EXPECT_EQ(Access(*form).ImageChamp()->Snapshot(), zeros);
+  EXPECT_EQ(Access(*form).ImageTime()->Snapshot(),
             ComposeClock(testing::MakeTimerDigits(), 0).copy(0, 0, 72, 11));
   for (int slot = 0; slot < 3; ++slot)
-    EXPECT_FALSE(form->ImagePrev(slot)->isHidden());
+    EXPECT_FALSE(Access(*form).ImagePrev(slot)->isHidden());
 
   EXPECT_FALSE(form->Engine().GameActive());
-  EXPECT_FALSE(form->Button(kSaveSlot)->isEnabled());
-  EXPECT_EQ(form->Timer1Interval(), 30);
-  EXPECT_FALSE(form->Timer1Active());
+  EXPECT_FALSE(Access(*form).Button(kSaveSlot)->isEnabled());
+  EXPECT_EQ(Access(*form).Timer1Interval(), 30);
+  EXPECT_FALSE(Access(*form).Timer1Active());
 
   // Presses before the first game change nothing.
-  QTest::mouseClick(form->Cell(40), Qt::LeftButton);
+  QTest::mouseClick(Access(*form).Cell(40), Qt::LeftButton);
   EXPECT_EQ(form->Engine().SelX(), kNone);
-  EXPECT_TRUE(ShowsEmptyCell(form->Cell(40)->Snapshot()));
+  EXPECT_TRUE(ShowsEmptyCell(Access(*form).Cell(40)->Snapshot()));
 
   form.reset();
   EXPECT_TRUE(install_.TempFiles().isEmpty());
@@ -210,7 +212,7 @@ TEST_F(FormTest, PreviewsStayHiddenWhenOnlyTheBoardAnnounces) {
   auto form = Create();
   ASSERT_EQ(status_, 0);
   for (int slot = 0; slot < 3; ++slot)
-    EXPECT_TRUE(form->ImagePrev(slot)->isHidden());
+    EXPECT_TRUE(Access(*form).ImagePrev(slot)->isHidden());
 }
 
 TEST_F(FormTest, StoredDelaysAreKeptBeyondTheSliderOnlyFreezingOnesBounded) {
@@ -226,7 +228,7 @@ TEST_F(FormTest, StoredDelaysAreKeptBeyondTheSliderOnlyFreezingOnesBounded) {
   EXPECT_EQ(engine.Delay_Move, 500u);
   EXPECT_EQ(engine.Delay_Destroy, 250u);
   EXPECT_EQ(engine.Delay_Appearance, static_cast<uint32_t>(kMaxDelay));
-  EXPECT_EQ(form->Timer1Interval(), 450);
+  EXPECT_EQ(Access(*form).Timer1Interval(), 450);
   settings.Delay_Move = -7;
   EXPECT_EQ(EngineSettingsFrom(settings).Delay_Move, 0u);
   EXPECT_EQ(JumpInterval(-7), 0);
@@ -238,7 +240,7 @@ TEST_F(FormTest, ACellShowsTheRightTileAfterEachKindOfFrame) {
   ASSERT_EQ(status_, 0);
   form->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-  TMyImage1* cell = form->Cell(10);  // column 1, row 1
+  TMyImage1* cell = Access(*form).Cell(10);  // column 1, row 1
   const QPoint on_screen = cell->mapTo(form.get(), QPoint(0, 0));
   auto painted = [&] {
     return form->screen()
@@ -280,7 +282,7 @@ TEST_F(FormTest, ACellShowsTheRightTileAfterEachKindOfFrame) {
 
   form->DrawPreview(1, 4);
   EXPECT_LT(TileMismatch(
-                form->ImagePrev(1)->Snapshot(),
+                Access(*form).ImagePrev(1)->Snapshot(),
                 [](int lx, int ly) { return BallPixel(10, 4, lx, ly); }, QPoint(0, 0)),
             0);
 }
@@ -295,20 +297,20 @@ TEST_F(FormTest, PressesWithShiftCtrlOrTheRightButtonAreIgnored) {
   while (engine.Board()[ball].Color == kEmpty)
     ++ball;
 
-  QTest::mouseClick(form->Cell(ball), Qt::LeftButton, Qt::ShiftModifier);
-  QTest::mouseClick(form->Cell(ball), Qt::LeftButton, Qt::ControlModifier);
-  QTest::mouseClick(form->Cell(ball), Qt::RightButton);
+  QTest::mouseClick(Access(*form).Cell(ball), Qt::LeftButton, Qt::ShiftModifier);
+  QTest::mouseClick(Access(*form).Cell(ball), Qt::LeftButton, Qt::ControlModifier);
+  QTest::mouseClick(Access(*form).Cell(ball), Qt::RightButton);
   EXPECT_EQ(engine.SelX(), kNone);
-  EXPECT_FALSE(form->Timer1Active());
+  EXPECT_FALSE(Access(*form).Timer1Active());
 
-  QTest::mouseClick(form->Cell(ball), Qt::LeftButton);
+  QTest::mouseClick(Access(*form).Cell(ball), Qt::LeftButton);
   EXPECT_EQ(CellNumber(engine.SelX(), engine.SelY()), ball);
-  EXPECT_TRUE(form->Timer1Active());
+  EXPECT_TRUE(Access(*form).Timer1Active());
   // The jump runs on Timer1: within a few intervals the ball shows a jump frame.
   const int color = engine.Board()[ball].Color;
   EXPECT_TRUE(QTest::qWaitFor(
       [&] {
-        const QImage picture = form->Cell(ball)->Snapshot();
+        const QImage picture = Access(*form).Cell(ball)->Snapshot();
         for (int frame = 16; frame < 24; ++frame) {
           if (ShowsBall(picture, frame, color))
             return true;
@@ -318,19 +320,19 @@ TEST_F(FormTest, PressesWithShiftCtrlOrTheRightButtonAreIgnored) {
       1000));
 
   // With a jump delay of 0 the timer never fires: another selected ball stands still.
-  const GameSettings before = form->Settings();
-  form->Settings().Delay_Jump = 0;
-  form->ApplyChangedSettings(before);
-  EXPECT_FALSE(form->Timer1Active());
+  const GameSettings before = Access(*form).Settings();
+  Access(*form).Settings().Delay_Jump = 0;
+  Access(*form).ApplyChangedSettings(before);
+  EXPECT_FALSE(Access(*form).Timer1Active());
   int other = ball + 1;
   while (engine.Board()[other].Color == kEmpty)
     ++other;
-  QTest::mouseClick(form->Cell(other), Qt::LeftButton);
+  QTest::mouseClick(Access(*form).Cell(other), Qt::LeftButton);
   EXPECT_EQ(CellNumber(engine.SelX(), engine.SelY()), other);
-  EXPECT_FALSE(form->Timer1Active());
+  EXPECT_FALSE(Access(*form).Timer1Active());
   QTest::qWait(100);
-  EXPECT_TRUE(ShowsBall(form->Cell(other)->Snapshot(), 0, engine.Board()[other].Color));
-  EXPECT_TRUE(ShowsBall(form->Cell(ball)->Snapshot(), 0, color));
+  EXPECT_TRUE(ShowsBall(Access(*form).Cell(other)->Snapshot(), 0, engine.Board()[other].Color));
+  EXPECT_TRUE(ShowsBall(Access(*form).Cell(ball)->Snapshot(), 0, color));
 }
 
 // Fills every free cell that no next ball reserves with a pattern in which no two neighbours
@@ -352,7 +354,7 @@ void FillBoardWithoutFigures(GameEngine& engine) {
 TEST_F(FormTest, SaveIsEnabledExactlyWhileAGameIsActive) {
   auto form = Create();
   ASSERT_EQ(status_, 0);
-  TPictureButton* save = form->Button(kSaveSlot);
+  TPictureButton* save = Access(*form).Button(kSaveSlot);
   EXPECT_FALSE(save->isEnabled());
   const QImage disabled_face = save->grab().toImage().convertToFormat(QImage::Format_RGB32);
 
@@ -384,13 +386,13 @@ bool PlayOneTurn(TMainForm1& form) {
   for (int from = 0; from < kCellCount; ++from) {
     if (engine.Board()[from].Color == kEmpty)
       continue;
-    QTest::mouseClick(form.Cell(from), Qt::LeftButton);
+    QTest::mouseClick(Access(form).Cell(from), Qt::LeftButton);
     if (CellNumber(engine.SelX(), engine.SelY()) != from)
       continue;
     for (int to = 0; to < kCellCount; ++to) {
       if (engine.Board()[to].Color != kEmpty)
         continue;
-      QTest::mouseClick(form.Cell(to), Qt::LeftButton);
+      QTest::mouseClick(Access(form).Cell(to), Qt::LeftButton);
       if (engine.SelX() == kNone || !engine.GameActive())
         return true;
     }
@@ -429,7 +431,7 @@ TEST_F(FormTest, AWholeGameOfPressesEndsWithTheGameOverQuestion) {
         << messages_.Texts().join("|").toStdString();
     EXPECT_FALSE(messages_.Saw("Congratulation!"));
     EXPECT_TRUE(watchdog.titles.isEmpty());
-    EXPECT_FALSE(form->Button(kSaveSlot)->isEnabled());
+    EXPECT_FALSE(Access(*form).Button(kSaveSlot)->isEnabled());
     EXPECT_FALSE(engine.ClockRunning());
     EXPECT_TRUE(exits_.empty());
 
@@ -441,20 +443,20 @@ TEST_F(FormTest, AWholeGameOfPressesEndsWithTheGameOverQuestion) {
       }
       if (reserved)
         continue;
-      const QImage cell = form->Cell(n)->Snapshot();
+      const QImage cell = Access(*form).Cell(n)->Snapshot();
       if (engine.Board()[n].Color == kEmpty) {
         EXPECT_TRUE(ShowsEmptyCell(cell)) << n;
       } else {
         EXPECT_TRUE(ShowsBall(cell, 0, engine.Board()[n].Color)) << n;
       }
     }
-    EXPECT_EQ(form->ImageScore()->Snapshot(),
+    EXPECT_EQ(Access(*form).ImageScore()->Snapshot(),
               ComposeNumber(testing::MakeScoreDigits(), engine.Score()));
     // Presses after the end change nothing.
     int ball = 0;
     while (engine.Board()[ball].Color == kEmpty)
       ++ball;
-    QTest::mouseClick(form->Cell(ball), Qt::LeftButton);
+    QTest::mouseClick(Access(*form).Cell(ball), Qt::LeftButton);
     EXPECT_EQ(engine.SelX(), kNone);
   }
 }
@@ -464,7 +466,7 @@ TEST_F(FormTest, TheClockCountsAndWrapsAfter99Hours) {
   ASSERT_EQ(status_, 0);
   const QImage timer = testing::MakeTimerDigits();
   auto shows = [&](int seconds) {
-    return form->ImageTime()->Snapshot() == ComposeClock(timer, seconds).copy(0, 0, 72, 11);
+    return Access(*form).ImageTime()->Snapshot() == ComposeClock(timer, seconds).copy(0, 0, 72, 11);
   };
   GameEngine& engine = form->Engine();
   EngineState& state = EngineAccess::State(engine);
@@ -495,15 +497,15 @@ TEST_F(FormTest, GameTypeMenuFromBothArrows) {
   form->OnCommand(kCmdNew);
   GameEngine& engine = form->Engine();
   ASSERT_EQ(engine.GameType(), 1);
-  const QImage lines_label = form->ImageGame()->Snapshot();
+  const QImage lines_label = Access(*form).ImageGame()->Snapshot();
 
   // The menu opens at the arrow's left edge and vertical middle.
   form->OnCommand(kCmdScoreMenu);
-  TPictureButton* arrow = form->Button(5);
-  EXPECT_TRUE(form->GameMenu()->isVisible());
-  EXPECT_EQ(form->GameMenu()->pos(), arrow->mapToGlobal(QPoint(0, arrow->height() / 2)));
-  EXPECT_EQ(form->MenuOwnerValue(), kMenuOwnerScore);
-  form->GameMenu()->hide();
+  TPictureButton* arrow = Access(*form).Button(5);
+  EXPECT_TRUE(Access(*form).GameMenu()->isVisible());
+  EXPECT_EQ(Access(*form).GameMenu()->pos(), arrow->mapToGlobal(QPoint(0, arrow->height() / 2)));
+  EXPECT_EQ(Access(*form).MenuOwnerValue(), kMenuOwnerScore);
+  Access(*form).GameMenu()->hide();
 
   // From the Score arrow: the Squares table is shown, the running Lines game stays.
   {
@@ -513,27 +515,27 @@ TEST_F(FormTest, GameTypeMenuFromBothArrows) {
   }
   EXPECT_EQ(engine.GameType(), 1);
   EXPECT_TRUE(engine.GameActive());
-  EXPECT_EQ(form->ImageGame()->Snapshot(), lines_label);
+  EXPECT_EQ(Access(*form).ImageGame()->Snapshot(), lines_label);
 
   // From the New arrow: a Blocks game, and New goes back to the default variant.
   form->OnCommand(kCmdNewMenu);
-  EXPECT_EQ(form->MenuOwnerValue(), kMenuOwnerNew);
-  EXPECT_EQ(form->GameMenu()->pos(),
-            form->Button(1)->mapToGlobal(QPoint(0, form->Button(1)->height() / 2)));
-  form->GameMenu()->hide();
+  EXPECT_EQ(Access(*form).MenuOwnerValue(), kMenuOwnerNew);
+  EXPECT_EQ(Access(*form).GameMenu()->pos(),
+            Access(*form).Button(1)->mapToGlobal(QPoint(0, Access(*form).Button(1)->height() / 2)));
+  Access(*form).GameMenu()->hide();
   form->OnCommand(kCmdBlocks);
   EXPECT_EQ(engine.GameType(), 3);
-  EXPECT_NE(form->ImageGame()->Snapshot(), lines_label);
+  EXPECT_NE(Access(*form).ImageGame()->Snapshot(), lines_label);
   form->OnCommand(kCmdNew);
   EXPECT_EQ(engine.GameType(), 1);
-  EXPECT_EQ(form->ImageGame()->Snapshot(), lines_label);
+  EXPECT_EQ(Access(*form).ImageGame()->Snapshot(), lines_label);
 
   // A choice made in the menu arrives as its own command once the menu has closed.
   form->OnCommand(kCmdNewMenu);
-  QTest::keyClick(form->GameMenu(), Qt::Key_Down);
-  QTest::keyClick(form->GameMenu(), Qt::Key_Down);
-  QTest::keyClick(form->GameMenu(), Qt::Key_Return);
-  EXPECT_FALSE(form->GameMenu()->isVisible());
+  QTest::keyClick(Access(*form).GameMenu(), Qt::Key_Down);
+  QTest::keyClick(Access(*form).GameMenu(), Qt::Key_Down);
+  QTest::keyClick(Access(*form).GameMenu(), Qt::Key_Return);
+  EXPECT_FALSE(Access(*form).GameMenu()->isVisible());
   EXPECT_EQ(engine.GameType(), 1);
   EXPECT_TRUE(QTest::qWaitFor([&] { return engine.GameType() == 2; }, 1000));
 }
@@ -544,53 +546,53 @@ TEST_F(FormTest, ConfirmedSettingsRedrawWhatChanged) {
   ASSERT_EQ(status_, 0);
   GameEngine& engine = form->Engine();
   const QImage digits = testing::MakeScoreDigits();
-  const QImage lines_label = form->ImageGame()->Snapshot();
-  EXPECT_EQ(form->ImageChamp()->Snapshot(), ComposeNumber(digits, 50));
+  const QImage lines_label = Access(*form).ImageGame()->Snapshot();
+  EXPECT_EQ(Access(*form).ImageChamp()->Snapshot(), ComposeNumber(digits, 50));
 
   // Before the first game a new default variant takes over the label and the champion.
-  GameSettings before = form->Settings();
-  form->Settings().DefaultGame = 2;
-  form->Settings().Delay_Jump = 25;
-  form->ApplyChangedSettings(before);
+  GameSettings before = Access(*form).Settings();
+  Access(*form).Settings().DefaultGame = 2;
+  Access(*form).Settings().Delay_Jump = 25;
+  Access(*form).ApplyChangedSettings(before);
   EXPECT_EQ(engine.GameType(), 2);
   EXPECT_EQ(engine.ChampScore(), 777u);
-  EXPECT_EQ(form->ImageChamp()->Snapshot(), ComposeNumber(digits, 777));
-  EXPECT_NE(form->ImageGame()->Snapshot(), lines_label);
-  EXPECT_EQ(form->Timer1Interval(), 75);
+  EXPECT_EQ(Access(*form).ImageChamp()->Snapshot(), ComposeNumber(digits, 777));
+  EXPECT_NE(Access(*form).ImageGame()->Snapshot(), lines_label);
+  EXPECT_EQ(Access(*form).Timer1Interval(), 75);
 
   form->OnCommand(kCmdNew);
   ASSERT_EQ(engine.GameType(), 2);
   const TNextBall slot = engine.NextBalls()[0];
   const int marked = CellNumber(slot.X, slot.Y);
-  ASSERT_TRUE(ShowsBall(form->Cell(marked)->Snapshot(), 11, slot.Color));
+  ASSERT_TRUE(ShowsBall(Access(*form).Cell(marked)->Snapshot(), 11, slot.Color));
 
   // Display mode 1 -> 2: the marks go, the previews stay; 2 -> 3: previews hidden, marks back.
-  before = form->Settings();
-  form->Settings().NextColors = 2;
-  form->ApplyChangedSettings(before);
-  EXPECT_TRUE(ShowsEmptyCell(form->Cell(marked)->Snapshot()));
-  EXPECT_FALSE(form->ImagePrev(0)->isHidden());
-  before = form->Settings();
-  form->Settings().NextColors = 3;
-  form->ApplyChangedSettings(before);
-  EXPECT_TRUE(ShowsBall(form->Cell(marked)->Snapshot(), 11, slot.Color));
-  EXPECT_TRUE(form->ImagePrev(0)->isHidden());
+  before = Access(*form).Settings();
+  Access(*form).Settings().NextColors = 2;
+  Access(*form).ApplyChangedSettings(before);
+  EXPECT_TRUE(ShowsEmptyCell(Access(*form).Cell(marked)->Snapshot()));
+  EXPECT_FALSE(Access(*form).ImagePrev(0)->isHidden());
+  before = Access(*form).Settings();
+  Access(*form).Settings().NextColors = 3;
+  Access(*form).ApplyChangedSettings(before);
+  EXPECT_TRUE(ShowsBall(Access(*form).Cell(marked)->Snapshot(), 11, slot.Color));
+  EXPECT_TRUE(Access(*form).ImagePrev(0)->isHidden());
 
   // The same skin path in other letters does not reload the skin.
   const QStringList first_files = install_.TempFiles();
   ASSERT_EQ(first_files.size(), 5);
-  before = form->Settings();
-  form->Settings().SetPath(kSlotSkin,
-                           QString::fromStdString(before.TitleSkin()).toUpper().toStdString());
-  form->ApplyChangedSettings(before);
+  before = Access(*form).Settings();
+  Access(*form).Settings().SetPath(
+      kSlotSkin, QString::fromStdString(before.TitleSkin()).toUpper().toStdString());
+  Access(*form).ApplyChangedSettings(before);
   EXPECT_EQ(install_.TempFiles(), first_files);
 
   // Another skin: five new temporary files replace the old ones and every ball is redrawn.
   const QImage other_balls = testing::MakeBalls().mirrored(true, false);
   const std::string other = install_.WriteSkin("other.sf", other_balls);
-  before = form->Settings();
-  form->Settings().SetPath(kSlotSkin, other);
-  form->ApplyChangedSettings(before);
+  before = Access(*form).Settings();
+  Access(*form).Settings().SetPath(kSlotSkin, other);
+  Access(*form).ApplyChangedSettings(before);
   const QStringList second_files = install_.TempFiles();
   EXPECT_EQ(second_files.size(), 5);
   for (const QString& name : first_files)
@@ -602,7 +604,7 @@ TEST_F(FormTest, ConfirmedSettingsRedrawWhatChanged) {
     if (color == kEmpty)
       continue;
     ++balls_seen;
-    EXPECT_LT(TileMismatch(form->Cell(n)->Snapshot(),
+    EXPECT_LT(TileMismatch(Access(*form).Cell(n)->Snapshot(),
                            [&](int lx, int ly) { return balls32.pixel(lx, 32 * color + ly); }),
               0)
         << n;
@@ -621,8 +623,8 @@ TEST_F(FormTest, ASkinThatCannotBeLoadedIsRefusedOnOkAndTheGameGoesOnUnchanged) 
   int ball = 0;
   while (engine.Board()[ball].Color == kEmpty)
     ++ball;
-  const QImage ball_before = form->Cell(ball)->Snapshot();
-  const GameSettings before = form->Settings();
+  const QImage ball_before = Access(*form).Cell(ball)->Snapshot();
+  const GameSettings before = Access(*form).Settings();
   const QStringList files_before = install_.TempFiles();
   const QString bad = install_.Path("skin/bad.sf");
   QFile bad_file(bad);
@@ -651,18 +653,18 @@ TEST_F(FormTest, ASkinThatCannotBeLoadedIsRefusedOnOkAndTheGameGoesOnUnchanged) 
   EXPECT_TRUE(open_after_refusal);
   EXPECT_EQ(messages_.Texts(), QStringList{"Unable to load skin: [" + bad + "]"});
   EXPECT_TRUE(exits_.empty());
-  EXPECT_TRUE(form->Settings() == before);
+  EXPECT_TRUE(Access(*form).Settings() == before);
   GameSettings stored;
   ASSERT_TRUE(ReadSettings(stored));
   EXPECT_TRUE(stored == before);
   EXPECT_EQ(install_.TempFiles(), files_before);
   engine.RedrawBoard();
-  EXPECT_EQ(form->Cell(ball)->Snapshot(), ball_before) << "the old skin's pictures stay";
+  EXPECT_EQ(Access(*form).Cell(ball)->Snapshot(), ball_before) << "the old skin's pictures stay";
 
   // The same without the dialog: the settings go back to what they were.
-  form->Settings().SetPath(kSlotSkin, bad.toStdString());
-  form->ApplyChangedSettings(before);
-  EXPECT_TRUE(form->Settings() == before);
+  Access(*form).Settings().SetPath(kSlotSkin, bad.toStdString());
+  Access(*form).ApplyChangedSettings(before);
+  EXPECT_TRUE(Access(*form).Settings() == before);
   EXPECT_EQ(install_.TempFiles(), files_before);
 
   // A skin that loads is taken and stored.
@@ -677,7 +679,7 @@ TEST_F(FormTest, ASkinThatCannotBeLoadedIsRefusedOnOkAndTheGameGoesOnUnchanged) 
   ASSERT_TRUE(ReadSettings(stored));
   EXPECT_EQ(QString::fromStdString(stored.TitleSkin()), good);
   EXPECT_EQ(install_.TempFiles().size(), 5);
-  EXPECT_NE(form->Cell(ball)->Snapshot(), ball_before);
+  EXPECT_NE(Access(*form).Cell(ball)->Snapshot(), ball_before);
   EXPECT_TRUE(exits_.empty());
   platform::SetOpenFileFunction(old_open);
 }
@@ -736,7 +738,7 @@ TEST_F(FormTest, SaveAndLoadGoThroughTheChoosersAndResumeTheGame) {
   int ball = 0;
   while (engine.Board()[ball].Color == kEmpty)
     ++ball;
-  QTest::mouseClick(form->Cell(ball), Qt::LeftButton);
+  QTest::mouseClick(Access(*form).Cell(ball), Qt::LeftButton);
   ASSERT_EQ(CellNumber(engine.SelX(), engine.SelY()), ball);
 
   const QString path = install_.Path("save/game.osf");
@@ -764,7 +766,7 @@ TEST_F(FormTest, SaveAndLoadGoThroughTheChoosersAndResumeTheGame) {
   const SavedGameState loaded = engine.SavedState();
   for (int n = 0; n < kCellCount; ++n) {
     ASSERT_EQ(loaded.Board[n].Color, saved.Board[n].Color) << n;
-    const QImage cell = form->Cell(n)->Snapshot();
+    const QImage cell = Access(*form).Cell(n)->Snapshot();
     bool reserved = false;
     for (const TNextBall& slot : loaded.NextBalls) {
       reserved |= slot.X != kNone && CellNumber(slot.X, slot.Y) == n;
@@ -778,9 +780,9 @@ TEST_F(FormTest, SaveAndLoadGoThroughTheChoosersAndResumeTheGame) {
     }
   }
   EXPECT_EQ(CellNumber(engine.SelX(), engine.SelY()), ball);
-  EXPECT_TRUE(form->Timer1Active());  // the selected ball jumps again
+  EXPECT_TRUE(Access(*form).Timer1Active());  // the selected ball jumps again
   EXPECT_TRUE(engine.GameActive());
-  EXPECT_TRUE(form->Button(kSaveSlot)->isEnabled());
+  EXPECT_TRUE(Access(*form).Button(kSaveSlot)->isEnabled());
   EXPECT_TRUE(engine.ClockRunning());
   EXPECT_TRUE(exits_.empty());
   platform::SetSaveFileFunction(old_save);
@@ -795,7 +797,7 @@ TEST_F(FormTest, AFailedSaveOrLoadIsToldAndTheGameGoesOnUnchanged) {
   int ball = 0;
   while (engine.Board()[ball].Color == kEmpty)
     ++ball;
-  QTest::mouseClick(form->Cell(ball), Qt::LeftButton);
+  QTest::mouseClick(Access(*form).Cell(ball), Qt::LeftButton);
   const SavedGameBytes before = EncodeSavedGame(engine.SavedState());
 
   // A file where a folder should be; a folder path too long for the chooser's 260 characters
@@ -840,7 +842,7 @@ TEST_F(FormTest, AFailedSaveOrLoadIsToldAndTheGameGoesOnUnchanged) {
         << c.path.toStdString();
     EXPECT_TRUE(exits_.empty()) << c.path.toStdString();
     EXPECT_TRUE(EncodeSavedGame(engine.SavedState()) == before) << c.path.toStdString();
-    EXPECT_TRUE(engine.GameActive() && engine.ClockRunning() && form->Timer1Active());
+    EXPECT_TRUE(engine.GameActive() && engine.ClockRunning() && Access(*form).Timer1Active());
     platform::SetSaveFileFunction(previous_save);
     platform::SetOpenFileFunction(previous_open);
   }
@@ -854,30 +856,30 @@ TEST_F(FormTest, CaptionButtonsAndTheAboutBox) {
   form->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
   // The caption buttons stand at the top of the blue circle, 16 x 14 each.
-  EXPECT_EQ(form->Button(9)->geometry(), QRect(324, 5, 16, 14));
-  EXPECT_EQ(form->Button(10)->geometry(), QRect(341, 5, 16, 14));
-  EXPECT_EQ(form->Button(11)->geometry(), QRect(358, 5, 16, 14));
+  EXPECT_EQ(Access(*form).Button(9)->geometry(), QRect(324, 5, 16, 14));
+  EXPECT_EQ(Access(*form).Button(10)->geometry(), QRect(341, 5, 16, 14));
+  EXPECT_EQ(Access(*form).Button(11)->geometry(), QRect(358, 5, 16, 14));
 
   QStringList opened;
   const auto old_shell = platform::SetShellOpenFunction([&](const QString& what) {
     opened << what;
     return true;
   });
-  QTest::mouseClick(form->Button(9), Qt::LeftButton);
+  QTest::mouseClick(Access(*form).Button(9), Qt::LeftButton);
   ASSERT_EQ(opened.size(), 1);
   EXPECT_TRUE(opened[0].endsWith("/cvob.chm"));
   platform::SetShellOpenFunction(old_shell);
 
   {
     ModalWatchdog watchdog;
-    QTest::mouseClick(form->Button(7), Qt::LeftButton, Qt::NoModifier, QPoint(35, 15));
+    QTest::mouseClick(Access(*form).Button(7), Qt::LeftButton, Qt::NoModifier, QPoint(35, 15));
     EXPECT_EQ(watchdog.titles, QStringList{"About Orbello"});
   }
 
-  QTest::mouseClick(form->Button(10), Qt::LeftButton);
+  QTest::mouseClick(Access(*form).Button(10), Qt::LeftButton);
   EXPECT_TRUE(form->isMinimized());
   form->showNormal();
-  QTest::mouseClick(form->Button(11), Qt::LeftButton);
+  QTest::mouseClick(Access(*form).Button(11), Qt::LeftButton);
   EXPECT_FALSE(form->isVisible());
   EXPECT_TRUE(exits_.empty());
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "game/records/core/settings.h"
+#include "game/window/main_form.h"
 #include "platform/core/message.h"
 
 namespace orbello::window::testing {
@@ -26,6 +27,38 @@ QImage MakeWalk();
 QImage MakeBoard();
 QImage MakeScoreDigits();  // glyph d: red 20 d, green 100
 QImage MakeTimerDigits();  // glyph d: red 20 d, green 150; colon red 200
+
+// The main window's parts as the tests look at them.
+class FormAccess {
+ public:
+  explicit FormAccess(TMainForm1& form) : form_(form) {}
+  TMyImage1* Cell(int n) const { return form_.cells_[n]; }
+  // 2 when the window draws from pictures of double density, else 1.
+  int PictureScale() const { return form_.scale_; }
+  QWidget* Panel3() const { return form_.panel3_; }
+  TPictureImage* ImageScore() const { return form_.image_score_; }
+  TPictureImage* ImageChamp() const { return form_.image_champ_; }
+  TPictureImage* ImageTime() const { return form_.image_time_; }
+  TPictureImage* ImageGame() const { return form_.image_game_; }
+  TPictureImage* ImagePrev(int slot) const { return form_.image_prev_[slot]; }
+  TPictureButton* Button(int slot) const { return form_.buttons_[slot]; }
+  TGameMenu* GameMenu() const { return form_.game_menu_; }
+  int MenuOwnerValue() const { return form_.menu_owner_; }
+  bool Timer1Active() const { return form_.timer1_.isActive(); }
+  int Timer1Interval() const { return form_.timer1_interval_; }
+  GameSettings& Settings() const { return form_.settings_; }
+  // What follows an Ok in the Settings dialog, as SettingsApplication::Apply.
+  void ApplyChangedSettings(const GameSettings& before) const {
+    form_.settings_application_->Apply(before);
+  }
+
+ private:
+  TMainForm1& form_;
+};
+
+inline FormAccess Access(TMainForm1& form) {
+  return FormAccess(form);
+}
 
 // Records every message and answers it with `answer` (by default the default button).
 class ScriptedMessages {

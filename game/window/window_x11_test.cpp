@@ -17,6 +17,7 @@
 namespace orbello::window {
 namespace {
 
+using testing::Access;
 using testing::ScriptedMessages;
 using testing::TestInstallation;
 
@@ -84,7 +85,7 @@ TEST_F(X11FormTest, TheShapeLetsPressesOnTheTealCornersThrough) {
   EXPECT_EQ(on_form.presses, 0);
 
   // A teal pixel of the New button's face belongs to the backdrop, a solid one to the button.
-  TPictureButton* new_button = form_->Button(0);
+  TPictureButton* new_button = Access(*form_).Button(0);
   QPoint teal(-1, -1), solid(-1, -1);
   for (int y = 0; y < new_button->height() && (teal.x() < 0 || solid.x() < 0); ++y) {
     for (int x = 0; x < new_button->width(); ++x) {
@@ -119,7 +120,7 @@ TEST_F(X11FormTest, TheFreeBackdropDragsTheWindowAndACellDoesNot) {
       << form_->pos().x() << "," << form_->pos().y();
 
   const QPoint moved = form_->pos();
-  const QPoint cell = form_->Cell(40)->mapToGlobal(QPoint(18, 18));
+  const QPoint cell = Access(*form_).Cell(40)->mapToGlobal(QPoint(18, 18));
   Xdotool({"mousemove", QString::number(cell.x()), QString::number(cell.y()), "mousedown", "1"});
   Xdotool({"mousemove", QString::number(cell.x() + 50), QString::number(cell.y() + 50), "mouseup",
            "1"});
@@ -166,7 +167,7 @@ TEST_F(X11FormTest, PressesMadeDuringATurnAreHandledAfterItInOrder) {
   engine.Settings().Delay_Move = 100;  // A's walk down the first column lasts 0.5 s
   engine.Settings().Delay_Appearance = 0;
   auto centre = [&](int x, int y) {
-    return form_->Cell(CellNumber(x, y))->mapToGlobal(QPoint(18, 18));
+    return Access(*form_).Cell(CellNumber(x, y))->mapToGlobal(QPoint(18, 18));
   };
   int to_x = 0, to_y = 6;
   while (engine.Board()[CellNumber(to_x, to_y)].Color != kEmpty)

@@ -1,0 +1,54 @@
+// The Settings command of the main window: the dialog, then what its Ok changed applied to the
+// running window and engine.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "game/engine/engine.h"
+#include "game/engine/world.h"
+#include "game/records/core/settings.h"
+#include "game/window/window_skin.h"
+
+class QWidget;
+
+namespace orbello::window {
+
+// A stored delay is used as it is, beyond the slider's 0..100 too (a delay of 500 waits 500 ms).
+// Only a value that would freeze the game is bounded: a turn handles no input while it waits, and
+// a damaged DWORD could make one wait last for weeks. With at most a second per step, ten times
+// the slider's end, even the longest turn (a walk across the whole board, a removal, four growing
+// frames and a second removal) stays within about two minutes. A negative delay is no delay.
+inline constexpr int32_t kMaxDelay = 1000;
+int32_t UsableDelay(int32_t stored);
+// The settings of the engine as the stored settings give them, delays through UsableDelay.
+EngineSettings EngineSettingsFrom(const GameSettings& settings);
+// Timer1's interval for a stored Delay_Jump: 3 ms per step.
+int JumpInterval(int32_t delay_jump);
+
+class SettingsApplication {
+ public:
+  using JumpIntervalSetter = std::function<void(int interval)>;
+
+  // `window` owns the dialog and is repainted after a change; `world` is the window's side of the
+  // engine, whose displays are redrawn after a new skin.
+  SettingsApplication(QWidget& window, GameWorld& world, GameSettings& settings, GameEngine& engine,
+                      WindowSkin& skin, JumpIntervalSetter set_jump_interval);
+
+  // The Settings dialog; its Ok applies what changed.
+  void Run();
+  // What follows an Ok, given the settings as they were before it; `skin_loaded` when the dialog's
+  // check has already loaded a changed skin. A changed skin that cannot be loaded puts the
+  // settings back to `before` and changes nothing else.
+  void Apply(const GameSettings& before, bool skin_loaded = false);
+
+ private:
+  QWidget& window_;
+  GameWorld& world_;
+  GameSettings& settings_;
+  GameEngine& engine_;
+  WindowSkin& skin_;
+  JumpIntervalSetter set_jump_interval_;
+};
+
+}  // namespace orbello::window

@@ -1,0 +1,50 @@
+// The skin the main window draws with: its five pictures at the window's scale and the temporary
+// files they were unpacked to.
+#pragma once
+
+#include <QImage>
+#include <mutex>
+#include <string>
+
+#include "skinfile/skinfile.h"
+
+class QWidget;
+
+namespace orbello::window {
+
+class WindowSkin {
+ public:
+  // `timer_lock` guards the timer picture, which the clock's thread reads while it draws; messages
+  // are owned by `owner`.
+  WindowSkin(int scale, std::mutex& timer_lock, QWidget* owner);
+  WindowSkin(const WindowSkin&) = delete;
+  WindowSkin& operator=(const WindowSkin&) = delete;
+
+  // Unpacks the skin at `path` and loads its pictures; on failure "Unable to load skin" is shown.
+  bool Load(const std::string& path);
+  // Loads the skin at `path` in place of the current one; false (after Load's message) leaves the
+  // current skin's pictures and files as they were.
+  bool Switch(const std::string& path);
+  // Drops the pictures and deletes the temporary files.
+  void Release();
+
+  const QImage& Board() const { return board_; }
+  const QImage& Score() const { return score_; }
+  const QImage& Balls() const { return balls_; }
+  const QImage& Walk() const { return walk_; }
+  // Read under the timer lock.
+  const QImage& Timer() const { return timer_; }
+
+ private:
+  int scale_;
+  std::mutex& timer_lock_;
+  QWidget* owner_;
+  QImage board_;
+  QImage score_;
+  QImage balls_;
+  QImage timer_;
+  QImage walk_;
+  skinfile::TempNames temp_names_;
+};
+
+}  // namespace orbello::window
