@@ -6,10 +6,6 @@ cd "$(dirname "$0")"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBELLO_TESTS=OFF \
   -DORBELLO_BENCH=OFF
 cmake --build build/release -j "$(nproc)"
-if [ -x build/release/game/window/cvob ] && [ -x installer/install.sh ]; then
-  app_dir=$(installer/install.sh build/release | tail -n 1)
-  echo "Starting $app_dir/cvob"
-  exec "$app_dir/cvob"
-fi
-echo "The game window is not built yet; replaying tools/examples/first-game.txt instead."
-exec build/release/tools/orbello-replay tools/examples/first-game.txt
+app_dir=$(installer/install.sh build/release | tail -n 1)
+echo "Starting $app_dir/cvob"
+exec "$app_dir/cvob"
