@@ -1,0 +1,38 @@
+// What each skin gives: its board cell, its two digit strips and the painters of its frames.
+// Every frame painter draws on a copy of `inner`, the part of the empty cell a tile covers.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPointF>
+
+#include "skins.h"
+
+namespace orbello::art {
+
+inline constexpr qreal kPi = 3.14159265358979323846;
+
+struct SkinPainters {
+  const char* name;
+  QImage (*board)();
+  QImage (*score)();
+  QImage (*timer)();
+  QImage (*rest)(const QImage& inner, QColor c);
+  QImage (*breaking)(const QImage& inner, QColor c, int step);  // step 1..9
+  QImage (*preview)(const QImage& inner, QColor c);
+  QImage (*reserved)(const QImage& inner, QColor c);
+  QImage (*grow)(const QImage& inner, QColor c, int step);    // step 0..3
+  QImage (*bounce)(const QImage& inner, QColor c, int step);  // step 0..7
+  QImage (*walk)(const QImage& inner, int direction);         // right, left, up, down
+};
+
+SkinPainters ClassicPainters();
+SkinPainters RetroPainters();
+SkinPainters GemsPainters();
+
+// Drawing shared by the skins: a soft elliptic shadow under a ball, and a four-pointed sparkle.
+void PaintShadow(QPainter& p, QPointF centre, qreal rx, qreal ry, qreal strength);
+void PaintSparkle(QPainter& p, QPointF at, qreal size, QColor colour);
+
+}  // namespace orbello::art
