@@ -115,14 +115,14 @@ bool Reachable(const orbello::TBoard& board, int from, int to) {
 }
 
 // The longest row of `colour` through `to` once the ball from `from` stands there.
-int RowThrough(const orbello::TBoard& board, int from, int to, int32_t colour) {
+int RowThrough(const orbello::TBoard& board, int from, int to, int32_t color) {
   int best = 0;
   for (const auto& d : {std::pair{1, 0}, std::pair{0, 1}, std::pair{1, 1}, std::pair{1, -1}}) {
     int length = 1;
     for (int sign : {1, -1}) {
       int x = to / 9 + sign * d.first, y = to % 9 + sign * d.second;
       while (x >= 0 && x <= 8 && y >= 0 && y <= 8 && 9 * x + y != from &&
-             board[9 * x + y].Color == colour) {
+             board[9 * x + y].Color == color) {
         ++length;
         x += sign * d.first;
         y += sign * d.second;
@@ -140,13 +140,13 @@ void PlaySomeMoves(TMainForm1& form) {
   for (int move = 0; move < 16 && engine.GameActive(); ++move) {
     int best = 0, best_from = -1, best_to = -1;
     for (int from = 0; from < orbello::kCellCount; ++from) {
-      const int32_t colour = engine.Board()[from].Color;
-      if (colour == orbello::kEmpty)
+      const int32_t color = engine.Board()[from].Color;
+      if (color == orbello::kEmpty)
         continue;
       for (int to = 0; to < orbello::kCellCount; ++to) {
         if (engine.Board()[to].Color != orbello::kEmpty)
           continue;
-        const int row = RowThrough(engine.Board(), from, to, colour);
+        const int row = RowThrough(engine.Board(), from, to, color);
         if (row > best && Reachable(engine.Board(), from, to)) {
           best = row;
           best_from = from;

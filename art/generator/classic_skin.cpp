@@ -175,7 +175,7 @@ QImage ClassicBreak(const QImage& inner, QColor c, int step) {
     }
   }
   // Sparks: bright where the ball was, then spreading and fading.
-  const QColor spark_colour = Shade(c, 1.55);
+  const QColor spark_color = Shade(c, 1.55);
   for (int k = 0; k < 8; ++k) {
     const qreal a = (k * 45 + 22.5 * (k % 2)) * kPi / 180.0;
     const qreal born = 0.05 * (k % 3);
@@ -184,7 +184,7 @@ QImage ClassicBreak(const QImage& inner, QColor c, int step) {
       continue;
     const qreal dist = 4.0 + 11.0 * life * (k % 2 ? 0.8 : 1.0);
     const qreal size = 3.2 * (1.0 - life) + 0.6;
-    QColor col = Mix(QColor(255, 255, 255), spark_colour, life);
+    QColor col = Mix(QColor(255, 255, 255), spark_color, life);
     col.setAlpha(int(255 * std::clamp(1.2 - life, 0.0, 1.0)));
     PaintSparkle(p, kRestCentre + QPointF(std::cos(a), std::sin(a)) * dist, size, col);
   }

@@ -15,7 +15,7 @@ namespace orbello::art {
 namespace {
 
 // Each colour has its own cut, so that the stones are told apart by shape as well as colour.
-QPolygonF GemOutline(int colour, QPointF c, qreal r) {
+QPolygonF GemOutline(int color, QPointF c, qreal r) {
   QPolygonF poly;
   const auto regular = [&](int n, qreal start_deg, qreal rx, qreal ry) {
     for (int i = 0; i < n; ++i) {
@@ -23,7 +23,7 @@ QPolygonF GemOutline(int colour, QPointF c, qreal r) {
       poly << c + QPointF(std::cos(a) * rx, std::sin(a) * ry);
     }
   };
-  switch (colour) {
+  switch (color) {
     case 0:
       regular(8, 22.5, r, r);
       break;   // round brilliant
@@ -59,11 +59,11 @@ QPolygonF GemOutline(int colour, QPointF c, qreal r) {
 }
 
 // A faceted stone: bevel facets lit from the top left round a bright table.
-void PaintGem(QPainter& p, int colour, QColor base, QPointF c, qreal r, qreal opacity = 1.0,
+void PaintGem(QPainter& p, int color, QColor base, QPointF c, qreal r, qreal opacity = 1.0,
               qreal glint = -1.0) {
   p.save();
   p.setOpacity(opacity);
-  const QPolygonF outer = GemOutline(colour, c, r);
+  const QPolygonF outer = GemOutline(color, c, r);
   QPolygonF table;
   for (const QPointF& pt : outer)
     table << c + (pt - c) * 0.52 + QPointF(-0.04 * r, -0.06 * r);
@@ -133,10 +133,10 @@ void GemShadow(QPainter& p, qreal k, qreal lift = 0) {
   PaintShadow(p, QPointF(16.5, 27.5), 9.5 * k * (1 - lift / 10), 2.6 * k, 0.9 * (1 - lift / 8));
 }
 
-int ColourIndex(QColor c) {
-  const auto& colours = BallColours();
-  for (int i = 0; i < kBallColours; ++i) {
-    if (colours[i] == c)
+int ColorIndex(QColor c) {
+  const auto& colors = BallColors();
+  for (int i = 0; i < kBallColors; ++i) {
+    if (colors[i] == c)
       return i;
   }
   return 0;
@@ -147,7 +147,7 @@ QImage GemsRest(const QImage& inner, QColor c) {
   QPainter p(&t);
   Smooth(p);
   GemShadow(p, 1.0);
-  PaintGem(p, ColourIndex(c), c, kGemCentre, kGemRadius);
+  PaintGem(p, ColorIndex(c), c, kGemCentre, kGemRadius);
   return t;
 }
 
@@ -157,17 +157,17 @@ QImage GemsBreak(const QImage& inner, QColor c, int step) {
   QPainter p(&t);
   Smooth(p);
   const qreal s = (step - 1) / 8.0;
-  const int colour = ColourIndex(c);
+  const int color = ColorIndex(c);
   if (step == 1) {
     GemShadow(p, 1.0);
-    PaintGem(p, colour, Shade(c, 1.3), kGemCentre, kGemRadius);
+    PaintGem(p, color, Shade(c, 1.3), kGemCentre, kGemRadius);
     p.setPen(QPen(QColor(255, 255, 255, 220), 1.0, Qt::SolidLine, Qt::RoundCap));
-    const QPolygonF outer = GemOutline(colour, kGemCentre, kGemRadius);
+    const QPolygonF outer = GemOutline(color, kGemCentre, kGemRadius);
     for (const QPointF& pt : outer)
       p.drawLine(kGemCentre, kGemCentre + (pt - kGemCentre) * 0.8);
     return t;
   }
-  const QPolygonF outer = GemOutline(colour, kGemCentre, kGemRadius);
+  const QPolygonF outer = GemOutline(color, kGemCentre, kGemRadius);
   const qreal travel = 1.0 + 7.5 * std::pow(s, 0.85);
   for (int i = 0; i < outer.size(); ++i) {
     const QPointF a = outer[i] - kGemCentre, b = outer[(i + 1) % outer.size()] - kGemCentre;
@@ -204,7 +204,7 @@ QImage GemsPreview(const QImage& inner, QColor c) {
   QImage t = inner;
   QPainter p(&t);
   Smooth(p);
-  PaintGem(p, ColourIndex(c), c, QPointF(16, 16), 10.0);
+  PaintGem(p, ColorIndex(c), c, QPointF(16, 16), 10.0);
   return t;
 }
 
@@ -221,7 +221,7 @@ QImage GemsReserved(const QImage& inner, QColor c) {
   p.setPen(Qt::NoPen);
   p.setBrush(glow);
   p.drawEllipse(QPointF(16, 16), 8, 8);
-  PaintGem(p, ColourIndex(c), c, QPointF(16, 16), 4.2);
+  PaintGem(p, ColorIndex(c), c, QPointF(16, 16), 4.2);
   return t;
 }
 
@@ -241,7 +241,7 @@ QImage GemsGrow(const QImage& inner, QColor c, int step) {
   p.setBrush(halo);
   p.drawEllipse(kGemCentre, r + 3, r + 3);
   GemShadow(p, r / kGemRadius);
-  PaintGem(p, ColourIndex(c), c, kGemCentre, r);
+  PaintGem(p, ColorIndex(c), c, kGemCentre, r);
   return t;
 }
 
@@ -252,7 +252,7 @@ QImage GemsBounce(const QImage& inner, QColor c, int step) {
   QPainter p(&t);
   Smooth(p);
   GemShadow(p, 1.0, kLift[step]);
-  PaintGem(p, ColourIndex(c), c, kGemCentre - QPointF(0, kLift[step]), kGemRadius, 1.0, step / 7.0);
+  PaintGem(p, ColorIndex(c), c, kGemCentre - QPointF(0, kLift[step]), kGemRadius, 1.0, step / 7.0);
   return t;
 }
 

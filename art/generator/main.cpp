@@ -72,15 +72,15 @@ QImage MockWindow(const GameArt& art, const SkinPictures& skin) {
     for (int y = 0; y < 9; ++y)
       p.drawImage(188 + 36 * x, 78 + 36 * y, skin.board);
   }
-  const auto tile = [&](int frame, int colour, int cx, int cy) {
+  const auto tile = [&](int frame, int color, int cx, int cy) {
     p.drawImage(188 + 36 * cx + 2, 78 + 36 * cy + 2,
-                skin.balls.copy(32 * frame, 32 * colour, 32, 32));
+                skin.balls.copy(32 * frame, 32 * color, 32, 32));
   };
   int n = 0;
   for (int cx = 0; cx < 9; ++cx) {
     for (int cy = 0; cy < 9; ++cy) {
       if ((cx * 7 + cy * 3) % 5 == 0)
-        tile(kFrameRest, n++ % kBallColours, cx, cy);
+        tile(kFrameRest, n++ % kBallColors, cx, cy);
     }
   }
   tile(kFrameReserved, 3, 4, 4);

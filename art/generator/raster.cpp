@@ -218,10 +218,10 @@ Quantised Quantise(const QImage& source, int count, bool dither) {
 }
 
 bool SaveIndexedBmp(const QImage& image, int bits, const QString& path, bool dither) {
-  const int colours = 1 << bits;
-  const Quantised q = Quantise(image, colours, dither);
+  const int colors = 1 << bits;
+  const Quantised q = Quantise(image, colors, dither);
   const int row_bytes = ((q.width * bits + 31) / 32) * 4;
-  const uint32_t palette_bytes = uint32_t(colours) * 4;
+  const uint32_t palette_bytes = uint32_t(colors) * 4;
   const uint32_t offset = 14 + 40 + palette_bytes;
   const uint32_t file_size = offset + uint32_t(row_bytes) * q.height;
   QByteArray out;
@@ -238,9 +238,9 @@ bool SaveIndexedBmp(const QImage& image, int bits, const QString& path, bool dit
   PutLe(out, uint32_t(row_bytes) * q.height, 4);
   PutLe(out, 2835, 4);  // 72 dpi
   PutLe(out, 2835, 4);
-  PutLe(out, uint32_t(colours), 4);
+  PutLe(out, uint32_t(colors), 4);
   PutLe(out, 0, 4);
-  for (int i = 0; i < colours; ++i) {
+  for (int i = 0; i < colors; ++i) {
     const QRgb c = i < int(q.palette.size()) ? q.palette[i] : qRgb(0, 0, 0);
     out.append(char(qBlue(c)));
     out.append(char(qGreen(c)));

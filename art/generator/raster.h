@@ -13,9 +13,9 @@
 namespace orbello::art {
 
 // The teal of the window's corners; pixels of this colour are cut out of button shapes.
-inline const QColor kKeyColour(0, 128, 128);
+inline const QColor kKeyColor(0, 128, 128);
 // Colour of the holder panels behind the displays.
-inline const QColor kHolderColour(38, 89, 140);
+inline const QColor kHolderColor(38, 89, 140);
 // The blue of the game-type menu and its side band.
 inline const QColor kMenuBlue(47, 107, 168);
 

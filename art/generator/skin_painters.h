@@ -33,6 +33,6 @@ SkinPainters GemsPainters();
 
 // Drawing shared by the skins: a soft elliptic shadow under a ball, and a four-pointed sparkle.
 void PaintShadow(QPainter& p, QPointF centre, qreal rx, qreal ry, qreal strength);
-void PaintSparkle(QPainter& p, QPointF at, qreal size, QColor colour);
+void PaintSparkle(QPainter& p, QPointF at, qreal size, QColor color);
 
 }  // namespace orbello::art

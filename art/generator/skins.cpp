@@ -10,13 +10,13 @@
 
 namespace orbello::art {
 
-const std::array<QColor, kBallColours>& BallColours() {
+const std::array<QColor, kBallColors>& BallColors() {
   // Red, green, blue, yellow, cyan, purple, orange: lightness steps keep red/green and
   // blue/purple apart for protan, deutan and tritan vision too (checked by the tests).
-  static const std::array<QColor, kBallColours> kColours = {
+  static const std::array<QColor, kBallColors> kColors = {
       QColor(175, 15, 15),   QColor(38, 155, 108), QColor(60, 50, 245), QColor(255, 240, 20),
       QColor(125, 240, 255), QColor(163, 73, 191), QColor(238, 138, 47)};
-  return kColours;
+  return kColors;
 }
 
 namespace {
@@ -41,9 +41,9 @@ SkinPictures Assemble(const SkinPainters& painters) {
   skin.score = painters.score();
   skin.timer = painters.timer();
   const QImage inner = CellInner(skin.board);
-  skin.balls = Canvas(kTile * kBallFrames, kTile * kBallColours, Qt::black);
-  for (int row = 0; row < kBallColours; ++row) {
-    const QColor c = BallColours()[row];
+  skin.balls = Canvas(kTile * kBallFrames, kTile * kBallColors, Qt::black);
+  for (int row = 0; row < kBallColors; ++row) {
+    const QColor c = BallColors()[row];
     PutTile(skin.balls, painters.rest(inner, c), kFrameRest, row);
     for (int f = 1; f <= 9; ++f)
       PutTile(skin.balls, painters.breaking(inner, c, f), f, row);
@@ -78,7 +78,7 @@ void PaintShadow(QPainter& p, QPointF centre, qreal rx, qreal ry, qreal strength
   p.restore();
 }
 
-void PaintSparkle(QPainter& p, QPointF at, qreal size, QColor colour) {
+void PaintSparkle(QPainter& p, QPointF at, qreal size, QColor color) {
   p.save();
   p.translate(at);
   QPainterPath star;
@@ -88,9 +88,9 @@ void PaintSparkle(QPainter& p, QPointF at, qreal size, QColor colour) {
   star.quadTo(0, 0, -size, 0);
   star.quadTo(0, 0, 0, -size);
   p.setPen(Qt::NoPen);
-  p.setBrush(colour);
+  p.setBrush(color);
   p.drawPath(star);
-  QColor core(255, 255, 255, colour.alpha());
+  QColor core(255, 255, 255, color.alpha());
   p.setBrush(core);
   p.drawEllipse(QPointF(0, 0), size * 0.22, size * 0.22);
   p.restore();

@@ -10,7 +10,7 @@
 
 namespace orbello::art {
 
-inline constexpr int kBallColours = 7;
+inline constexpr int kBallColors = 7;
 inline constexpr int kBallFrames = 24;
 inline constexpr int kTile = 32;
 inline constexpr int kCell = 36;
@@ -34,7 +34,7 @@ struct SkinPictures {
 
 // The seven ball colours, chosen so that they stay apart in hue and lightness also for the
 // common colour-vision deficiencies.
-const std::array<QColor, kBallColours>& BallColours();
+const std::array<QColor, kBallColors>& BallColors();
 
 SkinPictures PaintClassicSkin();
 SkinPictures PaintRetroSkin();

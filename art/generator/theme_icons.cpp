@@ -62,21 +62,21 @@ void Ring(QPainter& p, const QRectF& box, qreal width, const QBrush& brush) {
   p.fillPath(ring, brush);
 }
 
-void LittleBall(QPainter& p, const QRectF& box, QColor colour, bool fine) {
+void LittleBall(QPainter& p, const QRectF& box, QColor color, bool fine) {
   p.save();
   p.setPen(Qt::NoPen);
   if (box.width() < 5) {
     // Three or four pixels: a shade would only blur it.
-    p.setBrush(Shade(colour, 1.15));
+    p.setBrush(Shade(color, 1.15));
     p.drawEllipse(box);
     p.restore();
     return;
   }
   const qreal r = box.width() / 2;
   QRadialGradient g(box.center() + QPointF(-0.32 * r, -0.38 * r), 1.12 * r);
-  g.setColorAt(0.0, Shade(colour, 1.7));
-  g.setColorAt(0.5, colour);
-  g.setColorAt(1.0, Shade(colour, 0.45));
+  g.setColorAt(0.0, Shade(color, 1.7));
+  g.setColorAt(0.5, color);
+  g.setColorAt(1.0, Shade(color, 0.45));
   p.setBrush(g);
   p.drawEllipse(box);
   if (fine)
@@ -106,9 +106,9 @@ void PaintGame(QPainter& p, const Grid& g) {
   // Three little balls on the blue one: red, green, yellow.
   const qreal d = std::max(3.0, std::round(6.4 * g.size() / 32.0));
   const QPointF at[3] = {{15.0, 17.0}, {22.5, 14.0}, {22.0, 22.5}};
-  const QColor colours[3] = {kRed, kGreen, kYellow};
+  const QColor colors[3] = {kRed, kGreen, kYellow};
   for (int i = 0; i < 3; ++i)
-    LittleBall(p, g.Dot(at[i], d), colours[i], g.fine());
+    LittleBall(p, g.Dot(at[i], d), colors[i], g.fine());
 }
 
 void PaintSkinCompiler(QPainter& p, const Grid& g) {
@@ -122,7 +122,7 @@ void PaintSkinCompiler(QPainter& p, const Grid& g) {
   p.setBrush(fill);
   const qreal radius = std::max(1.5, 4 * g.size() / 32.0);
   p.drawRoundedRect(card.adjusted(rim / 2, rim / 2, -rim / 2, -rim / 2), radius, radius);
-  const QColor colours[4] = {kRed, kGreen, kViolet, kYellow};
+  const QColor colors[4] = {kRed, kGreen, kViolet, kYellow};
   const qreal d = std::max(4.0, std::round(7.6 * g.size() / 32.0));
   for (int i = 0; i < 4; ++i) {
     const QPointF c(8.0 + 11.5 * (i % 2), 10.0 + 11.5 * (i / 2));
@@ -136,7 +136,7 @@ void PaintSkinCompiler(QPainter& p, const Grid& g) {
       p.drawRoundedRect(ball.adjusted(-margin, -margin, well - d - margin, well - d - margin),
                         corner, corner);
     }
-    LittleBall(p, ball, colours[i], g.fine());
+    LittleBall(p, ball, colors[i], g.fine());
   }
   // The brush, lying from the lower left to the upper right: tip, ferrule and handle.
   p.save();

@@ -88,7 +88,7 @@ void PaintCaption(QPainter& p, const QRect& holder, const QString& text) {
 }
 
 QImage PaintBackdrop() {
-  QImage img = Canvas(kWindowWidth, kWindowHeight, kKeyColour);
+  QImage img = Canvas(kWindowWidth, kWindowHeight, kKeyColor);
   QPainter p(&img);
   Smooth(p);
   p.setPen(Qt::NoPen);
@@ -153,7 +153,7 @@ QImage PaintBackdrop() {
   PaintWell(p, QRectF(kGameHolder), 3, 4);
   PaintWell(p, QRectF(kPreviewHolder), 4, 7);
   for (const QRect& r : {kChampHolder, kScoreHolder, kTimeHolder, kGameHolder, kPreviewHolder}) {
-    p.fillRect(r, kHolderColour);
+    p.fillRect(r, kHolderColor);
   }
   PaintCaption(p, kChampHolder, "CHAMPION");
   PaintCaption(p, kScoreHolder, "SCORE");
@@ -301,12 +301,12 @@ QImage ComposeFace(const QImage& face, const QImage& normal, const QImage& backd
     p.drawImage(0, 0, face);
     return out;
   }
-  QImage out = ComposeOrKey(face, under, kKeyColour);
+  QImage out = ComposeOrKey(face, under, kKeyColor);
   const QImage shape = normal.convertToFormat(QImage::Format_ARGB32_Premultiplied);
   for (int y = 0; y < out.height(); ++y) {
     for (int x = 0; x < out.width(); ++x) {
       if (qAlpha(shape.pixel(x, y)) == 0) {
-        out.setPixel(x, y, kKeyColour.rgb());
+        out.setPixel(x, y, kKeyColor.rgb());
       } else if (qAlpha(face.pixel(x, y)) == 0) {
         // Inside the shape but not covered by this state's face: show the backdrop there.
         QRgb b = under.pixel(x, y);
@@ -504,13 +504,13 @@ QImage PaintGameIcon(int size) {
   p.setBrush(Qt::NoBrush);
   p.drawEllipse(QRectF(7.0, 6.0, 24.5, 24.5));
   // Three little balls on the blue one: red, green, yellow.
-  const QColor colours[3] = {QColor(210, 30, 30), QColor(40, 175, 110), QColor(255, 226, 40)};
+  const QColor colors[3] = {QColor(210, 30, 30), QColor(40, 175, 110), QColor(255, 226, 40)};
   const QPointF at[3] = {QPointF(15.0, 17.0), QPointF(22.5, 14.0), QPointF(22.0, 22.5)};
   for (int i = 0; i < 3; ++i) {
     QRadialGradient g(at[i] + QPointF(-1.0, -1.2), 3.6);
-    g.setColorAt(0.0, Shade(colours[i], 1.7));
-    g.setColorAt(0.5, colours[i]);
-    g.setColorAt(1.0, Shade(colours[i], 0.45));
+    g.setColorAt(0.0, Shade(colors[i], 1.7));
+    g.setColorAt(0.5, colors[i]);
+    g.setColorAt(1.0, Shade(colors[i], 0.45));
     p.setPen(QPen(QColor(0, 0, 0, 110), 0.4));
     p.setBrush(g);
     p.drawEllipse(at[i], 3.2, 3.2);
@@ -531,17 +531,17 @@ QImage PaintCompilerIcon(int size) {
   p.setPen(QPen(QColor(8, 24, 56), 0.8));
   p.setBrush(card);
   p.drawRoundedRect(QRectF(1.5, 3.5, 25, 25), 4, 4);
-  const QColor colours[4] = {QColor(210, 30, 30), QColor(40, 175, 110), QColor(70, 60, 245),
-                             QColor(255, 226, 40)};
+  const QColor colors[4] = {QColor(210, 30, 30), QColor(40, 175, 110), QColor(70, 60, 245),
+                            QColor(255, 226, 40)};
   for (int i = 0; i < 4; ++i) {
     const QPointF c(8.0 + 11.5 * (i % 2), 10.0 + 11.5 * (i / 2));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(10, 24, 50, 160));
     p.drawRoundedRect(QRectF(c.x() - 5, c.y() - 5, 10, 10), 2, 2);
     QRadialGradient g(c + QPointF(-1.2, -1.4), 4.5);
-    g.setColorAt(0.0, Shade(colours[i], 1.7));
-    g.setColorAt(0.5, colours[i]);
-    g.setColorAt(1.0, Shade(colours[i], 0.45));
+    g.setColorAt(0.0, Shade(colors[i], 1.7));
+    g.setColorAt(0.5, colors[i]);
+    g.setColorAt(1.0, Shade(colors[i], 0.45));
     p.setBrush(g);
     p.drawEllipse(c, 3.8, 3.8);
   }
@@ -621,7 +621,7 @@ GameArt PaintGameArt() {
       QImage::fromData(art.backdrop_jpeg, "JPG").convertToFormat(QImage::Format_RGB32);
   art.backdrop_shown.setDevicePixelRatio(ArtScale::Current());
 
-  art.buttons = Canvas(216, 223, kKeyColour);
+  art.buttons = Canvas(216, 223, kKeyColor);
   {
     QPainter p(&art.buttons);
     for (int row = 0; row < kCommandRows; ++row) {
@@ -634,7 +634,7 @@ GameArt PaintGameArt() {
       }
     }
   }
-  art.save_disabled = Canvas(72, 32, kKeyColour);
+  art.save_disabled = Canvas(72, 32, kKeyColor);
   {
     const CommandFace& save = kCommandFaces[2];
     QPainter p(&art.save_disabled);
@@ -642,7 +642,7 @@ GameArt PaintGameArt() {
                 ComposeFace(PaintFace(save, kDisabled), PaintFace(save, kNormal),
                             art.backdrop_shown, save.position));
   }
-  art.caption = Canvas(48, 28, kKeyColour);
+  art.caption = Canvas(48, 28, kKeyColor);
   {
     QPainter p(&art.caption);
     // The gap between help and minimise shows the backdrop next to help.

@@ -97,7 +97,7 @@ std::vector<bool> Mask(const QImage& image, int left, int top) {
   return mask;
 }
 
-TEST(ArtFiles, ButtonFacesAreShapedByTheKeyColour) {
+TEST(ArtFiles, ButtonFacesAreShapedByTheKeyColor) {
   const QImage btn = Load("game/BITMAP_BTN.bmp");
   const QRgb key = qRgb(0, 128, 128);
   // Between the faces there is nothing but the key colour.

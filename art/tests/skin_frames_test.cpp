@@ -24,7 +24,7 @@ class SkinFrames : public ::testing::TestWithParam<const char*> {
     inner_ = board_.copy(2, 2, 32, 32);
   }
 
-  QImage Tile(int frame, int colour) const { return balls_.copy(32 * frame, 32 * colour, 32, 32); }
+  QImage Tile(int frame, int color) const { return balls_.copy(32 * frame, 32 * color, 32, 32); }
 
   // Pixels of a tile that differ clearly from the empty cell beneath.
   int Coverage(const QImage& tile) const {
@@ -66,12 +66,12 @@ class SkinFrames : public ::testing::TestWithParam<const char*> {
 TEST_P(SkinFrames, TilesArePaintedOverTheEmptyCell) {
   // The game copies a tile over the cell's inner 32 x 32 pixels: the tile's edge must show the
   // cell there, or every ball would sit in a visible square.
-  for (int colour = 0; colour < 7; ++colour) {
+  for (int color = 0; color < 7; ++color) {
     for (int frame = 0; frame < 24; ++frame) {
-      const QImage tile = Tile(frame, colour);
+      const QImage tile = Tile(frame, color);
       for (const QPoint p : {QPoint(0, 0), QPoint(31, 0), QPoint(0, 31), QPoint(31, 31)}) {
         EXPECT_EQ(tile.pixel(p), inner_.pixel(p))
-            << "colour " << colour << " frame " << frame << " at " << p.x() << "," << p.y();
+            << "colour " << color << " frame " << frame << " at " << p.x() << "," << p.y();
       }
     }
   }
@@ -205,7 +205,7 @@ Rgb Lab(const Rgb& l) {
   return {116 * f(y) - 16, 500 * (f(x) - f(y)), 200 * (f(y) - f(z))};
 }
 
-TEST_P(SkinFrames, BallColoursStayApartForColourBlindPlayers) {
+TEST_P(SkinFrames, BallColorsStayApartForColorBlindPlayers) {
   static const double kVision[4][3][3] = {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}},
                                           {{0.152286, 1.052583, -0.204868},
                                            {0.114503, 0.786281, 0.099216},

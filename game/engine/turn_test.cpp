@@ -35,7 +35,7 @@ TEST_F(EngineTest, RandomSourceFollowsItsFormulaBitForBit) {
   EXPECT_EQ(engine.RandomState(), static_cast<uint32_t>(0xFFFFFFFFu * 22695477u + 1u));
 }
 
-TEST_F(EngineTest, RandomBallDrawsColumnRowColourAndRedrawsOccupiedCells) {
+TEST_F(EngineTest, RandomBallDrawsColumnRowColorAndRedrawsOccupiedCells) {
   engine.Randomize(0);
   TNextBall r{};
   engine.PlaceRandomBall(r);
