@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <unordered_map>
+#include <utility>
+
+#include "platform/core/registry.h"
 
 namespace orbello::platform::regfile {
 namespace {
@@ -138,7 +141,7 @@ std::string Escape(std::string_view text) {
 // Data that reads back the same when written as "text": the text, then exactly one zero, and no
 // line-break characters inside.
 bool IsPlainString(const Value& value) {
-  if (value.type != 1 || value.data.empty() || value.data.back() != 0)
+  if (value.type != kRegSz || value.data.empty() || value.data.back() != 0)
     return false;
   for (size_t i = 0; i + 1 < value.data.size(); ++i) {
     unsigned char c = value.data[i];
@@ -289,185 +292,241 @@ Value* FindValue(Key& key, std::string_view name, std::unordered_map<std::string
   return found == index->end() ? nullptr : &key.values[found->second];
 }
 
-// Parses the whole hive; with `keep` only the key `*keep` and its subkeys are stored, while the
-// rest is still checked.
-std::optional<Document> ParseHive(std::string_view text, std::string_view root,
-                                  const std::string_view* keep, std::string* error) {
-  auto fail = [&](int line, const char* why) -> std::optional<Document> {
-    if (error != nullptr)
-      *error = "line " + std::to_string(line) + ": " + why;
-    return std::nullopt;
-  };
-  if (text.substr(0, 3) == "\xEF\xBB\xBF")
-    text.remove_prefix(3);
-  LineReader reader(text);
-  std::string_view line;
-  bool header = false;
-  while (reader.Next(&line)) {
-    SkipBlanks(line);
-    while (!line.empty() && IsBlank(line.back()))
-      line.remove_suffix(1);
-    if (line.empty())
-      continue;
-    if (line != "REGEDIT4")
-      return fail(reader.number(), "the first line must be REGEDIT4");
-    header = true;
-    break;
-  }
-  if (!header)
-    return fail(reader.number(), "no REGEDIT4 line");
+// Parses a whole hive; with `keep` only the key `*keep` and its subkeys are stored, while the
+// rest is still checked. Each part of the format has its parser; each parser reports the first
+// fault through Fail and returns false.
+class HiveParser {
+ public:
+  HiveParser(std::string_view text, std::string_view root, const std::string_view* keep)
+      : reader_(text), root_(root), keep_(keep) {}
 
-  Document doc;
-  // Value indexes of the keys that have many values, by key position.
-  std::unordered_map<long, std::unordered_map<std::string, size_t>> value_indexes;
-  // Index of the current key in doc.keys; -1 before the first section or in the root section,
+  std::optional<Document> Run(std::string* error) {
+    bool ok = ParseHeader();
+    std::string_view line;
+    while (ok && reader_.Next(&line))
+      ok = ParseLine(line);
+    if (!ok) {
+      if (error != nullptr)
+        *error = std::move(error_);
+      return std::nullopt;
+    }
+    return std::move(doc_);
+  }
+
+ private:
+  // Index of the current key in doc_.keys; -1 before the first section or in the root section,
   // kSkipped in a key that is checked but not kept.
-  constexpr long kSkipped = -2;
-  long current = -1;
-  // Reused for every value, so that the values of skipped keys cost no allocations.
-  Value value;
-  while (reader.Next(&line)) {
+  static constexpr long kOutsideKeys = -1;
+  static constexpr long kSkipped = -2;
+
+  bool Fail(int line, const char* why) {
+    error_ = "line " + std::to_string(line) + ": " + why;
+    return false;
+  }
+
+  // Blank lines, then "REGEDIT4".
+  bool ParseHeader() {
+    std::string_view line;
+    while (reader_.Next(&line)) {
+      SkipBlanks(line);
+      while (!line.empty() && IsBlank(line.back()))
+        line.remove_suffix(1);
+      if (line.empty())
+        continue;
+      if (line != "REGEDIT4")
+        return Fail(reader_.number(), "the first line must be REGEDIT4");
+      return true;
+    }
+    return Fail(reader_.number(), "no REGEDIT4 line");
+  }
+
+  bool ParseLine(std::string_view line) {
     SkipBlanks(line);
     if (line.empty() || line.front() == ';')
-      continue;
-    const int number = reader.number();
-    if (line.front() == '[') {
-      size_t close = line.rfind(']');
-      if (close == std::string_view::npos)
-        return fail(number, "section without ']'");
-      std::string_view rest = line.substr(close + 1);
-      SkipBlanks(rest);
-      if (!rest.empty())
-        return fail(number, "text after the section");
-      std::string_view full = line.substr(1, close - 1);
-      if (!full.empty() && full.front() == '-')
-        return fail(number, "key deletion in a hive");
-      if (!IsSameOrBelow(full, root))
-        return fail(number, "section outside this hive");
-      std::string_view below = full.substr(root.size());
-      if (below.empty()) {
-        current = -1;
-        continue;
-      }
-      std::optional<std::string> path = NormaliseKeyPath(below);
-      if (!path)
-        return fail(number, "bad key path");
-      if (keep != nullptr && !IsSameOrBelow(*path, *keep)) {
-        current = kSkipped;
-        continue;
-      }
-      Key& key = doc.AddKey(*path);
-      current = &key - doc.keys.data();
-      continue;
-    }
+      return true;
+    if (line.front() == '[')
+      return ParseSection(line);
     if (line.front() != '"' && line.front() != '@')
-      return fail(number, "unexpected line");
-    if (current == -1)
-      return fail(number, "value outside a key");
+      return Fail(reader_.number(), "unexpected line");
+    if (current_ == kOutsideKeys)
+      return Fail(reader_.number(), "value outside a key");
+    if (!ParseValue(line))
+      return false;
+    if (current_ != kSkipped)
+      StoreValue();
+    return true;
+  }
 
-    value.name.clear();
-    value.data.clear();
+  // "[ROOT\key\path]": makes the key current.
+  bool ParseSection(std::string_view line) {
+    const int number = reader_.number();
+    size_t close = line.rfind(']');
+    if (close == std::string_view::npos)
+      return Fail(number, "section without ']'");
+    std::string_view rest = line.substr(close + 1);
+    SkipBlanks(rest);
+    if (!rest.empty())
+      return Fail(number, "text after the section");
+    std::string_view full = line.substr(1, close - 1);
+    if (!full.empty() && full.front() == '-')
+      return Fail(number, "key deletion in a hive");
+    if (!IsSameOrBelow(full, root_))
+      return Fail(number, "section outside this hive");
+    std::string_view below = full.substr(root_.size());
+    if (below.empty()) {
+      current_ = kOutsideKeys;
+      return true;
+    }
+    std::optional<std::string> path = NormaliseKeyPath(below);
+    if (!path)
+      return Fail(number, "bad key path");
+    if (keep_ != nullptr && !IsSameOrBelow(*path, *keep_)) {
+      current_ = kSkipped;
+      return true;
+    }
+    Key& key = doc_.AddKey(*path);
+    current_ = &key - doc_.keys.data();
+    return true;
+  }
+
+  // "Name"=data or @=data, into value_.
+  bool ParseValue(std::string_view line) {
+    const int number = reader_.number();
+    value_.name.clear();
+    value_.data.clear();
     if (line.front() == '@') {
       line.remove_prefix(1);
-    } else if (!ParseQuoted(line, &value.name)) {
-      return fail(number, "unterminated value name");
+    } else if (!ParseQuoted(line, &value_.name)) {
+      return Fail(number, "unterminated value name");
     }
     SkipBlanks(line);
     if (line.empty() || line.front() != '=')
-      return fail(number, "'=' expected");
+      return Fail(number, "'=' expected");
     line.remove_prefix(1);
     SkipBlanks(line);
+    if (!line.empty() && line.front() == '"')
+      return ParseString(line);
+    if (StartsWithNoCase(line, "dword:"))
+      return ParseDword(line.substr(6));
+    if (StartsWithNoCase(line, "hex"))
+      return ParseHex(line.substr(3));
+    return Fail(number, "unknown value data");
+  }
 
-    if (!line.empty() && line.front() == '"') {
-      std::string data;
-      if (!ParseQuoted(line, &data))
-        return fail(number, "unterminated string");
-      if (!OnlyTrailer(line))
-        return fail(number, "text after the string");
-      value.type = 1;
-      value.data.assign(data.begin(), data.end());
-      value.data.push_back(0);
-    } else if (StartsWithNoCase(line, "dword:")) {
-      line.remove_prefix(6);
-      size_t digits = 0;
-      while (digits < line.size() && HexDigit(line[digits]) >= 0)
-        ++digits;
-      uint32_t v = 0;
-      if (!ParseHexNumber(line.substr(0, digits), &v))
-        return fail(number, "bad dword");
-      if (!OnlyTrailer(line.substr(digits)))
-        return fail(number, "text after the dword");
-      value.type = 4;
-      value.data = {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
-                    static_cast<unsigned char>(v >> 16), static_cast<unsigned char>(v >> 24)};
-    } else if (StartsWithNoCase(line, "hex")) {
-      line.remove_prefix(3);
-      value.type = 3;
-      if (!line.empty() && line.front() == '(') {
-        size_t close = line.find(')');
-        if (close == std::string_view::npos ||
-            !ParseHexNumber(line.substr(1, close - 1), &value.type)) {
-          return fail(number, "bad hex type");
-        }
-        line.remove_prefix(close + 1);
+  bool ParseString(std::string_view line) {
+    std::string data;
+    if (!ParseQuoted(line, &data))
+      return Fail(reader_.number(), "unterminated string");
+    if (!OnlyTrailer(line))
+      return Fail(reader_.number(), "text after the string");
+    value_.type = kRegSz;
+    value_.data.assign(data.begin(), data.end());
+    value_.data.push_back(0);
+    return true;
+  }
+
+  // The hex digits after "dword:".
+  bool ParseDword(std::string_view line) {
+    size_t digits = 0;
+    while (digits < line.size() && HexDigit(line[digits]) >= 0)
+      ++digits;
+    uint32_t v = 0;
+    if (!ParseHexNumber(line.substr(0, digits), &v))
+      return Fail(reader_.number(), "bad dword");
+    if (!OnlyTrailer(line.substr(digits)))
+      return Fail(reader_.number(), "text after the dword");
+    value_.type = kRegDword;
+    value_.data = {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
+                   static_cast<unsigned char>(v >> 16), static_cast<unsigned char>(v >> 24)};
+    return true;
+  }
+
+  // What follows "hex": an optional "(type)", then ':' and the bytes.
+  bool ParseHex(std::string_view line) {
+    value_.type = kRegBinary;
+    if (!line.empty() && line.front() == '(') {
+      size_t close = line.find(')');
+      if (close == std::string_view::npos ||
+          !ParseHexNumber(line.substr(1, close - 1), &value_.type)) {
+        return Fail(reader_.number(), "bad hex type");
       }
-      if (line.empty() || line.front() != ':')
-        return fail(number, "':' expected");
-      line.remove_prefix(1);
-      // Bytes separated by commas; a final '\' continues the list on the next line.
-      bool need_byte = false;  // after a comma
-      for (;;) {
-        SkipBlanks(line);
-        if (line.empty() || line.front() == ';') {
-          if (need_byte)
-            return fail(reader.number(), "hex list ends with ','");
-          break;
-        }
-        if (line.front() == '\\') {
-          line.remove_prefix(1);
-          if (!OnlyTrailer(line))
-            return fail(reader.number(), "text after '\\'");
-          if (!reader.Next(&line))
-            return fail(reader.number(), "hex list continues past the end");
-          continue;
-        }
-        if (!value.data.empty() && !need_byte) {
-          if (line.front() != ',')
-            return fail(reader.number(), "',' expected");
-          line.remove_prefix(1);
-          need_byte = true;
-          continue;
-        }
-        size_t digits = 0;
-        while (digits < line.size() && digits < 3 && HexDigit(line[digits]) >= 0)
-          ++digits;
-        if (digits == 0 || digits > 2)
-          return fail(reader.number(), "bad hex byte");
-        value.data.push_back(static_cast<unsigned char>(
-            digits == 1 ? HexDigit(line[0]) : HexDigit(line[0]) * 16 + HexDigit(line[1])));
-        line.remove_prefix(digits);
-        need_byte = false;
-      }
-    } else {
-      return fail(number, "unknown value data");
+      line.remove_prefix(close + 1);
     }
+    if (line.empty() || line.front() != ':')
+      return Fail(reader_.number(), "':' expected");
+    line.remove_prefix(1);
+    return ParseHexBytes(line);
+  }
 
-    if (current == kSkipped)
-      continue;
-    // A name given twice in a key keeps its first place and its last data.
-    Key& key = doc.keys[static_cast<size_t>(current)];
-    std::unordered_map<std::string, size_t>* index =
-        key.values.size() < kLinearValues ? nullptr : &value_indexes[current];
-    if (Value* same = FindValue(key, value.name, index)) {
-      same->type = value.type;
-      same->data = std::move(value.data);
-    } else {
-      if (index != nullptr)
-        index->try_emplace(LowerCopy(value.name), key.values.size());
-      key.values.push_back(std::move(value));
+  // Bytes separated by commas; a final '\' continues the list on the next line.
+  bool ParseHexBytes(std::string_view line) {
+    bool need_byte = false;  // after a comma
+    for (;;) {
+      SkipBlanks(line);
+      if (line.empty() || line.front() == ';') {
+        if (need_byte)
+          return Fail(reader_.number(), "hex list ends with ','");
+        return true;
+      }
+      if (line.front() == '\\') {
+        line.remove_prefix(1);
+        if (!OnlyTrailer(line))
+          return Fail(reader_.number(), "text after '\\'");
+        if (!reader_.Next(&line))
+          return Fail(reader_.number(), "hex list continues past the end");
+        continue;
+      }
+      if (!value_.data.empty() && !need_byte) {
+        if (line.front() != ',')
+          return Fail(reader_.number(), "',' expected");
+        line.remove_prefix(1);
+        need_byte = true;
+        continue;
+      }
+      size_t digits = 0;
+      while (digits < line.size() && digits < 3 && HexDigit(line[digits]) >= 0)
+        ++digits;
+      if (digits == 0 || digits > 2)
+        return Fail(reader_.number(), "bad hex byte");
+      value_.data.push_back(static_cast<unsigned char>(
+          digits == 1 ? HexDigit(line[0]) : HexDigit(line[0]) * 16 + HexDigit(line[1])));
+      line.remove_prefix(digits);
+      need_byte = false;
     }
   }
-  return doc;
+
+  // A name given twice in a key keeps its first place and its last data.
+  void StoreValue() {
+    Key& key = doc_.keys[static_cast<size_t>(current_)];
+    std::unordered_map<std::string, size_t>* index =
+        key.values.size() < kLinearValues ? nullptr : &value_indexes_[current_];
+    if (Value* same = FindValue(key, value_.name, index)) {
+      same->type = value_.type;
+      same->data = std::move(value_.data);
+    } else {
+      if (index != nullptr)
+        index->try_emplace(LowerCopy(value_.name), key.values.size());
+      key.values.push_back(std::move(value_));
+    }
+  }
+
+  LineReader reader_;
+  std::string_view root_;
+  const std::string_view* keep_;
+  std::string error_;
+  Document doc_;
+  // Value indexes of the keys that have many values, by key position.
+  std::unordered_map<long, std::unordered_map<std::string, size_t>> value_indexes_;
+  long current_ = kOutsideKeys;
+  // Reused for every value, so that the values of skipped keys cost no allocations.
+  Value value_;
+};
+
+std::optional<Document> ParseHive(std::string_view text, std::string_view root,
+                                  const std::string_view* keep, std::string* error) {
+  if (text.substr(0, 3) == "\xEF\xBB\xBF")
+    text.remove_prefix(3);
+  return HiveParser(text, root, keep).Run(error);
 }
 
 }  // namespace
@@ -498,13 +557,13 @@ std::string Serialise(const Document& doc, std::string_view root) {
         line += Escape(std::string_view(reinterpret_cast<const char*>(value.data.data()),
                                         value.data.size() - 1));
         line += '"';
-      } else if (value.type == 4 && value.data.size() == 4) {
+      } else if (value.type == kRegDword && value.data.size() == 4) {
         uint32_t v = value.data[0] | value.data[1] << 8 | value.data[2] << 16 |
                      static_cast<uint32_t>(value.data[3]) << 24;
         std::snprintf(buffer, sizeof buffer, "dword:%08x", v);
         line += buffer;
       } else {
-        if (value.type == 3) {
+        if (value.type == kRegBinary) {
           line += "hex:";
         } else {
           std::snprintf(buffer, sizeof buffer, "hex(%x):", value.type);
