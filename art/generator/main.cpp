@@ -153,110 +153,104 @@ QImage ContactSheet(const std::vector<SheetItem>& items) {
   return sheet;
 }
 
-int Run(const QString& out_dir) {
-  if (!LoadFonts()) {
-    std::fprintf(stderr, "orbello-artgen: the DejaVu fonts are missing (fonts-dejavu-core)\n");
-    return 1;
-  }
-  QDir root(out_dir);
-  for (const char* sub : {"game", "csfob", "uni", "skin-bmp", "sounds", "icons", "help"}) {
-    root.mkpath(sub);
-  }
-  const auto path = [&](const QString& rel) { return root.filePath(rel); };
+// The output folder, and the contact sheet of what was written to it.
+struct Output {
+  QDir root;
   std::vector<SheetItem> sheet;
 
-  // The game's resources.
-  const GameArt art = PaintGameArt();
-  const struct {
-    const char* name;
-    const QImage& image;
-  } bitmaps[] = {{"BITMAP_BTN", art.buttons},         {"BITMAP_NEW_DISABLE", art.save_disabled},
-                 {"BITMAP_CAPTION_BTN", art.caption}, {"BITMAP_BAR_MENU", art.bar_menu},
-                 {"BITMAP_TYPE_GAME", art.type_game}, {"BITMAP_BACK", art.back}};
-  for (const auto& b : bitmaps) {
-    const QString file = path(QString("game/%1.bmp").arg(b.name));
-    Check(SaveBmp24(b.image, file), file);
-    sheet.push_back({b.name, b.image});
+  QString Path(const QString& relative) const { return root.filePath(relative); }
+  void Bmp(const QImage& image, const QString& relative) {
+    Check(SaveBmp24(image, Path(relative)), Path(relative));
   }
-  Check(SaveBytes(art.backdrop_jpeg, path("game/201.jpg")), path("game/201.jpg"));
-  Check(SavePng(art.icon, path("game/MAINICON.png")), path("game/MAINICON.png"));
-  sheet.push_back({"MAINICON", art.icon});
-  Check(SaveBytes(WinSound(), path("game/WIN_GAME.wav")), path("game/WIN_GAME.wav"));
-  Check(SaveBytes(QuitSound(), path("game/QUIT_GAME.wav")), path("game/QUIT_GAME.wav"));
+  void Png(const QImage& image, const QString& relative) {
+    Check(SavePng(image, Path(relative)), Path(relative));
+  }
+  void Bytes(const QByteArray& bytes, const QString& relative) {
+    Check(SaveBytes(bytes, Path(relative)), Path(relative));
+  }
+};
 
-  // Skins.
-  const std::vector<SkinPictures> skins = PaintAllSkins();
-  for (const SkinPictures& skin : skins) {
-    root.mkpath("skin-bmp/" + skin.name);
-    const struct {
-      const char* name;
-      const QImage& image;
-    } pictures[] = {{"board", skin.board},
-                    {"score", skin.score},
-                    {"balls", skin.balls},
-                    {"timer", skin.timer},
-                    {"walk", skin.walk}};
-    for (const auto& pic : pictures) {
-      const QString file = path(QString("skin-bmp/%1/%2.bmp").arg(skin.name, pic.name));
-      Check(SaveBmp24(pic.image, file), file);
-      sheet.push_back({skin.name + " " + pic.name, pic.image});
+struct NamedImage {
+  const char* name;
+  const QImage& image;
+};
+
+std::vector<NamedImage> SkinFiles(const SkinPictures& skin) {
+  return {{"board", skin.board},
+          {"score", skin.score},
+          {"balls", skin.balls},
+          {"timer", skin.timer},
+          {"walk", skin.walk}};
+}
+
+void WriteGameArt(Output& out, const GameArt& art) {
+  const NamedImage bitmaps[] = {
+      {"BITMAP_BTN", art.buttons},         {"BITMAP_NEW_DISABLE", art.save_disabled},
+      {"BITMAP_CAPTION_BTN", art.caption}, {"BITMAP_BAR_MENU", art.bar_menu},
+      {"BITMAP_TYPE_GAME", art.type_game}, {"BITMAP_BACK", art.back}};
+  for (const NamedImage& b : bitmaps) {
+    out.Bmp(b.image, QString("game/%1.bmp").arg(b.name));
+    out.sheet.push_back({b.name, b.image});
+  }
+  out.Bytes(art.backdrop_jpeg, "game/201.jpg");
+  out.Png(art.icon, "game/MAINICON.png");
+  out.sheet.push_back({"MAINICON", art.icon});
+  out.Bytes(WinSound(), "game/WIN_GAME.wav");
+  out.Bytes(QuitSound(), "game/QUIT_GAME.wav");
+}
+
+void WriteSkins(Output& out, const GameArt& art) {
+  for (const SkinPictures& skin : PaintAllSkins()) {
+    out.root.mkpath("skin-bmp/" + skin.name);
+    for (const NamedImage& pic : SkinFiles(skin)) {
+      out.Bmp(pic.image, QString("skin-bmp/%1/%2.bmp").arg(skin.name, pic.name));
+      out.sheet.push_back({skin.name + " " + pic.name, pic.image});
     }
     const QImage mock = MockWindow(art, skin);
-    sheet.push_back({"window with the " + skin.name + " skin", mock});
+    out.sheet.push_back({"window with the " + skin.name + " skin", mock});
     // The help shows the window with the default skin.
     if (skin.name == "classic") {
-      Check(SavePng(mock, path("help/window.png")), path("help/window.png"));
+      out.Png(mock, "help/window.png");
     }
   }
+}
 
-  // The same pictures at double density, for screens with two device pixels to a pixel: the
-  // window's own pictures beside their 1x files (name@2x), the skins' in a folder of their own.
-  {
-    const ArtScale twice(2);
-    const GameArt art2 = PaintGameArt();
-    const struct {
-      const char* name;
-      const QImage& image;
-    } bitmaps2[] = {{"BITMAP_BTN", art2.buttons},
-                    {"BITMAP_NEW_DISABLE", art2.save_disabled},
-                    {"BITMAP_CAPTION_BTN", art2.caption},
-                    {"BITMAP_BAR_MENU", art2.bar_menu},
-                    {"BITMAP_TYPE_GAME", art2.type_game}};
-    for (const auto& b : bitmaps2) {
-      const QString file = path(QString("game/%1@2x.bmp").arg(b.name));
-      Check(SaveBmp24(b.image, file), file);
-    }
-    Check(SaveBytes(art2.backdrop_jpeg, path("game/201@2x.jpg")), path("game/201@2x.jpg"));
-    for (const SkinPictures& skin : PaintAllSkins()) {
-      root.mkpath("skin-bmp/" + skin.name + "@2x");
-      const struct {
-        const char* name;
-        const QImage& image;
-      } pictures[] = {{"board", skin.board},
-                      {"score", skin.score},
-                      {"balls", skin.balls},
-                      {"timer", skin.timer},
-                      {"walk", skin.walk}};
-      for (const auto& pic : pictures) {
-        const QString file = path(QString("skin-bmp/%1@2x/%2.bmp").arg(skin.name, pic.name));
-        Check(SaveBmp24(pic.image, file), file);
-      }
+// The same pictures at double density, for screens with two device pixels to a pixel: the
+// window's own pictures beside their 1x files (name@2x), the skins' in a folder of their own.
+void WriteDoubleDensity(Output& out) {
+  const ArtScale twice(2);
+  const GameArt art = PaintGameArt();
+  const NamedImage bitmaps[] = {{"BITMAP_BTN", art.buttons},
+                                {"BITMAP_NEW_DISABLE", art.save_disabled},
+                                {"BITMAP_CAPTION_BTN", art.caption},
+                                {"BITMAP_BAR_MENU", art.bar_menu},
+                                {"BITMAP_TYPE_GAME", art.type_game}};
+  for (const NamedImage& b : bitmaps) {
+    out.Bmp(b.image, QString("game/%1@2x.bmp").arg(b.name));
+  }
+  out.Bytes(art.backdrop_jpeg, "game/201@2x.jpg");
+  for (const SkinPictures& skin : PaintAllSkins()) {
+    out.root.mkpath("skin-bmp/" + skin.name + "@2x");
+    for (const NamedImage& pic : SkinFiles(skin)) {
+      out.Bmp(pic.image, QString("skin-bmp/%1@2x/%2.bmp").arg(skin.name, pic.name));
     }
   }
+}
 
-  // The skin compiler's and the uninstaller's pictures.
+// The skin compiler's and the uninstaller's pictures.
+void WriteToolArt(Output& out) {
   const QImage tile = PaintCompilerTile();
-  Check(SaveBmp24(tile, path("csfob/BITMAP_1.bmp")), path("csfob/BITMAP_1.bmp"));
+  out.Bmp(tile, "csfob/BITMAP_1.bmp");
   const QImage csfob_icon = PaintCompilerIcon(32);
-  Check(SavePng(csfob_icon, path("csfob/MAINICON.png")), path("csfob/MAINICON.png"));
-  sheet.push_back({"csfob BITMAP_1", tile});
-  sheet.push_back({"csfob MAINICON", csfob_icon});
+  out.Png(csfob_icon, "csfob/MAINICON.png");
+  out.sheet.push_back({"csfob BITMAP_1", tile});
+  out.sheet.push_back({"csfob MAINICON", csfob_icon});
   const QImage side = PaintUninstallSide();
   const QImage logo = PaintMakerLogo();
-  Check(SaveIndexedBmp(side, 8, path("uni/108.bmp"), true), path("uni/108.bmp"));
-  Check(SaveIndexedBmp(logo, 4, path("uni/113.bmp")), path("uni/113.bmp"));
-  sheet.push_back({"uni 108 (256 colours)", QImage(path("uni/108.bmp"))});
-  sheet.push_back({"uni 113 (16 colours)", QImage(path("uni/113.bmp"))});
+  Check(SaveIndexedBmp(side, 8, out.Path("uni/108.bmp"), true), out.Path("uni/108.bmp"));
+  Check(SaveIndexedBmp(logo, 4, out.Path("uni/113.bmp")), out.Path("uni/113.bmp"));
+  out.sheet.push_back({"uni 108 (256 colours)", QImage(out.Path("uni/108.bmp"))});
+  out.sheet.push_back({"uni 113 (16 colours)", QImage(out.Path("uni/113.bmp"))});
   const struct {
     const char* name;
     QImage image;
@@ -265,11 +259,12 @@ int Run(const QString& out_dir) {
                {"122", PaintFlagIcon()},
                {"123", PaintCheckIcon(false)}};
   for (const auto& icon : icons) {
-    const QString file = path(QString("uni/%1.png").arg(icon.name));
-    Check(SavePng(icon.image, file), file);
-    sheet.push_back({QString("uni ") + icon.name, icon.image});
+    out.Png(icon.image, QString("uni/%1.png").arg(icon.name));
+    out.sheet.push_back({QString("uni ") + icon.name, icon.image});
   }
+}
 
+void WriteDesktopIcons(Output& out) {
   // Large icons for the desktop entries.
   const struct {
     const char* name;
@@ -279,21 +274,20 @@ int Run(const QString& out_dir) {
                        {"orbello-uninstall", PaintUninstallerIcon(128)},
                        {"orbello-help", PaintHelpIcon(128)}};
   for (const auto& icon : desktop_icons) {
-    const QString file = path(QString("icons/%1.png").arg(icon.name));
-    Check(SavePng(icon.image, file), file);
-    sheet.push_back({QString("icon ") + icon.name, icon.image});
+    out.Png(icon.image, QString("icons/%1.png").arg(icon.name));
+    out.sheet.push_back({QString("icon ") + icon.name, icon.image});
   }
   // The same icons in the desktop's theme: drawn at each size, not shrunk from one picture.
   for (int size : ThemeIconSizes()) {
     const QString folder = QString("icons/hicolor/%1x%1/apps").arg(size);
-    root.mkpath(folder);
+    out.root.mkpath(folder);
     for (const ThemeIconName& icon : ThemeIconNames()) {
-      const QString file = path(folder + "/" + icon.name + ".png");
-      Check(SavePng(PaintThemeIcon(icon.icon, size), file), file);
+      out.Png(PaintThemeIcon(icon.icon, size), folder + "/" + icon.name + ".png");
     }
   }
+}
 
-  // Event sounds.
+void WriteEventSounds(Output& out) {
   const struct {
     const char* name;
     QByteArray bytes;
@@ -302,12 +296,28 @@ int Run(const QString& out_dir) {
                 {"destroy", DestroySound()},
                 {"nopath", NoPathSound()}};
   for (const auto& sound : sounds) {
-    const QString file = path(QString("sounds/%1.wav").arg(sound.name));
-    Check(SaveBytes(sound.bytes, file), file);
+    out.Bytes(sound.bytes, QString("sounds/%1.wav").arg(sound.name));
   }
+}
 
-  sheet.push_back({"backdrop 201 (JPEG)", art.backdrop_shown});
-  Check(SavePng(ContactSheet(sheet), path("contact-sheet.png")), path("contact-sheet.png"));
+int Run(const QString& out_dir) {
+  if (!LoadFonts()) {
+    std::fprintf(stderr, "orbello-artgen: the DejaVu fonts are missing (fonts-dejavu-core)\n");
+    return 1;
+  }
+  Output out{QDir(out_dir), {}};
+  for (const char* sub : {"game", "csfob", "uni", "skin-bmp", "sounds", "icons", "help"}) {
+    out.root.mkpath(sub);
+  }
+  const GameArt art = PaintGameArt();
+  WriteGameArt(out, art);
+  WriteSkins(out, art);
+  WriteDoubleDensity(out);
+  WriteToolArt(out);
+  WriteDesktopIcons(out);
+  WriteEventSounds(out);
+  out.sheet.push_back({"backdrop 201 (JPEG)", art.backdrop_shown});
+  out.Png(ContactSheet(out.sheet), "contact-sheet.png");
   return ok ? 0 : 1;
 }
 

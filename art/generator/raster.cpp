@@ -120,13 +120,9 @@ int Channel(QRgb p, int channel) {
   return channel == 0 ? qRed(p) : channel == 1 ? qGreen(p) : qBlue(p);
 }
 
-}  // namespace
-
-Quantised Quantise(const QImage& source, int count, bool dither) {
-  const QImage image = source.convertToFormat(QImage::Format_RGB32);
-  Quantised result;
-  result.width = image.width();
-  result.height = image.height();
+// Median cut: the box of pixels with the widest channel range is split at the median of that
+// channel until there are `count` boxes; each box gives its mean colour.
+std::vector<QRgb> MedianCutPalette(const QImage& image, int count) {
   std::vector<Box> boxes(1);
   for (int y = 0; y < image.height(); ++y) {
     const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -134,7 +130,6 @@ Quantised Quantise(const QImage& source, int count, bool dither) {
       boxes[0].pixels.push_back(row[x] | 0xFF000000u);
   }
   while (int(boxes.size()) < count) {
-    // Split the box with the widest channel range at the median of that channel.
     int best = -1, best_channel = 0, best_range = 0;
     for (int b = 0; b < int(boxes.size()); ++b) {
       if (boxes[b].pixels.size() < 2)
@@ -160,6 +155,7 @@ Quantised Quantise(const QImage& source, int count, bool dither) {
     px.resize(px.size() / 2);
     boxes.push_back(std::move(upper));
   }
+  std::vector<QRgb> palette;
   for (const Box& box : boxes) {
     if (box.pixels.empty())
       continue;
@@ -170,24 +166,30 @@ Quantised Quantise(const QImage& source, int count, bool dither) {
       b += qBlue(p);
     }
     const uint64_t n = box.pixels.size();
-    result.palette.push_back(
-        qRgb(int((r + n / 2) / n), int((g + n / 2) / n), int((b + n / 2) / n)));
+    palette.push_back(qRgb(int((r + n / 2) / n), int((g + n / 2) / n), int((b + n / 2) / n)));
   }
-  result.indices.resize(size_t(result.width) * result.height);
-  const auto nearest = [&result](int r, int g, int b) {
-    int best = 0;
-    int best_d = 1 << 30;
-    for (int i = 0; i < int(result.palette.size()); ++i) {
-      const QRgb q = result.palette[i];
-      const int dr = qRed(q) - r, dg = qGreen(q) - g, db = qBlue(q) - b;
-      const int d = 2 * dr * dr + 4 * dg * dg + 3 * db * db;
-      if (d < best_d) {
-        best_d = d;
-        best = i;
-      }
+  return palette;
+}
+
+// The palette entry nearest to the colour, weighting the channels as the eye does.
+int Nearest(const std::vector<QRgb>& palette, int r, int g, int b) {
+  int best = 0;
+  int best_d = 1 << 30;
+  for (int i = 0; i < int(palette.size()); ++i) {
+    const QRgb q = palette[i];
+    const int dr = qRed(q) - r, dg = qGreen(q) - g, db = qBlue(q) - b;
+    const int d = 2 * dr * dr + 4 * dg * dg + 3 * db * db;
+    if (d < best_d) {
+      best_d = d;
+      best = i;
     }
-    return best;
-  };
+  }
+  return best;
+}
+
+// Maps every pixel onto the palette, with `dither` diffusing the errors (Floyd-Steinberg).
+void MapOntoPalette(const QImage& image, bool dither, Quantised& result) {
+  result.indices.resize(size_t(result.width) * result.height);
   // Error rows for the diffusion: this row and the next, in 1/16 units.
   std::vector<std::array<int, 3>> error(size_t(result.width + 2)), next(size_t(result.width + 2));
   for (int y = 0; y < image.height(); ++y) {
@@ -199,7 +201,7 @@ Quantised Quantise(const QImage& source, int count, bool dither) {
         for (int c = 0; c < 3; ++c)
           want[c] = std::clamp(want[c] + error[x + 1][c] / 16, 0, 255);
       }
-      const int index = nearest(want[0], want[1], want[2]);
+      const int index = Nearest(result.palette, want[0], want[1], want[2]);
       result.indices[size_t(y) * result.width + x] = uint8_t(index);
       if (!dither)
         continue;
@@ -214,6 +216,17 @@ Quantised Quantise(const QImage& source, int count, bool dither) {
     }
     std::swap(error, next);
   }
+}
+
+}  // namespace
+
+Quantised Quantise(const QImage& source, int count, bool dither) {
+  const QImage image = source.convertToFormat(QImage::Format_RGB32);
+  Quantised result;
+  result.width = image.width();
+  result.height = image.height();
+  result.palette = MedianCutPalette(image, count);
+  MapOntoPalette(image, dither, result);
   return result;
 }
 

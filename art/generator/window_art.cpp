@@ -87,64 +87,78 @@ void PaintCaption(QPainter& p, const QRect& holder, const QString& text) {
               QColor(6, 18, 40, 200));
 }
 
+// Engraved rings on the gold ball that the command buttons follow, and the blue ball's shadow.
+void PaintGoldRings(QPainter& p) {
+  QPainterPath gold;
+  gold.addEllipse(QRectF(kGoldCircle));
+  p.save();
+  p.setClipPath(gold);
+  const QPointF c = QRectF(kGoldCircle).center();
+  for (qreal r : {176.0, 120.0}) {
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(120, 70, 0, 55), 1.2));
+    p.drawEllipse(c, r, r);
+    p.setPen(QPen(QColor(255, 246, 200, 70), 1.0));
+    p.drawEllipse(c, r + 1.3, r + 1.3);
+  }
+  // The larger ball's shadow on the gold one.
+  QRadialGradient shade(QRectF(kBlueCircle).center() + QPointF(-6, 4), 252);
+  shade.setColorAt(0.90, QColor(60, 30, 0, 0));
+  shade.setColorAt(0.955, QColor(60, 30, 0, 120));
+  shade.setColorAt(1.0, QColor(60, 30, 0, 0));
+  p.setPen(Qt::NoPen);
+  p.setBrush(shade);
+  p.drawEllipse(QRectF(kBlueCircle).center() + QPointF(-6, 4), 252, 252);
+  p.restore();
+}
+
+// The board's frame: a sunken tray just larger than the board.
+void PaintBoardTray(QPainter& p) {
+  const QRectF tray = QRectF(kBoardPanel).adjusted(-7, -7, 7, 7);
+  p.setBrush(QColor(6, 16, 34, 120));
+  p.drawRoundedRect(tray.adjusted(-2, -2, 2, 3), 12, 12);
+  QLinearGradient fill(tray.topLeft(), tray.bottomLeft());
+  fill.setColorAt(0.0, QColor(12, 26, 50));
+  fill.setColorAt(1.0, QColor(22, 46, 82));
+  p.setBrush(fill);
+  p.drawRoundedRect(tray, 10, 10);
+  QLinearGradient edge(tray.topLeft(), tray.bottomLeft());
+  edge.setColorAt(0.0, QColor(0, 0, 0, 150));
+  edge.setColorAt(0.5, QColor(0, 0, 0, 0));
+  edge.setColorAt(1.0, QColor(160, 206, 250, 170));
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QBrush(edge), 1.2));
+  p.drawRoundedRect(tray.adjusted(0.6, 0.6, -0.6, -0.6), 10, 10);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(12, 19, 34));
+  p.drawRect(QRectF(kBoardPanel));
+}
+
+// A seat for the three caption buttons.
+void PaintCaptionSeat(QPainter& p) {
+  const QRectF seat(321.5, 3.0, 55.0, 18.0);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(8, 22, 48, 110));
+  p.drawRoundedRect(seat, 9, 9);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(170, 210, 250, 70), 1.0));
+  p.drawLine(QPointF(seat.left() + 8, seat.bottom() + 0.5),
+             QPointF(seat.right() - 8, seat.bottom() + 0.5));
+}
+
 QImage PaintBackdrop() {
   QImage img = Canvas(kWindowWidth, kWindowHeight, kKeyColor);
   QPainter p(&img);
   Smooth(p);
   p.setPen(Qt::NoPen);
 
-  // The gold ball, with engraved rings that the command buttons follow.
+  // The gold ball, then the blue one.
   PaintWindowBall(p, kGoldCircle, true);
-  {
-    QPainterPath gold;
-    gold.addEllipse(QRectF(kGoldCircle));
-    p.save();
-    p.setClipPath(gold);
-    const QPointF c = QRectF(kGoldCircle).center();
-    for (qreal r : {176.0, 120.0}) {
-      p.setBrush(Qt::NoBrush);
-      p.setPen(QPen(QColor(120, 70, 0, 55), 1.2));
-      p.drawEllipse(c, r, r);
-      p.setPen(QPen(QColor(255, 246, 200, 70), 1.0));
-      p.drawEllipse(c, r + 1.3, r + 1.3);
-    }
-    // The larger ball's shadow on the gold one.
-    QRadialGradient shade(QRectF(kBlueCircle).center() + QPointF(-6, 4), 252);
-    shade.setColorAt(0.90, QColor(60, 30, 0, 0));
-    shade.setColorAt(0.955, QColor(60, 30, 0, 120));
-    shade.setColorAt(1.0, QColor(60, 30, 0, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(shade);
-    p.drawEllipse(QRectF(kBlueCircle).center() + QPointF(-6, 4), 252, 252);
-    p.restore();
-  }
+  PaintGoldRings(p);
   PaintCircleRim(p, kGoldCircle, QColor(110, 62, 0, 200), QColor(255, 240, 180, 160));
-
-  // The blue ball.
   PaintWindowBall(p, kBlueCircle, false);
   PaintCircleRim(p, kBlueCircle, QColor(6, 18, 44, 230), QColor(150, 200, 250, 150));
-
-  // The board's frame: a sunken tray just larger than the board.
-  {
-    const QRectF tray = QRectF(kBoardPanel).adjusted(-7, -7, 7, 7);
-    p.setBrush(QColor(6, 16, 34, 120));
-    p.drawRoundedRect(tray.adjusted(-2, -2, 2, 3), 12, 12);
-    QLinearGradient fill(tray.topLeft(), tray.bottomLeft());
-    fill.setColorAt(0.0, QColor(12, 26, 50));
-    fill.setColorAt(1.0, QColor(22, 46, 82));
-    p.setBrush(fill);
-    p.drawRoundedRect(tray, 10, 10);
-    QLinearGradient edge(tray.topLeft(), tray.bottomLeft());
-    edge.setColorAt(0.0, QColor(0, 0, 0, 150));
-    edge.setColorAt(0.5, QColor(0, 0, 0, 0));
-    edge.setColorAt(1.0, QColor(160, 206, 250, 170));
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QBrush(edge), 1.2));
-    p.drawRoundedRect(tray.adjusted(0.6, 0.6, -0.6, -0.6), 10, 10);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(12, 19, 34));
-    p.drawRect(QRectF(kBoardPanel));
-  }
+  PaintBoardTray(p);
 
   // Wells of the displays and the next-ball previews.
   PaintWell(p, QRectF(kChampHolder), 4, 5);
@@ -157,18 +171,7 @@ QImage PaintBackdrop() {
   }
   PaintCaption(p, kChampHolder, "CHAMPION");
   PaintCaption(p, kScoreHolder, "SCORE");
-
-  // A seat for the three caption buttons.
-  {
-    const QRectF seat(321.5, 3.0, 55.0, 18.0);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(8, 22, 48, 110));
-    p.drawRoundedRect(seat, 9, 9);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(170, 210, 250, 70), 1.0));
-    p.drawLine(QPointF(seat.left() + 8, seat.bottom() + 0.5),
-               QPointF(seat.right() - 8, seat.bottom() + 0.5));
-  }
+  PaintCaptionSeat(p);
   return img;
 }
 
@@ -176,57 +179,53 @@ QImage PaintBackdrop() {
 
 enum FaceState { kNormal = 0, kHighlighted = 1, kPressed = 2, kDisabled = 3 };
 
-QImage PaintFace(const CommandFace& face, FaceState state) {
-  QImage img = Canvas(kFaceWidth, kFaceHeight);
-  QPainter p(&img);
-  Smooth(p);
-  const QRectF body(1.0, 1.0, kFaceWidth - 2.0, kFaceHeight - 2.5);
-  QPainterPath capsule;
-  capsule.addRoundedRect(body, body.height() / 2, body.height() / 2);
-
-  // A soft contact shadow under the raised button; pressed buttons sit flush.
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(70, 36, 0, state == kPressed ? 70 : 120));
-  p.drawRoundedRect(body.translated(0.4, 1.2).adjusted(-0.5, -0.5, 0.5, 0.6), 15, 15);
-
-  QLinearGradient glass(0, body.top(), 0, body.bottom());
-  QColor rim_top(255, 234, 150), rim_bottom(170, 104, 16);
+// The colours of a button face in one state.
+struct FaceLook {
+  QLinearGradient glass;
+  QColor rim_top{255, 234, 150};
+  QColor rim_bottom{170, 104, 16};
   QColor text = kGoldText;
+};
+
+FaceLook LookOf(FaceState state, const QRectF& body) {
+  FaceLook look{QLinearGradient(0, body.top(), 0, body.bottom())};
   switch (state) {
     case kNormal:
-      glass.setColorAt(0.0, QColor(96, 154, 218));
-      glass.setColorAt(0.49, QColor(48, 102, 170));
-      glass.setColorAt(0.51, QColor(30, 72, 132));
-      glass.setColorAt(1.0, QColor(40, 92, 158));
+      look.glass.setColorAt(0.0, QColor(96, 154, 218));
+      look.glass.setColorAt(0.49, QColor(48, 102, 170));
+      look.glass.setColorAt(0.51, QColor(30, 72, 132));
+      look.glass.setColorAt(1.0, QColor(40, 92, 158));
       break;
     case kHighlighted:
-      glass.setColorAt(0.0, QColor(136, 190, 244));
-      glass.setColorAt(0.49, QColor(70, 132, 204));
-      glass.setColorAt(0.51, QColor(46, 98, 166));
-      glass.setColorAt(1.0, QColor(64, 124, 194));
-      text = QColor(255, 240, 176);
+      look.glass.setColorAt(0.0, QColor(136, 190, 244));
+      look.glass.setColorAt(0.49, QColor(70, 132, 204));
+      look.glass.setColorAt(0.51, QColor(46, 98, 166));
+      look.glass.setColorAt(1.0, QColor(64, 124, 194));
+      look.text = QColor(255, 240, 176);
       break;
     case kPressed:
-      glass.setColorAt(0.0, QColor(18, 44, 88));
-      glass.setColorAt(0.6, QColor(30, 70, 128));
-      glass.setColorAt(1.0, QColor(48, 104, 170));
-      rim_top = QColor(196, 132, 30);
-      rim_bottom = QColor(255, 224, 130);
-      text = QColor(244, 196, 70);
+      look.glass.setColorAt(0.0, QColor(18, 44, 88));
+      look.glass.setColorAt(0.6, QColor(30, 70, 128));
+      look.glass.setColorAt(1.0, QColor(48, 104, 170));
+      look.rim_top = QColor(196, 132, 30);
+      look.rim_bottom = QColor(255, 224, 130);
+      look.text = QColor(244, 196, 70);
       break;
     case kDisabled:
-      glass.setColorAt(0.0, QColor(186, 190, 196));
-      glass.setColorAt(0.49, QColor(150, 154, 162));
-      glass.setColorAt(0.51, QColor(132, 136, 144));
-      glass.setColorAt(1.0, QColor(146, 150, 158));
-      rim_top = QColor(214, 214, 214);
-      rim_bottom = QColor(118, 118, 118);
-      text = QColor(96, 100, 110);
+      look.glass.setColorAt(0.0, QColor(186, 190, 196));
+      look.glass.setColorAt(0.49, QColor(150, 154, 162));
+      look.glass.setColorAt(0.51, QColor(132, 136, 144));
+      look.glass.setColorAt(1.0, QColor(146, 150, 158));
+      look.rim_top = QColor(214, 214, 214);
+      look.rim_bottom = QColor(118, 118, 118);
+      look.text = QColor(96, 100, 110);
       break;
   }
-  p.setBrush(glass);
-  p.drawPath(capsule);
+  return look;
+}
 
+// A pressed face is shaded along its top edge; the others have a gloss on their upper half.
+void PaintFaceLight(QPainter& p, const QPainterPath& capsule, const QRectF& body, FaceState state) {
   if (state == kPressed) {
     // Inner shadow along the top edge.
     p.save();
@@ -248,16 +247,11 @@ QImage PaintFace(const CommandFace& face, FaceState state) {
     p.setBrush(shine);
     p.drawPath(gloss);
   }
+}
 
-  // Gold rim.
-  QLinearGradient rim(0, body.top(), 0, body.bottom());
-  rim.setColorAt(0.0, rim_top);
-  rim.setColorAt(1.0, rim_bottom);
-  p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(QBrush(rim), 1.6));
-  p.drawPath(capsule);
-
-  // Label, and the split with the menu arrow.
+// The label, and the split with the menu arrow.
+void PaintFaceLabel(QPainter& p, const CommandFace& face, FaceState state, const QRectF& body,
+                    QColor text) {
   const qreal shift = state == kPressed ? 1.0 : 0.0;
   const qreal text_right = face.has_arrow ? kArrowSplit : kFaceWidth;
   const QFont font = ArtFont("DejaVu Sans", 12, QFont::Bold);
@@ -286,6 +280,35 @@ QImage PaintFace(const CommandFace& face, FaceState state) {
     p.setBrush(letter);
     p.drawPath(arrow);
   }
+}
+
+QImage PaintFace(const CommandFace& face, FaceState state) {
+  QImage img = Canvas(kFaceWidth, kFaceHeight);
+  QPainter p(&img);
+  Smooth(p);
+  const QRectF body(1.0, 1.0, kFaceWidth - 2.0, kFaceHeight - 2.5);
+  QPainterPath capsule;
+  capsule.addRoundedRect(body, body.height() / 2, body.height() / 2);
+
+  // A soft contact shadow under the raised button; pressed buttons sit flush.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(70, 36, 0, state == kPressed ? 70 : 120));
+  p.drawRoundedRect(body.translated(0.4, 1.2).adjusted(-0.5, -0.5, 0.5, 0.6), 15, 15);
+
+  const FaceLook look = LookOf(state, body);
+  p.setBrush(look.glass);
+  p.drawPath(capsule);
+  PaintFaceLight(p, capsule, body, state);
+
+  // Gold rim.
+  QLinearGradient rim(0, body.top(), 0, body.bottom());
+  rim.setColorAt(0.0, look.rim_top);
+  rim.setColorAt(1.0, look.rim_bottom);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QBrush(rim), 1.6));
+  p.drawPath(capsule);
+
+  PaintFaceLabel(p, face, state, body, look.text);
   return img;
 }
 
