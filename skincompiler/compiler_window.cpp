@@ -20,6 +20,7 @@
 #include "platform/core/message.h"
 #include "platform/core/paths.h"
 #include "platform/qt/desktop.h"
+#include "platform/qt/kit/kit.h"
 #include "platform/qt/local_path.h"
 #include "platform/qt/ui.h"
 #include "skinfile/skinfile.h"
@@ -145,18 +146,8 @@ bool CompilerWindow::CreateControls() {
 }
 
 void CompilerWindow::CentreOnMonitor() {
-  // Before the window manager has framed the window its frame is unknown: use the designed size.
-  QSize outer = frameGeometry().size();
-  if (outer == size())
-    outer = kOuterSize;
-  QScreen* screen = QGuiApplication::screenAt(frameGeometry().center());
-  if (screen == nullptr)
-    screen = QGuiApplication::primaryScreen();
-  if (screen == nullptr)
-    return;
-  const QRect monitor = screen->geometry();  // the whole monitor, not its work area
-  move(monitor.left() + (monitor.width() - outer.width()) / 2,
-       monitor.top() + (monitor.height() - outer.height()) / 2);
+  // Before the window manager has framed the window its frame is unknown: the designed size.
+  kit::CentreOnMonitor(this, kOuterSize);
 }
 
 QColor CompilerWindow::LabelColour(int row) const {
@@ -180,19 +171,7 @@ std::vector<QWidget*> CompilerWindow::TabStops() const {
 }
 
 void CompilerWindow::MoveFocus(QWidget* from, bool backward) {
-  const std::vector<QWidget*> stops = TabStops();
-  const int count = static_cast<int>(stops.size());
-  const auto found = std::find(stops.begin(), stops.end(), from);
-  int index =
-      found == stops.end() ? (backward ? 0 : count - 1) : static_cast<int>(found - stops.begin());
-  for (int step = 0; step < count; ++step) {
-    index = (index + (backward ? count - 1 : 1)) % count;
-    QWidget* stop = stops[index];
-    if (stop != nullptr && stop->isEnabled() && !stop->isHidden()) {
-      stop->setFocus(backward ? Qt::BacktabFocusReason : Qt::TabFocusReason);
-      return;
-    }
-  }
+  kit::MoveFocusInCycle(TabStops(), from, backward);
 }
 
 void CompilerWindow::OnCommand(int command) {
@@ -382,8 +361,8 @@ void CompilerWindow::paintEvent(QPaintEvent*) {
     return;
   QPainter painter(this);
   painter.drawImage(0, 0, background_);
-  DrawEtchedEdge(painter,
-                 QRect(QPoint(kFrameLeft, kFrameTop), QPoint(kFrameRight - 1, kFrameBottom - 1)));
+  kit::DrawEtchedEdge(
+      painter, QRect(QPoint(kFrameLeft, kFrameTop), QPoint(kFrameRight - 1, kFrameBottom - 1)));
   if (!icon_.isNull())
     painter.drawPixmap(QRect(kIconPlace, QSize(32, 32)), icon_);
 }

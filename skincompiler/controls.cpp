@@ -14,31 +14,15 @@
 #include <cctype>
 #include <string>
 
+#include "platform/qt/kit/kit.h"
 #include "skincompiler/skin_rows.h"
 
 namespace orbello::csfob {
 namespace {
 
-// One line of an edge: top and left in `top_left`, bottom and right in `bottom_right`.
-void DrawBorder(QPainter& painter, const QRect& r, const QColor& top_left,
-                const QColor& bottom_right) {
-  if (r.width() <= 0 || r.height() <= 0)
-    return;
-  painter.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), top_left);
-  painter.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), top_left);
-  painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottom_right);
-  painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottom_right);
-}
-
-struct ThreeDColours {
-  QColor highlight, light, shadow, dark_shadow, button_text;
-};
-
-ThreeDColours SystemColours() {
-  const QPalette palette = QApplication::palette();
-  return {palette.color(QPalette::Light), palette.color(QPalette::Midlight),
-          palette.color(QPalette::Dark), palette.color(QPalette::Shadow),
-          palette.color(QPalette::ButtonText)};
+// The button faces' text colours, read when drawn so that they follow the desktop's scheme.
+QColor SystemColor(QPalette::ColorRole role) {
+  return QApplication::palette().color(role);
 }
 
 constexpr int kCaretWidth = 1;
@@ -58,80 +42,6 @@ bool ForwardTabKey(QEvent* event, QWidget* control, ControlHost* host) {
 
 }  // namespace
 
-QFont GuiFont() {
-  // The condensed face comes closest to the widths the layout was made for; the plain one stands
-  // in where it is not installed. The same face as the game's dialogs.
-  QFont font;
-  font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
-  font.setPixelSize(11);
-  font.setStyleHint(QFont::SansSerif);
-  return font;
-}
-
-void DarkenImage(QImage& image, int weight, QColor colour) {
-  if (image.format() != QImage::Format_RGB888)
-    return;
-  const int other = 100 - weight;
-  const int add[3] = {other * colour.red(), other * colour.green(), other * colour.blue()};
-  for (int y = 0; y < image.height(); ++y) {
-    uchar* pixel = image.scanLine(y);
-    for (int x = 0; x < image.width(); ++x, pixel += 3) {
-      for (int c = 0; c < 3; ++c)
-        pixel[c] = static_cast<uchar>((weight * pixel[c] + add[c]) / 100);
-    }
-  }
-}
-
-void DrawPushFrame(QPainter& painter, const QRect& rect, bool pushed) {
-  const ThreeDColours c = SystemColours();
-  if (pushed) {
-    DrawBorder(painter, rect, c.shadow, c.highlight);
-    DrawBorder(painter, rect.adjusted(1, 1, -1, -1), c.dark_shadow, c.light);
-  } else {
-    DrawBorder(painter, rect, c.highlight, c.dark_shadow);
-    DrawBorder(painter, rect.adjusted(1, 1, -1, -1), c.light, c.shadow);
-  }
-}
-
-void DrawEtchedEdge(QPainter& painter, const QRect& rect) {
-  const ThreeDColours c = SystemColours();
-  DrawBorder(painter, rect, c.shadow, c.highlight);
-  DrawBorder(painter, rect.adjusted(1, 1, -1, -1), c.highlight, c.shadow);
-}
-
-void DrawSunkenEdge(QPainter& painter, const QRect& rect) {
-  const ThreeDColours c = SystemColours();
-  DrawBorder(painter, rect, c.shadow, c.highlight);
-  DrawBorder(painter, rect.adjusted(1, 1, -1, -1), c.dark_shadow, c.light);
-}
-
-void DrawFocusRect(QPainter& painter, const QRect& rect) {
-  if (rect.width() <= 0 || rect.height() <= 0)
-    return;
-  painter.save();
-  painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-  auto dot = [&painter](int x, int y) { painter.fillRect(QRect(x, y, 1, 1), Qt::white); };
-  // Every other pixel along the outline, going round from the top left corner.
-  int step = 0;
-  for (int x = rect.left(); x <= rect.right(); ++x, ++step) {
-    if (step % 2 == 0)
-      dot(x, rect.top());
-  }
-  for (int y = rect.top() + 1; y <= rect.bottom(); ++y, ++step) {
-    if (step % 2 == 0)
-      dot(rect.right(), y);
-  }
-  for (int x = rect.right() - 1; x >= rect.left(); --x, ++step) {
-    if (step % 2 == 0)
-      dot(x, rect.bottom());
-  }
-  for (int y = rect.bottom() - 1; y > rect.top(); --y, ++step) {
-    if (step % 2 == 0)
-      dot(rect.left(), y);
-  }
-  painter.restore();
-}
-
 void CopyBackground(QPainter& painter, const QImage& background, const QWidget* widget,
                     const QRect& target, QPoint source_offset) {
   if (background.isNull() || target.isEmpty())
@@ -145,7 +55,7 @@ void CopyBackground(QPainter& painter, const QImage& background, const QWidget* 
 SkinButton::SkinButton(const QString& text, int command, ControlHost* host, QWidget* parent)
     : QAbstractButton(parent), command_(command), host_(host) {
   setText(text);
-  setFont(GuiFont());
+  setFont(kit::GuiFont());
   setFocusPolicy(Qt::StrongFocus);
   connect(this, &QAbstractButton::clicked, this, [this] { host_->OnCommand(command_); });
 }
@@ -182,46 +92,44 @@ void SkinButton::focusInEvent(QFocusEvent* event) {
 
 void SkinButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setFont(GuiFont());
+  painter.setFont(kit::GuiFont());
   const QRect r = rect();
   const QRect inner = r.adjusted(1, 1, -2, -2);
   const QImage& background = host_->Background();
-  const ThreeDColours colours = SystemColours();
   const int align = Qt::AlignCenter | Qt::TextSingleLine;
 
   if (isDown()) {
-    DrawPushFrame(painter, r, true);
+    kit::DrawPushFrame(painter, r, true, kit::PushedEdge::kShadowOutside);
     CopyBackground(painter, background, this, inner);
-    painter.setPen(colours.button_text);
+    painter.setPen(SystemColor(QPalette::ButtonText));
     painter.drawText(r.adjusted(2, 2, 0, 0), align, text());
   } else if (isEnabled()) {
-    DrawPushFrame(painter, r, false);
+    kit::DrawPushFrame(painter, r, false);
     CopyBackground(painter, background, this, inner);
-    painter.setPen(colours.button_text);
+    painter.setPen(SystemColor(QPalette::ButtonText));
     painter.drawText(r, align, text());
   } else {
-    DrawPushFrame(painter, r, false);
+    kit::DrawPushFrame(painter, r, false);
     const bool deep_screen = screen() == nullptr || screen()->depth() > 8;
     if (!background.isNull() && background.depth() > 8 && deep_screen) {
       QImage face = background.copy(inner.translated(pos())).convertToFormat(QImage::Format_RGB888);
-      DarkenImage(face, 85, Qt::black);
-      painter.drawImage(inner.topLeft(), face);
+      painter.drawImage(inner.topLeft(), kit::DarkenImage(face, 85, Qt::black));
     } else {
       CopyBackground(painter, background, this, inner);
     }
-    painter.setPen(colours.highlight);
+    painter.setPen(SystemColor(QPalette::Light));
     painter.drawText(r.translated(1, 1), align, text());
-    painter.setPen(colours.shadow);
+    painter.setPen(SystemColor(QPalette::Dark));
     painter.drawText(r.translated(-1, 0), align, text());
   }
   if (hasFocus())
-    DrawFocusRect(painter, r.adjusted(4, 4, -4, -4));
+    kit::DrawFocusRect(painter, r.adjusted(4, 4, -4, -4), kit::FocusDots::kInverted);
 }
 
 // ---------------------------------------------------------------------------------------------
 
 PathField::PathField(ControlHost* host, QWidget* parent) : QWidget(parent), host_(host) {
-  setFont(GuiFont());
+  setFont(kit::GuiFont());
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::IBeamCursor);
   setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -375,7 +283,7 @@ void PathField::timerEvent(QTimerEvent* event) {
 
 void PathField::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  DrawSunkenEdge(painter, rect());
+  kit::DrawSunkenEdge(painter, rect());
   const QRect client = rect().adjusted(2, 2, -2, -2);
   CopyBackground(painter, host_->Background(), this, client);
 
@@ -399,7 +307,7 @@ void PathField::paintEvent(QPaintEvent*) {
 
 RowLabel::RowLabel(const QString& text, int row, ControlHost* host, QWidget* parent)
     : QWidget(parent), text_(text), row_(row), host_(host) {
-  setFont(GuiFont());
+  setFont(kit::GuiFont());
   setFocusPolicy(Qt::NoFocus);
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }

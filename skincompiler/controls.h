@@ -34,20 +34,6 @@ class ControlHost {
   virtual void OnCommand(int command) = 0;
 };
 
-// The font every control uses: the stand-in for the system's default GUI font.
-QFont GuiFont();
-
-// Every colour channel becomes (weight x channel + (100 - weight) x colour's channel) / 100.
-// `image` must be 24-bit (QImage::Format_RGB888); other formats are left unchanged.
-void DarkenImage(QImage& image, int weight, QColor colour);
-
-// Frame pieces in the system's 3D colours (from the application palette).
-void DrawPushFrame(QPainter& painter, const QRect& rect, bool pushed);
-void DrawEtchedEdge(QPainter& painter, const QRect& rect);
-void DrawSunkenEdge(QPainter& painter, const QRect& rect);
-// The dotted focus rectangle, drawn by inverting every other pixel of its outline.
-void DrawFocusRect(QPainter& painter, const QRect& rect);
-
 // Copies the part of `background` that lies under `target` (in `widget`'s coordinates) into the
 // widget; `source_offset` moves the place read from.
 void CopyBackground(QPainter& painter, const QImage& background, const QWidget* widget,

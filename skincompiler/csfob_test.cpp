@@ -745,19 +745,5 @@ TEST(CsfobProgramTest, StartsAndKeepsRunningWithItsOwnPictures) {
   program.waitForFinished(5000);
 }
 
-TEST(DarkenImageTest, BlendsEveryChannelWithTheColourByWeight) {
-  QImage image(3, 2, QImage::Format_RGB888);
-  image.fill(QColor(200, 101, 7));
-  image.setPixelColor(2, 1, QColor(255, 255, 255));
-  DarkenImage(image, 85, Qt::black);
-  EXPECT_EQ(image.pixelColor(0, 0), QColor(170, 85, 5));
-  EXPECT_EQ(image.pixelColor(2, 1), QColor(216, 216, 216));
-
-  QImage other(1, 1, QImage::Format_RGB888);
-  other.fill(QColor(100, 0, 50));
-  DarkenImage(other, 50, QColor(0, 200, 51));
-  EXPECT_EQ(other.pixelColor(0, 0), QColor(50, 100, 50));
-}
-
 }  // namespace
 }  // namespace orbello::csfob

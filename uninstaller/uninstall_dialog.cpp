@@ -14,6 +14,7 @@
 
 #include "platform/core/message.h"
 #include "platform/qt/instance.h"
+#include "platform/qt/kit/kit.h"
 
 namespace orbello::uninstaller {
 namespace {
@@ -139,16 +140,12 @@ UninstallDialog::UninstallDialog(std::function<bool()> game_running, QWidget* pa
   cancel_button_->setGeometry(Du(219, 152, 50, 14));
   cancel_button_->setAutoDefault(true);
   cancel_button_->setDefault(true);
-  setTabOrder(uninstall_button_, cancel_button_);
   connect(uninstall_button_, &QPushButton::clicked, this, &UninstallDialog::OnUninstall);
   connect(cancel_button_, &QPushButton::clicked, this, &UninstallDialog::OnCancel);
   uninstall_button_->setFocus();
 
-  // Centred on the screen.
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(client.width() / 2, client.height() / 2));
-  }
+  // Centred on the screen's work area.
+  kit::CentreOnWorkArea(this);
 }
 
 UninstallDialog::~UninstallDialog() = default;
@@ -259,6 +256,12 @@ void UninstallDialog::closeEvent(QCloseEvent* event) {
   // The close box and the system menu do what the Cancel button does.
   event->ignore();
   OnCancel();
+}
+
+bool UninstallDialog::focusNextPrevChild(bool next) {
+  // Tab runs between the two buttons; once Uninstall has gone, Cancel keeps the focus.
+  kit::MoveFocusInCycle({uninstall_button_, cancel_button_}, focusWidget(), !next);
+  return true;
 }
 
 void UninstallDialog::keyPressEvent(QKeyEvent* event) {

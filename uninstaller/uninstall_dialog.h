@@ -43,6 +43,7 @@ class UninstallDialog : public QDialog, private RemovalView {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void OnUninstall();

@@ -3,9 +3,11 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -472,9 +474,19 @@ TEST_F(UninstallTest, DialogLayoutAndSlideIn) {
   EXPECT_TRUE(dialog.cancel_button()->isDefault());
   EXPECT_EQ(dialog.state_icon(Item::kFiles)->pos(), QPoint(143, 114));
   EXPECT_FALSE(dialog.windowIcon().isNull());
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_EQ(dialog.pos(), area.center() - QPoint(204, 138)) << "centred on the work area";
   dialog.show();
   EXPECT_LT(dialog.content()->x(), 0) << "the sheet starts outside, on the left";
   EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.content()->x() == 0; }, 2000));
+  // Tab and Shift+Tab run between the two buttons only.
+  EXPECT_EQ(dialog.focusWidget(), dialog.uninstall_button());
+  QTest::keyClick(dialog.uninstall_button(), Qt::Key_Tab);
+  EXPECT_EQ(dialog.focusWidget(), dialog.cancel_button());
+  QTest::keyClick(dialog.cancel_button(), Qt::Key_Tab);
+  EXPECT_EQ(dialog.focusWidget(), dialog.uninstall_button());
+  QTest::keyClick(dialog.uninstall_button(), Qt::Key_Backtab);
+  EXPECT_EQ(dialog.focusWidget(), dialog.cancel_button());
 }
 
 // The help launcher's lines leave the list of default handlers; another program's stay, and a

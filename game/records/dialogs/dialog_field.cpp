@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "game/records/dialogs/dialog_look.h"
+#include "platform/qt/kit/kit.h"
 
 namespace orbello {
 
@@ -27,7 +28,7 @@ DialogField::DialogField(LookDialog* dialog, int id, const QRect& geometry)
     : QWidget(dialog), dialog_(dialog) {
   SetDialogId(this, id);
   setGeometry(geometry);
-  setFont(DialogFont());
+  setFont(kit::GuiFont());
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::IBeamCursor);
   setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -55,25 +56,12 @@ void DialogField::paintEvent(QPaintEvent* /*event*/) {
   // The dialog's background under the field shows through; the edge is drawn over it.
   if (dialog_ != nullptr)
     painter.drawImage(0, 0, dialog_->BackgroundUnder(this));
-  const QPalette pal = QApplication::palette();
-  const QRect r = rect();
-  auto line = [&painter](int x1, int y1, int x2, int y2, const QColor& c) {
-    painter.setPen(QPen(c, 1));
-    painter.drawLine(x1, y1, x2, y2);
-  };
-  line(r.left(), r.top(), r.right() - 1, r.top(), pal.color(QPalette::Dark));
-  line(r.left(), r.top(), r.left(), r.bottom() - 1, pal.color(QPalette::Dark));
-  line(r.left(), r.bottom(), r.right(), r.bottom(), pal.color(QPalette::Light));
-  line(r.right(), r.top(), r.right(), r.bottom(), pal.color(QPalette::Light));
-  line(r.left() + 1, r.top() + 1, r.right() - 2, r.top() + 1, pal.color(QPalette::Shadow));
-  line(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 2, pal.color(QPalette::Shadow));
-  line(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1, pal.color(QPalette::Midlight));
-  line(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1, pal.color(QPalette::Midlight));
+  kit::DrawSunkenEdge(painter, rect());
 
   const QRect text_rect = TextRect();
   painter.setClipRect(rect().adjusted(kEdge, kEdge, -kEdge, -kEdge));
   painter.setFont(font());
-  const QColor colour = colour_.value_or(WindowTextColour());
+  const QColor colour = colour_.value_or(kit::WindowTextColor());
   painter.setPen(colour);
   const QString shown = text_.mid(first_visible_);
   const QFontMetrics metrics(font());

@@ -11,54 +11,20 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "platform/qt/kit/kit.h"
+
 namespace orbello {
 
 namespace {
 
-// Colours of the 3-D frames, taken from the palette so they follow the desktop's scheme.
 QColor ButtonHighlight() {
   return QApplication::palette().color(QPalette::Light);
-}
-QColor ButtonLight() {
-  return QApplication::palette().color(QPalette::Midlight);
 }
 QColor ButtonShadow() {
   return QApplication::palette().color(QPalette::Dark);
 }
-QColor ButtonDarkShadow() {
-  return QApplication::palette().color(QPalette::Shadow);
-}
 QColor ButtonText() {
   return QApplication::palette().color(QPalette::ButtonText);
-}
-
-void Line(QPainter& painter, int x1, int y1, int x2, int y2, const QColor& colour) {
-  painter.setPen(QPen(colour, 1));
-  painter.drawLine(x1, y1, x2, y2);
-}
-
-// The standard push-button frame: raised, or pushed in.
-void DrawPushFrame(QPainter& painter, const QRect& r, bool pushed) {
-  const int l = r.left(), t = r.top(), rt = r.right(), b = r.bottom();
-  if (pushed) {
-    Line(painter, l, t, rt, t, ButtonDarkShadow());
-    Line(painter, l, t, l, b, ButtonDarkShadow());
-    Line(painter, l, b, rt, b, ButtonHighlight());
-    Line(painter, rt, t, rt, b, ButtonHighlight());
-    Line(painter, l + 1, t + 1, rt - 1, t + 1, ButtonShadow());
-    Line(painter, l + 1, t + 1, l + 1, b - 1, ButtonShadow());
-    Line(painter, l + 1, b - 1, rt - 1, b - 1, ButtonLight());
-    Line(painter, rt - 1, t + 1, rt - 1, b - 1, ButtonLight());
-  } else {
-    Line(painter, l, t, rt, t, ButtonHighlight());
-    Line(painter, l, t, l, b, ButtonHighlight());
-    Line(painter, l, b, rt, b, ButtonDarkShadow());
-    Line(painter, rt, t, rt, b, ButtonDarkShadow());
-    Line(painter, l + 1, t + 1, rt - 1, t + 1, ButtonLight());
-    Line(painter, l + 1, t + 1, l + 1, b - 1, ButtonLight());
-    Line(painter, l + 1, b - 1, rt - 1, b - 1, ButtonShadow());
-    Line(painter, rt - 1, t + 1, rt - 1, b - 1, ButtonShadow());
-  }
 }
 
 }  // namespace
@@ -73,19 +39,6 @@ int DialogUnitsY(int units) {
 
 QRect DialogUnitRect(int x, int y, int width, int height) {
   return QRect(DialogUnitsX(x), DialogUnitsY(y), DialogUnitsX(width), DialogUnitsY(height));
-}
-
-QFont DialogFont() {
-  // The condensed face keeps the original layout's widths; the plain one stands in without it.
-  QFont font;
-  font.setFamilies({"DejaVu Sans Condensed", "DejaVu Sans"});
-  font.setPixelSize(11);
-  font.setStyleHint(QFont::SansSerif);
-  return font;
-}
-
-QColor WindowTextColour() {
-  return QApplication::palette().color(QPalette::Active, QPalette::WindowText);
 }
 
 QImage BuildDialogBackground(const QImage& bitmap, QSize client_size) {
@@ -103,75 +56,25 @@ QImage BuildDialogBackground(const QImage& bitmap, QSize client_size) {
   return image;
 }
 
-QImage DarkenImage(const QImage& image, int percent, QColor colour) {
-  QImage out = image.convertToFormat(QImage::Format_RGB888);
-  const int keep = 100 - percent;
-  for (int y = 0; y < out.height(); ++y) {
-    uchar* line = out.scanLine(y);
-    for (int x = 0; x < out.width(); ++x) {
-      uchar* p = line + 3 * x;
-      p[0] = static_cast<uchar>((keep * colour.red() + percent * p[0]) / 100);
-      p[1] = static_cast<uchar>((keep * colour.green() + percent * p[1]) / 100);
-      p[2] = static_cast<uchar>((keep * colour.blue() + percent * p[2]) / 100);
-    }
-  }
-  return out;
-}
-
-void CentreOnMonitor(QWidget* window) {
-  if (window == nullptr)
-    return;
-  QScreen* screen = QGuiApplication::screenAt(window->frameGeometry().center());
-  if (screen == nullptr)
-    screen = window->screen();
-  if (screen == nullptr)
-    screen = QGuiApplication::primaryScreen();
-  if (screen == nullptr)
-    return;
-  const QRect monitor = screen->geometry();
-  const QSize size = window->frameGeometry().size();
-  window->move(monitor.left() + (monitor.width() - size.width()) / 2,
-               monitor.top() + (monitor.height() - size.height()) / 2);
-}
-
-void DrawFocusRectangle(QPainter& painter, const QRect& rect) {
-  QPen pen(ButtonText(), 1, Qt::DotLine);
-  painter.setPen(pen);
-  painter.setBrush(Qt::NoBrush);
-  painter.drawRect(rect.adjusted(0, 0, -1, -1));
-}
-
-void DrawEtchedRectangle(QPainter& painter, int l, int t, int r, int b) {
-  // Outer edge sunken, inner edge raised: a shadow line with a highlight line beside it.
-  Line(painter, l, t, r - 2, t, ButtonShadow());
-  Line(painter, l, t, l, b - 2, ButtonShadow());
-  Line(painter, l, b - 1, r - 1, b - 1, ButtonHighlight());
-  Line(painter, r - 1, t, r - 1, b - 1, ButtonHighlight());
-  Line(painter, l + 1, t + 1, r - 3, t + 1, ButtonHighlight());
-  Line(painter, l + 1, t + 1, l + 1, b - 3, ButtonHighlight());
-  Line(painter, l + 1, b - 2, r - 2, b - 2, ButtonShadow());
-  Line(painter, r - 2, t + 1, r - 2, b - 2, ButtonShadow());
-}
-
 void DrawDialogButton(QPainter& painter, const QRect& rect, const QString& caption,
                       const QImage& background, const ButtonFace& face) {
   QImage image(rect.size(), QImage::Format_RGB888);
   {
     QPainter p(&image);
     p.drawImage(0, 0, background);
-    DrawPushFrame(p, image.rect(), face.pressed);
+    kit::DrawPushFrame(p, image.rect(), face.pressed);
   }
   const bool deep = image.depth() > 8 && painter.device()->depth() > 8;
   if (face.disabled && deep) {
     // Only the face inside the frame goes darker, so the frame keeps its relief.
     QImage inner = image.copy(image.rect().adjusted(2, 2, -2, -2));
-    inner = DarkenImage(inner, 85, QColor(0, 0, 0));
+    inner = kit::DarkenImage(inner, 85, QColor(0, 0, 0));
     QPainter p(&image);
     p.drawImage(2, 2, inner);
   }
   {
     QPainter p(&image);
-    p.setFont(DialogFont());
+    p.setFont(kit::GuiFont());
     QRect text_rect = image.rect();
     if (face.pressed)
       text_rect.translate(2, 2);
@@ -186,7 +89,7 @@ void DrawDialogButton(QPainter& painter, const QRect& rect, const QString& capti
       p.drawText(text_rect, flags, caption);
     }
     if (face.focused)
-      DrawFocusRectangle(p, image.rect().adjusted(4, 4, -4, -4));
+      kit::DrawFocusRect(p, image.rect().adjusted(4, 4, -4, -4));
   }
   painter.drawImage(rect.topLeft(), image);
 }
@@ -215,7 +118,7 @@ LookDialog::LookDialog(QWidget* owner, QSize client_size, const QString& caption
       client_size_(client_size) {
   setWindowTitle(caption);
   setFixedSize(client_size);
-  setFont(DialogFont());
+  setFont(kit::GuiFont());
   setModal(true);
   // The background image covers every pixel: no erase, no flicker.
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -304,7 +207,7 @@ DialogButton::DialogButton(const QString& caption, LookDialog* dialog, int id,
   setAutoDefault(false);
   setDefault(false);
   setFocusPolicy(Qt::StrongFocus);
-  setFont(DialogFont());
+  setFont(kit::GuiFont());
 }
 
 void DialogButton::paintEvent(QPaintEvent* /*event*/) {
@@ -333,7 +236,7 @@ bool IsArrowKey(int key) {
 GroupLabel::GroupLabel(const QString& text, LookDialog* dialog, int id, const QRect& geometry)
     : QWidget(dialog), text_(text), dialog_(dialog) {
   SetDialogId(this, id);
-  setFont(DialogFont());
+  setFont(kit::GuiFont());
   const int width = QFontMetrics(font()).horizontalAdvance(text_);
   setGeometry(
       QRect(geometry.topLeft(), QSize(std::max(geometry.width(), width), geometry.height())));
@@ -345,7 +248,7 @@ void GroupLabel::paintEvent(QPaintEvent* /*event*/) {
   const int width = std::min(this->width(), QFontMetrics(font()).horizontalAdvance(text_));
   const QImage under = dialog_->BackgroundUnder(this);
   painter.drawImage(QPoint(0, 0), under, QRect(0, 0, width, height()));
-  painter.setPen(WindowTextColour());
+  painter.setPen(kit::WindowTextColor());
   painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text_);
 }
 
@@ -354,7 +257,7 @@ void GroupLabel::paintEvent(QPaintEvent* /*event*/) {
 DialogText::DialogText(const QString& text, QWidget* parent, const QRect& geometry,
                        Qt::Alignment alignment)
     : QWidget(parent), text_(text), alignment_(alignment) {
-  setFont(DialogFont());
+  setFont(kit::GuiFont());
   setGeometry(geometry);
   setFocusPolicy(Qt::NoFocus);
   setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -368,7 +271,7 @@ void DialogText::SetBold(bool bold) {
 
 void DialogText::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  painter.setPen(WindowTextColour());
+  painter.setPen(kit::WindowTextColor());
   if (word_wrap_) {
     painter.drawText(rect(), static_cast<int>(alignment_ | Qt::AlignTop) | Qt::TextWordWrap, text_);
   } else {
@@ -452,9 +355,9 @@ void DialogSlider::paintEvent(QPaintEvent* /*event*/) {
                           : QImage();
   if (!face.isNull())
     painter.drawImage(thumb.topLeft(), face);
-  DrawPushFrame(painter, thumb, isSliderDown());
+  kit::DrawPushFrame(painter, thumb, isSliderDown());
   if (hasFocus())
-    DrawFocusRectangle(painter, rect());
+    kit::DrawFocusRect(painter, rect());
 }
 
 void DialogSlider::keyPressEvent(QKeyEvent* event) {

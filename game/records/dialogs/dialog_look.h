@@ -1,5 +1,6 @@
 // The look shared by the game's dialogs: the tiled BITMAP_BACK background, owner-drawn push
-// buttons, transparent labels, self-painting sliders and a focus order of our own.
+// buttons, transparent labels, self-painting sliders and a focus order of our own, drawn with the
+// kit's font, edges and focus rectangle.
 #pragma once
 
 #include <QAbstractSlider>
@@ -25,23 +26,9 @@ int DialogUnitsX(int units);
 int DialogUnitsY(int units);
 QRect DialogUnitRect(int x, int y, int width, int height);
 
-// The default GUI font of the dialogs and their controls.
-QFont DialogFont();
-
-// The system's window-text colour, as the palette gives it now.
-QColor WindowTextColour();
-
 // A 24-bit image of `client_size` filled by repeating `bitmap` from the top-left corner in both
 // directions. A null image when the bitmap is null or the size is empty.
 QImage BuildDialogBackground(const QImage& bitmap, QSize client_size);
-
-// Every channel becomes ((100 - percent) * colour's channel + percent * channel) / 100, in integer
-// arithmetic. Works on any image format that converts to 24-bit RGB; returns the darkened image.
-QImage DarkenImage(const QImage& image, int percent, QColor colour);
-
-// Centres `window` (its frame) on the full rectangle of the screen nearest to it; on the primary
-// screen when none is found.
-void CentreOnMonitor(QWidget* window);
 
 // The state of an owner-drawn push button's face.
 struct ButtonFace {
@@ -56,13 +43,6 @@ struct ButtonFace {
 // face darkened to 85 per cent and the caption embossed. Focused: a focus rectangle 4 px inside.
 void DrawDialogButton(QPainter& painter, const QRect& rect, const QString& caption,
                       const QImage& background, const ButtonFace& face);
-
-// A focus rectangle (dotted, as the system draws it) round `rect`.
-void DrawFocusRectangle(QPainter& painter, const QRect& rect);
-
-// An etched rectangle as the system draws it for (left, top, right, bottom), right and bottom
-// exclusive, in pixels.
-void DrawEtchedRectangle(QPainter& painter, int left, int top, int right, int bottom);
 
 // Every control of these dialogs carries its resource id; tests and callers find it with this.
 inline constexpr char kDialogIdProperty[] = "dialog_id";

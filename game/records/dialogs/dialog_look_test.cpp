@@ -32,17 +32,6 @@ TEST(DialogLookTest, BackgroundRepeatsTheBitmapFromTheTopLeft) {
   EXPECT_TRUE(BuildDialogBackground(tile, QSize(0, 10)).isNull());
 }
 
-TEST(DialogLookTest, DarkenBlendsEachChannelInIntegers) {
-  QImage image(2, 1, QImage::Format_RGB32);
-  image.setPixelColor(0, 0, QColor(200, 100, 7));
-  image.setPixelColor(1, 0, QColor(255, 255, 255));
-  const QImage dark = DarkenImage(image, 85, Qt::black);
-  EXPECT_EQ(Pixel(dark, 0, 0), QColor(170, 85, 5));
-  EXPECT_EQ(Pixel(dark, 1, 0), QColor(216, 216, 216));
-  const QImage half = DarkenImage(image, 50, QColor(255, 0, 10));
-  EXPECT_EQ(Pixel(half, 0, 0), QColor(227, 50, 8));
-}
-
 TEST(DialogLookTest, DialogUnitsRoundToTheNearestPixel) {
   EXPECT_EQ(DialogUnitsX(342), 513);
   EXPECT_EQ(DialogUnitsY(311), 505);

@@ -14,6 +14,7 @@
 #include "game/records/dialogs/dialog_look.h"
 #include "game/records/dialogs/dialogs.h"
 #include "platform/core/paths.h"
+#include "platform/qt/kit/kit.h"
 #include "platform/qt/sound.h"
 #include "platform/qt/ui.h"
 
@@ -89,7 +90,7 @@ template <typename Button>
 Button* MakeChoice(LookDialog* dialog, int id, const QString& caption, QRect rect) {
   auto* button = new Button(caption, dialog);
   SetDialogId(button, id);
-  button->setFont(DialogFont());
+  button->setFont(kit::GuiFont());
   button->setFocusPolicy(Qt::StrongFocus);
   rect.setWidth(std::max(rect.width(), button->sizeHint().width()));
   button->setGeometry(rect);
@@ -168,16 +169,16 @@ class SettingsDialog : public LookDialog {
 
  protected:
   void PaintDecorations(QPainter& painter) override {
-    DrawEtchedRectangle(painter, 8, 13, 506, 57);
-    DrawEtchedRectangle(painter, 8, 69, 506, 113);
-    DrawEtchedRectangle(painter, 8, 126, 506, 170);
-    DrawEtchedRectangle(painter, 8, 183, 325, 462);
-    DrawEtchedRectangle(painter, 335, 183, 506, 462);
+    kit::DrawEtchedEdge(painter, QRect(8, 13, 498, 44));
+    kit::DrawEtchedEdge(painter, QRect(8, 69, 498, 44));
+    kit::DrawEtchedEdge(painter, QRect(8, 126, 498, 44));
+    kit::DrawEtchedEdge(painter, QRect(8, 183, 317, 279));
+    kit::DrawEtchedEdge(painter, QRect(335, 183, 171, 279));
   }
 
   void showEvent(QShowEvent* event) override {
     LookDialog::showEvent(event);
-    CentreOnMonitor(this);
+    kit::CentreOnMonitor(this);
   }
 
   void done(int result) override {
@@ -288,7 +289,7 @@ class SettingsDialog : public LookDialog {
   }
 
   void AddText(const QString& text, int x_units, int y_units) {
-    const int width = QFontMetrics(DialogFont()).horizontalAdvance(text) + 2;
+    const int width = QFontMetrics(kit::GuiFont()).horizontalAdvance(text) + 2;
     new DialogText(text, this,
                    QRect(DialogUnitsX(x_units), DialogUnitsY(y_units), width, DialogUnitsY(8)));
   }

@@ -13,6 +13,7 @@
 #include "platform/core/message.h"
 #include "platform/core/paths.h"
 #include "platform/qt/desktop.h"
+#include "platform/qt/kit/kit.h"
 #include "platform/qt/ui.h"
 
 namespace orbello {
@@ -45,7 +46,7 @@ class AboutLink : public QWidget {
   AboutLink(const QString& text, QWidget* parent, int id, QRect rect, std::function<void()> open)
       : QWidget(parent), text_(text), open_(std::move(open)) {
     SetDialogId(this, id);
-    setFont(DialogFont());
+    setFont(kit::GuiFont());
     rect.setWidth(std::max(rect.width(), QFontMetrics(font()).horizontalAdvance(text_) + 2));
     setGeometry(rect);
     setCursor(Qt::PointingHandCursor);
@@ -189,7 +190,7 @@ class AboutBox : public LookDialog {
 
   void PaintDecorations(QPainter& painter) override {
     painter.setPen(Qt::NoPen);
-    painter.setBrush(WindowTextColour());
+    painter.setBrush(kit::WindowTextColor());
     painter.drawRect(QRect(9, 45, width() - 18, 2));
     painter.drawRect(QRect(9, 97, width() - 18, 2));
   }

@@ -1,0 +1,55 @@
+// The hand-drawn controls' common look, shared by the game's dialogs, About, the skin compiler and
+// the uninstaller: the dialog font, darkened faces, 3-D edges in the system's colours, the focus
+// rectangle, centring on the monitor and a Tab cycle of our own.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <vector>
+
+class QPainter;
+class QWidget;
+
+namespace orbello::kit {
+
+// The stand-in for the system's default GUI font.
+QFont GuiFont();
+
+// The system's window-text colour, as the palette gives it now.
+QColor WindowTextColor();
+
+// Every channel becomes (percent x channel + (100 - percent) x colour's channel) / 100, in integer
+// arithmetic. Works on any image format that converts to 24-bit RGB; returns the 24-bit result.
+QImage DarkenImage(const QImage& image, int percent, QColor color);
+
+// How a pushed-in button's edge is shaded: the dialogs put the darkest shadow outside, the skin
+// compiler's buttons the plain shadow.
+enum class PushedEdge { kDarkShadowOutside, kShadowOutside };
+
+// The 2-pixel edges, in the system's 3-D colours from the application palette, inside `rect`.
+void DrawPushFrame(QPainter& painter, const QRect& rect, bool pushed,
+                   PushedEdge pushed_edge = PushedEdge::kDarkShadowOutside);
+void DrawEtchedEdge(QPainter& painter, const QRect& rect);
+void DrawSunkenEdge(QPainter& painter, const QRect& rect);
+
+// How the dotted focus rectangle is drawn: a dotted line in the button-text colour (the dialogs)
+// or every other pixel of the outline inverted (the skin compiler).
+enum class FocusDots { kButtonText, kInverted };
+void DrawFocusRect(QPainter& painter, const QRect& rect, FocusDots dots = FocusDots::kButtonText);
+
+// Centres `window`'s frame on the whole monitor nearest to it. `designed_outer`, when given,
+// stands for the frame while the window is not framed yet (a window manager frames it only once
+// shown).
+void CentreOnMonitor(QWidget* window, QSize designed_outer = {});
+// Centres `window` on the primary screen's work area: its centre point less half the size.
+void CentreOnWorkArea(QWidget* window);
+
+// Gives the focus to the next (or, backward, the previous) control of `cycle` after `from`,
+// wrapping round and skipping missing, disabled and hidden ones; from outside the cycle the
+// first (or last). False when none can take it.
+bool MoveFocusInCycle(const std::vector<QWidget*>& cycle, const QWidget* from, bool backward);
+
+}  // namespace orbello::kit
