@@ -259,7 +259,7 @@ int main(int argc, char** argv) {
   const int rounds = argc >= 2 ? std::max(1, std::atoi(argv[1])) : 5;
 
   orbello::window::testing::TestInstallation install;
-  if (!install.ok() || !install.WriteDefault()) {
+  if (!install.Ok() || !install.WriteDefault()) {
     std::printf("could not lay out the installation\n");
     return 1;
   }

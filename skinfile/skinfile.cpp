@@ -59,7 +59,7 @@ UniqueFd CreateTempFile(const std::string& folder, std::string* name) {
     }
     UniqueFd fd = platform::OpenUnshared(candidate, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW,
                                          S_IRUSR | S_IWUSR);
-    if (fd.valid()) {
+    if (fd.Valid()) {
       *name = candidate;
       return fd;
     }
@@ -108,10 +108,10 @@ WriteResult WriteSkinFile(const std::string& skin_path,
   try {
     // Replaced only once the lock is held, so a skin file another process holds stays whole.
     skin = platform::OpenUnshared(skin_path, O_WRONLY | O_CREAT, 0644);
-    if (!skin.valid() || ftruncate(skin.get(), 0) != 0) {
+    if (!skin.Valid() || ftruncate(skin.Get(), 0) != 0) {
       throw EFOpenError("Could not create skin file");
     }
-    if (lseek(skin.get(), kHeaderSize, SEEK_SET) != kHeaderSize) {
+    if (lseek(skin.Get(), kHeaderSize, SEEK_SET) != kHeaderSize) {
       throw EFOpenError("Could not create skin file");
     }
     SkinHeader header;
@@ -122,7 +122,7 @@ WriteResult WriteSkinFile(const std::string& skin_path,
       source = platform::OpenUnshared(path, O_RDONLY);
       struct stat st {};
       // A length that does not fit the header's 32 bits cannot be recorded.
-      if (!source.valid() || fstat(source.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+      if (!source.Valid() || fstat(source.Get(), &st) != 0 || !S_ISREG(st.st_mode) ||
           static_cast<uint64_t>(st.st_size) > UINT32_MAX) {
         throw EFOpenError("Could not open file: " + path);
       }
@@ -131,7 +131,7 @@ WriteResult WriteSkinFile(const std::string& skin_path,
       total_length += length;
       uint64_t copied = 0;
       for (;;) {
-        ssize_t n = platform::ReadFull(source.get(), block.data(), block.size());
+        ssize_t n = platform::ReadFull(source.Get(), block.data(), block.size());
         if (n < 0)
           throw EFOpenError("Could not read from file: " + path);
         copied += static_cast<uint64_t>(n);
@@ -140,16 +140,16 @@ WriteResult WriteSkinFile(const std::string& skin_path,
             throw EFOpenError("Could not read from file: " + path);
           break;
         }
-        Write(skin.get(), block.data(), static_cast<size_t>(n));
+        Write(skin.Get(), block.data(), static_cast<size_t>(n));
       }
       source.Reset();
     }
     // Back by the header and the pictures: offset 0.
-    if (lseek(skin.get(), -static_cast<off_t>(kHeaderSize + total_length), SEEK_CUR) != 0) {
+    if (lseek(skin.Get(), -static_cast<off_t>(kHeaderSize + total_length), SEEK_CUR) != 0) {
       throw EFOpenError("Could not create skin file");
     }
     const auto bytes = EncodeHeader(header);
-    Write(skin.get(), bytes.data(), bytes.size());
+    Write(skin.Get(), bytes.data(), bytes.size());
     if (!skin.Reset())
       throw EFOpenError("Could not create skin file");
     platform::ShowMessage({"File " + skin_path + " saved", "Congratulation",
@@ -172,10 +172,10 @@ WriteResult WriteSkinFile(const std::string& skin_path,
 bool UnpackSkin(const std::string& skin_path, TempNames& names) {
   try {
     UniqueFd skin = platform::OpenUnshared(skin_path, O_RDONLY);
-    if (!skin.valid())
+    if (!skin.Valid())
       return false;
     unsigned char head[kHeaderSize] = {};
-    ssize_t got = platform::ReadFull(skin.get(), head, sizeof head);
+    ssize_t got = platform::ReadFull(skin.Get(), head, sizeof head);
     if (got < 0)
       return false;
     if (got == 0)
@@ -188,13 +188,13 @@ bool UnpackSkin(const std::string& skin_path, TempNames& names) {
     for (int k = 0; k < kPictureCount; ++k) {
       std::string name;
       UniqueFd out = CreateTempFile(folder, &name);
-      if (!out.valid())
+      if (!out.Valid())
         return false;
       names[k] = name;
       uint32_t done = 0;
       while (done < header.lengths[k]) {
         size_t want = std::min<uint64_t>(kBlockSize, header.lengths[k] - done);
-        ssize_t n = read(skin.get(), block.data(), want);
+        ssize_t n = read(skin.Get(), block.data(), want);
         if (n < 0 && errno == EINTR)
           continue;
         if (n < 0)
@@ -202,7 +202,7 @@ bool UnpackSkin(const std::string& skin_path, TempNames& names) {
         if (n == 0)
           break;  // the data ends before the length: a shorter file
         // A short write is reported rather than left to the loading of a cut-off picture.
-        if (!platform::WriteFull(out.get(), block.data(), static_cast<size_t>(n)))
+        if (!platform::WriteFull(out.Get(), block.data(), static_cast<size_t>(n)))
           return false;
         done += static_cast<uint32_t>(n);
       }

@@ -96,33 +96,33 @@ void EmptyAndRemoveFolder(const std::string& base, const std::string& relative) 
   if (parts.empty())
     return;
   UniqueFd parent(open(base.c_str(), kDirectoryFlags));
-  if (!parent.valid())
+  if (!parent.Valid())
     return;
   for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
-    UniqueFd next(openat(parent.get(), parts[i].c_str(), kDirectoryFlags | O_NOFOLLOW));
-    if (!next.valid())
+    UniqueFd next(openat(parent.Get(), parts[i].c_str(), kDirectoryFlags | O_NOFOLLOW));
+    if (!next.Valid())
       return;
     parent = std::move(next);
   }
   const char* name = parts.back().c_str();
   struct stat info {};
-  if (fstatat(parent.get(), name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+  if (fstatat(parent.Get(), name, &info, AT_SYMLINK_NOFOLLOW) != 0)
     return;
   if (S_ISLNK(info.st_mode)) {
     // Whatever the link points at lies outside the installation: only the link goes.
-    unlinkat(parent.get(), name, 0);
+    unlinkat(parent.Get(), name, 0);
     return;
   }
   if (!S_ISDIR(info.st_mode))
     return;
   // An existing folder always lists at least itself, so the search finds something and the
   // folder is removed afterwards when it ends up empty.
-  UniqueFd folder(openat(parent.get(), name, kDirectoryFlags | O_NOFOLLOW));
-  if (!folder.valid())
+  UniqueFd folder(openat(parent.Get(), name, kDirectoryFlags | O_NOFOLLOW));
+  if (!folder.Valid())
     return;
-  DeleteFilesIn(folder.get());
+  DeleteFilesIn(folder.Get());
   folder.Reset();
-  unlinkat(parent.get(), name, AT_REMOVEDIR);
+  unlinkat(parent.Get(), name, AT_REMOVEDIR);
 }
 
 void RemoveIconsAndMetainfo(const std::string& data_home) {
@@ -179,11 +179,11 @@ void RemoveHelpViewerEntry(const std::string& applications) {
   // The rest is written beside and renamed over the list, so that the list is never half there.
   std::string temporary = list + ".XXXXXX";
   UniqueFd out(mkostemp(temporary.data(), O_CLOEXEC));
-  if (!out.valid())
+  if (!out.Valid())
     return;
-  const bool written = fchmod(out.get(), 0644) == 0 &&
-                       platform::WriteFull(out.get(), kept.data(), kept.size()) &&
-                       fsync(out.get()) == 0 && out.Reset();
+  const bool written = fchmod(out.Get(), 0644) == 0 &&
+                       platform::WriteFull(out.Get(), kept.data(), kept.size()) &&
+                       fsync(out.Get()) == 0 && out.Reset();
   if (!written || rename(temporary.c_str(), list.c_str()) != 0)
     unlink(temporary.c_str());
 }
@@ -267,11 +267,11 @@ bool RunRemoval(RemovalView& view) {
     EmptyAndRemoveFolder(folder, data_folder);
   {
     UniqueFd app(open(folder.c_str(), kDirectoryFlags));
-    if (app.valid()) {
+    if (app.Valid()) {
       for (const char* file : kProgramFiles)
-        unlinkat(app.get(), file, 0);
-      unlinkat(app.get(), kUninstallerProgram, 0);
-      unlinkat(app.get(), kHelpLauncher, 0);
+        unlinkat(app.Get(), file, 0);
+      unlinkat(app.Get(), kUninstallerProgram, 0);
+      unlinkat(app.Get(), kHelpLauncher, 0);
     }
   }
   if (rmdir(folder.c_str()) == 0) {

@@ -22,7 +22,7 @@ class Grid {
 
   int size() const { return size_; }
   // Small sizes have no room for soft shadows and shaded little balls.
-  bool fine() const { return size_ >= 32; }
+  bool Fine() const { return size_ >= 32; }
   // A position of the design on a whole pixel.
   qreal At(qreal units) const { return std::round(units * k_); }
   // A length of the design in whole pixels, at least `least`.
@@ -95,7 +95,7 @@ void PaintGame(QPainter& p, const Grid& g) {
   const qreal rim = g.Len(0.7);
   PaintWindowBall(p, gold, true);
   Ring(p, gold, rim, QColor(100, 56, 0, 210));
-  if (g.fine()) {
+  if (g.Fine()) {
     // The blue ball's shadow on the gold one.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(40, 20, 0, 90));
@@ -108,7 +108,7 @@ void PaintGame(QPainter& p, const Grid& g) {
   const QPointF at[3] = {{15.0, 17.0}, {22.5, 14.0}, {22.0, 22.5}};
   const QColor colors[3] = {kRed, kGreen, kYellow};
   for (int i = 0; i < 3; ++i)
-    LittleBall(p, g.Dot(at[i], d), colors[i], g.fine());
+    LittleBall(p, g.Dot(at[i], d), colors[i], g.Fine());
 }
 
 void PaintSkinCompiler(QPainter& p, const Grid& g) {
@@ -136,7 +136,7 @@ void PaintSkinCompiler(QPainter& p, const Grid& g) {
       p.drawRoundedRect(ball.adjusted(-margin, -margin, well - d - margin, well - d - margin),
                         corner, corner);
     }
-    LittleBall(p, ball, colors[i], g.fine());
+    LittleBall(p, ball, colors[i], g.Fine());
   }
   // The brush, lying from the lower left to the upper right: tip, ferrule and handle.
   p.save();
@@ -144,7 +144,7 @@ void PaintSkinCompiler(QPainter& p, const Grid& g) {
   p.rotate(-45);
   const qreal u = g.size() / 32.0;
   const qreal half = std::max(1.0, std::round(1.8 * u * 2) / 2);
-  const qreal line = g.fine() ? std::max(1.0, std::round(0.6 * u)) : 0.0;
+  const qreal line = g.Fine() ? std::max(1.0, std::round(0.6 * u)) : 0.0;
   QLinearGradient handle(0, -half, 0, half);
   handle.setColorAt(0.0, QColor(196, 90, 50));
   handle.setColorAt(1.0, QColor(110, 40, 20));

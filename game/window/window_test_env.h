@@ -93,7 +93,7 @@ class TestInstallation {
  public:
   TestInstallation();
   ~TestInstallation();
-  bool ok() const { return dir_.isValid(); }
+  bool Ok() const { return dir_.isValid(); }
 
   QString Path(const QString& relative) const { return dir_.filePath(relative); }
   // The folder of the skins' temporary files.

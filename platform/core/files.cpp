@@ -35,17 +35,17 @@ bool UniqueFd::Reset() {
 
 UniqueFd OpenRegularFile(const std::string& path, int flags, mode_t mode) {
   UniqueFd fd(open(path.c_str(), flags | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, mode));
-  if (!fd.valid())
+  if (!fd.Valid())
     return fd;
   struct stat st {};
-  if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+  if (fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode)) {
     fd.Reset();
     errno = EINVAL;
     return fd;
   }
   // Reads and writes of the file itself block as usual.
-  int status = fcntl(fd.get(), F_GETFL);
-  if (status == -1 || fcntl(fd.get(), F_SETFL, status & ~O_NONBLOCK) != 0) {
+  int status = fcntl(fd.Get(), F_GETFL);
+  if (status == -1 || fcntl(fd.Get(), F_SETFL, status & ~O_NONBLOCK) != 0) {
     int saved = errno;
     fd.Reset();
     errno = saved;
@@ -55,7 +55,7 @@ UniqueFd OpenRegularFile(const std::string& path, int flags, mode_t mode) {
 
 UniqueFd OpenUnshared(const std::string& path, int flags, mode_t mode) {
   UniqueFd fd = OpenRegularFile(path, flags, mode);
-  if (fd.valid() && flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+  if (fd.Valid() && flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) {
     int saved = errno;
     fd.Reset();
     errno = saved;
@@ -73,10 +73,10 @@ bool ReadRegularFile(const std::string& path, size_t max_bytes, std::string* out
     return false;
   };
   UniqueFd fd = OpenRegularFile(path, O_RDONLY);
-  if (!fd.valid())
+  if (!fd.Valid())
     return fail(errno);
   struct stat st {};
-  if (fstat(fd.get(), &st) != 0)
+  if (fstat(fd.Get(), &st) != 0)
     return fail(errno);
   if (static_cast<unsigned long long>(st.st_size) > max_bytes)
     return fail(EFBIG);
@@ -85,7 +85,7 @@ bool ReadRegularFile(const std::string& path, size_t max_bytes, std::string* out
   out->resize(std::min(limit, std::max<size_t>(static_cast<size_t>(st.st_size) + 1, 4096)));
   size_t done = 0;
   for (;;) {
-    ssize_t n = ReadFull(fd.get(), out->data() + done, out->size() - done);
+    ssize_t n = ReadFull(fd.Get(), out->data() + done, out->size() - done);
     if (n < 0)
       return fail(errno);
     done += static_cast<size_t>(n);

@@ -19,8 +19,8 @@ class UniqueFd {
   UniqueFd& operator=(const UniqueFd&) = delete;
   ~UniqueFd() { Reset(); }
 
-  int get() const { return fd_; }
-  bool valid() const { return fd_ >= 0; }
+  int Get() const { return fd_; }
+  bool Valid() const { return fd_ >= 0; }
   int Release();
   // Closes the descriptor; false when close reported an error (e.g. a failed delayed write).
   bool Reset();

@@ -73,10 +73,10 @@ TEST(Files, ReadersRefuseWhatIsNotARegularFileAndBoundTheSize) {
     EXPECT_EQ(error, EINVAL) << path;
     EXPECT_TRUE(out.empty()) << path;
     errno = 0;
-    EXPECT_FALSE(OpenUnshared(path, O_RDONLY).valid()) << path;
+    EXPECT_FALSE(OpenUnshared(path, O_RDONLY).Valid()) << path;
     EXPECT_EQ(errno, EINVAL) << path;
   }
-  EXPECT_FALSE(OpenUnshared(fifo, O_WRONLY).valid());  // no reader: refused, not blocked
+  EXPECT_FALSE(OpenUnshared(fifo, O_WRONLY).Valid());  // no reader: refused, not blocked
 
   EXPECT_FALSE(ReadRegularFile(dir / "missing", 10, &out, &error));
   EXPECT_EQ(error, ENOENT);
@@ -95,9 +95,9 @@ TEST(Files, ReadersRefuseWhatIsNotARegularFileAndBoundTheSize) {
 
   // What the open gives back blocks again like any file descriptor.
   UniqueFd fd = OpenRegularFile(file, O_RDONLY);
-  ASSERT_TRUE(fd.valid());
-  EXPECT_EQ(fcntl(fd.get(), F_GETFL) & O_NONBLOCK, 0);
-  EXPECT_NE(fcntl(fd.get(), F_GETFD) & FD_CLOEXEC, 0);
+  ASSERT_TRUE(fd.Valid());
+  EXPECT_EQ(fcntl(fd.Get(), F_GETFL) & O_NONBLOCK, 0);
+  EXPECT_NE(fcntl(fd.Get(), F_GETFD) & FD_CLOEXEC, 0);
 }
 
 TEST(Message, DefaultHandlerAnswersTheDefaultButton) {

@@ -62,11 +62,11 @@ class HiveLock {
  public:
   explicit HiveLock(Hive hive) {
     fd_ = OpenRegularFile(HiveFilePath(hive) + ".lock", O_RDWR | O_CREAT, 0600);
-    if (!fd_.valid())
+    if (!fd_.Valid())
       return;
     // Writers hold the lock for milliseconds; a holder that never lets go is given up on.
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (flock(fd_.get(), LOCK_EX | LOCK_NB) != 0) {
+    while (flock(fd_.Get(), LOCK_EX | LOCK_NB) != 0) {
       if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > deadline) {
         fd_.Reset();
         return;
@@ -117,7 +117,7 @@ void RemoveStaleTemporaries(Hive hive) {
   for (const std::string& name : candidates) {
     const std::string path = folder + "/" + name;
     UniqueFd fd = OpenRegularFile(path, O_RDONLY | O_NOFOLLOW);
-    if (fd.valid() && flock(fd.get(), LOCK_EX | LOCK_NB) == 0)
+    if (fd.Valid() && flock(fd.Get(), LOCK_EX | LOCK_NB) == 0)
       unlink(path.c_str());
   }
 }
@@ -126,20 +126,20 @@ bool ReplaceHiveFile(Hive hive, const std::string& text) {
   const std::string target = HiveFilePath(hive);
   std::string temp = target + ".XXXXXX";
   UniqueFd fd(mkostemp(temp.data(), O_CLOEXEC));
-  if (!fd.valid())
+  if (!fd.Valid())
     return false;
   // Marks the temporary as live (see RemoveStaleTemporaries) until it is renamed; a second
   // descriptor keeps the lock after `fd` is closed to catch a failed delayed write.
-  UniqueFd live(dup(fd.get()));
-  bool ok = live.valid() && flock(live.get(), LOCK_EX | LOCK_NB) == 0 &&
-            WriteFull(fd.get(), text.data(), text.size()) && fsync(fd.get()) == 0;
+  UniqueFd live(dup(fd.Get()));
+  bool ok = live.Valid() && flock(live.Get(), LOCK_EX | LOCK_NB) == 0 &&
+            WriteFull(fd.Get(), text.data(), text.size()) && fsync(fd.Get()) == 0;
   ok = fd.Reset() && ok;
   if (ok && rename(temp.c_str(), target.c_str()) == 0) {
     // Make the rename itself durable.
     std::string folder = target.substr(0, target.rfind('/'));
     UniqueFd dir(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.valid())
-      fsync(dir.get());
+    if (dir.Valid())
+      fsync(dir.Get());
     return true;
   }
   unlink(temp.c_str());

@@ -111,10 +111,10 @@ bool SingleInstance::TryBecomeFirst() {
   UniqueFd file = OpenRegularFile(LockFileName(), O_RDWR | O_CREAT | O_NOFOLLOW, 0600);
   // A lock that cannot even be made (no usable runtime folder) must not keep the game from
   // starting.
-  if (!file.valid())
+  if (!file.Valid())
     return true;
   struct flock lock = WholeFileLock();
-  if (fcntl(file.get(), F_OFD_SETLK, &lock) == 0) {
+  if (fcntl(file.Get(), F_OFD_SETLK, &lock) == 0) {
     lock_ = std::move(file);
     return true;
   }
@@ -147,7 +147,7 @@ void SingleInstance::Release() {
 }
 
 bool SingleInstance::IsFirst() const {
-  return lock_.valid();
+  return lock_.Valid();
 }
 
 void SingleInstance::OnNewConnection() {
@@ -192,9 +192,9 @@ bool AskRunningInstanceToRaise(int timeout_ms) {
 
 bool IsGameRunning() {
   UniqueFd file = OpenRegularFile(LockFileName(), O_RDONLY | O_NOFOLLOW);
-  if (file.valid()) {
+  if (file.Valid()) {
     struct flock probe = WholeFileLock();
-    if (fcntl(file.get(), F_OFD_GETLK, &probe) == 0 && probe.l_type != F_UNLCK)
+    if (fcntl(file.Get(), F_OFD_GETLK, &probe) == 0 && probe.l_type != F_UNLCK)
       return true;
   }
   return FindTopLevelWindow(QLatin1String(kMainWindowClass), QLatin1String(kMainWindowTitle));

@@ -66,8 +66,8 @@ bool HighScores::ReadHighScores(int32_t variant) {
   table_ = HighScoreTable{};
   platform::UniqueFd fd = platform::OpenUnshared(file_path_, O_RDONLY);
   std::array<unsigned char, kHighScoreTableSize> bytes{};
-  if (!fd.valid() || !SeekToTable(fd.get(), variant) ||
-      platform::ReadFull(fd.get(), bytes.data(), bytes.size()) != kHighScoreTableSize) {
+  if (!fd.Valid() || !SeekToTable(fd.Get(), variant) ||
+      platform::ReadFull(fd.Get(), bytes.data(), bytes.size()) != kHighScoreTableSize) {
     platform::ShowError("Can't read data from cvobhs.dat", owner_);
     return false;
   }
@@ -79,8 +79,8 @@ bool HighScores::WriteHighScores(int32_t variant) {
   // Existing file only and never truncated: the other two tables stay as they are.
   platform::UniqueFd fd = platform::OpenUnshared(file_path_, O_WRONLY);
   std::array<unsigned char, kHighScoreTableSize> bytes = EncodeHighScoreTable(table_);
-  bool ok = fd.valid() && SeekToTable(fd.get(), variant) &&
-            platform::WriteFull(fd.get(), bytes.data(), bytes.size());
+  bool ok = fd.Valid() && SeekToTable(fd.Get(), variant) &&
+            platform::WriteFull(fd.Get(), bytes.data(), bytes.size());
   ok = fd.Reset() && ok;
   if (!ok) {
     platform::ShowError("Can't write data into cvobhs.dat", owner_);

@@ -77,7 +77,7 @@ platform::UniqueFd CreateTemporaryBeside(const std::string& target, std::string*
       temp->push_back(kLetters[random() % (sizeof kLetters - 1)]);
     platform::UniqueFd fd(
         open(temp->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
-    if (fd.valid() || errno != EEXIST)
+    if (fd.Valid() || errno != EEXIST)
       return fd;
   }
   return platform::UniqueFd();
@@ -91,24 +91,24 @@ bool ReplaceFileAtomically(const std::string& path, const SavedGameBytes& bytes)
   const std::string target = FinalTarget(path);
   platform::UniqueFd old = platform::OpenUnshared(target, O_WRONLY);
   struct stat old_stat {};
-  if (old.valid()) {
-    if (fstat(old.get(), &old_stat) != 0)
+  if (old.Valid()) {
+    if (fstat(old.Get(), &old_stat) != 0)
       return false;
   } else if (errno != ENOENT) {
     return false;
   }
   std::string temp;
   platform::UniqueFd fd = CreateTemporaryBeside(target, &temp);
-  if (!fd.valid())
+  if (!fd.Valid())
     return false;
   // An overwritten save keeps its permissions.
-  bool ok = !old.valid() || fchmod(fd.get(), old_stat.st_mode & 07777) == 0;
+  bool ok = !old.Valid() || fchmod(fd.Get(), old_stat.st_mode & 07777) == 0;
   for (const Field& field : kFields) {
     if (!ok)
       break;
-    ok = platform::WriteFull(fd.get(), bytes.data() + field.offset, field.length);
+    ok = platform::WriteFull(fd.Get(), bytes.data() + field.offset, field.length);
   }
-  ok = ok && fsync(fd.get()) == 0;
+  ok = ok && fsync(fd.Get()) == 0;
   ok = fd.Reset() && ok;
   if (!ok || rename(temp.c_str(), target.c_str()) != 0) {
     unlink(temp.c_str());
@@ -118,8 +118,8 @@ bool ReplaceFileAtomically(const std::string& path, const SavedGameBytes& bytes)
   const size_t slash = target.rfind('/');
   platform::UniqueFd dir(open(slash == std::string::npos ? "." : target.substr(0, slash).c_str(),
                               O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (dir.valid())
-    fsync(dir.get());
+  if (dir.Valid())
+    fsync(dir.Get());
   return true;
 }
 
@@ -189,11 +189,11 @@ bool ReadSavedGame(const std::string& path, SavedGameState& state, void* owner) 
   try {
     platform::UniqueFd fd = platform::OpenUnshared(path, O_RDONLY);
     SavedGameBytes bytes{};
-    bool ok = fd.valid();
+    bool ok = fd.Valid();
     for (const Field& field : kFields) {
       if (!ok)
         break;
-      ok = platform::ReadFull(fd.get(), bytes.data() + field.offset, field.length) ==
+      ok = platform::ReadFull(fd.Get(), bytes.data() + field.offset, field.length) ==
            static_cast<ssize_t>(field.length);
     }
     fd.Reset();
