@@ -1,5 +1,4 @@
 // The classic skin: glossy balls on a blue board, gold digits on display glass.
-#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -297,47 +296,26 @@ QImage ClassicWalk(const QImage& inner, int direction) {
 }
 
 // Digits as gold lettering on a dark display glass.
-QImage GlassStrip(int width, int height) {
-  QImage strip = Canvas(width, height, QColor(8, 16, 30));
-  QPainter p(&strip);
-  QLinearGradient glass(0, 0, 0, height);
-  glass.setColorAt(0.0, QColor(22, 38, 64));
-  glass.setColorAt(0.5, QColor(10, 20, 38));
-  glass.setColorAt(1.0, QColor(16, 28, 50));
-  p.fillRect(strip.rect(), glass);
-  return strip;
-}
-
-void PaintGoldGlyph(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
-                    qreal baseline) {
-  const QFontMetricsF m(font);
-  HintedText(p, box.center().x() + 1, baseline + 1, text, font, QColor(0, 0, 0, 150));
-  QLinearGradient gold(0, baseline - m.capHeight(), 0, baseline);
-  gold.setColorAt(0.0, QColor(255, 246, 200));
-  gold.setColorAt(0.45, QColor(255, 208, 72));
-  gold.setColorAt(1.0, QColor(222, 146, 24));
-  HintedText(p, box.center().x(), baseline, text, font, gold);
-}
+const QColor kGlassBase(8, 16, 30);
+const QGradientStops kGlass = {
+    {0.0, QColor(22, 38, 64)}, {0.5, QColor(10, 20, 38)}, {1.0, QColor(16, 28, 50)}};
+const QGradientStops kGold = {
+    {0.0, QColor(255, 246, 200)}, {0.45, QColor(255, 208, 72)}, {1.0, QColor(222, 146, 24)}};
+const QColor kGoldShadow(0, 0, 0, 150);
 
 QImage ClassicScore() {
-  QImage strip = GlassStrip(160, 20);
+  QImage strip = DisplayStrip(160, 20, kGlassBase, kGlass);
   QPainter p(&strip);
   Smooth(p);
-  const QFont font = ArtFont("DejaVu Sans", 17, QFont::Bold);
-  for (int d = 0; d < 10; ++d) {
-    PaintGoldGlyph(p, QRectF(16 * d, 0, 16, 20), QString::number(d), font, 16.5);
-  }
+  PaintDigits(p, 16, 16.5, ArtFont("DejaVu Sans", 17, QFont::Bold), kGold, kGoldShadow);
   return strip;
 }
 
 QImage ClassicTimer() {
-  QImage strip = GlassStrip(99, 11);
+  QImage strip = DisplayStrip(99, 11, kGlassBase, kGlass);
   QPainter p(&strip);
   Smooth(p);
-  const QFont font = ArtFont("DejaVu Sans Mono", 10, QFont::Bold);
-  for (int d = 0; d < 10; ++d) {
-    PaintGoldGlyph(p, QRectF(9 * d, 0, 9, 11), QString::number(d), font, 9.0);
-  }
+  PaintDigits(p, 9, 9.0, ArtFont("DejaVu Sans Mono", 10, QFont::Bold), kGold, kGoldShadow);
   // The colon: two round studs.
   p.setPen(Qt::NoPen);
   for (qreal y : {3.5, 7.5}) {

@@ -1,5 +1,4 @@
 // The gems skin: cut stones on velvet, silver digits.
-#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -287,47 +286,28 @@ QImage GemsWalk(const QImage& inner, int direction) {
   return t;
 }
 
-QImage VelvetStrip(int width, int height) {
-  QImage strip = Canvas(width, height, QColor(30, 10, 36));
-  QPainter p(&strip);
-  QLinearGradient g(0, 0, 0, height);
-  g.setColorAt(0.0, QColor(52, 20, 60));
-  g.setColorAt(1.0, QColor(24, 8, 30));
-  p.fillRect(strip.rect(), g);
-  return strip;
-}
-
-void PaintSilverGlyph(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
-                      qreal baseline) {
-  const QFontMetricsF m(font);
-  HintedText(p, box.center().x() + 1, baseline + 1, text, font, QColor(0, 0, 0, 160));
-  QLinearGradient silver(0, baseline - m.capHeight(), 0, baseline);
-  silver.setColorAt(0.0, QColor(255, 255, 255));
-  silver.setColorAt(0.5, QColor(206, 200, 224));
-  silver.setColorAt(0.52, QColor(160, 150, 186));
-  silver.setColorAt(1.0, QColor(226, 220, 240));
-  HintedText(p, box.center().x(), baseline, text, font, silver);
-}
+// Digits as silver lettering on velvet.
+const QColor kVelvetBase(30, 10, 36);
+const QGradientStops kVelvet = {{0.0, QColor(52, 20, 60)}, {1.0, QColor(24, 8, 30)}};
+const QGradientStops kSilver = {{0.0, QColor(255, 255, 255)},
+                                {0.5, QColor(206, 200, 224)},
+                                {0.52, QColor(160, 150, 186)},
+                                {1.0, QColor(226, 220, 240)}};
+const QColor kSilverShadow(0, 0, 0, 160);
 
 QImage GemsScore() {
-  QImage strip = VelvetStrip(160, 20);
+  QImage strip = DisplayStrip(160, 20, kVelvetBase, kVelvet);
   QPainter p(&strip);
   Smooth(p);
-  const QFont font = ArtFont("DejaVu Serif", 17, QFont::Bold);
-  for (int d = 0; d < 10; ++d) {
-    PaintSilverGlyph(p, QRectF(16 * d, 0, 16, 20), QString::number(d), font, 16.5);
-  }
+  PaintDigits(p, 16, 16.5, ArtFont("DejaVu Serif", 17, QFont::Bold), kSilver, kSilverShadow);
   return strip;
 }
 
 QImage GemsTimer() {
-  QImage strip = VelvetStrip(99, 11);
+  QImage strip = DisplayStrip(99, 11, kVelvetBase, kVelvet);
   QPainter p(&strip);
   Smooth(p);
-  const QFont font = ArtFont("DejaVu Sans Mono", 10, QFont::Bold);
-  for (int d = 0; d < 10; ++d) {
-    PaintSilverGlyph(p, QRectF(9 * d, 0, 9, 11), QString::number(d), font, 9.0);
-  }
+  PaintDigits(p, 9, 9.0, ArtFont("DejaVu Sans Mono", 10, QFont::Bold), kSilver, kSilverShadow);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(236, 230, 248));
   for (qreal y : {3.5, 7.5}) {

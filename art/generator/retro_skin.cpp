@@ -1,8 +1,4 @@
 // The retro skin: pixel art at twice the size, seven-segment digits.
-#include <QFontMetricsF>
-#include <QLinearGradient>
-#include <QPainterPath>
-#include <QRadialGradient>
 
 #include <algorithm>
 #include <cmath>

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
+#include <QGradient>
 #include <QImage>
 #include <QPainter>
 #include <QPointF>
@@ -34,5 +36,13 @@ SkinPainters GemsPainters();
 // Drawing shared by the skins: a soft elliptic shadow under a ball, and a four-pointed sparkle.
 void PaintShadow(QPainter& p, QPointF centre, qreal rx, qreal ry, qreal strength);
 void PaintSparkle(QPainter& p, QPointF at, qreal size, QColor color);
+
+// A display strip: `base` under a vertical gradient of `shades`.
+QImage DisplayStrip(int width, int height, QColor base, const QGradientStops& shades);
+// The digits 0..9 side by side in cells `cell` wide, each centred with its baseline at
+// `baseline`, lettered with a gradient of `letters` from cap height down to the baseline over a
+// `shadow` one pixel down and to the right.
+void PaintDigits(QPainter& p, int cell, qreal baseline, const QFont& font,
+                 const QGradientStops& letters, QColor shadow);
 
 }  // namespace orbello::art

@@ -2,6 +2,8 @@
 // drawing every skin uses.
 #include "skins.h"
 
+#include <QFontMetricsF>
+#include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
 
@@ -94,6 +96,28 @@ void PaintSparkle(QPainter& p, QPointF at, qreal size, QColor color) {
   p.setBrush(core);
   p.drawEllipse(QPointF(0, 0), size * 0.22, size * 0.22);
   p.restore();
+}
+
+QImage DisplayStrip(int width, int height, QColor base, const QGradientStops& shades) {
+  QImage strip = Canvas(width, height, base);
+  QPainter p(&strip);
+  QLinearGradient g(0, 0, 0, height);
+  g.setStops(shades);
+  p.fillRect(strip.rect(), g);
+  return strip;
+}
+
+void PaintDigits(QPainter& p, int cell, qreal baseline, const QFont& font,
+                 const QGradientStops& letters, QColor shadow) {
+  const QFontMetricsF m(font);
+  for (int d = 0; d < 10; ++d) {
+    const qreal centre = cell * d + cell / 2.0;
+    const QString digit = QString::number(d);
+    HintedText(p, centre + 1, baseline + 1, digit, font, shadow);
+    QLinearGradient lettering(0, baseline - m.capHeight(), 0, baseline);
+    lettering.setStops(letters);
+    HintedText(p, centre, baseline, digit, font, lettering);
+  }
 }
 
 SkinPictures PaintClassicSkin() {

@@ -181,47 +181,45 @@ enum FaceState { kNormal = 0, kHighlighted = 1, kPressed = 2, kDisabled = 3 };
 
 // The colours of a button face in one state.
 struct FaceLook {
-  QLinearGradient glass;
-  QColor rim_top{255, 234, 150};
-  QColor rim_bottom{170, 104, 16};
-  QColor text = kGoldText;
+  QGradientStops glass;
+  QColor rim_top;
+  QColor rim_bottom;
+  QColor text;
 };
 
-FaceLook LookOf(FaceState state, const QRectF& body) {
-  FaceLook look{QLinearGradient(0, body.top(), 0, body.bottom())};
-  switch (state) {
-    case kNormal:
-      look.glass.setColorAt(0.0, QColor(96, 154, 218));
-      look.glass.setColorAt(0.49, QColor(48, 102, 170));
-      look.glass.setColorAt(0.51, QColor(30, 72, 132));
-      look.glass.setColorAt(1.0, QColor(40, 92, 158));
-      break;
-    case kHighlighted:
-      look.glass.setColorAt(0.0, QColor(136, 190, 244));
-      look.glass.setColorAt(0.49, QColor(70, 132, 204));
-      look.glass.setColorAt(0.51, QColor(46, 98, 166));
-      look.glass.setColorAt(1.0, QColor(64, 124, 194));
-      look.text = QColor(255, 240, 176);
-      break;
-    case kPressed:
-      look.glass.setColorAt(0.0, QColor(18, 44, 88));
-      look.glass.setColorAt(0.6, QColor(30, 70, 128));
-      look.glass.setColorAt(1.0, QColor(48, 104, 170));
-      look.rim_top = QColor(196, 132, 30);
-      look.rim_bottom = QColor(255, 224, 130);
-      look.text = QColor(244, 196, 70);
-      break;
-    case kDisabled:
-      look.glass.setColorAt(0.0, QColor(186, 190, 196));
-      look.glass.setColorAt(0.49, QColor(150, 154, 162));
-      look.glass.setColorAt(0.51, QColor(132, 136, 144));
-      look.glass.setColorAt(1.0, QColor(146, 150, 158));
-      look.rim_top = QColor(214, 214, 214);
-      look.rim_bottom = QColor(118, 118, 118);
-      look.text = QColor(96, 100, 110);
-      break;
-  }
-  return look;
+const FaceLook& LookOf(FaceState state) {
+  static const QColor kGoldRimTop(255, 234, 150), kGoldRimBottom(170, 104, 16);
+  static const FaceLook kLooks[] = {
+      // kNormal
+      {{{0.0, QColor(96, 154, 218)},
+        {0.49, QColor(48, 102, 170)},
+        {0.51, QColor(30, 72, 132)},
+        {1.0, QColor(40, 92, 158)}},
+       kGoldRimTop,
+       kGoldRimBottom,
+       kGoldText},
+      // kHighlighted
+      {{{0.0, QColor(136, 190, 244)},
+        {0.49, QColor(70, 132, 204)},
+        {0.51, QColor(46, 98, 166)},
+        {1.0, QColor(64, 124, 194)}},
+       kGoldRimTop,
+       kGoldRimBottom,
+       QColor(255, 240, 176)},
+      // kPressed
+      {{{0.0, QColor(18, 44, 88)}, {0.6, QColor(30, 70, 128)}, {1.0, QColor(48, 104, 170)}},
+       QColor(196, 132, 30),
+       QColor(255, 224, 130),
+       QColor(244, 196, 70)},
+      // kDisabled
+      {{{0.0, QColor(186, 190, 196)},
+        {0.49, QColor(150, 154, 162)},
+        {0.51, QColor(132, 136, 144)},
+        {1.0, QColor(146, 150, 158)}},
+       QColor(214, 214, 214),
+       QColor(118, 118, 118),
+       QColor(96, 100, 110)}};
+  return kLooks[state];
 }
 
 // A pressed face is shaded along its top edge; the others have a gloss on their upper half.
@@ -295,8 +293,10 @@ QImage PaintFace(const CommandFace& face, FaceState state) {
   p.setBrush(QColor(70, 36, 0, state == kPressed ? 70 : 120));
   p.drawRoundedRect(body.translated(0.4, 1.2).adjusted(-0.5, -0.5, 0.5, 0.6), 15, 15);
 
-  const FaceLook look = LookOf(state, body);
-  p.setBrush(look.glass);
+  const FaceLook& look = LookOf(state);
+  QLinearGradient glass(0, body.top(), 0, body.bottom());
+  glass.setStops(look.glass);
+  p.setBrush(glass);
   p.drawPath(capsule);
   PaintFaceLight(p, capsule, body, state);
 

@@ -26,18 +26,20 @@ class SkinFrames : public ::testing::TestWithParam<const char*> {
 
   QImage Tile(int frame, int color) const { return balls_.copy(32 * frame, 32 * color, 32, 32); }
 
+  // Whether the tile's pixel differs from the empty cell beneath by more than `threshold`.
+  bool Differs(const QImage& tile, int x, int y, int threshold) const {
+    const QRgb a = tile.pixel(x, y), b = inner_.pixel(x, y);
+    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+               std::abs(qBlue(a) - qBlue(b)) >
+           threshold;
+  }
+
   // Pixels of a tile that differ clearly from the empty cell beneath.
   int Coverage(const QImage& tile) const {
     int n = 0;
     for (int y = 0; y < 32; ++y) {
-      for (int x = 0; x < 32; ++x) {
-        const QRgb a = tile.pixel(x, y), b = inner_.pixel(x, y);
-        if (std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-                std::abs(qBlue(a) - qBlue(b)) >
-            40) {
-          ++n;
-        }
-      }
+      for (int x = 0; x < 32; ++x)
+        n += Differs(tile, x, y, 40);
     }
     return n;
   }
@@ -48,10 +50,7 @@ class SkinFrames : public ::testing::TestWithParam<const char*> {
     int n = 0;
     for (int y = 0; y < 32; ++y) {
       for (int x = 0; x < 32; ++x) {
-        const QRgb a = tile.pixel(x, y), b = inner_.pixel(x, y);
-        if (std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-                std::abs(qBlue(a) - qBlue(b)) >
-            120) {
+        if (Differs(tile, x, y, 120)) {
           sum += y;
           ++n;
         }
