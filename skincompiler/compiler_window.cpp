@@ -114,7 +114,7 @@ bool CompilerWindow::CreateControls() {
 
   for (int row = 0; row < kRowCount; ++row) {
     const int pitch = kRowPitch * row;
-    rows_[row].field = static_cast<PathField*>(
+    rows_[row].field = static_cast<kit::TextField*>(
         create("Edit", QString(), QRect(kFieldLeft, kFieldTop + pitch, 300, 21), 0));
     if (rows_[row].field == nullptr)
       return false;
@@ -402,6 +402,11 @@ bool CompilerWindow::event(QEvent* event) {
     }
   }
   return QWidget::event(event);
+}
+
+bool CompilerWindow::focusNextPrevChild(bool next) {
+  MoveFocus(focusWidget(), !next);
+  return true;
 }
 
 void CompilerWindow::closeEvent(QCloseEvent* event) {

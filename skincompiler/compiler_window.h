@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/qt/kit/text_field.h"
 #include "skincompiler/controls.h"
 #include "skincompiler/skin_rows.h"
 
@@ -49,7 +50,7 @@ class CompilerWindow : public QWidget, public ControlHost {
   void OnCommand(int command) override;
 
   // What the rows hold, for the program's own use and for tests.
-  PathField* PathFieldOf(int row) const { return rows_[row].field; }
+  kit::TextField* PathFieldOf(int row) const { return rows_[row].field; }
   SkinButton* ChooseButtonOf(int row) const { return rows_[row].button; }
   RowLabel* LabelOf(int row) const { return rows_[row].label; }
   SkinButton* HelpButton() const { return help_; }
@@ -72,10 +73,11 @@ class CompilerWindow : public QWidget, public ControlHost {
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   struct Row {
-    PathField* field = nullptr;
+    kit::TextField* field = nullptr;
     SkinButton* button = nullptr;
     RowLabel* label = nullptr;
     bool flagged = false;  // the last size check of this row failed

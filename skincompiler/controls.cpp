@@ -15,6 +15,7 @@
 #include <string>
 
 #include "platform/qt/kit/kit.h"
+#include "platform/qt/kit/text_field.h"
 #include "skincompiler/skin_rows.h"
 
 namespace orbello::csfob {
@@ -23,21 +24,6 @@ namespace {
 // The button faces' text colours, read when drawn so that they follow the desktop's scheme.
 QColor SystemColor(QPalette::ColorRole role) {
   return QApplication::palette().color(role);
-}
-
-constexpr int kCaretWidth = 1;
-
-// Tab and Shift+Tab go to the window's own focus cycle, never to Qt's focus chain. True when the
-// event was such a key and has been handled.
-bool ForwardTabKey(QEvent* event, QWidget* control, ControlHost* host) {
-  if (event->type() != QEvent::KeyPress)
-    return false;
-  auto* key = static_cast<QKeyEvent*>(event);
-  if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab)
-    return false;
-  host->MoveFocus(control,
-                  key->key() == Qt::Key_Backtab || key->modifiers().testFlag(Qt::ShiftModifier));
-  return true;
 }
 
 }  // namespace
@@ -58,10 +44,6 @@ SkinButton::SkinButton(const QString& text, int command, ControlHost* host, QWid
   setFont(kit::GuiFont());
   setFocusPolicy(Qt::StrongFocus);
   connect(this, &QAbstractButton::clicked, this, [this] { host_->OnCommand(command_); });
-}
-
-bool SkinButton::event(QEvent* event) {
-  return ForwardTabKey(event, this, host_) || QAbstractButton::event(event);
 }
 
 void SkinButton::keyPressEvent(QKeyEvent* event) {
@@ -128,181 +110,6 @@ void SkinButton::paintEvent(QPaintEvent*) {
 
 // ---------------------------------------------------------------------------------------------
 
-PathField::PathField(ControlHost* host, QWidget* parent) : QWidget(parent), host_(host) {
-  setFont(kit::GuiFont());
-  setFocusPolicy(Qt::StrongFocus);
-  setCursor(Qt::IBeamCursor);
-  setAttribute(Qt::WA_InputMethodEnabled, false);
-}
-
-void PathField::setText(const QString& text) {
-  text_ = text;
-  caret_ = 0;
-  first_visible_ = 0;
-  update();
-}
-
-QRect PathField::formatRect() const {
-  // Inside the 2-pixel sunken edge, with a small margin on each side as the system's field has.
-  return rect().adjusted(2 + 2, 2, -2 - 2, -2);
-}
-
-void PathField::SetCaret(int position) {
-  caret_ = std::clamp(position, 0, static_cast<int>(text_.size()));
-  if (caret_ < first_visible_) {
-    first_visible_ = caret_;
-  } else {
-    const QFontMetrics metrics(font());
-    const int room = formatRect().width() - kCaretWidth;
-    while (first_visible_ < caret_ &&
-           metrics.horizontalAdvance(text_.mid(first_visible_, caret_ - first_visible_)) > room) {
-      ++first_visible_;
-    }
-  }
-  RestartCaretBlink();
-}
-
-void PathField::RestartCaretBlink() {
-  caret_shown_ = hasFocus();
-  const int flash = QApplication::cursorFlashTime();
-  if (hasFocus() && flash > 0) {
-    caret_timer_.start(flash / 2, this);
-  } else {
-    caret_timer_.stop();
-  }
-}
-
-bool PathField::event(QEvent* event) {
-  return ForwardTabKey(event, this, host_) || QWidget::event(event);
-}
-
-void PathField::keyPressEvent(QKeyEvent* event) {
-  const int key = event->key();
-  event->accept();
-  // Shift with these keys would select text (or cut it): nothing here may be selected.
-  if (event->modifiers().testFlag(Qt::ShiftModifier) &&
-      (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End ||
-       key == Qt::Key_Delete)) {
-    return;
-  }
-  const bool by_word = event->modifiers().testFlag(Qt::ControlModifier);
-  switch (key) {
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-      SetCaret(by_word && key == Qt::Key_Left ? WordStartBefore(caret_) : caret_ - 1);
-      break;
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-      SetCaret(by_word && key == Qt::Key_Right ? WordStartAfter(caret_) : caret_ + 1);
-      break;
-    case Qt::Key_Home:
-      SetCaret(0);
-      break;
-    case Qt::Key_End:
-      SetCaret(static_cast<int>(text_.size()));
-      break;
-    default:
-      break;  // read-only: nothing else changes the field
-  }
-  update();
-}
-
-// Words are separated by spaces, as in the system's own fields.
-int PathField::WordStartBefore(int position) const {
-  while (position > 0 && text_[position - 1].isSpace())
-    --position;
-  while (position > 0 && !text_[position - 1].isSpace())
-    --position;
-  return position;
-}
-
-int PathField::WordStartAfter(int position) const {
-  const int size = static_cast<int>(text_.size());
-  while (position < size && !text_[position].isSpace())
-    ++position;
-  while (position < size && text_[position].isSpace())
-    ++position;
-  return position;
-}
-
-void PathField::mousePressEvent(QMouseEvent* event) {
-  event->accept();
-  if (event->button() != Qt::LeftButton)
-    return;  // the right button shows no menu here
-  setFocus(Qt::MouseFocusReason);
-  const QFontMetrics metrics(font());
-  const int x = static_cast<int>(event->position().x()) - formatRect().left();
-  int position = first_visible_;
-  while (position < text_.size()) {
-    const int left =
-        metrics.horizontalAdvance(text_.mid(first_visible_, position - first_visible_));
-    const int right =
-        metrics.horizontalAdvance(text_.mid(first_visible_, position + 1 - first_visible_));
-    if (x < (left + right) / 2)
-      break;
-    ++position;
-  }
-  SetCaret(position);
-  update();
-}
-
-void PathField::mouseDoubleClickEvent(QMouseEvent* event) {
-  event->accept();  // a double click would select a word
-}
-
-void PathField::mouseMoveEvent(QMouseEvent* event) {
-  event->accept();  // dragging would select
-}
-
-void PathField::contextMenuEvent(QContextMenuEvent* event) {
-  event->accept();
-}
-
-void PathField::focusInEvent(QFocusEvent* event) {
-  host_->RememberFocus(this);
-  RestartCaretBlink();
-  update();
-  QWidget::focusInEvent(event);
-}
-
-void PathField::focusOutEvent(QFocusEvent* event) {
-  caret_timer_.stop();
-  caret_shown_ = false;
-  update();
-  QWidget::focusOutEvent(event);
-}
-
-void PathField::timerEvent(QTimerEvent* event) {
-  if (event->timerId() != caret_timer_.timerId()) {
-    QWidget::timerEvent(event);
-    return;
-  }
-  caret_shown_ = !caret_shown_;
-  update();
-}
-
-void PathField::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  kit::DrawSunkenEdge(painter, rect());
-  const QRect client = rect().adjusted(2, 2, -2, -2);
-  CopyBackground(painter, host_->Background(), this, client);
-
-  const QRect format = formatRect();
-  painter.setClipRect(format);
-  painter.setFont(font());
-  painter.setPen(host_->TextColour());
-  painter.drawText(format, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                   text_.mid(first_visible_));
-  if (caret_shown_ && hasFocus()) {
-    const QFontMetrics metrics(font());
-    const int x = format.left() +
-                  metrics.horizontalAdvance(text_.mid(first_visible_, caret_ - first_visible_));
-    const int height = metrics.height();
-    const int top = format.top() + (format.height() - height) / 2;
-    painter.fillRect(QRect(x, top, kCaretWidth, height), host_->TextColour());
-  }
-}
-
 // ---------------------------------------------------------------------------------------------
 
 RowLabel::RowLabel(const QString& text, int row, ControlHost* host, QWidget* parent)
@@ -335,7 +142,14 @@ bool SubclassedControl::Create(std::string_view class_name, const QString& text,
   if (kind == "button") {
     widget_ = new SkinButton(text, command, host, parent);
   } else if (kind == "edit") {
-    auto* field = new PathField(host, parent);
+    auto* field = new kit::TextField(parent, [host](const QWidget* under) {
+      return host->Background().copy(under->geometry());
+    });
+    field->SetDefaultTextColor([host] { return host->TextColour(); });
+    field->SetBlinkingCaret(true);
+    field->SetUpDownMoveCaret(true);
+    QObject::connect(field, &kit::TextField::focusEntered, field,
+                     [host, field] { host->RememberFocus(field); });
     field->setText(text);
     widget_ = field;
   } else if (kind == "static") {

@@ -1,10 +1,10 @@
 // The skin compiler's child controls. They draw themselves over the window's tiled background:
-// owner-drawn buttons, read-only path fields and transparent labels, with the keyboard rules of
-// the window (hand-made Tab order, arrow keys between tab stops, nothing selectable in a field).
+// owner-drawn buttons, the kit's read-only path fields and transparent labels, with the keyboard
+// rules of the window (its own Tab cycle, arrow keys between tab stops, nothing selectable in a
+// field).
 #pragma once
 
 #include <QAbstractButton>
-#include <QBasicTimer>
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -46,7 +46,6 @@ class SkinButton : public QAbstractButton {
   int command() const { return command_; }
 
  protected:
-  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
@@ -54,46 +53,6 @@ class SkinButton : public QAbstractButton {
  private:
   int command_;
   ControlHost* host_;
-};
-
-// A single-line, read-only path field that scrolls horizontally and never shows a selection.
-class PathField : public QWidget {
-  Q_OBJECT
- public:
-  PathField(ControlHost* host, QWidget* parent);
-
-  QString text() const { return text_; }
-  // Replaces the text; the caret and the view go back to the start.
-  void setText(const QString& text);
-  int caretPosition() const { return caret_; }
-  int firstVisible() const { return first_visible_; }
-  // Where the text is laid out, inside the sunken edge.
-  QRect formatRect() const;
-
- protected:
-  bool event(QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void contextMenuEvent(QContextMenuEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
-  void timerEvent(QTimerEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  void SetCaret(int position);
-  int WordStartBefore(int position) const;
-  int WordStartAfter(int position) const;
-  void RestartCaretBlink();
-
-  ControlHost* host_;
-  QString text_;
-  int caret_ = 0;
-  int first_visible_ = 0;
-  bool caret_shown_ = false;
-  QBasicTimer caret_timer_;
 };
 
 class RowLabel : public QWidget {

@@ -619,35 +619,35 @@ TEST_F(CompilerWindowTest, PathFieldMovesTheCaretButSelectsNothing) {
   window_->show();
   const QString long_path = dir_.filePath(QString(120, QLatin1Char('d')) + QStringLiteral(".bmp"));
   Choose(0, long_path);  // not there: rejected, but the path stays for scrolling
-  PathField* field = window_->PathFieldOf(0);
+  kit::TextField* field = window_->PathFieldOf(0);
   field->setFocus();
-  EXPECT_EQ(field->caretPosition(), 0);
-  EXPECT_EQ(field->firstVisible(), 0);
+  EXPECT_EQ(field->CaretPosition(), 0);
+  EXPECT_EQ(field->FirstVisible(), 0);
 
   QTest::keyClick(field, Qt::Key_End);
   const int end = static_cast<int>(long_path.size());
-  EXPECT_EQ(field->caretPosition(), end);
-  EXPECT_GT(field->firstVisible(), 0);
+  EXPECT_EQ(field->CaretPosition(), end);
+  EXPECT_GT(field->FirstVisible(), 0);
   const QFontMetrics metrics(field->font());
-  EXPECT_LE(metrics.horizontalAdvance(long_path.mid(field->firstVisible())),
-            field->formatRect().width());
+  EXPECT_LE(metrics.horizontalAdvance(long_path.mid(field->FirstVisible())),
+            field->FormatRect().width());
 
   // Shift with the movement keys is swallowed; the keys alone move.
   for (Qt::Key key : {Qt::Key_Left, Qt::Key_Home, Qt::Key_Right, Qt::Key_End, Qt::Key_Delete}) {
     QTest::keyClick(field, key, Qt::ShiftModifier);
-    EXPECT_EQ(field->caretPosition(), end);
+    EXPECT_EQ(field->CaretPosition(), end);
   }
   QTest::keyClick(field, Qt::Key_Left);
-  EXPECT_EQ(field->caretPosition(), end - 1);
+  EXPECT_EQ(field->CaretPosition(), end - 1);
   QTest::keyClick(field, Qt::Key_Home);
-  EXPECT_EQ(field->caretPosition(), 0);
-  EXPECT_EQ(field->firstVisible(), 0);
+  EXPECT_EQ(field->CaretPosition(), 0);
+  EXPECT_EQ(field->FirstVisible(), 0);
 
   // Control moves by words; paths rarely have spaces, so mostly to either end.
   QTest::keyClick(field, Qt::Key_Right, Qt::ControlModifier);
-  EXPECT_EQ(field->caretPosition(), end);
+  EXPECT_EQ(field->CaretPosition(), end);
   QTest::keyClick(field, Qt::Key_Left, Qt::ControlModifier);
-  EXPECT_EQ(field->caretPosition(), 0);
+  EXPECT_EQ(field->CaretPosition(), 0);
 
   // Typing changes nothing in a read-only field.
   QTest::keyClicks(field, QStringLiteral("xy"));

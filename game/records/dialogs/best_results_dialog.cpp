@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "game/records/core/highscores.h"
-#include "game/records/dialogs/dialog_field.h"
 #include "game/records/dialogs/dialog_look.h"
 #include "game/records/dialogs/dialogs.h"
 #include "platform/core/message.h"
@@ -51,8 +50,8 @@ class BestResultsDialog : public LookDialog {
       move(owner.center() - QPoint(width() / 2, height() / 2));
     }
     for (int r = 0; r < kHighScoreRows; ++r) {
-      DialogField* name = new DialogField(this, 1039 + 2 * r, QRect(7, 24 * r + 4, 200, 21));
-      DialogField* points = new DialogField(this, 1040 + 2 * r, QRect(211, 24 * r + 4, 50, 21));
+      kit::TextField* name = NewDialogField(this, 1039 + 2 * r, QRect(7, 24 * r + 4, 200, 21));
+      kit::TextField* points = NewDialogField(this, 1040 + 2 * r, QRect(211, 24 * r + 4, 50, 21));
       points->SetRightAligned(true);
       name->setEnabled(false);
       points->setEnabled(false);
@@ -75,14 +74,14 @@ class BestResultsDialog : public LookDialog {
 
     row_ = scores_.NewRecordRow();
     if (row_ >= 0 && row_ < kHighScoreRows) {
-      DialogField* name = names_[static_cast<size_t>(row_)];
+      kit::TextField* name = names_[static_cast<size_t>(row_)];
       name->setEnabled(true);
       name->SetReadOnly(false);
       name->SetMaxLength(kNameLimit);
       name->SetLatin1Only(true);
-      name->SetTextColour(kNewRecordColour);
+      name->SetTextColor(kNewRecordColour);
       name->MoveCaretToEnd();  // typing goes after "Pretender", Backspace takes it away
-      points_[static_cast<size_t>(row_)]->SetTextColour(kNewRecordColour);
+      points_[static_cast<size_t>(row_)]->SetTextColor(kNewRecordColour);
       SetFocusCycle({name, ok_});
       name->setFocus(Qt::OtherFocusReason);
     } else {
@@ -109,8 +108,8 @@ class BestResultsDialog : public LookDialog {
   HighScores& scores_;
   int32_t game_type_;
   int row_ = kNoNewRecordRow;
-  std::array<DialogField*, kHighScoreRows> names_{};
-  std::array<DialogField*, kHighScoreRows> points_{};
+  std::array<kit::TextField*, kHighScoreRows> names_{};
+  std::array<kit::TextField*, kHighScoreRows> points_{};
   DialogButton* ok_ = nullptr;
 };
 

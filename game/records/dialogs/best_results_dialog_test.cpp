@@ -6,10 +6,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstring>
+#include <vector>
 
 #include "game/records/core/highscores.h"
 #include "game/records/core/savedgame.h"
-#include "game/records/dialogs/dialog_field.h"
 #include "game/records/dialogs/dialog_look.h"
 #include "game/records/dialogs/dialog_test_support.h"
 #include "game/records/dialogs/dialogs.h"
@@ -22,8 +22,8 @@ using testing::ScriptedMessages;
 using testing::Settle;
 using testing::WithModal;
 
-DialogField* Field(QDialog* dialog, int id) {
-  auto* field = qobject_cast<DialogField*>(FindDialogControl(dialog, id));
+kit::TextField* Field(QDialog* dialog, int id) {
+  auto* field = qobject_cast<kit::TextField*>(FindDialogControl(dialog, id));
   EXPECT_NE(field, nullptr) << "field " << id;
   return field;
 }
@@ -34,7 +34,7 @@ void ClickOk(QDialog* dialog) {
   QTest::mouseClick(ok, Qt::LeftButton, Qt::NoModifier, ok->rect().center());
 }
 
-void ClearField(DialogField* field) {
+void ClearField(kit::TextField* field) {
   QTest::keyClick(field, Qt::Key_End);
   for (int i = 0; i < 40; ++i)
     QTest::keyClick(field, Qt::Key_Backspace);
@@ -98,7 +98,7 @@ TEST_F(BestResultsTest, NewRecordRowIsHighlightedFocusedAndSavedWithTheTypedName
               d->activateWindow();
               Settle();
               caption = d->windowTitle();
-              DialogField* name = Field(d, 1039 + 2 * 3);
+              kit::TextField* name = Field(d, 1039 + 2 * 3);
               start_name = name->text();
               row_enabled = name->isEnabled() && !name->IsReadOnly();
               for (int r = 0; r < 10; ++r) {
@@ -106,8 +106,8 @@ TEST_F(BestResultsTest, NewRecordRowIsHighlightedFocusedAndSavedWithTheTypedName
                   continue;
                 others_disabled &= !Field(d, 1039 + 2 * r)->isEnabled();
               }
-              name_colour = name->TextColour().value_or(QColor());
-              points_colour = Field(d, 1040 + 2 * 3)->TextColour().value_or(QColor());
+              name_colour = name->TextColor().value_or(QColor());
+              points_colour = Field(d, 1040 + 2 * 3)->TextColor().value_or(QColor());
               focused = d->focusWidget()->property(kDialogIdProperty).toInt();
               // Tab goes to Ok and back.
               QTest::keyClick(name, Qt::Key_Tab);
@@ -139,7 +139,7 @@ TEST_F(BestResultsTest, NameStopsAt25CharactersAndKeepsItsTerminator) {
   QString typed;
   WithModal([&] { ShowBestResults(nullptr, nullptr, scores, kLines, true, 5000); },
             [&](QDialog* d) {
-              DialogField* name = Field(d, 1039);
+              kit::TextField* name = Field(d, 1039);
               name->setFocus();
               ClearField(name);
               QTest::keyClicks(name, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123");
@@ -154,6 +154,31 @@ TEST_F(BestResultsTest, NameStopsAt25CharactersAndKeepsItsTerminator) {
   EXPECT_EQ(lines[0].Points, 5000u);
   EXPECT_EQ(std::string(lines[0].PlayerName), "ABCDEFGHIJKLMNOPQRSTUVWXY");
   EXPECT_EQ(lines[0].PlayerName[25], '\0');
+}
+
+// Control with Left or Right moves the caret by words here as in every field of the kit: typing
+// goes in front of the word it lands on.
+TEST_F(BestResultsTest, ControlArrowsMoveTheCaretByWords) {
+  HighScores scores(path_.toStdString());
+  std::vector<int> carets;
+  QString typed;
+  WithModal([&] { ShowBestResults(nullptr, nullptr, scores, kLines, true, 5000); },
+            [&](QDialog* d) {
+              kit::TextField* name = Field(d, 1039);
+              name->setFocus();
+              ClearField(name);
+              QTest::keyClicks(name, "Ann  Lee Smith");
+              for (Qt::Key key : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left,
+                                  Qt::Key_Right, Qt::Key_Right}) {
+                QTest::keyClick(name, key, Qt::ControlModifier);
+                carets.push_back(name->CaretPosition());
+              }
+              QTest::keyClicks(name, "X");
+              typed = name->text();
+              ClickOk(d);
+            });
+  EXPECT_EQ(carets, (std::vector<int>{9, 5, 0, 0, 5, 9}));
+  EXPECT_EQ(typed, "Ann  Lee XSmith");
 }
 
 TEST_F(BestResultsTest, EmptyNameOrCloseBoxWritesNothing) {

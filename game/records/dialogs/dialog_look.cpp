@@ -227,6 +227,14 @@ void DialogButton::keyPressEvent(QKeyEvent* event) {
   QPushButton::keyPressEvent(event);
 }
 
+kit::TextField* NewDialogField(LookDialog* dialog, int id, const QRect& geometry) {
+  auto* field = new kit::TextField(
+      dialog, [dialog](const QWidget* under) { return dialog->BackgroundUnder(under); });
+  SetDialogId(field, id);
+  field->setGeometry(geometry);
+  return field;
+}
+
 bool IsArrowKey(int key) {
   return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
 }

@@ -15,6 +15,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "platform/qt/kit/text_field.h"
+
 namespace orbello {
 
 // Resource path of the dialogs' background tile (128 x 128).
@@ -102,6 +104,9 @@ class DialogButton : public QPushButton {
  private:
   LookDialog* dialog_;
 };
+
+// A text field of these dialogs over the dialog's background, with its control id.
+kit::TextField* NewDialogField(LookDialog* dialog, int id, const QRect& geometry);
 
 // True for the four arrow keys.
 bool IsArrowKey(int key);

@@ -10,7 +10,6 @@
 #include <array>
 
 #include "game/records/core/settings.h"
-#include "game/records/dialogs/dialog_field.h"
 #include "game/records/dialogs/dialog_look.h"
 #include "game/records/dialogs/dialogs.h"
 #include "platform/core/paths.h"
@@ -241,7 +240,7 @@ class SettingsDialog : public LookDialog {
           new DialogButton(">", this, row.play_id, DialogUnitRect(173, row.buttons_y, 17, 15));
       play->setEnabled(false);
       play_buttons_[i] = play;
-      DialogField* field = sound_fields_[i];
+      kit::TextField* field = sound_fields_[i];
       const int slot = row.slot;
       connect(play, &QPushButton::clicked, this,
               [this, slot] { platform::PlaySoundFile(paths_[static_cast<size_t>(slot)]); });
@@ -282,8 +281,8 @@ class SettingsDialog : public LookDialog {
     SetFocusCycle(std::move(cycle));
   }
 
-  DialogField* MakeField(int id, int y) {
-    auto* field = new DialogField(this, id, QRect(18, y, kFieldWidth, kFieldHeight));
+  kit::TextField* MakeField(int id, int y) {
+    auto* field = NewDialogField(this, id, QRect(18, y, kFieldWidth, kFieldHeight));
     field->SetMaxLength(kPathTextLimit);
     return field;
   }
@@ -358,10 +357,10 @@ class SettingsDialog : public LookDialog {
   QButtonGroup* default_game_group_ = nullptr;
   std::array<GroupRadioButton*, 4> next_colors_{};
   std::array<GroupRadioButton*, 3> default_game_{};
-  DialogField* skin_field_ = nullptr;
+  kit::TextField* skin_field_ = nullptr;
   QCheckBox* show_walk_ = nullptr;
   std::array<QCheckBox*, 4> sound_checks_{};
-  std::array<DialogField*, 4> sound_fields_{};
+  std::array<kit::TextField*, 4> sound_fields_{};
   std::array<DialogButton*, 4> play_buttons_{};
   std::array<DialogSlider*, 4> sliders_{};
   DialogButton* cancel_ = nullptr;

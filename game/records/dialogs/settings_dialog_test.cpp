@@ -9,7 +9,6 @@
 #include <cstring>
 
 #include "game/records/core/settings.h"
-#include "game/records/dialogs/dialog_field.h"
 #include "game/records/dialogs/dialog_look.h"
 #include "game/records/dialogs/dialog_test_support.h"
 #include "game/records/dialogs/dialogs.h"
@@ -348,7 +347,7 @@ TEST_F(SettingsDialogTest, PathFieldsScrollButNeverTakeTypingOrSelection) {
   QString text_after_typing;
   WithModal([&] { ShowSettingsDialog(nullptr, settings); },
             [&](QDialog* d) {
-              auto* field = static_cast<DialogField*>(FindDialogControl(d, 1037));
+              auto* field = static_cast<kit::TextField*>(FindDialogControl(d, 1037));
               field->setFocus();
               QTest::keyClick(field, Qt::Key_End, Qt::ShiftModifier);
               first_after_shift_end = field->FirstVisible();
