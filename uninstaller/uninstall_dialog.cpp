@@ -79,10 +79,7 @@ UninstallDialog::UninstallDialog(std::function<bool()> game_running, QWidget* pa
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   setWindowIcon(QIcon(QStringLiteral(":/uni/120.png")));
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setStretch(QFont::SemiCondensed);
-  font.setPixelSize(11);
-  setFont(font);
+  setFont(kit::GuiFont(kit::FontWidth::kSemiCondensed));
   const QSize client(Px(kDialogWidthDu, kUnitX), Px(kDialogHeightDu, kUnitY));
   setFixedSize(client);
 

@@ -13,12 +13,12 @@
 
 #include "game/engine/testing/engine_access.h"
 #include "game/records/core/savedgame.h"
-#include "game/records/dialogs/dialog_look.h"
 #include "game/records/dialogs/dialog_test_support.h"
 #include "game/records/dialogs/dialogs.h"
 #include "game/window/main_form.h"
 #include "game/window/pictures.h"
 #include "game/window/window_test_env.h"
+#include "platform/qt/kit/dialog_look.h"
 #include "platform/qt/ui.h"
 
 namespace orbello::window {
@@ -637,7 +637,7 @@ TEST_F(FormTest, ASkinThatCannotBeLoadedIsRefusedOnOkAndTheGameGoesOnUnchanged) 
   const auto old_open = platform::SetOpenFileFunction(
       [&](QWidget*, const platform::FileDialogRequest&) { return std::optional<QString>(chosen); });
   auto click = [](QDialog* dialog, int id) {
-    QWidget* control = FindDialogControl(dialog, id);
+    QWidget* control = kit::FindDialogControl(dialog, id);
     ASSERT_NE(control, nullptr);
     QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
   };

@@ -3,16 +3,16 @@
 #include <cstring>
 
 #include "game/records/core/highscores.h"
-#include "game/records/dialogs/dialog_look.h"
 #include "game/records/dialogs/dialogs.h"
 #include "platform/core/message.h"
+#include "platform/qt/kit/dialog_look.h"
 
 namespace orbello {
 
 namespace {
 
 constexpr int kNameLimit = 25;  // with its terminating zero a name fits the 28-byte field
-const QColor kNewRecordColour(255, 0, 128);
+const QColor kNewRecordColor(255, 0, 128);
 
 QString VariantSuffix(int32_t game_type) {
   switch (game_type) {
@@ -33,15 +33,16 @@ QString NameText(const THighScoreEntry& entry) {
                              static_cast<qsizetype>(strnlen(entry.PlayerName, kPlayerNameSize)));
 }
 
-class BestResultsDialog : public LookDialog {
+class BestResultsDialog : public kit::LookDialog {
  public:
   BestResultsDialog(QWidget* owner, HighScores& scores, int32_t game_type)
-      : LookDialog(owner, QSize(DialogUnitsX(179), DialogUnitsY(178)), "The best results"),
+      : kit::LookDialog(owner, QSize(kit::DialogUnitsX(179), kit::DialogUnitsY(178)),
+                        "The best results"),
         scores_(scores),
         game_type_(game_type) {}
 
   bool Open(QWidget* board_panel, bool new_record_mode, uint32_t score) {
-    if (!LoadBackground())
+    if (!LoadBackground(QString::fromLatin1(kDialogBackResource)))
       return false;
     if (board_panel != nullptr) {
       move(board_panel->mapToGlobal(QPoint(25, 6)));
@@ -50,15 +51,16 @@ class BestResultsDialog : public LookDialog {
       move(owner.center() - QPoint(width() / 2, height() / 2));
     }
     for (int r = 0; r < kHighScoreRows; ++r) {
-      kit::TextField* name = NewDialogField(this, 1039 + 2 * r, QRect(7, 24 * r + 4, 200, 21));
-      kit::TextField* points = NewDialogField(this, 1040 + 2 * r, QRect(211, 24 * r + 4, 50, 21));
+      kit::TextField* name = kit::NewDialogField(this, 1039 + 2 * r, QRect(7, 24 * r + 4, 200, 21));
+      kit::TextField* points =
+          kit::NewDialogField(this, 1040 + 2 * r, QRect(211, 24 * r + 4, 50, 21));
       points->SetRightAligned(true);
       name->setEnabled(false);
       points->setEnabled(false);
       names_[static_cast<size_t>(r)] = name;
       points_[static_cast<size_t>(r)] = points;
     }
-    ok_ = new DialogButton("Ok", this, kIdBestResultsOk, QRect(201, 257, 60, 22));
+    ok_ = new kit::DialogButton("Ok", this, kIdBestResultsOk, QRect(201, 257, 60, 22));
     connect(ok_, &QPushButton::clicked, this, [this] { AcceptName(); });
 
     if (!scores_.InsertNewRecord(game_type_, new_record_mode, score))
@@ -79,9 +81,9 @@ class BestResultsDialog : public LookDialog {
       name->SetReadOnly(false);
       name->SetMaxLength(kNameLimit);
       name->SetLatin1Only(true);
-      name->SetTextColor(kNewRecordColour);
+      name->SetTextColor(kNewRecordColor);
       name->MoveCaretToEnd();  // typing goes after "Pretender", Backspace takes it away
-      points_[static_cast<size_t>(row_)]->SetTextColor(kNewRecordColour);
+      points_[static_cast<size_t>(row_)]->SetTextColor(kNewRecordColor);
       SetFocusCycle({name, ok_});
       name->setFocus(Qt::OtherFocusReason);
     } else {
@@ -110,7 +112,7 @@ class BestResultsDialog : public LookDialog {
   int row_ = kNoNewRecordRow;
   std::array<kit::TextField*, kHighScoreRows> names_{};
   std::array<kit::TextField*, kHighScoreRows> points_{};
-  DialogButton* ok_ = nullptr;
+  kit::DialogButton* ok_ = nullptr;
 };
 
 }  // namespace

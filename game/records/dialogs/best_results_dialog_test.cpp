@@ -10,9 +10,9 @@
 
 #include "game/records/core/highscores.h"
 #include "game/records/core/savedgame.h"
-#include "game/records/dialogs/dialog_look.h"
 #include "game/records/dialogs/dialog_test_support.h"
 #include "game/records/dialogs/dialogs.h"
+#include "platform/qt/kit/dialog_look.h"
 #include "platform/qt/ui.h"
 
 namespace orbello {
@@ -23,13 +23,13 @@ using testing::Settle;
 using testing::WithModal;
 
 kit::TextField* Field(QDialog* dialog, int id) {
-  auto* field = qobject_cast<kit::TextField*>(FindDialogControl(dialog, id));
+  auto* field = qobject_cast<kit::TextField*>(kit::FindDialogControl(dialog, id));
   EXPECT_NE(field, nullptr) << "field " << id;
   return field;
 }
 
 void ClickOk(QDialog* dialog) {
-  QWidget* ok = FindDialogControl(dialog, kIdBestResultsOk);
+  QWidget* ok = kit::FindDialogControl(dialog, kIdBestResultsOk);
   ASSERT_NE(ok, nullptr);
   QTest::mouseClick(ok, Qt::LeftButton, Qt::NoModifier, ok->rect().center());
 }
@@ -92,7 +92,7 @@ TEST_F(BestResultsTest, NewRecordRowIsHighlightedFocusedAndSavedWithTheTypedName
   QString caption, start_name;
   int focused = 0;
   bool row_enabled = false, others_disabled = true;
-  QColor name_colour, points_colour;
+  QColor name_color, points_color;
   WithModal([&] { ShowBestResults(nullptr, nullptr, scores, kLines, true, 650); },
             [&](QDialog* d) {
               d->activateWindow();
@@ -106,12 +106,13 @@ TEST_F(BestResultsTest, NewRecordRowIsHighlightedFocusedAndSavedWithTheTypedName
                   continue;
                 others_disabled &= !Field(d, 1039 + 2 * r)->isEnabled();
               }
-              name_colour = name->TextColor().value_or(QColor());
-              points_colour = Field(d, 1040 + 2 * 3)->TextColor().value_or(QColor());
-              focused = d->focusWidget()->property(kDialogIdProperty).toInt();
+              name_color = name->TextColor().value_or(QColor());
+              points_color = Field(d, 1040 + 2 * 3)->TextColor().value_or(QColor());
+              focused = d->focusWidget()->property(kit::kDialogIdProperty).toInt();
               // Tab goes to Ok and back.
               QTest::keyClick(name, Qt::Key_Tab);
-              EXPECT_EQ(d->focusWidget()->property(kDialogIdProperty).toInt(), kIdBestResultsOk);
+              EXPECT_EQ(d->focusWidget()->property(kit::kDialogIdProperty).toInt(),
+                        kIdBestResultsOk);
               QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
               EXPECT_EQ(d->focusWidget(), name);
               ClearField(name);
@@ -122,8 +123,8 @@ TEST_F(BestResultsTest, NewRecordRowIsHighlightedFocusedAndSavedWithTheTypedName
   EXPECT_EQ(start_name, "Pretender");
   EXPECT_TRUE(row_enabled);
   EXPECT_TRUE(others_disabled);
-  EXPECT_EQ(name_colour, QColor(255, 0, 128));
-  EXPECT_EQ(points_colour, QColor(255, 0, 128));
+  EXPECT_EQ(name_color, QColor(255, 0, 128));
+  EXPECT_EQ(points_color, QColor(255, 0, 128));
   EXPECT_EQ(focused, 1039 + 2 * 3);
 
   const HighScoreTable lines = FileTable(kLines);
@@ -223,7 +224,7 @@ TEST_F(BestResultsTest, OtherVariantShownInFileOrderWithoutEditing) {
                 any_enabled |= Field(d, 1039 + 2 * r)->isEnabled();
               }
               focused =
-                  d->focusWidget() ? d->focusWidget()->property(kDialogIdProperty).toInt() : 0;
+                  d->focusWidget() ? d->focusWidget()->property(kit::kDialogIdProperty).toInt() : 0;
               position = d->pos();
               ClickOk(d);
             });

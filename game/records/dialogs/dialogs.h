@@ -16,6 +16,9 @@ namespace orbello {
 struct GameSettings;
 class HighScores;
 
+// Resource path of the dialogs' background tile (128 x 128).
+inline constexpr char kDialogBackResource[] = ":/game/BITMAP_BACK.bmp";
+
 // Ids of the buttons that close the dialogs; a dialog closed by its close box returns
 // kIdDialogClosed, one that could not open returns kIdDialogFailed.
 inline constexpr int kIdSettingsOk = 1030;

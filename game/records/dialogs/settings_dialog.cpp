@@ -10,9 +10,9 @@
 #include <array>
 
 #include "game/records/core/settings.h"
-#include "game/records/dialogs/dialog_look.h"
 #include "game/records/dialogs/dialogs.h"
 #include "platform/core/paths.h"
+#include "platform/qt/kit/dialog_look.h"
 #include "platform/qt/kit/kit.h"
 #include "platform/qt/sound.h"
 #include "platform/qt/ui.h"
@@ -86,9 +86,9 @@ QString ShownPath(const std::string& bytes) {
 // A check box or radio button at its dialog-unit rectangle, widened where its text needs more
 // room than the units give (the dialog font is wider than the original one).
 template <typename Button>
-Button* MakeChoice(LookDialog* dialog, int id, const QString& caption, QRect rect) {
+Button* MakeChoice(kit::LookDialog* dialog, int id, const QString& caption, QRect rect) {
   auto* button = new Button(caption, dialog);
-  SetDialogId(button, id);
+  kit::SetDialogId(button, id);
   button->setFont(kit::GuiFont());
   button->setFocusPolicy(Qt::StrongFocus);
   rect.setWidth(std::max(rect.width(), button->sizeHint().width()));
@@ -106,7 +106,7 @@ class GroupRadioButton : public QRadioButton {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override {
-    if (!IsArrowKey(event->key())) {
+    if (!kit::IsArrowKey(event->key())) {
       QRadioButton::keyPressEvent(event);
       return;
     }
@@ -140,7 +140,7 @@ class SoundCheckBox : public QCheckBox {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override {
-    if (IsArrowKey(event->key())) {
+    if (kit::IsArrowKey(event->key())) {
       event->accept();
       return;
     }
@@ -148,17 +148,18 @@ class SoundCheckBox : public QCheckBox {
   }
 };
 
-class SettingsDialog : public LookDialog {
+class SettingsDialog : public kit::LookDialog {
  public:
   SettingsDialog(QWidget* owner, GameSettings& settings, SettingsCheck check)
-      : LookDialog(owner, QSize(DialogUnitsX(342), DialogUnitsY(311)), "Orbello - Settings"),
+      : kit::LookDialog(owner, QSize(kit::DialogUnitsX(342), kit::DialogUnitsY(311)),
+                        "Orbello - Settings"),
         settings_(settings),
         check_(std::move(check)) {}
 
   // Builds, fills and centres the dialog; false when it cannot open.
   bool Open() {
     platform::StopSound();
-    if (!LoadBackground())
+    if (!LoadBackground(QString::fromLatin1(kDialogBackResource)))
       return false;
     Build();
     Fill();
@@ -176,35 +177,35 @@ class SettingsDialog : public LookDialog {
   }
 
   void showEvent(QShowEvent* event) override {
-    LookDialog::showEvent(event);
+    kit::LookDialog::showEvent(event);
     kit::CentreOnMonitor(this);
   }
 
   void done(int result) override {
     platform::StopSound();
-    LookDialog::done(result);
+    kit::LookDialog::done(result);
   }
 
  private:
   void Build() {
-    new GroupLabel(" Next Colors ", this, 1032, DialogUnitRect(10, 4, 60, 8));
-    new GroupLabel(" Default Game ", this, 1033, DialogUnitRect(10, 38, 60, 8));
-    new GroupLabel(" Skin ", this, 1034, DialogUnitRect(10, 73, 65, 8));
-    new GroupLabel(" Sounds ", this, 1035, DialogUnitRect(10, 108, 60, 8));
-    new GroupLabel(" Delay at time ", this, 1036, DialogUnitRect(228, 108, 60, 8));
+    new kit::GroupLabel(" Next Colors ", this, 1032, kit::DialogUnitRect(10, 4, 60, 8));
+    new kit::GroupLabel(" Default Game ", this, 1033, kit::DialogUnitRect(10, 38, 60, 8));
+    new kit::GroupLabel(" Skin ", this, 1034, kit::DialogUnitRect(10, 73, 65, 8));
+    new kit::GroupLabel(" Sounds ", this, 1035, kit::DialogUnitRect(10, 108, 60, 8));
+    new kit::GroupLabel(" Delay at time ", this, 1036, kit::DialogUnitRect(228, 108, 60, 8));
 
     next_colors_group_ = new QButtonGroup(this);
     for (size_t i = 0; i < kNextColorRadios.size(); ++i) {
       const RadioSpec& r = kNextColorRadios[i];
       next_colors_[i] = MakeChoice<GroupRadioButton>(this, r.id, r.caption,
-                                                     DialogUnitRect(r.x, r.y, r.width, 17));
+                                                     kit::DialogUnitRect(r.x, r.y, r.width, 17));
       next_colors_group_->addButton(next_colors_[i], static_cast<int>(i) + 1);
     }
     default_game_group_ = new QButtonGroup(this);
     for (size_t i = 0; i < kDefaultGameRadios.size(); ++i) {
       const RadioSpec& r = kDefaultGameRadios[i];
       default_game_[i] = MakeChoice<GroupRadioButton>(this, r.id, r.caption,
-                                                      DialogUnitRect(r.x, r.y, r.width, 17));
+                                                      kit::DialogUnitRect(r.x, r.y, r.width, 17));
       default_game_group_->addButton(default_game_[i], static_cast<int>(i) + 1);
     }
     for (GroupRadioButton* button : next_colors_)
@@ -213,14 +214,16 @@ class SettingsDialog : public LookDialog {
       button->SetGroup({default_game_.begin(), default_game_.end()});
 
     skin_field_ = MakeField(1037, 138);
-    auto* choose_skin = new DialogButton("...", this, 1008, DialogUnitRect(173, 84, 17, 15));
+    auto* choose_skin =
+        new kit::DialogButton("...", this, 1008, kit::DialogUnitRect(173, 84, 17, 15));
     connect(choose_skin, &QPushButton::clicked, this, [this] {
       if (auto path = ChooseSettingsFile(this, SettingsFileKind::kSkin)) {
         paths_[kSlotSkin] = *path;
         skin_field_->setText(ShownPath(*path));
       }
     });
-    show_walk_ = MakeChoice<QCheckBox>(this, 1007, "Show path", DialogUnitRect(262, 87, 60, 11));
+    show_walk_ =
+        MakeChoice<QCheckBox>(this, 1007, "Show path", kit::DialogUnitRect(262, 87, 60, 11));
 
     std::vector<QWidget*> cycle;
     for (QWidget* w : next_colors_)
@@ -234,18 +237,18 @@ class SettingsDialog : public LookDialog {
     for (size_t i = 0; i < kSoundRows.size(); ++i) {
       const SoundRow& row = kSoundRows[i];
       sound_checks_[i] = MakeChoice<SoundCheckBox>(this, row.check_id, row.caption,
-                                                   DialogUnitRect(12, row.check_y, 95, 10));
+                                                   kit::DialogUnitRect(12, row.check_y, 95, 10));
       sound_fields_[i] = MakeField(row.field_id, row.field_y);
-      auto* play =
-          new DialogButton(">", this, row.play_id, DialogUnitRect(173, row.buttons_y, 17, 15));
+      auto* play = new kit::DialogButton(">", this, row.play_id,
+                                         kit::DialogUnitRect(173, row.buttons_y, 17, 15));
       play->setEnabled(false);
       play_buttons_[i] = play;
       kit::TextField* field = sound_fields_[i];
       const int slot = row.slot;
       connect(play, &QPushButton::clicked, this,
               [this, slot] { platform::PlaySoundFile(paths_[static_cast<size_t>(slot)]); });
-      auto* choose =
-          new DialogButton("...", this, row.choose_id, DialogUnitRect(192, row.buttons_y, 17, 15));
+      auto* choose = new kit::DialogButton("...", this, row.choose_id,
+                                           kit::DialogUnitRect(192, row.buttons_y, 17, 15));
       connect(choose, &QPushButton::clicked, this, [this, field, play, slot] {
         if (auto path = ChooseSettingsFile(this, SettingsFileKind::kSound)) {
           paths_[static_cast<size_t>(slot)] = *path;
@@ -261,8 +264,8 @@ class SettingsDialog : public LookDialog {
 
     for (size_t i = 0; i < kSliderRows.size(); ++i) {
       const SliderRow& row = kSliderRows[i];
-      const QRect slider_rect = DialogUnitRect(230, row.y, 92, 15);
-      sliders_[i] = new DialogSlider(this, row.id, slider_rect);
+      const QRect slider_rect = kit::DialogUnitRect(230, row.y, 92, 15);
+      sliders_[i] = new kit::DialogSlider(this, row.id, slider_rect);
       AddText(row.label, 233, row.y - 10);
       const int scale_y = row.y + 16;
       AddText("0", 234, scale_y);
@@ -272,9 +275,11 @@ class SettingsDialog : public LookDialog {
       cycle.push_back(sliders_[i]);
     }
 
-    auto* ok = new DialogButton("Ok", this, kIdSettingsOk, DialogUnitRect(233, 291, 50, 15));
+    auto* ok =
+        new kit::DialogButton("Ok", this, kIdSettingsOk, kit::DialogUnitRect(233, 291, 50, 15));
     connect(ok, &QPushButton::clicked, this, [this] { AcceptValues(); });
-    cancel_ = new DialogButton("Cancel", this, kIdSettingsCancel, DialogUnitRect(285, 291, 50, 15));
+    cancel_ = new kit::DialogButton("Cancel", this, kIdSettingsCancel,
+                                    kit::DialogUnitRect(285, 291, 50, 15));
     connect(cancel_, &QPushButton::clicked, this, [this] { CloseWith(kIdSettingsCancel); });
     cycle.push_back(ok);
     cycle.push_back(cancel_);
@@ -282,15 +287,16 @@ class SettingsDialog : public LookDialog {
   }
 
   kit::TextField* MakeField(int id, int y) {
-    auto* field = NewDialogField(this, id, QRect(18, y, kFieldWidth, kFieldHeight));
+    auto* field = kit::NewDialogField(this, id, QRect(18, y, kFieldWidth, kFieldHeight));
     field->SetMaxLength(kPathTextLimit);
     return field;
   }
 
   void AddText(const QString& text, int x_units, int y_units) {
     const int width = QFontMetrics(kit::GuiFont()).horizontalAdvance(text) + 2;
-    new DialogText(text, this,
-                   QRect(DialogUnitsX(x_units), DialogUnitsY(y_units), width, DialogUnitsY(8)));
+    new kit::DialogText(
+        text, this,
+        QRect(kit::DialogUnitsX(x_units), kit::DialogUnitsY(y_units), width, kit::DialogUnitsY(8)));
   }
 
   void Fill() {
@@ -361,9 +367,9 @@ class SettingsDialog : public LookDialog {
   QCheckBox* show_walk_ = nullptr;
   std::array<QCheckBox*, 4> sound_checks_{};
   std::array<kit::TextField*, 4> sound_fields_{};
-  std::array<DialogButton*, 4> play_buttons_{};
-  std::array<DialogSlider*, 4> sliders_{};
-  DialogButton* cancel_ = nullptr;
+  std::array<kit::DialogButton*, 4> play_buttons_{};
+  std::array<kit::DialogSlider*, 4> sliders_{};
+  kit::DialogButton* cancel_ = nullptr;
 };
 
 }  // namespace

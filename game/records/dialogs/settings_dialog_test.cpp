@@ -9,10 +9,10 @@
 #include <cstring>
 
 #include "game/records/core/settings.h"
-#include "game/records/dialogs/dialog_look.h"
 #include "game/records/dialogs/dialog_test_support.h"
 #include "game/records/dialogs/dialogs.h"
 #include "platform/core/registry.h"
+#include "platform/qt/kit/dialog_look.h"
 #include "platform/qt/sound.h"
 #include "platform/qt/ui.h"
 
@@ -57,13 +57,13 @@ bool SameSettings(const GameSettings& a, const GameSettings& b) {
 
 template <typename T>
 T* Control(QDialog* dialog, int id) {
-  auto* widget = qobject_cast<T*>(FindDialogControl(dialog, id));
+  auto* widget = qobject_cast<T*>(kit::FindDialogControl(dialog, id));
   EXPECT_NE(widget, nullptr) << "control " << id;
   return widget;
 }
 
 void Click(QDialog* dialog, int id) {
-  QWidget* w = FindDialogControl(dialog, id);
+  QWidget* w = kit::FindDialogControl(dialog, id);
   ASSERT_NE(w, nullptr) << "control " << id;
   QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
 }
@@ -72,7 +72,7 @@ int FocusedId(QDialog* dialog) {
   QWidget* focused = dialog->focusWidget();
   if (focused == nullptr)
     return -1;
-  return focused->property(kDialogIdProperty).toInt();
+  return focused->property(kit::kDialogIdProperty).toInt();
 }
 
 class SettingsDialogTest : public ::testing::Test {
@@ -246,17 +246,17 @@ TEST_F(SettingsDialogTest, TabCycleRunsBothWaysInItsFixedOrder) {
                 seen_backward.push_back(FocusedId(d));
               }
               // A disabled ">" is passed over.
-              FindDialogControl(d, 1016)->setEnabled(false);
-              FindDialogControl(d, 1015)->setFocus();
+              kit::FindDialogControl(d, 1016)->setEnabled(false);
+              kit::FindDialogControl(d, 1015)->setFocus();
               QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
               after_skip = FocusedId(d);
               // Arrow keys run round a radio group and check the button they reach.
-              FindDialogControl(d, 1003)->setFocus();
+              kit::FindDialogControl(d, 1003)->setFocus();
               QTest::keyClick(d->focusWidget(), Qt::Key_Right);
               radio_steps.push_back(FocusedId(d));
               QTest::keyClick(d->focusWidget(), Qt::Key_Up);
               radio_steps.push_back(FocusedId(d));
-              FindDialogControl(d, 1004)->setFocus();
+              kit::FindDialogControl(d, 1004)->setFocus();
               QTest::keyClick(d->focusWidget(), Qt::Key_Left);
               radio_steps.push_back(FocusedId(d));
               QTest::keyClick(d->focusWidget(), Qt::Key_Down);
@@ -265,13 +265,13 @@ TEST_F(SettingsDialogTest, TabCycleRunsBothWaysInItsFixedOrder) {
                               Control<QAbstractButton>(d, 1003)->isChecked();
               // Arrow keys on a push button or a sound's check box move nothing.
               for (int id : {kIdSettingsOk, 1010}) {
-                FindDialogControl(d, id)->setFocus();
+                kit::FindDialogControl(d, id)->setFocus();
                 QTest::keyClick(d->focusWidget(), Qt::Key_Right);
                 QTest::keyClick(d->focusWidget(), Qt::Key_Down);
                 arrows_kept.push_back(FocusedId(d));
               }
               // The sliders step as the system's trackbar does: Up and Page Up toward 0.
-              auto* slider = qobject_cast<QAbstractSlider*>(FindDialogControl(d, 1026));
+              auto* slider = qobject_cast<QAbstractSlider*>(kit::FindDialogControl(d, 1026));
               slider->setFocus();
               QTest::keyClick(slider, Qt::Key_Up);
               slider_steps.push_back(slider->value());
@@ -307,7 +307,7 @@ TEST_F(SettingsDialogTest, ChoosersFillTheFieldsAndCancelKeepsThem) {
   bool play_enabled_at_open = false;
   WithModal([&] { ShowSettingsDialog(nullptr, settings); },
             [&](QDialog* d) {
-              play_enabled_at_open = FindDialogControl(d, 1020)->isEnabled();  // empty path
+              play_enabled_at_open = kit::FindDialogControl(d, 1020)->isEnabled();  // empty path
               answer = QString("/home/p/skins/Night.sf");
               Click(d, 1008);
               answer = QString("/home/p/sounds/boom.wav");
@@ -347,7 +347,7 @@ TEST_F(SettingsDialogTest, PathFieldsScrollButNeverTakeTypingOrSelection) {
   QString text_after_typing;
   WithModal([&] { ShowSettingsDialog(nullptr, settings); },
             [&](QDialog* d) {
-              auto* field = static_cast<kit::TextField*>(FindDialogControl(d, 1037));
+              auto* field = static_cast<kit::TextField*>(kit::FindDialogControl(d, 1037));
               field->setFocus();
               QTest::keyClick(field, Qt::Key_End, Qt::ShiftModifier);
               first_after_shift_end = field->FirstVisible();

@@ -9,10 +9,11 @@
 #include <QPixmap>
 #include <array>
 
-#include "game/records/dialogs/dialog_look.h"
+#include "game/records/dialogs/dialogs.h"
 #include "platform/core/message.h"
 #include "platform/core/paths.h"
 #include "platform/qt/desktop.h"
+#include "platform/qt/kit/dialog_look.h"
 #include "platform/qt/kit/kit.h"
 #include "platform/qt/ui.h"
 
@@ -26,8 +27,8 @@ constexpr int kIdIcon = 1061;
 constexpr int kIdMailLink = 1062;
 constexpr int kIdWebLink = 1063;
 constexpr int kIdAboutOk = 1163;
-const QColor kLinkColour(0, 0, 253);
-const QColor kHotLinkColour(255, 0, 0);
+const QColor kLinkColor(0, 0, 253);
+const QColor kHotLinkColor(255, 0, 0);
 
 void ShowWarning(const char* text) {
   platform::MessageRequest request;
@@ -45,7 +46,7 @@ class AboutLink : public QWidget {
  public:
   AboutLink(const QString& text, QWidget* parent, int id, QRect rect, std::function<void()> open)
       : QWidget(parent), text_(text), open_(std::move(open)) {
-    SetDialogId(this, id);
+    kit::SetDialogId(this, id);
     setFont(kit::GuiFont());
     rect.setWidth(std::max(rect.width(), QFontMetrics(font()).horizontalAdvance(text_) + 2));
     setGeometry(rect);
@@ -68,7 +69,7 @@ class AboutLink : public QWidget {
  protected:
   void paintEvent(QPaintEvent* /*event*/) override {
     QPainter painter(this);
-    painter.setPen(hot_ ? kHotLinkColour : kLinkColour);
+    painter.setPen(hot_ ? kHotLinkColor : kLinkColor);
     painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text_);
   }
 
@@ -96,7 +97,7 @@ class AboutLink : public QWidget {
 class AboutIcon : public QWidget {
  public:
   AboutIcon(QWidget* parent, const QRect& rect) : QWidget(parent) {
-    SetDialogId(this, kIdIcon);
+    kit::SetDialogId(this, kIdIcon);
     setGeometry(rect);
     icon_ = QPixmap(":/game/MAINICON.png");
   }
@@ -115,50 +116,52 @@ class AboutIcon : public QWidget {
   QPixmap icon_;
 };
 
-class AboutBox : public LookDialog {
+class AboutBox : public kit::LookDialog {
  public:
   explicit AboutBox(QWidget* owner)
-      : LookDialog(owner, QSize(DialogUnitsX(217), DialogUnitsY(186)), "About Orbello") {}
+      : kit::LookDialog(owner, QSize(kit::DialogUnitsX(217), kit::DialogUnitsY(186)),
+                        "About Orbello") {}
 
   ~AboutBox() override { qApp->removeEventFilter(this); }
 
   bool Open(QWidget* board_panel) {
-    if (!LoadBackground())
+    if (!LoadBackground(QString::fromLatin1(kDialogBackResource)))
       return false;
-    new AboutIcon(this, QRect(DialogUnitsX(188), DialogUnitsY(4), 32, 32));
+    new AboutIcon(this, QRect(kit::DialogUnitsX(188), kit::DialogUnitsY(4), 32, 32));
 
-    auto* title = new DialogText("Corvane Orbello", this, QRect(9, 6, 260, 18));
+    auto* title = new kit::DialogText("Corvane Orbello", this, QRect(9, 6, 260, 18));
     title->SetBold(true);
     QFont big = title->font();
     big.setPixelSize(14);
     title->setFont(big);
-    new DialogText("Version 1.0.2", this, QRect(9, 24, 200, 14));
+    new kit::DialogText("Version 1.0.2", this, QRect(9, 24, 200, 14));
 
-    new DialogText("E-mail: ", this, DialogUnitRect(6, 32, 39, 8));
+    new kit::DialogText("E-mail: ", this, kit::DialogUnitRect(6, 32, 39, 8));
     links_[0] =
-        new AboutLink(kSupportAddress, this, kIdMailLink, DialogUnitRect(51, 32, 75, 8), [] {
+        new AboutLink(kSupportAddress, this, kIdMailLink, kit::DialogUnitRect(51, 32, 75, 8), [] {
           if (!platform::OpenWithShell(SupportMailUrl())) {
             ShowWarning("Orbello can't run this process");
           }
         });
-    new DialogText("Web Site: ", this, DialogUnitRect(6, 46, 40, 8));
-    links_[1] = new AboutLink(kWebSiteShown, this, kIdWebLink, DialogUnitRect(51, 46, 75, 8), [] {
-      if (!platform::OpenWithShell(QString::fromLatin1(kWebPageAddress))) {
-        ShowWarning("Orbello can't run this process");
-      }
-    });
+    new kit::DialogText("Web Site: ", this, kit::DialogUnitRect(6, 46, 40, 8));
+    links_[1] =
+        new AboutLink(kWebSiteShown, this, kIdWebLink, kit::DialogUnitRect(51, 46, 75, 8), [] {
+          if (!platform::OpenWithShell(QString::fromLatin1(kWebPageAddress))) {
+            ShowWarning("Orbello can't run this process");
+          }
+        });
 
-    new DialogText(QString::fromUtf8("Copyright \u00a9 2026 Corvane Software."), this,
-                   QRect(9, 106, width() - 18, 16));
-    new DialogText("All rights reserved.", this, QRect(9, 122, width() - 18, 16));
-    auto* about = new DialogText(
+    new kit::DialogText(QString::fromUtf8("Copyright \u00a9 2026 Corvane Software."), this,
+                        QRect(9, 106, width() - 18, 16));
+    new kit::DialogText("All rights reserved.", this, QRect(9, 122, width() - 18, 16));
+    auto* about = new kit::DialogText(
         "Move the balls along free paths and build lines, squares or blocks of one colour: "
         "they vanish and score. Every move that removes nothing brings three new balls. "
         "The game ends when the board has no room for them.",
         this, QRect(9, 144, width() - 18, 100));
     about->SetWordWrap(true);
 
-    auto* ok = new DialogButton("Ok", this, kIdAboutOk, DialogUnitRect(160, 165, 50, 15));
+    auto* ok = new kit::DialogButton("Ok", this, kIdAboutOk, kit::DialogUnitRect(160, 165, 50, 15));
     connect(ok, &QPushButton::clicked, this, [this] { CloseWith(kIdAboutOk); });
     SetFocusCycle({ok});
     ok->setFocus(Qt::OtherFocusReason);
@@ -185,7 +188,7 @@ class AboutBox : public LookDialog {
           link->TrackPointer(global);
       }
     }
-    return LookDialog::eventFilter(watched, event);
+    return kit::LookDialog::eventFilter(watched, event);
   }
 
   void PaintDecorations(QPainter& painter) override {
@@ -197,7 +200,7 @@ class AboutBox : public LookDialog {
 
   void done(int result) override {
     qApp->removeEventFilter(this);
-    LookDialog::done(result);
+    kit::LookDialog::done(result);
   }
 
  private:

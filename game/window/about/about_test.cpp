@@ -5,10 +5,10 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include "game/records/dialogs/dialog_look.h"
 #include "game/records/dialogs/dialog_test_support.h"
 #include "game/window/about/about.h"
 #include "platform/core/paths.h"
+#include "platform/qt/kit/dialog_look.h"
 #include "platform/qt/ui.h"
 
 namespace orbello {
@@ -41,10 +41,10 @@ void MoveTo(QWidget* widget, const QPoint& local) {
   QApplication::sendEvent(widget, &move);
 }
 
-bool HasColour(const QImage& image, const QColor& colour) {
+bool HasColor(const QImage& image, const QColor& color) {
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
-      if (image.pixelColor(x, y).rgb() == colour.rgb())
+      if (image.pixelColor(x, y).rgb() == color.rgb())
         return true;
     }
   }
@@ -91,8 +91,8 @@ TEST(AboutTest, BoxCoversTheBoardAndItsLinksFollowThePointerAndOpen) {
               caption = d->windowTitle();
               position = d->pos();
               expected = panel->mapToGlobal(QPoint(-3, -1));
-              QWidget* mail = FindDialogControl(d, 1062);
-              QWidget* web = FindDialogControl(d, 1063);
+              QWidget* mail = kit::FindDialogControl(d, 1062);
+              QWidget* web = kit::FindDialogControl(d, 1063);
               ASSERT_NE(mail, nullptr);
               ASSERT_NE(web, nullptr);
               // Solid glyphs, so the link's own colour appears unblended.
@@ -102,19 +102,19 @@ TEST(AboutTest, BoxCoversTheBoardAndItsLinksFollowThePointerAndOpen) {
               MoveTo(mail, QPoint(5, mail->height() / 2));
               Settle();
               QImage over = mail->grab().toImage();
-              red_over = HasColour(over, QColor(255, 0, 0));
-              blue_over = HasColour(over, QColor(0, 0, 253));
+              red_over = HasColor(over, QColor(255, 0, 0));
+              blue_over = HasColor(over, QColor(0, 0, 253));
               MoveTo(d, QPoint(5, d->height() - 5));
               Settle();
               QImage after = mail->grab().toImage();
-              red_after = HasColour(after, QColor(255, 0, 0));
-              blue_after = HasColour(after, QColor(0, 0, 253));
+              red_after = HasColor(after, QColor(255, 0, 0));
+              blue_after = HasColor(after, QColor(0, 0, 253));
               EXPECT_EQ(mail->cursor().shape(), Qt::PointingHandCursor);
               QTest::mouseClick(mail, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
               QTest::mouseClick(web, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
               QTest::keyClick(d, Qt::Key_Escape);  // only Ok and the close box end it
               EXPECT_TRUE(d->isVisible());
-              QWidget* ok = FindDialogControl(d, 1163);
+              QWidget* ok = kit::FindDialogControl(d, 1163);
               QTest::mouseClick(ok, Qt::LeftButton, Qt::NoModifier, ok->rect().center());
             });
   EXPECT_EQ(caption, "About Orbello");
@@ -135,7 +135,7 @@ TEST(AboutTest, RefusedLinkWarnsWithoutOwner) {
   ScriptedShell shell(false);
   WithModal([&] { ShowAbout(nullptr, nullptr); },
             [&](QDialog* d) {
-              QWidget* mail = FindDialogControl(d, 1062);
+              QWidget* mail = kit::FindDialogControl(d, 1062);
               QTest::mouseClick(mail, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
               d->close();
             });

@@ -35,7 +35,13 @@ ThreeDColors SystemColors() {
 
 }  // namespace
 
-QFont GuiFont() {
+QFont GuiFont(FontWidth width) {
+  if (width == FontWidth::kSemiCondensed) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStretch(QFont::SemiCondensed);
+    font.setPixelSize(11);
+    return font;
+  }
   // The condensed face comes closest to the widths the layouts were made for; the plain one
   // stands in where it is not installed.
   QFont font;

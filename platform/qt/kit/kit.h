@@ -15,8 +15,10 @@ class QWidget;
 
 namespace orbello::kit {
 
-// The stand-in for the system's default GUI font.
-QFont GuiFont();
+// The stand-in for the system's default GUI font, 11 pixels high: the condensed face of the
+// hand-drawn controls, or the plain face narrowed a little (the uninstaller's standard controls).
+enum class FontWidth { kCondensed, kSemiCondensed };
+QFont GuiFont(FontWidth width = FontWidth::kCondensed);
 
 // The system's window-text colour, as the palette gives it now.
 QColor WindowTextColor();

@@ -1,4 +1,4 @@
-#include "game/records/dialogs/dialog_look.h"
+#include "platform/qt/kit/dialog_look.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,7 +13,7 @@
 
 #include "platform/qt/kit/kit.h"
 
-namespace orbello {
+namespace orbello::kit {
 
 namespace {
 
@@ -62,19 +62,19 @@ void DrawDialogButton(QPainter& painter, const QRect& rect, const QString& capti
   {
     QPainter p(&image);
     p.drawImage(0, 0, background);
-    kit::DrawPushFrame(p, image.rect(), face.pressed);
+    DrawPushFrame(p, image.rect(), face.pressed);
   }
   const bool deep = image.depth() > 8 && painter.device()->depth() > 8;
   if (face.disabled && deep) {
     // Only the face inside the frame goes darker, so the frame keeps its relief.
     QImage inner = image.copy(image.rect().adjusted(2, 2, -2, -2));
-    inner = kit::DarkenImage(inner, 85, QColor(0, 0, 0));
+    inner = DarkenImage(inner, 85, QColor(0, 0, 0));
     QPainter p(&image);
     p.drawImage(2, 2, inner);
   }
   {
     QPainter p(&image);
-    p.setFont(kit::GuiFont());
+    p.setFont(GuiFont());
     QRect text_rect = image.rect();
     if (face.pressed)
       text_rect.translate(2, 2);
@@ -89,7 +89,7 @@ void DrawDialogButton(QPainter& painter, const QRect& rect, const QString& capti
       p.drawText(text_rect, flags, caption);
     }
     if (face.focused)
-      kit::DrawFocusRect(p, image.rect().adjusted(4, 4, -4, -4));
+      DrawFocusRect(p, image.rect().adjusted(4, 4, -4, -4));
   }
   painter.drawImage(rect.topLeft(), image);
 }
@@ -118,15 +118,15 @@ LookDialog::LookDialog(QWidget* owner, QSize client_size, const QString& caption
       client_size_(client_size) {
   setWindowTitle(caption);
   setFixedSize(client_size);
-  setFont(kit::GuiFont());
+  setFont(GuiFont());
   setModal(true);
   // The background image covers every pixel: no erase, no flicker.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
-bool LookDialog::LoadBackground() {
-  QImage bitmap(QString::fromLatin1(kDialogBackResource));
+bool LookDialog::LoadBackground(const QString& path) {
+  QImage bitmap(path);
   background_ = BuildDialogBackground(bitmap, client_size_);
   return !background_.isNull();
 }
@@ -207,7 +207,7 @@ DialogButton::DialogButton(const QString& caption, LookDialog* dialog, int id,
   setAutoDefault(false);
   setDefault(false);
   setFocusPolicy(Qt::StrongFocus);
-  setFont(kit::GuiFont());
+  setFont(GuiFont());
 }
 
 void DialogButton::paintEvent(QPaintEvent* /*event*/) {
@@ -227,8 +227,8 @@ void DialogButton::keyPressEvent(QKeyEvent* event) {
   QPushButton::keyPressEvent(event);
 }
 
-kit::TextField* NewDialogField(LookDialog* dialog, int id, const QRect& geometry) {
-  auto* field = new kit::TextField(
+TextField* NewDialogField(LookDialog* dialog, int id, const QRect& geometry) {
+  auto* field = new TextField(
       dialog, [dialog](const QWidget* under) { return dialog->BackgroundUnder(under); });
   SetDialogId(field, id);
   field->setGeometry(geometry);
@@ -244,7 +244,7 @@ bool IsArrowKey(int key) {
 GroupLabel::GroupLabel(const QString& text, LookDialog* dialog, int id, const QRect& geometry)
     : QWidget(dialog), text_(text), dialog_(dialog) {
   SetDialogId(this, id);
-  setFont(kit::GuiFont());
+  setFont(GuiFont());
   const int width = QFontMetrics(font()).horizontalAdvance(text_);
   setGeometry(
       QRect(geometry.topLeft(), QSize(std::max(geometry.width(), width), geometry.height())));
@@ -256,7 +256,7 @@ void GroupLabel::paintEvent(QPaintEvent* /*event*/) {
   const int width = std::min(this->width(), QFontMetrics(font()).horizontalAdvance(text_));
   const QImage under = dialog_->BackgroundUnder(this);
   painter.drawImage(QPoint(0, 0), under, QRect(0, 0, width, height()));
-  painter.setPen(kit::WindowTextColor());
+  painter.setPen(WindowTextColor());
   painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text_);
 }
 
@@ -265,7 +265,7 @@ void GroupLabel::paintEvent(QPaintEvent* /*event*/) {
 DialogText::DialogText(const QString& text, QWidget* parent, const QRect& geometry,
                        Qt::Alignment alignment)
     : QWidget(parent), text_(text), alignment_(alignment) {
-  setFont(kit::GuiFont());
+  setFont(GuiFont());
   setGeometry(geometry);
   setFocusPolicy(Qt::NoFocus);
   setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -279,7 +279,7 @@ void DialogText::SetBold(bool bold) {
 
 void DialogText::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  painter.setPen(kit::WindowTextColor());
+  painter.setPen(WindowTextColor());
   if (word_wrap_) {
     painter.drawText(rect(), static_cast<int>(alignment_ | Qt::AlignTop) | Qt::TextWordWrap, text_);
   } else {
@@ -363,9 +363,9 @@ void DialogSlider::paintEvent(QPaintEvent* /*event*/) {
                           : QImage();
   if (!face.isNull())
     painter.drawImage(thumb.topLeft(), face);
-  kit::DrawPushFrame(painter, thumb, isSliderDown());
+  DrawPushFrame(painter, thumb, isSliderDown());
   if (hasFocus())
-    kit::DrawFocusRect(painter, rect());
+    DrawFocusRect(painter, rect());
 }
 
 void DialogSlider::keyPressEvent(QKeyEvent* event) {
@@ -428,4 +428,4 @@ void DialogSlider::mouseReleaseEvent(QMouseEvent* event) {
   update();
 }
 
-}  // namespace orbello
+}  // namespace orbello::kit

@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <QPalette>
 
-#include "game/records/dialogs/dialog_look.h"
+#include "platform/qt/kit/dialog_look.h"
 
-namespace orbello {
+namespace orbello::kit {
 namespace {
 
 QColor Pixel(const QImage& image, int x, int y) {
@@ -66,16 +66,16 @@ TEST(DialogLookTest, ButtonFacesShowBackgroundPressedFrameAndDarkenedDisabledFac
   EXPECT_NE(focused, normal);
 }
 
-TEST(DialogLookTest, LabelsFollowTheSystemTextColour) {
+TEST(DialogLookTest, LabelsFollowTheSystemTextColor) {
   LookDialog dialog(nullptr, QSize(200, 60), "look");
   auto* label = new GroupLabel(" Sounds ", &dialog, 1035, QRect(10, 10, 90, 13));
   QFont solid = label->font();  // unblended glyphs show the text colour itself
   solid.setStyleStrategy(QFont::NoAntialias);
   label->setFont(solid);
-  auto contains = [](const QImage& image, const QColor& colour) {
+  auto contains = [](const QImage& image, const QColor& color) {
     for (int y = 0; y < image.height(); ++y) {
       for (int x = 0; x < image.width(); ++x) {
-        if (image.pixelColor(x, y) == colour)
+        if (image.pixelColor(x, y) == color)
           return true;
       }
     }
@@ -93,4 +93,4 @@ TEST(DialogLookTest, LabelsFollowTheSystemTextColour) {
 }
 
 }  // namespace
-}  // namespace orbello
+}  // namespace orbello::kit

@@ -1,6 +1,6 @@
-// The look shared by the game's dialogs: the tiled BITMAP_BACK background, owner-drawn push
-// buttons, transparent labels, self-painting sliders and a focus order of our own, drawn with the
-// kit's font, edges and focus rectangle.
+// The look of the hand-drawn dialogs (Settings, the best results, About): a background tiled from
+// one picture, owner-drawn push buttons, transparent labels, self-painting sliders and a focus
+// order of our own, drawn with the kit's font, edges and focus rectangle.
 #pragma once
 
 #include <QAbstractSlider>
@@ -17,10 +17,7 @@
 
 #include "platform/qt/kit/text_field.h"
 
-namespace orbello {
-
-// Resource path of the dialogs' background tile (128 x 128).
-inline constexpr char kDialogBackResource[] = ":/game/BITMAP_BACK.bmp";
+namespace orbello::kit {
 
 // Dialog units of the 8-point dialog font: 1 horizontal unit = 1.5 px, 1 vertical = 1.625 px,
 // rounded to the nearest pixel as the system's conversion does.
@@ -60,8 +57,8 @@ class LookDialog : public QDialog {
  public:
   LookDialog(QWidget* owner, QSize client_size, const QString& caption);
 
-  // Loads BITMAP_BACK and builds the background; false when there is none.
-  bool LoadBackground();
+  // Loads the tile at `path` and builds the background from it; false when there is none.
+  bool LoadBackground(const QString& path);
   const QImage& Background() const { return background_; }
   // The part of the background under `widget` (a descendant), of the widget's size.
   QImage BackgroundUnder(const QWidget* widget) const;
@@ -106,7 +103,7 @@ class DialogButton : public QPushButton {
 };
 
 // A text field of these dialogs over the dialog's background, with its control id.
-kit::TextField* NewDialogField(LookDialog* dialog, int id, const QRect& geometry);
+TextField* NewDialogField(LookDialog* dialog, int id, const QRect& geometry);
 
 // True for the four arrow keys.
 bool IsArrowKey(int key);
@@ -177,4 +174,4 @@ class DialogSlider : public QAbstractSlider {
   int drag_offset_ = 0;
 };
 
-}  // namespace orbello
+}  // namespace orbello::kit
