@@ -21,20 +21,12 @@
 namespace orbello::csfob {
 namespace {
 
-// The button faces' text colours, read when drawn so that they follow the desktop's scheme.
-QColor SystemColor(QPalette::ColorRole role) {
-  return QApplication::palette().color(role);
-}
+// The skin compiler's buttons: the face from 1 pixel in at the top left to 2 pixels in at the
+// bottom right, a pressed caption 1 pixel right and down, the focus dots inverted.
+constexpr kit::ButtonLook kButtonLook{
+    {1, 1, 2, 2}, {2, 2, 0, 0}, kit::PushedEdge::kShadowOutside, kit::FocusDots::kInverted};
 
 }  // namespace
-
-void CopyBackground(QPainter& painter, const QImage& background, const QWidget* widget,
-                    const QRect& target, QPoint source_offset) {
-  if (background.isNull() || target.isEmpty())
-    return;
-  const QRect source = target.translated(widget->pos() + source_offset);
-  painter.drawImage(target, background, source);
-}
 
 // ---------------------------------------------------------------------------------------------
 
@@ -74,41 +66,15 @@ void SkinButton::focusInEvent(QFocusEvent* event) {
 
 void SkinButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setFont(kit::GuiFont());
-  const QRect r = rect();
-  const QRect inner = r.adjusted(1, 1, -2, -2);
   const QImage& background = host_->Background();
-  const int align = Qt::AlignCenter | Qt::TextSingleLine;
-
-  if (isDown()) {
-    kit::DrawPushFrame(painter, r, true, kit::PushedEdge::kShadowOutside);
-    CopyBackground(painter, background, this, inner);
-    painter.setPen(SystemColor(QPalette::ButtonText));
-    painter.drawText(r.adjusted(2, 2, 0, 0), align, text());
-  } else if (isEnabled()) {
-    kit::DrawPushFrame(painter, r, false);
-    CopyBackground(painter, background, this, inner);
-    painter.setPen(SystemColor(QPalette::ButtonText));
-    painter.drawText(r, align, text());
-  } else {
-    kit::DrawPushFrame(painter, r, false);
-    const bool deep_screen = screen() == nullptr || screen()->depth() > 8;
-    if (!background.isNull() && background.depth() > 8 && deep_screen) {
-      QImage face = background.copy(inner.translated(pos())).convertToFormat(QImage::Format_RGB888);
-      painter.drawImage(inner.topLeft(), kit::DarkenImage(face, 85, Qt::black));
-    } else {
-      CopyBackground(painter, background, this, inner);
-    }
-    painter.setPen(SystemColor(QPalette::Light));
-    painter.drawText(r.translated(1, 1), align, text());
-    painter.setPen(SystemColor(QPalette::Dark));
-    painter.drawText(r.translated(-1, 0), align, text());
-  }
-  if (hasFocus())
-    kit::DrawFocusRect(painter, r.adjusted(4, 4, -4, -4), kit::FocusDots::kInverted);
+  const QImage under = background.isNull() ? QImage() : background.copy(geometry());
+  kit::ButtonFace face;
+  face.pressed = isDown();
+  face.disabled = !isEnabled();
+  face.focused = hasFocus();
+  const bool deep = background.depth() > 8 && (screen() == nullptr || screen()->depth() > 8);
+  kit::DrawButton(painter, rect(), text(), under, face, kButtonLook, deep);
 }
-
-// ---------------------------------------------------------------------------------------------
 
 // ---------------------------------------------------------------------------------------------
 

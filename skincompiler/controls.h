@@ -34,11 +34,6 @@ class ControlHost {
   virtual void OnCommand(int command) = 0;
 };
 
-// Copies the part of `background` that lies under `target` (in `widget`'s coordinates) into the
-// widget; `source_offset` moves the place read from.
-void CopyBackground(QPainter& painter, const QImage& background, const QWidget* widget,
-                    const QRect& target, QPoint source_offset = {});
-
 class SkinButton : public QAbstractButton {
   Q_OBJECT
  public:

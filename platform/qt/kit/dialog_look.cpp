@@ -58,38 +58,12 @@ QImage BuildDialogBackground(const QImage& bitmap, QSize client_size) {
 
 void DrawDialogButton(QPainter& painter, const QRect& rect, const QString& caption,
                       const QImage& background, const ButtonFace& face) {
+  // Drawn whole in 24 bits first, as the system's buttons are, then put in place.
   QImage image(rect.size(), QImage::Format_RGB888);
-  {
-    QPainter p(&image);
-    p.drawImage(0, 0, background);
-    DrawPushFrame(p, image.rect(), face.pressed);
-  }
   const bool deep = image.depth() > 8 && painter.device()->depth() > 8;
-  if (face.disabled && deep) {
-    // Only the face inside the frame goes darker, so the frame keeps its relief.
-    QImage inner = image.copy(image.rect().adjusted(2, 2, -2, -2));
-    inner = DarkenImage(inner, 85, QColor(0, 0, 0));
-    QPainter p(&image);
-    p.drawImage(2, 2, inner);
-  }
   {
     QPainter p(&image);
-    p.setFont(GuiFont());
-    QRect text_rect = image.rect();
-    if (face.pressed)
-      text_rect.translate(2, 2);
-    const int flags = Qt::AlignCenter | Qt::TextSingleLine;
-    if (face.disabled) {
-      p.setPen(ButtonHighlight());
-      p.drawText(text_rect.translated(1, 1), flags, caption);
-      p.setPen(ButtonShadow());
-      p.drawText(text_rect.translated(-1, 0), flags, caption);
-    } else {
-      p.setPen(ButtonText());
-      p.drawText(text_rect, flags, caption);
-    }
-    if (face.focused)
-      DrawFocusRect(p, image.rect().adjusted(4, 4, -4, -4));
+    DrawButton(p, image.rect(), caption, background, face, kDialogButtonLook, deep);
   }
   painter.drawImage(rect.topLeft(), image);
 }

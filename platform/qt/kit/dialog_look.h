@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "platform/qt/kit/kit.h"
 #include "platform/qt/kit/text_field.h"
 
 namespace orbello::kit {
@@ -28,13 +29,6 @@ QRect DialogUnitRect(int x, int y, int width, int height);
 // A 24-bit image of `client_size` filled by repeating `bitmap` from the top-left corner in both
 // directions. A null image when the bitmap is null or the size is empty.
 QImage BuildDialogBackground(const QImage& bitmap, QSize client_size);
-
-// The state of an owner-drawn push button's face.
-struct ButtonFace {
-  bool pressed = false;
-  bool disabled = false;
-  bool focused = false;
-};
 
 // Draws a push button of `rect` (in painter coordinates): the dialog background under it
 // (`background`, the same size as `rect`), a standard push-button frame, the caption centred on

@@ -128,6 +128,39 @@ void DrawFocusRect(QPainter& painter, const QRect& rect, FocusDots dots) {
   painter.restore();
 }
 
+void DrawButton(QPainter& painter, const QRect& rect, const QString& caption,
+                const QImage& background, const ButtonFace& face, const ButtonLook& look,
+                bool deep) {
+  if (!background.isNull())
+    painter.drawImage(rect.topLeft(), background);
+  DrawPushFrame(painter, rect, face.pressed, look.pushed_edge);
+  const QRect face_rect = rect.adjusted(look.face[0], look.face[1], -look.face[2], -look.face[3]);
+  const QRect under = face_rect.translated(-rect.topLeft());
+  if (face.disabled && deep && !background.isNull()) {
+    // Only the face goes darker, so that the edge keeps its relief.
+    painter.drawImage(face_rect.topLeft(), DarkenImage(background.copy(under), 85, Qt::black));
+  } else if (!background.isNull()) {
+    painter.drawImage(face_rect.topLeft(), background, under);
+  }
+  painter.setFont(GuiFont());
+  const QRect text_rect = face.pressed ? rect.adjusted(look.pressed_text[0], look.pressed_text[1],
+                                                       -look.pressed_text[2], -look.pressed_text[3])
+                                       : rect;
+  const int flags = Qt::AlignCenter | Qt::TextSingleLine;
+  const QPalette palette = QApplication::palette();
+  if (face.disabled) {
+    painter.setPen(palette.color(QPalette::Light));
+    painter.drawText(text_rect.translated(1, 1), flags, caption);
+    painter.setPen(palette.color(QPalette::Dark));
+    painter.drawText(text_rect.translated(-1, 0), flags, caption);
+  } else {
+    painter.setPen(palette.color(QPalette::ButtonText));
+    painter.drawText(text_rect, flags, caption);
+  }
+  if (face.focused)
+    DrawFocusRect(painter, rect.adjusted(4, 4, -4, -4), look.focus_dots);
+}
+
 void CentreOnWorkArea(QWidget* window) {
   QScreen* screen = QGuiApplication::primaryScreen();
   if (window == nullptr || screen == nullptr)

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QRect>
 #include <QSize>
+#include <QString>
 #include <vector>
 
 class QPainter;
@@ -41,6 +42,33 @@ void DrawSunkenEdge(QPainter& painter, const QRect& rect);
 // or every other pixel of the outline inverted (the skin compiler).
 enum class FocusDots { kButtonText, kInverted };
 void DrawFocusRect(QPainter& painter, const QRect& rect, FocusDots dots = FocusDots::kButtonText);
+
+// The state of an owner-drawn push button's face.
+struct ButtonFace {
+  bool pressed = false;
+  bool disabled = false;
+  bool focused = false;
+};
+
+// What differs between the windows' owner-drawn push buttons. Margins are left, top, right,
+// bottom, inward.
+struct ButtonLook {
+  int face[4];          // the face inside the edge, repainted from the background (darkened)
+  int pressed_text[4];  // the caption's rectangle when pressed
+  PushedEdge pushed_edge;
+  FocusDots focus_dots;
+};
+// The hand-drawn dialogs' buttons: the face 2 pixels in, a pressed caption 2 pixels right and down.
+inline constexpr ButtonLook kDialogButtonLook{
+    {2, 2, 2, 2}, {2, 2, -2, -2}, PushedEdge::kDarkShadowOutside, FocusDots::kButtonText};
+
+// Draws a push button at `rect` of `painter`: `background` (the picture under the button, of its
+// size; none leaves what is there), the edge, the face (darkened to 85 per cent when disabled on
+// a `deep` screen of more than 256 colours), the caption centred on one line in the GUI font
+// (embossed when disabled) and, when focused, the focus rectangle 4 pixels inside.
+void DrawButton(QPainter& painter, const QRect& rect, const QString& caption,
+                const QImage& background, const ButtonFace& face, const ButtonLook& look,
+                bool deep);
 
 // Centres `window`'s frame on the whole monitor nearest to it. `designed_outer`, when given,
 // stands for the frame while the window is not framed yet (a window manager frames it only once
