@@ -66,7 +66,7 @@ CompilerWindow::CompilerWindow(const QImage& tile, const QPixmap& icon)
   move(100, 100);
   // The background picture covers the whole client area on every paint.
   setAttribute(Qt::WA_OpaquePaintEvent);
-  ReadSystemColours();
+  ReadSystemColors();
 
   blink_timer_.setInterval(kBlinkIntervalMs);
   connect(&blink_timer_, &QTimer::timeout, this, &CompilerWindow::BlinkTimerTick);
@@ -150,8 +150,8 @@ void CompilerWindow::CentreOnMonitor() {
   kit::CentreOnMonitor(this, kOuterSize);
 }
 
-QColor CompilerWindow::LabelColour(int row) const {
-  return rows_[row].flagged ? blink_colour_ : text_colour_;
+QColor CompilerWindow::LabelColor(int row) const {
+  return rows_[row].flagged ? blink_color_ : text_color_;
 }
 
 void CompilerWindow::RememberFocus(QWidget* control) {
@@ -227,7 +227,7 @@ void CompilerWindow::UpdateCompileState(int row) {
   // The pulse goes on while any row is flagged or empty, even when no label is flagged any more.
   if (ready) {
     blink_timer_.stop();
-    blink_colour_ = text_colour_;
+    blink_color_ = text_color_;
     blink_running_ = false;
   }
   compile_->setEnabled(ready);
@@ -280,7 +280,7 @@ void CompilerWindow::BlinkTimerTick() {
     blink_counter_ = 0;
     blink_up_ = true;
   }
-  blink_colour_ = QColor(blink_counter_ * kBlinkStep, 0, 0);
+  blink_color_ = QColor(blink_counter_ * kBlinkStep, 0, 0);
   for (const Row& row : rows_) {
     if (row.flagged)
       row.label->update();
@@ -335,9 +335,9 @@ void CompilerWindow::Help() {
   }
 }
 
-void CompilerWindow::ReadSystemColours() {
-  text_colour_ = QApplication::palette().color(QPalette::WindowText);
-  blink_colour_ = text_colour_;
+void CompilerWindow::ReadSystemColors() {
+  text_color_ = QApplication::palette().color(QPalette::WindowText);
+  blink_color_ = text_color_;
 }
 
 void CompilerWindow::RestoreFocus() {
@@ -380,7 +380,7 @@ void CompilerWindow::changeEvent(QEvent* event) {
       break;
     }
     case QEvent::PaletteChange:
-      ReadSystemColours();
+      ReadSystemColors();
       update();
       break;
     default:
@@ -391,7 +391,7 @@ void CompilerWindow::changeEvent(QEvent* event) {
 
 bool CompilerWindow::event(QEvent* event) {
   if (event->type() == QEvent::ApplicationPaletteChange) {
-    ReadSystemColours();
+    ReadSystemColors();
     update();
   }
   // The file dialogs come in their plain form, without the bar of places at their left.

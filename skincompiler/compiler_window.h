@@ -43,8 +43,8 @@ class CompilerWindow : public QWidget, public ControlHost {
 
   // ControlHost
   const QImage& Background() const override { return background_; }
-  QColor TextColour() const override { return text_colour_; }
-  QColor LabelColour(int row) const override;
+  QColor TextColor() const override { return text_color_; }
+  QColor LabelColor(int row) const override;
   void RememberFocus(QWidget* control) override;
   void MoveFocus(QWidget* from, bool backward) override;
   void OnCommand(int command) override;
@@ -59,7 +59,7 @@ class CompilerWindow : public QWidget, public ControlHost {
   bool IsRowFlagged(int row) const { return rows_[row].flagged; }
   bool IsBlinkRunning() const { return blink_running_; }
   int BlinkCounter() const { return blink_counter_; }
-  QColor BlinkColour() const { return blink_colour_; }
+  QColor BlinkColor() const { return blink_color_; }
   QWidget* RememberedFocus() const { return focus_control_; }
   bool HelpStarted() const { return help_marker_; }
   // The tab stops in Tab order (labels are none).
@@ -90,7 +90,7 @@ class CompilerWindow : public QWidget, public ControlHost {
   bool SizeCheck(int row);
   void Compile();
   void Help();
-  void ReadSystemColours();
+  void ReadSystemColors();
   void RestoreFocus();
   void Shutdown();
 
@@ -104,8 +104,8 @@ class CompilerWindow : public QWidget, public ControlHost {
   SkinButton* compile_ = nullptr;
   SkinButton* quit_ = nullptr;
   QPointer<QWidget> focus_control_;
-  QColor text_colour_;
-  QColor blink_colour_;
+  QColor text_color_;
+  QColor blink_color_;
   int blink_counter_ = 0;
   bool blink_up_ = true;
   bool blink_running_ = false;

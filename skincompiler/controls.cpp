@@ -88,7 +88,7 @@ RowLabel::RowLabel(const QString& text, int row, ControlHost* host, QWidget* par
 void RowLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setFont(font());
-  painter.setPen(host_->LabelColour(row_));
+  painter.setPen(host_->LabelColor(row_));
   painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text_);
 }
 
@@ -111,7 +111,7 @@ bool SubclassedControl::Create(std::string_view class_name, const QString& text,
     auto* field = new kit::TextField(parent, [host](const QWidget* under) {
       return host->Background().copy(under->geometry());
     });
-    field->SetDefaultTextColor([host] { return host->TextColour(); });
+    field->SetDefaultTextColor([host] { return host->TextColor(); });
     field->SetBlinkingCaret(true);
     field->SetUpDownMoveCaret(true);
     QObject::connect(field, &kit::TextField::focusEntered, field,

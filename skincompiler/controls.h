@@ -25,9 +25,9 @@ class ControlHost {
   virtual ~ControlHost() = default;
   // The window's background picture (client size), or a null image.
   virtual const QImage& Background() const = 0;
-  virtual QColor TextColour() const = 0;
+  virtual QColor TextColor() const = 0;
   // The colour of row `row`'s label: the blink colour while the row is flagged.
-  virtual QColor LabelColour(int row) const = 0;
+  virtual QColor LabelColor(int row) const = 0;
   virtual void RememberFocus(QWidget* control) = 0;
   // Gives the focus to the next (or previous) enabled tab stop after `from`, wrapping around.
   virtual void MoveFocus(QWidget* from, bool backward) = 0;

@@ -280,9 +280,9 @@ TEST_F(CompilerWindowTest, WrongSizeIsRejectedWithTheRowsMessageAndStartsThePuls
   // The flagged labels pulse red; the others keep the text colour.
   window_->BlinkTimerTick();
   window_->BlinkTimerTick();
-  EXPECT_EQ(window_->LabelColour(0), QColor(42, 0, 0));
-  EXPECT_EQ(window_->LabelColour(4), QColor(42, 0, 0));
-  EXPECT_EQ(window_->LabelColour(1), window_->TextColour());
+  EXPECT_EQ(window_->LabelColor(0), QColor(42, 0, 0));
+  EXPECT_EQ(window_->LabelColor(4), QColor(42, 0, 0));
+  EXPECT_EQ(window_->LabelColor(1), window_->TextColor());
 }
 
 TEST_F(CompilerWindowTest, FilesTheBitmapLoaderCannotOpenAreNotBitmaps) {
@@ -430,7 +430,7 @@ TEST_F(CompilerWindowTest, PulseStopsOnlyWhenNoRowIsFlaggedAndEveryRowHoldsAPath
   Choose(4, MakeRowBitmap(4));
   EXPECT_FALSE(window_->IsBlinkRunning());
   EXPECT_TRUE(window_->CompileButton()->isEnabled());
-  EXPECT_EQ(window_->BlinkColour(), window_->TextColour());
+  EXPECT_EQ(window_->BlinkColor(), window_->TextColor());
   // The counter keeps its place for the next pulse.
   EXPECT_EQ(window_->BlinkCounter(), 6);
   Choose(3, MakeBitmap(QStringLiteral("timer_big.bmp"), 100, 11));
@@ -445,7 +445,7 @@ TEST_F(CompilerWindowTest, PulseRisesToTwelveFallsToZeroInTwentyFourSteps) {
   for (int i = 0; i < 26; ++i) {
     window_->BlinkTimerTick();
     counters.push_back(window_->BlinkCounter());
-    EXPECT_EQ(window_->BlinkColour(), QColor(window_->BlinkCounter() * 21, 0, 0));
+    EXPECT_EQ(window_->BlinkColor(), QColor(window_->BlinkCounter() * 21, 0, 0));
   }
   const std::vector<int> expected = {1,  2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 11,
                                      10, 9, 8, 7, 6, 5, 4, 3, 2, 1,  0,  1,  2};
@@ -716,18 +716,18 @@ TEST_F(CompilerWindowTest, PaintsDarkenedDisabledButtonAndPulsingLabels) {
   EXPECT_EQ(shot.pixelColor(probe), under);
 }
 
-TEST_F(CompilerWindowTest, SystemColourChangeRecoloursTextAndEndsThePulseColour) {
+TEST_F(CompilerWindowTest, SystemColorChangeRecolorsTextAndEndsThePulseColor) {
   const QPalette original = QApplication::palette();
   Choose(0, MakeBitmap(QStringLiteral("odd.bmp"), 3, 3));
   window_->BlinkTimerTick();
-  ASSERT_EQ(window_->BlinkColour(), QColor(21, 0, 0));
+  ASSERT_EQ(window_->BlinkColor(), QColor(21, 0, 0));
   QPalette changed = original;
   changed.setColor(QPalette::WindowText, QColor(0, 0, 160));
   QApplication::setPalette(changed);
   QCoreApplication::sendPostedEvents();
-  EXPECT_EQ(window_->TextColour(), QColor(0, 0, 160));
-  EXPECT_EQ(window_->BlinkColour(), QColor(0, 0, 160));
-  EXPECT_EQ(window_->LabelColour(1), QColor(0, 0, 160));
+  EXPECT_EQ(window_->TextColor(), QColor(0, 0, 160));
+  EXPECT_EQ(window_->BlinkColor(), QColor(0, 0, 160));
+  EXPECT_EQ(window_->LabelColor(1), QColor(0, 0, 160));
   QApplication::setPalette(original);
 }
 
