@@ -197,12 +197,12 @@ void CompilerWindow::ChooseBitmap(int row) {
   const std::optional<QString> path = platform::ShowOpenFileDialog(this, request);
   if (!path)
     return;
-  rows_[row].field->setText(*path);
+  rows_[row].field->SetText(*path);
   UpdateCompileState(row);
 }
 
 void CompilerWindow::UpdateCompileState(int row) {
-  if (rows_[row].field->text().isEmpty()) {
+  if (rows_[row].field->Text().isEmpty()) {
     compile_->setEnabled(false);
     return;
   }
@@ -221,7 +221,7 @@ void CompilerWindow::UpdateCompileState(int row) {
     } else {
       each.label->update();
     }
-    if (ready && each.field->text().isEmpty())
+    if (ready && each.field->Text().isEmpty())
       ready = false;
   }
   // The pulse goes on while any row is flagged or empty, even when no label is flagged any more.
@@ -236,7 +236,7 @@ void CompilerWindow::UpdateCompileState(int row) {
 bool CompilerWindow::SizeCheck(int row) {
   Row& checked = rows_[row];
   checked.flagged = false;
-  const QString path = checked.field->text();
+  const QString path = checked.field->Text();
   if (path.isEmpty()) {
     checked.flagged = true;
     return false;
@@ -299,7 +299,7 @@ void CompilerWindow::Compile() {
     return;
   std::array<std::string, skinfile::kPictureCount> sources;
   for (int row = 0; row < kRowCount; ++row)
-    sources[row] = platform::EncodeLocalPath(rows_[row].field->text());
+    sources[row] = platform::EncodeLocalPath(rows_[row].field->Text());
   const std::string skin_path = platform::EncodeLocalPath(*path);
   // Creating the skin over one of its own bitmaps would empty that bitmap before it is read:
   // the skin could never be made and the picture would be lost.

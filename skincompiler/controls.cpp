@@ -114,9 +114,9 @@ bool SubclassedControl::Create(std::string_view class_name, const QString& text,
     field->SetDefaultTextColor([host] { return host->TextColor(); });
     field->SetBlinkingCaret(true);
     field->SetUpDownMoveCaret(true);
-    QObject::connect(field, &kit::TextField::focusEntered, field,
+    QObject::connect(field, &kit::TextField::FocusEntered, field,
                      [host, field] { host->RememberFocus(field); });
-    field->setText(text);
+    field->SetText(text);
     widget_ = field;
   } else if (kind == "static") {
     widget_ = new RowLabel(text, command, host, parent);

@@ -54,7 +54,7 @@ class RowLabel : public QWidget {
   Q_OBJECT
  public:
   RowLabel(const QString& text, int row, ControlHost* host, QWidget* parent);
-  QString text() const { return text_; }
+  QString Text() const { return text_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -161,8 +161,8 @@ class CompilerWindowTest : public ::testing::Test {
 
 TEST_F(CompilerWindowTest, StartsWithEmptyRowsDisabledCompileAndFocusOnBoardField) {
   for (int row = 0; row < kRowCount; ++row) {
-    EXPECT_TRUE(window_->PathFieldOf(row)->text().isEmpty());
-    EXPECT_EQ(window_->LabelOf(row)->text(), QString::fromLatin1(kSkinRows[row].label));
+    EXPECT_TRUE(window_->PathFieldOf(row)->Text().isEmpty());
+    EXPECT_EQ(window_->LabelOf(row)->Text(), QString::fromLatin1(kSkinRows[row].label));
     EXPECT_FALSE(window_->IsRowFlagged(row));
   }
   EXPECT_FALSE(window_->CompileButton()->isEnabled());
@@ -193,10 +193,10 @@ TEST_F(CompilerWindowTest, ChoosingAsksWithTheRowsTitleAndBitmapFilters) {
   EXPECT_FALSE(window_->IsRowFlagged(3));
 
   // Cancelling the dialog keeps the path that was there.
-  const QString kept = window_->PathFieldOf(3)->text();
+  const QString kept = window_->PathFieldOf(3)->Text();
   QTest::mouseClick(window_->ChooseButtonOf(3), Qt::LeftButton);
   EXPECT_EQ(open_requests_.size(), 2u);
-  EXPECT_EQ(window_->PathFieldOf(3)->text(), kept);
+  EXPECT_EQ(window_->PathFieldOf(3)->Text(), kept);
 }
 
 TEST_F(CompilerWindowTest, RealFileDialogComesWithoutThePlacesBarAndWithTheFiltersAsNamed) {
@@ -256,7 +256,7 @@ TEST_F(CompilerWindowTest, RealFileDialogComesWithoutThePlacesBarAndWithTheFilte
                                        QStringLiteral("All Files (*.*)")}));
   EXPECT_EQ(chosen_filter, QStringLiteral("All Files (*.*)"));
   EXPECT_TRUE(dotless_listed);
-  EXPECT_TRUE(window_->PathFieldOf(1)->text().isEmpty());
+  EXPECT_TRUE(window_->PathFieldOf(1)->Text().isEmpty());
 }
 
 TEST_F(CompilerWindowTest, WrongSizeIsRejectedWithTheRowsMessageAndStartsThePulse) {
@@ -267,7 +267,7 @@ TEST_F(CompilerWindowTest, WrongSizeIsRejectedWithTheRowsMessageAndStartsThePuls
   EXPECT_EQ(messages_[0].caption, "Error");
   EXPECT_EQ(messages_[0].icon, platform::MessageIcon::kError);
   EXPECT_EQ(messages_[0].owner, window_.get());
-  EXPECT_EQ(window_->PathFieldOf(0)->text(), wrong);
+  EXPECT_EQ(window_->PathFieldOf(0)->Text(), wrong);
   EXPECT_TRUE(window_->IsRowFlagged(0));
   EXPECT_FALSE(window_->CompileButton()->isEnabled());
   EXPECT_TRUE(window_->IsBlinkRunning());
@@ -338,7 +338,7 @@ TEST_F(CompilerWindowTest, FilesTheBitmapLoaderCannotOpenAreNotBitmaps) {
     EXPECT_EQ(messages_[0].text, "Invalid graphic format (not bitmap)");
     EXPECT_EQ(messages_[0].caption, "Error");
     EXPECT_TRUE(window_->IsRowFlagged(0));
-    EXPECT_EQ(window_->PathFieldOf(0)->text(), path);
+    EXPECT_EQ(window_->PathFieldOf(0)->Text(), path);
   }
 
   // What counts is the content: a bitmap named .png is accepted.
@@ -653,7 +653,7 @@ TEST_F(CompilerWindowTest, PathFieldMovesTheCaretButSelectsNothing) {
   QTest::keyClicks(field, QStringLiteral("xy"));
   QTest::keyClick(field, Qt::Key_Delete);
   QTest::keyClick(field, Qt::Key_Backspace);
-  EXPECT_EQ(field->text(), long_path);
+  EXPECT_EQ(field->Text(), long_path);
 }
 
 TEST_F(CompilerWindowTest, HelpOpensTheHelpFileBesideTheProgramAndWarnsWhenItCannot) {

@@ -68,8 +68,8 @@ class BestResultsDialog : public kit::LookDialog {
 
     const HighScoreTable& table = scores_.Table();
     for (int r = 0; r < kHighScoreRows; ++r) {
-      names_[static_cast<size_t>(r)]->setText(NameText(table[static_cast<size_t>(r)]));
-      points_[static_cast<size_t>(r)]->setText(
+      names_[static_cast<size_t>(r)]->SetText(NameText(table[static_cast<size_t>(r)]));
+      points_[static_cast<size_t>(r)]->SetText(
           QString::number(table[static_cast<size_t>(r)].Points));
     }
     setWindowTitle(windowTitle() + VariantSuffix(game_type_));
@@ -97,7 +97,7 @@ class BestResultsDialog : public kit::LookDialog {
  private:
   void AcceptName() {
     if (row_ != kNoNewRecordRow) {
-      const QString typed = names_[static_cast<size_t>(row_)]->text();
+      const QString typed = names_[static_cast<size_t>(row_)]->Text();
       const QByteArray bytes = typed.toLatin1();
       SetPlayerName(scores_.Table()[static_cast<size_t>(row_)], bytes.toStdString());
       // An empty name gives the record up: the file keeps its old table.

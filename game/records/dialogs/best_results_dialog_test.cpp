@@ -99,7 +99,7 @@ TEST_F(BestResultsTest, NewRecordRowIsHighlightedFocusedAndSavedWithTheTypedName
               Settle();
               caption = d->windowTitle();
               kit::TextField* name = Field(d, 1039 + 2 * 3);
-              start_name = name->text();
+              start_name = name->Text();
               row_enabled = name->isEnabled() && !name->IsReadOnly();
               for (int r = 0; r < 10; ++r) {
                 if (r == 3)
@@ -147,7 +147,7 @@ TEST_F(BestResultsTest, NameStopsAt25CharactersAndKeepsItsTerminator) {
               // Characters outside the 8-bit set never reach the name.
               QKeyEvent euro(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("\u20ac"));
               QApplication::sendEvent(name, &euro);
-              typed = name->text();
+              typed = name->Text();
               ClickOk(d);
             });
   EXPECT_EQ(typed, "ABCDEFGHIJKLMNOPQRSTUVWXY");
@@ -175,7 +175,7 @@ TEST_F(BestResultsTest, ControlArrowsMoveTheCaretByWords) {
                 carets.push_back(name->CaretPosition());
               }
               QTest::keyClicks(name, "X");
-              typed = name->text();
+              typed = name->Text();
               ClickOk(d);
             });
   EXPECT_EQ(carets, (std::vector<int>{9, 5, 0, 0, 5, 9}));
@@ -219,8 +219,8 @@ TEST_F(BestResultsTest, OtherVariantShownInFileOrderWithoutEditing) {
             [&](QDialog* d) {
               caption = d->windowTitle();
               for (int r = 0; r < 10; ++r) {
-                names.push_back(Field(d, 1039 + 2 * r)->text());
-                points.push_back(Field(d, 1040 + 2 * r)->text());
+                names.push_back(Field(d, 1039 + 2 * r)->Text());
+                points.push_back(Field(d, 1040 + 2 * r)->Text());
                 any_enabled |= Field(d, 1039 + 2 * r)->isEnabled();
               }
               focused =

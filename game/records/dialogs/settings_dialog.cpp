@@ -219,7 +219,7 @@ class SettingsDialog : public kit::LookDialog {
     connect(choose_skin, &QPushButton::clicked, this, [this] {
       if (auto path = ChooseSettingsFile(this, SettingsFileKind::kSkin)) {
         paths_[kSlotSkin] = *path;
-        skin_field_->setText(ShownPath(*path));
+        skin_field_->SetText(ShownPath(*path));
       }
     });
     show_walk_ =
@@ -252,7 +252,7 @@ class SettingsDialog : public kit::LookDialog {
       connect(choose, &QPushButton::clicked, this, [this, field, play, slot] {
         if (auto path = ChooseSettingsFile(this, SettingsFileKind::kSound)) {
           paths_[static_cast<size_t>(slot)] = *path;
-          field->setText(ShownPath(*path));
+          field->SetText(ShownPath(*path));
           play->setEnabled(true);
         }
       });
@@ -312,9 +312,9 @@ class SettingsDialog : public kit::LookDialog {
     }
     for (size_t slot = 0; slot < paths_.size(); ++slot)
       paths_[slot] = settings_.Paths[slot];
-    skin_field_->setText(ShownPath(paths_[kSlotSkin]));
+    skin_field_->SetText(ShownPath(paths_[kSlotSkin]));
     for (size_t i = 0; i < kSoundRows.size(); ++i) {
-      sound_fields_[i]->setText(ShownPath(paths_[static_cast<size_t>(kSoundRows[i].slot)]));
+      sound_fields_[i]->SetText(ShownPath(paths_[static_cast<size_t>(kSoundRows[i].slot)]));
       play_buttons_[i]->setEnabled(true);
     }
     for (size_t i = 0; i < kSliderRows.size(); ++i) {

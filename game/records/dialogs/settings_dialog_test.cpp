@@ -358,7 +358,7 @@ TEST_F(SettingsDialogTest, PathFieldsScrollButNeverTakeTypingOrSelection) {
               QTest::keyClick(field, Qt::Key_Home);
               QTest::keyClick(field, Qt::Key_Delete);
               first_after_home = field->FirstVisible();
-              text_after_typing = field->text();
+              text_after_typing = field->Text();
               Click(d, kIdSettingsCancel);
             });
   EXPECT_EQ(first_after_shift_end, 0);

@@ -54,7 +54,7 @@ class AboutLink : public QWidget {
     setMouseTracking(true);
   }
 
-  QString text() const { return text_; }
+  QString Text() const { return text_; }
   bool IsHot() const { return hot_; }
 
   // Follows the pointer, wherever on the box's thread it moved.

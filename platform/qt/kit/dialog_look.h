@@ -109,7 +109,7 @@ class GroupLabel : public QWidget {
 
  public:
   GroupLabel(const QString& text, LookDialog* dialog, int id, const QRect& geometry);
-  QString text() const { return text_; }
+  QString Text() const { return text_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -127,7 +127,7 @@ class DialogText : public QWidget {
  public:
   DialogText(const QString& text, QWidget* parent, const QRect& geometry,
              Qt::Alignment alignment = Qt::AlignLeft);
-  QString text() const { return text_; }
+  QString Text() const { return text_; }
   void SetBold(bool bold);
   void SetWordWrap(bool wrap) { word_wrap_ = wrap; }
 

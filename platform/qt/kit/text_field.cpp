@@ -32,7 +32,7 @@ TextField::TextField(QWidget* parent, BackgroundSource background)
   setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
-void TextField::setText(const QString& text) {
+void TextField::SetText(const QString& text) {
   // Like the system's field, the limit binds typing only: a text put in is shown whole.
   text_ = text;
   caret_ = 0;
@@ -147,7 +147,7 @@ void TextField::Insert(const QString& typed) {
   accepted = accepted.left(room);
   text_.insert(caret_, accepted);
   MoveCaret(caret_ + static_cast<int>(accepted.size()));
-  emit textEdited();
+  emit TextEdited();
 }
 
 void TextField::keyPressEvent(QKeyEvent* event) {
@@ -182,14 +182,14 @@ void TextField::keyPressEvent(QKeyEvent* event) {
       if (!read_only_ && caret_ < text_.size()) {
         text_.remove(caret_, 1);
         ScrollToCaret();
-        emit textEdited();
+        emit TextEdited();
       }
       break;
     case Qt::Key_Backspace:
       if (!read_only_ && caret_ > 0) {
         text_.remove(caret_ - 1, 1);
         MoveCaret(caret_ - 1);
-        emit textEdited();
+        emit TextEdited();
       }
       break;
     case Qt::Key_Return:
@@ -248,7 +248,7 @@ void TextField::contextMenuEvent(QContextMenuEvent* event) {
 
 void TextField::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
-  emit focusEntered();
+  emit FocusEntered();
   RestartCaretBlink();
   update();
 }

@@ -26,9 +26,9 @@ class TextField : public QWidget {
   using BackgroundSource = std::function<QImage(const QWidget*)>;
   TextField(QWidget* parent, BackgroundSource background);
 
-  QString text() const { return text_; }
+  QString Text() const { return text_; }
   // Sets the text (the length limit binds typing only), caret and scroll at its start.
-  void setText(const QString& text);
+  void SetText(const QString& text);
 
   void SetReadOnly(bool read_only) { read_only_ = read_only; }
   bool IsReadOnly() const { return read_only_; }
@@ -57,8 +57,8 @@ class TextField : public QWidget {
   QRect FormatRect() const;
 
  signals:
-  void textEdited();
-  void focusEntered();
+  void TextEdited();
+  void FocusEntered();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
