@@ -18,7 +18,7 @@ using orbello::platform::Hive;
 // of other programs (each with a string and a number, as a desktop's hive has them).
 class Installation {
  public:
-  explicit Installation(int foreign) : config_("XDG_CONFIG_HOME", dir_.path()) {
+  explicit Installation(int foreign) : config_("XDG_CONFIG_HOME", dir_.Path()) {
     orbello::platform::CreateKey(Hive::kCurrentUser, orbello::kSettingsKeyPath);
     GameSettings settings;
     settings.DefaultGame = settings.NextColors = settings.ShowWalk = 1;

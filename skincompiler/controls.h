@@ -38,7 +38,7 @@ class SkinButton : public QAbstractButton {
   Q_OBJECT
  public:
   SkinButton(const QString& text, int command, ControlHost* host, QWidget* parent);
-  int command() const { return command_; }
+  int Command() const { return command_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

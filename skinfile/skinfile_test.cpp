@@ -113,14 +113,14 @@ TEST_F(SkinFileTest, WriterFailuresShowTheirMessageAndLeaveNoHeader) {
   EXPECT_EQ(WriteSkinFile(skin, growing), WriteResult::kFailed);
 
   std::array<std::string, kPictureCount> folder = sources_;
-  folder[4] = dir_.path();
+  folder[4] = dir_.Path();
   EXPECT_EQ(WriteSkinFile(skin, folder), WriteResult::kFailed);
 
   EXPECT_EQ(
       messages_.Texts(),
       (std::vector<std::string>{"Could not open file: " + sources_[2], "Could not create skin file",
                                 "Could not read from file: /proc/self/status",
-                                "Could not open file: " + dir_.path()}));
+                                "Could not open file: " + dir_.Path()}));
   for (const auto& m : messages_.messages) {
     EXPECT_EQ(m.caption, "Error");
     EXPECT_EQ(m.icon, platform::MessageIcon::kError);
@@ -205,7 +205,7 @@ TEST_F(SkinFileTest, ShortSkinFiles) {
   EXPECT_FALSE(UnpackSkin(dir_ / "missing.sf", names));
   ASSERT_EQ(mkfifo((dir_ / "fifo.sf").c_str(), 0600), 0);
   EXPECT_FALSE(UnpackSkin(dir_ / "fifo.sf", names));
-  EXPECT_FALSE(UnpackSkin(dir_.path(), names));
+  EXPECT_FALSE(UnpackSkin(dir_.Path(), names));
   EXPECT_EQ(names, old);
   EXPECT_TRUE(messages_.messages.empty());  // the unpacker itself shows nothing
   EXPECT_EQ(UnableToLoadSkinMessage("/x/y.sf"), "Unable to load skin: [/x/y.sf]");
@@ -253,7 +253,7 @@ TEST_F(SkinFileTest, PlantedLinksAreNeverWrittenThrough) {
     EXPECT_TRUE(S_ISREG(st.st_mode));
     EXPECT_EQ(ReadFileBytes(names[k]), pictures_[k]);
   }
-  for (const auto& e : std::filesystem::directory_iterator(dir_.path())) {
+  for (const auto& e : std::filesystem::directory_iterator(dir_.Path())) {
     EXPECT_EQ(e.path().filename().string().rfind("dangling", 0), std::string::npos);
   }
 }

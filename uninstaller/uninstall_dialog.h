@@ -33,8 +33,8 @@ class UninstallDialog : public QDialog, private RemovalView {
   QPushButton* cancel_button() const { return cancel_button_; }
   QLabel* state_icon(Item item) const { return state_icons_[static_cast<int>(item)]; }
   QLabel* done_label() const { return done_label_; }
-  QWidget* content() const { return content_; }
-  bool succeeded() const { return succeeded_; }
+  QWidget* Content() const { return content_; }
+  bool Succeeded() const { return succeeded_; }
 
   // Icon resources of the item states (the states' pictures: waiting, in progress, done).
   static QString StateIconPath(ItemState state);

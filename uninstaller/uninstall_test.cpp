@@ -59,9 +59,9 @@ bool KeyExists(Hive hive, const std::string& path) {
 class UninstallTest : public ::testing::Test {
  public:
   UninstallTest()
-      : home_env_("HOME", home_.path()),
-        config_env_("XDG_CONFIG_HOME", home_.path() + "/.config"),
-        data_env_("XDG_DATA_HOME", home_.path() + "/.local/share"),
+      : home_env_("HOME", home_.Path()),
+        config_env_("XDG_CONFIG_HOME", home_.Path() + "/.config"),
+        data_env_("XDG_DATA_HOME", home_.Path() + "/.local/share"),
         runtime_env_("XDG_RUNTIME_DIR", runtime_.path().toStdString()) {}
 
   void SetUp() override {
@@ -80,7 +80,7 @@ class UninstallTest : public ::testing::Test {
             ->SetString("Path", "/opt/other"));
     ASSERT_TRUE(platform::CreateKey(
         Hive::kLocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Other"));
-    others_ = Tree(home_.path());
+    others_ = Tree(home_.Path());
   }
 
   // Lays out a complete installation with AppPath `app_path` (default: the usual folder).
@@ -122,7 +122,7 @@ class UninstallTest : public ::testing::Test {
 
   // Everything of the installation is gone and everything else is still there.
   void ExpectCompletelyRemoved() {
-    std::set<std::string> now = Tree(home_.path());
+    std::set<std::string> now = Tree(home_.Path());
     EXPECT_EQ(now, others_);
     EXPECT_FALSE(KeyExists(Hive::kCurrentUser, "Software\\Corvane\\OB"));
     EXPECT_FALSE(KeyExists(Hive::kLocalMachine, kUninstallEntry));
@@ -166,7 +166,7 @@ TEST_F(UninstallTest, FullRemovalLeavesOnlyWhatBelongsToOthers) {
 
   EXPECT_TRUE(PressUninstall(dialog)) << "after success the dialog stays open";
   EXPECT_TRUE(messages_.messages.empty()) << messages_.messages.front().text;
-  EXPECT_TRUE(dialog.succeeded());
+  EXPECT_TRUE(dialog.Succeeded());
   ExpectCompletelyRemoved();
   for (Item item : {Item::kShortcuts, Item::kFiles, Item::kRegistry}) {
     EXPECT_EQ(Shown(dialog, item), Icon(ItemState::kDone));
@@ -192,7 +192,7 @@ TEST_F(UninstallTest, LeftoversInTheDataFoldersKeepTheirFoldersButTheRemovalSucc
   UninstallDialog dialog([] { return false; });
   EXPECT_TRUE(PressUninstall(dialog));
   EXPECT_TRUE(messages_.messages.empty());
-  EXPECT_TRUE(dialog.succeeded());
+  EXPECT_TRUE(dialog.Succeeded());
   EXPECT_EQ(Tree(app_),
             (std::set<std::string>{"save", "save/old", "save/old/game.osf", "skin", "skin/.keep"}));
   EXPECT_FALSE(Exists(menu_ + "/" + kGroupParent + "/" + kGroupFolder));
@@ -212,9 +212,9 @@ TEST_F(UninstallTest, MissingShortcutGroupAndUninstallEntryDoNotDisturbTheSucces
 
   // Not even the machine's uninstall key: still a success.
   TempDir other_home;
-  ScopedEnv home("HOME", other_home.path());
-  ScopedEnv config("XDG_CONFIG_HOME", other_home.path() + "/.config");
-  ScopedEnv data("XDG_DATA_HOME", other_home.path() + "/.local/share");
+  ScopedEnv home("HOME", other_home.Path());
+  ScopedEnv config("XDG_CONFIG_HOME", other_home.Path() + "/.config");
+  ScopedEnv data("XDG_DATA_HOME", other_home.Path() + "/.local/share");
   app_ = platform::DataHome() + "/corvane/orbello/";
   desktop_ = platform::DesktopFolder();
   menu_ = platform::ApplicationsFolder();
@@ -222,25 +222,25 @@ TEST_F(UninstallTest, MissingShortcutGroupAndUninstallEntryDoNotDisturbTheSucces
   platform::DeleteKeyTree(Hive::kLocalMachine, "Software");
   UninstallDialog second([] { return false; });
   EXPECT_TRUE(PressUninstall(second));
-  EXPECT_TRUE(second.succeeded());
+  EXPECT_TRUE(second.Succeeded());
   EXPECT_FALSE(Exists(app_));
 }
 
 // A FIFO in place of the desktop's folder list must not block: the home's Desktop is used.
 TEST_F(UninstallTest, FifoInPlaceOfTheFolderListFallsBackToTheHomeDesktop) {
-  const std::string list = home_.path() + "/.config/user-dirs.dirs";
+  const std::string list = home_.Path() + "/.config/user-dirs.dirs";
   ASSERT_EQ(mkfifo(list.c_str(), 0600), 0);
   Install();
   UninstallDialog dialog([] { return false; });
   EXPECT_TRUE(PressUninstall(dialog));
-  EXPECT_TRUE(dialog.succeeded());
-  EXPECT_FALSE(Exists(home_.path() + "/Desktop/" + kShortcutName));
+  EXPECT_TRUE(dialog.Succeeded());
+  EXPECT_FALSE(Exists(home_.Path() + "/Desktop/" + kShortcutName));
   EXPECT_FALSE(Exists(app_));
 }
 
 TEST_F(UninstallTest, GameRunningAtStartRefusesWithoutTheDialog) {
   Install();
-  std::set<std::string> installed = Tree(home_.path());
+  std::set<std::string> installed = Tree(home_.Path());
   EXPECT_EQ(RunUninstallProgram([] { return true; }), 0);
   ASSERT_EQ(messages_.messages.size(), 1u);
   const platform::MessageRequest& warning = messages_.messages.front();
@@ -249,13 +249,13 @@ TEST_F(UninstallTest, GameRunningAtStartRefusesWithoutTheDialog) {
   EXPECT_EQ(warning.caption, "Warning!");
   EXPECT_EQ(warning.icon, platform::MessageIcon::kError);
   EXPECT_EQ(warning.owner, nullptr);
-  EXPECT_EQ(Tree(home_.path()), installed);
+  EXPECT_EQ(Tree(home_.Path()), installed);
   EXPECT_TRUE(KeyExists(Hive::kCurrentUser, kSettingsKey));
 }
 
 TEST_F(UninstallTest, GameStartedMeanwhileClosesTheDialogAtUninstall) {
   Install();
-  std::set<std::string> installed = Tree(home_.path());
+  std::set<std::string> installed = Tree(home_.Path());
   bool running = false;
   UninstallDialog dialog([&] { return running; });
   dialog.show();
@@ -266,7 +266,7 @@ TEST_F(UninstallTest, GameStartedMeanwhileClosesTheDialogAtUninstall) {
             "Corvane Orbello loaded.\nBefore uninstalling necessary to close Orbello.");
   EXPECT_EQ(messages_.messages[0].caption, "Warning!");
   EXPECT_EQ(messages_.messages[0].owner, nullptr);
-  EXPECT_EQ(Tree(home_.path()), installed);
+  EXPECT_EQ(Tree(home_.Path()), installed);
 }
 
 // The real check: a game that holds the instance but answers nothing, as inside a long turn, is
@@ -298,7 +298,7 @@ TEST_F(UninstallTest, BusyGameCountsAsRunning) {
   ASSERT_TRUE(game.waitForFinished(5000));
   UninstallDialog after;
   EXPECT_TRUE(PressUninstall(after));
-  EXPECT_TRUE(after.succeeded());
+  EXPECT_TRUE(after.Succeeded());
 }
 
 TEST_F(UninstallTest, BadAppPathStopsBeforeAnythingIsDeleted) {
@@ -326,7 +326,7 @@ TEST_F(UninstallTest, BadAppPathStopsBeforeAnythingIsDeleted) {
          // Even with a game program lying there, the home folder is never emptied.
          WriteFileBytes(t.home_ / "cvob", "program");
          WriteFileBytes(t.home_ / "cvob.chm", "not the help");
-         t.SetAppPath(t.home_.path() + "/");
+         t.SetAppPath(t.home_.Path() + "/");
        }},
       {"a folder without the game", [](UninstallTest& t) { fs::remove(t.app_ + "cvob"); }},
       {"a folder that is not there",
@@ -336,7 +336,7 @@ TEST_F(UninstallTest, BadAppPathStopsBeforeAnythingIsDeleted) {
     SCOPED_TRACE(c.name);
     Install();
     c.spoil(*this);
-    std::set<std::string> before = Tree(home_.path());
+    std::set<std::string> before = Tree(home_.Path());
     messages_.messages.clear();
     UninstallDialog dialog([] { return false; });
     EXPECT_FALSE(PressUninstall(dialog)) << "the dialog closes after the message";
@@ -347,7 +347,7 @@ TEST_F(UninstallTest, BadAppPathStopsBeforeAnythingIsDeleted) {
     EXPECT_EQ(Shown(dialog, Item::kShortcuts), Icon(ItemState::kInProgress));
     EXPECT_EQ(Shown(dialog, Item::kFiles), Icon(ItemState::kWaiting));
     // The shortcut and the program group too are still there.
-    EXPECT_EQ(Tree(home_.path()), before);
+    EXPECT_EQ(Tree(home_.Path()), before);
     EXPECT_TRUE(KeyExists(Hive::kCurrentUser, kSettingsKey));
     EXPECT_TRUE(KeyExists(Hive::kLocalMachine, kUninstallEntry));
   }
@@ -368,20 +368,20 @@ TEST_F(UninstallTest, UnreadableSettingsKeyIsReportedBeforeAnythingIsDeleted) {
     SCOPED_TRACE(name);
     Install();
     spoil();
-    std::set<std::string> before = Tree(home_.path());
+    std::set<std::string> before = Tree(home_.Path());
     messages_.messages.clear();
     UninstallDialog dialog([] { return false; });
     EXPECT_FALSE(PressUninstall(dialog));
     EXPECT_EQ(
         messages_.Texts(),
         std::vector<std::string>{"Couldn't open <Corvane\\OB> registry key.\nUninstall canceled."});
-    EXPECT_EQ(Tree(home_.path()), before);
+    EXPECT_EQ(Tree(home_.Path()), before);
   }
 }
 
 // Paths are bytes: folders whose names are not UTF-8 are found and removed as they are.
 TEST_F(UninstallTest, FolderNamesThatAreNotUtf8AreRemovedByteForByte) {
-  const std::string home = home_.path() + "/caf\xe9";
+  const std::string home = home_.Path() + "/caf\xe9";
   ScopedEnv home_env("HOME", home);
   ScopedEnv config("XDG_CONFIG_HOME", home + "/.config");
   ScopedEnv data("XDG_DATA_HOME", home + "/.local/\xc0share");
@@ -418,20 +418,20 @@ TEST_F(UninstallTest, LinksAreRemovedAsLinksAndTheirTargetsStay) {
   WriteFileBytes(outside / "precious.osf", "keep");
   WriteFileBytes(outside / "help.chm", "keep");
   fs::remove_all(app_ + "save");
-  fs::create_directory_symlink(outside.path(), app_ + "save");
+  fs::create_directory_symlink(outside.Path(), app_ + "save");
   fs::remove(app_ + "cvob.chm");
   fs::create_symlink(outside / "help.chm", app_ + "cvob.chm");
   fs::create_symlink(outside / "precious.osf", app_ + "sound/linked.wav");
   UninstallDialog dialog([] { return false; });
   EXPECT_TRUE(PressUninstall(dialog));
   EXPECT_TRUE(messages_.messages.empty());
-  EXPECT_EQ(Tree(outside.path()), (std::set<std::string>{"help.chm", "precious.osf"}));
+  EXPECT_EQ(Tree(outside.Path()), (std::set<std::string>{"help.chm", "precious.osf"}));
   EXPECT_FALSE(Exists(app_)) << "the links went, so the folder emptied";
 }
 
 TEST_F(UninstallTest, CancelAsksUntilTheEndAndOnlyYesCloses) {
   Install();
-  std::set<std::string> installed = Tree(home_.path());
+  std::set<std::string> installed = Tree(home_.Path());
   UninstallDialog dialog([] { return false; });
   dialog.show();
   messages_.answers = {platform::kIdNo, platform::kIdYes};
@@ -447,7 +447,7 @@ TEST_F(UninstallTest, CancelAsksUntilTheEndAndOnlyYesCloses) {
   dialog.cancel_button()->click();
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(messages_.messages.size(), 2u);
-  EXPECT_EQ(Tree(home_.path()), installed);
+  EXPECT_EQ(Tree(home_.Path()), installed);
 }
 
 TEST_F(UninstallTest, CloseBoxActsAsCancelAndEscapeDoesNothing) {
@@ -477,8 +477,8 @@ TEST_F(UninstallTest, DialogLayoutAndSlideIn) {
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   EXPECT_EQ(dialog.pos(), area.center() - QPoint(204, 138)) << "centred on the work area";
   dialog.show();
-  EXPECT_LT(dialog.content()->x(), 0) << "the sheet starts outside, on the left";
-  EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.content()->x() == 0; }, 2000));
+  EXPECT_LT(dialog.Content()->x(), 0) << "the sheet starts outside, on the left";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.Content()->x() == 0; }, 2000));
   // Tab and Shift+Tab run between the two buttons only.
   EXPECT_EQ(dialog.focusWidget(), dialog.uninstall_button());
   QTest::keyClick(dialog.uninstall_button(), Qt::Key_Tab);
@@ -515,7 +515,7 @@ TEST_F(UninstallTest, RemovesWhatTheInstallerLaidOut) {
   const std::string build = ORBELLO_BUILD_DIR;
   // The desktop's cache of its menu folder, which the installer refreshes, belongs to the desktop.
   WriteFileBytes(menu_ + "/mimeinfo.cache", "[MIME Cache]\n");
-  others_ = Tree(home_.path());
+  others_ = Tree(home_.Path());
   QProcess installer;
   installer.start(QStringLiteral(ORBELLO_INSTALL_SH), {QString::fromStdString(build)});
   ASSERT_TRUE(installer.waitForFinished(60000));

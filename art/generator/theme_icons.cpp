@@ -20,7 +20,7 @@ class Grid {
  public:
   explicit Grid(int size) : size_(size), k_(size / 32.0) {}
 
-  int size() const { return size_; }
+  int Size() const { return size_; }
   // Small sizes have no room for soft shadows and shaded little balls.
   bool Fine() const { return size_ >= 32; }
   // A position of the design on a whole pixel.
@@ -104,7 +104,7 @@ void PaintGame(QPainter& p, const Grid& g) {
   PaintWindowBall(p, blue, false);
   Ring(p, blue, rim, QColor(6, 20, 50, 230));
   // Three little balls on the blue one: red, green, yellow.
-  const qreal d = std::max(3.0, std::round(6.4 * g.size() / 32.0));
+  const qreal d = std::max(3.0, std::round(6.4 * g.Size() / 32.0));
   const QPointF at[3] = {{15.0, 17.0}, {22.5, 14.0}, {22.0, 22.5}};
   const QColor colors[3] = {kRed, kGreen, kYellow};
   for (int i = 0; i < 3; ++i)
@@ -120,19 +120,19 @@ void PaintSkinCompiler(QPainter& p, const Grid& g) {
   fill.setColorAt(1.0, QColor(24, 56, 108));
   p.setPen(QPen(QColor(8, 24, 56), rim));
   p.setBrush(fill);
-  const qreal radius = std::max(1.5, 4 * g.size() / 32.0);
+  const qreal radius = std::max(1.5, 4 * g.Size() / 32.0);
   p.drawRoundedRect(card.adjusted(rim / 2, rim / 2, -rim / 2, -rim / 2), radius, radius);
   const QColor colors[4] = {kRed, kGreen, kViolet, kYellow};
-  const qreal d = std::max(4.0, std::round(7.6 * g.size() / 32.0));
+  const qreal d = std::max(4.0, std::round(7.6 * g.Size() / 32.0));
   for (int i = 0; i < 4; ++i) {
     const QPointF c(8.0 + 11.5 * (i % 2), 10.0 + 11.5 * (i / 2));
     const QRectF ball = g.Dot(c, d);
-    if (g.size() >= 24) {
-      const qreal well = std::round(10 * g.size() / 32.0);
+    if (g.Size() >= 24) {
+      const qreal well = std::round(10 * g.Size() / 32.0);
       const qreal margin = std::floor((well - d) / 2);
       p.setPen(Qt::NoPen);
       p.setBrush(QColor(10, 24, 50, 160));
-      const qreal corner = std::max(1.0, 2 * g.size() / 32.0);
+      const qreal corner = std::max(1.0, 2 * g.Size() / 32.0);
       p.drawRoundedRect(ball.adjusted(-margin, -margin, well - d - margin, well - d - margin),
                         corner, corner);
     }
@@ -140,9 +140,9 @@ void PaintSkinCompiler(QPainter& p, const Grid& g) {
   }
   // The brush, lying from the lower left to the upper right: tip, ferrule and handle.
   p.save();
-  p.translate(22 * g.size() / 32.0, 19 * g.size() / 32.0);
+  p.translate(22 * g.Size() / 32.0, 19 * g.Size() / 32.0);
   p.rotate(-45);
-  const qreal u = g.size() / 32.0;
+  const qreal u = g.Size() / 32.0;
   const qreal half = std::max(1.0, std::round(1.8 * u * 2) / 2);
   const qreal line = g.Fine() ? std::max(1.0, std::round(0.6 * u)) : 0.0;
   QLinearGradient handle(0, -half, 0, half);
@@ -200,12 +200,12 @@ void PaintHelp(QPainter& p, const Grid& g) {
                        ball.bottom() - 0.15 * ball.height());
   gold.setColorAt(0.0, QColor(255, 246, 200));
   gold.setColorAt(1.0, QColor(232, 160, 30));
-  const QFont font = ArtFont("DejaVu Sans", std::round(21 * g.size() / 32.0), QFont::Bold);
+  const QFont font = ArtFont("DejaVu Sans", std::round(21 * g.Size() / 32.0), QFont::Bold);
   const QFontMetricsF metrics(font);
   const QRectF ink = metrics.tightBoundingRect("?");
   // The mark's ink centred in the ball; HintedText puts the baseline on a whole pixel.
   const qreal baseline = ball.center().y() - ink.top() - ink.height() / 2;
-  const qreal shadow = std::max(1.0, std::round(g.size() / 48.0));
+  const qreal shadow = std::max(1.0, std::round(g.Size() / 48.0));
   HintedText(p, ball.center().x() + shadow, baseline + shadow, "?", font, QColor(0, 0, 0, 120));
   HintedText(p, ball.center().x(), baseline, "?", font, gold);
 }

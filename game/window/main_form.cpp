@@ -304,7 +304,7 @@ bool TMainForm1::CreateButtons() {
 }
 
 void TMainForm1::CellClick(TMyImage1* cell) {
-  engine_.CellClick(cell->tag());
+  engine_.CellClick(cell->Tag());
   // A turn that opened a message box ran a nested event loop; make sure presses queued during the
   // turn are picked up now.
   if (auto* dispatcher = QAbstractEventDispatcher::instance())

@@ -54,7 +54,7 @@ class TMyImage1 : public TPictureImage {
   using PressHandler = std::function<void(TMyImage1*)>;
 
   TMyImage1(QWidget* parent, int tag, PressHandler on_press, int scale = 1);
-  int tag() const { return tag_; }
+  int Tag() const { return tag_; }
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -71,7 +71,7 @@ class TMyImage1 : public TPictureImage {
 class TPictureButton : public QAbstractButton {
  public:
   TPictureButton(QWidget* parent, int id, QImage normal, QImage pressed, QImage disabled);
-  int id() const { return id_; }
+  int Id() const { return id_; }
   const QImage& NormalFace() const { return normal_; }
 
  protected:

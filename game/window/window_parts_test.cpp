@@ -222,9 +222,9 @@ void Press(QWidget* widget, Qt::MouseButton button, Qt::MouseButtons buttons,
 TEST(BoardCell, OnlyALeftPressAloneReachesTheGame) {
   QWidget panel;
   std::vector<int> pressed;
-  TMyImage1 cell(&panel, 9, [&](TMyImage1* image) { pressed.push_back(image->tag()); });
+  TMyImage1 cell(&panel, 9, [&](TMyImage1* image) { pressed.push_back(image->Tag()); });
   EXPECT_EQ(cell.objectName(), "BImage9");
-  EXPECT_EQ(cell.tag(), 9);
+  EXPECT_EQ(cell.Tag(), 9);
   EXPECT_EQ(cell.size(), QSize(36, 36));
 
   Press(&cell, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);

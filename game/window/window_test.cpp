@@ -170,7 +170,7 @@ TEST_F(FormTest, StartsWithAnEmptyBoardAndNoGame) {
           Access(*form).Panel3()->findChild<TMyImage1*>(QStringLiteral("BImage%1").arg(n));
       ASSERT_NE(cell, nullptr) << n;
       EXPECT_EQ(cell, Access(*form).Cell(n));
-      EXPECT_EQ(cell->tag(), n);
+      EXPECT_EQ(cell->Tag(), n);
       EXPECT_EQ(cell->geometry(), QRect(36 * x, 36 * y, 36, 36));
       EXPECT_TRUE(ShowsEmptyCell(cell->Snapshot())) << n;
     }

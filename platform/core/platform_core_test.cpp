@@ -19,40 +19,40 @@ using testing::TempDir;
 
 TEST(Paths, FollowTheEnvironment) {
   TempDir dir;
-  ScopedEnv home("HOME", dir.path() + "/home/");
+  ScopedEnv home("HOME", dir.Path() + "/home/");
   ScopedEnv config("XDG_CONFIG_HOME", std::nullopt);
   ScopedEnv data("XDG_DATA_HOME", std::nullopt);
   ScopedEnv tmp("TMPDIR", std::nullopt);
-  EXPECT_EQ(ConfigFolder(), dir.path() + "/home/.config/corvane");
-  EXPECT_EQ(DataHome(), dir.path() + "/home/.local/share");
-  EXPECT_EQ(ApplicationsFolder(), dir.path() + "/home/.local/share/applications");
-  EXPECT_EQ(DesktopFolder(), dir.path() + "/home/Desktop");
+  EXPECT_EQ(ConfigFolder(), dir.Path() + "/home/.config/corvane");
+  EXPECT_EQ(DataHome(), dir.Path() + "/home/.local/share");
+  EXPECT_EQ(ApplicationsFolder(), dir.Path() + "/home/.local/share/applications");
+  EXPECT_EQ(DesktopFolder(), dir.Path() + "/home/Desktop");
   EXPECT_EQ(TempFolder(), "/tmp");
   {
-    ScopedEnv config2("XDG_CONFIG_HOME", dir.path() + "/cfg");
-    ScopedEnv data2("XDG_DATA_HOME", dir.path() + "/data");
-    ScopedEnv tmp2("TMPDIR", dir.path() + "/t/");
-    EXPECT_EQ(ConfigFolder(), dir.path() + "/cfg/corvane");
-    EXPECT_EQ(ApplicationsFolder(), dir.path() + "/data/applications");
-    EXPECT_EQ(TempFolder(), dir.path() + "/t");
+    ScopedEnv config2("XDG_CONFIG_HOME", dir.Path() + "/cfg");
+    ScopedEnv data2("XDG_DATA_HOME", dir.Path() + "/data");
+    ScopedEnv tmp2("TMPDIR", dir.Path() + "/t/");
+    EXPECT_EQ(ConfigFolder(), dir.Path() + "/cfg/corvane");
+    EXPECT_EQ(ApplicationsFolder(), dir.Path() + "/data/applications");
+    EXPECT_EQ(TempFolder(), dir.Path() + "/t");
   }
 }
 
 TEST(Paths, DesktopComesFromUserDirs) {
   TempDir dir;
-  ScopedEnv home("HOME", dir.path());
-  ScopedEnv config("XDG_CONFIG_HOME", dir.path() + "/cfg");
-  std::filesystem::create_directories(dir.path() + "/cfg");
-  testing::WriteFileBytes(dir.path() + "/cfg/user-dirs.dirs",
+  ScopedEnv home("HOME", dir.Path());
+  ScopedEnv config("XDG_CONFIG_HOME", dir.Path() + "/cfg");
+  std::filesystem::create_directories(dir.Path() + "/cfg");
+  testing::WriteFileBytes(dir.Path() + "/cfg/user-dirs.dirs",
                           "# written by xdg-user-dirs-update\n"
                           "XDG_DOCUMENTS_DIR=\"$HOME/Documents\"\n"
                           "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n");
-  EXPECT_EQ(DesktopFolder(), dir.path() + "/Schreibtisch");
-  testing::WriteFileBytes(dir.path() + "/cfg/user-dirs.dirs",
+  EXPECT_EQ(DesktopFolder(), dir.Path() + "/Schreibtisch");
+  testing::WriteFileBytes(dir.Path() + "/cfg/user-dirs.dirs",
                           "XDG_DESKTOP_DIR=\"/srv/desk top/\"\n");
   EXPECT_EQ(DesktopFolder(), "/srv/desk top");
-  testing::WriteFileBytes(dir.path() + "/cfg/user-dirs.dirs", "XDG_DESKTOP_DIR=relative\n");
-  EXPECT_EQ(DesktopFolder(), dir.path() + "/Desktop");
+  testing::WriteFileBytes(dir.Path() + "/cfg/user-dirs.dirs", "XDG_DESKTOP_DIR=relative\n");
+  EXPECT_EQ(DesktopFolder(), dir.Path() + "/Desktop");
 }
 
 TEST(Paths, ProgramFolderIsTheExecutablesFolderAsSpelled) {
@@ -68,7 +68,7 @@ TEST(Files, ReadersRefuseWhatIsNotARegularFileAndBoundTheSize) {
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   std::string out = "stale";
   int error = 0;
-  for (const std::string& path : {fifo, std::string("/dev/zero"), dir.path()}) {
+  for (const std::string& path : {fifo, std::string("/dev/zero"), dir.Path()}) {
     EXPECT_FALSE(ReadRegularFile(path, 1 << 20, &out, &error)) << path;
     EXPECT_EQ(error, EINVAL) << path;
     EXPECT_TRUE(out.empty()) << path;

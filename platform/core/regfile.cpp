@@ -67,7 +67,7 @@ class LineReader {
     *line = result;
     return true;
   }
-  int number() const { return number_; }
+  int Number() const { return number_; }
 
  private:
   std::string_view text_;
@@ -334,10 +334,10 @@ class HiveParser {
       if (line.empty())
         continue;
       if (line != "REGEDIT4")
-        return Fail(reader_.number(), "the first line must be REGEDIT4");
+        return Fail(reader_.Number(), "the first line must be REGEDIT4");
       return true;
     }
-    return Fail(reader_.number(), "no REGEDIT4 line");
+    return Fail(reader_.Number(), "no REGEDIT4 line");
   }
 
   bool ParseLine(std::string_view line) {
@@ -347,9 +347,9 @@ class HiveParser {
     if (line.front() == '[')
       return ParseSection(line);
     if (line.front() != '"' && line.front() != '@')
-      return Fail(reader_.number(), "unexpected line");
+      return Fail(reader_.Number(), "unexpected line");
     if (current_ == kOutsideKeys)
-      return Fail(reader_.number(), "value outside a key");
+      return Fail(reader_.Number(), "value outside a key");
     if (!ParseValue(line))
       return false;
     if (current_ != kSkipped)
@@ -359,7 +359,7 @@ class HiveParser {
 
   // "[ROOT\key\path]": makes the key current.
   bool ParseSection(std::string_view line) {
-    const int number = reader_.number();
+    const int number = reader_.Number();
     size_t close = line.rfind(']');
     if (close == std::string_view::npos)
       return Fail(number, "section without ']'");
@@ -391,7 +391,7 @@ class HiveParser {
 
   // "Name"=data or @=data, into value_.
   bool ParseValue(std::string_view line) {
-    const int number = reader_.number();
+    const int number = reader_.Number();
     value_.name.clear();
     value_.data.clear();
     if (line.front() == '@') {
@@ -416,9 +416,9 @@ class HiveParser {
   bool ParseString(std::string_view line) {
     std::string data;
     if (!ParseQuoted(line, &data))
-      return Fail(reader_.number(), "unterminated string");
+      return Fail(reader_.Number(), "unterminated string");
     if (!OnlyTrailer(line))
-      return Fail(reader_.number(), "text after the string");
+      return Fail(reader_.Number(), "text after the string");
     value_.type = kRegSz;
     value_.data.assign(data.begin(), data.end());
     value_.data.push_back(0);
@@ -432,9 +432,9 @@ class HiveParser {
       ++digits;
     uint32_t v = 0;
     if (!ParseHexNumber(line.substr(0, digits), &v))
-      return Fail(reader_.number(), "bad dword");
+      return Fail(reader_.Number(), "bad dword");
     if (!OnlyTrailer(line.substr(digits)))
-      return Fail(reader_.number(), "text after the dword");
+      return Fail(reader_.Number(), "text after the dword");
     value_.type = kRegDword;
     value_.data = {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
                    static_cast<unsigned char>(v >> 16), static_cast<unsigned char>(v >> 24)};
@@ -448,12 +448,12 @@ class HiveParser {
       size_t close = line.find(')');
       if (close == std::string_view::npos ||
           !ParseHexNumber(line.substr(1, close - 1), &value_.type)) {
-        return Fail(reader_.number(), "bad hex type");
+        return Fail(reader_.Number(), "bad hex type");
       }
       line.remove_prefix(close + 1);
     }
     if (line.empty() || line.front() != ':')
-      return Fail(reader_.number(), "':' expected");
+      return Fail(reader_.Number(), "':' expected");
     line.remove_prefix(1);
     return ParseHexBytes(line);
   }
@@ -465,20 +465,20 @@ class HiveParser {
       SkipBlanks(line);
       if (line.empty() || line.front() == ';') {
         if (need_byte)
-          return Fail(reader_.number(), "hex list ends with ','");
+          return Fail(reader_.Number(), "hex list ends with ','");
         return true;
       }
       if (line.front() == '\\') {
         line.remove_prefix(1);
         if (!OnlyTrailer(line))
-          return Fail(reader_.number(), "text after '\\'");
+          return Fail(reader_.Number(), "text after '\\'");
         if (!reader_.Next(&line))
-          return Fail(reader_.number(), "hex list continues past the end");
+          return Fail(reader_.Number(), "hex list continues past the end");
         continue;
       }
       if (!value_.data.empty() && !need_byte) {
         if (line.front() != ',')
-          return Fail(reader_.number(), "',' expected");
+          return Fail(reader_.Number(), "',' expected");
         line.remove_prefix(1);
         need_byte = true;
         continue;
@@ -487,7 +487,7 @@ class HiveParser {
       while (digits < line.size() && digits < 3 && HexDigit(line[digits]) >= 0)
         ++digits;
       if (digits == 0 || digits > 2)
-        return Fail(reader_.number(), "bad hex byte");
+        return Fail(reader_.Number(), "bad hex byte");
       value_.data.push_back(static_cast<unsigned char>(
           digits == 1 ? HexDigit(line[0]) : HexDigit(line[0]) * 16 + HexDigit(line[1])));
       line.remove_prefix(digits);

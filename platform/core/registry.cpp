@@ -75,7 +75,7 @@ class HiveLock {
     }
     locked_ = true;
   }
-  bool locked() const { return locked_; }
+  bool Locked() const { return locked_; }
 
  private:
   UniqueFd fd_;
@@ -158,7 +158,7 @@ bool ModifyHive(Hive hive, bool create, const std::function<bool(regfile::Docume
       return false;
   }
   HiveLock lock(hive);
-  if (!lock.locked())
+  if (!lock.Locked())
     return false;
   regfile::Document doc;
   HiveState state = LoadHive(hive, &doc);

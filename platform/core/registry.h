@@ -90,8 +90,7 @@ class RegistryKey {
   // Names of the values of the key, in the hive's order.
   std::vector<std::string> ValueNames() const;
 
-  Hive hive() const { return hive_; }
-  const std::string& path() const { return path_; }
+  const std::string& Path() const { return path_; }
 
  private:
   RegistryKey(Hive hive, std::string path, unsigned access)

@@ -25,8 +25,8 @@ constexpr const char* kKey = "Software\\Corvane\\OB\\Settings";
 class RegistryTest : public ::testing::Test {
  protected:
   testing::TempDir dir_;
-  testing::ScopedEnv config_{"XDG_CONFIG_HOME", dir_.path()};
-  testing::ScopedEnv home_{"HOME", dir_.path()};
+  testing::ScopedEnv config_{"XDG_CONFIG_HOME", dir_.Path()};
+  testing::ScopedEnv home_{"HOME", dir_.Path()};
 
   std::optional<RegistryKey> OpenRw() {
     return RegistryKey::Open(Hive::kCurrentUser, kKey, kRegQueryValue | kRegSetValue);
@@ -34,17 +34,17 @@ class RegistryTest : public ::testing::Test {
 };
 
 TEST_F(RegistryTest, HivesLiveInTheConfigFolder) {
-  EXPECT_EQ(HiveFilePath(Hive::kCurrentUser), dir_.path() + "/corvane/HKEY_CURRENT_USER.reg");
-  EXPECT_EQ(HiveFilePath(Hive::kLocalMachine), dir_.path() + "/corvane/HKEY_LOCAL_MACHINE.reg");
+  EXPECT_EQ(HiveFilePath(Hive::kCurrentUser), dir_.Path() + "/corvane/HKEY_CURRENT_USER.reg");
+  EXPECT_EQ(HiveFilePath(Hive::kLocalMachine), dir_.Path() + "/corvane/HKEY_LOCAL_MACHINE.reg");
 }
 
 TEST_F(RegistryTest, OpeningNeverCreates) {
   EXPECT_FALSE(RegistryKey::Open(Hive::kCurrentUser, kKey, kRegQueryValue));
-  EXPECT_FALSE(std::filesystem::exists(dir_.path() + "/corvane"));
+  EXPECT_FALSE(std::filesystem::exists(dir_.Path() + "/corvane"));
   ASSERT_TRUE(CreateKey(Hive::kCurrentUser, "Software\\Other"));
   EXPECT_FALSE(RegistryKey::Open(Hive::kCurrentUser, kKey, kRegQueryValue));
   EXPECT_FALSE(RegistryKey::Open(Hive::kLocalMachine, "Software\\Other", kRegQueryValue));
-  EXPECT_EQ(std::filesystem::status(dir_.path() + "/corvane/HKEY_CURRENT_USER.reg").permissions() &
+  EXPECT_EQ(std::filesystem::status(dir_.Path() + "/corvane/HKEY_CURRENT_USER.reg").permissions() &
                 std::filesystem::perms::all,
             std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
@@ -117,7 +117,7 @@ TEST_F(RegistryTest, DeleteRemovesSubkeysAndLaterUseOfTheKeyFails) {
 }
 
 TEST_F(RegistryTest, ReadsAHiveTypedByAPerson) {
-  std::filesystem::create_directories(dir_.path() + "/corvane");
+  std::filesystem::create_directories(dir_.Path() + "/corvane");
   WriteFileBytes(HiveFilePath(Hive::kCurrentUser),
                  "REGEDIT4\r\n\r\n; installed by hand\r\n"
                  "[HKEY_CURRENT_USER\\Software\\Corvane\\OB\\Settings]\r\n"
@@ -164,7 +164,7 @@ TEST_F(RegistryTest, AWriteWaitsForTheLockAndLeavesNoTemporaryFiles) {
   ASSERT_EQ(waitpid(child, &status, 0), child);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   EXPECT_EQ(OpenRw()->GetDword("FromChild"), 7u);
-  for (const auto& entry : std::filesystem::directory_iterator(dir_.path() + "/corvane")) {
+  for (const auto& entry : std::filesystem::directory_iterator(dir_.Path() + "/corvane")) {
     const std::string name = entry.path().filename().string();
     EXPECT_TRUE(name == "HKEY_CURRENT_USER.reg" || name == "HKEY_CURRENT_USER.reg.lock") << name;
   }
@@ -237,7 +237,7 @@ TEST_F(RegistryTest, AWriteRemovesTheTemporariesOfKilledWritersOnly) {
   const std::string stale = hive + ".a1B2c3";
   const std::string live = hive + ".Z9y8X7";
   const std::string others[] = {hive + ".lock", hive + ".backup1", hive + ".a1B2c",
-                                dir_.path() + "/corvane/HKEY_LOCAL_MACHINE.reg.a1B2c3"};
+                                dir_.Path() + "/corvane/HKEY_LOCAL_MACHINE.reg.a1B2c3"};
   WriteFileBytes(stale, "REGEDIT4\n\n[HKEY_CURRENT_USER\\Soft");
   WriteFileBytes(live, "REGEDIT4\n");
   for (const std::string& other : others)

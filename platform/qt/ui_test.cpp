@@ -42,7 +42,7 @@ class ModalDriver {
     watchdog_.start(10000);
   }
 
-  bool handled() const { return handled_; }
+  bool Handled() const { return handled_; }
 
  private:
   std::function<void(QWidget*)> act_;
@@ -91,7 +91,7 @@ TEST_F(QtMessageTest, ShowsTheRequestAndReturnsTheClickedButton) {
     ButtonWithText(box, "&Yes")->click();
   });
   EXPECT_EQ(ShowMessage(request), kIdYes);
-  EXPECT_TRUE(driver.handled());
+  EXPECT_TRUE(driver.Handled());
 }
 
 TEST_F(QtMessageTest, EscapeAnswersLikeTheSystemBoxes) {

@@ -146,7 +146,7 @@ TEST_F(SavedGameTest, FilesThatCannotBeOpenedFail) {
   // Neither a folder nor a FIFO without a writer may stall or pass as a game.
   ASSERT_EQ(mkfifo((dir_ / "fifo.osf").c_str(), 0600), 0);
   EXPECT_FALSE(ReadSavedGame(dir_ / "fifo.osf", live));
-  EXPECT_FALSE(ReadSavedGame(dir_.path(), live));
+  EXPECT_FALSE(ReadSavedGame(dir_.Path(), live));
   EXPECT_FALSE(ReadSavedGame("/dev/zero", live));
   EXPECT_FALSE(WriteSavedGame(dir_ / "fifo.osf", live));  // neither blocks nor replaces it
   EXPECT_EQ(std::filesystem::status(dir_ / "fifo.osf").type(), std::filesystem::file_type::fifo);
@@ -197,7 +197,7 @@ TEST_F(SavedGameTest, AFailedOverwriteLeavesTheOldSaveWhole) {
   ASSERT_EQ(waitpid(child, &status, 0), child);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   EXPECT_EQ(ReadFileBytes(path_), before);
-  EXPECT_EQ(FolderEntries(dir_.path()), std::vector<std::string>{"game.osf"});
+  EXPECT_EQ(FolderEntries(dir_.Path()), std::vector<std::string>{"game.osf"});
 
   // A successful overwrite keeps the file's permissions; a link to a save is followed.
   const std::string link = dir_ / "link.osf";
@@ -209,7 +209,7 @@ TEST_F(SavedGameTest, AFailedOverwriteLeavesTheOldSaveWhole) {
   struct stat st {};
   ASSERT_EQ(stat(path_.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
-  EXPECT_EQ(FolderEntries(dir_.path()), (std::vector<std::string>{"game.osf", "link.osf"}));
+  EXPECT_EQ(FolderEntries(dir_.Path()), (std::vector<std::string>{"game.osf", "link.osf"}));
   EXPECT_TRUE(messages_.messages.empty());
 }
 

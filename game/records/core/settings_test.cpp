@@ -47,7 +47,7 @@ class SettingsTest : public ::testing::Test {
   }
 
   testing::TempDir dir_;
-  testing::ScopedEnv config_{"XDG_CONFIG_HOME", dir_.path()};
+  testing::ScopedEnv config_{"XDG_CONFIG_HOME", dir_.Path()};
   GameSettings installed_;
 };
 
