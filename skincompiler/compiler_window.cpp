@@ -125,7 +125,7 @@ bool CompilerWindow::CreateControls() {
       return false;
   }
   for (int row = 0; row < kRowCount; ++row) {
-    rows_[row].label = static_cast<RowLabel*>(
+    rows_[row].label = static_cast<kit::DialogText*>(
         create("Static", QString::fromLatin1(kSkinRows[row].label),
                QRect(kFieldLeft, kLabelTop + kRowPitch * row, 300, 21), row));
     if (rows_[row].label == nullptr)

@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/qt/kit/dialog_look.h"
 #include "platform/qt/kit/text_field.h"
 #include "skincompiler/controls.h"
 #include "skincompiler/skin_rows.h"
@@ -52,7 +53,7 @@ class CompilerWindow : public QWidget, public ControlHost {
   // What the rows hold, for the program's own use and for tests.
   kit::TextField* PathFieldOf(int row) const { return rows_[row].field; }
   SkinButton* ChooseButtonOf(int row) const { return rows_[row].button; }
-  RowLabel* LabelOf(int row) const { return rows_[row].label; }
+  kit::DialogText* LabelOf(int row) const { return rows_[row].label; }
   SkinButton* HelpButton() const { return help_; }
   SkinButton* CompileButton() const { return compile_; }
   SkinButton* QuitButton() const { return quit_; }
@@ -79,7 +80,7 @@ class CompilerWindow : public QWidget, public ControlHost {
   struct Row {
     kit::TextField* field = nullptr;
     SkinButton* button = nullptr;
-    RowLabel* label = nullptr;
+    kit::DialogText* label = nullptr;
     bool flagged = false;  // the last size check of this row failed
   };
 

@@ -14,6 +14,7 @@
 #include <cctype>
 #include <string>
 
+#include "platform/qt/kit/dialog_look.h"
 #include "platform/qt/kit/kit.h"
 #include "platform/qt/kit/text_field.h"
 #include "skincompiler/skin_rows.h"
@@ -78,22 +79,6 @@ void SkinButton::paintEvent(QPaintEvent*) {
 
 // ---------------------------------------------------------------------------------------------
 
-RowLabel::RowLabel(const QString& text, int row, ControlHost* host, QWidget* parent)
-    : QWidget(parent), text_(text), row_(row), host_(host) {
-  setFont(kit::GuiFont());
-  setFocusPolicy(Qt::NoFocus);
-  setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void RowLabel::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.setFont(font());
-  painter.setPen(host_->LabelColor(row_));
-  painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text_);
-}
-
-// ---------------------------------------------------------------------------------------------
-
 SubclassedControl::~SubclassedControl() {
   delete widget_;
 }
@@ -119,7 +104,9 @@ bool SubclassedControl::Create(std::string_view class_name, const QString& text,
     field->SetText(text);
     widget_ = field;
   } else if (kind == "static") {
-    widget_ = new RowLabel(text, command, host, parent);
+    auto* label = new kit::DialogText(text, parent, rect);
+    label->SetColorSource([host, row = command] { return host->LabelColor(row); });
+    widget_ = label;
   } else {
     return false;
   }

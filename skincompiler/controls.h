@@ -50,21 +50,6 @@ class SkinButton : public QAbstractButton {
   ControlHost* host_;
 };
 
-class RowLabel : public QWidget {
-  Q_OBJECT
- public:
-  RowLabel(const QString& text, int row, ControlHost* host, QWidget* parent);
-  QString Text() const { return text_; }
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  QString text_;
-  int row_;
-  ControlHost* host_;
-};
-
 // Owns one child control for the window's lifetime. The control's kind follows the system's
 // class name, compared without regard to case: "Button", "Edit" or "Static".
 class SubclassedControl {

@@ -253,7 +253,7 @@ void DialogText::SetBold(bool bold) {
 
 void DialogText::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  painter.setPen(WindowTextColor());
+  painter.setPen(color_ ? color_() : WindowTextColor());
   if (word_wrap_) {
     painter.drawText(rect(), static_cast<int>(alignment_ | Qt::AlignTop) | Qt::TextWordWrap, text_);
   } else {

@@ -13,6 +13,7 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "platform/qt/kit/kit.h"
@@ -119,8 +120,8 @@ class GroupLabel : public QWidget {
   LookDialog* dialog_;
 };
 
-// A transparent static text in the window-text colour (or a fixed colour), one line, left-aligned
-// unless told otherwise, vertically centred.
+// A transparent static text in the window-text colour (or a colour of its own), one line,
+// left-aligned unless told otherwise, vertically centred.
 class DialogText : public QWidget {
   Q_OBJECT
 
@@ -130,6 +131,8 @@ class DialogText : public QWidget {
   QString Text() const { return text_; }
   void SetBold(bool bold);
   void SetWordWrap(bool wrap) { word_wrap_ = wrap; }
+  // The text colour, asked at every paint, instead of the system's window-text colour.
+  void SetColorSource(std::function<QColor()> color) { color_ = std::move(color); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -138,6 +141,7 @@ class DialogText : public QWidget {
   QString text_;
   Qt::Alignment alignment_;
   bool word_wrap_ = false;
+  std::function<QColor()> color_;
 };
 
 // A horizontal slider that paints itself: channel in the button-highlight colour framed in the
