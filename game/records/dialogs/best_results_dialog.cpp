@@ -6,6 +6,7 @@
 #include "game/records/dialogs/dialogs.h"
 #include "platform/core/message.h"
 #include "platform/qt/kit/dialog_look.h"
+#include "platform/qt/kit/kit.h"
 
 namespace orbello {
 
@@ -47,8 +48,7 @@ class BestResultsDialog : public kit::LookDialog {
     if (board_panel != nullptr) {
       move(board_panel->mapToGlobal(QPoint(25, 6)));
     } else if (parentWidget() != nullptr) {
-      const QRect owner = parentWidget()->frameGeometry();
-      move(owner.center() - QPoint(width() / 2, height() / 2));
+      kit::CentreOver(this, parentWidget()->frameGeometry());
     }
     for (int r = 0; r < kHighScoreRows; ++r) {
       kit::TextField* name = kit::NewDialogField(this, 1039 + 2 * r, QRect(7, 24 * r + 4, 200, 21));

@@ -169,7 +169,7 @@ class AboutBox : public kit::LookDialog {
     if (board_panel != nullptr) {
       move(board_panel->mapToGlobal(QPoint(-3, -1)));
     } else if (parentWidget() != nullptr) {
-      move(parentWidget()->frameGeometry().center() - QPoint(width() / 2, height() / 2));
+      kit::CentreOver(this, parentWidget()->frameGeometry());
     }
     // The hook: every mouse move on this thread lets the links follow the pointer, so a link
     // turns blue again however the pointer left it.

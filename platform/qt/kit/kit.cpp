@@ -161,12 +161,14 @@ void DrawButton(QPainter& painter, const QRect& rect, const QString& caption,
     DrawFocusRect(painter, rect.adjusted(4, 4, -4, -4), look.focus_dots);
 }
 
+void CentreOver(QWidget* window, const QRect& area) {
+  if (window != nullptr)
+    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+}
+
 void CentreOnWorkArea(QWidget* window) {
-  QScreen* screen = QGuiApplication::primaryScreen();
-  if (window == nullptr || screen == nullptr)
-    return;
-  const QRect area = screen->availableGeometry();
-  window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    CentreOver(window, screen->availableGeometry());
 }
 
 void CentreOnMonitor(QWidget* window, QSize designed_outer) {

@@ -74,7 +74,9 @@ void DrawButton(QPainter& painter, const QRect& rect, const QString& caption,
 // stands for the frame while the window is not framed yet (a window manager frames it only once
 // shown).
 void CentreOnMonitor(QWidget* window, QSize designed_outer = {});
-// Centres `window` on the primary screen's work area: its centre point less half the size.
+// Centres `window` over `area` (global): the area's centre point less half the window's size.
+void CentreOver(QWidget* window, const QRect& area);
+// Centres `window` over the primary screen's work area.
 void CentreOnWorkArea(QWidget* window);
 
 // Gives the focus to the next (or, backward, the previous) control of `cycle` after `from`,

@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
+#include <QScreen>
 #include <QWidget>
 
 #include "platform/qt/kit/kit.h"
@@ -77,6 +79,24 @@ TEST(KitTest, TabCycleWrapsAndSkipsMissingDisabledAndHiddenStops) {
   a->setEnabled(false);
   b->setEnabled(false);
   EXPECT_FALSE(MoveFocusInCycle(cycle, outside, false));
+}
+
+// Over an area the centre point rounds down (an even size ends a pixel left and up); on the
+// monitor the spare room halves, with the designed frame standing in for a window not framed yet.
+TEST(KitTest, CentringOverAnAreaAndOnTheMonitor) {
+  QWidget window;
+  window.resize(100, 50);
+  CentreOver(&window, QRect(10, 20, 300, 200));
+  EXPECT_EQ(window.pos(), QPoint(10 + 149 - 50, 20 + 99 - 25));
+  CentreOver(&window, QRect(0, 0, 101, 51));
+  EXPECT_EQ(window.pos(), QPoint(0, 0));
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  CentreOnMonitor(&window);
+  EXPECT_EQ(window.pos(), QPoint(screen.left() + (screen.width() - 100) / 2,
+                                 screen.top() + (screen.height() - 50) / 2));
+  CentreOnMonitor(&window, QSize(110, 80));
+  EXPECT_EQ(window.pos(), QPoint(screen.left() + (screen.width() - 110) / 2,
+                                 screen.top() + (screen.height() - 80) / 2));
 }
 
 }  // namespace
