@@ -142,18 +142,7 @@ void LookDialog::keyPressEvent(QKeyEvent* event) {
 bool LookDialog::focusNextPrevChild(bool next) {
   if (cycle_.empty())
     return QDialog::focusNextPrevChild(next);
-  const int count = static_cast<int>(cycle_.size());
-  QWidget* current = focusWidget();
-  auto it = std::find(cycle_.begin(), cycle_.end(), current);
-  int index = it == cycle_.end() ? (next ? -1 : count) : static_cast<int>(it - cycle_.begin());
-  for (int step = 0; step < count; ++step) {
-    index = (index + (next ? 1 : -1) + count) % count;
-    QWidget* candidate = cycle_[static_cast<size_t>(index)];
-    if (candidate->isEnabled() && candidate->isVisibleTo(this)) {
-      candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-      return true;
-    }
-  }
+  MoveFocusInCycle(cycle_, focusWidget(), !next);
   return true;
 }
 
