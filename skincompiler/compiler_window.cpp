@@ -85,20 +85,8 @@ CompilerWindow::~CompilerWindow() {
 }
 
 bool CompilerWindow::BuildBackground(const QImage& tile_image) {
-  if (tile_image.isNull())
-    return false;
-  const QImage tile = tile_image.convertToFormat(QImage::Format_RGB888);
-  QImage picture(kClientSize, QImage::Format_RGB888);
-  if (tile.isNull() || picture.isNull())
-    return false;
-  QPainter painter(&picture);
-  for (int y = 0; y < picture.height(); y += tile.height()) {
-    for (int x = 0; x < picture.width(); x += tile.width())
-      painter.drawImage(x, y, tile);
-  }
-  painter.end();
-  background_ = std::move(picture);
-  return true;
+  background_ = kit::BuildDialogBackground(tile_image, kClientSize);
+  return !background_.isNull();
 }
 
 bool CompilerWindow::CreateControls() {
