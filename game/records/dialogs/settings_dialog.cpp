@@ -187,7 +187,18 @@ class SettingsDialog : public kit::LookDialog {
   }
 
  private:
+  // The controls in the order of the Tab cycle.
   void Build() {
+    std::vector<QWidget*> cycle;
+    BuildGroups(cycle);
+    BuildSoundRows(cycle);
+    BuildSliders(cycle);
+    BuildButtons(cycle);
+    SetFocusCycle(std::move(cycle));
+  }
+
+  // The framed groups: the two radio groups, the skin and the path switch.
+  void BuildGroups(std::vector<QWidget*>& cycle) {
     new kit::GroupLabel(" Next Colors ", this, 1032, kit::DialogUnitRect(10, 4, 60, 8));
     new kit::GroupLabel(" Default Game ", this, 1033, kit::DialogUnitRect(10, 38, 60, 8));
     new kit::GroupLabel(" Skin ", this, 1034, kit::DialogUnitRect(10, 73, 65, 8));
@@ -225,7 +236,6 @@ class SettingsDialog : public kit::LookDialog {
     show_walk_ =
         MakeChoice<QCheckBox>(this, 1007, "Show path", kit::DialogUnitRect(262, 87, 60, 11));
 
-    std::vector<QWidget*> cycle;
     for (QWidget* w : next_colors_)
       cycle.push_back(w);
     for (QWidget* w : default_game_)
@@ -233,7 +243,10 @@ class SettingsDialog : public kit::LookDialog {
     cycle.push_back(skin_field_);
     cycle.push_back(choose_skin);
     cycle.push_back(show_walk_);
+  }
 
+  // Per sound: its switch, its file, a button to play it and one to choose it.
+  void BuildSoundRows(std::vector<QWidget*>& cycle) {
     for (size_t i = 0; i < kSoundRows.size(); ++i) {
       const SoundRow& row = kSoundRows[i];
       sound_checks_[i] = MakeChoice<SoundCheckBox>(this, row.check_id, row.caption,
@@ -261,7 +274,9 @@ class SettingsDialog : public kit::LookDialog {
       cycle.push_back(play);
       cycle.push_back(choose);
     }
+  }
 
+  void BuildSliders(std::vector<QWidget*>& cycle) {
     for (size_t i = 0; i < kSliderRows.size(); ++i) {
       const SliderRow& row = kSliderRows[i];
       const QRect slider_rect = kit::DialogUnitRect(230, row.y, 92, 15);
@@ -274,7 +289,9 @@ class SettingsDialog : public kit::LookDialog {
       AddText("%", 324, scale_y);
       cycle.push_back(sliders_[i]);
     }
+  }
 
+  void BuildButtons(std::vector<QWidget*>& cycle) {
     auto* ok =
         new kit::DialogButton("Ok", this, kIdSettingsOk, kit::DialogUnitRect(233, 291, 50, 15));
     connect(ok, &QPushButton::clicked, this, [this] { AcceptValues(); });
@@ -283,7 +300,6 @@ class SettingsDialog : public kit::LookDialog {
     connect(cancel_, &QPushButton::clicked, this, [this] { CloseWith(kIdSettingsCancel); });
     cycle.push_back(ok);
     cycle.push_back(cancel_);
-    SetFocusCycle(std::move(cycle));
   }
 
   kit::TextField* MakeField(int id, int y) {
