@@ -4,11 +4,9 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QThread>
 #include <QWindow>
 #include <algorithm>
@@ -21,6 +19,7 @@
 #include "game/window/pictures.h"
 #include "game/window/window_region.h"
 #include "platform/core/message.h"
+#include "platform/qt/kit/kit.h"
 #include "platform/qt/sound.h"
 
 namespace orbello::window {
@@ -192,10 +191,7 @@ int TMainForm1::FormCreate() {
     return Fatal(kExitStatusFailure);
   setMask(region);
 
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-  }
+  kit::CentreOnWorkArea(this);
   created_ = true;
   return 0;
 }
