@@ -14,6 +14,7 @@
 #include "platform/core/paths.h"
 #include "platform/qt/kit/dialog_look.h"
 #include "platform/qt/kit/kit.h"
+#include "platform/qt/local_path.h"
 #include "platform/qt/sound.h"
 #include "platform/qt/ui.h"
 
@@ -398,16 +399,10 @@ int ShowSettingsDialog(QWidget* owner, GameSettings& settings, SettingsCheck che
 }
 
 bool SameSkinPath(const std::string& a, const std::string& b) {
-  const QString text_a = QFile::decodeName(a.c_str());
-  const QString text_b = QFile::decodeName(b.c_str());
-  // A name not in the system's encoding does not come back from its text: such names are
-  // compared by their bytes, without regard to the case of ASCII letters.
-  if (QFile::encodeName(text_a) != a.c_str() || QFile::encodeName(text_b) != b.c_str()) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return lower(x) == lower(y); });
-  }
-  return text_a.compare(text_b, Qt::CaseInsensitive) == 0;
+  // The lossless decoding keeps bytes that are not UTF-8 apart (they have no case), so only
+  // letters compare without their case.
+  return platform::DecodeLocalPath(a).compare(platform::DecodeLocalPath(b), Qt::CaseInsensitive) ==
+         0;
 }
 
 SettingsChanges CompareSettings(const GameSettings& before, const GameSettings& after) {
