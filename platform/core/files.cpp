@@ -101,6 +101,15 @@ bool ReadRegularFile(const std::string& path, size_t max_bytes, std::string* out
   return true;
 }
 
+void SyncFolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  const std::string folder =
+      slash == std::string::npos ? std::string(".") : path.substr(0, slash == 0 ? 1 : slash);
+  UniqueFd dir(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.Valid())
+    fsync(dir.Get());
+}
+
 ssize_t ReadFull(int fd, void* buffer, size_t count) {
   auto* bytes = static_cast<unsigned char*>(buffer);
   size_t done = 0;

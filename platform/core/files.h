@@ -52,4 +52,8 @@ ssize_t ReadFull(int fd, void* buffer, size_t count);
 // Writes all `count` bytes; false on an error or a write that makes no progress.
 bool WriteFull(int fd, const void* buffer, size_t count);
 
+// Flushes the folder that holds `path` ("." for a bare name), so that a rename into it survives a
+// crash. Best effort: a folder that cannot be opened is left as it is.
+void SyncFolderOf(const std::string& path);
+
 }  // namespace orbello::platform

@@ -136,10 +136,7 @@ bool ReplaceHiveFile(Hive hive, const std::string& text) {
   ok = fd.Reset() && ok;
   if (ok && rename(temp.c_str(), target.c_str()) == 0) {
     // Make the rename itself durable.
-    std::string folder = target.substr(0, target.rfind('/'));
-    UniqueFd dir(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.Valid())
-      fsync(dir.Get());
+    SyncFolderOf(target);
     return true;
   }
   unlink(temp.c_str());

@@ -115,11 +115,7 @@ bool ReplaceFileAtomically(const std::string& path, const SavedGameBytes& bytes)
     return false;
   }
   // Make the rename itself durable.
-  const size_t slash = target.rfind('/');
-  platform::UniqueFd dir(open(slash == std::string::npos ? "." : target.substr(0, slash).c_str(),
-                              O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (dir.Valid())
-    fsync(dir.Get());
+  platform::SyncFolderOf(target);
   return true;
 }
 
