@@ -19,13 +19,12 @@ QSize SkinPieceSize(int k, QSize picture_size) {
   }
 }
 
-bool ScaleSkinPictures(const std::string& skin_path, int scale, SkinPictureSet& pictures,
-                       int count) {
+bool ScaleSkinPictures(const std::string& skin_path, int scale, SkinPictureSet& pictures) {
+  constexpr int count = skinfile::kPictureCount;
   if (scale == 1)
     return false;
   std::array<std::string, skinfile::kPictureCount> bytes;
-  if (count == skinfile::kPictureCount && scale == 2 &&
-      skinfile::ReadCompanion(skin_path, &bytes)) {
+  if (scale == 2 && skinfile::ReadCompanion(skin_path, &bytes)) {
     SkinPictureSet doubles;
     bool fits = true;
     for (int k = 0; k < count && fits; ++k) {

@@ -17,11 +17,9 @@ using SkinPictureSet = std::array<QImage, skinfile::kPictureCount>;
 // glyph by glyph, balls and path marks tile by tile.
 QSize SkinPieceSize(int k, QSize picture_size);
 
-// Brings the first `count` pictures of `pictures` (loaded at scale 1 from the skin at
-// `skin_path`) to `scale`. Only a complete skin (count 5) takes its companion's pictures, and
-// only when each is exactly `scale` times the size of its 1x picture. True when the companion's
-// pictures were taken.
-bool ScaleSkinPictures(const std::string& skin_path, int scale, SkinPictureSet& pictures,
-                       int count);
+// Brings the five pictures of `pictures` (loaded at scale 1 from the skin at `skin_path`) to
+// `scale`. The companion's pictures are taken only when each is exactly `scale` times the size of
+// its 1x picture. True when the companion's pictures were taken.
+bool ScaleSkinPictures(const std::string& skin_path, int scale, SkinPictureSet& pictures);
 
 }  // namespace orbello::window
