@@ -54,16 +54,20 @@ bool WriteCompanion(const std::string& companion_path, const std::string& skin_p
   PutLe(out, kCompanionVersion, 4);
   PutLe(out, skin.size(), 8);
   PutLe(out, Fnv1a64(skin), 8);
+  SkinHeader lengths;
   std::string body;
-  for (const std::string& path : bmp_paths) {
+  for (int k = 0; k < kPictureCount; ++k) {
+    const std::string& path = bmp_paths[static_cast<size_t>(k)];
     std::string picture;
     if (!platform::ReadRegularFile(path, kMaxCompanionBytes, &picture, &failure)) {
       *error = "cannot read " + path + ": " + std::strerror(failure);
       return false;
     }
-    PutLe(out, picture.size(), 4);
+    lengths.lengths[static_cast<size_t>(k)] = static_cast<uint32_t>(picture.size());
     body += picture;
   }
+  const auto header = EncodeHeader(lengths);
+  out.append(reinterpret_cast<const char*>(header.data()), header.size());
   out += body;
   std::ofstream file(companion_path, std::ios::binary | std::ios::trunc);
   file.write(out.data(), static_cast<std::streamsize>(out.size()));
@@ -90,10 +94,12 @@ bool ReadCompanion(const std::string& skin_path, std::array<std::string, kPictur
     return false;
   if (GetLe(companion, 24, 8) != skin.size() || GetLe(companion, 32, 8) != Fnv1a64(skin))
     return false;
+  const SkinHeader header =
+      DecodeHeader(reinterpret_cast<const unsigned char*>(companion.data()) + 40, kHeaderSize);
   std::array<std::string, kPictureCount> found;
   size_t at = kCompanionHeaderSize;
   for (int k = 0; k < kPictureCount; ++k) {
-    const uint64_t length = GetLe(companion, 40 + 4 * static_cast<size_t>(k), 4);
+    const uint64_t length = header.lengths[static_cast<size_t>(k)];
     if (length > companion.size() - at)
       return false;
     found[k] = companion.substr(at, length);
