@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "game/records/core/settings.h"
-#include "platform/core/files.h"
 #include "platform/core/registry.h"
 #include "skinfile/skinfile.h"
 
@@ -45,14 +44,12 @@ namespace {
 // the five pictures reads as a bitmap. The pictures are read from their bytes, so that only the
 // skin decides, not the name of the temporary folder.
 bool SkinLoads(const std::string& path) {
-  // A picture of the skin is a plain bitmap; anything this large is none of the game's.
-  constexpr std::size_t kMaxPictureBytes = 64 << 20;
   skinfile::TempNames names;
   bool loads = skinfile::UnpackSkin(path, names);
   for (const std::string& name : names) {
     std::string bytes;
     QImage picture;
-    loads = loads && !name.empty() && platform::ReadRegularFile(name, kMaxPictureBytes, &bytes) &&
+    loads = loads && skinfile::ReadUnpackedPicture(name, &bytes) &&
             picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
                                  static_cast<int>(bytes.size()), "BMP");
   }

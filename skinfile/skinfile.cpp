@@ -215,6 +215,11 @@ bool UnpackSkin(const std::string& skin_path, TempNames& names) {
   }
 }
 
+bool ReadUnpackedPicture(const std::string& name, std::string* bytes) {
+  constexpr std::size_t kMaxPictureBytes = std::size_t{64} << 20;
+  return !name.empty() && platform::ReadRegularFile(name, kMaxPictureBytes, bytes);
+}
+
 void DeleteTempFiles(const TempNames& names) {
   for (const std::string& name : names) {
     if (!name.empty())

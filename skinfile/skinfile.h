@@ -63,6 +63,10 @@ bool UnpackSkin(const std::string& skin_path, TempNames& names);
 
 // Deletes the files named in `names` (missing ones are no error) and leaves the names in place.
 void DeleteTempFiles(const TempNames& names);
+// The bytes of one unpacked picture, read by its name's bytes (the temporary folder's name need
+// not be text) and bounded: a picture of a skin is a plain bitmap, and anything this large is
+// none. False when the file cannot be read whole.
+bool ReadUnpackedPicture(const std::string& name, std::string* bytes);
 
 // "Unable to load skin: [" + skin_path + "]"
 std::string UnableToLoadSkinMessage(const std::string& skin_path);

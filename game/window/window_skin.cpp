@@ -1,7 +1,5 @@
 #include "game/window/window_skin.h"
 
-#include <QFile>
-
 #include "game/window/skin_density.h"
 #include "platform/core/message.h"
 
@@ -15,7 +13,10 @@ bool WindowSkin::Load(const std::string& path) {
   bool loaded = skinfile::UnpackSkin(path, temp_names_);
   SkinPictureSet pictures;
   for (int k = 0; loaded && k < skinfile::kPictureCount; ++k) {
-    loaded = pictures[k].load(QFile::decodeName(temp_names_[k].c_str()), "BMP");
+    std::string bytes;
+    loaded = skinfile::ReadUnpackedPicture(temp_names_[k], &bytes) &&
+             pictures[k].loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                                      static_cast<int>(bytes.size()), "BMP");
     pictures[k] = pictures[k].convertToFormat(QImage::Format_RGB32);
   }
   if (!loaded) {

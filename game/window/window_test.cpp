@@ -2,12 +2,14 @@
 // failures, the cells' pictures, a whole game driven by presses, the commands and the clock.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QScreen>
+
 #include <QTest>
 #include <memory>
 
@@ -203,6 +205,22 @@ TEST_F(FormTest, StartsWithAnEmptyBoardAndNoGame) {
 
   form.reset();
   EXPECT_TRUE(install_.TempFiles().isEmpty());
+}
+
+// The skin's pictures are unpacked into the temporary folder, whose name is bytes that need not
+// be text; the game loads them all the same.
+TEST_F(FormTest, ASkinUnpacksIntoATemporaryFolderWhoseNameIsNotText) {
+  const QByteArray folder = install_.TempFolder().toLocal8Bit() + "/caf\xe9";
+  ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
+  qputenv("TMPDIR", folder);
+  auto form = Create();
+  EXPECT_EQ(status_, 0) << messages_.Texts().join("|").toStdString();
+  EXPECT_TRUE(messages_.seen.empty());
+  // The skin's files go with the window, and the folder with them (the temporary folder's own
+  // clean-up cannot name it).
+  form.reset();
+  EXPECT_EQ(::rmdir(folder.constData()), 0);
+  qputenv("TMPDIR", install_.TempFolder().toLocal8Bit());
 }
 
 TEST_F(FormTest, PreviewsStayHiddenWhenOnlyTheBoardAnnounces) {
