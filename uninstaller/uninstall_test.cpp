@@ -100,6 +100,12 @@ class UninstallTest : public ::testing::Test {
     WriteFileBytes(app_ + "skin/retro.sf", "skin");
     WriteFileBytes(app_ + "sound/move.wav", "RIFF");
     WriteFileBytes(app_ + "save/game1.osf", "save");
+    std::string manifest = std::string(kManifestHeader) + "\n";
+    for (const char* file : kProgramFiles)
+      manifest.append(file).append("\n");
+    manifest.append(kUninstallerProgram).append("\n").append(kHelpLauncher).append("\n");
+    manifest += "skin/classic.sf\nskin/retro.sf\nsound/move.wav\n";
+    WriteFileBytes(app_ + kManifestName, manifest);
     WriteFileBytes(desktop_ + "/" + kShortcutName, "[Desktop Entry]\n");
     std::string group = menu_ + "/" + kGroupParent + "/" + kGroupFolder;
     fs::create_directories(group);
@@ -421,7 +427,8 @@ TEST_F(UninstallTest, LinksAreRemovedAsLinksAndTheirTargetsStay) {
   fs::create_directory_symlink(outside.Path(), app_ + "save");
   fs::remove(app_ + "cvob.chm");
   fs::create_symlink(outside / "help.chm", app_ + "cvob.chm");
-  fs::create_symlink(outside / "precious.osf", app_ + "sound/linked.wav");
+  fs::remove(app_ + "sound/move.wav");
+  fs::create_symlink(outside / "precious.osf", app_ + "sound/move.wav");
   UninstallDialog dialog([] { return false; });
   EXPECT_TRUE(PressUninstall(dialog));
   EXPECT_TRUE(messages_.messages.empty());
