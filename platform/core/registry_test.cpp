@@ -266,7 +266,8 @@ TEST_F(RegistryTest, LinkedHiveAndLockFileStayLinks) {
   ASSERT_TRUE(CreateKey(Hive::kCurrentUser, kKey));
   const std::string hive = HiveFilePath(Hive::kCurrentUser);
   testing::TempDir dotfiles;
-  std::filesystem::rename(hive, dotfiles / "user.reg");
+  WriteFileBytes(dotfiles / "user.reg", ReadFileBytes(hive));
+  std::filesystem::remove(hive);
   std::filesystem::create_symlink(dotfiles / "user.reg", hive);
   std::filesystem::remove(hive + ".lock");
   std::filesystem::create_symlink(dotfiles / "user.lock", hive + ".lock");
