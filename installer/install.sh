@@ -3,7 +3,8 @@
 #   installer/install.sh BUILD_DIR
 # The installation folder is ${XDG_DATA_HOME:-$HOME/.local/share}/corvane/orbello; the registry
 # stand-in lives under ${XDG_CONFIG_HOME:-$HOME/.config}/corvane. Programs, help, skins and sounds
-# are replaced; the high-score file, saved games and the player's settings are kept.
+# are replaced; the high-score file, saved games and the player's settings are kept. What it puts
+# into the installation folder is listed in install.manifest there, which the uninstaller needs.
 # The last line printed is the installation folder.
 set -euo pipefail
 
