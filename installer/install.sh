@@ -3,7 +3,8 @@
 #   installer/install.sh BUILD_DIR
 # The installation folder is ${XDG_DATA_HOME:-$HOME/.local/share}/corvane/orbello; the registry
 # stand-in lives under ${XDG_CONFIG_HOME:-$HOME/.config}/corvane. Programs, help, skins and sounds
-# are replaced; the high-score file, saved games and the player's settings are kept.
+# are replaced; the high-score file, saved games and the player's settings are kept. What it puts
+# into the installation folder is listed in install.manifest there, which the uninstaller needs.
 # The last line printed is the installation folder.
 set -euo pipefail
 
@@ -39,12 +40,32 @@ note() { echo "install.sh: $*" >&2; }
 # An interrupted copy leaves no dot file behind (the uninstaller would never remove it).
 pending=""
 trap '[ -n "$pending" ] && rm -f "$pending"' EXIT
+# What goes into the installation folder is listed in its manifest, the uninstaller's proof that
+# the folder is ours and its list of what to delete; entries of an earlier installation stay
+# listed while their files are there.
+manifest="$app_dir/install.manifest"
+manifest_header="# Orbello installation manifest 1"
+declare -A listed=()
+listed_order=()
+record() {  # path inside the installation folder
+  local relative=${1#"$app_dir"/}
+  if [ "$relative" != "$1" ] && [ -z "${listed[$relative]+x}" ]; then
+    listed[$relative]=1
+    listed_order+=("$relative")
+  fi
+}
+if [ -f "$manifest" ] && [ "$(head -n 1 "$manifest")" = "$manifest_header" ]; then
+  while IFS= read -r line; do
+    [ -e "$app_dir/$line" ] && record "$app_dir/$line"
+  done < <(tail -n +2 "$manifest")
+fi
 put() {  # source target mode
   pending=$(mktemp "$(dirname "$2")/.install.XXXXXX")
   cp "$1" "$pending"
   chmod "$3" "$pending"
   mv -f "$pending" "$2"
   pending=""
+  record "$2"
 }
 
 mkdir -p "$app_dir/save" "$app_dir/skin" "$app_dir/sound"
@@ -78,7 +99,10 @@ else
   echo "  high-score file cvobhs.dat kept"
 fi
 
+record "$app_dir/cvobhs.dat"
+
 printf '[InternetShortcut]\r\nURL=%s\r\n' "$url" >"$app_dir/Corvane.url"
+record "$app_dir/Corvane.url"
 
 shopt -s nullglob
 skins=("$build"/art/skins/*.sf)
@@ -106,6 +130,16 @@ for sound in select move destroy nopath; do
 done
 echo "  sounds"
 
+pending=$(mktemp "$app_dir/.install.XXXXXX")
+{
+  echo "$manifest_header"
+  printf '%s\n' "${listed_order[@]}"
+} >"$pending"
+chmod 644 "$pending"
+mv -f "$pending" "$manifest"
+pending=""
+echo "  manifest $(basename "$manifest") of ${#listed_order[@]} files"
+
 echo "Registry settings:"
 "$helper" registry "$app_dir/"
 
@@ -124,6 +158,24 @@ quote() {
   done
   printf '"%s"' "$out"
 }
+# A value of the string type: backslashes and leading blanks take the file format's escapes.
+string_value() {
+  local value=${1//\\/\\\\}
+  value=${value//$'\n'/\\n}
+  value=${value//$'\t'/\\t}
+  value=${value//$'\r'/\\r}
+  [ "${value:0:1}" = " " ] && value="\\s${value:1}"
+  printf '%s' "$value"
+}
+# The Exec value that starts the program at $1. The desktop's launcher looks a program up before it
+# turns %% back into %, so a program whose path holds a % is started by a shell found by name.
+launch() {
+  if [[ $1 == *%* ]]; then
+    printf 'sh -c %s %s' "$(quote 'exec "$0"')" "$(quote "$1")"
+  else
+    quote "$1"
+  fi
+}
 entry() {  # file name comment exec icon [more lines]
   local tmp file=$1 name=$2 comment=$3 exec=$4 icon=$5
   shift 5
@@ -136,7 +188,7 @@ entry() {  # file name comment exec icon [more lines]
     echo "Name=$name"
     echo "Comment=$comment"
     echo "Exec=$exec"
-    echo "Path=$app_dir"
+    echo "Path=$(string_value "$app_dir")"
     echo "Icon=$icon"
     echo "Terminal=false"
     echo "Categories=Game;LogicGame;"
@@ -177,16 +229,16 @@ rm -f "$group/orbello.png" "$group/orbello-skins.png" "$group/orbello-uninstall.
 # running window under its launcher.
 game_lines=("Keywords=puzzle;balls;lines;colours;colors;board;logic;" "StartupWMClass=TMainForm1")
 entry "$group/Corvane Orbello.desktop" "Corvane Orbello" "Ball-matching puzzle" \
-  "$(quote "$app_dir/cvob")" com.corvane.Orbello "${game_lines[@]}"
+  "$(launch "$app_dir/cvob")" com.corvane.Orbello "${game_lines[@]}"
 entry "$group/Creator Skins for Orbello.desktop" "Creator Skins for Orbello" \
-  "Make skins for Orbello" "$(quote "$app_dir/csfob")" com.corvane.Orbello.SkinCompiler \
+  "Make skins for Orbello" "$(launch "$app_dir/csfob")" com.corvane.Orbello.SkinCompiler \
   "Keywords=skin;theme;pictures;editor;"
 entry "$group/Uninstall Orbello.desktop" "Uninstall Orbello" "Remove Orbello" \
-  "$(quote "$app_dir/uni_cvob")" com.corvane.Orbello.Uninstall
+  "$(launch "$app_dir/uni_cvob")" com.corvane.Orbello.Uninstall
 entry "$group/Orbello Help.desktop" "Orbello Help" "How to play Orbello" \
   "xdg-open $(quote "$app_dir/cvob.chm")" com.corvane.Orbello.Help "Keywords=manual;rules;"
 entry "$desktop/Corvane Orbello.desktop" "Corvane Orbello" "Ball-matching puzzle" \
-  "$(quote "$app_dir/cvob")" com.corvane.Orbello "${game_lines[@]}"
+  "$(launch "$app_dir/cvob")" com.corvane.Orbello "${game_lines[@]}"
 echo "  desktop shortcut and program group"
 
 # What software centres show of the game.

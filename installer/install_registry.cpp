@@ -1,10 +1,16 @@
 #include "install_registry.h"
 
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
 #include <QByteArray>
 #include <QImage>
 #include <cstring>
 
 #include "game/records/core/settings.h"
+#include "platform/core/files.h"
+#include "platform/core/paths.h"
 #include "platform/core/registry.h"
 #include "skinfile/skinfile.h"
 
@@ -18,32 +24,37 @@ const std::vector<DefaultSetting>& DefaultSettings() {
   using platform::kRegSz;
   // Delay_Jump 20 gives the jump timer its 60 ms; the other delays are waits per step in ms.
   static const std::vector<DefaultSetting> kDefaults = {
-      {"NextColors", kRegDword, 1, nullptr},
-      {"DefaultGame", kRegDword, 1, nullptr},
-      {"ShowWalk", kRegDword, 0, nullptr},
+      {"NextColors", kRegDword, 1, nullptr, 1, 4},
+      {"DefaultGame", kRegDword, 1, nullptr, 1, 3},
+      {"ShowWalk", kRegDword, 0, nullptr, 0, 1},
       {"TitleSkin", kRegSz, 0, "skin/classic.sf"},
       {"Sound_Jump", kRegSz, 0, "sound/select.wav"},
       {"Sound_Destroy", kRegSz, 0, "sound/destroy.wav"},
       {"Sound_Move", kRegSz, 0, "sound/move.wav"},
       {"Sound_NoPath", kRegSz, 0, "sound/nopath.wav"},
-      {"CheckJump", kRegDword, 1, nullptr},
-      {"CheckMove", kRegDword, 1, nullptr},
-      {"CheckDestroy", kRegDword, 1, nullptr},
-      {"CheckNoPath", kRegDword, 1, nullptr},
-      {"Delay_Jump", kRegDword, 20, nullptr},
-      {"Delay_Move", kRegDword, 25, nullptr},
-      {"Delay_Destroy", kRegDword, 35, nullptr},
-      {"Delay_Appearance", kRegDword, 40, nullptr},
+      {"CheckJump", kRegDword, 1, nullptr, 0, 1},
+      {"CheckMove", kRegDword, 1, nullptr, 0, 1},
+      {"CheckDestroy", kRegDword, 1, nullptr, 0, 1},
+      {"CheckNoPath", kRegDword, 1, nullptr, 0, 1},
+      {"Delay_Jump", kRegDword, 20, nullptr, 0, 100},
+      {"Delay_Move", kRegDword, 25, nullptr, 0, 100},
+      {"Delay_Destroy", kRegDword, 35, nullptr, 0, 100},
+      {"Delay_Appearance", kRegDword, 40, nullptr, 0, 100},
   };
   return kDefaults;
 }
 
 namespace {
 
-// True when the game could load the skin at `path`: it unpacks it as the game does and each of
-// the five pictures reads as a bitmap. The pictures are read from their bytes, so that only the
-// skin decides, not the name of the temporary folder.
-bool SkinLoads(const std::string& path) {
+enum class SkinCheck { kLoads, kFails, kNotChecked };
+
+// Whether the game could load the skin at `path`: it unpacks it as the game does and each of the
+// five pictures must read as a bitmap. The pictures are read from their bytes, so that only the
+// skin decides, not the name of the temporary folder. Unpacking needs a temporary folder; without
+// a usable one nothing can be said about the skin.
+SkinCheck CheckSkin(const std::string& path) {
+  if (!platform::OpenRegularFile(path, O_RDONLY).Valid())
+    return SkinCheck::kFails;
   skinfile::TempNames names;
   bool loads = skinfile::UnpackSkin(path, names);
   for (const std::string& name : names) {
@@ -54,7 +65,14 @@ bool SkinLoads(const std::string& path) {
                                  static_cast<int>(bytes.size()), "BMP");
   }
   skinfile::DeleteTempFiles(names);
-  return loads;
+  if (loads)
+    return SkinCheck::kLoads;
+  std::string probe = platform::TempFolder() + "/orbello-install-XXXXXX";
+  platform::UniqueFd fd(mkostemp(probe.data(), O_CLOEXEC));
+  if (!fd.Valid())
+    return SkinCheck::kNotChecked;
+  unlink(probe.c_str());
+  return SkinCheck::kFails;
 }
 
 // The current text of a REG_SZ value up to its first zero; empty when unreadable.
@@ -77,6 +95,15 @@ bool HasType(const RegistryKey& key, const char* name, uint32_t wanted) {
   return size > 0;
 }
 
+// A stored number the game can work with: a value out of range leaves, e.g. with a DefaultGame
+// of 7, no game to start.
+bool InRange(const RegistryKey& key, const DefaultSetting& setting) {
+  if (setting.type != platform::kRegDword)
+    return true;
+  const auto value = key.GetDword(setting.name);
+  return value && *value >= setting.low && *value <= setting.high;
+}
+
 }  // namespace
 
 bool CheckInstallFolder(const std::string& app_dir, std::string* error) {
@@ -88,6 +115,15 @@ bool CheckInstallFolder(const std::string& app_dir, std::string* error) {
     if (s.relative_path && app_dir.size() + std::strlen(s.relative_path) > kPathSlotSize - 1) {
       *error = "the installation folder is too long: " + app_dir + s.relative_path +
                " does not fit the game's 260 characters";
+      return false;
+    }
+  }
+  // Found now, before anything is copied, a hive that cannot take the settings would leave an
+  // installation without them.
+  for (Hive hive : {Hive::kCurrentUser, Hive::kLocalMachine}) {
+    std::string reason;
+    if (!platform::CheckHiveWritable(hive, &reason)) {
+      *error = "the registry file " + reason + "; nothing was installed";
       return false;
     }
   }
@@ -109,12 +145,18 @@ bool WriteUserSettings(const std::string& app_dir, std::vector<std::string>* rep
     return false;
   }
   for (const DefaultSetting& s : DefaultSettings()) {
-    bool keep = HasType(*key, s.name, s.type);
-    // The game ends at start-up on a skin it cannot load; a new skin is better than no game.
-    if (keep && std::strcmp(s.name, "TitleSkin") == 0 && !SkinLoads(StoredText(*key, s.name)))
-      keep = false;
+    bool keep = HasType(*key, s.name, s.type) && InRange(*key, s);
+    std::string note;
+    // The game ends at start-up on a skin it cannot load; a new skin is better than no game. A
+    // skin that could not be checked is the player's choice all the same.
+    if (keep && std::strcmp(s.name, "TitleSkin") == 0) {
+      const SkinCheck check = CheckSkin(StoredText(*key, s.name));
+      keep = check != SkinCheck::kFails;
+      if (check == SkinCheck::kNotChecked)
+        note = " (not checked: no usable temporary folder)";
+    }
     if (keep) {
-      report->push_back(std::string(s.name) + ": kept");
+      report->push_back(std::string(s.name) + ": kept" + note);
       continue;
     }
     bool written = false;

@@ -4,11 +4,15 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <stdlib.h>
+#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <iterator>
+#include <set>
 #include <vector>
 
 #include "platform/core/files.h"
@@ -43,9 +47,9 @@ std::vector<std::string> SplitPath(const std::string& relative) {
   return parts;
 }
 
-// Deletes the files of the open folder whose names do not begin with a dot. Directories fail to
-// unlink and so stay, as do dot files.
-void DeleteFilesIn(int folder_fd) {
+// Deletes the files of the open folder whose names do not begin with a dot and that `deletable`
+// (when given) allows. Directories fail to unlink and so stay, as do dot files.
+void DeleteFilesIn(int folder_fd, const std::function<bool(const std::string&)>& deletable) {
   int listing_fd = fcntl(folder_fd, F_DUPFD_CLOEXEC, 0);
   if (listing_fd < 0)
     return;
@@ -57,7 +61,7 @@ void DeleteFilesIn(int folder_fd) {
   // Names are collected first: deleting while the listing is read may skip entries.
   std::vector<std::string> names;
   while (dirent* entry = readdir(dir)) {
-    if (entry->d_name[0] != '.')
+    if (entry->d_name[0] != '.' && (!deletable || deletable(entry->d_name)))
       names.emplace_back(entry->d_name);
   }
   closedir(dir);
@@ -91,7 +95,8 @@ std::optional<std::string> Canonical(const std::string& path) {
 
 }  // namespace
 
-void EmptyAndRemoveFolder(const std::string& base, const std::string& relative) {
+void EmptyAndRemoveFolder(const std::string& base, const std::string& relative,
+                          const std::function<bool(const std::string&)>& deletable) {
   std::vector<std::string> parts = SplitPath(relative);
   if (parts.empty())
     return;
@@ -120,7 +125,7 @@ void EmptyAndRemoveFolder(const std::string& base, const std::string& relative) 
   UniqueFd folder(openat(parent.Get(), name, kDirectoryFlags | O_NOFOLLOW));
   if (!folder.Valid())
     return;
-  DeleteFilesIn(folder.Get());
+  DeleteFilesIn(folder.Get(), deletable);
   folder.Reset();
   unlinkat(parent.Get(), name, AT_REMOVEDIR);
 }
@@ -176,16 +181,50 @@ void RemoveHelpViewerEntry(const std::string& applications) {
     unlink(list.c_str());
     return;
   }
-  // The rest is written beside and renamed over the list, so that the list is never half there.
-  std::string temporary = list + ".XXXXXX";
-  UniqueFd out(mkostemp(temporary.data(), O_CLOEXEC));
-  if (!out.Valid())
-    return;
-  const bool written = fchmod(out.Get(), 0644) == 0 &&
-                       platform::WriteFull(out.Get(), kept.data(), kept.size()) &&
-                       fsync(out.Get()) == 0 && out.Reset();
-  if (!written || rename(temporary.c_str(), list.c_str()) != 0)
-    unlink(temporary.c_str());
+  // Replaced as a whole, so that the list is never half there.
+  platform::ReplaceFile(list, kept, platform::ReplaceOptions{0644, false});
+}
+
+std::optional<std::vector<std::string>> ReadManifest(const std::string& folder) {
+  std::string text;
+  if (!platform::ReadRegularFile(WithSlash(folder) + kManifestName, 1 << 20, &text))
+    return std::nullopt;
+  auto plain_name = [](const std::string& name) {
+    return !name.empty() && name[0] != '.' && name != kManifestName &&
+           name.find('\0') == std::string::npos;
+  };
+  std::vector<std::string> paths;
+  std::size_t start = 0;
+  bool header = true;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos)
+      end = text.size();
+    const std::string line = text.substr(start, end - start);
+    start = end + 1;
+    if (header) {
+      if (line != kManifestHeader)
+        return std::nullopt;
+      header = false;
+      continue;
+    }
+    const std::size_t slash = line.find('/');
+    if (slash == std::string::npos) {
+      if (!plain_name(line))
+        return std::nullopt;
+    } else {
+      const std::string folder_name = line.substr(0, slash);
+      const std::string name = line.substr(slash + 1);
+      const bool data_folder = std::any_of(std::begin(kDataFolders), std::end(kDataFolders),
+                                           [&](const char* known) { return folder_name == known; });
+      if (!data_folder || !plain_name(name) || name.find('/') != std::string::npos)
+        return std::nullopt;
+    }
+    paths.push_back(line);
+  }
+  if (header)
+    return std::nullopt;
+  return paths;
 }
 
 std::optional<std::string> ReadAppPath(bool* key_opened) {
@@ -225,6 +264,57 @@ bool IsPlausibleInstallation(const std::string& app_path) {
   return true;
 }
 
+namespace {
+
+bool Exists(const std::string& path) {
+  struct stat info {};
+  return lstat(path.c_str(), &info) == 0;
+}
+
+bool IsSavedGame(const std::string& name) {
+  const std::size_t length = sizeof kSavedGameExtension - 1;
+  return name.size() > length &&
+         strcasecmp(name.c_str() + name.size() - length, kSavedGameExtension) == 0;
+}
+
+// Deletes what the manifest names in the installation folder, the player's saved games, then the
+// manifest and the folder when that left it empty.
+void RemoveInstalledFiles(const std::string& folder, const std::vector<std::string>& manifest) {
+  const std::set<std::string> listed(manifest.begin(), manifest.end());
+  for (const char* data_folder : kDataFolders) {
+    const std::string prefix = std::string(data_folder) + "/";
+    const bool saves = prefix == "save/";
+    EmptyAndRemoveFolder(folder, data_folder, [&](const std::string& name) {
+      return listed.count(prefix + name) > 0 || (saves && IsSavedGame(name));
+    });
+  }
+  UniqueFd app(open(folder.c_str(), kDirectoryFlags));
+  if (app.Valid()) {
+    // The program files in their fixed order, then whatever else the installer put there.
+    std::vector<std::string> programs(std::begin(kProgramFiles), std::end(kProgramFiles));
+    programs.push_back(kUninstallerProgram);
+    programs.push_back(kHelpLauncher);
+    for (const std::string& entry : manifest) {
+      if (entry.find('/') == std::string::npos &&
+          std::find(programs.begin(), programs.end(), entry) == programs.end()) {
+        programs.push_back(entry);
+      }
+    }
+    for (const std::string& file : programs) {
+      if (listed.count(file) > 0)
+        unlinkat(app.Get(), file.c_str(), 0);
+    }
+    unlinkat(app.Get(), kManifestName, 0);
+  }
+  if (rmdir(folder.c_str()) == 0) {
+    std::string parent = fs::path(folder).parent_path().parent_path().string();
+    if (fs::path(parent).filename() == kMakerFolder)
+      rmdir(parent.c_str());
+  }
+}
+
+}  // namespace
+
 bool RunRemoval(RemovalView& view) {
   view.MarkItem(Item::kShortcuts, ItemState::kInProgress);
   // Everything that can refuse is asked before the first deletion, so that a refusal leaves the
@@ -239,18 +329,35 @@ bool RunRemoval(RemovalView& view) {
   std::optional<std::string> app_path = ReadAppPath(&key_opened);
   if (!key_opened)
     return Fail(view, kMsgSettingsKeyNotOpened);
-  // Files are deleted by name inside this folder: a value that does not name a real installation
-  // (empty, relative, the home folder, a folder without the game) must not lead anywhere.
-  if (!app_path || !IsPlausibleInstallation(*app_path))
-    return Fail(view, kMsgNoAppPath);
+  const std::string shortcut = WithSlash(desktop) + kShortcutName;
+  const std::string group = WithSlash(programs) + kGroupParent + "/" + kGroupFolder;
+  // A run that was stopped after the files went (killed, or by an older uninstaller that failed
+  // at the key) left only the keys: nothing is left to delete but them.
+  const bool only_keys_left =
+      app_path && !app_path->empty() && app_path->front() == '/' && !Exists(shortcut) &&
+      !Exists(group) &&
+      (!Exists(*app_path) || (!Exists(WithSlash(*app_path) + kGameProgram) &&
+                              !Exists(WithSlash(*app_path) + kManifestName)));
+  std::optional<std::vector<std::string>> manifest;
+  if (!only_keys_left) {
+    // Files are deleted by name inside this folder: a value that does not name a real
+    // installation (empty, relative, the home folder, a folder without the game) must not lead
+    // anywhere, nor one that holds no list of what the installer put there.
+    if (!app_path || !IsPlausibleInstallation(*app_path))
+      return Fail(view, kMsgNoAppPath);
+    manifest = ReadManifest(*app_path);
+    if (!manifest)
+      return Fail(view, kMsgNoManifest);
+  }
   if (!RegistryKey::Open(Hive::kCurrentUser, kCompanyKey,
                          platform::kRegQueryValue | platform::kRegSetValue)) {
     return Fail(view, kMsgCompanyKeyNotOpened);
   }
+  // The key goes last: were it kept by a hive that cannot be changed, nothing else may go first.
+  if (!platform::CheckHiveWritable(Hive::kCurrentUser))
+    return Fail(view, kMsgGameKeyNotDeleted);
 
-  std::string shortcut = WithSlash(desktop) + kShortcutName;
-  struct stat info {};
-  if (lstat(shortcut.c_str(), &info) == 0)
+  if (Exists(shortcut))
     unlink(shortcut.c_str());
   EmptyAndRemoveFolder(programs, std::string(kGroupParent) + "/" + kGroupFolder);
   programs = platform::ApplicationsFolder();
@@ -262,25 +369,13 @@ bool RunRemoval(RemovalView& view) {
   view.MarkItem(Item::kShortcuts, ItemState::kDone);
 
   view.MarkItem(Item::kFiles, ItemState::kInProgress);
-  std::string folder = WithSlash(*app_path);
-  for (const char* data_folder : kDataFolders)
-    EmptyAndRemoveFolder(folder, data_folder);
-  {
-    UniqueFd app(open(folder.c_str(), kDirectoryFlags));
-    if (app.Valid()) {
-      for (const char* file : kProgramFiles)
-        unlinkat(app.Get(), file, 0);
-      unlinkat(app.Get(), kUninstallerProgram, 0);
-      unlinkat(app.Get(), kHelpLauncher, 0);
-    }
+  if (manifest) {
+    const std::string folder = WithSlash(*app_path);
+    RemoveInstalledFiles(folder, *manifest);
+    // A group folder inside the installation holds nothing of the installer's: only an empty
+    // one goes.
+    rmdir((folder + kGroupParent + "/" + kGroupFolder).c_str());
   }
-  if (rmdir(folder.c_str()) == 0) {
-    std::string parent = fs::path(folder).parent_path().parent_path().string();
-    if (fs::path(parent).filename() == kMakerFolder)
-      rmdir(parent.c_str());
-  }
-  // A group folder inside the installation is cleaned the same way as the menu's.
-  EmptyAndRemoveFolder(folder, std::string(kGroupParent) + "/" + kGroupFolder);
   if (platform::ApplicationsFolder().empty())
     return Fail(view, kMsgNoStartMenu);
   view.MarkItem(Item::kFiles, ItemState::kDone);

@@ -2,8 +2,10 @@
 // program files of the installation named in the registry, and the game's registry keys.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orbello::uninstaller {
 
@@ -40,6 +42,13 @@ inline constexpr const char* kIconNames[] = {
 inline constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 inline constexpr char kMetainfoFolder[] = "metainfo";
 inline constexpr char kMetainfoFile[] = "com.corvane.Orbello.metainfo.xml";
+// The list of what the installer put into the installation folder, written there by install.sh
+// from what it copies: the line kManifestHeader, then one path a line relative to the folder,
+// either a program file or a file directly inside one of kDataFolders. Nothing that it does not
+// name is deleted, except the player's saved games (save/*.osf).
+inline constexpr char kManifestName[] = "install.manifest";
+inline constexpr char kManifestHeader[] = "# Orbello installation manifest 1";
+inline constexpr char kSavedGameExtension[] = ".osf";
 // The buffer for "AppPath": a string of more bytes than this, terminating zero included, does not
 // fit.
 inline constexpr unsigned kPathBufferSize = 260;
@@ -61,6 +70,11 @@ inline constexpr char kMsgCompanyKeyNotOpened[] =
     "Couldn't open <Corvane> registry key.\nUninstall canceled.";
 inline constexpr char kMsgGameKeyNotDeleted[] =
     "Couldn't delete <Corvane\\OB> registry key.\nUninstall canceled.";
+inline constexpr char kMsgNoManifest[] =
+    "The folder of the installation holds no valid list of installed files (install.manifest), "
+    "so it may not be an installation of Corvane Orbello, and nothing was deleted.\n"
+    "To remove an installation made by an older installer, install Corvane Orbello again and "
+    "then uninstall it.\nUninstall canceled.";
 inline constexpr char kConfirmCaption[] = "Confirm Action";
 inline constexpr char kMsgAbortQuestion[] =
     "The uninstall in not finished! Do you really want to abort?";
@@ -83,11 +97,17 @@ class RemovalView {
 bool RunRemoval(RemovalView& view);
 
 // The folder-emptying rule on the folder `relative` below `base`: deletes the files directly
-// inside it whose names do not begin with a dot, then removes the folder if that left it empty.
+// inside it whose names do not begin with a dot (and, when `deletable` is given, for which it is
+// true), then removes the folder if that left it empty.
 // Subfolders and dot files stay. `base` is taken as it is; below it symbolic links are never
 // followed: a link in place of the folder (or of a folder on the way to it) is removed as a link,
 // a link inside the folder is deleted as a link. A missing folder is left alone.
-void EmptyAndRemoveFolder(const std::string& base, const std::string& relative);
+void EmptyAndRemoveFolder(const std::string& base, const std::string& relative,
+                          const std::function<bool(const std::string&)>& deletable = nullptr);
+
+// The paths that the manifest in `folder` names, in its order; nothing when it is missing,
+// unreadable or holds anything but the header and paths of the kinds above.
+std::optional<std::vector<std::string>> ReadManifest(const std::string& folder);
 
 // Deletes exactly the icon files and the metainfo file named above from below `data_home`; other
 // programs' icons beside them stay. Folders on their way that this leaves empty are removed, up to

@@ -100,6 +100,12 @@ class UninstallTest : public ::testing::Test {
     WriteFileBytes(app_ + "skin/retro.sf", "skin");
     WriteFileBytes(app_ + "sound/move.wav", "RIFF");
     WriteFileBytes(app_ + "save/game1.osf", "save");
+    std::string manifest = std::string(kManifestHeader) + "\n";
+    for (const char* file : kProgramFiles)
+      manifest.append(file).append("\n");
+    manifest.append(kUninstallerProgram).append("\n").append(kHelpLauncher).append("\n");
+    manifest += "skin/classic.sf\nskin/retro.sf\nsound/move.wav\n";
+    WriteFileBytes(app_ + kManifestName, manifest);
     WriteFileBytes(desktop_ + "/" + kShortcutName, "[Desktop Entry]\n");
     std::string group = menu_ + "/" + kGroupParent + "/" + kGroupFolder;
     fs::create_directories(group);
@@ -379,6 +385,93 @@ TEST_F(UninstallTest, UnreadableSettingsKeyIsReportedBeforeAnythingIsDeleted) {
   }
 }
 
+// A folder is known as an installation by the list of files the installer put there: a folder
+// without a valid list loses nothing, and from one with it only the listed files and the saved
+// games go, not what the player added.
+TEST_F(UninstallTest, OnlyWhatTheInstallerListedIsDeleted) {
+  const std::string games = home_.Path() + "/Games/";
+  const std::vector<std::pair<const char*, std::string>> refused = {
+      {"foreign folder", ""},
+      {"list with a path outside", std::string(kManifestHeader) + "\ncvob\n../notes.txt\n"},
+      {"list without its header", "cvob\n"}};
+  for (const auto& [name, manifest] : refused) {
+    SCOPED_TRACE(name);
+    Install(games);
+    fs::create_directories(games + "save");
+    fs::create_directories(games + "sound");
+    WriteFileBytes(games + "cvob", "someone else's program");
+    WriteFileBytes(games + "save/letter.doc", "mine");
+    WriteFileBytes(games + "sound/song.wav", "mine");
+    if (!manifest.empty())
+      WriteFileBytes(games + kManifestName, manifest);
+    const std::set<std::string> before = Tree(home_.Path());
+    messages_.messages.clear();
+    UninstallDialog dialog([] { return false; });
+    EXPECT_FALSE(PressUninstall(dialog));
+    EXPECT_EQ(messages_.Texts(), std::vector<std::string>{kMsgNoManifest});
+    EXPECT_EQ(Tree(home_.Path()), before);
+    EXPECT_TRUE(KeyExists(Hive::kCurrentUser, kSettingsKey));
+  }
+
+  fs::remove_all(games);
+  Install();
+  WriteFileBytes(app_ + "skin/mine.sf", "made with the skin compiler");
+  WriteFileBytes(app_ + "sound/own.wav", "RIFF");
+  WriteFileBytes(app_ + "save/notes.doc", "mine");
+  WriteFileBytes(app_ + "save/LOUD.OSF", "save");
+  WriteFileBytes(app_ + "readme.txt", "mine");
+  messages_.messages.clear();
+  UninstallDialog dialog([] { return false; });
+  EXPECT_TRUE(PressUninstall(dialog));
+  EXPECT_TRUE(messages_.messages.empty());
+  EXPECT_EQ(Tree(app_), (std::set<std::string>{"readme.txt", "save", "save/notes.doc", "skin",
+                                               "skin/mine.sf", "sound", "sound/own.wav"}));
+  EXPECT_FALSE(KeyExists(Hive::kCurrentUser, kSettingsKey));
+}
+
+// A hive that cannot be changed would keep the key after everything else went, and every later
+// run would then find no installation: it stops the removal before the first deletion. A run
+// that finds only the keys left (an earlier run was stopped after the files went) removes them.
+TEST_F(UninstallTest, TheKeyIsCheckedFirstAndALaterRunFinishesTheJob) {
+  Install();
+  const std::string lock = platform::HiveFilePath(Hive::kCurrentUser) + ".lock";
+  fs::remove(lock);
+  fs::create_directory(lock);
+  std::set<std::string> before = Tree(home_.Path());
+  {
+    UninstallDialog dialog([] { return false; });
+    EXPECT_FALSE(PressUninstall(dialog));
+    EXPECT_EQ(messages_.Texts(), std::vector<std::string>{kMsgGameKeyNotDeleted});
+    EXPECT_EQ(Tree(home_.Path()), before);
+  }
+  fs::remove(lock);
+
+  // What an interrupted run leaves: files, shortcut and group gone, the keys still there.
+  fs::remove_all(platform::DataHome() + "/corvane");
+  fs::remove(desktop_ + "/" + kShortcutName);
+  fs::remove_all(menu_ + "/" + kGroupParent);
+  messages_.messages.clear();
+  UninstallDialog dialog([] { return false; });
+  EXPECT_TRUE(PressUninstall(dialog));
+  EXPECT_TRUE(messages_.messages.empty()) << messages_.messages.front().text;
+  ExpectCompletelyRemoved();
+}
+
+// Root may write into any folder, so the read-only configuration folder needs another user.
+TEST_F(UninstallTest, AReadOnlyConfigurationFolderStopsBeforeAnythingIsDeleted) {
+  if (geteuid() == 0)
+    GTEST_SKIP() << "root writes into read-only folders; run as an ordinary user";
+  Install();
+  const std::string config = platform::ConfigFolder();
+  ASSERT_EQ(chmod(config.c_str(), 0555), 0);
+  std::set<std::string> before = Tree(home_.Path());
+  UninstallDialog dialog([] { return false; });
+  EXPECT_FALSE(PressUninstall(dialog));
+  chmod(config.c_str(), 0755);
+  EXPECT_EQ(messages_.Texts(), std::vector<std::string>{kMsgGameKeyNotDeleted});
+  EXPECT_EQ(Tree(home_.Path()), before);
+}
+
 // Paths are bytes: folders whose names are not UTF-8 are found and removed as they are.
 TEST_F(UninstallTest, FolderNamesThatAreNotUtf8AreRemovedByteForByte) {
   const std::string home = home_.Path() + "/caf\xe9";
@@ -421,7 +514,8 @@ TEST_F(UninstallTest, LinksAreRemovedAsLinksAndTheirTargetsStay) {
   fs::create_directory_symlink(outside.Path(), app_ + "save");
   fs::remove(app_ + "cvob.chm");
   fs::create_symlink(outside / "help.chm", app_ + "cvob.chm");
-  fs::create_symlink(outside / "precious.osf", app_ + "sound/linked.wav");
+  fs::remove(app_ + "sound/move.wav");
+  fs::create_symlink(outside / "precious.osf", app_ + "sound/move.wav");
   UninstallDialog dialog([] { return false; });
   EXPECT_TRUE(PressUninstall(dialog));
   EXPECT_TRUE(messages_.messages.empty());

@@ -2,6 +2,7 @@
 // registry hives as the game reads them, the desktop entries, and a second run over the first.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QDirIterator>
@@ -379,6 +380,84 @@ TEST_F(Installation, MendsASkinTheGameCannotLoad) {
                         loads ? std::string("TitleSkin: kept") : "TitleSkin: " + fallback),
               report.end());
   }
+}
+
+// Numbers the game cannot work with are repaired like a broken value. A skin that cannot be
+// checked for want of a temporary folder is the player's choice and stays; a missing one goes.
+TEST_F(Installation, RepairsOutOfRangeNumbersAndKeepsASkinItCannotCheck) {
+  ASSERT_EQ(Install(), 0) << errors_.toStdString();
+  const std::string app_dir = (AppDir() + "/").toStdString();
+  const QString own = home_.path() + "/own.sf";
+  ASSERT_TRUE(QFile::copy(AppDir() + "/skin/gems.sf", own));
+  const QByteArray saved_tmpdir = qgetenv("TMPDIR");
+  qputenv("TMPDIR", (home_.path() + "/no such folder").toLocal8Bit());
+  for (const auto& [skin, kept] :
+       std::vector<std::pair<QString, bool>>{{own, true}, {home_.path() + "/gone.sf", false}}) {
+    SCOPED_TRACE(skin.toStdString());
+    {
+      auto key = RegistryKey::Open(Hive::kCurrentUser, kSettingsKeyPath, platform::kRegSetValue);
+      ASSERT_TRUE(key);
+      ASSERT_TRUE(key->SetDword("DefaultGame", 7));
+      ASSERT_TRUE(key->SetDword("NextColors", 0));
+      ASSERT_TRUE(key->SetDword("Delay_Destroy", 500));
+      ASSERT_TRUE(key->SetDword("Delay_Move", 100));
+      ASSERT_TRUE(key->SetString("TitleSkin", QFile::encodeName(skin).toStdString()));
+    }
+    std::vector<std::string> report;
+    std::string error;
+    ASSERT_TRUE(WriteUserSettings(app_dir, &report, &error)) << error;
+    GameSettings settings;
+    ASSERT_TRUE(ReadSettingsQuietly(settings));
+    EXPECT_EQ(settings.DefaultGame, 1);
+    EXPECT_EQ(settings.NextColors, 1);
+    EXPECT_EQ(settings.Delay_Destroy, 35);
+    EXPECT_EQ(settings.Delay_Move, 100);
+    EXPECT_EQ(QFile::decodeName(settings.TitleSkin()), kept ? own : AppDir() + "/skin/classic.sf");
+  }
+  qputenv("TMPDIR", saved_tmpdir);
+}
+
+// A hive the registry cannot read (here saved in UTF-16 by an editor) stops the installer before
+// it changes anything, with the hive's name in its message.
+TEST_F(Installation, AnUnreadableHiveStopsItBeforeAnythingIsCopied) {
+  const QString hive = config_ + "/corvane/HKEY_CURRENT_USER.reg";
+  QDir().mkpath(config_ + "/corvane");
+  QByteArray utf16("\xFF\xFE", 2);
+  for (char c : QByteArray("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n")) {
+    utf16 += c;
+    utf16 += '\0';
+  }
+  WriteAll(hive, utf16);
+  EXPECT_NE(Install(), 0);
+  EXPECT_TRUE(errors_.contains(hive)) << errors_.toStdString();
+  EXPECT_TRUE(errors_.contains("UTF-16")) << errors_.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(data_ + "/corvane"));
+  EXPECT_FALSE(QFileInfo::exists(home_.path() + "/Desktop"));
+  EXPECT_EQ(ReadAll(hive), utf16);
+}
+
+// The desktop's launcher reads the entries by their rules: a folder with a backslash and a
+// per cent sign reaches the program as it is, both as its path and as its working folder.
+TEST_F(Installation, EntriesStartTheProgramsFromAFolderWithBackslashAndPerCent) {
+  const QString gio = QStandardPaths::findExecutable("gio");
+  if (gio.isEmpty())
+    GTEST_SKIP() << "gio is not installed";
+  data_ = home_.path() + "/back\\slash 100%";
+  ASSERT_EQ(Install(), 0) << errors_.toStdString();
+  const QString record = home_.path() + "/started";
+  // A stand-in for the game that says how it was started.
+  WriteAll(AppDir() + "/cvob",
+           "#!/bin/sh\nprintf '%s|%s' \"$0\" \"$PWD\" > '" + QFile::encodeName(record) + "'\n");
+  ASSERT_TRUE(QFile::setPermissions(AppDir() + "/cvob", QFile::ReadOwner | QFile::ExeOwner));
+  QFile::remove(record);
+  const QString shortcut = home_.path() + "/Desktop/Corvane Orbello.desktop";
+  QString said;
+  EXPECT_EQ(Validate("desktop-file-validate", {shortcut}, &said), 0) << said.toStdString();
+  EXPECT_EQ(Validate("gio", {"launch", shortcut}, &said), 0) << said.toStdString();
+  for (int waited = 0; waited < 100 && QFileInfo(record).size() == 0; ++waited)
+    usleep(100 * 1000);
+  EXPECT_EQ(ReadAll(record).toStdString(),
+            QFile::encodeName(AppDir() + "/cvob|" + AppDir()).toStdString());
 }
 
 TEST_F(Installation, RefusesAFolderTooLongForTheGame) {

@@ -5,7 +5,10 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace orbello::platform {
 
@@ -51,6 +54,39 @@ bool ReadRegularFile(const std::string& path, size_t max_bytes, std::string* out
 ssize_t ReadFull(int fd, void* buffer, size_t count);
 // Writes all `count` bytes; false on an error or a write that makes no progress.
 bool WriteFull(int fd, const void* buffer, size_t count);
+
+// The name that a write to `path` really reaches: symbolic links are followed, also to a target
+// that does not exist yet. `path` itself when it is no link; empty after too many links.
+std::string FinalTarget(const std::string& path);
+
+// How ReplaceFile treats the new file.
+struct ReplaceOptions {
+  // Permissions of the new file; without them an existing file keeps its own and a new one gets
+  // what a plain create gives (0644 less the umask).
+  std::optional<mode_t> mode;
+  // The existing file is held "without sharing" (OpenUnshared for writing) meanwhile: one that
+  // another process holds, or that may not be written, fails the replace and stays as it is.
+  bool hold_existing = false;
+};
+
+// Replaces the file `path` as a whole: `write` fills a new temporary file in the same folder,
+// which is then flushed and renamed over the file, and the folder is flushed, so that a failure
+// or a kill at any moment leaves either the old file or the new one. A link is kept and its target
+// replaced. Before that, temporaries that a killed replace left in the folder are removed; a live
+// one of another process is told apart by the lock it holds (see IsReplaceTemporaryName). On
+// failure the temporary is removed and false returned with errno set.
+bool ReplaceFile(const std::string& path, const std::function<bool(int fd)>& write,
+                 const ReplaceOptions& options = {});
+bool ReplaceFile(const std::string& path, std::string_view bytes,
+                 const ReplaceOptions& options = {});
+
+// True for the names of ReplaceFile's temporaries, ".orbello-tmp.<name>.XXXXXX" (six letters or
+// digits), and for nothing a player or another program would make.
+bool IsReplaceTemporaryName(std::string_view name);
+
+// Creates and removes a ReplaceFile temporary beside `path`: false (errno set) when a replace
+// there could not even begin, e.g. in a folder that may not be written.
+bool CanReplaceIn(const std::string& path);
 
 // Flushes the folder that holds `path` ("." for a bare name), so that a rename into it survives a
 // crash. Best effort: a folder that cannot be opened is left as it is.

@@ -100,6 +100,33 @@ TEST(Files, ReadersRefuseWhatIsNotARegularFileAndBoundTheSize) {
   EXPECT_NE(fcntl(fd.Get(), F_GETFD) & FD_CLOEXEC, 0);
 }
 
+// A replace reaches the file a link names, even one that does not exist yet, and keeps the links;
+// the mode asked for is set over the old one, and without one the old file's stays. A failed
+// write leaves the old file and nothing else.
+TEST(Files, ReplaceFollowsLinksAndSetsTheModeAskedFor) {
+  TempDir dir;
+  std::filesystem::create_directory(dir / "real");
+  std::filesystem::create_symlink("real/data", dir / "relative");
+  std::filesystem::create_symlink(dir / "relative", dir / "chain");
+  ASSERT_TRUE(ReplaceFile(dir / "chain", "one", ReplaceOptions{0600, false}));
+  EXPECT_EQ(testing::ReadFileBytes(dir / "real/data"), "one");
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "chain"));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "relative"));
+  struct stat st {};
+  ASSERT_EQ(stat((dir / "real/data").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0600u);
+
+  ASSERT_EQ(chmod((dir / "real/data").c_str(), 0640), 0);
+  ASSERT_TRUE(ReplaceFile(dir / "chain", "two"));
+  ASSERT_EQ(stat((dir / "real/data").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_FALSE(ReplaceFile(dir / "chain", [](int) { return false; }));
+  EXPECT_EQ(testing::ReadFileBytes(dir / "real/data"), "two");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "real"),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
 TEST(Message, DefaultHandlerAnswersTheDefaultButton) {
   MessageHandler previous = SetMessageHandler(nullptr);
   EXPECT_EQ(ShowMessage({"t", "c", MessageIcon::kQuestion, MessageButtons::kYesNo, 1, nullptr}),

@@ -1,6 +1,5 @@
 #include "platform/core/registry.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -57,11 +56,20 @@ bool MakeFolders(const std::string& folder) {
   return stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+// Opens the lock file without ever creating anything through a link: a link in its place is
+// followed only to a file that exists (a dotfile manager may keep the lock file elsewhere too).
+UniqueFd OpenLockFile(const std::string& path) {
+  UniqueFd fd = OpenRegularFile(path, O_RDWR | O_CREAT | O_NOFOLLOW, 0600);
+  if (!fd.Valid() && errno == ELOOP)
+    fd = OpenRegularFile(path, O_RDWR);
+  return fd;
+}
+
 // Holds the hive's lock file exclusively; writers take it for a whole read-change-write.
 class HiveLock {
  public:
   explicit HiveLock(Hive hive) {
-    fd_ = OpenRegularFile(HiveFilePath(hive) + ".lock", O_RDWR | O_CREAT, 0600);
+    fd_ = OpenLockFile(HiveFilePath(hive) + ".lock");
     if (!fd_.Valid())
       return;
     // Writers hold the lock for milliseconds; a holder that never lets go is given up on.
@@ -82,65 +90,9 @@ class HiveLock {
   bool locked_ = false;
 };
 
-// Temporary files are named "<hive file>.XXXXXX" (mkostemp's six letters and digits).
-bool IsHiveTempName(const std::string& name, const std::string& hive_name) {
-  if (name.size() != hive_name.size() + 7 || name.compare(0, hive_name.size(), hive_name) != 0 ||
-      name[hive_name.size()] != '.') {
-    return false;
-  }
-  return std::all_of(
-      name.begin() + static_cast<long>(hive_name.size()) + 1, name.end(), [](char c) {
-        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-      });
-}
-
-// Removes temporary files that a writer killed during a write left behind. Called only while
-// the hive lock is held: every writer creates, fills and renames (or removes) its temporary
-// file inside the lock, so none of them can be half-way through now. To stay right even if the
-// lock file was deleted and re-created under a running writer, a writer also holds a flock on
-// its temporary file until it is renamed; a temporary that is still locked belongs to a live
-// writer and is left alone. Locks vanish with their process, so a crash leaves it unlocked.
-void RemoveStaleTemporaries(Hive hive) {
-  const std::string target = HiveFilePath(hive);
-  const size_t slash = target.rfind('/');
-  const std::string folder = target.substr(0, slash);
-  const std::string hive_name = target.substr(slash + 1);
-  DIR* dir = opendir(folder.c_str());
-  if (dir == nullptr)
-    return;
-  std::vector<std::string> candidates;
-  while (const dirent* entry = readdir(dir)) {
-    if (IsHiveTempName(entry->d_name, hive_name))
-      candidates.emplace_back(entry->d_name);
-  }
-  closedir(dir);
-  for (const std::string& name : candidates) {
-    const std::string path = folder + "/" + name;
-    UniqueFd fd = OpenRegularFile(path, O_RDONLY | O_NOFOLLOW);
-    if (fd.Valid() && flock(fd.Get(), LOCK_EX | LOCK_NB) == 0)
-      unlink(path.c_str());
-  }
-}
-
+// Only this user may read the settings; a hive reached through a link has its target replaced.
 bool ReplaceHiveFile(Hive hive, const std::string& text) {
-  const std::string target = HiveFilePath(hive);
-  std::string temp = target + ".XXXXXX";
-  UniqueFd fd(mkostemp(temp.data(), O_CLOEXEC));
-  if (!fd.Valid())
-    return false;
-  // Marks the temporary as live (see RemoveStaleTemporaries) until it is renamed; a second
-  // descriptor keeps the lock after `fd` is closed to catch a failed delayed write.
-  UniqueFd live(dup(fd.Get()));
-  bool ok = live.Valid() && flock(live.Get(), LOCK_EX | LOCK_NB) == 0 &&
-            WriteFull(fd.Get(), text.data(), text.size()) && fsync(fd.Get()) == 0;
-  ok = fd.Reset() && ok;
-  if (ok && rename(temp.c_str(), target.c_str()) == 0) {
-    // Make the rename itself durable.
-    SyncFolderOf(target);
-    return true;
-  }
-  unlink(temp.c_str());
-  return false;
+  return ReplaceFile(HiveFilePath(hive), text, ReplaceOptions{0600, false});
 }
 
 // Re-reads the hive under its lock, lets `change` edit it and writes it back when the change
@@ -163,7 +115,6 @@ bool ModifyHive(Hive hive, bool create, const std::function<bool(regfile::Docume
     return false;
   if (!change(doc))
     return false;
-  RemoveStaleTemporaries(hive);
   return ReplaceHiveFile(hive, regfile::Serialise(doc, HiveRootName(hive)));
 }
 
@@ -325,6 +276,38 @@ bool CreateKey(Hive hive, const std::string& path) {
     doc.AddKey(*normal);
     return true;
   });
+}
+
+bool CheckHiveWritable(Hive hive, std::string* reason) {
+  const std::string file = HiveFilePath(hive);
+  auto fail = [&](const std::string& why) {
+    if (reason != nullptr)
+      *reason = file + ": " + why;
+    return false;
+  };
+  struct stat st {};
+  if (stat(ConfigFolder().c_str(), &st) != 0 && errno == ENOENT)
+    return true;
+  HiveLock lock(hive);
+  if (!lock.Locked())
+    return fail(std::string("its lock file cannot be taken (") + std::strerror(errno) + ")");
+  std::string text;
+  int error = 0;
+  if (!ReadRegularFile(file, kMaxHiveSize, &text, &error)) {
+    if (error != ENOENT)
+      return fail(std::string("cannot be read (") + std::strerror(error) + ")");
+  } else {
+    std::string why;
+    if (!regfile::Parse(text, HiveRootName(hive), &why)) {
+      const bool utf16 = text.size() >= 2 && ((text[0] == '\xFF' && text[1] == '\xFE') ||
+                                              (text[0] == '\xFE' && text[1] == '\xFF'));
+      return fail("not a registry file of this kind (" + why + ")" +
+                  (utf16 ? "; it is written in UTF-16: save it as UTF-8 or ANSI" : ""));
+    }
+  }
+  if (!CanReplaceIn(file))
+    return fail(std::string("cannot be replaced in its folder (") + std::strerror(errno) + ")");
+  return true;
 }
 
 bool DeleteKeyTree(Hive hive, const std::string& path) {

@@ -3,11 +3,11 @@
 //
 // Every value keeps its type and its exact data bytes. Key and value names compare without
 // regard to ASCII case. Opening a key never creates it; only CreateKey (the installer) does.
-// Each change re-reads the hive, applies itself and replaces the file atomically (temporary file
-// in the same folder, fsync, rename) while holding an exclusive lock on "<hive file>.lock", so
-// concurrent writers never lose each other's changes. A hive that is not a regular file (a FIFO,
-// a device) or is larger than 64 MiB counts as broken; reading it never blocks. A hive file that
-// cannot be parsed is never overwritten: every operation on it fails.
+// Each change re-reads the hive, applies itself and replaces the file atomically (ReplaceFile: a
+// link to the hive is kept and its target replaced) while holding an exclusive lock on "<hive
+// file>.lock", so concurrent writers never lose each other's changes. A hive that is not a regular
+// file (a FIFO, a device) or is larger than 64 MiB counts as broken; reading it never blocks. A
+// hive file that cannot be parsed is never overwritten: every operation on it fails.
 //
 // Key paths are given below the hive root with '\' separators, e.g.
 // "Software\\Corvane\\OB\\Settings".
@@ -108,6 +108,12 @@ class RegistryKey {
 // Creates the key and every missing parent (the hive file too). True when it exists afterwards.
 // Only the installer creates keys.
 bool CreateKey(Hive hive, const std::string& path);
+
+// True when a change of the hive can be made now: its lock can be taken, an existing hive file is
+// read and parsed (a missing one is created by the change), and a file can be replaced in its
+// folder. A hive whose folder does not exist yet counts as writable. Otherwise false with the
+// hive file's path and the reason in *reason (when given). Changes nothing.
+bool CheckHiveWritable(Hive hive, std::string* reason = nullptr);
 
 // Deletes the key with all its subkeys and values. False when it did not exist or the hive
 // could not be changed.

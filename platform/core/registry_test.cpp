@@ -229,15 +229,18 @@ TEST_F(RegistryTest, SpecialFilesInPlaceOfTheHiveAreRefusedAtOnce) {
   }
 }
 
-// Under the hive lock no writer can be half-way through, so a temporary file that is not held
-// by a live writer's flock was left by a killed one and goes on the next write.
+// A temporary that is not held by a live writer's flock was left by a killed one and goes on the
+// next write. Only names that the writers make count as temporaries: a player's backups beside
+// the hive, whatever their suffix, stay.
 TEST_F(RegistryTest, AWriteRemovesTheTemporariesOfKilledWritersOnly) {
   ASSERT_TRUE(CreateKey(Hive::kCurrentUser, kKey));
   const std::string hive = HiveFilePath(Hive::kCurrentUser);
-  const std::string stale = hive + ".a1B2c3";
-  const std::string live = hive + ".Z9y8X7";
-  const std::string others[] = {hive + ".lock", hive + ".backup1", hive + ".a1B2c",
-                                dir_.Path() + "/corvane/HKEY_LOCAL_MACHINE.reg.a1B2c3"};
+  const std::string folder = dir_.Path() + "/corvane/";
+  const std::string stale = folder + ".orbello-tmp.HKEY_CURRENT_USER.reg.a1B2c3";
+  const std::string live = folder + ".orbello-tmp.HKEY_CURRENT_USER.reg.Z9y8X7";
+  const std::string others[] = {
+      hive + ".lock",   hive + ".backup",   hive + ".2024ok",
+      hive + ".a1B2c3", folder + ".2024ok", folder + ".orbello-tmp.HKEY_CURRENT_USER.reg.a1B2c"};
   WriteFileBytes(stale, "REGEDIT4\n\n[HKEY_CURRENT_USER\\Soft");
   WriteFileBytes(live, "REGEDIT4\n");
   for (const std::string& other : others)
@@ -254,6 +257,30 @@ TEST_F(RegistryTest, AWriteRemovesTheTemporariesOfKilledWritersOnly) {
   ASSERT_TRUE(OpenRw()->SetDword("NextColors", 2));
   EXPECT_FALSE(std::filesystem::exists(live));
   EXPECT_EQ(OpenRw()->GetDword("NextColors"), 2u);
+}
+
+// Dotfile managers keep the hive elsewhere and link it in: the link stays and its target
+// changes. A lock file that is a link is used where it points, but nothing is ever created
+// through it.
+TEST_F(RegistryTest, LinkedHiveAndLockFileStayLinks) {
+  ASSERT_TRUE(CreateKey(Hive::kCurrentUser, kKey));
+  const std::string hive = HiveFilePath(Hive::kCurrentUser);
+  testing::TempDir dotfiles;
+  WriteFileBytes(dotfiles / "user.reg", ReadFileBytes(hive));
+  std::filesystem::remove(hive);
+  std::filesystem::create_symlink(dotfiles / "user.reg", hive);
+  std::filesystem::remove(hive + ".lock");
+  std::filesystem::create_symlink(dotfiles / "user.lock", hive + ".lock");
+
+  EXPECT_FALSE(OpenRw()->SetDword("NextColors", 3)) << "the lock's target is missing";
+  EXPECT_FALSE(std::filesystem::exists(dotfiles / "user.lock"));
+  WriteFileBytes(dotfiles / "user.lock", "");
+  ASSERT_TRUE(OpenRw()->SetDword("NextColors", 3));
+  EXPECT_TRUE(std::filesystem::is_symlink(hive));
+  EXPECT_TRUE(std::filesystem::is_symlink(hive + ".lock"));
+  EXPECT_NE(ReadFileBytes(dotfiles / "user.reg").find("\"NextColors\"=dword:00000003"),
+            std::string::npos);
+  EXPECT_EQ(OpenRw()->GetDword("NextColors"), 3u);
 }
 
 TEST_F(RegistryTest, ConcurrentWritersLoseNothing) {

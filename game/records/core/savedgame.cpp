@@ -1,14 +1,8 @@
 #include "game/records/core/savedgame.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <exception>
-#include <random>
 
 #include "platform/core/files.h"
 #include "platform/core/message.h"
@@ -46,77 +40,24 @@ struct Field {
 };
 constexpr Field kFields[] = {{0, 4}, {4, 4}, {8, kBoardBytes}, {1304, kNextBallsBytes}, {1340, 8}};
 
-// The name the data really goes to: a link to a save is followed, as a write through it would.
-std::string FinalTarget(const std::string& path) {
-  struct stat st {};
-  if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-    return path;
-  char* resolved = realpath(path.c_str(), nullptr);
-  if (resolved == nullptr)
-    return path;
-  std::string target = resolved;
-  free(resolved);
-  return target;
-}
-
-// A new file "<folder>/.<name>.XXXXXX" beside the target (a shorter fixed name when the target's
-// name is near the limit), created exclusively with the mode a plain save would get.
-platform::UniqueFd CreateTemporaryBeside(const std::string& target, std::string* temp) {
-  const size_t slash = target.rfind('/');
-  const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash);
-  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-  const std::string prefix =
-      folder + "/." + (name.size() + 8 <= NAME_MAX ? name : std::string("osf")) + ".";
-  static constexpr char kLetters[] =
-      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-  std::random_device device;
-  std::mt19937 random(device());
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    *temp = prefix;
-    for (int i = 0; i < 6; ++i)
-      temp->push_back(kLetters[random() % (sizeof kLetters - 1)]);
-    platform::UniqueFd fd(
-        open(temp->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
-    if (fd.Valid() || errno != EEXIST)
-      return fd;
-  }
-  return platform::UniqueFd();
-}
-
-// Writes the five fields to a temporary file in the target's folder, flushes it and renames it
-// over the target, so that a failure or a kill at any moment leaves the old save whole. The
-// existing target is held "without sharing" meanwhile: a save that another process holds fails
-// and stays untouched, as does one that may not be written.
-bool ReplaceFileAtomically(const std::string& path, const SavedGameBytes& bytes) {
-  const std::string target = FinalTarget(path);
-  platform::UniqueFd old = platform::OpenUnshared(target, O_WRONLY);
-  struct stat old_stat {};
-  if (old.Valid()) {
-    if (fstat(old.Get(), &old_stat) != 0)
-      return false;
-  } else if (errno != ENOENT) {
-    return false;
-  }
-  std::string temp;
-  platform::UniqueFd fd = CreateTemporaryBeside(target, &temp);
-  if (!fd.Valid())
-    return false;
-  // An overwritten save keeps its permissions.
-  bool ok = !old.Valid() || fchmod(fd.Get(), old_stat.st_mode & 07777) == 0;
-  for (const Field& field : kFields) {
-    if (!ok)
-      break;
-    ok = platform::WriteFull(fd.Get(), bytes.data() + field.offset, field.length);
-  }
-  ok = ok && fsync(fd.Get()) == 0;
-  ok = fd.Reset() && ok;
-  if (!ok || rename(temp.c_str(), target.c_str()) != 0) {
-    unlink(temp.c_str());
-    return false;
-  }
-  // Make the rename itself durable.
-  platform::SyncFolderOf(target);
-  return true;
+// Writes the five fields, each in one write, through the replace-file helper: a failure or a kill
+// at any moment leaves the old save whole, and the temporary of a killed save goes on the next
+// save into that folder. The existing save is held "without sharing" meanwhile: a save that
+// another process holds fails and stays untouched, as does one that may not be written. An
+// overwritten save keeps its permissions; a new one gets those of a plain create.
+bool ReplaceSave(const std::string& path, const SavedGameBytes& bytes) {
+  platform::ReplaceOptions options;
+  options.hold_existing = true;
+  return platform::ReplaceFile(
+      path,
+      [&](int fd) {
+        for (const Field& field : kFields) {
+          if (!platform::WriteFull(fd, bytes.data() + field.offset, field.length))
+            return false;
+        }
+        return true;
+      },
+      options);
 }
 
 }  // namespace
@@ -170,7 +111,7 @@ std::string SaveFolder() {
 
 bool WriteSavedGame(const std::string& path, const SavedGameState& state, void* owner) {
   try {
-    if (!ReplaceFileAtomically(path, EncodeSavedGame(state))) {
+    if (!ReplaceSave(path, EncodeSavedGame(state))) {
       platform::ShowError("Can't save current game.", owner);
       return false;
     }

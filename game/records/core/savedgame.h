@@ -28,9 +28,11 @@ bool DecodeSavedGame(const unsigned char* bytes, size_t count, SavedGameState& s
 std::string SaveFolder();
 
 // The file half of SaveGame: writes the five fields, each in one write that must write all its
-// bytes, to a new temporary file beside `path`, flushes it and renames it over `path`; an
-// existing `path` is held under an exclusive lock meanwhile and keeps its permissions. On any
-// failure the temporary file is removed and an existing save stays as it was. Shows "Can't save
+// bytes, to a new temporary file beside `path`, flushes it and renames it over `path`
+// (platform::ReplaceFile; a link is kept and its target replaced); an existing `path` is held
+// under an exclusive lock meanwhile and keeps its permissions. On any failure the temporary file
+// is removed and an existing save stays as it was; temporaries of killed saves are removed by the
+// next save into the folder. Shows "Can't save
 // current game." (caption "Error") owned by `owner` and returns false on failure.
 bool WriteSavedGame(const std::string& path, const SavedGameState& state, void* owner = nullptr);
 

@@ -213,6 +213,41 @@ TEST_F(SavedGameTest, AFailedOverwriteLeavesTheOldSaveWhole) {
   EXPECT_TRUE(messages_.messages.empty());
 }
 
+// A save killed half-way (here by the file size limit's signal) leaves its temporary beside the
+// old save; the next save into the folder removes it, but not the live temporary of another
+// process nor the player's own dot files.
+TEST_F(SavedGameTest, ASaveRemovesWhatAKilledSaveLeftBehind) {
+  ASSERT_TRUE(WriteSavedGame(path_, FreshGame()));
+  const std::string before = ReadFileBytes(path_);
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const rlimit limit{1000, 1000};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    WriteSavedGame(path_, SavedGameState{});
+    _exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFSIGNALED(status)) << "the save was meant to be killed";
+  EXPECT_EQ(ReadFileBytes(path_), before);
+  std::vector<std::string> entries = FolderEntries(dir_.Path());
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0].rfind(".orbello-tmp.game.osf.", 0), 0u) << entries[0];
+
+  const std::string live = dir_ / ".orbello-tmp.other.osf.Abc123";
+  WriteFileBytes(live, "half");
+  WriteFileBytes(dir_ / ".game.osf.backup", "mine");
+  int live_fd = open(live.c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(live_fd, 0);
+  ASSERT_EQ(flock(live_fd, LOCK_EX), 0);
+  ASSERT_TRUE(WriteSavedGame(path_, FreshGame()));
+  close(live_fd);
+  EXPECT_EQ(
+      FolderEntries(dir_.Path()),
+      (std::vector<std::string>{".game.osf.backup", ".orbello-tmp.other.osf.Abc123", "game.osf"}));
+}
+
 TEST_F(SavedGameTest, TheQuestionComesOnlyWhenSlotZeroHoldsACell) {
   TNextBalls none = {TNextBall{kNone, 0, 0}, TNextBall{3, 3, 1}, TNextBall{4, 4, 1}};
   EXPECT_TRUE(ConfirmLoadOverCurrentGame(none));
