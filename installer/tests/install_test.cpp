@@ -106,9 +106,9 @@ TEST_F(Installation, LaysOutFilesFoldersAndTheHelp) {
   EXPECT_EQ(ReadAll(app + "/cvob.chm"), ReadAll(ORBELLO_BUILD_DIR "/help/cvob.chm"));
   EXPECT_TRUE(QDir(app + "/save").exists());
   EXPECT_TRUE(QDir(app + "/save").isEmpty());
-  // Each skin with its pictures for screens of double density beside it.
-  for (const char* skin :
-       {"classic.sf", "retro.sf", "gems.sf", "classic.sf2x", "retro.sf2x", "gems.sf2x"}) {
+  // Each skin with its pictures for screens of double density and its colour names beside it.
+  for (const char* skin : {"classic.sf", "retro.sf", "gems.sf", "classic.sf2x", "retro.sf2x",
+                           "gems.sf2x", "classic.sf.names", "retro.sf.names", "gems.sf.names"}) {
     EXPECT_EQ(ReadAll(app + "/skin/" + skin),
               ReadAll(QString(ORBELLO_BUILD_DIR "/art/skins/") + skin))
         << skin;
