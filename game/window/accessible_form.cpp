@@ -601,13 +601,15 @@ void FormAccessibility::RaiseChanges() {
   }
   const int selected = engine.SelX() == kNone ? -1 : CellNumber(engine.SelX(), engine.SelY());
   if (selected != selected_) {
-    QAccessible::State changed;
-    changed.selected = true;
-    for (int n : {selected_, selected}) {
+    // The bridge tells a cell's selection as a state change of the cell and a selection change
+    // of its table.
+    const std::pair<int, QAccessible::Event> changes[] = {{selected_, QAccessible::SelectionRemove},
+                                                          {selected, QAccessible::SelectionAdd}};
+    for (const auto& [n, type] : changes) {
       QObject* cell =
           n < 0 ? nullptr : form_.findChild<TMyImage1*>(QStringLiteral("BImage%1").arg(n));
       if (cell && active) {
-        QAccessibleStateChangeEvent event(cell, changed);
+        QAccessibleEvent event(cell, type);
         QAccessible::updateAccessibility(&event);
       }
     }
