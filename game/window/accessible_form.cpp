@@ -4,10 +4,12 @@
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QEvent>
 #include <QMetaObject>
 #include <QPointer>
 #include <algorithm>
 
+#include "game/window/board_panel.h"
 #include "game/window/main_form.h"
 #include "game/window/widgets.h"
 
@@ -254,6 +256,11 @@ class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInter
     QAccessible::State state = QAccessibleWidget::state();
     state.selectable = true;
     state.selected = isSelected();
+    // The board's keyboard cursor is the reader's focus.
+    if (auto* panel = dynamic_cast<BoardPanel*>(widget()->parentWidget())) {
+      state.focusable = true;
+      state.focused = panel->hasFocus() && panel->Cursor() == Number();
+    }
     return state;
   }
   void* interface_cast(QAccessible::InterfaceType t) override {
@@ -309,6 +316,12 @@ class BoardInterface : public QAccessibleWidget, public QAccessibleTableInterfac
       return static_cast<QAccessibleTableInterface*>(this);
     return QAccessibleWidget::interface_cast(t);
   }
+  QAccessibleInterface* focusChild() const override {
+    auto* panel = dynamic_cast<BoardPanel*>(widget());
+    if (!panel || !panel->hasFocus())
+      return nullptr;
+    return cellAt(CellY(panel->Cursor()), CellX(panel->Cursor()));
+  }
   int childCount() const override { return kCellCount; }
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= kCellCount)
@@ -362,6 +375,37 @@ class BoardInterface : public QAccessibleWidget, public QAccessibleTableInterfac
       return -1;
     return CellNumber(form->Engine().SelX(), form->Engine().SelY());
   }
+};
+
+// Tells the reader that the focus is on the board's cursor cell: when the board takes the focus
+// and when the cursor moves.
+class CursorFocus : public QObject {
+ public:
+  explicit CursorFocus(BoardPanel* panel) : QObject(panel), panel_(panel) {
+    panel->installEventFilter(this);
+    panel->SetCursorMoved([this](int) { Tell(); });
+  }
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    // After the toolkit has told that the board itself has the focus.
+    if (event->type() == QEvent::FocusIn)
+      QMetaObject::invokeMethod(this, &CursorFocus::Tell, Qt::QueuedConnection);
+    return false;
+  }
+
+ private:
+  void Tell() {
+    if (!panel_->hasFocus() || !QAccessible::isActive())
+      return;
+    auto* cell = panel_->findChild<TMyImage1*>(QStringLiteral("BImage%1").arg(panel_->Cursor()),
+                                               Qt::FindDirectChildrenOnly);
+    if (cell) {
+      QAccessibleEvent focus(cell, QAccessible::Focus);
+      QAccessible::updateAccessibility(&focus);
+    }
+  }
+
+  BoardPanel* panel_;
 };
 
 QAccessibleInterface* Factory(const QString&, QObject* object) {
@@ -533,6 +577,8 @@ FormAccessibility::FormAccessibility(TMainForm1& form, const Displays& displays,
   displays_.game_type->setObjectName(QStringLiteral("ImageGame"));
   for (size_t slot = 0; slot < displays_.previews.size(); ++slot)
     displays_.previews[slot]->setObjectName(QStringLiteral("ImagePrev%1").arg(slot));
+  if (auto* panel = dynamic_cast<BoardPanel*>(form.findChild<QWidget*>(QStringLiteral("Panel3"))))
+    new CursorFocus(panel);
   auto* status = new QObject(&form);
   status->setObjectName(QLatin1String(kStatusName));
   status_ = status;

@@ -118,9 +118,13 @@ TMainForm1::TMainForm1(std::string high_score_file)
   timer1_.setInterval(timer1_interval_);
   connect(&timer1_, &QTimer::timeout, this, [this] { engine_.Timer1Timer(); });
 
-  panel3_ = new QWidget(this);
-  panel3_->setObjectName(QStringLiteral("Panel3"));
+  panel3_ = new BoardPanel(this);
   panel3_->setGeometry(188, 78, 324, 324);
+  // Space or Enter on the cursor cell is a left press on that cell.
+  panel3_->SetActivate([this](int n) {
+    if (n >= 0 && n < kCellCount && cells_[n])
+      CellClick(cells_[n]);
+  });
   image_score_ = new TPictureImage(this, 80, 20, scale_);
   image_champ_ = new TPictureImage(this, 80, 20, scale_);
   image_time_ = new TPictureImage(this, 72, 11, scale_);
@@ -271,7 +275,12 @@ void TMainForm1::CreateCells() {
     for (int y = 0; y < kBoardSize; ++y) {
       const int n = CellNumber(x, y);
       auto* cell = new TMyImage1(
-          panel3_, n, [this](TMyImage1* pressed) { CellClick(pressed); }, scale_);
+          panel3_, n,
+          [this](TMyImage1* pressed) {
+            panel3_->SetCursor(pressed->Tag());
+            CellClick(pressed);
+          },
+          scale_);
       CopyClipped(skin_->Board(), QRect(0, 0, 36, 36), cell->Picture(), QPoint(0, 0));
       cell->setGeometry(36 * x, 36 * y, 36, 36);
       cell->show();

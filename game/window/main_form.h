@@ -16,6 +16,7 @@
 #include "game/engine/world.h"
 #include "game/records/core/highscores.h"
 #include "game/records/core/settings.h"
+#include "game/window/board_panel.h"
 #include "game/window/game_clock.h"
 #include "game/window/settings_application.h"
 #include "game/window/widgets.h"
@@ -132,7 +133,7 @@ class TMainForm1 : public QWidget, public GameWorld {
   QTimer timer1_;
   int timer1_interval_ = 60;
   bool timer1_enabled_ = false;
-  QWidget* panel3_ = nullptr;
+  BoardPanel* panel3_ = nullptr;
   TPictureImage* image_score_ = nullptr;
   TPictureImage* image_champ_ = nullptr;
   TPictureImage* image_time_ = nullptr;

@@ -55,6 +55,30 @@ TMyImage1::TMyImage1(QWidget* parent, int tag, PressHandler on_press, int scale)
   setObjectName(QStringLiteral("BImage%1").arg(tag));
 }
 
+void TMyImage1::SetFramed(bool framed) {
+  if (framed_ == framed)
+    return;
+  framed_ = framed;
+  update();
+}
+
+void TMyImage1::paintEvent(QPaintEvent* event) {
+  TPictureImage::paintEvent(event);
+  if (!framed_)
+    return;
+  // A light ring between two dark ones stands out on a light cell as on a dark one, whatever the
+  // skin; it is laid on whole logical pixels, so it stays sharp at every density.
+  QPainter painter(this);
+  const QRect outer = rect();
+  const QRect light = outer.adjusted(1, 1, -1, -1);
+  const QRect inner = light.adjusted(2, 2, -2, -2);
+  const QRegion ring = QRegion(outer).subtracted(QRegion(inner.adjusted(1, 1, -1, -1)));
+  painter.setClipRegion(ring);
+  painter.fillRect(outer, Qt::black);
+  painter.fillRect(light, Qt::white);
+  painter.fillRect(inner, Qt::black);
+}
+
 void TMyImage1::mousePressEvent(QMouseEvent* event) {
   // A press on a cell is the cell's own: it never reaches the backdrop, so it never moves the
   // window, whether or not the game takes it.

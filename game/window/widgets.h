@@ -57,14 +57,19 @@ class TMyImage1 : public TPictureImage {
   int Tag() const { return tag_; }
   // What a left press does; also the screen reader's press.
   void Press();
+  // The keyboard cursor's frame, drawn over the picture; the picture itself never holds it.
+  void SetFramed(bool framed);
+  bool Framed() const { return framed_; }
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   int tag_;
   PressHandler on_press_;
+  bool framed_ = false;
 };
 
 // A command or caption button drawn from its face pictures, of any one scale; the button takes

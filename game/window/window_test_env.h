@@ -35,7 +35,7 @@ class FormAccess {
   TMyImage1* Cell(int n) const { return form_.cells_[n]; }
   // 2 when the window draws from pictures of double density, else 1.
   int PictureScale() const { return form_.scale_; }
-  QWidget* Panel3() const { return form_.panel3_; }
+  BoardPanel* Panel3() const { return form_.panel3_; }
   TPictureImage* ImageScore() const { return form_.image_score_; }
   TPictureImage* ImageChamp() const { return form_.image_champ_; }
   TPictureImage* ImageTime() const { return form_.image_time_; }

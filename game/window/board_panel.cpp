@@ -1,0 +1,110 @@
+#include "board_panel.h"
+
+#include <QKeyEvent>
+#include <algorithm>
+
+#include "game/window/widgets.h"
+
+namespace orbello::window {
+
+BoardPanel::BoardPanel(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("Panel3"));
+  // A click on a cell gives the board the focus, as a click on a button gives it the button.
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void BoardPanel::SetCursor(int n) {
+  if (n < 0 || n >= kSide * kSide || n == cursor_)
+    return;
+  cursor_ = n;
+  UpdateFrame();
+  if (on_moved_)
+    on_moved_(n);
+}
+
+bool BoardPanel::CursorShown() const {
+  return framed_ && framed_->Framed();
+}
+
+TMyImage1* BoardPanel::CellAt(int n) const {
+  const QPoint centre(kCellSize * (n / kSide) + kCellSize / 2,
+                      kCellSize * (n % kSide) + kCellSize / 2);
+  return dynamic_cast<TMyImage1*>(childAt(centre));
+}
+
+void BoardPanel::UpdateFrame() {
+  const bool shown = hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
+  TMyImage1* cell = shown ? CellAt(cursor_) : nullptr;
+  if (framed_ == cell)
+    return;
+  if (framed_)
+    framed_->SetFramed(false);
+  framed_ = cell;
+  if (framed_)
+    framed_->SetFramed(true);
+}
+
+void BoardPanel::keyPressEvent(QKeyEvent* event) {
+  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  int x = cursor_ / kSide;
+  int y = cursor_ % kSide;
+  switch (event->key()) {
+    case Qt::Key_Left:
+      x = std::max(x - 1, 0);
+      break;
+    case Qt::Key_Right:
+      x = std::min(x + 1, kSide - 1);
+      break;
+    case Qt::Key_Up:
+      y = std::max(y - 1, 0);
+      break;
+    case Qt::Key_Down:
+      y = std::min(y + 1, kSide - 1);
+      break;
+    case Qt::Key_Home:
+      x = 0;
+      break;
+    case Qt::Key_End:
+      x = kSide - 1;
+      break;
+    case Qt::Key_PageUp:
+      y = 0;
+      break;
+    case Qt::Key_PageDown:
+      y = kSide - 1;
+      break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      // The keyboard is in use now: the cursor shows where the key acted.
+      window()->setAttribute(Qt::WA_KeyboardFocusChange);
+      UpdateFrame();
+      // A held key would press the cell over and over, picking a ball up and putting it down.
+      if (!event->isAutoRepeat() && on_activate_)
+        on_activate_(cursor_);
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+  window()->setAttribute(Qt::WA_KeyboardFocusChange);
+  const int before = cursor_;
+  SetCursor(kSide * x + y);
+  if (cursor_ == before)
+    UpdateFrame();
+}
+
+void BoardPanel::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  UpdateFrame();
+}
+
+void BoardPanel::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  UpdateFrame();
+}
+
+}  // namespace orbello::window
