@@ -92,6 +92,10 @@ for skin in "${skins[@]}"; do
   if [ -f "${skin}2x" ]; then
     put "${skin}2x" "$app_dir/skin/$(basename "$skin")2x" 644
   fi
+  # The names of its ball colours for the screen reader, beside it in the same way.
+  if [ -f "${skin}.names" ]; then
+    put "${skin}.names" "$app_dir/skin/$(basename "$skin").names" 644
+  fi
 done
 for sound in select move destroy nopath; do
   if [ -f "$build/art/sounds/$sound.wav" ]; then

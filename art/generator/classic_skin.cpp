@@ -331,7 +331,17 @@ QImage ClassicTimer() {
 }  // namespace
 
 SkinPainters ClassicPainters() {
+  // Blue and purple differ mostly in red, which protan players barely see: the purple is kept
+  // lighter than the blue so that lightness tells them apart.
+  static const BallPalette kPalette = {{{QColor(175, 15, 15), "red"},
+                                        {QColor(38, 155, 108), "green"},
+                                        {QColor(60, 40, 235), "blue"},
+                                        {QColor(255, 240, 20), "yellow"},
+                                        {QColor(125, 240, 255), "light blue"},
+                                        {QColor(173, 98, 191), "purple"},
+                                        {QColor(238, 138, 47), "orange"}}};
   return {.name = "classic",
+          .palette = kPalette,
           .board = ClassicBoard,
           .score = ClassicScore,
           .timer = ClassicTimer,

@@ -25,13 +25,13 @@ QImage PaintCompilerTile() {
   }
   // Small tinted balls at a few crossings, wrapped so the tile repeats without seams.
   static const QPointF kAt[] = {{32, 32}, {96, 64}, {48, 112}, {112, 16}};
-  const auto& colors = BallColors();
+  const auto& colors = HousePalette();
   int n = 0;
   for (const QPointF& at : kAt) {
     for (int dy = -128; dy <= 128; dy += 128) {
       for (int dx = -128; dx <= 128; dx += 128) {
         const QPointF c = at + QPointF(dx, dy);
-        QColor tint = Mix(colors[(n * 2) % colors.size()], QColor(238, 234, 224), 0.72);
+        QColor tint = Mix(colors[(n * 2) % colors.size()].color, QColor(238, 234, 224), 0.72);
         QRadialGradient g(c + QPointF(-1.5, -1.8), 6.5);
         g.setColorAt(0.0, Shade(tint, 1.3));
         g.setColorAt(1.0, Shade(tint, 0.92));
@@ -57,11 +57,11 @@ QImage PaintUninstallSide() {
   PaintWindowBall(p, QRectF(-70, 40, 150, 150), true);
   PaintWindowBall(p, QRectF(10, 80, 190, 190), false);
   // Balls rolling away upward, getting smaller.
-  const auto& colors = BallColors();
+  const auto& colors = HousePalette();
   const QPointF at[5] = {{100, 56}, {72, 30}, {110, 20}, {44, 14}, {90, 6}};
   const qreal radius[5] = {11, 8, 6, 5, 3.5};
   for (int i = 0; i < 5; ++i) {
-    const QColor c = colors[(i * 3) % colors.size()];
+    const QColor c = colors[(i * 3) % colors.size()].color;
     QRadialGradient g(at[i] + QPointF(-radius[i] * 0.35, -radius[i] * 0.4), radius[i] * 1.4);
     g.setColorAt(0.0, Shade(c, 1.6));
     g.setColorAt(0.5, c);

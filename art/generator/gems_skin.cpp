@@ -133,9 +133,9 @@ void GemShadow(QPainter& p, qreal k, qreal lift = 0) {
 }
 
 int ColorIndex(QColor c) {
-  const auto& colors = BallColors();
+  const auto& colors = HousePalette();
   for (int i = 0; i < kBallColors; ++i) {
-    if (colors[i] == c)
+    if (colors[i].color == c)
       return i;
   }
   return 0;
@@ -323,6 +323,7 @@ QImage GemsTimer() {
 
 SkinPainters GemsPainters() {
   return {.name = "gems",
+          .palette = HousePalette(),
           .board = GemsBoard,
           .score = GemsScore,
           .timer = GemsTimer,

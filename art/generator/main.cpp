@@ -206,6 +206,11 @@ void WriteSkins(Output& out, const GameArt& art) {
       out.Bmp(pic.image, QString("skin-bmp/%1/%2.bmp").arg(skin.name, pic.name));
       out.sheet.push_back({skin.name + " " + pic.name, pic.image});
     }
+    // The colours' names, one a line in ball row order, for the packer to set beside the skin.
+    QByteArray names;
+    for (const BallColor& ball : skin.palette)
+      names += QByteArray(ball.name) + '\n';
+    out.Bytes(names, QString("skin-bmp/%1/colors.txt").arg(skin.name));
     const QImage mock = MockWindow(art, skin);
     out.sheet.push_back({"window with the " + skin.name + " skin", mock});
     // The help shows the window with the default skin.

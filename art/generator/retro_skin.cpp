@@ -292,6 +292,7 @@ QImage RetroTimer() {
 
 SkinPainters RetroPainters() {
   return {.name = "retro",
+          .palette = HousePalette(),
           .board = RetroBoard,
           .score = RetroScore,
           .timer = RetroTimer,

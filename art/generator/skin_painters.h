@@ -17,6 +17,7 @@ inline constexpr qreal kPi = 3.14159265358979323846;
 
 struct SkinPainters {
   const char* name;
+  BallPalette palette;  // ball rows 0..6
   QImage (*board)();
   QImage (*score)();
   QImage (*timer)();

@@ -12,13 +12,17 @@
 
 namespace orbello::art {
 
-const std::array<QColor, kBallColors>& BallColors() {
-  // Red, green, blue, yellow, cyan, purple, orange: lightness steps keep red/green and
-  // blue/purple apart for protan, deutan and tritan vision too (checked by the tests).
-  static const std::array<QColor, kBallColors> kColors = {
-      QColor(175, 15, 15),   QColor(38, 155, 108), QColor(60, 50, 245), QColor(255, 240, 20),
-      QColor(125, 240, 255), QColor(163, 73, 191), QColor(238, 138, 47)};
-  return kColors;
+const BallPalette& HousePalette() {
+  // Lightness steps keep red/green and blue/purple apart for protan, deutan and tritan vision
+  // too (checked by the tests).
+  static const BallPalette kPalette = {{{QColor(175, 15, 15), "red"},
+                                        {QColor(38, 155, 108), "green"},
+                                        {QColor(60, 50, 245), "blue"},
+                                        {QColor(255, 240, 20), "yellow"},
+                                        {QColor(125, 240, 255), "light blue"},
+                                        {QColor(163, 73, 191), "purple"},
+                                        {QColor(238, 138, 47), "orange"}}};
+  return kPalette;
 }
 
 namespace {
@@ -39,13 +43,14 @@ void PutTile(QImage& sheet, const QImage& tile, int column, int row) {
 SkinPictures Assemble(const SkinPainters& painters) {
   SkinPictures skin;
   skin.name = painters.name;
+  skin.palette = painters.palette;
   skin.board = painters.board();
   skin.score = painters.score();
   skin.timer = painters.timer();
   const QImage inner = CellInner(skin.board);
   skin.balls = Canvas(kTile * kBallFrames, kTile * kBallColors, Qt::black);
   for (int row = 0; row < kBallColors; ++row) {
-    const QColor c = BallColors()[row];
+    const QColor c = skin.palette[row].color;
     PutTile(skin.balls, painters.rest(inner, c), kFrameRest, row);
     for (int f = 1; f <= 9; ++f)
       PutTile(skin.balls, painters.breaking(inner, c, f), f, row);

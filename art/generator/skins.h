@@ -23,8 +23,16 @@ inline constexpr int kFrameReserved = 11;
 inline constexpr int kFrameFirstGrow = 12;    // 12..15
 inline constexpr int kFrameFirstBounce = 16;  // 16..23
 
+// A ball colour and the name a player calls it by, which a screen reader speaks.
+struct BallColor {
+  QColor color;
+  const char* name;  // lower case, 1..40 printable characters, distinct within a skin
+};
+using BallPalette = std::array<BallColor, kBallColors>;
+
 struct SkinPictures {
   QString name;
+  BallPalette palette;
   QImage board;  // 36 x 36
   QImage score;  // 160 x 20
   QImage balls;  // 768 x 224
@@ -32,9 +40,9 @@ struct SkinPictures {
   QImage walk;   // 128 x 32
 };
 
-// The seven ball colours, chosen so that they stay apart in hue and lightness also for the
-// common colour-vision deficiencies.
-const std::array<QColor, kBallColors>& BallColors();
+// The house colours: the balls of the retro and gems skins and of the tools' pictures, chosen
+// so that they stay apart in hue and lightness also for the common colour-vision deficiencies.
+const BallPalette& HousePalette();
 
 SkinPictures PaintClassicSkin();
 SkinPictures PaintRetroSkin();

@@ -1,9 +1,17 @@
 // Packs five BMP files into a skin file with the skin compiler's writer, or into the
-// double-density companion of a skin file packed before.
+// double-density companion of a skin file packed before, or sets the names of a packed skin's
+// ball colours beside it.
 // Usage: orbello-skinpack SKIN.sf BOARD.bmp SCORE.bmp BALLS.bmp TIMER.bmp WALK.bmp
 //        orbello-skinpack --companion SKIN.sf BOARD.bmp SCORE.bmp BALLS.bmp TIMER.bmp WALK.bmp
+//        orbello-skinpack --names SKIN.sf COLORS.txt
+#include <cinttypes>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "platform/core/message.h"
 #include "skinfile/companion.h"
@@ -11,7 +19,85 @@
 
 namespace skinfile = orbello::skinfile;
 
+namespace {
+
+constexpr int kColors = 7;
+constexpr size_t kMaxNameCharacters = 40;
+
+bool ReadWhole(const std::string& path, std::string* bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in)
+    return false;
+  bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+// A name a screen reader can speak after a cell's name: lower case, 1..40 printable characters
+// of UTF-8 text. Only ASCII is expected here, so anything else is refused rather than guessed.
+bool NameIsSpeakable(const std::string& name) {
+  if (name.empty() || name.size() > kMaxNameCharacters || name.front() == ' ' || name.back() == ' ')
+    return false;
+  for (const char ch : name) {
+    if (ch < 0x20 || ch > 0x7e || (ch >= 'A' && ch <= 'Z'))
+      return false;
+  }
+  return true;
+}
+
+// Writes SKIN.sf.names: a first line naming the skin file's length and hash, so that names never
+// outlive the skin they were written for, then the seven colours' names in ball row order.
+int WriteNames(const std::string& skin, const std::string& colors_path) {
+  std::string skin_bytes, colors;
+  if (!ReadWhole(skin, &skin_bytes) || !ReadWhole(colors_path, &colors)) {
+    std::fprintf(stderr, "orbello-skinpack: cannot read %s or %s\n", skin.c_str(),
+                 colors_path.c_str());
+    return 1;
+  }
+  std::vector<std::string> names;
+  std::istringstream lines(colors);
+  for (std::string line; std::getline(lines, line);)
+    names.push_back(line);
+  if (names.size() != kColors) {
+    std::fprintf(stderr, "orbello-skinpack: %s names %zu colours, not %d\n", colors_path.c_str(),
+                 names.size(), kColors);
+    return 1;
+  }
+  std::set<std::string> seen;
+  for (const std::string& name : names) {
+    if (!NameIsSpeakable(name) || !seen.insert(name).second) {
+      std::fprintf(stderr, "orbello-skinpack: unusable or repeated colour name \"%s\" in %s\n",
+                   name.c_str(), colors_path.c_str());
+      return 1;
+    }
+  }
+  char header[80];
+  std::snprintf(header, sizeof header, "orbello-color-names 1 %zu %016" PRIx64 "\n",
+                skin_bytes.size(), skinfile::Fnv1a64(skin_bytes));
+  std::string text = header;
+  for (const std::string& name : names)
+    text += name + '\n';
+  const std::string path = skin + ".names";
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+  out.close();
+  if (!out) {
+    std::remove(path.c_str());
+    std::fprintf(stderr, "orbello-skinpack: cannot write %s\n", path.c_str());
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (argc > 1 && std::string(argv[1]) == "--names") {
+    if (argc != 4) {
+      std::fprintf(stderr, "usage: orbello-skinpack --names SKIN.sf COLORS.txt\n");
+      return 2;
+    }
+    return WriteNames(argv[2], argv[3]);
+  }
   const bool companion = argc > 1 && std::string(argv[1]) == "--companion";
   const int first = companion ? 2 : 1;
   if (argc != first + 1 + skinfile::kPictureCount) {

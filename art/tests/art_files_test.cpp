@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <array>
@@ -379,6 +380,32 @@ TEST(ArtFiles, DoubleDensityPicturesAreTheSamePicturesInFinerDetail) {
       const QByteArray bmp = ReadAll(ArtPath(QString("skin-bmp/%1@2x/%2.bmp").arg(skin, picture)));
       EXPECT_EQ(QByteArray::fromStdString(pictures[k++]), bmp) << picture;
     }
+  }
+}
+
+// Beside each shipped skin, the names of its seven ball colours for the screen reader, written for
+// that skin file's bytes so that a skin replaced under the same name does not inherit them.
+TEST(ArtFiles, ColorNamesBelongToTheirSkins) {
+  for (const char* skin : {"classic", "retro", "gems"}) {
+    SCOPED_TRACE(skin);
+    const QString sf = ArtPath(QString("skins/%1.sf").arg(skin));
+    const QByteArray bytes = ReadAll(sf);
+    ASSERT_FALSE(bytes.isEmpty());
+    const QList<QByteArray> lines = ReadAll(sf + ".names").split('\n');
+    ASSERT_EQ(lines.size(), 9);  // the first line and seven names, each ended by a line feed
+    EXPECT_TRUE(lines[8].isEmpty());
+    const QByteArray hash =
+        QByteArray::number(qulonglong(skinfile::Fnv1a64(bytes.toStdString())), 16);
+    EXPECT_EQ(lines[0].toStdString(), ("orbello-color-names 1 " + QByteArray::number(bytes.size()) +
+                                       ' ' + hash.rightJustified(16, '0'))
+                                          .toStdString());
+    QSet<QByteArray> names;
+    for (int i = 1; i <= 7; ++i) {
+      EXPECT_TRUE(lines[i].size() >= 1 && lines[i].size() <= 40) << lines[i].constData();
+      EXPECT_EQ(lines[i].toStdString(), lines[i].toLower().toStdString());
+      names.insert(lines[i]);
+    }
+    EXPECT_EQ(names.size(), 7);
   }
 }
 
