@@ -183,7 +183,11 @@ void GameEngine::CellClick(int n) {
   }
   const int32_t x = CellX(n);
   const int32_t y = CellY(n);
+  outcome_ = {};
   if (state_.Board[n].Color != kEmpty) {
+    outcome_.kind = TurnOutcome::Kind::kSelected;
+    outcome_.color = state_.Board[n].Color;
+    outcome_.from = n;
     if (state_.SelX == kNone) {
       state_.SelX = x;
       state_.SelY = y;
@@ -205,6 +209,10 @@ void GameEngine::CellClick(int n) {
     return;
   }
   if (!FindPath(x, y)) {
+    outcome_.kind = TurnOutcome::Kind::kNoPath;
+    outcome_.color = SelectedColor();
+    outcome_.from = CellNumber(state_.SelX, state_.SelY);
+    outcome_.to = n;
     if (settings_.CheckNoPath) {
       world_.PlaySoundFile(settings_.Sound_NoPath);
     }
@@ -242,7 +250,14 @@ void GameEngine::MoveSelectedBall(int32_t tx, int32_t ty) {
   state_.Board[CellNumber(tx, ty)].Color = z;
   state_.JumpFrame = kFrameJumpFirst;
 
+  outcome_.kind = TurnOutcome::Kind::kMoved;
+  outcome_.color = z;
+  outcome_.from = CellNumber(sx, sy);
+  outcome_.to = CellNumber(tx, ty);
+  const uint32_t score_before = state_.Score;
   const uint32_t k = RemoveFigures(z);
+  outcome_.removed = k;
+  outcome_.points = state_.Score - score_before;
   for (int slot = 0; slot < 3; ++slot) {
     TNextBall& r = state_.NextBalls[slot];
     if (r.X != tx || r.Y != ty) {
@@ -679,7 +694,19 @@ void GameEngine::EndTurn() {
     return;
   }
   AnimateAppearance();
+  outcome_.appeared.clear();
+  for (const TNextBall& slot : state_.NextBalls) {
+    if (slot.X == kNone) {
+      // Nothing appears unless all three slots hold a cell.
+      outcome_.appeared.clear();
+      break;
+    }
+    outcome_.appeared.push_back(slot);
+  }
+  outcome_.removed_by_appeared = 0;
+  const uint32_t score_before = state_.Score;
   CheckNewBalls();
+  outcome_.points_by_appeared = state_.Score - score_before;
   if (!ReserveNextBalls()) {
     GameEnd();
     return;
@@ -692,13 +719,14 @@ void GameEngine::CheckNewBalls() {
     if (slot.X == kNone) {
       break;
     }
-    RemoveFigures(slot.Color);
+    outcome_.removed_by_appeared += RemoveFigures(slot.Color);
   }
 }
 
 void GameEngine::GameEnd() {
   StopClock();
   state_.GameActive = false;
+  outcome_.game_over = true;
   world_.SetSaveEnabled(false);
   HighScorePoints points{};
   if (!ReadTable(state_.GameType, points)) {
@@ -721,7 +749,10 @@ void GameEngine::GameEnd() {
         world_.AskYesNo("Game Over. Begin new game?", kMainCaption, MessageKind::kQuestion, false);
   }
   if (again && !exited_) {
+    // The outcome stays that of the turn that ended the game, not of the new game's start.
+    const TurnOutcome ended = outcome_;
     NewGame(false);
+    outcome_ = ended;
   }
 }
 

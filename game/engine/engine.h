@@ -38,6 +38,22 @@ enum class RefreshReason { kSkin, kDisplayMode };
 
 enum class WalkMode { kShowing, kErasing };
 
+// What the last CellClick did, so that it can be told to a player who does not see the board.
+// The engine notes it as the turn runs; noting it changes nothing the turn does.
+struct TurnOutcome {
+  enum class Kind { kNothing, kSelected, kNoPath, kMoved };
+  Kind kind = Kind::kNothing;
+  int32_t color = kEmpty;  // of the selected or moved ball
+  int from = -1;           // cell number of the selected or moved ball
+  int to = -1;             // cell number the ball moved to
+  uint32_t removed = 0;    // balls the move removed, and the points for them
+  uint32_t points = 0;
+  std::vector<TNextBall> appeared;   // the balls that appeared after a move that removed nothing
+  uint32_t removed_by_appeared = 0;  // balls the appeared ones removed, and the points for them
+  uint32_t points_by_appeared = 0;
+  bool game_over = false;
+};
+
 // Tiny helpers on a high-score table's points.
 uint32_t BestTablePoints(const HighScorePoints& points);  // largest, unsigned; 0 for zeros
 // Whether `score` enters the table at a game end: the first entry j (0..9) that is smaller than
@@ -161,6 +177,8 @@ class GameEngine {
   void RestoreCell(int32_t x, int32_t y);
   void RedrawBoard();
 
+  const TurnOutcome& LastOutcome() const { return outcome_; }
+
   // True once the engine has asked the world to end the program.
   bool Exited() const { return exited_; }
 
@@ -196,6 +214,7 @@ class GameEngine {
   bool exited_ = false;
   // What the world was last told; the previews start hidden.
   std::array<bool, 3> previews_visible_{};
+  TurnOutcome outcome_;
 };
 
 }  // namespace orbello

@@ -329,6 +329,65 @@ TEST_F(GameEndTest, BestResultsOpenInNewRecordModeAndYesStartsTheDefaultVariant)
   e.EndTurn();
   EXPECT_EQ(w.CallsStartingWith("message"), (Calls{"message Game Over. Begin new game?"}));
   EXPECT_TRUE(s.GameActive);
+  EXPECT_TRUE(e.LastOutcome().game_over) << "the new game's start does not replace the outcome";
+}
+
+TEST_F(EngineTest, OutcomeTellsWhatEachClickDid) {
+  using Kind = TurnOutcome::Kind;
+  Play();
+  Rows({"1........", ".........", ".........", ".........", ".........", ".........", ".........",
+        "........3", ".11113.32"});
+  state.NextBalls = {{{2, 2, 4}, {3, 3, 5}, {4, 4, 6}}};
+  engine.CellClick(CellNumber(0, 0));
+  EXPECT_EQ(engine.LastOutcome().kind, Kind::kSelected);
+  EXPECT_EQ(engine.LastOutcome().color, 1);
+  EXPECT_EQ(engine.LastOutcome().from, CellNumber(0, 0));
+
+  // A line of five: removed and scored, nothing appears.
+  engine.CellClick(CellNumber(0, 8));
+  TurnOutcome moved = engine.LastOutcome();
+  EXPECT_EQ(moved.kind, Kind::kMoved);
+  EXPECT_EQ(moved.color, 1);
+  EXPECT_EQ(moved.from, CellNumber(0, 0));
+  EXPECT_EQ(moved.to, CellNumber(0, 8));
+  EXPECT_EQ(moved.removed, 5u);
+  EXPECT_EQ(moved.points, 5u);
+  EXPECT_TRUE(moved.appeared.empty());
+  EXPECT_FALSE(moved.game_over);
+
+  // The walled-in ball finds no way out.
+  engine.CellClick(CellNumber(8, 8));
+  engine.CellClick(CellNumber(0, 0));
+  EXPECT_EQ(engine.LastOutcome().kind, Kind::kNoPath);
+  EXPECT_EQ(engine.LastOutcome().color, 2);
+  EXPECT_EQ(engine.LastOutcome().from, CellNumber(8, 8));
+
+  // A move that removes nothing lets the three announced balls appear.
+  engine.CellClick(CellNumber(5, 8));
+  engine.CellClick(CellNumber(6, 8));
+  moved = engine.LastOutcome();
+  EXPECT_EQ(moved.kind, Kind::kMoved);
+  EXPECT_EQ(moved.removed, 0u);
+  ASSERT_EQ(moved.appeared.size(), 3u);
+  EXPECT_EQ(moved.appeared[1].X, 3);
+  EXPECT_EQ(moved.appeared[1].Y, 3);
+  EXPECT_EQ(moved.appeared[1].Color, 5);
+  EXPECT_FALSE(moved.game_over);
+
+  // An ignored click leaves nothing to tell.
+  engine.CellClick(CellNumber(8, 0));
+  EXPECT_EQ(engine.LastOutcome().kind, Kind::kNothing);
+
+  // The last free cells fill up.
+  FillWithoutFigures();
+  Put(0, 0, kEmpty);
+  for (TNextBall& slot : state.NextBalls) {
+    slot.X = kNone;
+  }
+  engine.CellClick(CellNumber(1, 0));
+  engine.CellClick(CellNumber(0, 0));
+  EXPECT_EQ(engine.LastOutcome().kind, Kind::kMoved);
+  EXPECT_TRUE(engine.LastOutcome().game_over);
 }
 
 TEST_F(EngineTest, NewBallsCompletingAFigureAreRemovedAndTheNextOnesReserved) {

@@ -1,6 +1,7 @@
 // cvob: the game.
 #include <QApplication>
 
+#include "game/window/accessible_form.h"
 #include "game/window/startup.h"
 #include "platform/qt/display_choice.h"
 #include "platform/qt/instance.h"
@@ -12,6 +13,8 @@ int main(int argc, char** argv) {
   // for it; the name must be known before the application exists.
   qputenv("RESOURCE_NAME", "TMainForm1");
   orbello::platform::ChooseX11OnWayland("cvob");
+  // Before the application exists, so that a screen reader hears its name from the start.
+  orbello::window::InstallAccessibility();
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("TMainForm1"));
   orbello::platform::InstallQtMessageHandler();

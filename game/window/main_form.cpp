@@ -16,6 +16,7 @@
 
 #include "game/records/dialogs/dialogs.h"
 #include "game/window/about/about.h"
+#include "game/window/accessible_form.h"
 #include "game/window/pictures.h"
 #include "game/window/window_region.h"
 #include "platform/core/message.h"
@@ -143,6 +144,14 @@ TMainForm1::TMainForm1(std::string high_score_file)
   settings_application_ =
       std::make_unique<SettingsApplication>(*this, *this, settings_, engine_, *skin_,
                                             [this](int interval) { SetTimer1Interval(interval); });
+  accessibility_ = std::make_unique<FormAccessibility>(
+      *this,
+      FormAccessibility::Displays{image_score_,
+                                  image_champ_,
+                                  image_time_,
+                                  image_game_,
+                                  {image_prev_[0], image_prev_[1], image_prev_[2]}},
+      [this] { return std::string(settings_.TitleSkin()); });
 }
 
 TMainForm1::~TMainForm1() {
@@ -310,6 +319,7 @@ bool TMainForm1::CreateButtons() {
 
 void TMainForm1::CellClick(TMyImage1* cell) {
   engine_.CellClick(cell->Tag());
+  accessibility_->AfterCellClick();
   // A turn that opened a message box ran a nested event loop; make sure presses queued during the
   // turn are picked up now.
   if (auto* dispatcher = QAbstractEventDispatcher::instance())
@@ -382,6 +392,7 @@ void TMainForm1::OnCommand(int id) {
     default:
       break;
   }
+  accessibility_->AfterCommand();
 }
 
 void TMainForm1::SetTimer1Interval(int interval) {

@@ -52,6 +52,7 @@ inline constexpr int kSaveSlot = 3;
 namespace testing {
 class FormAccess;
 }
+class FormAccessibility;
 
 class TMainForm1 : public QWidget, public GameWorld {
  public:
@@ -74,6 +75,8 @@ class TMainForm1 : public QWidget, public GameWorld {
   void OnCommand(int id);
 
   GameEngine& Engine() { return engine_; }
+  const GameEngine& Engine() const { return engine_; }
+  FormAccessibility* Accessibility() const { return accessibility_.get(); }
 
   // ---- GameWorld ----
   void DrawBallFrame(int frame, int row, Picture picture, int n) override;
@@ -163,6 +166,7 @@ class TMainForm1 : public QWidget, public GameWorld {
   std::unique_ptr<SettingsApplication> settings_application_;
 
   std::unique_ptr<GameClock> clock_;
+  std::unique_ptr<FormAccessibility> accessibility_;
   ExitHandler exit_handler_;
   int exit_status_ = -1;
   bool created_ = false;

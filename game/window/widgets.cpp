@@ -85,7 +85,12 @@ void TMyImage1::mousePressEvent(QMouseEvent* event) {
   event->accept();
   const bool left_alone = event->button() == Qt::LeftButton && event->buttons() == Qt::LeftButton;
   const bool shift_or_ctrl = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
-  if (left_alone && !shift_or_ctrl && on_press_)
+  if (left_alone && !shift_or_ctrl)
+    Press();
+}
+
+void TMyImage1::Press() {
+  if (on_press_)
     on_press_(this);
 }
 

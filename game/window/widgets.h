@@ -55,6 +55,8 @@ class TMyImage1 : public TPictureImage {
 
   TMyImage1(QWidget* parent, int tag, PressHandler on_press, int scale = 1);
   int Tag() const { return tag_; }
+  // What a left press does; also the screen reader's press.
+  void Press();
   // The keyboard cursor's frame, drawn over the picture; the picture itself never holds it.
   void SetFramed(bool framed);
   bool Framed() const { return framed_; }

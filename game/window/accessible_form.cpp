@@ -1,0 +1,671 @@
+#include "game/window/accessible_form.h"
+
+#include <QAccessible>
+#include <QAccessibleObject>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QEvent>
+#include <QMetaObject>
+#include <QPointer>
+#include <algorithm>
+
+#include "game/window/board_panel.h"
+#include "game/window/main_form.h"
+#include "game/window/widgets.h"
+
+namespace orbello::window {
+
+namespace {
+
+constexpr char kStatusName[] = "TurnStatus";
+
+QString ColorName(const skinfile::ColorNames& names, int32_t color) {
+  if (color < 0 || color >= kColorCount)
+    return QStringLiteral("unknown");
+  return QString::fromStdString(names[static_cast<size_t>(color)]);
+}
+
+QString Capitalised(QString text) {
+  if (!text.isEmpty())
+    text[0] = text[0].toUpper();
+  return text;
+}
+
+QString Clock(uint32_t seconds) {
+  return QStringLiteral("%1:%2:%3")
+      .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
+      .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+      .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+bool ShowsMarks(const GameEngine& engine) {
+  return engine.Settings().NextColors == 1 || engine.Settings().NextColors == 3;
+}
+
+bool ShowsPreviews(const GameEngine& engine) {
+  return engine.Settings().NextColors == 1 || engine.Settings().NextColors == 2;
+}
+
+TMainForm1* FormOf(const QObject* object) {
+  for (const QObject* o = object; o; o = o->parent()) {
+    if (o->isWidgetType()) {
+      return dynamic_cast<TMainForm1*>(static_cast<const QWidget*>(o)->window());
+    }
+  }
+  return nullptr;
+}
+
+skinfile::ColorNames NamesOf(TMainForm1* form) {
+  if (form && form->Accessibility())
+    return form->Accessibility()->ColorNames();
+  return skinfile::NumberedColorNames();
+}
+
+// A text that is read whole: the value of a display, a summary.
+class ReadOnlyText : public QAccessibleTextInterface {
+ public:
+  virtual QString Content() const = 0;
+
+  void selection(int, int* start, int* end) const override { *start = *end = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QString text(int start, int end) const override {
+    const QString content = Content();
+    start = std::clamp(start, 0, static_cast<int>(content.size()));
+    end = end < 0 ? static_cast<int>(content.size())
+                  : std::clamp(end, start, static_cast<int>(content.size()));
+    return content.mid(start, end - start);
+  }
+  int characterCount() const override { return static_cast<int>(Content().size()); }
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int offset, int* start, int* end) const override {
+    *start = *end = offset;
+    return {};
+  }
+};
+
+class AppInterface : public QAccessibleApplication {
+ public:
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name)
+      return QString::fromLatin1(kAccessibleAppName);
+    return QAccessibleApplication::text(t);
+  }
+};
+
+// The status element: a child of the main window without a widget, so it never draws.
+class StatusInterface : public QAccessibleObject, public ReadOnlyText {
+ public:
+  explicit StatusInterface(QObject* status) : QAccessibleObject(status) {}
+
+  QString Content() const override {
+    TMainForm1* form = FormOf(object());
+    return form && form->Accessibility() ? form->Accessibility()->StatusText() : QString();
+  }
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(object()->parent());
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name || t == QAccessible::Value ? Content() : QString();
+  }
+  QRect rect() const override { return {}; }
+  QAccessible::Role role() const override { return QAccessible::StatusBar; }
+  QAccessible::State state() const override {
+    QAccessible::State state;
+    state.readOnly = true;
+    return state;
+  }
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TextInterface)
+      return static_cast<QAccessibleTextInterface*>(this);
+    return nullptr;
+  }
+};
+
+// The window: a frame whose last child is the status element.
+class FormInterface : public QAccessibleWidget {
+ public:
+  explicit FormInterface(TMainForm1* form) : QAccessibleWidget(form, QAccessible::Window) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name)
+      return QString::fromLatin1(kAccessibleAppName);
+    return QAccessibleWidget::text(t);
+  }
+  int childCount() const override { return QAccessibleWidget::childCount() + (Status() ? 1 : 0); }
+  QAccessibleInterface* child(int index) const override {
+    const int widgets = QAccessibleWidget::childCount();
+    if (index == widgets && Status())
+      return QAccessible::queryAccessibleInterface(Status());
+    return QAccessibleWidget::child(index);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    if (child && Status() && child->object() == Status())
+      return QAccessibleWidget::childCount();
+    return QAccessibleWidget::indexOfChild(child);
+  }
+
+ private:
+  QObject* Status() const {
+    auto* form = static_cast<TMainForm1*>(widget());
+    return form->Accessibility() ? form->Accessibility()->Status() : nullptr;
+  }
+};
+
+class ButtonInterface : public QAccessibleWidget {
+ public:
+  explicit ButtonInterface(TPictureButton* button)
+      : QAccessibleWidget(button, QAccessible::PushButton) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name)
+      return CommandName(static_cast<TPictureButton*>(widget())->Id());
+    return QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.disabled = !widget()->isEnabled();
+    return state;
+  }
+  QStringList actionNames() const override {
+    return widget()->isEnabled() ? QStringList{pressAction()} : QStringList{};
+  }
+  void doAction(const QString& action) override {
+    if (action != pressAction() || !widget()->isEnabled())
+      return;
+    // A command may open a modal window; the reader's request is answered first.
+    QPointer<QAbstractButton> button = static_cast<QAbstractButton*>(widget());
+    QMetaObject::invokeMethod(
+        button,
+        [button] {
+          if (button)
+            button->click();
+        },
+        Qt::QueuedConnection);
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
+// A display image, or the holder of the three previews.
+class DisplayInterface : public QAccessibleWidget, public ReadOnlyText {
+ public:
+  explicit DisplayInterface(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+
+  QString Content() const override {
+    TMainForm1* form = FormOf(widget());
+    if (!form)
+      return {};
+    const QString name = widget()->objectName();
+    const skinfile::ColorNames names = NamesOf(form);
+    const GameEngine& engine = form->Engine();
+    if (name == QLatin1String("ImageScore"))
+      return DisplayText(Display::kScore, engine, names);
+    if (name == QLatin1String("ImageChamp"))
+      return DisplayText(Display::kChamp, engine, names);
+    if (name == QLatin1String("ImageTime"))
+      return DisplayText(Display::kTime, engine, names);
+    if (name == QLatin1String("ImageGame"))
+      return DisplayText(Display::kGameType, engine, names);
+    // The holder of the three previews says them all, also while they are hidden.
+    if (widget()->findChild<QWidget*>(QStringLiteral("ImagePrev0"), Qt::FindDirectChildrenOnly))
+      return DisplayText(Display::kNext, engine, names);
+    if (name.startsWith(QLatin1String("ImagePrev"))) {
+      const int slot = name.back().digitValue();
+      const TNextBall& ball = engine.NextBalls()[static_cast<size_t>(std::clamp(slot, 0, 2))];
+      return ball.X == kNone ? QString() : ColorName(names, ball.Color);
+    }
+    return {};
+  }
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name || t == QAccessible::Value)
+      return Content();
+    return QAccessibleWidget::text(t);
+  }
+  QAccessible::Role role() const override {
+    return Content().isEmpty() ? QAccessible::Pane : QAccessible::StaticText;
+  }
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TextInterface)
+      return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+  }
+};
+
+class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInterface {
+ public:
+  explicit CellInterface(TMyImage1* cell) : QAccessibleWidget(cell, QAccessible::Cell) {}
+
+  int Number() const { return static_cast<TMyImage1*>(widget())->Tag(); }
+
+  QString text(QAccessible::Text t) const override {
+    TMainForm1* form = FormOf(widget());
+    if (t == QAccessible::Name && form)
+      return CellName(form->Engine(), NamesOf(form), Number());
+    return QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.selectable = true;
+    state.selected = isSelected();
+    // The board's keyboard cursor is the reader's focus.
+    if (auto* panel = dynamic_cast<BoardPanel*>(widget()->parentWidget())) {
+      state.focusable = true;
+      state.focused = panel->hasFocus() && panel->Cursor() == Number();
+    }
+    return state;
+  }
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TableCellInterface)
+      return static_cast<QAccessibleTableCellInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+  }
+
+  // What a left press does.
+  QStringList actionNames() const override { return {pressAction()}; }
+  void doAction(const QString& action) override {
+    if (action != pressAction())
+      return;
+    // A turn runs its animations and may end in a question; the reader's request is answered
+    // first.
+    QPointer<TMyImage1> cell = static_cast<TMyImage1*>(widget());
+    QMetaObject::invokeMethod(
+        cell,
+        [cell] {
+          if (cell)
+            cell->Press();
+        },
+        Qt::QueuedConnection);
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+  bool isSelected() const override {
+    TMainForm1* form = FormOf(widget());
+    return form && form->Engine().SelX() == CellX(Number()) &&
+           form->Engine().SelY() == CellY(Number());
+  }
+  QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+  QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+  int columnIndex() const override { return CellX(Number()); }
+  int rowIndex() const override { return CellY(Number()); }
+  int columnExtent() const override { return 1; }
+  int rowExtent() const override { return 1; }
+  QAccessibleInterface* table() const override { return QAccessibleWidget::parent(); }
+};
+
+// The board: 9 x 9 cells, row by row.
+class BoardInterface : public QAccessibleWidget, public QAccessibleTableInterface {
+ public:
+  explicit BoardInterface(QWidget* panel) : QAccessibleWidget(panel, QAccessible::Table) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name)
+      return QStringLiteral("Board");
+    return QAccessibleWidget::text(t);
+  }
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TableInterface)
+      return static_cast<QAccessibleTableInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+  }
+  QAccessibleInterface* focusChild() const override {
+    auto* panel = dynamic_cast<BoardPanel*>(widget());
+    if (!panel || !panel->hasFocus())
+      return nullptr;
+    return cellAt(CellY(panel->Cursor()), CellX(panel->Cursor()));
+  }
+  int childCount() const override { return kCellCount; }
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0 || index >= kCellCount)
+      return nullptr;
+    return cellAt(index / kBoardSize, index % kBoardSize);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    auto* cell = child ? dynamic_cast<TMyImage1*>(child->object()) : nullptr;
+    if (!cell || cell->parentWidget() != widget())
+      return -1;
+    return CellY(cell->Tag()) * kBoardSize + CellX(cell->Tag());
+  }
+
+  QAccessibleInterface* caption() const override { return nullptr; }
+  QAccessibleInterface* summary() const override { return nullptr; }
+  QAccessibleInterface* cellAt(int row, int column) const override {
+    if (row < 0 || row >= kBoardSize || column < 0 || column >= kBoardSize)
+      return nullptr;
+    auto* cell = widget()->findChild<TMyImage1*>(
+        QStringLiteral("BImage%1").arg(CellNumber(column, row)), Qt::FindDirectChildrenOnly);
+    return cell ? QAccessible::queryAccessibleInterface(cell) : nullptr;
+  }
+  int selectedCellCount() const override { return Selected() >= 0 ? 1 : 0; }
+  QList<QAccessibleInterface*> selectedCells() const override {
+    const int n = Selected();
+    if (n < 0)
+      return {};
+    QAccessibleInterface* cell = cellAt(CellY(n), CellX(n));
+    return cell ? QList<QAccessibleInterface*>{cell} : QList<QAccessibleInterface*>{};
+  }
+  QString columnDescription(int column) const override { return QString(QChar(u'A' + column)); }
+  QString rowDescription(int row) const override { return QString::number(row + 1); }
+  int selectedColumnCount() const override { return 0; }
+  int selectedRowCount() const override { return 0; }
+  int columnCount() const override { return kBoardSize; }
+  int rowCount() const override { return kBoardSize; }
+  QList<int> selectedColumns() const override { return {}; }
+  QList<int> selectedRows() const override { return {}; }
+  bool isColumnSelected(int) const override { return false; }
+  bool isRowSelected(int) const override { return false; }
+  bool selectRow(int) override { return false; }
+  bool selectColumn(int) override { return false; }
+  bool unselectRow(int) override { return false; }
+  bool unselectColumn(int) override { return false; }
+  void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+ private:
+  int Selected() const {
+    TMainForm1* form = FormOf(widget());
+    if (!form || form->Engine().SelX() == kNone)
+      return -1;
+    return CellNumber(form->Engine().SelX(), form->Engine().SelY());
+  }
+};
+
+// Tells the reader that the focus is on the board's cursor cell: when the board takes the focus
+// and when the cursor moves.
+class CursorFocus : public QObject {
+ public:
+  explicit CursorFocus(BoardPanel* panel) : QObject(panel), panel_(panel) {
+    panel->installEventFilter(this);
+    panel->SetCursorMoved([this](int) { Tell(); });
+  }
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    // After the toolkit has told that the board itself has the focus.
+    if (event->type() == QEvent::FocusIn)
+      QMetaObject::invokeMethod(this, &CursorFocus::Tell, Qt::QueuedConnection);
+    return false;
+  }
+
+ private:
+  void Tell() {
+    if (!panel_->hasFocus() || !QAccessible::isActive())
+      return;
+    auto* cell = panel_->findChild<TMyImage1*>(QStringLiteral("BImage%1").arg(panel_->Cursor()),
+                                               Qt::FindDirectChildrenOnly);
+    if (cell) {
+      QAccessibleEvent focus(cell, QAccessible::Focus);
+      QAccessible::updateAccessibility(&focus);
+    }
+  }
+
+  BoardPanel* panel_;
+};
+
+QAccessibleInterface* Factory(const QString&, QObject* object) {
+  if (!object)
+    return nullptr;
+  if (!object->isWidgetType()) {
+    if (object == QCoreApplication::instance())
+      return new AppInterface();
+    if (object->objectName() == QLatin1String(kStatusName) && FormOf(object))
+      return new StatusInterface(object);
+    return nullptr;
+  }
+  auto* widget = static_cast<QWidget*>(object);
+  auto* form = dynamic_cast<TMainForm1*>(widget->window());
+  if (!form)
+    return nullptr;
+  if (widget == form)
+    return new FormInterface(form);
+  if (auto* cell = dynamic_cast<TMyImage1*>(widget))
+    return new CellInterface(cell);
+  if (auto* button = dynamic_cast<TPictureButton*>(widget))
+    return new ButtonInterface(button);
+  if (widget->objectName() == QLatin1String("Panel3"))
+    return new BoardInterface(widget);
+  if (dynamic_cast<TPictureImage*>(widget) || dynamic_cast<TMyPanel1*>(widget))
+    return new DisplayInterface(widget);
+  return nullptr;
+}
+
+}  // namespace
+
+QString CellPosition(int n) {
+  return QStringLiteral("%1%2").arg(QChar(u'A' + CellX(n))).arg(CellY(n) + 1);
+}
+
+QString CellName(const GameEngine& engine, const skinfile::ColorNames& names, int n) {
+  const QString position = CellPosition(n) + QStringLiteral(": ");
+  const int32_t color = engine.Board()[static_cast<size_t>(n)].Color;
+  if (color != kEmpty) {
+    const bool selected = engine.SelX() == CellX(n) && engine.SelY() == CellY(n);
+    return position + ColorName(names, color) + QStringLiteral(" ball") +
+           (selected ? QStringLiteral(", selected") : QString());
+  }
+  QString text = position + QStringLiteral("empty");
+  if (ShowsMarks(engine)) {
+    for (const TNextBall& slot : engine.NextBalls()) {
+      if (slot.X != kNone && CellNumber(slot.X, slot.Y) == n)
+        text += QStringLiteral(", %1 ball announced").arg(ColorName(names, slot.Color));
+    }
+  }
+  return text;
+}
+
+QString CommandName(int id) {
+  switch (id) {
+    case kCmdNew:
+      return QStringLiteral("New game");
+    case kCmdNewMenu:
+      return QStringLiteral("New game: choose type");
+    case kCmdLoad:
+      return QStringLiteral("Load game");
+    case kCmdSave:
+      return QStringLiteral("Save game");
+    case kCmdScore:
+      return QStringLiteral("Best results");
+    case kCmdScoreMenu:
+      return QStringLiteral("Best results: choose type");
+    case kCmdSet:
+      return QStringLiteral("Settings");
+    case kCmdAbout:
+      return QStringLiteral("About");
+    case kCmdQuit:
+      return QStringLiteral("Quit");
+    case kCmdHelp:
+      return QStringLiteral("Help");
+    case kCmdMinimize:
+      return QStringLiteral("Minimise");
+    case kCmdClose:
+      return QStringLiteral("Close");
+    default:
+      return {};
+  }
+}
+
+QString TurnSummary(const TurnOutcome& outcome, const skinfile::ColorNames& names) {
+  using Kind = TurnOutcome::Kind;
+  switch (outcome.kind) {
+    case Kind::kNothing:
+      return {};
+    case Kind::kSelected:
+      return QStringLiteral("%1 ball %2 selected.")
+          .arg(Capitalised(ColorName(names, outcome.color)), CellPosition(outcome.from));
+    case Kind::kNoPath:
+      return QStringLiteral("No path.");
+    case Kind::kMoved:
+      break;
+  }
+  QString text = QStringLiteral("%1 ball %2 to %3.")
+                     .arg(Capitalised(ColorName(names, outcome.color)), CellPosition(outcome.from),
+                          CellPosition(outcome.to));
+  const auto removal = [&text](uint32_t balls, uint32_t points) {
+    if (balls > 0) {
+      text += QStringLiteral(" %1 balls removed, %2 %3.")
+                  .arg(balls)
+                  .arg(points)
+                  .arg(points == 1 ? QStringLiteral("point") : QStringLiteral("points"));
+    }
+  };
+  removal(outcome.removed, outcome.points);
+  if (!outcome.appeared.empty()) {
+    static const char* const kCounts[] = {"One new ball", "Two new balls", "Three new balls"};
+    QStringList balls;
+    for (const TNextBall& ball : outcome.appeared)
+      balls << ColorName(names, ball.Color) + QLatin1Char(' ') +
+                   CellPosition(CellNumber(ball.X, ball.Y));
+    const size_t count = std::min<size_t>(outcome.appeared.size(), 3);
+    text += QStringLiteral(" %1: %2.")
+                .arg(QLatin1String(kCounts[count - 1]), balls.join(QStringLiteral(", ")));
+    removal(outcome.removed_by_appeared, outcome.points_by_appeared);
+  }
+  if (outcome.game_over)
+    text += QStringLiteral(" Game over.");
+  return text;
+}
+
+QString DisplayText(Display display, const GameEngine& engine, const skinfile::ColorNames& names) {
+  switch (display) {
+    case Display::kScore:
+      return QStringLiteral("Score %1").arg(engine.Score());
+    case Display::kChamp:
+      return QStringLiteral("Champion %1").arg(engine.ChampScore());
+    case Display::kTime:
+      return QStringLiteral("Time ") + Clock(engine.GameSeconds());
+    case Display::kGameType: {
+      const int32_t type = engine.GameType();
+      return QStringLiteral("Game type ") + (type == kSquares  ? QStringLiteral("Squares")
+                                             : type == kBlocks ? QStringLiteral("Blocks")
+                                                               : QStringLiteral("Lines"));
+    }
+    case Display::kNext: {
+      if (!ShowsPreviews(engine))
+        return QStringLiteral("Next: hidden");
+      QStringList colors;
+      for (const TNextBall& slot : engine.NextBalls()) {
+        if (slot.X != kNone)
+          colors << ColorName(names, slot.Color);
+      }
+      if (colors.isEmpty())
+        return QStringLiteral("Next: none");
+      return QStringLiteral("Next: ") + colors.join(QStringLiteral(", "));
+    }
+  }
+  return {};
+}
+
+void InstallAccessibility() {
+  // The latest factory is asked first, and the application installs the toolkit's own when it is
+  // created: this one goes to the end again.
+  QAccessible::removeFactory(Factory);
+  QAccessible::installFactory(Factory);
+}
+
+FormAccessibility::FormAccessibility(TMainForm1& form, const Displays& displays, SkinPath skin_path)
+    : form_(form), displays_(displays), skin_path_(std::move(skin_path)) {
+  InstallAccessibility();
+  displays_.score->setObjectName(QStringLiteral("ImageScore"));
+  displays_.champ->setObjectName(QStringLiteral("ImageChamp"));
+  displays_.time->setObjectName(QStringLiteral("ImageTime"));
+  displays_.game_type->setObjectName(QStringLiteral("ImageGame"));
+  for (size_t slot = 0; slot < displays_.previews.size(); ++slot)
+    displays_.previews[slot]->setObjectName(QStringLiteral("ImagePrev%1").arg(slot));
+  if (auto* panel = dynamic_cast<BoardPanel*>(form.findChild<QWidget*>(QStringLiteral("Panel3"))))
+    new CursorFocus(panel);
+  auto* status = new QObject(&form);
+  status->setObjectName(QLatin1String(kStatusName));
+  status_ = status;
+  for (int n = 0; n < kCellCount; ++n)
+    cell_names_[static_cast<size_t>(n)] = CellName(form_.Engine(), names_, n);
+}
+
+const skinfile::ColorNames& FormAccessibility::ColorNames() {
+  const std::string path = skin_path_ ? skin_path_() : std::string();
+  if (!names_read_ || path != names_path_) {
+    names_read_ = true;
+    names_path_ = path;
+    names_ = path.empty() ? skinfile::NumberedColorNames() : skinfile::ReadColorNames(path);
+  }
+  return names_;
+}
+
+void FormAccessibility::AfterCellClick() {
+  const QString summary = TurnSummary(form_.Engine().LastOutcome(), ColorNames());
+  if (!summary.isEmpty() && status_) {
+    const QString before = status_text_;
+    status_text_ = summary;
+    // The summary is told even when it repeats the last one ("No path." twice).
+    QAccessibleEvent name_changed(status_.data(), QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name_changed);
+    QAccessibleTextUpdateEvent text_changed(status_.data(), 0, before, summary);
+    QAccessible::updateAccessibility(&text_changed);
+  }
+  RaiseChanges();
+}
+
+void FormAccessibility::AfterCommand() {
+  RaiseChanges();
+}
+
+void FormAccessibility::RaiseNameChange(QObject* object, QString& known, const QString& now) {
+  if (known == now)
+    return;
+  const QString before = known;
+  known = now;
+  if (!object)
+    return;
+  QAccessibleEvent name_changed(object, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&name_changed);
+  QAccessibleTextUpdateEvent text_changed(object, 0, before, now);
+  QAccessible::updateAccessibility(&text_changed);
+}
+
+void FormAccessibility::RaiseChanges() {
+  // Events are raised only while a reader listens; what it was told is kept up to date always.
+  const GameEngine& engine = form_.Engine();
+  const skinfile::ColorNames& names = ColorNames();
+  const bool active = QAccessible::isActive();
+  for (int n = 0; n < kCellCount; ++n) {
+    const QString now = CellName(engine, names, n);
+    QString& known = cell_names_[static_cast<size_t>(n)];
+    if (now == known)
+      continue;
+    known = now;
+    if (!active)
+      continue;
+    if (QObject* cell = form_.findChild<TMyImage1*>(QStringLiteral("BImage%1").arg(n))) {
+      QAccessibleEvent name_changed(cell, QAccessible::NameChanged);
+      QAccessible::updateAccessibility(&name_changed);
+    }
+  }
+  const int selected = engine.SelX() == kNone ? -1 : CellNumber(engine.SelX(), engine.SelY());
+  if (selected != selected_) {
+    // The bridge tells a cell's selection as a state change of the cell and a selection change
+    // of its table.
+    const std::pair<int, QAccessible::Event> changes[] = {{selected_, QAccessible::SelectionRemove},
+                                                          {selected, QAccessible::SelectionAdd}};
+    for (const auto& [n, type] : changes) {
+      QObject* cell =
+          n < 0 ? nullptr : form_.findChild<TMyImage1*>(QStringLiteral("BImage%1").arg(n));
+      if (cell && active) {
+        QAccessibleEvent event(cell, type);
+        QAccessible::updateAccessibility(&event);
+      }
+    }
+    selected_ = selected;
+  }
+  RaiseNameChange(displays_.score, score_text_, DisplayText(Display::kScore, engine, names));
+  RaiseNameChange(displays_.champ, champ_text_, DisplayText(Display::kChamp, engine, names));
+  RaiseNameChange(displays_.game_type, game_text_, DisplayText(Display::kGameType, engine, names));
+  QObject* holder = displays_.previews[0]->parentWidget();
+  RaiseNameChange(holder, next_text_, DisplayText(Display::kNext, engine, names));
+}
+
+}  // namespace orbello::window

@@ -1,0 +1,90 @@
+// What the main window tells a screen reader: the names of its commands, the values of its
+// displays, the board as a 9 x 9 table of cells that say what a sighted player sees, and after
+// each turn one short summary on a status element. Nothing here draws.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "game/engine/engine.h"
+#include "skinfile/color_names.h"
+
+class QObject;
+class QWidget;
+
+namespace orbello::window {
+
+class TMainForm1;
+
+// The application's and the main window's name.
+inline constexpr char kAccessibleAppName[] = "Corvane Orbello";
+
+// "A1" for cell 0, "I9" for cell 80: the column letter from the left, the row from the top.
+QString CellPosition(int n);
+// "E3: red ball", "E3: red ball, selected", "E3: empty", "E3: empty, green ball announced".
+QString CellName(const GameEngine& engine, const skinfile::ColorNames& names, int n);
+// The command of a button or menu id: "New game", "Save game", ...; empty for other ids.
+QString CommandName(int id);
+// One short sentence or two for what a press on a cell did; empty when it did nothing.
+QString TurnSummary(const TurnOutcome& outcome, const skinfile::ColorNames& names);
+
+// The displays of the main window, by the names of their images.
+enum class Display { kScore, kChamp, kTime, kGameType, kNext };
+QString DisplayText(Display display, const GameEngine& engine, const skinfile::ColorNames& names);
+
+// Makes the window's own parts describe themselves, and names the application: called before the
+// application object exists, so that the application is named from the start, and again by each
+// main window, after the toolkit's own descriptions are in place.
+void InstallAccessibility();
+
+// The accessible side of one main window: it names the display images, keeps the colour names of
+// the skin in use, and raises the events of what a turn or a command changed.
+class FormAccessibility {
+ public:
+  struct Displays {
+    QWidget* score;
+    QWidget* champ;
+    QWidget* time;
+    QWidget* game_type;
+    std::array<QWidget*, 3> previews;
+  };
+  using SkinPath = std::function<std::string()>;
+
+  FormAccessibility(TMainForm1& form, const Displays& displays, SkinPath skin_path);
+  FormAccessibility(const FormAccessibility&) = delete;
+  FormAccessibility& operator=(const FormAccessibility&) = delete;
+
+  // The colour names of the skin in use, read again when the skin changed.
+  const skinfile::ColorNames& ColorNames();
+
+  // The status element that carries the turn summaries, and its last summary.
+  QObject* Status() const { return status_; }
+  const QString& StatusText() const { return status_text_; }
+
+  // After a press on a cell: the turn's summary on the status element, then what it changed.
+  void AfterCellClick();
+  // After a command: what it changed (a new game, a loaded game, another skin).
+  void AfterCommand();
+
+ private:
+  void RaiseChanges();
+  void RaiseNameChange(QObject* object, QString& known, const QString& now);
+
+  TMainForm1& form_;
+  Displays displays_;
+  SkinPath skin_path_;
+  std::string names_path_;
+  bool names_read_ = false;
+  skinfile::ColorNames names_ = skinfile::NumberedColorNames();
+  QPointer<QObject> status_;
+  QString status_text_;
+  // What the reader was last told.
+  std::array<QString, kCellCount> cell_names_;
+  int selected_ = -1;
+  QString score_text_, champ_text_, game_text_, next_text_;
+};
+
+}  // namespace orbello::window

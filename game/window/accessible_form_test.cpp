@@ -1,0 +1,122 @@
+// What a screen reader is told about the main window, asked of the interfaces directly.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QCoreApplication>
+#include <cstdio>
+#include <fstream>
+
+#include "game/engine/testing/engine_access.h"
+#include "game/window/accessible_form.h"
+#include "game/window/main_form.h"
+#include "game/window/window_test_env.h"
+#include "platform/core/files.h"
+#include "skinfile/color_names.h"
+#include "skinfile/companion.h"
+
+namespace orbello::window {
+namespace {
+
+using testing::Access;
+
+QString Name(QObject* object) {
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+  return iface ? iface->text(QAccessible::Name) : QStringLiteral("<none>");
+}
+
+// Names for the generated skin, as the art generator writes them for the shipped ones.
+void WriteColorNames(const std::string& skin_path) {
+  std::string skin;
+  ASSERT_TRUE(platform::ReadRegularFile(skin_path, size_t{64} << 20, &skin));
+  char hash[17];
+  std::snprintf(hash, sizeof hash, "%016llx",
+                static_cast<unsigned long long>(skinfile::Fnv1a64(skin)));
+  std::ofstream(skinfile::ColorNamesPath(skin_path), std::ios::binary)
+      << "orbello-color-names 1 " << skin.size() << " " << hash
+      << "\nred\ngreen\nblue\nyellow\npurple\nlight blue\nbrown\n";
+}
+
+TEST(AccessibleFormTest, CommandsDisplaysAndCellsSayWhatTheyAre) {
+  testing::TestInstallation install;
+  ASSERT_TRUE(install.WriteDefault());
+  testing::ScriptedMessages messages;
+  TMainForm1 form(install.HighScorePath());
+  ASSERT_EQ(form.FormCreate(), 0);
+  WriteColorNames(Access(form).Settings().TitleSkin());
+
+  QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(&form);
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(frame->role(), QAccessible::Window);
+  EXPECT_EQ(frame->text(QAccessible::Name), QStringLiteral("Corvane Orbello"));
+
+  const QStringList commands = {"New game",     "New game: choose type",
+                                "Load game",    "Save game",
+                                "Best results", "Best results: choose type",
+                                "Settings",     "About",
+                                "Quit",         "Help",
+                                "Minimise",     "Close"};
+  for (int slot = 0; slot < kButtonCount; ++slot) {
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(Access(form).Button(slot));
+    EXPECT_EQ(button->role(), QAccessible::PushButton);
+    EXPECT_EQ(button->text(QAccessible::Name), commands[slot]);
+  }
+  QAccessibleInterface* save =
+      QAccessible::queryAccessibleInterface(Access(form).Button(kSaveSlot));
+  EXPECT_TRUE(save->state().disabled);
+  form.OnCommand(kCmdNew);
+  EXPECT_FALSE(save->state().disabled);
+
+  // A position laid out by hand: a red ball on E3, three balls announced.
+  EngineState& state = EngineAccess::State(form.Engine());
+  for (TBoardCell& cell : state.Board)
+    cell.Color = kEmpty;
+  state.Board[CellNumber(4, 2)].Color = 0;
+  state.NextBalls = {{{0, 0, 1}, {8, 8, 2}, {1, 1, 4}}};
+  state.Score = 120;
+  form.OnCommand(-1);  // no command: only what changed is told
+
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(Access(form).Panel3());
+  ASSERT_NE(board, nullptr);
+  ASSERT_NE(board->tableInterface(), nullptr);
+  EXPECT_EQ(board->tableInterface()->rowCount(), 9);
+  EXPECT_EQ(board->tableInterface()->columnCount(), 9);
+  EXPECT_EQ(board->childCount(), 81);
+  QAccessibleInterface* e3 = board->tableInterface()->cellAt(2, 4);
+  ASSERT_NE(e3, nullptr);
+  EXPECT_EQ(e3->object(), Access(form).Cell(CellNumber(4, 2)));
+  EXPECT_EQ(board->child(2 * 9 + 4), e3) << "cells row by row";
+  EXPECT_EQ(board->indexOfChild(e3), 2 * 9 + 4);
+  EXPECT_EQ(e3->tableCellInterface()->rowIndex(), 2);
+  EXPECT_EQ(e3->tableCellInterface()->columnIndex(), 4);
+  EXPECT_EQ(e3->text(QAccessible::Name), QStringLiteral("E3: red ball"));
+  EXPECT_EQ(Name(Access(form).Cell(CellNumber(0, 0))),
+            QStringLiteral("A1: empty, green ball announced"));
+  EXPECT_EQ(Name(Access(form).Cell(CellNumber(8, 0))), QStringLiteral("I1: empty"));
+
+  EXPECT_EQ(Name(Access(form).ImageScore()), QStringLiteral("Score 120"));
+  EXPECT_EQ(Name(Access(form).ImageChamp()), QStringLiteral("Champion 0"));
+  EXPECT_EQ(Name(Access(form).ImageTime()), QStringLiteral("Time 00:00:00"));
+  EXPECT_EQ(Name(Access(form).ImageGame()), QStringLiteral("Game type Lines"));
+  QWidget* next = Access(form).ImagePrev(0)->parentWidget();
+  EXPECT_EQ(Name(next), QStringLiteral("Next: green, blue, purple"));
+
+  // The cell's action is a left press: the engine selects the ball, the status tells it.
+  ASSERT_NE(e3->actionInterface(), nullptr);
+  e3->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form.Engine().SelX(), 4);
+  EXPECT_EQ(e3->text(QAccessible::Name), QStringLiteral("E3: red ball, selected"));
+  EXPECT_TRUE(e3->state().selected);
+  QAccessibleInterface* status = frame->child(frame->childCount() - 1);
+  ASSERT_NE(status, nullptr);
+  EXPECT_EQ(status->role(), QAccessible::StatusBar);
+  EXPECT_EQ(status->text(QAccessible::Name), QStringLiteral("Red ball E3 selected."));
+
+  // Neither previews nor marks: the announcements are hidden.
+  form.Engine().Settings().NextColors = 4;
+  EXPECT_EQ(Name(next), QStringLiteral("Next: hidden"));
+  EXPECT_EQ(Name(Access(form).Cell(CellNumber(0, 0))), QStringLiteral("A1: empty"));
+}
+
+}  // namespace
+}  // namespace orbello::window
