@@ -12,6 +12,8 @@ int main(int argc, char** argv) {
   // for it; the name must be known before the application exists.
   qputenv("RESOURCE_NAME", "TMainForm1");
   orbello::platform::ChooseX11OnWayland("cvob");
+  if (!orbello::platform::DisplayReachable("cvob"))
+    return 1;
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("TMainForm1"));
   orbello::platform::InstallQtMessageHandler();
