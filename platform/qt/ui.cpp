@@ -1,5 +1,7 @@
 #include "platform/qt/ui.h"
 
+#include <unistd.h>
+
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
@@ -9,9 +11,11 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QUrl>
+#include <cstring>
 #include <mutex>
 
 #include "platform/core/message.h"
+#include "platform/qt/local_path.h"
 
 namespace orbello::platform {
 namespace {
@@ -261,9 +265,50 @@ bool OpenWithShell(const QString& file_or_url) {
   // A plain path (absolute or relative) is a local file; anything with a scheme is a URL.
   QUrl url(file_or_url);
   if (url.scheme().isEmpty() || url.scheme().size() == 1 || QFileInfo(file_or_url).isAbsolute()) {
-    url = QUrl::fromLocalFile(QFileInfo(file_or_url).absoluteFilePath());
+    url = LocalFileUrl(EncodeLocalPath(file_or_url));
   }
   return QDesktopServices::openUrl(url);
+}
+
+bool OpenFileWithShell(const std::string& path) {
+  ShellOpenFunction function;
+  {
+    std::lock_guard<std::mutex> guard(TheHooks().mutex);
+    function = TheHooks().shell_open;
+  }
+  if (function)
+    return function(DecodeLocalPath(path));
+  if (path.empty())
+    return false;
+  return QDesktopServices::openUrl(LocalFileUrl(path));
+}
+
+QUrl LocalFileUrl(const std::string& path) {
+  std::string absolute = path;
+  if (absolute.empty() || absolute.front() != '/') {
+    std::string folder(4096, '\0');
+    if (getcwd(folder.data(), folder.size()) != nullptr) {
+      folder.resize(std::strlen(folder.c_str()));
+      absolute = folder + (folder == "/" ? "" : "/") + absolute;
+    }
+  }
+  // Every byte but the unreserved ones and '/' is percent-encoded, so the URL is plain ASCII and
+  // the viewer's launcher decodes it back to the very bytes of the name.
+  QByteArray encoded("file://");
+  static const char kHex[] = "0123456789ABCDEF";
+  for (const char c : absolute) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+        (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == '_' || byte == '~' ||
+        byte == '/') {
+      encoded += c;
+    } else {
+      encoded += '%';
+      encoded += kHex[byte >> 4];
+      encoded += kHex[byte & 0x0F];
+    }
+  }
+  return QUrl::fromEncoded(encoded, QUrl::StrictMode);
 }
 
 ShellOpenFunction SetShellOpenFunction(ShellOpenFunction function) {

@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "platform/core/message.h"
+#include "platform/qt/local_path.h"
 
 namespace orbello::platform {
 namespace {
@@ -258,6 +259,23 @@ TEST(ShellOpenTest, ReplacedShellGetsTheTextUnchanged) {
                                           "/opt/orbello/cvob.chm"}));
   SetShellOpenFunction(old);
   EXPECT_FALSE(OpenWithShell(QString())) << "nothing to open is a failed request";
+}
+
+TEST(ShellOpenTest, LocalFilesAreOpenedByTheirBytes) {
+  // A folder whose name is Latin-1, not UTF-8: the URL must carry its byte, not a replacement.
+  const std::string path = "/opt/caf\xe9 x/cvob.chm";
+  EXPECT_EQ(LocalFileUrl(path).toEncoded(), QByteArray("file:///opt/caf%E9%20x/cvob.chm"));
+  EXPECT_EQ(LocalFileUrl("cvob.chm").toEncoded(),
+            QUrl::fromLocalFile(QDir::current().absoluteFilePath("cvob.chm")).toEncoded());
+  std::vector<QString> opened;
+  ShellOpenFunction old = SetShellOpenFunction([&](const QString& what) {
+    opened.push_back(what);
+    return true;
+  });
+  EXPECT_TRUE(OpenFileWithShell(path));
+  SetShellOpenFunction(old);
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(EncodeLocalPath(opened[0]), path);
 }
 
 }  // namespace
