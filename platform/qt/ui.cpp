@@ -1,10 +1,12 @@
 #include "platform/qt/ui.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -156,18 +158,52 @@ void Configure(QFileDialog& dialog, const FileDialogRequest& request) {
         types->setItemText(i, request.filters[static_cast<std::size_t>(i)].name);
     }
   }
-  if (!request.initial_folder.isEmpty())
-    dialog.setDirectory(request.initial_folder);
   dialog.setDefaultSuffix(request.default_suffix);
 }
 
-std::optional<QString> RunDialog(QFileDialog& dialog) {
+// Qt names files by UTF-8 text, so it cannot enter a folder whose name is not UTF-8. Such a
+// folder is opened by its bytes and shown to the dialog through the descriptor's name in
+// /proc/self/fd; what the player picks there is named by the folder's own lossless text again.
+class InitialFolder {
+ public:
+  InitialFolder(QFileDialog& dialog, const QString& folder) : folder_(folder) {
+    if (folder.isEmpty())
+      return;
+    const std::string bytes = EncodeLocalPath(folder);
+    if (QFile::encodeName(folder).toStdString() != bytes) {
+      fd_ = open(bytes.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+      if (fd_ >= 0)
+        alias_ = QStringLiteral("/proc/self/fd/%1").arg(fd_);
+    }
+    dialog.setDirectory(alias_.isEmpty() ? folder : alias_);
+  }
+  ~InitialFolder() {
+    if (fd_ >= 0)
+      close(fd_);
+  }
+  InitialFolder(const InitialFolder&) = delete;
+  InitialFolder& operator=(const InitialFolder&) = delete;
+
+  QString RealName(const QString& path) const {
+    if (!alias_.isEmpty() && (path == alias_ || path.startsWith(alias_ + '/')))
+      return folder_ + path.mid(alias_.size());
+    return path;
+  }
+
+ private:
+  QString folder_;
+  QString alias_;
+  int fd_ = -1;
+};
+
+std::optional<QString> RunDialog(QFileDialog& dialog, const FileDialogRequest& request) {
+  const InitialFolder folder(dialog, request.initial_folder);
   if (dialog.exec() != QDialog::Accepted)
     return std::nullopt;
   QStringList files = dialog.selectedFiles();
   if (files.isEmpty() || files.front().isEmpty())
     return std::nullopt;
-  return QDir::toNativeSeparators(QFileInfo(files.front()).absoluteFilePath());
+  return folder.RealName(QDir::toNativeSeparators(QFileInfo(files.front()).absoluteFilePath()));
 }
 
 }  // namespace
@@ -210,7 +246,7 @@ std::optional<QString> DefaultOpenFileDialog(QWidget* owner, const FileDialogReq
   Configure(dialog, request);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(request.file_must_exist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  return RunDialog(dialog);
+  return RunDialog(dialog, request);
 }
 
 std::optional<QString> DefaultSaveFileDialog(QWidget* owner, const FileDialogRequest& request) {
@@ -219,7 +255,7 @@ std::optional<QString> DefaultSaveFileDialog(QWidget* owner, const FileDialogReq
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.prompt_overwrite);
-  return RunDialog(dialog);
+  return RunDialog(dialog, request);
 }
 
 std::optional<QString> ShowOpenFileDialog(QWidget* owner, const FileDialogRequest& request) {

@@ -1,6 +1,7 @@
 #include "platform/qt/ui.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QDir>
@@ -227,6 +228,18 @@ TEST_F(FileDialogTest, ANameInAMissingFolderIsRefusedAndTheDialogStaysOpen) {
     EXPECT_EQ(chosen, dir_.filePath(c.accepted)) << c.refused.toStdString();
     EXPECT_FALSE(QDir(dir_.filePath("missing")).exists());
   }
+}
+
+TEST_F(FileDialogTest, StartsInAFolderWhoseNameIsNotUtf8AndNamesTheChoiceByItsBytes) {
+  const std::string folder = QFile::encodeName(dir_.path()).toStdString() + "/save\xe9";
+  ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+  FileDialogRequest request{
+      "Save game", {{"OB save files: (*.osf)", "*.osf"}}, DecodeLocalPath(folder), "osf", true,
+      false};
+  ModalDriver driver([](QWidget* modal) { Accept(modal, "mine"); });
+  const std::optional<QString> chosen = ShowSaveFileDialog(nullptr, request);
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(EncodeLocalPath(*chosen), folder + "/mine.osf");
 }
 
 TEST_F(FileDialogTest, ReplacedFunctionsAnswerInsteadOfTheDialogs) {
