@@ -305,12 +305,12 @@ void CompilerWindow::Compile() {
 
 void CompilerWindow::Help() {
   const std::string folder = platform::ProgramFolder();
-  const QString help_path = folder.empty()
-                                ? QString::fromLatin1(kHelpFileName)
-                                : platform::DecodeLocalPath(folder + '/' + kHelpFileName);
+  // By its bytes: the installation folder's name need not be text.
+  const std::string help_path =
+      folder.empty() ? std::string(kHelpFileName) : folder + '/' + kHelpFileName;
   bool opened = false;
   try {
-    opened = platform::OpenWithShell(help_path);
+    opened = platform::OpenFileWithShell(help_path);
   } catch (...) {
     opened = false;
   }

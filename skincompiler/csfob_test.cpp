@@ -745,5 +745,25 @@ TEST(CsfobProgramTest, StartsAndKeepsRunningWithItsOwnPictures) {
   program.waitForFinished(5000);
 }
 
+// Without a reachable X11 server Qt would abort; the program says why and ends with status 1.
+TEST(CsfobProgramTest, EndsWithStatusOneWhenTheDisplayCannotBeReached) {
+  for (const QString& display : {QStringLiteral(":4093"), QString()}) {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "DISPLAY"})
+      environment.remove(QString::fromLatin1(name));
+    if (!display.isEmpty())
+      environment.insert(QStringLiteral("DISPLAY"), display);
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(CSFOB_PROGRAM), {});
+    ASSERT_TRUE(program.waitForFinished(10000)) << display.toStdString();
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << display.toStdString();
+    EXPECT_EQ(program.exitCode(), 1) << display.toStdString();
+    const QString error = QString::fromLocal8Bit(program.readAllStandardError());
+    EXPECT_TRUE(error.startsWith(QStringLiteral("csfob: ")) && error.contains("X11 display"))
+        << error.toStdString();
+  }
+}
+
 }  // namespace
 }  // namespace orbello::csfob

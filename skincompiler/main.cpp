@@ -10,6 +10,8 @@
 
 int main(int argc, char** argv) {
   orbello::platform::ChooseX11OnWayland("csfob");
+  if (!orbello::platform::DisplayReachable("csfob"))
+    return 1;
   QApplication app(argc, argv);
   orbello::platform::InstallQtMessageHandler();
 

@@ -14,6 +14,7 @@
 #include "platform/core/files.h"
 #include "platform/core/message.h"
 #include "platform/core/paths.h"
+#include "skinfile/replace_file.h"
 
 namespace orbello::skinfile {
 namespace {
@@ -68,11 +69,6 @@ UniqueFd CreateTempFile(const std::string& folder, std::string* name) {
   }
 }
 
-void Write(int fd, const void* bytes, size_t count) {
-  if (!platform::WriteFull(fd, bytes, count))
-    throw EFOpenError("Could not create skin file");
-}
-
 }  // namespace
 
 std::array<unsigned char, kHeaderSize> EncodeHeader(const SkinHeader& header) {
@@ -103,19 +99,30 @@ std::string UnableToLoadSkinMessage(const std::string& skin_path) {
 
 WriteResult WriteSkinFile(const std::string& skin_path,
                           const std::array<std::string, kPictureCount>& bmp_paths, void* owner) {
-  UniqueFd skin;
+  UniqueFd held;
   UniqueFd source;
   try {
-    // Replaced only once the lock is held, so a skin file another process holds stays whole.
-    skin = platform::OpenUnshared(skin_path, O_WRONLY | O_CREAT, 0644);
-    if (!skin.Valid() || ftruncate(skin.Get(), 0) != 0) {
+    // The skin is put together in memory and replaces the old file only once every picture has
+    // been read: a source that went missing must not cost the skin already in use.
+    const std::string target = ResolveLinkTarget(skin_path);
+    if (target.empty())
       throw EFOpenError("Could not create skin file");
-    }
-    if (lseek(skin.Get(), kHeaderSize, SEEK_SET) != kHeaderSize) {
-      throw EFOpenError("Could not create skin file");
+    // An existing skin file is held, unshared and writable, until it is replaced: one that
+    // another process holds, or that may not be written, stays as it is.
+    struct stat target_st {};
+    if (stat(target.c_str(), &target_st) == 0) {
+      held = platform::OpenUnshared(target, O_WRONLY);
+      if (!held.Valid())
+        throw EFOpenError("Could not create skin file");
+    } else {
+      const size_t slash = target.rfind('/');
+      const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+      struct stat folder_st {};
+      if (stat(folder.c_str(), &folder_st) != 0 || !S_ISDIR(folder_st.st_mode))
+        throw EFOpenError("Could not create skin file");
     }
     SkinHeader header;
-    uint64_t total_length = 0;
+    std::string body;
     std::vector<unsigned char> block(kBlockSize);
     for (int k = 0; k < kPictureCount; ++k) {
       const std::string& path = bmp_paths[k];
@@ -128,7 +135,6 @@ WriteResult WriteSkinFile(const std::string& skin_path,
       }
       const auto length = static_cast<uint32_t>(st.st_size);
       header.lengths[k] = length;
-      total_length += length;
       uint64_t copied = 0;
       for (;;) {
         ssize_t n = platform::ReadFull(source.Get(), block.data(), block.size());
@@ -140,29 +146,31 @@ WriteResult WriteSkinFile(const std::string& skin_path,
             throw EFOpenError("Could not read from file: " + path);
           break;
         }
-        Write(skin.Get(), block.data(), static_cast<size_t>(n));
+        // More than the length taken: the source grows while it is read.
+        if (copied > length)
+          throw EFOpenError("Could not read from file: " + path);
+        body.append(reinterpret_cast<const char*>(block.data()), static_cast<size_t>(n));
       }
       source.Reset();
     }
-    // Back by the header and the pictures: offset 0.
-    if (lseek(skin.Get(), -static_cast<off_t>(kHeaderSize + total_length), SEEK_CUR) != 0) {
+    const auto head = EncodeHeader(header);
+    std::string bytes(reinterpret_cast<const char*>(head.data()), head.size());
+    bytes += body;
+    std::string reason;
+    if (!ReplaceFileContents(target, bytes, &reason))
       throw EFOpenError("Could not create skin file");
-    }
-    const auto bytes = EncodeHeader(header);
-    Write(skin.Get(), bytes.data(), bytes.size());
-    if (!skin.Reset())
-      throw EFOpenError("Could not create skin file");
+    held.Reset();
     platform::ShowMessage({"File " + skin_path + " saved", "Congratulation",
                            platform::MessageIcon::kWarning, platform::MessageButtons::kOk, 0,
                            owner});
     return WriteResult::kSaved;
   } catch (const EFOpenError& error) {
-    skin.Reset();
+    held.Reset();
     source.Reset();
     platform::ShowError(error.what(), owner);
     return WriteResult::kFailed;
   } catch (const std::exception&) {
-    skin.Reset();
+    held.Reset();
     source.Reset();
     platform::ShowError("Fatal Error", owner);
     return WriteResult::kFatal;

@@ -32,7 +32,7 @@ class EFOpenError : public std::runtime_error {
 
 enum class WriteResult {
   kSaved,   // "File <path> saved" was shown ("Congratulation")
-  kFailed,  // the EFOpenError's text was shown ("Error"); the partial file stays
+  kFailed,  // the EFOpenError's text was shown ("Error"); the old file is untouched
   kFatal,   // "Fatal Error" was shown; the caller ends the program with exit code -1
 };
 
@@ -42,8 +42,10 @@ enum class WriteResult {
 //   "Could not open file: " + source          opening a source or taking its length
 //   "Could not read from file: " + source     a source ending before its length
 //   "File " + skin_path + " saved"            success, caption "Congratulation"
-// Pictures are copied in blocks of up to 4096 bytes; the header is written last. Every file is
-// held under an exclusive advisory lock while open, so a file another process holds fails.
+// The skin is assembled in memory and replaces the old file (a symbolic link's target) through
+// ReplaceFileContents only once every picture has been read, so any failure leaves an existing
+// skin file whole and creates none. Every file is held under an exclusive advisory lock while
+// open, so a file another process holds fails; an existing skin file must be writable.
 WriteResult WriteSkinFile(const std::string& skin_path,
                           const std::array<std::string, kPictureCount>& bmp_paths,
                           void* owner = nullptr);

@@ -95,13 +95,16 @@ TEST_F(SkinFileTest, WriterPacksTheFiveFilesBehindTheirLengths) {
   EXPECT_EQ(messages_.messages[0].icon, platform::MessageIcon::kWarning);
 }
 
-TEST_F(SkinFileTest, WriterFailuresShowTheirMessageAndLeaveNoHeader) {
-  const std::string skin = dir_ / "broken.sf";
+TEST_F(SkinFileTest, WriterFailuresShowTheirMessageAndLeaveTheOldFileWhole) {
+  const std::string skin = dir_ / "inuse.sf";
+  ASSERT_EQ(WriteSkinFile(skin, sources_), WriteResult::kSaved);
+  const std::string in_use = ReadFileBytes(skin);
   std::filesystem::remove(sources_[2]);
   EXPECT_EQ(WriteSkinFile(skin, sources_), WriteResult::kFailed);
-  // The first two pictures were copied; the header's place stays zero.
-  const std::string partial = ReadFileBytes(skin);
-  EXPECT_EQ(partial, std::string(20, '\0') + pictures_[0] + pictures_[1]);
+  EXPECT_EQ(ReadFileBytes(skin), in_use);
+  // A new name that could not be completed is not created at all.
+  EXPECT_EQ(WriteSkinFile(dir_ / "new.sf", sources_), WriteResult::kFailed);
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "new.sf"));
 
   EXPECT_EQ(WriteSkinFile(dir_ / "no/folder/x.sf", sources_), WriteResult::kFailed);
   EXPECT_FALSE(std::filesystem::exists(dir_ / "no"));
@@ -115,16 +118,58 @@ TEST_F(SkinFileTest, WriterFailuresShowTheirMessageAndLeaveNoHeader) {
   std::array<std::string, kPictureCount> folder = sources_;
   folder[4] = dir_.Path();
   EXPECT_EQ(WriteSkinFile(skin, folder), WriteResult::kFailed);
+  EXPECT_EQ(ReadFileBytes(skin), in_use);
 
   EXPECT_EQ(
       messages_.Texts(),
-      (std::vector<std::string>{"Could not open file: " + sources_[2], "Could not create skin file",
+      (std::vector<std::string>{"File " + skin + " saved", "Could not open file: " + sources_[2],
+                                "Could not open file: " + sources_[2], "Could not create skin file",
                                 "Could not read from file: /proc/self/status",
                                 "Could not open file: " + dir_.Path()}));
-  for (const auto& m : messages_.messages) {
-    EXPECT_EQ(m.caption, "Error");
-    EXPECT_EQ(m.icon, platform::MessageIcon::kError);
+  for (size_t i = 1; i < messages_.messages.size(); ++i) {
+    EXPECT_EQ(messages_.messages[i].caption, "Error");
+    EXPECT_EQ(messages_.messages[i].icon, platform::MessageIcon::kError);
   }
+  std::set<std::string> left;
+  for (const auto& e : std::filesystem::directory_iterator(dir_.Path()))
+    left.insert(e.path().filename());
+  EXPECT_EQ(left, (std::set<std::string>{"inuse.sf", "picture0.bmp", "picture1.bmp", "picture2.bmp",
+                                         "picture3.bmp", "picture4.bmp", "tmp"}))
+      << "no temporary is left behind";
+}
+
+TEST_F(SkinFileTest, ALinkStaysALinkAndAReplacedFileKeepsItsMode) {
+  const std::string direct = dir_ / "direct.sf";
+  ASSERT_EQ(WriteSkinFile(direct, sources_), WriteResult::kSaved);
+  std::filesystem::create_directory(dir_ / "skins");
+  const std::string target = dir_ / "skins/classic.sf";
+  WriteFileBytes(target, "old");
+  ASSERT_EQ(chmod(target.c_str(), 0640), 0);
+  const std::string link = dir_ / "classic.sf";
+  std::filesystem::create_symlink("skins/classic.sf", link);
+  ASSERT_EQ(WriteSkinFile(link, sources_), WriteResult::kSaved);
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(ReadFileBytes(target), ReadFileBytes(direct));
+  struct stat st {};
+  ASSERT_EQ(stat(target.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  // A link to a file that does not exist yet creates that file.
+  const std::string dangling = dir_ / "dangling.sf";
+  std::filesystem::create_symlink("skins/fresh.sf", dangling);
+  ASSERT_EQ(WriteSkinFile(dangling, sources_), WriteResult::kSaved);
+  EXPECT_TRUE(std::filesystem::is_symlink(dangling));
+  EXPECT_EQ(ReadFileBytes(dir_ / "skins/fresh.sf"), ReadFileBytes(direct));
+}
+
+TEST_F(SkinFileTest, AReadOnlySkinFileIsNotReplaced) {
+  if (geteuid() == 0)
+    GTEST_SKIP() << "root writes read-only files; run as an ordinary user";
+  const std::string skin = dir_ / "readonly.sf";
+  WriteFileBytes(skin, "kept");
+  ASSERT_EQ(chmod(skin.c_str(), 0444), 0);
+  EXPECT_EQ(WriteSkinFile(skin, sources_), WriteResult::kFailed);
+  EXPECT_EQ(ReadFileBytes(skin), "kept");
+  EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"Could not create skin file"});
 }
 
 TEST_F(SkinFileTest, FilesHeldByAnotherProgramAreNotUsed) {

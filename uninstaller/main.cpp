@@ -7,6 +7,8 @@
 
 int main(int argc, char** argv) {
   orbello::platform::ChooseX11OnWayland("uni_cvob");
+  if (!orbello::platform::DisplayReachable("uni_cvob"))
+    return 1;
   QApplication app(argc, argv);
   orbello::platform::InstallQtMessageHandler();
   return orbello::uninstaller::RunUninstallProgram();

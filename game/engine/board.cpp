@@ -1,5 +1,7 @@
 #include "game/engine/board.h"
 
+#include <cstddef>
+
 namespace orbello {
 
 namespace {
@@ -23,9 +25,24 @@ bool IsPlayableState(const SavedGameState& state) {
       return false;
     }
   }
-  for (const TNextBall& slot : state.NextBalls) {
-    if (slot.X != kNone && (!OnBoard(slot.X, slot.Y) || !IsColor(slot.Color))) {
+  for (std::size_t i = 0; i < state.NextBalls.size(); ++i) {
+    const TNextBall& slot = state.NextBalls[i];
+    if (slot.X == kNone) {
+      continue;
+    }
+    if (!OnBoard(slot.X, slot.Y) || !IsColor(slot.Color)) {
       return false;
+    }
+    // Between turns every announced ball waits on an empty cell of its own; a slot over a ball,
+    // or two slots on one cell, would overwrite a ball when they appear.
+    if (state.Board[CellNumber(slot.X, slot.Y)].Color != kEmpty) {
+      return false;
+    }
+    for (std::size_t j = 0; j < i; ++j) {
+      const TNextBall& other = state.NextBalls[j];
+      if (other.X == slot.X && other.Y == slot.Y) {
+        return false;
+      }
     }
   }
   if (state.SelX == kNone && state.SelY == kNone) {

@@ -71,8 +71,9 @@ struct SavedGameState {
 };
 
 // True when every value of the state is one the game can draw and play: GameType 1..3, every Color
-// -1..6, every slot either without a cell (X = -2) or on the board with a colour 0..6, and the
-// selection either absent (-2, -2) or on a cell holding a ball. Number and the reserved fields are
+// -1..6, every slot either without a cell (X = -2) or on an empty cell of the board that no other
+// slot names, with a colour 0..6 (as the state between turns always is), and the selection either
+// absent (-2, -2) or on a cell holding a ball. Number and the reserved fields are
 // not looked at (the engine never indexes with them).
 bool IsPlayableState(const SavedGameState& state);
 

@@ -60,6 +60,10 @@ TEST_F(EngineTest, PlayableStateRejectsEveryValueOutsideThePictures) {
   EXPECT_TRUE(rejected([](SavedGameState& s) { s.SelY = kNone; }));
   // The selection must stand on a ball: its colour is drawn while it jumps.
   EXPECT_TRUE(rejected([](SavedGameState& s) { s.SelX = 0; }));
+  // An announced ball would overwrite the ball under it, or the one announced on the same cell.
+  EXPECT_TRUE(rejected([](SavedGameState& s) { s.NextBalls[2] = {2, 3, 0}; }));
+  EXPECT_TRUE(rejected([](SavedGameState& s) { s.NextBalls[2] = {0, 0, 4}; }));
+  EXPECT_FALSE(rejected([](SavedGameState& s) { s.NextBalls[0] = {kNone, 8, 8}; }));
 
   // A refused state leaves the engine as it was.
   SavedGameState bad = good;

@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
   // for it; the name must be known before the application exists.
   qputenv("RESOURCE_NAME", "TMainForm1");
   orbello::platform::ChooseX11OnWayland("cvob");
+  if (!orbello::platform::DisplayReachable("cvob"))
+    return 1;
   // Before the application exists, so that a screen reader hears its name from the start.
   orbello::window::InstallAccessibility();
   QApplication app(argc, argv);

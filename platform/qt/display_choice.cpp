@@ -1,6 +1,9 @@
 #include "platform/qt/display_choice.h"
 
+#include <xcb/xcb.h>
+
 #include <QByteArray>
+#include <QList>
 #include <cstdio>
 
 namespace orbello::platform {
@@ -12,7 +15,38 @@ bool AsksForWayland(const QByteArray& platform) {
   return platform.trimmed().startsWith("wayland");
 }
 
+// Qt's choice when QT_QPA_PLATFORM is empty: X11, unless the session is Wayland's (which
+// ChooseX11OnWayland has settled by then).
+bool OnlyX11Left(const QByteArray& platform) {
+  const QList<QByteArray> entries = platform.split(';');
+  for (const QByteArray& entry : entries) {
+    const QByteArray name = entry.trimmed();
+    if (!name.isEmpty() && name != "xcb" && !name.startsWith("xcb:"))
+      return false;  // another platform to try, or one that needs no X11 server
+  }
+  return true;
+}
+
 }  // namespace
+
+bool DisplayReachable(const char* program) {
+  if (!OnlyX11Left(qgetenv("QT_QPA_PLATFORM")))
+    return true;
+  const QByteArray display = qgetenv("DISPLAY");
+  xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+  const bool reachable = xcb_connection_has_error(connection) == 0;
+  xcb_disconnect(connection);
+  if (!reachable) {
+    if (display.isEmpty()) {
+      std::fprintf(stderr, "%s: no X11 display to open the window on (DISPLAY is not set)\n",
+                   program);
+    } else {
+      std::fprintf(stderr, "%s: cannot open the X11 display \"%s\"\n", program,
+                   display.constData());
+    }
+  }
+  return reachable;
+}
 
 void ChooseX11OnWayland(const char* program) {
   const QByteArray requested = qgetenv("QT_QPA_PLATFORM");

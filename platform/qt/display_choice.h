@@ -12,4 +12,10 @@ namespace orbello::platform {
 // player loses.
 void ChooseX11OnWayland(const char* program);
 
+// Call after ChooseX11OnWayland, before the QApplication exists. When Qt is left only the X11
+// platform and the X11 server cannot be reached (DISPLAY unset, or naming no server that answers),
+// `program` says so on stderr and the result is false: the program then ends with status 1, where
+// Qt itself would abort. True otherwise, also for any other platform Qt is asked to use.
+bool DisplayReachable(const char* program);
+
 }  // namespace orbello::platform

@@ -1,17 +1,23 @@
 #include "platform/qt/ui.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QUrl>
+#include <cstring>
 #include <mutex>
 
 #include "platform/core/message.h"
+#include "platform/qt/local_path.h"
 
 namespace orbello::platform {
 namespace {
@@ -152,18 +158,52 @@ void Configure(QFileDialog& dialog, const FileDialogRequest& request) {
         types->setItemText(i, request.filters[static_cast<std::size_t>(i)].name);
     }
   }
-  if (!request.initial_folder.isEmpty())
-    dialog.setDirectory(request.initial_folder);
   dialog.setDefaultSuffix(request.default_suffix);
 }
 
-std::optional<QString> RunDialog(QFileDialog& dialog) {
+// Qt names files by UTF-8 text, so it cannot enter a folder whose name is not UTF-8. Such a
+// folder is opened by its bytes and shown to the dialog through the descriptor's name in
+// /proc/self/fd; what the player picks there is named by the folder's own lossless text again.
+class InitialFolder {
+ public:
+  InitialFolder(QFileDialog& dialog, const QString& folder) : folder_(folder) {
+    if (folder.isEmpty())
+      return;
+    const std::string bytes = EncodeLocalPath(folder);
+    if (QFile::encodeName(folder).toStdString() != bytes) {
+      fd_ = open(bytes.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+      if (fd_ >= 0)
+        alias_ = QStringLiteral("/proc/self/fd/%1").arg(fd_);
+    }
+    dialog.setDirectory(alias_.isEmpty() ? folder : alias_);
+  }
+  ~InitialFolder() {
+    if (fd_ >= 0)
+      close(fd_);
+  }
+  InitialFolder(const InitialFolder&) = delete;
+  InitialFolder& operator=(const InitialFolder&) = delete;
+
+  QString RealName(const QString& path) const {
+    if (!alias_.isEmpty() && (path == alias_ || path.startsWith(alias_ + '/')))
+      return folder_ + path.mid(alias_.size());
+    return path;
+  }
+
+ private:
+  QString folder_;
+  QString alias_;
+  int fd_ = -1;
+};
+
+std::optional<QString> RunDialog(QFileDialog& dialog, const FileDialogRequest& request) {
+  const InitialFolder folder(dialog, request.initial_folder);
   if (dialog.exec() != QDialog::Accepted)
     return std::nullopt;
   QStringList files = dialog.selectedFiles();
   if (files.isEmpty() || files.front().isEmpty())
     return std::nullopt;
-  return QDir::toNativeSeparators(QFileInfo(files.front()).absoluteFilePath());
+  return folder.RealName(QDir::toNativeSeparators(QFileInfo(files.front()).absoluteFilePath()));
 }
 
 }  // namespace
@@ -206,7 +246,7 @@ std::optional<QString> DefaultOpenFileDialog(QWidget* owner, const FileDialogReq
   Configure(dialog, request);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(request.file_must_exist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  return RunDialog(dialog);
+  return RunDialog(dialog, request);
 }
 
 std::optional<QString> DefaultSaveFileDialog(QWidget* owner, const FileDialogRequest& request) {
@@ -215,7 +255,7 @@ std::optional<QString> DefaultSaveFileDialog(QWidget* owner, const FileDialogReq
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.prompt_overwrite);
-  return RunDialog(dialog);
+  return RunDialog(dialog, request);
 }
 
 std::optional<QString> ShowOpenFileDialog(QWidget* owner, const FileDialogRequest& request) {
@@ -261,9 +301,50 @@ bool OpenWithShell(const QString& file_or_url) {
   // A plain path (absolute or relative) is a local file; anything with a scheme is a URL.
   QUrl url(file_or_url);
   if (url.scheme().isEmpty() || url.scheme().size() == 1 || QFileInfo(file_or_url).isAbsolute()) {
-    url = QUrl::fromLocalFile(QFileInfo(file_or_url).absoluteFilePath());
+    url = LocalFileUrl(EncodeLocalPath(file_or_url));
   }
   return QDesktopServices::openUrl(url);
+}
+
+bool OpenFileWithShell(const std::string& path) {
+  ShellOpenFunction function;
+  {
+    std::lock_guard<std::mutex> guard(TheHooks().mutex);
+    function = TheHooks().shell_open;
+  }
+  if (function)
+    return function(DecodeLocalPath(path));
+  if (path.empty())
+    return false;
+  return QDesktopServices::openUrl(LocalFileUrl(path));
+}
+
+QUrl LocalFileUrl(const std::string& path) {
+  std::string absolute = path;
+  if (absolute.empty() || absolute.front() != '/') {
+    std::string folder(4096, '\0');
+    if (getcwd(folder.data(), folder.size()) != nullptr) {
+      folder.resize(std::strlen(folder.c_str()));
+      absolute = folder + (folder == "/" ? "" : "/") + absolute;
+    }
+  }
+  // Every byte but the unreserved ones and '/' is percent-encoded, so the URL is plain ASCII and
+  // the viewer's launcher decodes it back to the very bytes of the name.
+  QByteArray encoded("file://");
+  static const char kHex[] = "0123456789ABCDEF";
+  for (const char c : absolute) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+        (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == '_' || byte == '~' ||
+        byte == '/') {
+      encoded += c;
+    } else {
+      encoded += '%';
+      encoded += kHex[byte >> 4];
+      encoded += kHex[byte & 0x0F];
+    }
+  }
+  return QUrl::fromEncoded(encoded, QUrl::StrictMode);
 }
 
 ShellOpenFunction SetShellOpenFunction(ShellOpenFunction function) {

@@ -5,8 +5,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QWidget;
@@ -54,8 +56,17 @@ QStringList QtNameFilters(const std::vector<FileFilter>& filters);
 
 // The shell's "open": a local file path or a URL ("mailto:...", "https://..."). Returns false when
 // the request could not be made.
+// A plain path is taken as the lossless text of local_path.h (DecodeLocalPath).
 using ShellOpenFunction = std::function<bool(const QString& file_or_url)>;
 bool OpenWithShell(const QString& file_or_url);
 ShellOpenFunction SetShellOpenFunction(ShellOpenFunction function);
+
+// The shell's "open" on the local file named by the bytes `path`, which need not be text (an
+// installation folder whose name is not UTF-8). A replaced shell gets DecodeLocalPath(path).
+bool OpenFileWithShell(const std::string& path);
+
+// The "file:" URL whose percent-encoded path holds exactly the bytes of `path`, made absolute
+// against the current folder.
+QUrl LocalFileUrl(const std::string& path);
 
 }  // namespace orbello::platform

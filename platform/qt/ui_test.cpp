@@ -1,6 +1,7 @@
 #include "platform/qt/ui.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <functional>
 
 #include "platform/core/message.h"
+#include "platform/qt/local_path.h"
 
 namespace orbello::platform {
 namespace {
@@ -228,6 +230,18 @@ TEST_F(FileDialogTest, ANameInAMissingFolderIsRefusedAndTheDialogStaysOpen) {
   }
 }
 
+TEST_F(FileDialogTest, StartsInAFolderWhoseNameIsNotUtf8AndNamesTheChoiceByItsBytes) {
+  const std::string folder = QFile::encodeName(dir_.path()).toStdString() + "/save\xe9";
+  ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+  FileDialogRequest request{
+      "Save game", {{"OB save files: (*.osf)", "*.osf"}}, DecodeLocalPath(folder), "osf", true,
+      false};
+  ModalDriver driver([](QWidget* modal) { Accept(modal, "mine"); });
+  const std::optional<QString> chosen = ShowSaveFileDialog(nullptr, request);
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(EncodeLocalPath(*chosen), folder + "/mine.osf");
+}
+
 TEST_F(FileDialogTest, ReplacedFunctionsAnswerInsteadOfTheDialogs) {
   FileDialogRequest seen;
   OpenFileFunction old_open = SetOpenFileFunction(
@@ -258,6 +272,23 @@ TEST(ShellOpenTest, ReplacedShellGetsTheTextUnchanged) {
                                           "/opt/orbello/cvob.chm"}));
   SetShellOpenFunction(old);
   EXPECT_FALSE(OpenWithShell(QString())) << "nothing to open is a failed request";
+}
+
+TEST(ShellOpenTest, LocalFilesAreOpenedByTheirBytes) {
+  // A folder whose name is Latin-1, not UTF-8: the URL must carry its byte, not a replacement.
+  const std::string path = "/opt/caf\xe9 x/cvob.chm";
+  EXPECT_EQ(LocalFileUrl(path).toEncoded(), QByteArray("file:///opt/caf%E9%20x/cvob.chm"));
+  EXPECT_EQ(LocalFileUrl("cvob.chm").toEncoded(),
+            QUrl::fromLocalFile(QDir::current().absoluteFilePath("cvob.chm")).toEncoded());
+  std::vector<QString> opened;
+  ShellOpenFunction old = SetShellOpenFunction([&](const QString& what) {
+    opened.push_back(what);
+    return true;
+  });
+  EXPECT_TRUE(OpenFileWithShell(path));
+  SetShellOpenFunction(old);
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(EncodeLocalPath(opened[0]), path);
 }
 
 }  // namespace

@@ -256,7 +256,7 @@ SavedGameState SampleState() {
   for (int n = 0; n < kCellCount; ++n) {
     state.Board[n] = TBoardCell{n % 11 == 0 ? n % kColorCount : kEmpty, n, 0, 0};
   }
-  state.NextBalls = {TNextBall{1, 2, 3}, TNextBall{4, 5, 6}, TNextBall{7, 8, 0}};
+  state.NextBalls = {TNextBall{1, 3, 3}, TNextBall{4, 5, 6}, TNextBall{7, 8, 0}};
   state.SelX = 0;
   state.SelY = 0;
   return state;

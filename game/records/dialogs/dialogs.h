@@ -43,12 +43,13 @@ int ShowSettingsDialog(QWidget* owner, GameSettings& settings, SettingsCheck che
 struct SettingsChanges {
   bool delay_jump = false;    // Timer1's interval must follow
   bool default_game = false;  // before the first game, GameType follows
-  bool skin = false;          // TitleSkin changed other than in letter case: reload the skin
+  bool skin = false;          // TitleSkin changed (byte for byte): reload the skin
   bool next_colors = false;   // the announcement's display mode changed
 };
 SettingsChanges CompareSettings(const GameSettings& before, const GameSettings& after);
 
-// True when two skin paths name the same file for the game: equal without regard to case.
+// True when two skin paths name the same file for the game: equal byte for byte, since file
+// names are case-sensitive.
 bool SameSkinPath(const std::string& a, const std::string& b);
 
 enum class SettingsFileKind { kSkin, kSound };

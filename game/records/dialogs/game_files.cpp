@@ -1,11 +1,11 @@
 // The file choosers and the question of saving and loading a game; the file itself is written
 // and read by the saved-game code.
-#include <QFile>
 #include <QString>
 
 #include "game/records/core/savedgame.h"
 #include "game/records/dialogs/dialogs.h"
 #include "platform/core/message.h"
+#include "platform/qt/local_path.h"
 #include "platform/qt/ui.h"
 
 namespace orbello {
@@ -16,7 +16,8 @@ platform::FileDialogRequest GameFileRequest(const QString& title) {
   platform::FileDialogRequest request;
   request.title = title;
   request.filters = {{kSaveFilter, kSavePattern}};
-  request.initial_folder = QString::fromLocal8Bit(SaveFolder().c_str());
+  // Lossless: the installation folder's name need not be text.
+  request.initial_folder = platform::DecodeLocalPath(SaveFolder());
   request.default_suffix = kSaveExtension;
   return request;
 }
@@ -24,7 +25,7 @@ platform::FileDialogRequest GameFileRequest(const QString& title) {
 std::optional<std::string> ToPath(const std::optional<QString>& chosen) {
   if (!chosen || chosen->isEmpty())
     return std::nullopt;
-  return QFile::encodeName(*chosen).toStdString();
+  return platform::EncodeLocalPath(*chosen);
 }
 
 // The chooser's buffer holds 260 characters: a longer name cannot be used, and the player is told

@@ -14,7 +14,6 @@
 #include "platform/core/paths.h"
 #include "platform/qt/kit/dialog_look.h"
 #include "platform/qt/kit/kit.h"
-#include "platform/qt/local_path.h"
 #include "platform/qt/sound.h"
 #include "platform/qt/ui.h"
 
@@ -399,10 +398,9 @@ int ShowSettingsDialog(QWidget* owner, GameSettings& settings, SettingsCheck che
 }
 
 bool SameSkinPath(const std::string& a, const std::string& b) {
-  // The lossless decoding keeps bytes that are not UTF-8 apart (they have no case), so only
-  // letters compare without their case.
-  return platform::DecodeLocalPath(a).compare(platform::DecodeLocalPath(b), Qt::CaseInsensitive) ==
-         0;
+  // File names are case-sensitive here: "Classic.sf" beside "classic.sf" is another file, and
+  // one that has not been loaded yet.
+  return a == b;
 }
 
 SettingsChanges CompareSettings(const GameSettings& before, const GameSettings& after) {

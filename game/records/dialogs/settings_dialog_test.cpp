@@ -430,17 +430,17 @@ TEST_F(SettingsDialogTest, PlayButtonSoundsAndClosingStopsIt) {
   EXPECT_FALSE(platform::IsSoundPlaying());
 }
 
-TEST(SettingsChangesTest, SkinComparedWithoutCaseOtherValuesExactly) {
+TEST(SettingsChangesTest, SkinComparedByItsBytesOtherValuesExactly) {
   GameSettings before = SampleSettings();
   GameSettings after = before;
-  after.SetPath(kSlotSkin, "/OPT/Orbello/SKIN/Classic.SF");
   SettingsChanges changes = CompareSettings(before, after);
-  EXPECT_FALSE(changes.skin);
-  EXPECT_FALSE(changes.delay_jump || changes.default_game || changes.next_colors);
-
-  // Names that are not UTF-8 differ by their bytes, letter case of ASCII aside.
+  EXPECT_FALSE(changes.skin || changes.delay_jump || changes.default_game || changes.next_colors);
+  // Another letter case names another file, which must be loaded (and checked) like any other.
+  after.SetPath(kSlotSkin, "/OPT/Orbello/SKIN/Classic.SF");
+  EXPECT_TRUE(CompareSettings(before, after).skin);
+  EXPECT_FALSE(SameSkinPath("/opt/skin/classic.sf", "/opt/skin/Classic.sf"));
   before.SetPath(kSlotSkin, "/home/caf\xe9/skin.sf");
-  after.SetPath(kSlotSkin, "/HOME/caf\xe9/Skin.sf");
+  after.SetPath(kSlotSkin, "/home/caf\xe9/skin.sf");
   EXPECT_FALSE(CompareSettings(before, after).skin);
   after.SetPath(kSlotSkin, "/home/caf\xe8/skin.sf");
   EXPECT_TRUE(CompareSettings(before, after).skin);

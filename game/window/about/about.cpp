@@ -214,8 +214,8 @@ QString SupportMailUrl() {
 }
 
 bool OpenHelp(QWidget* /*owner*/) {
-  const QString path = QString::fromLocal8Bit(platform::ProgramFolder().c_str()) + "/cvob.chm";
-  const bool accepted = platform::OpenWithShell(path);
+  // By its bytes: the installation folder's name need not be text.
+  const bool accepted = platform::OpenFileWithShell(platform::ProgramFolder() + "/cvob.chm");
   g_help_requested = true;
   if (!accepted)
     ShowWarning("Orbello can't run help file");
