@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -395,6 +396,17 @@ bool CompilerWindow::event(QEvent* event) {
 bool CompilerWindow::focusNextPrevChild(bool next) {
   MoveFocus(focusWidget(), !next);
   return true;
+}
+
+void CompilerWindow::keyPressEvent(QKeyEvent* event) {
+  // Tab held with Control comes here from the control that had it, as Qt's focus chain lets it
+  // pass; it moves as Tab does.
+  if (const std::optional<bool> backward = kit::TabKeyBackward(*event)) {
+    event->accept();
+    MoveFocus(focusWidget(), *backward);
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void CompilerWindow::closeEvent(QCloseEvent* event) {

@@ -266,6 +266,13 @@ void UninstallDialog::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
+  // Tab held with Control comes here from the button that had it, as Qt's focus chain lets it
+  // pass; it moves as Tab does.
+  if (const std::optional<bool> backward = kit::TabKeyBackward(*event)) {
+    event->accept();
+    focusNextPrevChild(!*backward);
+    return;
+  }
   QDialog::keyPressEvent(event);
 }
 

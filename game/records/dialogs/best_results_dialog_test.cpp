@@ -159,7 +159,7 @@ TEST_F(BestResultsTest, NameStopsAt25CharactersAndKeepsItsTerminator) {
 
 // Control with Left or Right moves the caret by words here as in every field of the kit: typing
 // goes in front of the word it lands on.
-TEST_F(BestResultsTest, ControlArrowsMoveTheCaretByWords) {
+TEST_F(BestResultsTest, ControlArrowsMoveTheCaretByWordsUpAndDownByCharacters) {
   HighScores scores(path_.toStdString());
   std::vector<int> carets;
   QString typed;
@@ -174,12 +174,17 @@ TEST_F(BestResultsTest, ControlArrowsMoveTheCaretByWords) {
                 QTest::keyClick(name, key, Qt::ControlModifier);
                 carets.push_back(name->CaretPosition());
               }
+              // One line: Up and Down move as Left and Right do.
+              for (Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Down}) {
+                QTest::keyClick(name, key);
+                carets.push_back(name->CaretPosition());
+              }
               QTest::keyClicks(name, "X");
               typed = name->Text();
               ClickOk(d);
             });
-  EXPECT_EQ(carets, (std::vector<int>{9, 5, 0, 0, 5, 9}));
-  EXPECT_EQ(typed, "Ann  Lee XSmith");
+  EXPECT_EQ(carets, (std::vector<int>{9, 5, 0, 0, 5, 9, 8, 7, 8}));
+  EXPECT_EQ(typed, "Ann  LeeX Smith");
 }
 
 TEST_F(BestResultsTest, EmptyNameOrCloseBoxWritesNothing) {

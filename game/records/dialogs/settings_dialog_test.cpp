@@ -344,6 +344,7 @@ TEST_F(SettingsDialogTest, PathFieldsScrollButNeverTakeTypingOrSelection) {
       "and/goes/on/and/on/skin.sf";
   settings.SetPath(kSlotSkin, long_path);
   int first_after_end = -1, first_after_home = -1, first_after_shift_end = -1;
+  int caret_after_up = -1, caret_after_down = -1;
   QString text_after_typing;
   WithModal([&] { ShowSettingsDialog(nullptr, settings); },
             [&](QDialog* d) {
@@ -353,6 +354,12 @@ TEST_F(SettingsDialogTest, PathFieldsScrollButNeverTakeTypingOrSelection) {
               first_after_shift_end = field->FirstVisible();
               QTest::keyClick(field, Qt::Key_End);
               first_after_end = field->FirstVisible();
+              // One line: Up and Down move the caret as Left and Right do.
+              QTest::keyClick(field, Qt::Key_Up);
+              QTest::keyClick(field, Qt::Key_Up);
+              caret_after_up = field->CaretPosition();
+              QTest::keyClick(field, Qt::Key_Down);
+              caret_after_down = field->CaretPosition();
               QTest::keyClicks(field, "abc");
               QTest::keyClick(field, Qt::Key_Backspace);
               QTest::keyClick(field, Qt::Key_Home);
@@ -364,6 +371,8 @@ TEST_F(SettingsDialogTest, PathFieldsScrollButNeverTakeTypingOrSelection) {
   EXPECT_EQ(first_after_shift_end, 0);
   EXPECT_GT(first_after_end, 0);
   EXPECT_EQ(first_after_home, 0);
+  EXPECT_EQ(caret_after_up, static_cast<int>(long_path.size()) - 2);
+  EXPECT_EQ(caret_after_down, static_cast<int>(long_path.size()) - 1);
   EXPECT_EQ(text_after_typing.toStdString(), long_path);
 }
 

@@ -127,6 +127,13 @@ void LookDialog::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void LookDialog::keyPressEvent(QKeyEvent* event) {
+  // Tab held with Control comes here from the control that had it, as Qt's focus chain lets it
+  // pass; it moves as Tab does.
+  if (const std::optional<bool> backward = TabKeyBackward(*event)) {
+    event->accept();
+    focusNextPrevChild(!*backward);
+    return;
+  }
   // Only the buttons and the close command end these dialogs.
   switch (event->key()) {
     case Qt::Key_Escape:

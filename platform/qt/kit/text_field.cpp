@@ -169,8 +169,8 @@ void TextField::keyPressEvent(QKeyEvent* event) {
       break;
     case Qt::Key_Up:
     case Qt::Key_Down:
-      if (up_down_move_)
-        MoveCaret(key == Qt::Key_Up ? caret_ - 1 : caret_ + 1);
+      // One line only: Up and Down move as Left and Right do.
+      MoveCaret(key == Qt::Key_Up ? caret_ - 1 : caret_ + 1);
       break;
     case Qt::Key_Home:
       MoveCaret(0);
@@ -192,12 +192,15 @@ void TextField::keyPressEvent(QKeyEvent* event) {
         emit TextEdited();
       }
       break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
+      // Only Tab held with Control gets here: the window moves the focus with it.
+      event->ignore();
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
     case Qt::Key_Escape:
-      // Swallowed here; the window does not act on them either (Tab moves focus before this).
+      // Swallowed here; the window does not act on them either.
       break;
     default:
       if (ctrl && key == Qt::Key_V) {
