@@ -21,6 +21,7 @@
 #include "platform/core/message.h"
 #include "platform/core/paths.h"
 #include "platform/qt/desktop.h"
+#include "platform/qt/kit/accessible.h"
 #include "platform/qt/kit/kit.h"
 #include "platform/qt/local_path.h"
 #include "platform/qt/ui.h"
@@ -119,6 +120,10 @@ bool CompilerWindow::CreateControls() {
                QRect(kFieldLeft, kLabelTop + kRowPitch * row, 300, 21), row));
     if (rows_[row].label == nullptr)
       return false;
+    // The row's label names its field; its "..." button says what it does.
+    kit::SetLabelledBy(rows_[row].field, rows_[row].label);
+    rows_[row].button->setAccessibleName(QStringLiteral("Choose bitmap for ") +
+                                         QString::fromLatin1(kSkinRows[row].picture));
   }
   help_ = static_cast<SkinButton*>(
       create("Button", QStringLiteral("Help"), QRect(114, 296, 75, 24), kHelpCommand));

@@ -51,8 +51,14 @@ class TextField : public QWidget {
 
   int FirstVisible() const { return first_visible_; }
   int CaretPosition() const { return caret_; }
+  // Puts the caret before character `position`, scrolled so that it shows.
+  void SetCaretPosition(int position) { MoveCaret(position); }
   // Where the text is laid out, inside the sunken edge.
   QRect FormatRect() const;
+  // Where character `index` is drawn, in the field; empty while it is scrolled out of sight.
+  QRect CharacterRect(int index) const;
+  // The character boundary nearest to `x` in the field.
+  int OffsetAt(int x) const;
 
  signals:
   void TextEdited();
@@ -73,6 +79,8 @@ class TextField : public QWidget {
   // Left edge of the shown text: right-aligned text that fits ends at the format's right edge.
   int TextLeft() const;
   void Insert(const QString& typed);
+  // Takes the character at `position` out, caret left where it is.
+  void Remove(int position);
   void MoveCaret(int position);
   void ScrollToCaret();
   int WordStartBefore(int position) const;
