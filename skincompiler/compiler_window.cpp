@@ -62,6 +62,8 @@ CompilerWindow::CompilerWindow(const QImage& tile, const QPixmap& icon)
                            Qt::WindowCloseButtonHint),
       icon_(icon) {
   setWindowTitle(QString::fromLatin1(kWindowTitle));
+  // A reader announces it as the program's window, by its title.
+  kit::DescribeAs(this, QAccessible::Window, windowTitle());
   if (!icon_.isNull())
     setWindowIcon(QIcon(icon_));
   setFixedSize(kClientSize);

@@ -608,6 +608,7 @@ TEST_F(CompilerWindowTest, ScreenReaderHearsEachFieldByItsRowsLabelAndEachButton
   const QStringList unnamed = UnnamedControls(window_.get());
   EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
   EXPECT_EQ(ReadName(window_.get()), "Creator Skins for Orbello");
+  EXPECT_EQ(ReadRole(window_.get()), QAccessible::Window);
   EXPECT_EQ(ReadRole(window_->PathFieldOf(2)), QAccessible::EditableText);
   EXPECT_EQ(ReadName(window_->PathFieldOf(2)), "Select bitmap for balls (768x224 pixels)");
   EXPECT_EQ(LabelName(window_->PathFieldOf(2)), "Select bitmap for balls (768x224 pixels)");
