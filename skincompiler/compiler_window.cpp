@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -20,6 +21,7 @@
 #include "platform/core/message.h"
 #include "platform/core/paths.h"
 #include "platform/qt/desktop.h"
+#include "platform/qt/kit/accessible.h"
 #include "platform/qt/kit/kit.h"
 #include "platform/qt/local_path.h"
 #include "platform/qt/ui.h"
@@ -60,6 +62,8 @@ CompilerWindow::CompilerWindow(const QImage& tile, const QPixmap& icon)
                            Qt::WindowCloseButtonHint),
       icon_(icon) {
   setWindowTitle(QString::fromLatin1(kWindowTitle));
+  // A reader announces it as the program's window, by its title.
+  kit::DescribeAs(this, QAccessible::Window, windowTitle());
   if (!icon_.isNull())
     setWindowIcon(QIcon(icon_));
   setFixedSize(kClientSize);
@@ -118,6 +122,10 @@ bool CompilerWindow::CreateControls() {
                QRect(kFieldLeft, kLabelTop + kRowPitch * row, 300, 21), row));
     if (rows_[row].label == nullptr)
       return false;
+    // The row's label names its field; its "..." button says what it does.
+    kit::SetLabelledBy(rows_[row].field, rows_[row].label);
+    rows_[row].button->setAccessibleName(QStringLiteral("Choose bitmap for ") +
+                                         QString::fromLatin1(kSkinRows[row].picture));
   }
   help_ = static_cast<SkinButton*>(
       create("Button", QStringLiteral("Help"), QRect(114, 296, 75, 24), kHelpCommand));
@@ -395,6 +403,17 @@ bool CompilerWindow::event(QEvent* event) {
 bool CompilerWindow::focusNextPrevChild(bool next) {
   MoveFocus(focusWidget(), !next);
   return true;
+}
+
+void CompilerWindow::keyPressEvent(QKeyEvent* event) {
+  // Tab held with Control comes here from the control that had it, as Qt's focus chain lets it
+  // pass; it moves as Tab does.
+  if (const std::optional<bool> backward = kit::TabKeyBackward(*event)) {
+    event->accept();
+    MoveFocus(focusWidget(), *backward);
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void CompilerWindow::closeEvent(QCloseEvent* event) {

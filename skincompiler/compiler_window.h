@@ -75,6 +75,7 @@ class CompilerWindow : public QWidget, public ControlHost {
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
   bool focusNextPrevChild(bool next) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   struct Row {

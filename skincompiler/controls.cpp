@@ -98,7 +98,6 @@ bool SubclassedControl::Create(std::string_view class_name, const QString& text,
     });
     field->SetDefaultTextColor([host] { return host->TextColor(); });
     field->SetBlinkingCaret(true);
-    field->SetUpDownMoveCaret(true);
     QObject::connect(field, &kit::TextField::FocusEntered, field,
                      [host, field] { host->RememberFocus(field); });
     field->SetText(text);

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -32,6 +33,7 @@
 
 #include "platform/core/message.h"
 #include "platform/core/paths.h"
+#include "platform/qt/kit/accessible_test_support.h"
 #include "platform/qt/local_path.h"
 #include "platform/qt/ui.h"
 #include "skincompiler/compiler_window.h"
@@ -587,6 +589,37 @@ TEST_F(CompilerWindowTest, TabAndArrowsWalkTheTabStopsSkippingLabelsAndDisabledC
   EXPECT_EQ(window_->RememberedFocus(), window_->PathFieldOf(2));
   QTest::keyClick(window_->PathFieldOf(2), Qt::Key_Backtab, Qt::ShiftModifier);
   EXPECT_EQ(QApplication::focusWidget(), window_->ChooseButtonOf(1));
+
+  // Held with Control, Tab and Shift+Tab move as they do without it, from a field or a button.
+  QTest::keyClick(window_->ChooseButtonOf(1), Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::focusWidget(), window_->PathFieldOf(2));
+  QTest::keyClick(window_->PathFieldOf(2), Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::focusWidget(), window_->ChooseButtonOf(2));
+  QTest::keyClick(window_->ChooseButtonOf(2), Qt::Key_Backtab,
+                  Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), window_->PathFieldOf(2));
+  QTest::keyClick(window_->PathFieldOf(2), Qt::Key_Backtab,
+                  Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), window_->ChooseButtonOf(1));
+}
+
+TEST_F(CompilerWindowTest, ScreenReaderHearsEachFieldByItsRowsLabelAndEachButtonByWhatItDoes) {
+  using namespace kit::testing;
+  const QStringList unnamed = UnnamedControls(window_.get());
+  EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
+  EXPECT_EQ(ReadName(window_.get()), "Creator Skins for Orbello");
+  EXPECT_EQ(ReadRole(window_.get()), QAccessible::Window);
+  EXPECT_EQ(ReadRole(window_->PathFieldOf(2)), QAccessible::EditableText);
+  EXPECT_EQ(ReadName(window_->PathFieldOf(2)), "Select bitmap for balls (768x224 pixels)");
+  EXPECT_EQ(LabelName(window_->PathFieldOf(2)), "Select bitmap for balls (768x224 pixels)");
+  EXPECT_EQ(ReadName(window_->ChooseButtonOf(4)), "Choose bitmap for walk");
+  EXPECT_EQ(ReadRole(window_->CompileButton()), QAccessible::Button);
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(window_->CompileButton())->state().disabled);
+  // The label knows the field it names, too.
+  const auto labelled =
+      QAccessible::queryAccessibleInterface(window_->LabelOf(2))->relations(QAccessible::Labelled);
+  ASSERT_EQ(labelled.size(), 1);
+  EXPECT_EQ(labelled.first().first->object(), window_->PathFieldOf(2));
 }
 
 TEST_F(CompilerWindowTest, EnterOpensTheChooserOnlyOnDotButtonsAndSpacePressesCompile) {

@@ -106,7 +106,9 @@ UninstallDialog::UninstallDialog(std::function<bool()> game_running, QWidget* pa
   for (int i = 0; i < 3; ++i) {
     state_icons_[static_cast<std::size_t>(i)] =
         Picture(content_, StateIconPath(ItemState::kWaiting), DuPoint(95, item_tops[i]));
-    Text(content_, Latin1(item_texts[i]), Du(120, item_tops[i] + 2, 130, 8));
+    item_labels_[static_cast<std::size_t>(i)] =
+        Text(content_, Latin1(item_texts[i]), Du(120, item_tops[i] + 2, 130, 8));
+    ShowState(static_cast<Item>(i), ItemState::kWaiting);
   }
   done_label_ = Text(content_, QStringLiteral("Uninstall compete."), Du(96, 116, 144, 9));
   done_label_->hide();
@@ -194,6 +196,18 @@ void UninstallDialog::MarkItem(Item item, ItemState state) {
       icon->setPixmap(QPixmap(StateIconPath(ItemState::kWaiting)));
       break;
   }
+  ShowState(item, state);
+}
+
+void UninstallDialog::ShowState(Item item, ItemState state) {
+  const char* word = "not yet removed";
+  if (state == ItemState::kInProgress) {
+    word = "being removed";
+  } else if (state == ItemState::kDone) {
+    word = "removed";
+  }
+  const auto index = static_cast<std::size_t>(item);
+  state_icons_[index]->setAccessibleName(item_labels_[index]->text() + ": " + Latin1(word));
 }
 
 void UninstallDialog::OnUninstall() {
@@ -264,6 +278,13 @@ bool UninstallDialog::focusNextPrevChild(bool next) {
 void UninstallDialog::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
     event->accept();
+    return;
+  }
+  // Tab held with Control comes here from the button that had it, as Qt's focus chain lets it
+  // pass; it moves as Tab does.
+  if (const std::optional<bool> backward = kit::TabKeyBackward(*event)) {
+    event->accept();
+    focusNextPrevChild(!*backward);
     return;
   }
   QDialog::keyPressEvent(event);

@@ -51,6 +51,8 @@ class UninstallDialog : public QDialog, private RemovalView {
   void Finish(int result);
   void StartSlideIn();
   void SetRevealed(int width);
+  // The state icon of `item` shows `state`; a reader hears it as the item's text and the state.
+  void ShowState(Item item, ItemState state);
 
   // RemovalView
   void MarkItem(Item item, ItemState state) override;
@@ -61,6 +63,7 @@ class UninstallDialog : public QDialog, private RemovalView {
   QPushButton* uninstall_button_ = nullptr;
   QPushButton* cancel_button_ = nullptr;
   std::array<QLabel*, 3> state_icons_{};
+  std::array<QLabel*, 3> item_labels_{};
   QLabel* done_label_ = nullptr;
   QPixmap in_progress_icon_;
   QPixmap done_icon_;

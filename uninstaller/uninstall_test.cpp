@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include "platform/core/paths.h"
 #include "platform/core/registry.h"
 #include "platform/core/testing/test_support.h"
+#include "platform/qt/kit/accessible_test_support.h"
 #include "uninstaller/removal.h"
 #include "uninstaller/uninstall_dialog.h"
 
@@ -581,6 +583,17 @@ TEST_F(UninstallTest, DialogLayoutAndSlideIn) {
   EXPECT_EQ(dialog.focusWidget(), dialog.uninstall_button());
   QTest::keyClick(dialog.uninstall_button(), Qt::Key_Backtab);
   EXPECT_EQ(dialog.focusWidget(), dialog.cancel_button());
+  // Held with Control, as without it.
+  QTest::keyClick(dialog.cancel_button(), Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(dialog.focusWidget(), dialog.uninstall_button());
+  QTest::keyClick(dialog.uninstall_button(), Qt::Key_Backtab,
+                  Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(dialog.focusWidget(), dialog.cancel_button());
+  // A reader hears the dialog, its buttons and each item with its state.
+  EXPECT_EQ(kit::testing::ReadRole(&dialog), QAccessible::Dialog);
+  EXPECT_EQ(kit::testing::ReadName(dialog.cancel_button()), "Cancel");
+  EXPECT_EQ(kit::testing::ReadName(dialog.state_icon(Item::kFiles)),
+            "Program files, folders and directories: not yet removed");
 }
 
 // The help launcher's lines leave the list of default handlers; another program's stay, and a

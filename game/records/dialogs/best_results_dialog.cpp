@@ -66,15 +66,23 @@ class BestResultsDialog : public kit::LookDialog {
     if (!scores_.InsertNewRecord(game_type_, new_record_mode, score))
       return false;
 
+    row_ = scores_.NewRecordRow();
     const HighScoreTable& table = scores_.Table();
     for (int r = 0; r < kHighScoreRows; ++r) {
-      names_[static_cast<size_t>(r)]->SetText(NameText(table[static_cast<size_t>(r)]));
-      points_[static_cast<size_t>(r)]->SetText(
-          QString::number(table[static_cast<size_t>(r)].Points));
+      const THighScoreEntry& entry = table[static_cast<size_t>(r)];
+      const QString name = NameText(entry);
+      const QString points = QString::number(entry.Points);
+      names_[static_cast<size_t>(r)]->SetText(name);
+      points_[static_cast<size_t>(r)]->SetText(points);
+      // A reader goes row by row: "3. Anna, 120"; the new row asks for the name to be typed.
+      const QString place = QString::number(r + 1) + ". ";
+      const QString shown = r == row_ ? QStringLiteral("Type your name") : name;
+      names_[static_cast<size_t>(r)]->setAccessibleName(
+          place + (shown.isEmpty() ? points : shown + ", " + points));
+      points_[static_cast<size_t>(r)]->setAccessibleName(place + "Points");
     }
     setWindowTitle(windowTitle() + VariantSuffix(game_type_));
 
-    row_ = scores_.NewRecordRow();
     if (row_ >= 0 && row_ < kHighScoreRows) {
       kit::TextField* name = names_[static_cast<size_t>(row_)];
       name->setEnabled(true);

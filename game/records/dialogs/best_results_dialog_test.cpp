@@ -1,6 +1,7 @@
 // The best results dialog over a real high-score file, and the save/load choosers.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QFile>
 #include <QKeyEvent>
 #include <QTemporaryDir>
@@ -12,6 +13,7 @@
 #include "game/records/core/savedgame.h"
 #include "game/records/dialogs/dialog_test_support.h"
 #include "game/records/dialogs/dialogs.h"
+#include "platform/qt/kit/accessible_test_support.h"
 #include "platform/qt/kit/dialog_look.h"
 #include "platform/qt/ui.h"
 
@@ -93,6 +95,8 @@ TEST_F(BestResultsTest, NewRecordRowIsHighlightedFocusedAndSavedWithTheTypedName
   int focused = 0;
   bool row_enabled = false, others_disabled = true;
   QColor name_color, points_color;
+  QStringList unnamed, read;
+  bool typing_editable = false, row_read_only_disabled = false;
   WithModal([&] { ShowBestResults(nullptr, nullptr, scores, kLines, true, 650); },
             [&](QDialog* d) {
               d->activateWindow();
@@ -109,6 +113,14 @@ TEST_F(BestResultsTest, NewRecordRowIsHighlightedFocusedAndSavedWithTheTypedName
               name_color = name->TextColor().value_or(QColor());
               points_color = Field(d, 1040 + 2 * 3)->TextColor().value_or(QColor());
               focused = d->focusWidget()->property(kit::kDialogIdProperty).toInt();
+              // A reader goes row by row, and is told where to type.
+              unnamed = kit::testing::UnnamedControls(d);
+              for (int id : {1039, 1039 + 2 * 3, 1039 + 2 * 4, 1040 + 2 * 4})
+                read.push_back(kit::testing::ReadName(kit::FindDialogControl(d, id)));
+              QAccessibleInterface* typing = QAccessible::queryAccessibleInterface(name);
+              typing_editable = typing->state().editable && typing->textInterface() != nullptr;
+              QAccessibleInterface* row = QAccessible::queryAccessibleInterface(Field(d, 1039));
+              row_read_only_disabled = row->state().readOnly && row->state().disabled;
               // Tab goes to Ok and back.
               QTest::keyClick(name, Qt::Key_Tab);
               EXPECT_EQ(d->focusWidget()->property(kit::kDialogIdProperty).toInt(),
@@ -126,6 +138,10 @@ TEST_F(BestResultsTest, NewRecordRowIsHighlightedFocusedAndSavedWithTheTypedName
   EXPECT_EQ(name_color, QColor(255, 0, 128));
   EXPECT_EQ(points_color, QColor(255, 0, 128));
   EXPECT_EQ(focused, 1039 + 2 * 3);
+  EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
+  EXPECT_EQ(read, (QStringList{"1. P0, 900", "4. Type your name, 650", "5. P3, 600", "5. Points"}));
+  EXPECT_TRUE(typing_editable);
+  EXPECT_TRUE(row_read_only_disabled);
 
   const HighScoreTable lines = FileTable(kLines);
   EXPECT_EQ(lines[3].Points, 650u);
@@ -159,7 +175,7 @@ TEST_F(BestResultsTest, NameStopsAt25CharactersAndKeepsItsTerminator) {
 
 // Control with Left or Right moves the caret by words here as in every field of the kit: typing
 // goes in front of the word it lands on.
-TEST_F(BestResultsTest, ControlArrowsMoveTheCaretByWords) {
+TEST_F(BestResultsTest, ControlArrowsMoveTheCaretByWordsUpAndDownByCharacters) {
   HighScores scores(path_.toStdString());
   std::vector<int> carets;
   QString typed;
@@ -174,12 +190,17 @@ TEST_F(BestResultsTest, ControlArrowsMoveTheCaretByWords) {
                 QTest::keyClick(name, key, Qt::ControlModifier);
                 carets.push_back(name->CaretPosition());
               }
+              // One line: Up and Down move as Left and Right do.
+              for (Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Down}) {
+                QTest::keyClick(name, key);
+                carets.push_back(name->CaretPosition());
+              }
               QTest::keyClicks(name, "X");
               typed = name->Text();
               ClickOk(d);
             });
-  EXPECT_EQ(carets, (std::vector<int>{9, 5, 0, 0, 5, 9}));
-  EXPECT_EQ(typed, "Ann  Lee XSmith");
+  EXPECT_EQ(carets, (std::vector<int>{9, 5, 0, 0, 5, 9, 8, 7, 8}));
+  EXPECT_EQ(typed, "Ann  LeeX Smith");
 }
 
 TEST_F(BestResultsTest, EmptyNameOrCloseBoxWritesNothing) {

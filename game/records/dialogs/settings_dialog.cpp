@@ -12,6 +12,7 @@
 #include "game/records/core/settings.h"
 #include "game/records/dialogs/dialogs.h"
 #include "platform/core/paths.h"
+#include "platform/qt/kit/accessible.h"
 #include "platform/qt/kit/dialog_look.h"
 #include "platform/qt/kit/kit.h"
 #include "platform/qt/sound.h"
@@ -32,17 +33,20 @@ struct SoundRow {
   int buttons_y;  // dialog units
   int field_y;    // pixels
   const char* caption;
+  const char* sound;  // what a screen reader calls it: "jump" in "Play jump sound"
   int32_t GameSettings::*flag;
   int slot;
 };
 
 const std::array<SoundRow, 4> kSoundRows = {{
-    {1010, 1011, 1012, 1013, 120, 133, 218, "Selected ball", &GameSettings::CheckJump, kSlotJump},
-    {1014, 1015, 1016, 1017, 160, 173, 283, "Destroyed ball", &GameSettings::CheckDestroy,
-     kSlotDestroy},
-    {1018, 1019, 1020, 1021, 200, 213, 348, "Moving ball", &GameSettings::CheckMove, kSlotMove},
-    {1022, 1023, 1024, 1025, 240, 253, 413, "Impossibility of the move", &GameSettings::CheckNoPath,
-     kSlotNoPath},
+    {1010, 1011, 1012, 1013, 120, 133, 218, "Selected ball", "jump", &GameSettings::CheckJump,
+     kSlotJump},
+    {1014, 1015, 1016, 1017, 160, 173, 283, "Destroyed ball", "destroy",
+     &GameSettings::CheckDestroy, kSlotDestroy},
+    {1018, 1019, 1020, 1021, 200, 213, 348, "Moving ball", "move", &GameSettings::CheckMove,
+     kSlotMove},
+    {1022, 1023, 1024, 1025, 240, 253, 413, "Impossibility of the move", "no path",
+     &GameSettings::CheckNoPath, kSlotNoPath},
 }};
 
 struct SliderRow {
@@ -201,7 +205,8 @@ class SettingsDialog : public kit::LookDialog {
   void BuildGroups(std::vector<QWidget*>& cycle) {
     new kit::GroupLabel(" Next Colors ", this, 1032, kit::DialogUnitRect(10, 4, 60, 8));
     new kit::GroupLabel(" Default Game ", this, 1033, kit::DialogUnitRect(10, 38, 60, 8));
-    new kit::GroupLabel(" Skin ", this, 1034, kit::DialogUnitRect(10, 73, 65, 8));
+    auto* skin_label =
+        new kit::GroupLabel(" Skin ", this, 1034, kit::DialogUnitRect(10, 73, 65, 8));
     new kit::GroupLabel(" Sounds ", this, 1035, kit::DialogUnitRect(10, 108, 60, 8));
     new kit::GroupLabel(" Delay at time ", this, 1036, kit::DialogUnitRect(228, 108, 60, 8));
 
@@ -225,8 +230,13 @@ class SettingsDialog : public kit::LookDialog {
       button->SetGroup({default_game_.begin(), default_game_.end()});
 
     skin_field_ = MakeField(1037, 138);
+    // The fields and the small buttons show no words of their own: a reader hears what they
+    // hold and what they do.
+    skin_field_->setAccessibleName("Skin file");
+    kit::SetLabelledBy(skin_field_, skin_label);
     auto* choose_skin =
         new kit::DialogButton("...", this, 1008, kit::DialogUnitRect(173, 84, 17, 15));
+    choose_skin->setAccessibleName("Choose skin file");
     connect(choose_skin, &QPushButton::clicked, this, [this] {
       if (auto path = ChooseSettingsFile(this, SettingsFileKind::kSkin)) {
         paths_[kSlotSkin] = *path;
@@ -262,6 +272,11 @@ class SettingsDialog : public kit::LookDialog {
               [this, slot] { platform::PlaySoundFile(paths_[static_cast<size_t>(slot)]); });
       auto* choose = new kit::DialogButton("...", this, row.choose_id,
                                            kit::DialogUnitRect(192, row.buttons_y, 17, 15));
+      const QString sound = QString::fromLatin1(row.sound);
+      field->setAccessibleName(sound.left(1).toUpper() + sound.mid(1) + " sound file");
+      kit::SetLabelledBy(field, sound_checks_[i]);
+      play->setAccessibleName("Play " + sound + " sound");
+      choose->setAccessibleName("Choose " + sound + " sound file");
       connect(choose, &QPushButton::clicked, this, [this, field, play, slot] {
         if (auto path = ChooseSettingsFile(this, SettingsFileKind::kSound)) {
           paths_[static_cast<size_t>(slot)] = *path;
@@ -281,7 +296,7 @@ class SettingsDialog : public kit::LookDialog {
       const SliderRow& row = kSliderRows[i];
       const QRect slider_rect = kit::DialogUnitRect(230, row.y, 92, 15);
       sliders_[i] = new kit::DialogSlider(this, row.id, slider_rect);
-      AddText(row.label, 233, row.y - 10);
+      kit::SetLabelledBy(sliders_[i], AddText(row.label, 233, row.y - 10));
       const int scale_y = row.y + 16;
       AddText("0", 234, scale_y);
       AddText("50", 272, scale_y);
@@ -308,9 +323,9 @@ class SettingsDialog : public kit::LookDialog {
     return field;
   }
 
-  void AddText(const QString& text, int x_units, int y_units) {
+  kit::DialogText* AddText(const QString& text, int x_units, int y_units) {
     const int width = QFontMetrics(kit::GuiFont()).horizontalAdvance(text) + 2;
-    new kit::DialogText(
+    return new kit::DialogText(
         text, this,
         QRect(kit::DialogUnitsX(x_units), kit::DialogUnitsY(y_units), width, kit::DialogUnitsY(8)));
   }

@@ -3,15 +3,18 @@
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
+#include <QAccessible>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 #include <cstring>
 
+#include "game/records/core/highscores.h"
 #include "game/records/core/settings.h"
 #include "game/records/dialogs/dialog_test_support.h"
 #include "game/records/dialogs/dialogs.h"
 #include "platform/core/registry.h"
+#include "platform/qt/kit/accessible_test_support.h"
 #include "platform/qt/kit/dialog_look.h"
 #include "platform/qt/sound.h"
 #include "platform/qt/ui.h"
@@ -344,6 +347,7 @@ TEST_F(SettingsDialogTest, PathFieldsScrollButNeverTakeTypingOrSelection) {
       "and/goes/on/and/on/skin.sf";
   settings.SetPath(kSlotSkin, long_path);
   int first_after_end = -1, first_after_home = -1, first_after_shift_end = -1;
+  int caret_after_up = -1, caret_after_down = -1;
   QString text_after_typing;
   WithModal([&] { ShowSettingsDialog(nullptr, settings); },
             [&](QDialog* d) {
@@ -353,6 +357,12 @@ TEST_F(SettingsDialogTest, PathFieldsScrollButNeverTakeTypingOrSelection) {
               first_after_shift_end = field->FirstVisible();
               QTest::keyClick(field, Qt::Key_End);
               first_after_end = field->FirstVisible();
+              // One line: Up and Down move the caret as Left and Right do.
+              QTest::keyClick(field, Qt::Key_Up);
+              QTest::keyClick(field, Qt::Key_Up);
+              caret_after_up = field->CaretPosition();
+              QTest::keyClick(field, Qt::Key_Down);
+              caret_after_down = field->CaretPosition();
               QTest::keyClicks(field, "abc");
               QTest::keyClick(field, Qt::Key_Backspace);
               QTest::keyClick(field, Qt::Key_Home);
@@ -364,7 +374,100 @@ TEST_F(SettingsDialogTest, PathFieldsScrollButNeverTakeTypingOrSelection) {
   EXPECT_EQ(first_after_shift_end, 0);
   EXPECT_GT(first_after_end, 0);
   EXPECT_EQ(first_after_home, 0);
+  EXPECT_EQ(caret_after_up, static_cast<int>(long_path.size()) - 2);
+  EXPECT_EQ(caret_after_down, static_cast<int>(long_path.size()) - 1);
   EXPECT_EQ(text_after_typing.toStdString(), long_path);
+}
+
+TEST_F(SettingsDialogTest, ScreenReaderHearsEveryControlByNameFieldsByLabelSlidersByValue) {
+  GameSettings settings = SampleSettings();
+  QStringList unnamed;
+  QString dialog_name, skin_field, skin_label, jump_field, jump_label, play, choose;
+  QString slider_name;
+  QVariant slider_value;
+  bool field_read_only = false;
+  QAccessible::Role dialog_role = QAccessible::NoRole, field_role = QAccessible::NoRole;
+  WithModal([&] { ShowSettingsDialog(nullptr, settings); },
+            [&](QDialog* d) {
+              using namespace kit::testing;
+              unnamed = UnnamedControls(d);
+              dialog_name = ReadName(d);
+              dialog_role = ReadRole(d);
+              QWidget* skin = kit::FindDialogControl(d, 1037);
+              skin_field = ReadName(skin);
+              skin_label = LabelName(skin);
+              field_role = ReadRole(skin);
+              field_read_only = QAccessible::queryAccessibleInterface(skin)->state().readOnly;
+              jump_field = ReadName(kit::FindDialogControl(d, 1011));
+              jump_label = LabelName(kit::FindDialogControl(d, 1011));
+              play = ReadName(kit::FindDialogControl(d, 1012));
+              choose = ReadName(kit::FindDialogControl(d, 1008));
+              QAccessibleInterface* slider =
+                  QAccessible::queryAccessibleInterface(kit::FindDialogControl(d, 1028));
+              slider_name = slider->text(QAccessible::Name);
+              if (QAccessibleValueInterface* value = slider->valueInterface())
+                slider_value = value->currentValue();
+              Click(d, kIdSettingsCancel);
+            });
+  EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
+  EXPECT_EQ(dialog_role, QAccessible::Dialog);
+  EXPECT_EQ(dialog_name, "Orbello - Settings");
+  EXPECT_EQ(field_role, QAccessible::EditableText);
+  EXPECT_TRUE(field_read_only);
+  EXPECT_EQ(skin_field, "Skin file");
+  EXPECT_EQ(skin_label, "Skin");
+  EXPECT_EQ(jump_field, "Jump sound file");
+  EXPECT_EQ(jump_label, "Selected ball");
+  EXPECT_EQ(play, "Play jump sound");
+  EXPECT_EQ(choose, "Choose skin file");
+  EXPECT_EQ(slider_name, "Move");
+  EXPECT_EQ(slider_value, QVariant(40));
+}
+
+// Control+Tab (with Shift: backward) moves the focus as Tab does, whatever control holds it.
+TEST_F(SettingsDialogTest, TabHeldWithControlMovesAsTabInTheSettingsAndTheBestResults) {
+  GameSettings settings = SampleSettings();
+  std::vector<int> reached;
+  WithModal([&] { ShowSettingsDialog(nullptr, settings); },
+            [&](QDialog* d) {
+              d->activateWindow();
+              Settle();
+              const std::vector<std::pair<int, bool>> from = {{kIdSettingsCancel, false},
+                                                              {1000, true},
+                                                              {1037, false},
+                                                              {1011, true},
+                                                              {1007, false},
+                                                              {1026, false}};
+              for (const auto& [id, backward] : from) {
+                kit::FindDialogControl(d, id)->setFocus();
+                QTest::keyClick(
+                    d->focusWidget(), Qt::Key_Tab,
+                    backward ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+                reached.push_back(FocusedId(d));
+              }
+              Click(d, kIdSettingsCancel);
+            });
+  EXPECT_EQ(reached, (std::vector<int>{1000, kIdSettingsCancel, 1008, 1010, 1010, 1027}));
+
+  const QString table = config_.Path() + "/cvobhs.dat";
+  QFile file(table);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  ASSERT_EQ(file.write(QByteArray(kHighScoreFileSize, '\0')), kHighScoreFileSize);
+  file.close();
+  HighScores scores(table.toStdString());
+  std::vector<int> best;
+  WithModal([&] { ShowBestResults(nullptr, nullptr, scores, kLines, true, 10); },
+            [&](QDialog* d) {
+              d->activateWindow();
+              Settle();
+              QTest::keyClick(d->focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+              best.push_back(FocusedId(d));
+              QTest::keyClick(d->focusWidget(), Qt::Key_Backtab,
+                              Qt::ControlModifier | Qt::ShiftModifier);
+              best.push_back(FocusedId(d));
+              d->done(0);
+            });
+  EXPECT_EQ(best, (std::vector<int>{kIdBestResultsOk, 1039}));
 }
 
 TEST_F(SettingsDialogTest, FailedStoreStillClosesWithOkAndKeepsNewValues) {

@@ -13,6 +13,7 @@
 #include "platform/core/message.h"
 #include "platform/core/paths.h"
 #include "platform/qt/desktop.h"
+#include "platform/qt/kit/accessible.h"
 #include "platform/qt/kit/dialog_look.h"
 #include "platform/qt/kit/kit.h"
 #include "platform/qt/ui.h"
@@ -52,6 +53,7 @@ class AboutLink : public QWidget {
     setGeometry(rect);
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
+    kit::DescribeAs(this, QAccessible::Link, text_);
   }
 
   QString Text() const { return text_; }
@@ -99,6 +101,7 @@ class AboutIcon : public QWidget {
   AboutIcon(QWidget* parent, const QRect& rect) : QWidget(parent) {
     kit::SetDialogId(this, kIdIcon);
     setGeometry(rect);
+    kit::DescribeAs(this, QAccessible::Graphic, "Orbello");
     icon_ = QPixmap(":/game/MAINICON.png");
   }
 

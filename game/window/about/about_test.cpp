@@ -1,6 +1,7 @@
 // Help requests and the About box with a scripted shell.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QDialog>
 #include <QMouseEvent>
 #include <QTest>
@@ -8,6 +9,7 @@
 #include "game/records/dialogs/dialog_test_support.h"
 #include "game/window/about/about.h"
 #include "platform/core/paths.h"
+#include "platform/qt/kit/accessible_test_support.h"
 #include "platform/qt/kit/dialog_look.h"
 #include "platform/qt/ui.h"
 
@@ -128,6 +130,29 @@ TEST(AboutTest, BoxCoversTheBoardAndItsLinksFollowThePointerAndOpen) {
             QString("mailto:") + kSupportAddress + "?subject=Corvane Orbello Support");
   EXPECT_EQ(shell.opened[1], QString(kWebPageAddress));
   EXPECT_TRUE(messages.requests.empty());
+}
+
+TEST(AboutTest, ScreenReaderHearsTheBoxItsTextsLinksAndOk) {
+  QStringList unnamed;
+  QString caption, mail, ok;
+  QAccessible::Role role = QAccessible::NoRole, mail_role = QAccessible::NoRole;
+  WithModal([&] { ShowAbout(nullptr, nullptr); },
+            [&](QDialog* d) {
+              using namespace kit::testing;
+              unnamed = UnnamedControls(d);
+              caption = ReadName(d);
+              role = ReadRole(d);
+              mail = ReadName(kit::FindDialogControl(d, 1062));
+              mail_role = ReadRole(kit::FindDialogControl(d, 1062));
+              ok = ReadName(kit::FindDialogControl(d, 1163));
+              d->done(0);
+            });
+  EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
+  EXPECT_EQ(role, QAccessible::Dialog);
+  EXPECT_EQ(caption, "About Orbello");
+  EXPECT_EQ(mail_role, QAccessible::Link);
+  EXPECT_EQ(mail, QString::fromLatin1(kSupportAddress));
+  EXPECT_EQ(ok, "Ok");
 }
 
 TEST(AboutTest, RefusedLinkWarnsWithoutOwner) {

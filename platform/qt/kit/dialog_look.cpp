@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "platform/qt/kit/accessible.h"
 #include "platform/qt/kit/kit.h"
 
 namespace orbello::kit {
@@ -127,6 +128,13 @@ void LookDialog::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void LookDialog::keyPressEvent(QKeyEvent* event) {
+  // Tab held with Control comes here from the control that had it, as Qt's focus chain lets it
+  // pass; it moves as Tab does.
+  if (const std::optional<bool> backward = TabKeyBackward(*event)) {
+    event->accept();
+    focusNextPrevChild(!*backward);
+    return;
+  }
   // Only the buttons and the close command end these dialogs.
   switch (event->key()) {
     case Qt::Key_Escape:
@@ -212,6 +220,7 @@ GroupLabel::GroupLabel(const QString& text, LookDialog* dialog, int id, const QR
   setGeometry(
       QRect(geometry.topLeft(), QSize(std::max(geometry.width(), width), geometry.height())));
   setFocusPolicy(Qt::NoFocus);
+  InstallAccessibility();
 }
 
 void GroupLabel::paintEvent(QPaintEvent* /*event*/) {
@@ -232,6 +241,7 @@ DialogText::DialogText(const QString& text, QWidget* parent, const QRect& geomet
   setGeometry(geometry);
   setFocusPolicy(Qt::NoFocus);
   setAttribute(Qt::WA_TransparentForMouseEvents);
+  InstallAccessibility();
 }
 
 void DialogText::SetBold(bool bold) {
@@ -271,6 +281,7 @@ DialogSlider::DialogSlider(QWidget* parent, int id, const QRect& geometry)
   setPageStep(10);
   setGeometry(geometry);
   setFocusPolicy(Qt::StrongFocus);
+  InstallAccessibility();
 }
 
 QRect DialogSlider::ChannelRect() const {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QScreen>
@@ -203,6 +204,16 @@ bool MoveFocusInCycle(const std::vector<QWidget*>& cycle, const QWidget* from, b
     }
   }
   return false;
+}
+
+std::optional<bool> TabKeyBackward(const QKeyEvent& event) {
+  if (event.modifiers().testFlag(Qt::AltModifier))
+    return std::nullopt;
+  if (event.key() == Qt::Key_Backtab)
+    return true;
+  if (event.key() == Qt::Key_Tab)
+    return event.modifiers().testFlag(Qt::ShiftModifier);
+  return std::nullopt;
 }
 
 }  // namespace orbello::kit

@@ -9,8 +9,10 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <optional>
 #include <vector>
 
+class QKeyEvent;
 class QPainter;
 class QWidget;
 
@@ -83,5 +85,9 @@ void CentreOnWorkArea(QWidget* window);
 // wrapping round and skipping missing, disabled and hidden ones; from outside the cycle the
 // first (or last). False when none can take it.
 bool MoveFocusInCycle(const std::vector<QWidget*>& cycle, const QWidget* from, bool backward);
+
+// For Tab and Shift+Tab, also held with Control (which Qt's own focus chain leaves alone), whether
+// the key goes backward; nothing for any other key. Alt+Tab belongs to the desktop.
+std::optional<bool> TabKeyBackward(const QKeyEvent& event);
 
 }  // namespace orbello::kit

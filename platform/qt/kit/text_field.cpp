@@ -1,5 +1,6 @@
 #include "platform/qt/kit/text_field.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -9,7 +10,9 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
+#include "platform/qt/kit/accessible.h"
 #include "platform/qt/kit/kit.h"
 
 namespace orbello::kit {
@@ -30,14 +33,19 @@ TextField::TextField(QWidget* parent, BackgroundSource background)
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::IBeamCursor);
   setAttribute(Qt::WA_InputMethodEnabled, false);
+  InstallAccessibility();
 }
 
 void TextField::SetText(const QString& text) {
   // Like the system's field, the limit binds typing only: a text put in is shown whole.
-  text_ = text;
+  const QString old = std::exchange(text_, text);
   caret_ = 0;
   first_visible_ = 0;
   update();
+  if (QAccessible::isActive()) {
+    QAccessibleTextUpdateEvent changed(this, 0, old, text_);
+    QAccessible::updateAccessibility(&changed);
+  }
 }
 
 void TextField::SetTextColor(std::optional<QColor> color) {
@@ -57,6 +65,33 @@ int TextField::TextLeft() const {
       return format.right() + 1 - width;
   }
   return format.left();
+}
+
+QRect TextField::CharacterRect(int index) const {
+  if (index < first_visible_ || index >= text_.size())
+    return {};
+  const QRect format = FormatRect();
+  const QFontMetrics metrics(font());
+  const int x =
+      TextLeft() + metrics.horizontalAdvance(text_.mid(first_visible_, index - first_visible_));
+  const int top = format.top() + (format.height() - metrics.height()) / 2;
+  return QRect(x, top, metrics.horizontalAdvance(text_[index]), metrics.height()) & format;
+}
+
+int TextField::OffsetAt(int x) const {
+  const QFontMetrics metrics(font());
+  const QString shown = text_.mid(first_visible_);
+  const int x0 = TextLeft();
+  int best = first_visible_;
+  int best_distance = std::abs(x - x0);
+  for (int i = 1; i <= shown.size(); ++i) {
+    const int distance = std::abs(x - (x0 + metrics.horizontalAdvance(shown.left(i))));
+    if (distance < best_distance) {
+      best_distance = distance;
+      best = first_visible_ + i;
+    }
+  }
+  return best;
 }
 
 void TextField::paintEvent(QPaintEvent* /*event*/) {
@@ -89,6 +124,10 @@ void TextField::MoveCaret(int position) {
   ScrollToCaret();
   RestartCaretBlink();
   update();
+  if (QAccessible::isActive()) {
+    QAccessibleTextCursorEvent moved(this, caret_);
+    QAccessible::updateAccessibility(&moved);
+  }
 }
 
 void TextField::ScrollToCaret() {
@@ -146,8 +185,21 @@ void TextField::Insert(const QString& typed) {
     return;
   accepted = accepted.left(room);
   text_.insert(caret_, accepted);
+  if (QAccessible::isActive()) {
+    QAccessibleTextInsertEvent inserted(this, caret_, accepted);
+    QAccessible::updateAccessibility(&inserted);
+  }
   MoveCaret(caret_ + static_cast<int>(accepted.size()));
   emit TextEdited();
+}
+
+void TextField::Remove(int position) {
+  const QString removed = text_.mid(position, 1);
+  text_.remove(position, 1);
+  if (QAccessible::isActive()) {
+    QAccessibleTextRemoveEvent gone(this, position, removed);
+    QAccessible::updateAccessibility(&gone);
+  }
 }
 
 void TextField::keyPressEvent(QKeyEvent* event) {
@@ -169,8 +221,8 @@ void TextField::keyPressEvent(QKeyEvent* event) {
       break;
     case Qt::Key_Up:
     case Qt::Key_Down:
-      if (up_down_move_)
-        MoveCaret(key == Qt::Key_Up ? caret_ - 1 : caret_ + 1);
+      // One line only: Up and Down move as Left and Right do.
+      MoveCaret(key == Qt::Key_Up ? caret_ - 1 : caret_ + 1);
       break;
     case Qt::Key_Home:
       MoveCaret(0);
@@ -180,24 +232,27 @@ void TextField::keyPressEvent(QKeyEvent* event) {
       break;
     case Qt::Key_Delete:
       if (!read_only_ && caret_ < text_.size()) {
-        text_.remove(caret_, 1);
+        Remove(caret_);
         ScrollToCaret();
         emit TextEdited();
       }
       break;
     case Qt::Key_Backspace:
       if (!read_only_ && caret_ > 0) {
-        text_.remove(caret_ - 1, 1);
+        Remove(caret_ - 1);
         MoveCaret(caret_ - 1);
         emit TextEdited();
       }
       break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
+      // Only Tab held with Control gets here: the window moves the focus with it.
+      event->ignore();
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
     case Qt::Key_Escape:
-      // Swallowed here; the window does not act on them either (Tab moves focus before this).
+      // Swallowed here; the window does not act on them either.
       break;
     default:
       if (ctrl && key == Qt::Key_V) {
@@ -218,20 +273,7 @@ void TextField::mousePressEvent(QMouseEvent* event) {
     return;  // the right button would open the edit menu
   setFocus(Qt::MouseFocusReason);
   // Caret at the character boundary nearest to the press.
-  const QFontMetrics metrics(font());
-  const int px = static_cast<int>(event->position().x());
-  const QString shown = text_.mid(first_visible_);
-  const int x0 = TextLeft();
-  int best = first_visible_;
-  int best_distance = std::abs(px - x0);
-  for (int i = 1; i <= shown.size(); ++i) {
-    const int distance = std::abs(px - (x0 + metrics.horizontalAdvance(shown.left(i))));
-    if (distance < best_distance) {
-      best_distance = distance;
-      best = first_visible_ + i;
-    }
-  }
-  MoveCaret(best);
+  MoveCaret(OffsetAt(static_cast<int>(event->position().x())));
 }
 
 void TextField::mouseDoubleClickEvent(QMouseEvent* event) {

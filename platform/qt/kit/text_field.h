@@ -16,8 +16,8 @@ namespace orbello::kit {
 // from the first visible character on, one line, vertically centred. Ignores every gesture that
 // would select text (Shift with Left, Right, Home, End or Delete; double clicks; the right button;
 // moves with a button held) and swallows Enter and Tab characters; Left, Right, Home and End move
-// the caret and scroll a long text, Control with Left or Right by words. Read-only unless made
-// writable.
+// the caret and scroll a long text, Up and Down as Left and Right (there is one line only),
+// Control with Left or Right by words. Read-only unless made writable.
 class TextField : public QWidget {
   Q_OBJECT
 
@@ -45,16 +45,20 @@ class TextField : public QWidget {
   void SetDefaultTextColor(std::function<QColor()> color) { default_color_ = std::move(color); }
   // The caret blinks at the system's rate instead of showing steadily.
   void SetBlinkingCaret(bool blinking) { blinking_ = blinking; }
-  // Up and Down move the caret as Left and Right do.
-  void SetUpDownMoveCaret(bool move) { up_down_move_ = move; }
 
   // Puts the caret after the last character, scrolled so that it shows.
   void MoveCaretToEnd() { MoveCaret(static_cast<int>(text_.size())); }
 
   int FirstVisible() const { return first_visible_; }
   int CaretPosition() const { return caret_; }
+  // Puts the caret before character `position`, scrolled so that it shows.
+  void SetCaretPosition(int position) { MoveCaret(position); }
   // Where the text is laid out, inside the sunken edge.
   QRect FormatRect() const;
+  // Where character `index` is drawn, in the field; empty while it is scrolled out of sight.
+  QRect CharacterRect(int index) const;
+  // The character boundary nearest to `x` in the field.
+  int OffsetAt(int x) const;
 
  signals:
   void TextEdited();
@@ -75,6 +79,8 @@ class TextField : public QWidget {
   // Left edge of the shown text: right-aligned text that fits ends at the format's right edge.
   int TextLeft() const;
   void Insert(const QString& typed);
+  // Takes the character at `position` out, caret left where it is.
+  void Remove(int position);
   void MoveCaret(int position);
   void ScrollToCaret();
   int WordStartBefore(int position) const;
@@ -89,7 +95,6 @@ class TextField : public QWidget {
   bool latin1_only_ = false;
   bool right_aligned_ = false;
   bool blinking_ = false;
-  bool up_down_move_ = false;
   std::optional<QColor> color_;
   int first_visible_ = 0;
   int caret_ = 0;

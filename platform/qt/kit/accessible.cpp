@@ -1,0 +1,221 @@
+#include "platform/qt/kit/accessible.h"
+
+#include <QAccessibleWidget>
+#include <QVariant>
+#include <QWidget>
+#include <functional>
+#include <utility>
+
+#include "platform/qt/kit/dialog_look.h"
+#include "platform/qt/kit/text_field.h"
+
+namespace orbello::kit {
+namespace {
+
+using Relations = QList<std::pair<QAccessibleInterface*, QAccessible::Relation>>;
+
+constexpr char kLabelProperty[] = "kit_labelled_by";
+constexpr char kRoleProperty[] = "kit_accessible_role";
+
+// The name a control is read by: its own, else its label's (group labels carry spaces round
+// their text for the etched frame; a reader needs none).
+QString ControlName(const QWidget* control) {
+  if (!control->accessibleName().isEmpty())
+    return control->accessibleName();
+  if (QWidget* label = LabelOf(control)) {
+    if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(label))
+      return iface->text(QAccessible::Name).trimmed();
+  }
+  return {};
+}
+
+// The label ties of `widget` that `match` asks for: its own label, and the controls it labels.
+Relations LabelTies(const QWidget* widget, QAccessible::Relation match) {
+  Relations ties;
+  if (match.testFlag(QAccessible::Label)) {
+    if (QWidget* label = LabelOf(widget)) {
+      if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(label))
+        ties.append({iface, QAccessible::Label});
+    }
+  }
+  if (match.testFlag(QAccessible::Labelled)) {
+    for (QWidget* other : widget->window()->findChildren<QWidget*>()) {
+      if (LabelOf(other) != widget)
+        continue;
+      if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(other))
+        ties.append({iface, QAccessible::Labelled});
+    }
+  }
+  return ties;
+}
+
+// A transparent text of the dialogs: read by what it shows.
+class AccessibleText : public QAccessibleWidget {
+ public:
+  AccessibleText(QWidget* widget, std::function<QString()> shown)
+      : QAccessibleWidget(widget, QAccessible::StaticText), shown_(std::move(shown)) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) {
+      const QString own = widget()->accessibleName();
+      return own.isEmpty() ? shown_().trimmed() : own;
+    }
+    return QAccessibleWidget::text(t);
+  }
+
+  Relations relations(QAccessible::Relation match) const override {
+    return QAccessibleWidget::relations(match) + LabelTies(widget(), match);
+  }
+
+ private:
+  std::function<QString()> shown_;
+};
+
+// The kit's field: editable text (read-only unless made writable) with its caret; nothing in it
+// can be selected, so there is no selection to report either.
+class AccessibleField : public QAccessibleWidget, public QAccessibleTextInterface {
+ public:
+  explicit AccessibleField(TextField* field)
+      : QAccessibleWidget(field, QAccessible::EditableText) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface)
+      return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name)
+      return ControlName(widget());
+    if (t == QAccessible::Value)
+      return Field()->Text();
+    return QAccessibleWidget::text(t);
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.readOnly = Field()->IsReadOnly();
+    s.editable = !Field()->IsReadOnly();
+    return s;
+  }
+
+  Relations relations(QAccessible::Relation match) const override {
+    return QAccessibleWidget::relations(match) + LabelTies(widget(), match);
+  }
+
+  void selection(int /*index*/, int* start, int* end) const override { *start = *end = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int /*start*/, int /*end*/) override {}
+  void removeSelection(int /*index*/) override {}
+  void setSelection(int /*index*/, int /*start*/, int /*end*/) override {}
+  int cursorPosition() const override { return Field()->CaretPosition(); }
+  void setCursorPosition(int position) override { Field()->SetCaretPosition(position); }
+  QString text(int start, int end) const override {
+    return Field()->Text().mid(start, end - start);
+  }
+  int characterCount() const override { return static_cast<int>(Field()->Text().size()); }
+  QRect characterRect(int offset) const override {
+    const QRect local = Field()->CharacterRect(offset);
+    return local.isEmpty() ? QRect() : QRect(Field()->mapToGlobal(local.topLeft()), local.size());
+  }
+  int offsetAtPoint(const QPoint& point) const override {
+    return Field()->OffsetAt(Field()->mapFromGlobal(point).x());
+  }
+  void scrollToSubstring(int start, int /*end*/) override { Field()->SetCaretPosition(start); }
+  QString attributes(int /*offset*/, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
+    return {};
+  }
+
+ private:
+  TextField* Field() const { return static_cast<TextField*>(widget()); }
+};
+
+// The hand-painted slider, with its value.
+class AccessibleSlider : public QAccessibleWidget, public QAccessibleValueInterface {
+ public:
+  explicit AccessibleSlider(DialogSlider* slider)
+      : QAccessibleWidget(slider, QAccessible::Slider) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::ValueInterface)
+      return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name)
+      return ControlName(widget());
+    if (t == QAccessible::Value)
+      return QString::number(Slider()->value());
+    return QAccessibleWidget::text(t);
+  }
+
+  Relations relations(QAccessible::Relation match) const override {
+    return QAccessibleWidget::relations(match) + LabelTies(widget(), match);
+  }
+
+  QVariant currentValue() const override { return Slider()->value(); }
+  void setCurrentValue(const QVariant& value) override { Slider()->setValue(value.toInt()); }
+  QVariant maximumValue() const override { return Slider()->maximum(); }
+  QVariant minimumValue() const override { return Slider()->minimum(); }
+  QVariant minimumStepSize() const override { return Slider()->singleStep(); }
+
+ private:
+  DialogSlider* Slider() const { return static_cast<DialogSlider*>(widget()); }
+};
+
+QAccessibleInterface* KitFactory(const QString& key, QObject* object) {
+  if (object == nullptr || !object->isWidgetType())
+    return nullptr;
+  auto* widget = static_cast<QWidget*>(object);
+  if (key == QLatin1String(TextField::staticMetaObject.className()))
+    return new AccessibleField(static_cast<TextField*>(widget));
+  if (key == QLatin1String(DialogSlider::staticMetaObject.className()))
+    return new AccessibleSlider(static_cast<DialogSlider*>(widget));
+  if (key == QLatin1String(GroupLabel::staticMetaObject.className())) {
+    auto* label = static_cast<GroupLabel*>(widget);
+    return new AccessibleText(label, [label] { return label->Text(); });
+  }
+  if (key == QLatin1String(DialogText::staticMetaObject.className())) {
+    auto* text = static_cast<DialogText*>(widget);
+    return new AccessibleText(text, [text] { return text->Text(); });
+  }
+  if (key == QLatin1String("QWidget")) {
+    const QVariant role = widget->property(kRoleProperty);
+    if (role.isValid())
+      return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()));
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void InstallAccessibility() {
+  static const bool installed = [] {
+    QAccessible::installFactory(&KitFactory);
+    return true;
+  }();
+  (void)installed;
+}
+
+void SetLabelledBy(QWidget* control, QWidget* label) {
+  control->setProperty(kLabelProperty, QVariant::fromValue(static_cast<QObject*>(label)));
+  // A label that goes first leaves no tie behind.
+  QObject::connect(label, &QObject::destroyed, control,
+                   [control] { control->setProperty(kLabelProperty, QVariant()); });
+}
+
+QWidget* LabelOf(const QWidget* control) {
+  const QVariant value = control->property(kLabelProperty);
+  return value.isValid() ? qobject_cast<QWidget*>(value.value<QObject*>()) : nullptr;
+}
+
+void DescribeAs(QWidget* widget, QAccessible::Role role, const QString& name) {
+  InstallAccessibility();
+  widget->setProperty(kRoleProperty, static_cast<int>(role));
+  widget->setAccessibleName(name);
+}
+
+}  // namespace orbello::kit
