@@ -14,7 +14,6 @@
 #include "platform/core/files.h"
 #include "platform/core/message.h"
 #include "platform/core/paths.h"
-#include "skinfile/replace_file.h"
 
 namespace orbello::skinfile {
 namespace {
@@ -104,7 +103,7 @@ WriteResult WriteSkinFile(const std::string& skin_path,
   try {
     // The skin is put together in memory and replaces the old file only once every picture has
     // been read: a source that went missing must not cost the skin already in use.
-    const std::string target = ResolveLinkTarget(skin_path);
+    const std::string target = platform::FinalTarget(skin_path);
     if (target.empty())
       throw EFOpenError("Could not create skin file");
     // An existing skin file is held, unshared and writable, until it is replaced: one that
@@ -156,8 +155,7 @@ WriteResult WriteSkinFile(const std::string& skin_path,
     const auto head = EncodeHeader(header);
     std::string bytes(reinterpret_cast<const char*>(head.data()), head.size());
     bytes += body;
-    std::string reason;
-    if (!ReplaceFileContents(target, bytes, &reason))
+    if (!platform::ReplaceFile(target, bytes))
       throw EFOpenError("Could not create skin file");
     held.Reset();
     platform::ShowMessage({"File " + skin_path + " saved", "Congratulation",

@@ -43,7 +43,7 @@ enum class WriteResult {
 //   "Could not read from file: " + source     a source ending before its length
 //   "File " + skin_path + " saved"            success, caption "Congratulation"
 // The skin is assembled in memory and replaces the old file (a symbolic link's target) through
-// ReplaceFileContents only once every picture has been read, so any failure leaves an existing
+// platform::ReplaceFile only once every picture has been read, so any failure leaves an existing
 // skin file whole and creates none. Every file is held under an exclusive advisory lock while
 // open, so a file another process holds fails; an existing skin file must be writable.
 WriteResult WriteSkinFile(const std::string& skin_path,

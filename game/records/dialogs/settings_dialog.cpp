@@ -15,6 +15,7 @@
 #include "platform/qt/kit/accessible.h"
 #include "platform/qt/kit/dialog_look.h"
 #include "platform/qt/kit/kit.h"
+#include "platform/qt/local_path.h"
 #include "platform/qt/sound.h"
 #include "platform/qt/ui.h"
 
@@ -429,21 +430,22 @@ SettingsChanges CompareSettings(const GameSettings& before, const GameSettings& 
 
 std::optional<std::string> ChooseSettingsFile(QWidget* owner, SettingsFileKind kind) {
   platform::FileDialogRequest request;
-  const QString folder = QString::fromLocal8Bit(platform::ProgramFolder().c_str());
+  // Lossless both ways: the installation folder's name need not be text.
+  const std::string folder = platform::ProgramFolder();
   if (kind == SettingsFileKind::kSkin) {
     request.title = "Choose of the skin";
     request.filters = {{"Orbello skin files: (*.sf)", "*.sf"}};
-    request.initial_folder = folder + "/skin";
+    request.initial_folder = platform::DecodeLocalPath(folder + "/skin");
   } else {
     request.title = "Choose file";
     request.filters = {{"Sounds: (*.wav)", "*.wav"}};
-    request.initial_folder = folder + "/sound";
+    request.initial_folder = platform::DecodeLocalPath(folder + "/sound");
   }
   request.file_must_exist = true;
   const std::optional<QString> chosen = platform::ShowOpenFileDialog(owner, request);
   if (!chosen || chosen->isEmpty())
     return std::nullopt;
-  std::string path = QFile::encodeName(*chosen).toStdString();
+  std::string path = platform::EncodeLocalPath(*chosen);
   // The chooser's buffer holds 260 characters: a longer path is not chosen (it would not fit
   // the setting's slot and would name another file once cut).
   if (path.size() > static_cast<size_t>(kPathSlotSize - 1))
