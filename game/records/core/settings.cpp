@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/core/bytes.h"
 #include "platform/core/message.h"
 #include "platform/core/registry.h"
 
@@ -51,8 +52,7 @@ int32_t ReadDword(const RegistryKey& key, const char* name) {
   if (!key.QueryValue(name, &type, bytes, &size) || type != platform::kRegDword || size != 4) {
     return -1;
   }
-  return static_cast<int32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
-                              static_cast<uint32_t>(bytes[3]) << 24);
+  return static_cast<int32_t>(platform::GetLittleEndian<uint32_t>(bytes));
 }
 
 // Type and length first, then the data into a buffer of that length. The text up to the first
