@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "game/records/core/settings.h"
+#include "game/records/core/settings_schema.h"
 #include "game/window/main_form.h"
 #include "installer/install_registry.h"
 #include "platform/core/message.h"
@@ -85,9 +86,11 @@ bool WriteSettings(const std::string& app_dir, const std::string& skin) {
   const std::string path = app_dir + "skin/" + skin + ".sf";
   char slot[orbello::kPathSlotSize] = {};
   std::memcpy(slot, path.data(), std::min(path.size(), sizeof slot - 1));
-  bool ok = key->SetValue("TitleSkin", platform::kRegSz, slot, sizeof slot);
-  for (const char* delay : {"Delay_Move", "Delay_Destroy", "Delay_Appearance"})
-    ok = ok && key->SetDword(delay, 0);
+  using S = orbello::GameSettings;
+  bool ok = key->SetValue(orbello::PathValueName(orbello::kSlotSkin), platform::kRegSz, slot,
+                          sizeof slot);
+  for (auto delay : {&S::Delay_Move, &S::Delay_Destroy, &S::Delay_Appearance})
+    ok = ok && key->SetDword(orbello::SettingOf(delay).name, 0);
   return ok || Fail("cannot write the settings");
 }
 
