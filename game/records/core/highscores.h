@@ -59,8 +59,6 @@ class HighScores {
 
   HighScoreTable& Table() { return table_; }
   const HighScoreTable& Table() const { return table_; }
-  const std::string& FilePath() const { return file_path_; }
-  void SetOwner(void* owner) { owner_ = owner; }
 
  private:
   std::string file_path_;

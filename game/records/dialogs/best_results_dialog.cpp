@@ -17,11 +17,11 @@ const QColor kNewRecordColor(255, 0, 128);
 
 QString VariantSuffix(int32_t game_type) {
   switch (game_type) {
-    case 1:
+    case kLines:
       return " for Lines";
-    case 2:
+    case kSquares:
       return " for Squares";
-    case 3:
+    case kBlocks:
       return " for Blocks";
     default:
       return {};
