@@ -22,6 +22,7 @@
 #include "game/records/core/settings_schema.h"
 #include "game/window/main_form.h"
 #include "installer/install_registry.h"
+#include "platform/core/bytes.h"
 #include "platform/core/message.h"
 #include "platform/core/registry.h"
 
@@ -62,8 +63,7 @@ bool LayOut(const QString& build, const QString& app_dir) {
   }
   QByteArray scores(960, '\0');
   const uint32_t champion = 1530;
-  for (int i = 0; i < 4; ++i)
-    scores[i] = char((champion >> (8 * i)) & 0xFF);
+  platform::PutLittleEndian(reinterpret_cast<unsigned char*>(scores.data()), champion);
   std::memcpy(scores.data() + 4, "Mira", 4);
   QFile table(app_dir + "cvobhs.dat");
   if (!table.open(QIODevice::WriteOnly) || table.write(scores) != scores.size())
