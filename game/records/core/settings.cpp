@@ -1,13 +1,12 @@
 #include "game/records/core/settings.h"
 
-#include "game/records/core/settings_schema.h"
-
 #include <algorithm>
 #include <cstring>
 #include <exception>
 #include <optional>
 #include <vector>
 
+#include "game/records/core/settings_schema.h"
 #include "platform/core/bytes.h"
 #include "platform/core/message.h"
 #include "platform/core/registry.h"
