@@ -69,7 +69,7 @@ void BM_OpenAndQueryOneValue(benchmark::State& state) {
   for (auto _ : state) {
     auto key = orbello::platform::RegistryKey::Open(Hive::kCurrentUser, orbello::kSettingsKeyPath,
                                                     orbello::platform::kRegQueryValue);
-    if (!key || !key->GetString("TitleSkin"))
+    if (!key || !key->GetString(orbello::PathValueName(orbello::kSlotSkin)))
       std::abort();
   }
 }

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "game/records/core/settings.h"
+#include "game/records/core/settings_schema.h"
 #include "platform/core/files.h"
 #include "platform/core/paths.h"
 #include "platform/core/registry.h"
@@ -18,31 +19,6 @@ namespace orbello::installer {
 
 using platform::Hive;
 using platform::RegistryKey;
-
-const std::vector<DefaultSetting>& DefaultSettings() {
-  using platform::kRegDword;
-  using platform::kRegSz;
-  // Delay_Jump 20 gives the jump timer its 60 ms; the other delays are waits per step in ms.
-  static const std::vector<DefaultSetting> kDefaults = {
-      {"NextColors", kRegDword, 1, nullptr, 1, 4},
-      {"DefaultGame", kRegDword, 1, nullptr, 1, 3},
-      {"ShowWalk", kRegDword, 0, nullptr, 0, 1},
-      {"TitleSkin", kRegSz, 0, "skin/classic.sf"},
-      {"Sound_Jump", kRegSz, 0, "sound/select.wav"},
-      {"Sound_Destroy", kRegSz, 0, "sound/destroy.wav"},
-      {"Sound_Move", kRegSz, 0, "sound/move.wav"},
-      {"Sound_NoPath", kRegSz, 0, "sound/nopath.wav"},
-      {"CheckJump", kRegDword, 1, nullptr, 0, 1},
-      {"CheckMove", kRegDword, 1, nullptr, 0, 1},
-      {"CheckDestroy", kRegDword, 1, nullptr, 0, 1},
-      {"CheckNoPath", kRegDword, 1, nullptr, 0, 1},
-      {"Delay_Jump", kRegDword, 20, nullptr, 0, 100},
-      {"Delay_Move", kRegDword, 25, nullptr, 0, 100},
-      {"Delay_Destroy", kRegDword, 35, nullptr, 0, 100},
-      {"Delay_Appearance", kRegDword, 40, nullptr, 0, 100},
-  };
-  return kDefaults;
-}
 
 namespace {
 
@@ -81,6 +57,10 @@ std::string StoredText(const RegistryKey& key, const char* name) {
   return text ? *text : std::string();
 }
 
+uint32_t RegistryType(const SettingSpec& setting) {
+  return setting.type == SettingType::kNumber ? platform::kRegDword : platform::kRegSz;
+}
+
 bool HasType(const RegistryKey& key, const char* name, uint32_t wanted) {
   uint32_t type = 0, size = 0;
   if (!key.QueryValue(name, &type, nullptr, &size))
@@ -97,11 +77,11 @@ bool HasType(const RegistryKey& key, const char* name, uint32_t wanted) {
 
 // A stored number the game can work with: a value out of range leaves, e.g. with a DefaultGame
 // of 7, no game to start.
-bool InRange(const RegistryKey& key, const DefaultSetting& setting) {
-  if (setting.type != platform::kRegDword)
+bool InRange(const RegistryKey& key, const SettingSpec& setting) {
+  if (setting.type != SettingType::kNumber)
     return true;
   const auto value = key.GetDword(setting.name);
-  return value && *value >= setting.low && *value <= setting.high;
+  return value && setting.offered.Holds(static_cast<int32_t>(*value));
 }
 
 }  // namespace
@@ -111,9 +91,9 @@ bool CheckInstallFolder(const std::string& app_dir, std::string* error) {
     *error = "the installation folder must end with '/'";
     return false;
   }
-  for (const DefaultSetting& s : DefaultSettings()) {
-    if (s.relative_path && app_dir.size() + std::strlen(s.relative_path) > kPathSlotSize - 1) {
-      *error = "the installation folder is too long: " + app_dir + s.relative_path +
+  for (const SettingSpec& s : kSettingsSchema) {
+    if (s.installed_path && app_dir.size() + std::strlen(s.installed_path) > kPathSlotSize - 1) {
+      *error = "the installation folder is too long: " + app_dir + s.installed_path +
                " does not fit the game's 260 characters";
       return false;
     }
@@ -144,12 +124,12 @@ bool WriteUserSettings(const std::string& app_dir, std::vector<std::string>* rep
     *error = std::string("cannot open the registry key ") + kSettingsKeyPath;
     return false;
   }
-  for (const DefaultSetting& s : DefaultSettings()) {
-    bool keep = HasType(*key, s.name, s.type) && InRange(*key, s);
+  for (const SettingSpec& s : kSettingsSchema) {
+    bool keep = HasType(*key, s.name, RegistryType(s)) && InRange(*key, s);
     std::string note;
     // The game ends at start-up on a skin it cannot load; a new skin is better than no game. A
     // skin that could not be checked is the player's choice all the same.
-    if (keep && std::strcmp(s.name, "TitleSkin") == 0) {
+    if (keep && s.type == SettingType::kPath && s.slot == kSlotSkin) {
       const SkinCheck check = CheckSkin(StoredText(*key, s.name));
       keep = check != SkinCheck::kFails;
       if (check == SkinCheck::kNotChecked)
@@ -160,12 +140,12 @@ bool WriteUserSettings(const std::string& app_dir, std::vector<std::string>* rep
       continue;
     }
     bool written = false;
-    if (s.type == platform::kRegDword) {
-      written = key->SetDword(s.name, s.number);
-      report->push_back(std::string(s.name) + ": " + std::to_string(s.number));
+    if (s.type == SettingType::kNumber) {
+      written = key->SetDword(s.name, static_cast<uint32_t>(s.installed_number));
+      report->push_back(std::string(s.name) + ": " + std::to_string(s.installed_number));
     } else {
       // The whole 261-byte slot, zero-padded, as the game's Settings dialog stores it.
-      const std::string path = app_dir + s.relative_path;
+      const std::string path = app_dir + s.installed_path;
       char slot[kPathSlotSize] = {};
       std::memcpy(slot, path.data(), path.size());
       written = key->SetValue(s.name, platform::kRegSz, slot, kPathSlotSize);

@@ -12,18 +12,6 @@ inline constexpr const char* kUninstallKeyPath =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Corvane Orbello 1.0.2";
 inline constexpr const char* kProductName = "Corvane Orbello 1.0.2";
 
-// A setting as first installed: a number, or a path below the installation folder.
-struct DefaultSetting {
-  const char* name;
-  uint32_t type;               // kRegDword or kRegSz
-  uint32_t number;             // for kRegDword
-  const char* relative_path;   // for kRegSz, below the installation folder
-  uint32_t low = 0, high = 0;  // for kRegDword: the values the game can work with
-};
-
-// The sixteen settings in the order the game reads them.
-const std::vector<DefaultSetting>& DefaultSettings();
-
 // False, with the reason, when `app_dir` does not end with '/', a path below it that the
 // settings name would not fit the game's 260 characters, or a registry hive could not be changed
 // (the reason names its file), so that nothing is installed half-way.
@@ -32,11 +20,11 @@ bool CheckInstallFolder(const std::string& app_dir, std::string* error);
 // Writes HKEY_CURRENT_USER\Software\Corvane\OB\Settings for the installation folder `app_dir`
 // (which ends with '/'). A value that exists with its right type is kept, so that a new
 // installation over an old one keeps the player's settings; a missing or mistyped value gets its
-// default, and so does a number out of its range and a skin that the game cannot load (no file,
-// not a skin, a picture that is no bitmap), since the game cannot start without its skin. A skin
-// that cannot be checked (no usable temporary folder) is kept. AppPath is always set to `app_dir`.
-// Paths are stored like the game stores them: REG_SZ of the whole 261-byte slot. Each line of
-// `report` says what was done with one value.
+// installed value, and so does a number the Settings dialog would not offer and a skin that the
+// game cannot load (no file, not a skin, a picture that is no bitmap), since the game cannot start
+// without its skin. A skin that cannot be checked (no usable temporary folder) is kept. AppPath is
+// always set to `app_dir`. Paths are stored like the game stores them: REG_SZ of the whole 261-byte
+// slot. Each line of `report` says what was done with one value.
 bool WriteUserSettings(const std::string& app_dir, std::vector<std::string>* report,
                        std::string* error);
 

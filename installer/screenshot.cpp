@@ -19,8 +19,10 @@
 #include <vector>
 
 #include "game/records/core/settings.h"
+#include "game/records/core/settings_schema.h"
 #include "game/window/main_form.h"
 #include "installer/install_registry.h"
+#include "platform/core/bytes.h"
 #include "platform/core/message.h"
 #include "platform/core/registry.h"
 
@@ -61,8 +63,7 @@ bool LayOut(const QString& build, const QString& app_dir) {
   }
   QByteArray scores(960, '\0');
   const uint32_t champion = 1530;
-  for (int i = 0; i < 4; ++i)
-    scores[i] = char((champion >> (8 * i)) & 0xFF);
+  platform::PutLittleEndian(reinterpret_cast<unsigned char*>(scores.data()), champion);
   std::memcpy(scores.data() + 4, "Mira", 4);
   QFile table(app_dir + "cvobhs.dat");
   if (!table.open(QIODevice::WriteOnly) || table.write(scores) != scores.size())
@@ -85,9 +86,11 @@ bool WriteSettings(const std::string& app_dir, const std::string& skin) {
   const std::string path = app_dir + "skin/" + skin + ".sf";
   char slot[orbello::kPathSlotSize] = {};
   std::memcpy(slot, path.data(), std::min(path.size(), sizeof slot - 1));
-  bool ok = key->SetValue("TitleSkin", platform::kRegSz, slot, sizeof slot);
-  for (const char* delay : {"Delay_Move", "Delay_Destroy", "Delay_Appearance"})
-    ok = ok && key->SetDword(delay, 0);
+  using S = orbello::GameSettings;
+  bool ok = key->SetValue(orbello::PathValueName(orbello::kSlotSkin), platform::kRegSz, slot,
+                          sizeof slot);
+  for (auto delay : {&S::Delay_Move, &S::Delay_Destroy, &S::Delay_Appearance})
+    ok = ok && key->SetDword(orbello::SettingOf(delay).name, 0);
   return ok || Fail("cannot write the settings");
 }
 

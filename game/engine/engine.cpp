@@ -44,19 +44,6 @@ bool IsColor(int32_t c) {
 
 }  // namespace
 
-uint32_t BestTablePoints(const HighScorePoints& points) {
-  return *std::max_element(points.begin(), points.end());
-}
-
-bool ScoreEntersTable(const HighScorePoints& points, uint32_t score) {
-  for (size_t j = 0; j < points.size(); ++j) {
-    if (points[j] < score || (points[j] == score && j < points.size() - 1)) {
-      return true;
-    }
-  }
-  return false;
-}
-
 GameEngine::GameEngine(GameWorld& world) : world_(world) {
   InitBoard();
 }

@@ -54,12 +54,6 @@ struct TurnOutcome {
   bool game_over = false;
 };
 
-// Tiny helpers on a high-score table's points.
-uint32_t BestTablePoints(const HighScorePoints& points);  // largest, unsigned; 0 for zeros
-// Whether `score` enters the table at a game end: the first entry j (0..9) that is smaller than
-// the score, or equal to it with j < 9.
-bool ScoreEntersTable(const HighScorePoints& points, uint32_t score);
-
 inline constexpr int kGridSize = 11;
 template <typename T>
 using Grid = std::array<std::array<T, kGridSize>, kGridSize>;  // [gx][gy], frame at 0 and 10

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/engine/high_score_rules.h"
+
 namespace orbello {
 
 // The two skin pictures cut into 32 x 32 frames: balls (24 columns, row = colour) and walk
@@ -20,9 +22,6 @@ enum class Picture { kBalls, kWalk };
 enum class NumberDisplay { kScore, kChamp };
 
 enum class MessageKind { kError, kWarning, kInformation, kQuestion };
-
-// Points of the ten entries of one variant's high-score table, entry 0 first, as read.
-using HighScorePoints = std::array<uint32_t, 10>;
 
 class GameWorld {
  public:

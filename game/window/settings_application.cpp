@@ -1,22 +1,20 @@
 #include "game/window/settings_application.h"
 
 #include <QWidget>
-#include <algorithm>
 #include <utility>
 
 #include "game/records/dialogs/dialogs.h"
 
 namespace orbello::window {
 
-int32_t UsableDelay(int32_t stored) {
-  return std::clamp(stored, 0, kMaxDelay);
-}
-
 EngineSettings EngineSettingsFrom(const GameSettings& settings) {
-  auto delay = [](int32_t value) { return static_cast<uint32_t>(UsableDelay(value)); };
+  using S = GameSettings;
+  auto delay = [&](int32_t S::*field) {
+    return static_cast<uint32_t>(InUse(field, settings.*field));
+  };
   EngineSettings engine;
-  engine.DefaultGame = settings.DefaultGame;
-  engine.NextColors = settings.NextColors;
+  engine.DefaultGame = InUse(&S::DefaultGame, settings.DefaultGame);
+  engine.NextColors = InUse(&S::NextColors, settings.NextColors);
   engine.ShowWalk = settings.ShowWalk != 0;
   engine.CheckJump = settings.CheckJump != 0;
   engine.CheckMove = settings.CheckMove != 0;
@@ -26,14 +24,14 @@ EngineSettings EngineSettingsFrom(const GameSettings& settings) {
   engine.Sound_Move = settings.Sound_Move();
   engine.Sound_Destroy = settings.Sound_Destroy();
   engine.Sound_NoPath = settings.Sound_NoPath();
-  engine.Delay_Move = delay(settings.Delay_Move);
-  engine.Delay_Destroy = delay(settings.Delay_Destroy);
-  engine.Delay_Appearance = delay(settings.Delay_Appearance);
+  engine.Delay_Move = delay(&S::Delay_Move);
+  engine.Delay_Destroy = delay(&S::Delay_Destroy);
+  engine.Delay_Appearance = delay(&S::Delay_Appearance);
   return engine;
 }
 
 int JumpInterval(int32_t delay_jump) {
-  return 3 * UsableDelay(delay_jump);
+  return 3 * InUse(&GameSettings::Delay_Jump, delay_jump);
 }
 
 SettingsApplication::SettingsApplication(QWidget& window, GameWorld& world, GameSettings& settings,

@@ -8,20 +8,16 @@
 #include "game/engine/engine.h"
 #include "game/engine/world.h"
 #include "game/records/core/settings.h"
+#include "game/records/core/settings_schema.h"
 #include "game/window/window_skin.h"
 
 class QWidget;
 
 namespace orbello::window {
 
-// A stored delay is used as it is, beyond the slider's 0..100 too (a delay of 500 waits 500 ms).
-// Only a value that would freeze the game is bounded: a turn handles no input while it waits, and
-// a damaged DWORD could make one wait last for weeks. With at most a second per step, ten times
-// the slider's end, even the longest turn (a walk across the whole board, a removal, four growing
-// frames and a second removal) stays within about two minutes. A negative delay is no delay.
-inline constexpr int32_t kMaxDelay = 1000;
-int32_t UsableDelay(int32_t stored);
-// The settings of the engine as the stored settings give them, delays through UsableDelay.
+// The longest wait a stored delay gives (the settings' table says why it is bounded).
+inline constexpr int32_t kMaxDelay = kDelayInUse.high;
+// The settings of the engine as the stored settings give them, each number through its bound.
 EngineSettings EngineSettingsFrom(const GameSettings& settings);
 // Timer1's interval for a stored Delay_Jump: 3 ms per step.
 int JumpInterval(int32_t delay_jump);

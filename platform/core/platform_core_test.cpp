@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "platform/core/bytes.h"
 #include "platform/core/files.h"
 #include "platform/core/message.h"
 #include "platform/core/paths.h"
@@ -16,6 +17,23 @@ namespace {
 
 using testing::ScopedEnv;
 using testing::TempDir;
+
+// High bytes set at every width: a byte widened through a signed type would smear its sign.
+TEST(Bytes, LittleEndianAtEveryWidthRoundTrips) {
+  std::string bytes;
+  AppendLittleEndian<uint16_t>(bytes, 0xF102);
+  AppendLittleEndian<uint32_t>(bytes, 0xF3040506u);
+  AppendLittleEndian<uint64_t>(bytes, 0xF7080900'0A0B0C0Dull);
+  ASSERT_EQ(bytes, std::string("\x02\xF1\x06\x05\x04\xF3\x0D\x0C\x0B\x0A\x00\x09\x08\xF7", 14));
+  const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+  EXPECT_EQ(GetLittleEndian<uint16_t>(in), 0xF102);
+  EXPECT_EQ(GetLittleEndian<uint32_t>(in + 2), 0xF3040506u);
+  EXPECT_EQ(GetLittleEndian<uint64_t>(in + 6), 0xF7080900'0A0B0C0Dull);
+  unsigned char put[4] = {};
+  PutLittleEndian<uint32_t>(put, 0xFFFFFFFEu);
+  EXPECT_EQ(GetLittleEndian<uint32_t>(put), 0xFFFFFFFEu);
+  EXPECT_EQ(put[0], 0xFE);
+}
 
 TEST(Paths, FollowTheEnvironment) {
   TempDir dir;

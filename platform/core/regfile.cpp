@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "platform/core/bytes.h"
 #include "platform/core/registry.h"
 
 namespace orbello::platform::regfile {
@@ -436,8 +437,8 @@ class HiveParser {
     if (!OnlyTrailer(line.substr(digits)))
       return Fail(reader_.Number(), "text after the dword");
     value_.type = kRegDword;
-    value_.data = {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
-                   static_cast<unsigned char>(v >> 16), static_cast<unsigned char>(v >> 24)};
+    value_.data.assign(4, 0);
+    PutLittleEndian(value_.data.data(), v);
     return true;
   }
 
@@ -558,8 +559,7 @@ std::string Serialise(const Document& doc, std::string_view root) {
                                         value.data.size() - 1));
         line += '"';
       } else if (value.type == kRegDword && value.data.size() == 4) {
-        uint32_t v = value.data[0] | value.data[1] << 8 | value.data[2] << 16 |
-                     static_cast<uint32_t>(value.data[3]) << 24;
+        const uint32_t v = GetLittleEndian<uint32_t>(value.data.data());
         std::snprintf(buffer, sizeof buffer, "dword:%08x", v);
         line += buffer;
       } else {

@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/core/bytes.h"
 #include "platform/core/files.h"
 #include "platform/core/paths.h"
 #include "platform/core/regfile.h"
@@ -222,9 +223,8 @@ bool RegistryKey::SetValue(const std::string& name, uint32_t type, const void* d
 }
 
 bool RegistryKey::SetDword(const std::string& name, uint32_t value) const {
-  const unsigned char bytes[4] = {
-      static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
-      static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
+  unsigned char bytes[4] = {};
+  PutLittleEndian(bytes, value);
   return SetValue(name, kRegDword, bytes, 4);
 }
 
@@ -239,7 +239,7 @@ std::optional<uint32_t> RegistryKey::GetDword(const std::string& name) const {
   if (!QueryValue(name, &type, bytes, &size) || type != kRegDword || size != 4) {
     return std::nullopt;
   }
-  return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
+  return GetLittleEndian<uint32_t>(bytes);
 }
 
 std::optional<std::string> RegistryKey::GetString(const std::string& name) const {

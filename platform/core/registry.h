@@ -16,10 +16,10 @@
 //   auto key = RegistryKey::Open(Hive::kCurrentUser, kSettingsKeyPath, kRegQueryValue);
 //   if (!key) ...;                                  // key or hive missing or broken
 //   uint32_t type = 0, size = 0;
-//   key->QueryValue("TitleSkin", &type, nullptr, &size);          // type and size only
+//   key->QueryValue("AppPath", &type, nullptr, &size);            // type and size only
 //   std::vector<unsigned char> buf(size);
-//   key->QueryValue("TitleSkin", &type, buf.data(), &size);       // the data
-//   key->SetDword("Delay_Jump", 10);                // needs kRegSetValue access
+//   key->QueryValue("AppPath", &type, buf.data(), &size);         // the data
+//   key->SetDword("Count", 10);                     // needs kRegSetValue access
 #pragma once
 
 #include <cstdint>

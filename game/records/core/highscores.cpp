@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/core/bytes.h"
 #include "platform/core/files.h"
 #include "platform/core/message.h"
 #include "platform/core/paths.h"
@@ -37,9 +38,7 @@ std::array<unsigned char, kHighScoreTableSize> EncodeHighScoreTable(const HighSc
   std::array<unsigned char, kHighScoreTableSize> bytes{};
   for (int row = 0; row < kHighScoreRows; ++row) {
     unsigned char* entry = bytes.data() + row * kHighScoreEntrySize;
-    uint32_t points = table[row].Points;
-    for (int i = 0; i < 4; ++i)
-      entry[i] = static_cast<unsigned char>(points >> (8 * i));
+    platform::PutLittleEndian(entry, table[row].Points);
     std::memcpy(entry + 4, table[row].PlayerName, kPlayerNameSize);
   }
   return bytes;
@@ -49,8 +48,7 @@ HighScoreTable DecodeHighScoreTable(const unsigned char* bytes) {
   HighScoreTable table{};
   for (int row = 0; row < kHighScoreRows; ++row) {
     const unsigned char* entry = bytes + row * kHighScoreEntrySize;
-    table[row].Points =
-        entry[0] | entry[1] << 8 | entry[2] << 16 | static_cast<uint32_t>(entry[3]) << 24;
+    table[row].Points = platform::GetLittleEndian<uint32_t>(entry);
     std::memcpy(table[row].PlayerName, entry + 4, kPlayerNameSize);
   }
   return table;
@@ -88,8 +86,16 @@ bool HighScores::WriteHighScores(int32_t variant) {
   return ok;
 }
 
+HighScorePoints HighScores::Points() const {
+  HighScorePoints points{};
+  for (size_t row = 0; row < points.size(); ++row)
+    points[row] = table_[row].Points;
+  return points;
+}
+
 bool HighScores::InsertNewRecord(int32_t variant, bool new_record_mode, uint32_t score) {
   new_record_row_ = kNoNewRecordRow;
+  new_record_variant_ = variant;
   if (!ReadHighScores(variant))
     return false;
   if (!new_record_mode)
@@ -97,17 +103,23 @@ bool HighScores::InsertNewRecord(int32_t variant, bool new_record_mode, uint32_t
   std::stable_sort(
       table_.begin(), table_.end(),
       [](const THighScoreEntry& a, const THighScoreEntry& b) { return a.Points > b.Points; });
-  // Below every entry of the same score.
-  auto row = std::find_if(table_.begin(), table_.end(),
-                          [&](const THighScoreEntry& entry) { return entry.Points < score; });
-  if (row == table_.end())
+  const int row = InsertionRow(Points(), score);
+  if (row == kNoNewRecordRow)
     return true;
-  std::move_backward(row, table_.end() - 1, table_.end());
+  auto entry = table_.begin() + row;
+  std::move_backward(entry, table_.end() - 1, table_.end());
   // Only the score and the name are set: the bytes after the name's zero stay as they were.
-  row->Points = score;
-  SetPlayerName(*row, "Pretender");
-  new_record_row_ = static_cast<int>(row - table_.begin());
+  entry->Points = score;
+  SetPlayerName(*entry, "Pretender");
+  new_record_row_ = row;
   return true;
+}
+
+bool HighScores::NameNewRecord(const std::string& name) {
+  if (new_record_row_ == kNoNewRecordRow)
+    return true;
+  SetPlayerName(table_[static_cast<size_t>(new_record_row_)], name);
+  return name.empty() || WriteHighScores(new_record_variant_);
 }
 
 }  // namespace orbello

@@ -7,14 +7,14 @@
 #include <string>
 #include <utility>
 
+#include "game/engine/high_score_rules.h"
+
 namespace orbello {
 
-inline constexpr int kHighScoreRows = 10;
 inline constexpr int kPlayerNameSize = 28;
 inline constexpr int kHighScoreEntrySize = 32;
 inline constexpr int kHighScoreTableSize = kHighScoreRows * kHighScoreEntrySize;  // 320
 inline constexpr int kHighScoreFileSize = 3 * kHighScoreTableSize;                // 960
-inline constexpr int kNoNewRecordRow = 99;
 inline constexpr const char* kHighScoreFileName = "cvobhs.dat";
 
 struct THighScoreEntry {
@@ -32,8 +32,8 @@ std::string HighScoreFilePath();
 std::array<unsigned char, kHighScoreTableSize> EncodeHighScoreTable(const HighScoreTable& table);
 HighScoreTable DecodeHighScoreTable(const unsigned char* bytes);  // reads 320 bytes
 
-// The in-memory table of the current variant with the row of the last inserted record.
-// Messages (caption "Error", error icon) are owned by `owner`.
+// The in-memory table of the current variant with the row of the last inserted record; the one
+// reader and writer of cvobhs.dat. Messages (caption "Error", error icon) are owned by `owner`.
 class HighScores {
  public:
   explicit HighScores(std::string file_path = HighScoreFilePath(), void* owner = nullptr)
@@ -47,22 +47,25 @@ class HighScores {
   // Shows "Can't write data into cvobhs.dat" and returns false on failure.
   bool WriteHighScores(int32_t variant);
   // Reads the variant's table; when new_record_mode is set, sorts it (highest first, equal
-  // scores in file order), and puts `score` with the name "Pretender" above the first row whose
-  // Points is smaller, dropping row 9. NewRecordRow() is that row or 99. False when the read
-  // failed.
+  // scores in file order), and puts `score` with the name "Pretender" into its InsertionRow,
+  // dropping row 9. NewRecordRow() is that row or 99. False when the read failed.
   bool InsertNewRecord(int32_t variant, bool new_record_mode, uint32_t score);
   int NewRecordRow() const { return new_record_row_; }
+  // Gives the row just inserted its player's name and writes the table into the variant's place
+  // in the file. An empty name gives the record up: the file keeps its old table. Without a new
+  // row nothing happens. False only when the write failed (and was reported).
+  bool NameNewRecord(const std::string& name);
+  HighScorePoints Points() const;
 
   HighScoreTable& Table() { return table_; }
   const HighScoreTable& Table() const { return table_; }
-  const std::string& FilePath() const { return file_path_; }
-  void SetOwner(void* owner) { owner_ = owner; }
 
  private:
   std::string file_path_;
   void* owner_;
   HighScoreTable table_{};
   int new_record_row_ = kNoNewRecordRow;
+  int32_t new_record_variant_ = 0;
 };
 
 // Sets a name (cut to 27 characters) with a terminating zero, keeping the bytes after it.

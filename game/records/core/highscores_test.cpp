@@ -177,6 +177,48 @@ TEST_F(HighScoresTest, InsertionDropsTheLastRow) {
   EXPECT_EQ(scores_.NewRecordRow(), 99);
 }
 
+// Both questions on one table: the game end's check and the row the table then gives.
+TEST_F(HighScoresTest, AFullTableOfEqualScoresPassesTheCheckButGivesNoRow) {
+  const std::vector<uint32_t> equal(10, 500);
+  WriteFile(Table(equal, 'L') + Table({}, 'S') +
+            Table({900, 800, 700, 600, 600, 600, 600, 600, 500, 500}, 'B'));
+  ASSERT_TRUE(scores_.ReadHighScores(1));
+  EXPECT_TRUE(ScoreEntersTable(scores_.Points(), 500));
+  EXPECT_FALSE(ScoreEntersTable(scores_.Points(), 499));
+  ASSERT_TRUE(scores_.InsertNewRecord(1, true, 500));
+  EXPECT_EQ(scores_.NewRecordRow(), kNoNewRecordRow);
+  EXPECT_EQ(scores_.Points(), (HighScorePoints{500, 500, 500, 500, 500, 500, 500, 500, 500, 500}));
+  ASSERT_TRUE(scores_.InsertNewRecord(1, true, 501));
+  EXPECT_EQ(scores_.NewRecordRow(), 0);
+  EXPECT_STREQ(scores_.Table()[9].PlayerName, "PL8");  // the file's row 9 dropped
+
+  // Zeros and a 0: "Congratulation!" at the game end, yet no row.
+  ASSERT_TRUE(scores_.ReadHighScores(2));
+  EXPECT_TRUE(ScoreEntersTable(scores_.Points(), 0));
+  ASSERT_TRUE(scores_.InsertNewRecord(2, true, 0));
+  EXPECT_EQ(scores_.NewRecordRow(), kNoNewRecordRow);
+
+  // Equal to rows 8 and 9 only: the check lets it in, the table has no row below them.
+  ASSERT_TRUE(scores_.ReadHighScores(3));
+  EXPECT_TRUE(ScoreEntersTable(scores_.Points(), 500));
+  ASSERT_TRUE(scores_.InsertNewRecord(3, true, 500));
+  EXPECT_EQ(scores_.NewRecordRow(), kNoNewRecordRow);
+
+  // Naming without a row writes nothing; naming the row writes exactly that table.
+  const std::string before = ReadFileBytes(path_);
+  EXPECT_TRUE(scores_.NameNewRecord("Nobody"));
+  EXPECT_EQ(ReadFileBytes(path_), before);
+  ASSERT_TRUE(scores_.InsertNewRecord(3, true, 650));
+  ASSERT_EQ(scores_.NewRecordRow(), 3);
+  EXPECT_TRUE(scores_.NameNewRecord(""));
+  EXPECT_EQ(ReadFileBytes(path_), before);  // an empty name gives the record up
+  EXPECT_TRUE(scores_.NameNewRecord("Ann"));
+  const auto written = EncodeHighScoreTable(scores_.Table());
+  EXPECT_EQ(ReadFileBytes(path_),
+            before.substr(0, 640) + std::string(written.begin(), written.end()));
+  EXPECT_STREQ(scores_.Table()[3].PlayerName, "Ann");
+}
+
 TEST(HighScoreFile, LivesInTheProgramFolder) {
   EXPECT_EQ(HighScoreFilePath(), platform::ProgramFolder() + "/cvobhs.dat");
   THighScoreEntry entry;

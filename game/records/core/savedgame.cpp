@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include "platform/core/bytes.h"
 #include "platform/core/files.h"
 #include "platform/core/message.h"
 #include "platform/core/paths.h"
@@ -15,8 +16,8 @@ constexpr size_t kBoardBytes = kCellCount * 16;  // 1296
 constexpr size_t kNextBallsBytes = 3 * 12;       // 36
 
 void Put(unsigned char*& out, uint32_t value) {
-  for (int i = 0; i < 4; ++i)
-    *out++ = static_cast<unsigned char>(value >> (8 * i));
+  platform::PutLittleEndian(out, value);
+  out += 4;
 }
 
 void Put(unsigned char*& out, int32_t value) {
@@ -24,7 +25,7 @@ void Put(unsigned char*& out, int32_t value) {
 }
 
 uint32_t GetU(const unsigned char*& in) {
-  uint32_t value = in[0] | in[1] << 8 | in[2] << 16 | static_cast<uint32_t>(in[3]) << 24;
+  const uint32_t value = platform::GetLittleEndian<uint32_t>(in);
   in += 4;
   return value;
 }

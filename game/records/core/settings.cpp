@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "game/records/core/settings_schema.h"
+#include "platform/core/bytes.h"
 #include "platform/core/message.h"
 #include "platform/core/registry.h"
 
@@ -13,33 +15,6 @@ namespace orbello {
 namespace {
 
 using platform::RegistryKey;
-
-// The order in which the values are read and written. Paths name their slot; the others point
-// at their field.
-struct SettingValue {
-  const char* name;
-  int32_t GameSettings::*field;  // nullptr for a path
-  int slot;
-};
-
-constexpr SettingValue kOrder[] = {
-    {"NextColors", &GameSettings::NextColors, -1},
-    {"DefaultGame", &GameSettings::DefaultGame, -1},
-    {"ShowWalk", &GameSettings::ShowWalk, -1},
-    {"TitleSkin", nullptr, kSlotSkin},
-    {"Sound_Jump", nullptr, kSlotJump},
-    {"Sound_Destroy", nullptr, kSlotDestroy},
-    {"Sound_Move", nullptr, kSlotMove},
-    {"Sound_NoPath", nullptr, kSlotNoPath},
-    {"CheckJump", &GameSettings::CheckJump, -1},
-    {"CheckMove", &GameSettings::CheckMove, -1},
-    {"CheckDestroy", &GameSettings::CheckDestroy, -1},
-    {"CheckNoPath", &GameSettings::CheckNoPath, -1},
-    {"Delay_Jump", &GameSettings::Delay_Jump, -1},
-    {"Delay_Move", &GameSettings::Delay_Move, -1},
-    {"Delay_Destroy", &GameSettings::Delay_Destroy, -1},
-    {"Delay_Appearance", &GameSettings::Delay_Appearance, -1},
-};
 
 // A DWORD read into a 4-byte buffer; -1 when the query fails or the type is not REG_DWORD, so
 // a stored -1 cannot be told from a failure. A REG_DWORD of fewer than 4 bytes is refused too:
@@ -51,8 +26,7 @@ int32_t ReadDword(const RegistryKey& key, const char* name) {
   if (!key.QueryValue(name, &type, bytes, &size) || type != platform::kRegDword || size != 4) {
     return -1;
   }
-  return static_cast<int32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
-                              static_cast<uint32_t>(bytes[3]) << 24);
+  return static_cast<int32_t>(platform::GetLittleEndian<uint32_t>(bytes));
 }
 
 // Type and length first, then the data into a buffer of that length. The text up to the first
@@ -84,9 +58,7 @@ void GameSettings::SetPath(int slot, std::string_view path) {
 }
 
 const char* PathValueName(int slot) {
-  static constexpr const char* kNames[kPathSlotCount] = {"TitleSkin", "Sound_Jump", "Sound_Destroy",
-                                                         "Sound_Move", "Sound_NoPath"};
-  return slot >= 0 && slot < kPathSlotCount ? kNames[slot] : "";
+  return slot >= 0 && slot < kPathSlotCount ? PathSettingOf(slot).name : "";
 }
 
 bool ReadSettings(GameSettings& settings, void* owner) {
@@ -98,13 +70,13 @@ bool ReadSettings(GameSettings& settings, void* owner) {
       platform::ShowError("Can't read registry key.", owner);
       return false;
     }
-    for (const SettingValue& value : kOrder) {
+    for (const SettingSpec& value : kSettingsSchema) {
       bool ok;
-      if (value.field != nullptr) {
+      if (value.type == SettingType::kNumber) {
         int32_t number = ReadDword(*key, value.name);
         ok = number != -1;
         if (ok)
-          settings.*value.field = number;
+          settings.*value.number = number;
       } else {
         ok = ReadPath(*key, value.name, settings.Paths[value.slot]);
       }
@@ -128,10 +100,10 @@ bool StoreSettings(const GameSettings& settings, void* owner) {
       platform::ShowError("Can't open registry key.", owner);
       return false;
     }
-    for (const SettingValue& value : kOrder) {
+    for (const SettingSpec& value : kSettingsSchema) {
       bool ok;
-      if (value.field != nullptr) {
-        ok = key->SetDword(value.name, static_cast<uint32_t>(settings.*value.field));
+      if (value.type == SettingType::kNumber) {
+        ok = key->SetDword(value.name, static_cast<uint32_t>(settings.*value.number));
       } else {
         // The whole slot: the path, its zero and the zero padding up to 261 bytes.
         char slot[kPathSlotSize] = {};

@@ -17,11 +17,11 @@ const QColor kNewRecordColor(255, 0, 128);
 
 QString VariantSuffix(int32_t game_type) {
   switch (game_type) {
-    case 1:
+    case kLines:
       return " for Lines";
-    case 2:
+    case kSquares:
       return " for Squares";
-    case 3:
+    case kBlocks:
       return " for Blocks";
     default:
       return {};
@@ -104,14 +104,8 @@ class BestResultsDialog : public kit::LookDialog {
 
  private:
   void AcceptName() {
-    if (row_ != kNoNewRecordRow) {
-      const QString typed = names_[static_cast<size_t>(row_)]->Text();
-      const QByteArray bytes = typed.toLatin1();
-      SetPlayerName(scores_.Table()[static_cast<size_t>(row_)], bytes.toStdString());
-      // An empty name gives the record up: the file keeps its old table.
-      if (!bytes.isEmpty())
-        scores_.WriteHighScores(game_type_);
-    }
+    if (row_ != kNoNewRecordRow)
+      scores_.NameNewRecord(names_[static_cast<size_t>(row_)]->Text().toLatin1().toStdString());
     CloseWith(kIdBestResultsOk);
   }
 

@@ -65,8 +65,8 @@ std::optional<std::string> ChooseSettingsFile(QWidget* owner, SettingsFileKind k
 // (25, 6) from the top-left corner of `board_panel` (Panel3; centred over the owner when null).
 // On opening calls scores.InsertNewRecord(game_type, new_record_mode, score): with a new row, that
 // row is drawn in RGB(255, 0, 128) and its name field ("Pretender", at most 25 characters) is
-// editable and focused. Ok copies the typed name into the row and, for a non-empty name, writes
-// the table with WriteHighScores(game_type). The close box writes nothing. Returns the closing id.
+// editable and focused. Ok hands the typed name to scores.NameNewRecord, which writes the table
+// for a non-empty name. The close box writes nothing. Returns the closing id.
 int ShowBestResults(QWidget* owner, QWidget* board_panel, HighScores& scores, int32_t game_type,
                     bool new_record_mode, uint32_t score);
 

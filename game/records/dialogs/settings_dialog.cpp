@@ -10,6 +10,7 @@
 #include <array>
 
 #include "game/records/core/settings.h"
+#include "game/records/core/settings_schema.h"
 #include "game/records/dialogs/dialogs.h"
 #include "platform/core/paths.h"
 #include "platform/qt/kit/accessible.h"
@@ -81,6 +82,14 @@ const std::array<RadioSpec, 3> kDefaultGameRadios = {{
     {1005, 135, 47, 50, "Squares"},
     {1006, 262, 47, 50, "Blocks"},
 }};
+
+// A radio button per value offered, the first for 1.
+constexpr bool OneRadioPerValue(int32_t GameSettings::*field, size_t radios) {
+  const SettingRange offered = SettingOf(field).offered;
+  return offered.low == 1 && offered.high == static_cast<int32_t>(radios);
+}
+static_assert(OneRadioPerValue(&GameSettings::NextColors, kNextColorRadios.size()));
+static_assert(OneRadioPerValue(&GameSettings::DefaultGame, kDefaultGameRadios.size()));
 
 // What a path field shows of a path's bytes. The setting keeps the bytes themselves, since a
 // name that is not in the system's encoding would not survive the way back from the text.
@@ -297,6 +306,8 @@ class SettingsDialog : public kit::LookDialog {
       const SliderRow& row = kSliderRows[i];
       const QRect slider_rect = kit::DialogUnitRect(230, row.y, 92, 15);
       sliders_[i] = new kit::DialogSlider(this, row.id, slider_rect);
+      const SettingRange offered = SettingOf(row.delay).offered;
+      sliders_[i]->setRange(offered.low, offered.high);
       kit::SetLabelledBy(sliders_[i], AddText(row.label, 233, row.y - 10));
       const int scale_y = row.y + 16;
       AddText("0", 234, scale_y);
@@ -332,10 +343,11 @@ class SettingsDialog : public kit::LookDialog {
   }
 
   void Fill() {
-    if (settings_.NextColors >= 1 && settings_.NextColors <= 4) {
+    // A value the dialog does not offer checks no button.
+    if (SettingOf(&GameSettings::NextColors).offered.Holds(settings_.NextColors)) {
       next_colors_[static_cast<size_t>(settings_.NextColors - 1)]->setChecked(true);
     }
-    if (settings_.DefaultGame >= 1 && settings_.DefaultGame <= 3) {
+    if (SettingOf(&GameSettings::DefaultGame).offered.Holds(settings_.DefaultGame)) {
       default_game_[static_cast<size_t>(settings_.DefaultGame - 1)]->setChecked(true);
     }
     show_walk_->setChecked(settings_.ShowWalk != 0);
