@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QThread>
 #include <QWindow>
 #include <algorithm>
@@ -196,6 +197,9 @@ int TMainForm1::FormCreate() {
   setMask(region);
 
   kit::CentreOnWorkArea(this);
+  // The window itself holds the focus until the player clicks a control or presses Tab, so no
+  // key acts on a control the player cannot see it reaching.
+  setFocus(Qt::OtherFocusReason);
   created_ = true;
   return 0;
 }
@@ -305,7 +309,36 @@ bool TMainForm1::CreateButtons() {
     buttons_[slot] = button;
   }
   buttons_[kSaveSlot]->setEnabled(false);
+  CreateShortcuts();
   return true;
+}
+
+void TMainForm1::CreateShortcuts() {
+  struct Shortcut {
+    QKeySequence keys;
+    int command;
+  };
+  const Shortcut shortcuts[] = {
+      {QKeySequence(Qt::CTRL | Qt::Key_N), kCmdNew},
+      {QKeySequence(Qt::CTRL | Qt::Key_O), kCmdLoad},
+      {QKeySequence(Qt::CTRL | Qt::Key_S), kCmdSave},
+      {QKeySequence(Qt::CTRL | Qt::Key_H), kCmdScore},
+      {QKeySequence(Qt::Key_F1), kCmdHelp},
+      {QKeySequence(Qt::CTRL | Qt::Key_Q), kCmdQuit},
+  };
+  for (const Shortcut& shortcut : shortcuts) {
+    auto* key = new QShortcut(shortcut.keys, this);
+    // A held key gives one command, not a stream of new games or choosers.
+    key->setAutoRepeat(false);
+    connect(key, &QShortcut::activated, this, [this, id = shortcut.command] {
+      // Each key does what its button does, and only when the button could be pressed.
+      for (TPictureButton* button : buttons_) {
+        if (button && button->Id() == id && !button->isEnabled())
+          return;
+      }
+      OnCommand(id);
+    });
+  }
 }
 
 void TMainForm1::CellClick(TMyImage1* cell) {

@@ -78,6 +78,8 @@ class TPictureButton : public QAbstractButton {
   TPictureButton(QWidget* parent, int id, QImage normal, QImage pressed, QImage disabled);
   int Id() const { return id_; }
   const QImage& NormalFace() const { return normal_; }
+  // The dotted focus mark is drawn: the button has the focus and the keyboard has been used.
+  bool FocusMarkShown() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
