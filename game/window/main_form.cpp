@@ -304,6 +304,12 @@ bool TMainForm1::CreateButtons() {
       }
       button->setMask(shape);
     }
+    // The mark stays on the flat of the face, clear of its rounded ends and its shadow; the
+    // caption buttons are too small for that and are framed whole.
+    const bool arrow = spec.id == kCmdNewMenu || spec.id == kCmdScoreMenu;
+    button->SetFocusMarkRect(spec.caption ? button->rect()
+                             : arrow      ? button->rect().adjusted(2, 5, -7, -7)
+                                          : button->rect().adjusted(8, 5, -8, -7));
     connect(button, &QAbstractButton::clicked, this, [this, id = spec.id] { OnCommand(id); });
     button->show();
     buttons_[slot] = button;

@@ -109,6 +109,7 @@ TPictureButton::TPictureButton(QWidget* parent, int id, QImage normal, QImage pr
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(normal_.deviceIndependentSize().toSize());
+  focus_mark_ = rect().adjusted(4, 4, -4, -4);
 }
 
 bool TPictureButton::FocusMarkShown() const {
@@ -122,7 +123,7 @@ void TPictureButton::paintEvent(QPaintEvent*) {
   painter.drawImage(0, 0, face);
   // Inverted dots show on every face, light or dark.
   if (FocusMarkShown())
-    kit::DrawFocusRect(painter, rect().adjusted(4, 4, -4, -4), kit::FocusDots::kInverted);
+    kit::DrawFocusRect(painter, focus_mark_, kit::FocusDots::kInverted);
 }
 
 void TPictureButton::mouseDoubleClickEvent(QMouseEvent* event) {
