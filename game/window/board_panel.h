@@ -3,6 +3,7 @@
 // as a left press on that cell does.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 
@@ -38,7 +39,8 @@ class BoardPanel : public QWidget {
   void UpdateFrame();
   TMyImage1* CellAt(int n) const;
 
-  TMyImage1* framed_ = nullptr;
+  // The cells go before the panel at the window's end.
+  QPointer<TMyImage1> framed_;
   int cursor_ = (kSide * kSide) / 2;  // the centre, E5
   std::function<void(int)> on_moved_;
   std::function<void(int)> on_activate_;

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QThread>
 #include <QWindow>
 #include <algorithm>
@@ -205,6 +206,9 @@ int TMainForm1::FormCreate() {
   setMask(region);
 
   kit::CentreOnWorkArea(this);
+  // The window itself holds the focus until the player clicks a control or presses Tab, so no
+  // key acts on a control the player cannot see it reaching.
+  setFocus(Qt::OtherFocusReason);
   created_ = true;
   return 0;
 }
@@ -309,12 +313,47 @@ bool TMainForm1::CreateButtons() {
       }
       button->setMask(shape);
     }
+    // The mark stays on the flat of the face, clear of its rounded ends and its shadow; the
+    // caption buttons are too small for that and are framed whole.
+    const bool arrow = spec.id == kCmdNewMenu || spec.id == kCmdScoreMenu;
+    button->SetFocusMarkRect(spec.caption ? button->rect()
+                             : arrow      ? button->rect().adjusted(2, 5, -7, -7)
+                                          : button->rect().adjusted(8, 5, -8, -7));
     connect(button, &QAbstractButton::clicked, this, [this, id = spec.id] { OnCommand(id); });
     button->show();
     buttons_[slot] = button;
   }
   buttons_[kSaveSlot]->setEnabled(false);
+  CreateShortcuts();
   return true;
+}
+
+void TMainForm1::CreateShortcuts() {
+  struct Shortcut {
+    QKeySequence keys;
+    int command;
+  };
+  const Shortcut shortcuts[] = {
+      {QKeySequence(Qt::CTRL | Qt::Key_N), kCmdNew},
+      {QKeySequence(Qt::CTRL | Qt::Key_O), kCmdLoad},
+      {QKeySequence(Qt::CTRL | Qt::Key_S), kCmdSave},
+      {QKeySequence(Qt::CTRL | Qt::Key_H), kCmdScore},
+      {QKeySequence(Qt::Key_F1), kCmdHelp},
+      {QKeySequence(Qt::CTRL | Qt::Key_Q), kCmdQuit},
+  };
+  for (const Shortcut& shortcut : shortcuts) {
+    auto* key = new QShortcut(shortcut.keys, this);
+    // A held key gives one command, not a stream of new games or choosers.
+    key->setAutoRepeat(false);
+    connect(key, &QShortcut::activated, this, [this, id = shortcut.command] {
+      // Each key does what its button does, and only when the button could be pressed.
+      for (TPictureButton* button : buttons_) {
+        if (button && button->Id() == id && !button->isEnabled())
+          return;
+      }
+      OnCommand(id);
+    });
+  }
 }
 
 void TMainForm1::CellClick(TMyImage1* cell) {

@@ -118,6 +118,8 @@ class TMainForm1 : public QWidget, public GameWorld {
   bool CreateGameMenu();
   void CreateCells();
   bool CreateButtons();
+  // The keys of the desktop's games for the commands: Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+H, F1, Ctrl+Q.
+  void CreateShortcuts();
   void CellClick(TMyImage1* cell);
   int Fatal(int status);
   void CreateHolders();

@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "platform/qt/kit/kit.h"
+
 namespace orbello::window {
 
 namespace {
@@ -107,15 +109,26 @@ TPictureButton::TPictureButton(QWidget* parent, int id, QImage normal, QImage pr
       normal_(std::move(normal)),
       pressed_(std::move(pressed)),
       disabled_(std::move(disabled)) {
-  setFocusPolicy(Qt::TabFocus);
+  // A clicked button takes the focus, so Space presses only the button last used or reached
+  // with Tab.
+  setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(normal_.deviceIndependentSize().toSize());
+  focus_mark_ = rect().adjusted(4, 4, -4, -4);
+}
+
+bool TPictureButton::FocusMarkShown() const {
+  // A mouse player's window looks as it always did: the mark comes with the keyboard's use.
+  return hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void TPictureButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QImage& face = !isEnabled() ? disabled_ : isDown() ? pressed_ : normal_;
   painter.drawImage(0, 0, face);
+  // Inverted dots show on every face, light or dark.
+  if (FocusMarkShown())
+    kit::DrawFocusRect(painter, focus_mark_, kit::FocusDots::kInverted);
 }
 
 void TPictureButton::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -80,6 +80,10 @@ class TPictureButton : public QAbstractButton {
   TPictureButton(QWidget* parent, int id, QImage normal, QImage pressed, QImage disabled);
   int Id() const { return id_; }
   const QImage& NormalFace() const { return normal_; }
+  // The dotted focus mark is drawn: the button has the focus and the keyboard has been used.
+  bool FocusMarkShown() const;
+  // Where the mark goes, inside the visible face (by default 4 pixels inside the button).
+  void SetFocusMarkRect(const QRect& rect) { focus_mark_ = rect; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -90,6 +94,7 @@ class TPictureButton : public QAbstractButton {
   QImage normal_;
   QImage pressed_;
   QImage disabled_;
+  QRect focus_mark_;
 };
 
 // The owner-drawn popup with the three game variants: gold items, the blue side band with the

@@ -902,5 +902,163 @@ TEST_F(FormTest, CaptionButtonsAndTheAboutBox) {
   EXPECT_TRUE(exits_.empty());
 }
 
+// The window shown and active, as the player has it: keys go to its focus widget.
+void Activate(TMainForm1& form) {
+  form.show();
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+}
+
+// A key pressed in the window, or in its open menu. The offscreen platform does not give the
+// activation back to the window when a dialog closes, as a desktop does.
+void Key(TMainForm1& form, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  if (!QApplication::activePopupWidget() && !form.isActiveWindow())
+    Activate(form);
+  QWidget* target = QApplication::focusWidget();
+  ASSERT_NE(target, nullptr);
+  QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+}
+
+TEST_F(FormTest, NoKeyActsOnAControlThePlayerCannotSee) {
+  auto form = Create();
+  ASSERT_EQ(status_, 0);
+  Activate(*form);
+  GameEngine& engine = form->Engine();
+  // Before any use the window holds the focus itself: Space changes nothing.
+  EXPECT_EQ(QApplication::focusWidget(), form.get());
+  const QImage untouched = form->grab().toImage();
+  Key(*form, Qt::Key_Space);
+  EXPECT_FALSE(engine.GameActive());
+  EXPECT_EQ(form->grab().toImage(), untouched);
+
+  // A mouse New, a mouse Score closed again: Space may show the table again, never drop the game.
+  TPictureButton* score = Access(*form).Button(4);
+  QTest::mouseClick(Access(*form).Button(0), Qt::LeftButton, Qt::NoModifier, QPoint(26, 15));
+  ASSERT_TRUE(engine.GameActive());
+  {
+    ModalWatchdog watchdog;
+    QTest::mouseClick(score, Qt::LeftButton, Qt::NoModifier, QPoint(26, 15));
+    EXPECT_EQ(watchdog.titles, QStringList{"The best results for Lines"});
+  }
+  const TBoard board = engine.Board();
+  EngineAccess::State(engine).Score = 7;
+  {
+    ModalWatchdog watchdog;
+    Key(*form, Qt::Key_Space);
+    EXPECT_EQ(watchdog.titles, QStringList{"The best results for Lines"});
+  }
+  EXPECT_EQ(engine.Score(), 7u);
+  EXPECT_TRUE(
+      std::equal(board.begin(), board.end(), engine.Board().begin(),
+                 [](const TBoardCell& a, const TBoardCell& b) { return a.Color == b.Color; }));
+
+  // The clicked button has the focus but no mark until the keyboard moves it.
+  Activate(*form);
+  EXPECT_TRUE(score->hasFocus());
+  const QImage plain = score->grab().toImage();
+  EXPECT_FALSE(score->FocusMarkShown());
+  Key(*form, Qt::Key_Tab);
+  Key(*form, Qt::Key_Backtab);
+  EXPECT_TRUE(score->FocusMarkShown());
+  EXPECT_NE(score->grab().toImage(), plain);
+}
+
+TEST_F(FormTest, TheBoardIsPlayedWithTheKeys) {
+  auto form = Create();
+  ASSERT_EQ(status_, 0);
+  Activate(*form);
+  BoardPanel* board = Access(*form).Panel3();
+  std::vector<int> moves;
+  board->SetCursorMoved([&](int n) { moves.push_back(n); });
+
+  Key(*form, Qt::Key_Tab);
+  ASSERT_TRUE(board->hasFocus());
+  EXPECT_TRUE(board->CursorShown());
+  board->SetCursor(0);
+  struct Step {
+    int key;
+    int cursor;
+  };
+  // n = 9 x + y: x the column, y the row; every move stops at the board's edge.
+  const Step steps[] = {
+      {Qt::Key_Left, 0}, {Qt::Key_Up, 0},     {Qt::Key_Right, 9},     {Qt::Key_Down, 10},
+      {Qt::Key_End, 73}, {Qt::Key_Right, 73}, {Qt::Key_PageDown, 80}, {Qt::Key_Down, 80},
+      {Qt::Key_Home, 8}, {Qt::Key_PageUp, 0},
+  };
+  for (const Step& step : steps) {
+    Key(*form, step.key);
+    EXPECT_EQ(board->Cursor(), step.cursor) << step.key;
+  }
+  EXPECT_EQ(moves, (std::vector<int>{0, 9, 10, 73, 80, 8, 0}));
+  board->SetCursorMoved(nullptr);
+
+  // Space or Enter on the cursor cell is a left press there; a mouse press moves the cursor.
+  form->OnCommand(kCmdNew);
+  GameEngine& engine = form->Engine();
+  int ball = 0;
+  while (engine.Board()[ball].Color == kEmpty)
+    ++ball;
+  board->SetCursor(ball);
+  Key(*form, Qt::Key_Space);
+  EXPECT_EQ(CellNumber(engine.SelX(), engine.SelY()), ball);
+  int to = 0;
+  while (engine.Board()[to].Color != kEmpty)
+    ++to;
+  QTest::mouseClick(Access(*form).Cell(to), Qt::LeftButton);
+  EXPECT_EQ(board->Cursor(), to);
+  EXPECT_EQ(engine.SelX(), kNone);
+  EXPECT_NE(engine.Board()[to].Color, kEmpty);
+  int next = 0;
+  while (engine.Board()[next].Color == kEmpty)
+    ++next;
+  board->SetCursor(next);
+  Key(*form, Qt::Key_Return);
+  EXPECT_EQ(CellNumber(engine.SelX(), engine.SelY()), next);
+  // The frame is the cell's own drawing, never part of its picture.
+  int framed = 0;
+  for (int n = 0; n < kCellCount; ++n)
+    framed += Access(*form).Cell(n)->Framed() ? 1 : 0;
+  EXPECT_EQ(framed, 1);
+  EXPECT_TRUE(Access(*form).Cell(next)->Framed());
+}
+
+TEST_F(FormTest, ShortcutsGiveTheButtonsCommands) {
+  auto form = Create();
+  ASSERT_EQ(status_, 0);
+  Activate(*form);
+  GameEngine& engine = form->Engine();
+  {
+    ModalWatchdog watchdog;
+    Key(*form, Qt::Key_S, Qt::ControlModifier);  // no game: Save is disabled
+    Key(*form, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(engine.GameActive());
+    Key(*form, Qt::Key_S, Qt::ControlModifier);
+    Key(*form, Qt::Key_O, Qt::ControlModifier);
+    Key(*form, Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(watchdog.titles,
+              (QStringList{"Save game", "Load game", "The best results for Lines"}));
+  }
+  QStringList opened;
+  const auto old_shell = platform::SetShellOpenFunction([&](const QString& what) {
+    opened << what;
+    return true;
+  });
+  Key(*form, Qt::Key_F1);
+  EXPECT_EQ(opened.size(), 1);
+  platform::SetShellOpenFunction(old_shell);
+
+  // The New arrow's menu takes the keys and gives the focus back to the arrow on Escape.
+  TPictureButton* arrow = Access(*form).Button(1);
+  arrow->setFocus(Qt::TabFocusReason);
+  Key(*form, Qt::Key_Space);
+  ASSERT_TRUE(Access(*form).GameMenu()->isVisible());
+  Key(*form, Qt::Key_Escape);
+  EXPECT_FALSE(Access(*form).GameMenu()->isVisible());
+  EXPECT_TRUE(arrow->hasFocus());
+
+  Key(*form, Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_FALSE(form->isVisible());
+}
+
 }  // namespace
 }  // namespace orbello::window
