@@ -135,12 +135,7 @@ void GameEngine::InitBoard() {
 }
 
 bool GameEngine::HasFreeCell() const {
-  for (const TBoardCell& cell : state_.Board) {
-    if (cell.Color == kEmpty) {
-      return true;
-    }
-  }
-  return false;
+  return rules::HasFreeCell(state_.Board);
 }
 
 void GameEngine::ClearPointList() {

@@ -335,12 +335,17 @@ void ApplyRemoval(Position& position, const Removal& removal) {
   position.Score += removal.points;
 }
 
-void PlaceRandomBall(TBoard& board, RandomSource& random, TNextBall& r) {
-  bool free_cell = false;
+bool HasFreeCell(const TBoard& board) {
   for (const TBoardCell& cell : board) {
-    free_cell = free_cell || cell.Color == kEmpty;
+    if (cell.Color == kEmpty) {
+      return true;
+    }
   }
-  if (!free_cell) {
+  return false;
+}
+
+void PlaceRandomBall(TBoard& board, RandomSource& random, TNextBall& r) {
+  if (!HasFreeCell(board)) {
     r.X = kNone;
     return;
   }

@@ -77,6 +77,8 @@ void FloodBlock(Grid<TMatchCell>& match, int32_t gx, int32_t gy, std::vector<TCe
 void ApplyRemoval(Position& position, const Removal& removal);
 
 // ---- Spawning ----
+// True when some cell holds no ball (a reserved cell holds none).
+bool HasFreeCell(const TBoard& board);
 // Puts a ball of a random colour on a random empty cell and names both in `r`; only r.X changes,
 // to kNone, when every cell holds a ball.
 void PlaceRandomBall(TBoard& board, RandomSource& random, TNextBall& r);
