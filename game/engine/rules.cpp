@@ -150,15 +150,15 @@ rules::MoveResult Move(Position& position, TCellPoint to, const Grid<int32_t>& w
     m.slot = slot;
     if (m.removal.count() == 0) {
       // The balls appear at once: the new cell needs no announcement.
-      m.reservation = rules::Reservation::kDrawnAgain;
+      m.reservation = rules::Reservation::kNewCellUnannounced;
       const int32_t color = r.Color;
       rules::PlaceRandomBall(board, random, r);
       r.Color = color;
     } else if (board[CellNumber(to.X, to.Y)].Color != kEmpty) {
-      m.reservation = rules::Reservation::kMoved;
+      m.reservation = rules::Reservation::kNewCellAnnounced;
       MoveReservation(position, slot, random);
     } else {
-      m.reservation = rules::Reservation::kRedrawn;
+      m.reservation = rules::Reservation::kMarkAgain;
     }
     break;
   }

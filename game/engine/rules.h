@@ -97,10 +97,10 @@ TurnEnd EndTurn(const Position& before, RandomSource& random);
 
 // What became of the reservation on the cell the moved ball stopped on.
 enum class Reservation {
-  kNone,        // the target held no reservation
-  kRedrawn,     // the ball went with a figure: the mark comes back on the target
-  kDrawnAgain,  // appearance follows at once: the slot got a new cell, not announced
-  kMoved,       // the ball stays and nothing appears: the slot moved to a new cell, announced now
+  kNone,                // the target held no reservation
+  kMarkAgain,           // the ball went with a figure: the mark comes back on the target
+  kNewCellUnannounced,  // appearance follows at once: the slot got a new cell, not announced
+  kNewCellAnnounced,    // the ball stays, nothing appears: the slot moves and is announced
 };
 
 struct MoveResult {

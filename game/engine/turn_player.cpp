@@ -52,8 +52,8 @@ void TurnPlayer::PlayMove(const rules::MoveResult& move) {
   model_ = move.moved;
   if (move.slot >= 0 && ShowsMarks()) {
     const TNextBall& r = move.moved.NextBalls[move.slot];
-    if (move.reservation == rules::Reservation::kRedrawn ||
-        (move.reservation == rules::Reservation::kMoved && r.X != kNone)) {
+    if (move.reservation == rules::Reservation::kMarkAgain ||
+        (move.reservation == rules::Reservation::kNewCellAnnounced && r.X != kNone)) {
       DrawBall(kFrameMark, r.Color, r.X, r.Y);
     }
   }
