@@ -6,40 +6,62 @@ namespace orbello {
 
 namespace {
 
-constexpr int32_t kBlocked = 255;    // WaveGrid: ball or frame; MatchGrid: not of the colour
-constexpr int32_t kUnreached = 254;  // WaveGrid: empty, not reached; MatchGrid: of the colour
-constexpr int32_t kGoal = 253;       // WaveGrid: the selected ball
-constexpr int32_t kFlooded = -99;    // MatchGrid State: reached by the block search
-constexpr int32_t kUnmarked = 255;
-constexpr int32_t kMarked = 252;
-
-constexpr int kFrameRest = 0;
-[[maybe_unused]] constexpr int kFramePreview = 10;
-constexpr int kFrameMark = 11;
-constexpr int kFrameAppear = 12;
 constexpr int kFrameJumpFirst = 16;
 constexpr int kFrameJumpLast = 24;  // one past the picture: that tick draws nothing
 constexpr int kFrameJumpSound = 20;
-constexpr int kBallColumns = 24;
-
-// Walk picture columns.
-constexpr int kWalkRight = 0;
-constexpr int kWalkLeft = 1;
-constexpr int kWalkUp = 2;
-constexpr int kWalkDown = 3;
 
 constexpr uint32_t kClockWrap = 100 * 3600;
 
-constexpr uint64_t kRandomMultiplier = (uint64_t{346} << 32) + 20021;
-
 const char kMainCaption[] = "Orbello";
 
-bool OnBoard(int32_t x, int32_t y) {
-  return x >= 0 && x < kBoardSize && y >= 0 && y < kBoardSize;
+TurnOutcome::Kind OutcomeKind(rules::ClickResult::Kind kind) {
+  switch (kind) {
+    case rules::ClickResult::Kind::kSelected:
+    case rules::ClickResult::Kind::kKept:
+      return TurnOutcome::Kind::kSelected;
+    case rules::ClickResult::Kind::kNoPath:
+      return TurnOutcome::Kind::kNoPath;
+    case rules::ClickResult::Kind::kMoved:
+      return TurnOutcome::Kind::kMoved;
+    case rules::ClickResult::Kind::kIgnored:
+      break;
+  }
+  return TurnOutcome::Kind::kNothing;
 }
 
-bool IsColor(int32_t c) {
-  return c >= 0 && c < kColorCount;
+// The part of the outcome that the end of a turn decides.
+void NoteTurnEnd(const rules::TurnEnd& end, TurnOutcome& outcome) {
+  outcome.appeared = end.appeared;
+  outcome.removed_by_appeared = 0;
+  outcome.points_by_appeared = 0;
+  for (const rules::Removal& removal : end.removals) {
+    outcome.removed_by_appeared += removal.count();
+    outcome.points_by_appeared += removal.points;
+  }
+}
+
+TurnOutcome OutcomeOf(const rules::ClickResult& click) {
+  TurnOutcome outcome;
+  outcome.kind = OutcomeKind(click.kind);
+  if (outcome.kind == TurnOutcome::Kind::kNothing) {
+    return outcome;
+  }
+  outcome.color = click.color;
+  if (outcome.kind == TurnOutcome::Kind::kSelected) {
+    outcome.from = CellNumber(click.cell.X, click.cell.Y);
+    return outcome;
+  }
+  outcome.from = CellNumber(click.previous.X, click.previous.Y);
+  outcome.to = CellNumber(click.cell.X, click.cell.Y);
+  if (outcome.kind == TurnOutcome::Kind::kMoved) {
+    outcome.removed = click.move.removal.count();
+    outcome.points = click.move.removal.points;
+    if (click.move.end) {
+      NoteTurnEnd(*click.move.end, outcome);
+      outcome.game_over = click.move.end->game_over;
+    }
+  }
+  return outcome;
 }
 
 }  // namespace
@@ -77,9 +99,9 @@ bool GameEngine::StartUp(uint32_t seconds) {
   world_.DrawNumber(NumberDisplay::kScore, state_.Score);
   world_.DrawNumber(NumberDisplay::kChamp, state_.ChampScore);
   world_.DrawClock(state_.GameSeconds);
-  if (ShowsPreviews()) {
+  if (player_.ShowsPreviews()) {
     for (int slot = 0; slot < 3; ++slot) {
-      SetPreviewVisible(slot, true);
+      player_.SetPreviewVisible(slot, true);
     }
   }
   return true;
@@ -100,12 +122,7 @@ void GameEngine::InitBoard() {
 }
 
 bool GameEngine::HasFreeCell() const {
-  for (const TBoardCell& cell : state_.Board) {
-    if (cell.Color == kEmpty) {
-      return true;
-    }
-  }
-  return false;
+  return rules::HasFreeCell(state_.Board);
 }
 
 void GameEngine::ClearPointList() {
@@ -120,413 +137,87 @@ void GameEngine::AppendPoint(int32_t x, int32_t y) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Drawing helpers
-
-void GameEngine::DrawBall(int frame, int32_t color, int32_t x, int32_t y) {
-  // A colour outside the picture (only a hand-made game state can bring one) shows as empty
-  // rather than reading beyond the balls picture.
-  if (!OnBoard(x, y)) {
-    return;
-  }
-  if (IsColor(color) && frame >= 0 && frame < kBallColumns) {
-    world_.DrawBallFrame(frame, color, Picture::kBalls, CellNumber(x, y));
-  } else {
-    world_.DrawEmptyCell(CellNumber(x, y));
-  }
-}
-
-void GameEngine::DrawEmpty(int32_t x, int32_t y) {
-  if (OnBoard(x, y)) {
-    world_.DrawEmptyCell(CellNumber(x, y));
-  }
-}
-
-void GameEngine::Announce(int slot) {
-  const TNextBall& r = state_.NextBalls[slot];
-  // The display mode may have changed while no ball was announced, when nothing redraws the
-  // previews.
-  if (previews_visible_[slot] != ShowsPreviews()) {
-    SetPreviewVisible(slot, ShowsPreviews());
-  }
-  if (ShowsPreviews() && IsColor(r.Color)) {
-    world_.DrawPreview(slot, r.Color);
-  }
-  if (ShowsMarks()) {
-    DrawBall(kFrameMark, r.Color, r.X, r.Y);
-  }
-}
-
-void GameEngine::SetPreviewVisible(int slot, bool visible) {
-  previews_visible_[slot] = visible;
-  world_.SetPreviewVisible(slot, visible);
-}
-
-// ---------------------------------------------------------------------------------------------
 // Path finding and moves
 
 void GameEngine::CellClick(int n) {
   if (exited_ || n < 0 || n >= kCellCount || !state_.GameActive) {
     return;
   }
-  const int32_t x = CellX(n);
-  const int32_t y = CellY(n);
-  outcome_ = {};
-  if (state_.Board[n].Color != kEmpty) {
-    outcome_.kind = TurnOutcome::Kind::kSelected;
-    outcome_.color = state_.Board[n].Color;
-    outcome_.from = n;
-    if (state_.SelX == kNone) {
-      state_.SelX = x;
-      state_.SelY = y;
-      state_.JumpFrame = kFrameJumpFirst;
-      StartTimer1();
-    } else if (state_.SelX == x && state_.SelY == y) {
-      // A selected ball stays selected until another one is chosen or it moves.
-    } else {
-      StopTimer1();
-      DrawBall(kFrameRest, SelectedColor(), state_.SelX, state_.SelY);
-      state_.SelX = x;
-      state_.SelY = y;
-      state_.JumpFrame = kFrameJumpFirst;
-      StartTimer1();
-    }
-    return;
-  }
-  if (state_.SelX == kNone) {
-    return;
-  }
-  if (!FindPath(x, y)) {
-    outcome_.kind = TurnOutcome::Kind::kNoPath;
-    outcome_.color = SelectedColor();
-    outcome_.from = CellNumber(state_.SelX, state_.SelY);
-    outcome_.to = n;
-    if (settings_.CheckNoPath) {
-      world_.PlaySoundFile(settings_.Sound_NoPath);
-    }
-    return;
-  }
-  MoveSelectedBall(x, y);
+  const rules::ClickResult click = rules::Click(state_, n, random_);
+  outcome_ = OutcomeOf(click);
+  PlayClick(click);
 }
 
-void GameEngine::MoveSelectedBall(int32_t tx, int32_t ty) {
-  StopTimer1();
-  const int32_t sx = state_.SelX;
-  const int32_t sy = state_.SelY;
-  const int32_t z = state_.Board[CellNumber(sx, sy)].Color;
-  if (settings_.ShowWalk) {
-    DrawBall(kFrameRest, z, sx, sy);
-  } else {
-    DrawEmpty(sx, sy);
+void GameEngine::PlayClick(const rules::ClickResult& click) {
+  using Kind = rules::ClickResult::Kind;
+  if (click.wave) {
+    state_.WaveGrid = *click.wave;
   }
-
-  TCellPoint p{sx, sy};
-  // A found path is at most 80 steps long; the bound only guards a corrupted wave.
-  for (int steps = 0; TracePathStep(p) && steps < kCellCount; ++steps) {
-  }
-  AnimateWalk(WalkMode::kShowing);
-  if (settings_.ShowWalk) {
-    AnimateWalk(WalkMode::kErasing);
-  }
-  ClearPointList();
-
-  DrawEmpty(sx, sy);
-  state_.Board[CellNumber(sx, sy)].Color = kEmpty;
-  state_.SelX = kNone;
-  state_.SelY = kNone;
-  DrawBall(kFrameRest, z, tx, ty);
-  state_.Board[CellNumber(tx, ty)].Color = z;
-  state_.JumpFrame = kFrameJumpFirst;
-
-  outcome_.kind = TurnOutcome::Kind::kMoved;
-  outcome_.color = z;
-  outcome_.from = CellNumber(sx, sy);
-  outcome_.to = CellNumber(tx, ty);
-  const uint32_t score_before = state_.Score;
-  const uint32_t k = RemoveFigures(z);
-  outcome_.removed = k;
-  outcome_.points = state_.Score - score_before;
-  for (int slot = 0; slot < 3; ++slot) {
-    TNextBall& r = state_.NextBalls[slot];
-    if (r.X != tx || r.Y != ty) {
-      continue;
-    }
-    if (k == 0) {
-      const int32_t color = r.Color;
-      PlaceRandomBall(r);
-      r.Color = color;
-    } else if (state_.Board[CellNumber(tx, ty)].Color != kEmpty) {
-      // The removed figure did not take the moved ball, so it still stands on the reserved cell
-      // and no appearance follows to fill a new cell: move the reservation to a new empty cell
-      // now, keep that cell empty and announce it there, rather than hiding the ball under the
-      // mark and letting the next appearance overwrite it. The other slots' cells are kept out of
-      // the draw: a shared cell would outlive this turn, and a ball later moved onto it would be
-      // overwritten by the slot that stays there. The removal freed cells, so one is left.
-      std::array<int, 3> held{};
-      size_t held_count = 0;
-      for (const TNextBall& other : state_.NextBalls) {
-        if (&other != &r && OnBoard(other.X, other.Y) &&
-            state_.Board[CellNumber(other.X, other.Y)].Color == kEmpty) {
-          held[held_count] = CellNumber(other.X, other.Y);
-          state_.Board[held[held_count++]].Color = 0;
-        }
+  switch (click.kind) {
+    case Kind::kIgnored:
+    case Kind::kKept:
+      return;
+    case Kind::kSelected:
+      if (click.previous.X != kNone) {
+        StopTimer1();
+        player_.DrawBall(kFrameRest, SelectedColor(), click.previous.X, click.previous.Y);
       }
-      const int32_t color = r.Color;
-      PlaceRandomBall(r);
-      r.Color = color;
-      for (size_t i = 0; i < held_count; ++i) {
-        state_.Board[held[i]].Color = kEmpty;
+      state_.SelX = click.cell.X;
+      state_.SelY = click.cell.Y;
+      state_.JumpFrame = kFrameJumpFirst;
+      StartTimer1();
+      return;
+    case Kind::kNoPath:
+      player_.PlayNoPath();
+      return;
+    case Kind::kMoved:
+      StopTimer1();
+      player_.PlayMove(click.move);
+      state_.JumpFrame = kFrameJumpFirst;
+      static_cast<Position&>(state_) = click.after;
+      if (click.move.end && click.move.end->game_over) {
+        GameEnd();
       }
-      if (r.X != kNone) {
-        state_.Board[CellNumber(r.X, r.Y)].Color = kEmpty;
-        if (ShowsMarks()) {
-          DrawBall(kFrameMark, r.Color, r.X, r.Y);
-        }
-      }
-    } else if (ShowsMarks()) {
-      DrawBall(kFrameMark, r.Color, tx, ty);
-    }
-    break;
-  }
-  if (k == 0) {
-    EndTurn();
+      return;
   }
 }
 
 bool GameEngine::FindPath(int32_t tx, int32_t ty) {
-  if (!OnBoard(tx, ty) || !OnBoard(state_.SelX, state_.SelY)) {
-    return false;
-  }
-  for (int x = 0; x < kBoardSize; ++x) {
-    for (int y = 0; y < kBoardSize; ++y) {
-      state_.WaveGrid[x + 1][y + 1] =
-          state_.Board[CellNumber(x, y)].Color == kEmpty ? kUnreached : kBlocked;
-    }
-  }
-  state_.WaveGrid[tx + 1][ty + 1] = 0;
-  state_.WaveGrid[state_.SelX + 1][state_.SelY + 1] = kGoal;
-  for (int i = 0; i < kGridSize; ++i) {
-    state_.WaveGrid[0][i] = kBlocked;
-    state_.WaveGrid[kGridSize - 1][i] = kBlocked;
-    state_.WaveGrid[i][0] = kBlocked;
-    state_.WaveGrid[i][kGridSize - 1] = kBlocked;
-  }
-  for (int32_t m = 0; m <= 253; ++m) {
-    for (int gx = 1; gx <= 9; ++gx) {
-      for (int gy = 1; gy <= 9; ++gy) {
-        if (state_.WaveGrid[gx][gy] != m) {
-          continue;
-        }
-        int32_t* const neighbours[4] = {&state_.WaveGrid[gx][gy + 1], &state_.WaveGrid[gx][gy - 1],
-                                        &state_.WaveGrid[gx + 1][gy], &state_.WaveGrid[gx - 1][gy]};
-        for (int32_t* v : neighbours) {
-          if (*v == kGoal) {
-            return true;
-          }
-          if (*v == kUnreached) {
-            *v = m + 1;
-          }
-        }
-      }
-    }
-  }
-  return false;
+  return rules::FindPath(state_.Board, {state_.SelX, state_.SelY}, {tx, ty}, state_.WaveGrid);
 }
 
 bool GameEngine::TracePathStep(TCellPoint& p) {
-  const int32_t gx = p.X + 1;
-  const int32_t gy = p.Y + 1;
-  if (gx < 1 || gx > 9 || gy < 1 || gy > 9) {
+  if (!OnBoard(p.X, p.Y)) {
     return false;
   }
-  const TCellPoint candidates[4] = {{p.X + 1, p.Y}, {p.X, p.Y + 1}, {p.X - 1, p.Y}, {p.X, p.Y - 1}};
-  int32_t best = 65535;
-  TCellPoint choice = p;
-  for (const TCellPoint& c : candidates) {
-    const int32_t v = state_.WaveGrid[c.X + 1][c.Y + 1];
-    if (v < best) {
-      best = v;
-      choice = c;
-    }
-  }
   AppendPoint(p.X, p.Y);
-  p = choice;
-  return best != 0;
+  return rules::TracePathStep(state_.WaveGrid, p);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Figures and scoring
 
 uint32_t GameEngine::RemoveFigures(int32_t z) {
-  for (int x = 0; x < kBoardSize; ++x) {
-    for (int y = 0; y < kBoardSize; ++y) {
-      state_.MatchGrid[x + 1][y + 1] = {
-          state_.Board[CellNumber(x, y)].Color == z ? kUnreached : kBlocked, kUnmarked};
-    }
-  }
-  for (int i = 0; i < kGridSize; ++i) {
-    state_.MatchGrid[0][i].State = kBlocked;
-    state_.MatchGrid[kGridSize - 1][i].State = kBlocked;
-    state_.MatchGrid[i][0].State = kBlocked;
-    state_.MatchGrid[i][kGridSize - 1].State = kBlocked;
-  }
-  if (state_.GameType == kLines) {
-    MarkLines();
-  } else if (state_.GameType == kSquares) {
-    MarkSquares();
-  } else {
-    MarkBlocks();
-  }
-
-  uint32_t b = 0;
-  for (int gx = 1; gx <= 10; ++gx) {
-    for (int gy = 1; gy <= 10; ++gy) {
-      if (state_.MatchGrid[gx][gy].Mark == kMarked) {
-        AppendPoint(gx - 1, gy - 1);
-        state_.Board[CellNumber(gx - 1, gy - 1)].Color = kEmpty;
-        ++b;
-      }
-    }
-  }
-  if (b > 0) {
-    AnimateDestroy(z);
-    const uint32_t smallest = state_.GameType == kLines ? 4 : state_.GameType == kSquares ? 3 : 6;
-    state_.Score += b * (b - smallest);
-    world_.DrawNumber(NumberDisplay::kScore, state_.Score);
-  }
+  Grid<TMatchCell> match{};
+  const rules::Removal removal = rules::FindFigures(state_.Board, state_.GameType, z, match);
+  player_.PlayRemoval(removal);
   ClearPointList();
-  return b;
-}
-
-void GameEngine::MarkLines() {
-  auto run_of_five = [this](int gx, int gy, int dx, int dy) {
-    for (int k = 0; k < 5; ++k) {
-      if (state_.MatchGrid[gx + k * dx][gy + k * dy].State != kUnreached) {
-        return;
-      }
-    }
-    for (int k = 0; k < 5; ++k) {
-      state_.MatchGrid[gx + k * dx][gy + k * dy].Mark = kMarked;
-    }
-  };
-  for (int gx = 1; gx <= 10; ++gx) {
-    for (int gy = 1; gy <= 10; ++gy) {
-      if (gx + 4 < 10) {
-        run_of_five(gx, gy, 1, 0);
-      }
-      if (gy + 4 < 10) {
-        run_of_five(gx, gy, 0, 1);
-      }
-      if (gx + 4 < 10 && gy + 4 < 10) {
-        run_of_five(gx, gy, 1, 1);
-      }
-      if (gx - 4 > 0 && gy + 4 < 10) {
-        run_of_five(gx, gy, -1, 1);
-      }
-    }
-  }
-}
-
-void GameEngine::MarkSquares() {
-  for (int gx = 1; gx <= 10; ++gx) {
-    for (int gy = 1; gy <= 10; ++gy) {
-      if (gx + 1 < 10 && gy + 1 < 10 && state_.MatchGrid[gx][gy].State == kUnreached &&
-          state_.MatchGrid[gx + 1][gy].State == kUnreached &&
-          state_.MatchGrid[gx][gy + 1].State == kUnreached &&
-          state_.MatchGrid[gx + 1][gy + 1].State == kUnreached) {
-        state_.MatchGrid[gx][gy].Mark = kMarked;
-        state_.MatchGrid[gx + 1][gy].Mark = kMarked;
-        state_.MatchGrid[gx][gy + 1].Mark = kMarked;
-        state_.MatchGrid[gx + 1][gy + 1].Mark = kMarked;
-      }
-    }
-  }
-}
-
-void GameEngine::MarkBlocks() {
-  bool found = false;
-  for (int gy = 1; gy <= 10 && !found; ++gy) {
-    for (int gx = 1; gx <= 10; ++gx) {
-      state_.BlockCount = 0;
-      ClearPointList();
-      FloodBlock(gx, gy);
-      if (state_.BlockCount > 6) {
-        found = true;
-        break;
-      }
-    }
-  }
-  if (found && state_.PointList) {
-    for (const TCellPoint& p : *state_.PointList) {
-      state_.MatchGrid[p.X][p.Y].Mark = kMarked;
-    }
-  }
-  ClearPointList();
-}
-
-void GameEngine::FloodBlock(int32_t gx, int32_t gy) {
-  if (gx < 0 || gx >= kGridSize || gy < 0 || gy >= kGridSize ||
-      state_.MatchGrid[gx][gy].State != kUnreached) {
-    return;
-  }
-  auto state = [this](int32_t x, int32_t y) { return state_.MatchGrid[x][y].State; };
-  state_.MatchGrid[gx][gy].State = kFlooded;
-  ++state_.BlockCount;
-  AppendPoint(gx, gy);
-  if (gx + 1 < 10 && state(gx + 1, gy) == kUnreached) {
-    FloodBlock(gx + 1, gy);
-  }
-  if (gx + 1 < 10 && state(gx + 1, gy) == kFlooded) {
-    if (gy + 1 < 10 && state(gx, gy + 1) == kUnreached) {
-      FloodBlock(gx, gy + 1);
-    }
-    if (gy - 1 > 0 && state(gx, gy - 1) == kUnreached) {
-      FloodBlock(gx, gy - 1);
-    }
-  }
-  if (gx - 1 > 0 && state(gx - 1, gy) == kUnreached) {
-    FloodBlock(gx - 1, gy);
-  }
-  if (gx - 1 > 0 && state(gx - 1, gy) == kFlooded) {
-    if (gy - 1 > 0 && state(gx, gy - 1) == kUnreached) {
-      FloodBlock(gx, gy - 1);
-    }
-    if (gy + 1 < 10 && state(gx, gy + 1) == kUnreached) {
-      FloodBlock(gx, gy + 1);
-    }
-  }
-  if (gy + 1 < 10 && state(gx, gy + 1) == kUnreached) {
-    FloodBlock(gx, gy + 1);
-  }
+  return removal.count();
 }
 
 // ---------------------------------------------------------------------------------------------
 // Spawning and next balls
 
 void GameEngine::Randomize(uint32_t seconds) {
-  rand_state_ = static_cast<uint32_t>(seconds * uint32_t{22695477} + 1u);
+  random_.Seed(seconds);
 }
 
 uint32_t GameEngine::NextRandom() {
-  rand_state_ = rand_state_ * kRandomMultiplier + 1;
-  return static_cast<uint32_t>(rand_state_ >> 32) & 0x7FFFFFFFu;
+  return random_.Next();
 }
 
 void GameEngine::PlaceRandomBall(TNextBall& r) {
-  if (!HasFreeCell()) {
-    r.X = kNone;
-    return;
-  }
-  for (;;) {
-    const int32_t x = static_cast<int32_t>(NextRandom() % kBoardSize);
-    const int32_t y = static_cast<int32_t>(NextRandom() % kBoardSize);
-    TBoardCell& cell = state_.Board[CellNumber(x, y)];
-    if (cell.Color == kEmpty) {
-      const int32_t k = static_cast<int32_t>(NextRandom() % kColorCount);
-      cell.Color = k;
-      r = {x, y, k};
-      return;
-    }
-  }
+  rules::PlaceRandomBall(state_.Board, random_, r);
 }
 
 void GameEngine::PlaceStartBalls() {
@@ -539,32 +230,7 @@ void GameEngine::PlaceStartBalls() {
     }
   }
   for (const TNextBall& ball : balls) {
-    DrawBall(kFrameRest, ball.Color, ball.X, ball.Y);
-  }
-}
-
-bool GameEngine::ReserveNextBalls() {
-  for (size_t i = 0; i < state_.NextBalls.size(); ++i) {
-    PlaceRandomBall(state_.NextBalls[i]);
-    if (state_.NextBalls[i].X == kNone) {
-      // The slots after the failing one would still name the cells of the balls that have just
-      // appeared; a later RefreshNextBalls would then draw marks over those balls.
-      for (size_t j = i + 1; j < state_.NextBalls.size(); ++j) {
-        state_.NextBalls[j].X = kNone;
-      }
-      return false;
-    }
-  }
-  return true;
-}
-
-void GameEngine::AnnounceNextBalls() {
-  for (int slot = 0; slot < 3; ++slot) {
-    Announce(slot);
-    const TNextBall& r = state_.NextBalls[slot];
-    if (OnBoard(r.X, r.Y)) {
-      state_.Board[CellNumber(r.X, r.Y)].Color = kEmpty;
-    }
+    player_.DrawBall(kFrameRest, ball.Color, ball.X, ball.Y);
   }
 }
 
@@ -572,27 +238,7 @@ void GameEngine::RefreshNextBalls(RefreshReason reason) {
   if (exited_ || state_.NextBalls[0].X == kNone) {
     return;
   }
-  for (int slot = 0; slot < 3; ++slot) {
-    const TNextBall& r = state_.NextBalls[slot];
-    if (r.X == kNone) {
-      continue;
-    }
-    if (ShowsPreviews()) {
-      SetPreviewVisible(slot, true);
-      if (IsColor(r.Color)) {
-        world_.DrawPreview(slot, r.Color);
-      }
-    } else {
-      for (int i = 0; i < 3; ++i) {
-        SetPreviewVisible(i, false);
-      }
-    }
-    if (ShowsMarks()) {
-      DrawBall(kFrameMark, r.Color, r.X, r.Y);
-    } else if (reason == RefreshReason::kDisplayMode) {
-      DrawEmpty(r.X, r.Y);
-    }
-  }
+  player_.RefreshNextBalls(reason);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -680,33 +326,16 @@ void GameEngine::EndTurn() {
   if (exited_) {
     return;
   }
-  AnimateAppearance();
-  outcome_.appeared.clear();
-  for (const TNextBall& slot : state_.NextBalls) {
-    if (slot.X == kNone) {
-      // Nothing appears unless all three slots hold a cell.
-      outcome_.appeared.clear();
-      break;
-    }
-    outcome_.appeared.push_back(slot);
-  }
-  outcome_.removed_by_appeared = 0;
-  const uint32_t score_before = state_.Score;
-  CheckNewBalls();
-  outcome_.points_by_appeared = state_.Score - score_before;
-  if (!ReserveNextBalls()) {
-    GameEnd();
-    return;
-  }
-  AnnounceNextBalls();
+  const rules::TurnEnd end = rules::EndTurn(state_, random_);
+  NoteTurnEnd(end, outcome_);
+  PlayTurnEnd(end);
 }
 
-void GameEngine::CheckNewBalls() {
-  for (const TNextBall& slot : state_.NextBalls) {
-    if (slot.X == kNone) {
-      break;
-    }
-    outcome_.removed_by_appeared += RemoveFigures(slot.Color);
+void GameEngine::PlayTurnEnd(const rules::TurnEnd& end) {
+  player_.PlayTurnEnd(end);
+  static_cast<Position&>(state_) = end.after;
+  if (end.game_over) {
+    GameEnd();
   }
 }
 
@@ -719,14 +348,16 @@ void GameEngine::GameEnd() {
   if (!ReadTable(state_.GameType, points)) {
     return;
   }
+  const rules::GameEndVerdict verdict =
+      rules::JudgeGameEnd(points, state_.Score, state_.ChampScore);
   bool again = false;
-  if (ScoreEntersTable(points, state_.Score)) {
+  if (verdict.enters_table) {
     world_.ShowMessage("Congratulation!", kMainCaption, MessageKind::kInformation);
     world_.PlayResourceSound("WIN_GAME", false);
     state_.NewRecordMode = true;
     world_.ShowBestResults(state_.GameType, state_.NewRecordMode, state_.Score);
     state_.NewRecordMode = false;
-    if (state_.Score > state_.ChampScore) {
+    if (verdict.new_champion) {
       state_.ChampScore = state_.Score;
       world_.DrawNumber(NumberDisplay::kChamp, state_.ChampScore);
     }
@@ -754,17 +385,10 @@ void GameEngine::ResumeLoadedGame() {
   StopClock();
   state_.GameSeconds = 0;
   world_.DrawClock(state_.GameSeconds);
-  for (int n = 0; n < kCellCount; ++n) {
-    const int32_t color = state_.Board[n].Color;
-    if (color == kEmpty) {
-      world_.DrawEmptyCell(n);
-    } else {
-      DrawBall(kFrameRest, color, CellX(n), CellY(n));
-    }
-  }
+  player_.DrawCells();
   for (int slot = 0; slot < 3; ++slot) {
     if (state_.NextBalls[slot].X != kNone) {
-      Announce(slot);
+      player_.Announce(slot);
     }
   }
   world_.DrawNumber(NumberDisplay::kScore, state_.Score);
@@ -823,7 +447,7 @@ void GameEngine::Timer1Timer() {
   // Frame 24 lies beyond the picture: that tick leaves the cell as the previous one drew it, which
   // keeps the nine-tick cycle and the place of the sound.
   if (state_.JumpFrame >= kFrameJumpFirst && state_.JumpFrame < kFrameJumpLast) {
-    DrawBall(state_.JumpFrame, SelectedColor(), state_.SelX, state_.SelY);
+    player_.DrawBall(state_.JumpFrame, SelectedColor(), state_.SelX, state_.SelY);
   }
   if (state_.JumpFrame >= kFrameJumpLast) {
     state_.JumpFrame = kFrameJumpFirst;
@@ -847,109 +471,27 @@ void GameEngine::ClockTick() {
 }
 
 void GameEngine::AnimateWalk(WalkMode mode) {
-  if (!state_.PointList || state_.PointList->size() < 2) {
-    return;
-  }
-  const std::vector<TCellPoint>& points = *state_.PointList;
-  const int32_t z = SelectedColor();
-  for (size_t i = 1; i < points.size(); ++i) {
-    const TCellPoint& p = points[i];
-    if (mode == WalkMode::kErasing) {
-      RestoreCell(p.X, p.Y);
-      continue;
-    }
-    if (settings_.ShowWalk) {
-      const TCellPoint& q = points[i - 1];
-      int column = -1;
-      if (p.X == q.X && p.Y > q.Y) {
-        column = kWalkDown;
-      } else if (p.X == q.X && p.Y < q.Y) {
-        column = kWalkUp;
-      } else if (p.X > q.X && p.Y == q.Y) {
-        column = kWalkRight;
-      } else if (p.X < q.X && p.Y == q.Y) {
-        column = kWalkLeft;
-      }
-      if (column >= 0 && OnBoard(p.X, p.Y)) {
-        world_.DrawBallFrame(column, 0, Picture::kWalk, CellNumber(p.X, p.Y));
-      }
-      if (settings_.CheckMove) {
-        world_.PlaySoundFile(settings_.Sound_Move);
-      }
-      world_.WaitMs(settings_.Delay_Move);
-    } else {
-      DrawBall(kFrameRest, z, p.X, p.Y);
-      if (settings_.CheckMove) {
-        world_.PlaySoundFile(settings_.Sound_Move);
-      }
-      world_.WaitMs(settings_.Delay_Move);
-      RestoreCell(p.X, p.Y);
-    }
+  if (state_.PointList) {
+    player_.AnimateWalk(*state_.PointList, SelectedColor(), mode);
   }
 }
 
 void GameEngine::AnimateDestroy(int32_t z) {
-  if (!state_.PointList) {
-    return;
-  }
-  for (int f = 1; f <= 10; ++f) {
-    for (const TCellPoint& p : *state_.PointList) {
-      if (f < 10) {
-        DrawBall(f, z, p.X, p.Y);
-      } else {
-        DrawEmpty(p.X, p.Y);
-      }
-    }
-    if (f == 1 && settings_.CheckDestroy) {
-      world_.PlaySoundFile(settings_.Sound_Destroy);
-    }
-    if (f < 10) {
-      world_.WaitMs(settings_.Delay_Destroy);
-    }
+  if (state_.PointList) {
+    player_.AnimateDestroy(*state_.PointList, z);
   }
 }
 
 void GameEngine::AnimateAppearance() {
-  for (const TNextBall& slot : state_.NextBalls) {
-    if (slot.X == kNone) {
-      return;
-    }
-  }
-  for (int i = 0; i < 4; ++i) {
-    for (const TNextBall& slot : state_.NextBalls) {
-      state_.Board[CellNumber(slot.X, slot.Y)].Color = slot.Color;
-      DrawBall(kFrameAppear + i, slot.Color, slot.X, slot.Y);
-    }
-    world_.WaitMs(settings_.Delay_Appearance);
-  }
-  for (const TNextBall& slot : state_.NextBalls) {
-    state_.Board[CellNumber(slot.X, slot.Y)].Color = slot.Color;
-    DrawBall(kFrameRest, slot.Color, slot.X, slot.Y);
-  }
+  player_.AnimateAppearance();
 }
 
 void GameEngine::RestoreCell(int32_t x, int32_t y) {
-  if (ShowsMarks()) {
-    for (const TNextBall& slot : state_.NextBalls) {
-      if (slot.X == x && slot.Y == y) {
-        DrawBall(kFrameMark, slot.Color, x, y);
-        return;
-      }
-    }
-  }
-  DrawEmpty(x, y);
+  player_.RestoreCell(x, y);
 }
 
 void GameEngine::RedrawBoard() {
-  for (int x = 0; x < kBoardSize; ++x) {
-    for (int y = 0; y < kBoardSize; ++y) {
-      const int n = CellNumber(x, y);
-      world_.DrawEmptyCell(n);
-      if (state_.Board[n].Color != kEmpty) {
-        DrawBall(kFrameRest, state_.Board[n].Color, x, y);
-      }
-    }
-  }
+  player_.RedrawBoard();
 }
 
 // ---------------------------------------------------------------------------------------------

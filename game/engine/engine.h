@@ -1,6 +1,7 @@
-// The game engine: the board model and the rules of the three variants, the turn flow and the
-// order of every animation frame, wait and sound. It knows nothing of windows, files or time; it
-// reaches the world only through GameWorld (world.h).
+// The game engine: the board model, the turn flow and the game end. The rules (rules.h) compute
+// what each operation does and the turn player (turn_player.h) shows it; the engine keeps the
+// state, the timers and the dialogs. It knows nothing of windows, files or time; it reaches the
+// world only through GameWorld (world.h).
 #pragma once
 
 #include <array>
@@ -11,35 +12,14 @@
 #include <vector>
 
 #include "game/engine/board.h"
+#include "game/engine/rules.h"
+#include "game/engine/turn_player.h"
 #include "game/engine/world.h"
 
 namespace orbello {
 
-// The settings the engine reads, filled by the window from the stored settings.
-struct EngineSettings {
-  int32_t DefaultGame = kLines;  // 1 Lines, 2 Squares, 3 Blocks
-  int32_t NextColors = 1;        // 1 panel and board, 2 panel, 3 board, 4 not shown
-  bool ShowWalk = false;
-  bool CheckJump = true;
-  bool CheckMove = true;
-  bool CheckDestroy = true;
-  bool CheckNoPath = true;
-  std::string Sound_Jump;
-  std::string Sound_Move;
-  std::string Sound_Destroy;
-  std::string Sound_NoPath;
-  uint32_t Delay_Move = 0;
-  uint32_t Delay_Destroy = 0;
-  uint32_t Delay_Appearance = 0;
-};
-
-// What changed when the announcements are redrawn after the settings were confirmed.
-enum class RefreshReason { kSkin, kDisplayMode };
-
-enum class WalkMode { kShowing, kErasing };
-
 // What the last CellClick did, so that it can be told to a player who does not see the board.
-// The engine notes it as the turn runs; noting it changes nothing the turn does.
+// It is read off the rules' result; noting it changes nothing the turn does.
 struct TurnOutcome {
   enum class Kind { kNothing, kSelected, kNoPath, kMoved };
   Kind kind = Kind::kNothing;
@@ -54,29 +34,18 @@ struct TurnOutcome {
   bool game_over = false;
 };
 
-inline constexpr int kGridSize = 11;
-template <typename T>
-using Grid = std::array<std::array<T, kGridSize>, kGridSize>;  // [gx][gy], frame at 0 and 10
-
-// The board model the engine owns.
-struct EngineState {
-  TBoard Board{};
-  TNextBalls NextBalls{{{kNone, 0, 0}, {kNone, 0, 0}, {kNone, 0, 0}}};
-  int32_t SelX = kNone;
-  int32_t SelY = kNone;
+// The board model the engine owns: the position the rules play on, and beside it what only the
+// engine and the window need.
+struct EngineState : Position {
   bool GameActive = false;
-  uint32_t Score = 0;
   uint32_t ChampScore = 0;
-  int32_t GameType = kLines;
   bool NewRecordMode = false;
   int32_t JumpFrame = 16;
   // Counted on the clock's thread.
   std::atomic<uint32_t> GameSeconds{0};
   // No list at all after ClearPointList; the first append creates it.
   std::unique_ptr<std::vector<TCellPoint>> PointList;
-  int32_t BlockCount = 0;
   Grid<int32_t> WaveGrid{};
-  Grid<TMatchCell> MatchGrid{};  // the frame's Mark stays 0 for ever
 };
 
 class GameEngine {
@@ -102,9 +71,7 @@ class GameEngine {
   uint32_t GameSeconds() const { return state_.GameSeconds.load(); }
   // Null after ClearPointList.
   const std::vector<TCellPoint>* PointList() const { return state_.PointList.get(); }
-  int32_t BlockCount() const { return state_.BlockCount; }
   const Grid<int32_t>& WaveGrid() const { return state_.WaveGrid; }
-  const Grid<TMatchCell>& MatchGrid() const { return state_.MatchGrid; }
 
   // ---- Program start ----
   // The engine's part of the window's creation: GameSeconds 0, no point list, no selection, no
@@ -127,19 +94,15 @@ class GameEngine {
   bool TracePathStep(TCellPoint& p);
 
   // ---- Figures and scoring ----
+  // Removes and scores the figures of colour z, with their animation; the number of balls removed.
   uint32_t RemoveFigures(int32_t z);
-  void FloodBlock(int32_t gx, int32_t gy);
 
   // ---- Spawning and next balls ----
   void Randomize(uint32_t seconds);
   uint32_t NextRandom();
-  uint64_t RandomState() const { return rand_state_; }
+  uint64_t RandomState() const { return random_.State(); }
   void PlaceRandomBall(TNextBall& r);
   void PlaceStartBalls();
-  // EndTurn step 3: false when a slot found no cell (the game end must follow).
-  bool ReserveNextBalls();
-  // EndTurn step 4: announce each slot and empty its cell again.
-  void AnnounceNextBalls();
   void RefreshNextBalls(RefreshReason reason);
 
   // ---- Turn flow ----
@@ -150,8 +113,8 @@ class GameEngine {
   // game, after a game end) the champion and the label show the new default's.
   void ApplyDefaultGame();
   void StartGame(int32_t v);
+  // The announced balls appear, the next ones are reserved and announced, or the game ends.
   void EndTurn();
-  void CheckNewBalls();
   void ResumeLoadedGame();
   // Copy of the saved part of the state, and its replacement by a loaded one. LoadState refuses
   // (returns false, changes nothing) a state that IsPlayableState rejects.
@@ -177,12 +140,31 @@ class GameEngine {
   bool Exited() const { return exited_; }
 
  private:
-  void MoveSelectedBall(int32_t tx, int32_t ty);
+  // Forwards the turn player's calls to the world.
+  class WorldScreen final : public BoardScreen {
+   public:
+    explicit WorldScreen(GameWorld& world) : world_(world) {}
+    void DrawBallFrame(int frame, int row, Picture picture, int n) override {
+      world_.DrawBallFrame(frame, row, picture, n);
+    }
+    void DrawEmptyCell(int n) override { world_.DrawEmptyCell(n); }
+    void DrawPreview(int slot, int color) override { world_.DrawPreview(slot, color); }
+    void SetPreviewVisible(int slot, bool visible) override {
+      world_.SetPreviewVisible(slot, visible);
+    }
+    void WaitMs(uint32_t ms) override { world_.WaitMs(ms); }
+    void PlaySoundFile(const std::string& name) override { world_.PlaySoundFile(name); }
+    void DrawNumber(NumberDisplay display, uint32_t value) override {
+      world_.DrawNumber(display, value);
+    }
+
+   private:
+    GameWorld& world_;
+  };
+
+  void PlayClick(const rules::ClickResult& click);
+  void PlayTurnEnd(const rules::TurnEnd& end);
   int32_t SelectedColor() const;
-  void DrawBall(int frame, int32_t color, int32_t x, int32_t y);
-  void DrawEmpty(int32_t x, int32_t y);
-  void Announce(int slot);
-  void SetPreviewVisible(int slot, bool visible);
   void StartTimer1();
   void StopTimer1();
   void StartClockOrExit();
@@ -190,24 +172,19 @@ class GameEngine {
   void GameEnd();
   bool ReadTable(int32_t variant, HighScorePoints& points);
   void Exit(int status);
-  bool ShowsPreviews() const { return settings_.NextColors == 1 || settings_.NextColors == 2; }
-  bool ShowsMarks() const { return settings_.NextColors == 1 || settings_.NextColors == 3; }
-  void MarkLines();
-  void MarkSquares();
-  void MarkBlocks();
 
   // Tests lay out positions directly.
   friend struct EngineAccess;
 
   GameWorld& world_;
+  WorldScreen screen_{world_};
   EngineSettings settings_;
   EngineState state_;
-  uint64_t rand_state_ = 0;
+  TurnPlayer player_{screen_, settings_, state_};
+  RandomSource random_;
   bool timer1_enabled_ = false;
   bool clock_running_ = false;
   bool exited_ = false;
-  // What the world was last told; the previews start hidden.
-  std::array<bool, 3> previews_visible_{};
   TurnOutcome outcome_;
 };
 
