@@ -24,7 +24,7 @@
 
 #include "game/engine/testing/engine_access.h"
 #include "game/window/main_form.h"
-#include "game/window/window_test_env.h"
+#include "game/window/testing/window_test_env.h"
 #include "platform/qt/instance.h"
 
 using orbello::window::TMainForm1;

@@ -1,5 +1,7 @@
 #include "game/window/accessible_form.h"
 
+#include "game/window/accessible_board.h"
+
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
@@ -19,12 +21,6 @@ namespace {
 
 constexpr char kStatusName[] = "TurnStatus";
 
-QString ColorName(const skinfile::ColorNames& names, int32_t color) {
-  if (color < 0 || color >= kColorCount)
-    return QStringLiteral("unknown");
-  return QString::fromStdString(names[static_cast<size_t>(color)]);
-}
-
 QString Capitalised(QString text) {
   if (!text.isEmpty())
     text[0] = text[0].toUpper();
@@ -38,27 +34,8 @@ QString Clock(uint32_t seconds) {
       .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-bool ShowsMarks(const GameEngine& engine) {
-  return engine.Settings().NextColors == 1 || engine.Settings().NextColors == 3;
-}
-
 bool ShowsPreviews(const GameEngine& engine) {
   return engine.Settings().NextColors == 1 || engine.Settings().NextColors == 2;
-}
-
-TMainForm1* FormOf(const QObject* object) {
-  for (const QObject* o = object; o; o = o->parent()) {
-    if (o->isWidgetType()) {
-      return dynamic_cast<TMainForm1*>(static_cast<const QWidget*>(o)->window());
-    }
-  }
-  return nullptr;
-}
-
-skinfile::ColorNames NamesOf(TMainForm1* form) {
-  if (form && form->Accessibility())
-    return form->Accessibility()->ColorNames();
-  return skinfile::NumberedColorNames();
 }
 
 // A text that is read whole: the value of a display, a summary.
@@ -240,174 +217,6 @@ class DisplayInterface : public QAccessibleWidget, public ReadOnlyText {
   }
 };
 
-class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInterface {
- public:
-  explicit CellInterface(TMyImage1* cell) : QAccessibleWidget(cell, QAccessible::Cell) {}
-
-  int Number() const { return static_cast<TMyImage1*>(widget())->Tag(); }
-
-  QString text(QAccessible::Text t) const override {
-    TMainForm1* form = FormOf(widget());
-    if (t == QAccessible::Name && form)
-      return CellName(form->Engine(), NamesOf(form), Number());
-    return QAccessibleWidget::text(t);
-  }
-  QAccessible::State state() const override {
-    QAccessible::State state = QAccessibleWidget::state();
-    state.selectable = true;
-    state.selected = isSelected();
-    // The board's keyboard cursor is the reader's focus.
-    if (auto* panel = dynamic_cast<BoardPanel*>(widget()->parentWidget())) {
-      state.focusable = true;
-      state.focused = panel->hasFocus() && panel->Cursor() == Number();
-    }
-    return state;
-  }
-  void* interface_cast(QAccessible::InterfaceType t) override {
-    if (t == QAccessible::TableCellInterface)
-      return static_cast<QAccessibleTableCellInterface*>(this);
-    return QAccessibleWidget::interface_cast(t);
-  }
-
-  // What a left press does.
-  QStringList actionNames() const override { return {pressAction()}; }
-  void doAction(const QString& action) override {
-    if (action != pressAction())
-      return;
-    // A turn runs its animations and may end in a question; the reader's request is answered
-    // first.
-    QPointer<TMyImage1> cell = static_cast<TMyImage1*>(widget());
-    QMetaObject::invokeMethod(
-        cell,
-        [cell] {
-          if (cell)
-            cell->Press();
-        },
-        Qt::QueuedConnection);
-  }
-  QStringList keyBindingsForAction(const QString&) const override { return {}; }
-
-  bool isSelected() const override {
-    TMainForm1* form = FormOf(widget());
-    return form && form->Engine().SelX() == CellX(Number()) &&
-           form->Engine().SelY() == CellY(Number());
-  }
-  QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-  QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-  int columnIndex() const override { return CellX(Number()); }
-  int rowIndex() const override { return CellY(Number()); }
-  int columnExtent() const override { return 1; }
-  int rowExtent() const override { return 1; }
-  QAccessibleInterface* table() const override { return QAccessibleWidget::parent(); }
-};
-
-// The board: 9 x 9 cells, row by row.
-class BoardInterface : public QAccessibleWidget, public QAccessibleTableInterface {
- public:
-  explicit BoardInterface(QWidget* panel) : QAccessibleWidget(panel, QAccessible::Table) {}
-
-  QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name)
-      return QStringLiteral("Board");
-    return QAccessibleWidget::text(t);
-  }
-  void* interface_cast(QAccessible::InterfaceType t) override {
-    if (t == QAccessible::TableInterface)
-      return static_cast<QAccessibleTableInterface*>(this);
-    return QAccessibleWidget::interface_cast(t);
-  }
-  QAccessibleInterface* focusChild() const override {
-    auto* panel = dynamic_cast<BoardPanel*>(widget());
-    if (!panel || !panel->hasFocus())
-      return nullptr;
-    return cellAt(CellY(panel->Cursor()), CellX(panel->Cursor()));
-  }
-  int childCount() const override { return kCellCount; }
-  QAccessibleInterface* child(int index) const override {
-    if (index < 0 || index >= kCellCount)
-      return nullptr;
-    return cellAt(index / kBoardSize, index % kBoardSize);
-  }
-  int indexOfChild(const QAccessibleInterface* child) const override {
-    auto* cell = child ? dynamic_cast<TMyImage1*>(child->object()) : nullptr;
-    if (!cell || cell->parentWidget() != widget())
-      return -1;
-    return CellY(cell->Tag()) * kBoardSize + CellX(cell->Tag());
-  }
-
-  QAccessibleInterface* caption() const override { return nullptr; }
-  QAccessibleInterface* summary() const override { return nullptr; }
-  QAccessibleInterface* cellAt(int row, int column) const override {
-    if (row < 0 || row >= kBoardSize || column < 0 || column >= kBoardSize)
-      return nullptr;
-    auto* cell = widget()->findChild<TMyImage1*>(
-        QStringLiteral("BImage%1").arg(CellNumber(column, row)), Qt::FindDirectChildrenOnly);
-    return cell ? QAccessible::queryAccessibleInterface(cell) : nullptr;
-  }
-  int selectedCellCount() const override { return Selected() >= 0 ? 1 : 0; }
-  QList<QAccessibleInterface*> selectedCells() const override {
-    const int n = Selected();
-    if (n < 0)
-      return {};
-    QAccessibleInterface* cell = cellAt(CellY(n), CellX(n));
-    return cell ? QList<QAccessibleInterface*>{cell} : QList<QAccessibleInterface*>{};
-  }
-  QString columnDescription(int column) const override { return QString(QChar(u'A' + column)); }
-  QString rowDescription(int row) const override { return QString::number(row + 1); }
-  int selectedColumnCount() const override { return 0; }
-  int selectedRowCount() const override { return 0; }
-  int columnCount() const override { return kBoardSize; }
-  int rowCount() const override { return kBoardSize; }
-  QList<int> selectedColumns() const override { return {}; }
-  QList<int> selectedRows() const override { return {}; }
-  bool isColumnSelected(int) const override { return false; }
-  bool isRowSelected(int) const override { return false; }
-  bool selectRow(int) override { return false; }
-  bool selectColumn(int) override { return false; }
-  bool unselectRow(int) override { return false; }
-  bool unselectColumn(int) override { return false; }
-  void modelChange(QAccessibleTableModelChangeEvent*) override {}
-
- private:
-  int Selected() const {
-    TMainForm1* form = FormOf(widget());
-    if (!form || form->Engine().SelX() == kNone)
-      return -1;
-    return CellNumber(form->Engine().SelX(), form->Engine().SelY());
-  }
-};
-
-// Tells the reader that the focus is on the board's cursor cell: when the board takes the focus
-// and when the cursor moves.
-class CursorFocus : public QObject {
- public:
-  explicit CursorFocus(BoardPanel* panel) : QObject(panel), panel_(panel) {
-    panel->installEventFilter(this);
-    panel->SetCursorMoved([this](int) { Tell(); });
-  }
-
-  bool eventFilter(QObject*, QEvent* event) override {
-    // After the toolkit has told that the board itself has the focus.
-    if (event->type() == QEvent::FocusIn)
-      QMetaObject::invokeMethod(this, &CursorFocus::Tell, Qt::QueuedConnection);
-    return false;
-  }
-
- private:
-  void Tell() {
-    if (!panel_->hasFocus() || !QAccessible::isActive())
-      return;
-    auto* cell = panel_->findChild<TMyImage1*>(QStringLiteral("BImage%1").arg(panel_->Cursor()),
-                                               Qt::FindDirectChildrenOnly);
-    if (cell) {
-      QAccessibleEvent focus(cell, QAccessible::Focus);
-      QAccessible::updateAccessibility(&focus);
-    }
-  }
-
-  BoardPanel* panel_;
-};
-
 QAccessibleInterface* Factory(const QString&, QObject* object) {
   if (!object)
     return nullptr;
@@ -424,40 +233,16 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
     return nullptr;
   if (widget == form)
     return new FormInterface(form);
-  if (auto* cell = dynamic_cast<TMyImage1*>(widget))
-    return new CellInterface(cell);
+  if (QAccessibleInterface* board = BoardAccessible(widget))
+    return board;
   if (auto* button = dynamic_cast<TPictureButton*>(widget))
     return new ButtonInterface(button);
-  if (widget->objectName() == QLatin1String("Panel3"))
-    return new BoardInterface(widget);
   if (dynamic_cast<TPictureImage*>(widget) || dynamic_cast<TMyPanel1*>(widget))
     return new DisplayInterface(widget);
   return nullptr;
 }
 
 }  // namespace
-
-QString CellPosition(int n) {
-  return QStringLiteral("%1%2").arg(QChar(u'A' + CellX(n))).arg(CellY(n) + 1);
-}
-
-QString CellName(const GameEngine& engine, const skinfile::ColorNames& names, int n) {
-  const QString position = CellPosition(n) + QStringLiteral(": ");
-  const int32_t color = engine.Board()[static_cast<size_t>(n)].Color;
-  if (color != kEmpty) {
-    const bool selected = engine.SelX() == CellX(n) && engine.SelY() == CellY(n);
-    return position + ColorName(names, color) + QStringLiteral(" ball") +
-           (selected ? QStringLiteral(", selected") : QString());
-  }
-  QString text = position + QStringLiteral("empty");
-  if (ShowsMarks(engine)) {
-    for (const TNextBall& slot : engine.NextBalls()) {
-      if (slot.X != kNone && CellNumber(slot.X, slot.Y) == n)
-        text += QStringLiteral(", %1 ball announced").arg(ColorName(names, slot.Color));
-    }
-  }
-  return text;
-}
 
 QString CommandName(int id) {
   switch (id) {
@@ -578,7 +363,7 @@ FormAccessibility::FormAccessibility(TMainForm1& form, const Displays& displays,
   for (size_t slot = 0; slot < displays_.previews.size(); ++slot)
     displays_.previews[slot]->setObjectName(QStringLiteral("ImagePrev%1").arg(slot));
   if (auto* panel = dynamic_cast<BoardPanel*>(form.findChild<QWidget*>(QStringLiteral("Panel3"))))
-    new CursorFocus(panel);
+    TellCursorFocus(panel);
   auto* status = new QObject(&form);
   status->setObjectName(QLatin1String(kStatusName));
   status_ = status;

@@ -9,7 +9,7 @@
 #include "game/engine/testing/engine_access.h"
 #include "game/window/accessible_form.h"
 #include "game/window/main_form.h"
-#include "game/window/window_test_env.h"
+#include "game/window/testing/window_test_env.h"
 #include "platform/core/files.h"
 #include "skinfile/color_names.h"
 #include "skinfile/companion.h"

@@ -3,12 +3,10 @@
 #include <QAbstractEventDispatcher>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
-#include <QThread>
 #include <QWindow>
 #include <algorithm>
 #include <chrono>
@@ -33,27 +31,6 @@ constexpr char kError[] = "Error";
 
 constexpr QRgb kButtonKey = qRgb(0, 128, 128);
 
-QImage LoadResourceBitmap(const char* path) {
-  QImage image;
-  if (!image.load(QString::fromLatin1(path), "BMP"))
-    return {};
-  return image.convertToFormat(QImage::Format_RGB32);
-}
-
-// A picture of the program at `scale`: at 2 its "@2x" resource (":/game/NAME@2x.bmp" beside
-// ":/game/NAME.bmp"), or, should that be missing, the 1x picture `one` smoothly enlarged.
-QImage ScaledResourceBitmap(const QImage& one, const char* name, int scale) {
-  if (scale == 1 || one.isNull())
-    return one;
-  QImage picture;
-  picture.load(QStringLiteral(":/game/%1@2x.bmp").arg(QLatin1String(name)), "BMP");
-  if (picture.size() != one.size() * scale)
-    return ScalePicture(one, scale, one.size());
-  picture = picture.convertToFormat(QImage::Format_RGB32);
-  picture.setDevicePixelRatio(scale);
-  return picture;
-}
-
 // A face of `width` x `height` cut from `sheet` at (x, y), at the sheet's scale.
 QImage CutFace(const QImage& sheet, int x, int y, int width, int height) {
   QImage face = BlankPicture(width, height, ScaleOf(sheet));
@@ -75,7 +52,7 @@ platform::MessageIcon IconOf(MessageKind kind) {
   return platform::MessageIcon::kNone;
 }
 
-struct ButtonSpec {
+struct ButtonPlace {
   int id;
   int left, top, width, height;
   int normal_x, normal_y, pressed_x, pressed_y;
@@ -83,7 +60,7 @@ struct ButtonSpec {
 };
 
 // Slots 0..11: the nine command buttons along the gold circle, then help, minimise and close.
-constexpr ButtonSpec kButtons[kButtonCount] = {
+constexpr ButtonPlace kButtons[kButtonCount] = {
     {kCmdNew, 110, 25, 53, 31, 0, 0, 144, 0, false},
     {kCmdNewMenu, 163, 25, 18, 31, 53, 0, 197, 0, false},
     {kCmdLoad, 55, 65, 71, 31, 0, 32, 144, 32, false},
@@ -119,39 +96,21 @@ TMainForm1::TMainForm1(std::string high_score_file)
   timer1_.setInterval(timer1_interval_);
   connect(&timer1_, &QTimer::timeout, this, [this] { engine_.Timer1Timer(); });
 
-  panel3_ = new BoardPanel(this);
-  panel3_->setGeometry(188, 78, 324, 324);
-  // Space or Enter on the cursor cell is a left press on that cell.
-  panel3_->SetActivate([this](int n) {
-    if (n >= 0 && n < kCellCount && cells_[n])
-      CellClick(cells_[n]);
-  });
-  image_score_ = new TPictureImage(this, 80, 20, scale_);
-  image_champ_ = new TPictureImage(this, 80, 20, scale_);
-  image_time_ = new TPictureImage(this, 72, 11, scale_);
-  image_game_ = new TPictureImage(this, 72, 11, scale_);
-  for (int slot = 0; slot < 3; ++slot) {
-    image_prev_[slot] = new TPictureImage(this, 36, 36, scale_);
-    // Until a next ball is announced a preview shows nothing but its holder's colour.
-    image_prev_[slot]->Picture().fill(kHolderColor);
-    image_prev_[slot]->hide();
-  }
-  for (TPictureImage* image : {image_score_, image_champ_, image_time_, image_game_, image_prev_[0],
-                               image_prev_[1], image_prev_[2]}) {
-    image->setAttribute(Qt::WA_TransparentForMouseEvents);
-  }
+  pictures_ = std::make_unique<ProgramPictures>(scale_);
+  view_ = std::make_unique<BoardView>(this, scale_);
   clock_ = std::make_unique<GameClock>([this] { engine_.ClockTick(); });
-  skin_ = std::make_unique<WindowSkin>(scale_, image_time_->Lock(), this);
+  skin_ = std::make_unique<WindowSkin>(scale_, view_->ImageTime()->Lock(), this);
+  view_->DrawWith(*skin_);
   settings_application_ =
       std::make_unique<SettingsApplication>(*this, *this, settings_, engine_, *skin_,
                                             [this](int interval) { SetTimer1Interval(interval); });
   accessibility_ = std::make_unique<FormAccessibility>(
       *this,
-      FormAccessibility::Displays{image_score_,
-                                  image_champ_,
-                                  image_time_,
-                                  image_game_,
-                                  {image_prev_[0], image_prev_[1], image_prev_[2]}},
+      FormAccessibility::Displays{view_->ImageScore(),
+                                  view_->ImageChamp(),
+                                  view_->ImageTime(),
+                                  view_->ImageGame(),
+                                  {view_->ImagePrev(0), view_->ImagePrev(1), view_->ImagePrev(2)}},
       [this] { return std::string(settings_.TitleSkin()); });
 }
 
@@ -166,37 +125,26 @@ int TMainForm1::Fatal(int status) {
 }
 
 int TMainForm1::FormCreate() {
-  bitmap_btn_ = LoadResourceBitmap(":/game/BITMAP_BTN.bmp");
-  bitmap_new_disable_ = LoadResourceBitmap(":/game/BITMAP_NEW_DISABLE.bmp");
-  bitmap_caption_btn_ = LoadResourceBitmap(":/game/BITMAP_CAPTION_BTN.bmp");
-  bitmap_bar_menu_ = LoadResourceBitmap(":/game/BITMAP_BAR_MENU.bmp");
-  if (bitmap_btn_.isNull() || bitmap_new_disable_.isNull() || bitmap_caption_btn_.isNull() ||
-      bitmap_bar_menu_.isNull()) {
+  if (!pictures_->LoadInterface())
     return Fatal(kExitStatusFailure);
-  }
-  bitmap_btn_faces_ = ScaledResourceBitmap(bitmap_btn_, "BITMAP_BTN", scale_);
-  bitmap_new_disable_ = ScaledResourceBitmap(bitmap_new_disable_, "BITMAP_NEW_DISABLE", scale_);
-  bitmap_caption_btn_ = ScaledResourceBitmap(bitmap_caption_btn_, "BITMAP_CAPTION_BTN", scale_);
-  bitmap_bar_menu_ = ScaledResourceBitmap(bitmap_bar_menu_, "BITMAP_BAR_MENU", scale_);
-  if (!LoadBackdrop())
+  if (!pictures_->LoadBackdrop())
     return Fatal(kExitStatusFailure);
   menu_height_ = 0;
-  CreateHolders();
+  view_->CreateHolders();
   if (!ReadSettings(settings_, static_cast<QWidget*>(this)))
     return kExitStatusFailure;
   engine_.Settings() = EngineSettingsFrom(settings_);
   if (!skin_->Load(settings_.TitleSkin()))
     return kExitStatusFailure;
-  if (!CreateGameMenu())
-    return kExitStatusFailure;
-  work_bitmap_ = BlankPicture(32, 32, scale_);
+  CreateGameMenu();
+  view_->CreateWorkBitmap();
   // The engine's start-up reads the default variant's table and draws the label, each of which
   // may end the program before any cell exists; the empty board it sets up draws nothing, so the
   // cells can follow it.
   if (!engine_.StartUp(static_cast<uint32_t>(std::time(nullptr)))) {
     return exit_status_ >= 0 ? exit_status_ : kExitStatusOther;
   }
-  CreateCells();
+  view_->CreateCells([this](int n) { CellClick(n); });
   SetTimer1Interval(JumpInterval(settings_.Delay_Jump));
   if (!CreateButtons())
     return Fatal(kExitStatusOther);
@@ -213,100 +161,30 @@ int TMainForm1::FormCreate() {
   return 0;
 }
 
-bool TMainForm1::LoadBackdrop() {
-  const auto decode = [](const QString& name) {
-    QFile file(name);
-    QImage picture;
-    if (file.open(QIODevice::ReadOnly))
-      picture.loadFromData(file.readAll(), "JPG");
-    return picture.convertToFormat(QImage::Format_RGB32);
-  };
-  if (scale_ > 1) {
-    backdrop_ = decode(QStringLiteral(":/game/201@2x.jpg"));
-    if (!backdrop_.isNull()) {
-      backdrop_.setDevicePixelRatio(scale_);
-      return true;
-    }
-  }
-  const QImage picture = decode(QStringLiteral(":/game/201.jpg"));
-  if (picture.isNull())
-    return false;
-  backdrop_ = ScalePicture(picture, scale_, picture.size());
-  return !backdrop_.isNull();
-}
-
-void TMainForm1::CreateHolders() {
-  struct Holder {
-    int left, top, width, height;
-    TPictureImage* image;
-  };
-  const Holder table[5] = {
-      {251, 424, 80, 20, image_champ_}, {368, 424, 80, 20, image_score_},
-      {407, 54, 72, 11, image_time_},   {217, 54, 72, 11, image_game_},
-      {300, 32, 96, 32, nullptr},
-  };
-  for (int i = 0; i < 5; ++i) {
-    holders_[i] = new TMyPanel1(this);
-    holders_[i]->setGeometry(table[i].left, table[i].top, table[i].width, table[i].height);
-    if (table[i].image) {
-      table[i].image->setParent(holders_[i]);
-      table[i].image->move(0, 0);
-      table[i].image->show();
-    }
-  }
-  // Each preview shows the 32 x 32 frame at its top left; the later one covers the earlier one's
-  // right edge and the holder clips the rest.
-  for (int slot = 0; slot < 3; ++slot) {
-    image_prev_[slot]->setParent(holders_[4]);
-    image_prev_[slot]->move(32 * slot, 0);
-    image_prev_[slot]->hide();
-  }
-}
-
-bool TMainForm1::CreateGameMenu() {
+void TMainForm1::CreateGameMenu() {
   game_menu_ = new TGameMenu(
-      this, bitmap_bar_menu_, &menu_height_, [this] { return settings_.DefaultGame; },
+      this, pictures_->BarMenu(), &menu_height_, [this] { return settings_.DefaultGame; },
       [this](int id) {
         // The chosen item arrives as a command of its own once the menu has closed.
         QMetaObject::invokeMethod(
             this, [this, id] { OnCommand(id); }, Qt::QueuedConnection);
       });
-  return true;
-}
-
-void TMainForm1::CreateCells() {
-  for (int x = 0; x < kBoardSize; ++x) {
-    for (int y = 0; y < kBoardSize; ++y) {
-      const int n = CellNumber(x, y);
-      auto* cell = new TMyImage1(
-          panel3_, n,
-          [this](TMyImage1* pressed) {
-            panel3_->SetCursor(pressed->Tag());
-            CellClick(pressed);
-          },
-          scale_);
-      CopyClipped(skin_->Board(), QRect(0, 0, 36, 36), cell->Picture(), QPoint(0, 0));
-      cell->setGeometry(36 * x, 36 * y, 36, 36);
-      cell->show();
-      cells_[n] = cell;
-    }
-  }
 }
 
 bool TMainForm1::CreateButtons() {
   for (int slot = 0; slot < kButtonCount; ++slot) {
-    const ButtonSpec& spec = kButtons[slot];
-    const QImage& sheet = spec.caption ? bitmap_caption_btn_ : bitmap_btn_faces_;
-    QImage normal = CutFace(sheet, spec.normal_x, spec.normal_y, spec.width, spec.height);
-    QImage pressed = CutFace(sheet, spec.pressed_x, spec.pressed_y, spec.width, spec.height);
-    QImage disabled = CutFace(bitmap_new_disable_, 0, 0, spec.width, spec.height);
-    auto* button = new TPictureButton(this, spec.id, normal, pressed, disabled);
-    button->move(spec.left, spec.top);
-    if (!spec.caption) {
+    const ButtonPlace& place = kButtons[slot];
+    const QImage& sheet = place.caption ? pictures_->CaptionButtons() : pictures_->ButtonFaces();
+    QImage normal = CutFace(sheet, place.normal_x, place.normal_y, place.width, place.height);
+    QImage pressed = CutFace(sheet, place.pressed_x, place.pressed_y, place.width, place.height);
+    QImage disabled = CutFace(pictures_->NewDisable(), 0, 0, place.width, place.height);
+    auto* button = new TPictureButton(this, place.id, normal, pressed, disabled);
+    button->move(place.left, place.top);
+    if (!place.caption) {
       // The teal around the face is not part of the button: presses there reach the backdrop.
-      const QRegion shape = RegionFromBitmap(
-          CutFace(bitmap_btn_, spec.normal_x, spec.normal_y, spec.width, spec.height), kButtonKey,
-          kButtonKey);
+      const QRegion shape = RegionFromBitmap(CutFace(pictures_->ButtonShapes(), place.normal_x,
+                                                     place.normal_y, place.width, place.height),
+                                             kButtonKey, kButtonKey);
       if (shape.isEmpty()) {
         delete button;
         return false;
@@ -315,11 +193,11 @@ bool TMainForm1::CreateButtons() {
     }
     // The mark stays on the flat of the face, clear of its rounded ends and its shadow; the
     // caption buttons are too small for that and are framed whole.
-    const bool arrow = spec.id == kCmdNewMenu || spec.id == kCmdScoreMenu;
-    button->SetFocusMarkRect(spec.caption ? button->rect()
-                             : arrow      ? button->rect().adjusted(2, 5, -7, -7)
-                                          : button->rect().adjusted(8, 5, -8, -7));
-    connect(button, &QAbstractButton::clicked, this, [this, id = spec.id] { OnCommand(id); });
+    const bool arrow = place.id == kCmdNewMenu || place.id == kCmdScoreMenu;
+    button->SetFocusMarkRect(place.caption ? button->rect()
+                             : arrow       ? button->rect().adjusted(2, 5, -7, -7)
+                                           : button->rect().adjusted(8, 5, -8, -7));
+    connect(button, &QAbstractButton::clicked, this, [this, id = place.id] { OnCommand(id); });
     button->show();
     buttons_[slot] = button;
   }
@@ -356,8 +234,8 @@ void TMainForm1::CreateShortcuts() {
   }
 }
 
-void TMainForm1::CellClick(TMyImage1* cell) {
-  engine_.CellClick(cell->Tag());
+void TMainForm1::CellClick(int n) {
+  engine_.CellClick(n);
   accessibility_->AfterCellClick();
   // A turn that opened a message box ran a nested event loop; make sure presses queued during the
   // turn are picked up now.
@@ -416,7 +294,7 @@ void TMainForm1::OnCommand(int id) {
       settings_application_->Run();
       break;
     case kCmdAbout:
-      ShowAbout(this, panel3_);
+      ShowAbout(this, view_->Panel3());
       break;
     case kCmdQuit:
     case kCmdClose:
@@ -451,35 +329,19 @@ void TMainForm1::SetTimer1Interval(int interval) {
 // ---- GameWorld ----
 
 void TMainForm1::DrawBallFrame(int frame, int row, Picture picture, int n) {
-  if (n < 0 || n >= kCellCount || !cells_[n])
-    return;
-  const QImage& source = picture == Picture::kBalls ? skin_->Balls() : skin_->Walk();
-  // Only the part of the tile inside the picture reaches the work bitmap; the rest keeps what the
-  // previous frame left there.
-  CopyClipped(source, QRect(32 * frame, 32 * row, 32, 32), work_bitmap_, QPoint(0, 0));
-  CopyClipped(work_bitmap_, QRect(0, 0, 32, 32), cells_[n]->Picture(), QPoint(2, 2));
-  cells_[n]->repaint();
+  view_->DrawBallFrame(frame, row, picture, n);
 }
 
 void TMainForm1::DrawEmptyCell(int n) {
-  if (n < 0 || n >= kCellCount || !cells_[n])
-    return;
-  CopyClipped(skin_->Board(), QRect(0, 0, 36, 36), cells_[n]->Picture(), QPoint(0, 0));
-  cells_[n]->repaint();
+  view_->DrawEmptyCell(n);
 }
 
 void TMainForm1::DrawPreview(int slot, int color) {
-  if (slot < 0 || slot > 2 || !image_prev_[slot])
-    return;
-  CopyClipped(skin_->Balls(), QRect(32 * 10, 32 * color, 32, 32), image_prev_[slot]->Picture(),
-              QPoint(0, 0));
-  image_prev_[slot]->repaint();
+  view_->DrawPreview(slot, color);
 }
 
 void TMainForm1::SetPreviewVisible(int slot, bool visible) {
-  if (slot < 0 || slot > 2 || !image_prev_[slot])
-    return;
-  image_prev_[slot]->setVisible(visible);
+  view_->SetPreviewVisible(slot, visible);
 }
 
 void TMainForm1::WaitMs(uint32_t ms) {
@@ -525,46 +387,19 @@ void TMainForm1::StopTimer1() {
 }
 
 void TMainForm1::DrawNumber(NumberDisplay display, uint32_t value) {
-  TPictureImage* image = display == NumberDisplay::kScore ? image_score_ : image_champ_;
-  if (!image)
-    return;
-  const QImage number = ComposeNumber(skin_->Score(), value);
-  {
-    std::lock_guard guard(image->Lock());
-    CopyClipped(number, QRect(0, 0, 80, 20), image->Picture(), QPoint(0, 0));
-  }
-  image->repaint();
+  view_->DrawNumber(display, value);
 }
 
 void TMainForm1::DrawClock(uint32_t seconds) {
-  if (!image_time_)
-    return;
-  {
-    std::lock_guard guard(image_time_->Lock());
-    const QImage clock = ComposeClock(skin_->Timer(), static_cast<int>(seconds));
-    CopyClipped(clock, QRect(0, 0, 99, 11), image_time_->Picture(), QPoint(0, 0));
-  }
-  if (QThread::currentThread() == thread()) {
-    image_time_->update();
-  } else {
-    QMetaObject::invokeMethod(
-        image_time_, [image = image_time_] { image->update(); }, Qt::QueuedConnection);
-  }
+  view_->DrawClock(seconds);
 }
 
 bool TMainForm1::DrawGameType(int32_t game_type) {
-  QImage labels;
-  labels.load(QStringLiteral(":/game/BITMAP_TYPE_GAME.bmp"), "BMP");
-  labels = ScaledResourceBitmap(labels, "BITMAP_TYPE_GAME", scale_);
-  const QImage band = GameTypeBand(labels, game_type);
-  if (band.isNull() || !image_game_) {
-    platform::ShowMessage({"Fatal Error", kError, platform::MessageIcon::kError,
-                           platform::MessageButtons::kOk, 0, static_cast<QWidget*>(this)});
-    return false;
-  }
-  CopyClipped(band, QRect(0, 0, 72, 11), image_game_->Picture(), QPoint(0, 0));
-  image_game_->repaint();
-  return true;
+  if (view_->DrawGameType(pictures_->GameTypeLabels(), game_type))
+    return true;
+  platform::ShowMessage({"Fatal Error", kError, platform::MessageIcon::kError,
+                         platform::MessageButtons::kOk, 0, static_cast<QWidget*>(this)});
+  return false;
 }
 
 bool TMainForm1::StartClock() {
@@ -613,7 +448,7 @@ bool TMainForm1::ReadHighScores(int32_t variant, HighScorePoints& points) {
 }
 
 void TMainForm1::ShowBestResults(int32_t variant, bool new_record_mode, uint32_t score) {
-  orbello::ShowBestResults(this, panel3_, high_scores_, variant, new_record_mode, score);
+  orbello::ShowBestResults(this, view_->Panel3(), high_scores_, variant, new_record_mode, score);
 }
 
 void TMainForm1::ExitProgram(int status) {
@@ -635,10 +470,10 @@ void TMainForm1::ExitProgram(int status) {
 
 void TMainForm1::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  if (backdrop_.isNull()) {
+  if (pictures_->Backdrop().isNull()) {
     painter.fillRect(rect(), Qt::black);
   } else {
-    painter.drawImage(0, 0, backdrop_);
+    painter.drawImage(0, 0, pictures_->Backdrop());
   }
 }
 
@@ -675,24 +510,13 @@ void TMainForm1::FormDestroy() {
   // The clock's thread draws on ImageTime: it goes first.
   clock_->Stop();
   StopTimer1();
-  for (TMyImage1*& cell : cells_) {
-    delete cell;
-    cell = nullptr;
-  }
+  view_->DestroyCells();
   delete game_menu_;
   game_menu_ = nullptr;
   // The skin's files go with it; the lock of its timer picture goes with ImageTime below.
   skin_->Release();
-  work_bitmap_ = QImage();
-  for (TMyPanel1*& holder : holders_) {
-    delete holder;
-    holder = nullptr;
-  }
-  image_score_ = image_champ_ = image_time_ = image_game_ = nullptr;
-  image_prev_ = {};
-  bitmap_btn_ = bitmap_btn_faces_ = bitmap_new_disable_ = bitmap_caption_btn_ = bitmap_bar_menu_ =
-      QImage();
-  backdrop_ = QImage();
+  view_->DestroyDisplays();
+  pictures_->Release();
   if (HelpRequested())
     CloseHelpWindow();
 }

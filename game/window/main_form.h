@@ -1,5 +1,5 @@
-// The game's main window TMainForm1: the shaped window with the board, the displays and the
-// command buttons, the skin, and the engine's one window onto the world.
+// The game's main window TMainForm1: the shaped window that wires the engine, the board view, the
+// command buttons and the skin together, and the engine's one window onto the world.
 #pragma once
 
 #include <QImage>
@@ -16,8 +16,9 @@
 #include "game/engine/world.h"
 #include "game/records/core/highscores.h"
 #include "game/records/core/settings.h"
-#include "game/window/board_panel.h"
+#include "game/window/board_view.h"
 #include "game/window/game_clock.h"
+#include "game/window/program_pictures.h"
 #include "game/window/settings_application.h"
 #include "game/window/widgets.h"
 #include "game/window/window_skin.h"
@@ -114,15 +115,12 @@ class TMainForm1 : public QWidget, public GameWorld {
   friend class testing::FormAccess;
 
   // The pieces of FormCreate, in their order of use.
-  bool LoadBackdrop();
-  bool CreateGameMenu();
-  void CreateCells();
+  void CreateGameMenu();
   bool CreateButtons();
   // The keys of the desktop's games for the commands: Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+H, F1, Ctrl+Q.
   void CreateShortcuts();
-  void CellClick(TMyImage1* cell);
+  void CellClick(int n);
   int Fatal(int status);
-  void CreateHolders();
   void OpenGameMenu(int arrow_id);
   void FormDestroy();
   void SetTimer1Interval(int interval);
@@ -135,32 +133,17 @@ class TMainForm1 : public QWidget, public GameWorld {
   QTimer timer1_;
   int timer1_interval_ = 60;
   bool timer1_enabled_ = false;
-  BoardPanel* panel3_ = nullptr;
-  TPictureImage* image_score_ = nullptr;
-  TPictureImage* image_champ_ = nullptr;
-  TPictureImage* image_time_ = nullptr;
-  TPictureImage* image_game_ = nullptr;
-  std::array<TPictureImage*, 3> image_prev_{};
-  std::array<TMyPanel1*, 5> holders_{};
 
-  int menu_owner_ = kMenuOwnerNone;
+  MenuOwner menu_owner_ = kMenuOwnerNone;
   TGameMenu* game_menu_ = nullptr;
   int menu_height_ = 0;
-  QImage work_bitmap_;  // 32 x 32, every ball frame passes through it
-  std::array<TMyImage1*, kCellCount> cells_{};
   std::array<TPictureButton*, kButtonCount> buttons_{};
 
   // The scale of every picture the window draws: 2 on a screen of double density, else 1.
   int scale_ = 1;
 
-  // Pictures of the program, at the window's scale; the buttons' shapes come from the 1x faces
-  // in bitmap_btn_ (the window's shapes are logical at every scale).
-  QImage bitmap_btn_;
-  QImage bitmap_btn_faces_;
-  QImage bitmap_new_disable_;
-  QImage bitmap_caption_btn_;
-  QImage bitmap_bar_menu_;
-  QImage backdrop_;
+  std::unique_ptr<ProgramPictures> pictures_;
+  std::unique_ptr<BoardView> view_;
 
   // The skin; its timer picture is read by the clock's thread and so is changed only under
   // ImageTime's lock.

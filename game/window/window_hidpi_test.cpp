@@ -12,8 +12,8 @@
 
 #include "game/window/main_form.h"
 #include "game/window/pictures.h"
+#include "game/window/testing/window_test_env.h"
 #include "game/window/window_region.h"
-#include "game/window/window_test_env.h"
 #include "skinfile/companion.h"
 
 namespace orbello::window {

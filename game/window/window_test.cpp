@@ -19,7 +19,7 @@
 #include "game/records/dialogs/dialogs.h"
 #include "game/window/main_form.h"
 #include "game/window/pictures.h"
-#include "game/window/window_test_env.h"
+#include "game/window/testing/window_test_env.h"
 #include "platform/qt/kit/dialog_look.h"
 #include "platform/qt/ui.h"
 

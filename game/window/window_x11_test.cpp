@@ -10,7 +10,7 @@
 
 #include "game/engine/testing/engine_access.h"
 #include "game/window/main_form.h"
-#include "game/window/window_test_env.h"
+#include "game/window/testing/window_test_env.h"
 #include "platform/qt/desktop.h"
 #include "platform/qt/instance.h"
 

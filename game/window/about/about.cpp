@@ -9,7 +9,6 @@
 #include <QPixmap>
 #include <array>
 
-#include "game/records/dialogs/dialogs.h"
 #include "platform/core/message.h"
 #include "platform/core/paths.h"
 #include "platform/qt/desktop.h"
@@ -23,6 +22,9 @@ namespace orbello {
 namespace {
 
 bool g_help_requested = false;
+
+// The background the game's dialogs share; the box needs only its name, not the dialogs.
+constexpr char kDialogBack[] = ":/game/BITMAP_BACK.bmp";
 
 constexpr int kIdIcon = 1061;
 constexpr int kIdMailLink = 1062;
@@ -128,7 +130,7 @@ class AboutBox : public kit::LookDialog {
   ~AboutBox() override { qApp->removeEventFilter(this); }
 
   bool Open(QWidget* board_panel) {
-    if (!LoadBackground(QString::fromLatin1(kDialogBackResource)))
+    if (!LoadBackground(QString::fromLatin1(kDialogBack)))
       return false;
     new AboutIcon(this, QRect(kit::DialogUnitsX(188), kit::DialogUnitsY(4), 32, 32));
 

@@ -32,18 +32,18 @@ QImage MakeTimerDigits();  // glyph d: red 20 d, green 150; colon red 200
 class FormAccess {
  public:
   explicit FormAccess(TMainForm1& form) : form_(form) {}
-  TMyImage1* Cell(int n) const { return form_.cells_[n]; }
+  TMyImage1* Cell(int n) const { return form_.view_->Cell(n); }
   // 2 when the window draws from pictures of double density, else 1.
   int PictureScale() const { return form_.scale_; }
-  BoardPanel* Panel3() const { return form_.panel3_; }
-  TPictureImage* ImageScore() const { return form_.image_score_; }
-  TPictureImage* ImageChamp() const { return form_.image_champ_; }
-  TPictureImage* ImageTime() const { return form_.image_time_; }
-  TPictureImage* ImageGame() const { return form_.image_game_; }
-  TPictureImage* ImagePrev(int slot) const { return form_.image_prev_[slot]; }
+  BoardPanel* Panel3() const { return form_.view_->Panel3(); }
+  TPictureImage* ImageScore() const { return form_.view_->ImageScore(); }
+  TPictureImage* ImageChamp() const { return form_.view_->ImageChamp(); }
+  TPictureImage* ImageTime() const { return form_.view_->ImageTime(); }
+  TPictureImage* ImageGame() const { return form_.view_->ImageGame(); }
+  TPictureImage* ImagePrev(int slot) const { return form_.view_->ImagePrev(slot); }
   TPictureButton* Button(int slot) const { return form_.buttons_[slot]; }
   TGameMenu* GameMenu() const { return form_.game_menu_; }
-  int MenuOwnerValue() const { return form_.menu_owner_; }
+  MenuOwner MenuOwnerValue() const { return form_.menu_owner_; }
   bool Timer1Active() const { return form_.timer1_.isActive(); }
   int Timer1Interval() const { return form_.timer1_interval_; }
   GameSettings& Settings() const { return form_.settings_; }

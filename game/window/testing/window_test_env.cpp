@@ -1,4 +1,4 @@
-#include "window_test_env.h"
+#include "game/window/testing/window_test_env.h"
 
 #include <QApplication>
 #include <QDir>

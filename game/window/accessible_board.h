@@ -1,0 +1,31 @@
+// The screen reader's view of the board: the 9 x 9 table of cells and the focus of its keyboard
+// cursor, and the look-ups that the board and the window's other parts share.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+#include "skinfile/color_names.h"
+
+class QAccessibleInterface;
+class QObject;
+class QWidget;
+
+namespace orbello::window {
+
+class BoardPanel;
+class TMainForm1;
+
+// The main window that `object` is part of, or null.
+TMainForm1* FormOf(const QObject* object);
+// The colour names of the skin `form` draws with; numbered names without a form.
+skinfile::ColorNames NamesOf(TMainForm1* form);
+// The name of a ball colour, "unknown" outside the seven.
+QString ColorName(const skinfile::ColorNames& names, int32_t color);
+
+// The description of the board panel or of one of its cells; null for other widgets.
+QAccessibleInterface* BoardAccessible(QWidget* widget);
+// Has the reader told of the cursor cell when the board takes the focus and when the cursor moves.
+void TellCursorFocus(BoardPanel* panel);
+
+}  // namespace orbello::window

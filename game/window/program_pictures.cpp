@@ -1,0 +1,84 @@
+#include "game/window/program_pictures.h"
+
+#include <QFile>
+
+#include "game/window/pictures.h"
+
+namespace orbello::window {
+
+namespace {
+
+QImage LoadResourceBitmap(const char* path) {
+  QImage image;
+  if (!image.load(QString::fromLatin1(path), "BMP"))
+    return {};
+  return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// A picture of the program at `scale`: at 2 its "@2x" resource (":/game/NAME@2x.bmp" beside
+// ":/game/NAME.bmp"), or, should that be missing, the 1x picture `one` smoothly enlarged.
+QImage ScaledResourceBitmap(const QImage& one, const char* name, int scale) {
+  if (scale == 1 || one.isNull())
+    return one;
+  QImage picture;
+  picture.load(QStringLiteral(":/game/%1@2x.bmp").arg(QLatin1String(name)), "BMP");
+  if (picture.size() != one.size() * scale)
+    return ScalePicture(one, scale, one.size());
+  picture = picture.convertToFormat(QImage::Format_RGB32);
+  picture.setDevicePixelRatio(scale);
+  return picture;
+}
+
+QImage DecodeJpeg(const QString& name) {
+  QFile file(name);
+  QImage picture;
+  if (file.open(QIODevice::ReadOnly))
+    picture.loadFromData(file.readAll(), "JPG");
+  return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+bool ProgramPictures::LoadInterface() {
+  button_shapes_ = LoadResourceBitmap(":/game/BITMAP_BTN.bmp");
+  new_disable_ = LoadResourceBitmap(":/game/BITMAP_NEW_DISABLE.bmp");
+  caption_buttons_ = LoadResourceBitmap(":/game/BITMAP_CAPTION_BTN.bmp");
+  bar_menu_ = LoadResourceBitmap(":/game/BITMAP_BAR_MENU.bmp");
+  if (button_shapes_.isNull() || new_disable_.isNull() || caption_buttons_.isNull() ||
+      bar_menu_.isNull()) {
+    return false;
+  }
+  button_faces_ = ScaledResourceBitmap(button_shapes_, "BITMAP_BTN", scale_);
+  new_disable_ = ScaledResourceBitmap(new_disable_, "BITMAP_NEW_DISABLE", scale_);
+  caption_buttons_ = ScaledResourceBitmap(caption_buttons_, "BITMAP_CAPTION_BTN", scale_);
+  bar_menu_ = ScaledResourceBitmap(bar_menu_, "BITMAP_BAR_MENU", scale_);
+  return true;
+}
+
+bool ProgramPictures::LoadBackdrop() {
+  if (scale_ > 1) {
+    backdrop_ = DecodeJpeg(QStringLiteral(":/game/201@2x.jpg"));
+    if (!backdrop_.isNull()) {
+      backdrop_.setDevicePixelRatio(scale_);
+      return true;
+    }
+  }
+  const QImage picture = DecodeJpeg(QStringLiteral(":/game/201.jpg"));
+  if (picture.isNull())
+    return false;
+  backdrop_ = ScalePicture(picture, scale_, picture.size());
+  return !backdrop_.isNull();
+}
+
+QImage ProgramPictures::GameTypeLabels() const {
+  QImage labels;
+  labels.load(QStringLiteral(":/game/BITMAP_TYPE_GAME.bmp"), "BMP");
+  return ScaledResourceBitmap(labels, "BITMAP_TYPE_GAME", scale_);
+}
+
+void ProgramPictures::Release() {
+  button_shapes_ = button_faces_ = new_disable_ = caption_buttons_ = bar_menu_ = QImage();
+  backdrop_ = QImage();
+}
+
+}  // namespace orbello::window

@@ -1,0 +1,40 @@
+// The pictures the program carries for its window: the faces of the buttons, the game-type menu's
+// band, the backdrop and the labels of the game types, each at the window's scale.
+#pragma once
+
+#include <QImage>
+
+namespace orbello::window {
+
+class ProgramPictures {
+ public:
+  explicit ProgramPictures(int scale) : scale_(scale) {}
+
+  // The four pictures of the buttons and the menu; false when any of them is missing.
+  bool LoadInterface();
+  // The backdrop: its picture of double density where the window has that scale and it exists,
+  // otherwise the ordinary one enlarged. False when there is none.
+  bool LoadBackdrop();
+  // The band picture of the game-type labels; null when missing.
+  QImage GameTypeLabels() const;
+  void Release();
+
+  // At 1x whatever the scale: the buttons' shapes are logical at every scale.
+  const QImage& ButtonShapes() const { return button_shapes_; }
+  const QImage& ButtonFaces() const { return button_faces_; }
+  const QImage& NewDisable() const { return new_disable_; }
+  const QImage& CaptionButtons() const { return caption_buttons_; }
+  const QImage& BarMenu() const { return bar_menu_; }
+  const QImage& Backdrop() const { return backdrop_; }
+
+ private:
+  int scale_;
+  QImage button_shapes_;
+  QImage button_faces_;
+  QImage new_disable_;
+  QImage caption_buttons_;
+  QImage bar_menu_;
+  QImage backdrop_;
+};
+
+}  // namespace orbello::window
