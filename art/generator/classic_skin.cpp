@@ -102,13 +102,28 @@ QImage ClassicBoard() {
   return cell;
 }
 
-QImage ClassicRest(const QImage& inner, QColor c) {
+// Where a still ball sits in its tile, and the shadow it casts on the floor.
+struct Seat {
+  QPointF centre;
+  qreal radius;
+  QPointF shadow;
+  qreal shadow_rx, shadow_ry, shadow_strength;
+};
+const Seat kRestSeat = {kRestCentre, kRestRadius, QPointF(16.5, 27.2), 10.5, 3.4, 1.0};
+// The announced ball: a little smaller, so that it reads as not yet on the board.
+const Seat kPreviewSeat = {QPointF(16, 15.5), 11.0, QPointF(16.5, 26.5), 9.0, 3.0, 0.8};
+
+QImage SeatedBall(const QImage& inner, QColor c, const Seat& seat) {
   QImage t = inner;
   QPainter p(&t);
   Smooth(p);
-  PaintShadow(p, QPointF(16.5, 27.2), 10.5, 3.4, 1.0);
-  PaintGlossyBall(p, kRestCentre, kRestRadius, c);
+  PaintShadow(p, seat.shadow, seat.shadow_rx, seat.shadow_ry, seat.shadow_strength);
+  PaintGlossyBall(p, seat.centre, seat.radius, c);
   return t;
+}
+
+QImage ClassicRest(const QImage& inner, QColor c) {
+  return SeatedBall(inner, c, kRestSeat);
 }
 
 QImage BallSprite(QColor c, qreal r) {
@@ -191,12 +206,7 @@ QImage ClassicBreak(const QImage& inner, QColor c, int step) {
 }
 
 QImage ClassicPreview(const QImage& inner, QColor c) {
-  QImage t = inner;
-  QPainter p(&t);
-  Smooth(p);
-  PaintShadow(p, QPointF(16.5, 26.5), 9.0, 3.0, 0.8);
-  PaintGlossyBall(p, QPointF(16, 15.5), 11.0, c);
-  return t;
+  return SeatedBall(inner, c, kPreviewSeat);
 }
 
 // The mark of a reserved cell: a small seed of the colour in a faint ring.
@@ -296,26 +306,22 @@ QImage ClassicWalk(const QImage& inner, int direction) {
 }
 
 // Digits as gold lettering on a dark display glass.
-const QColor kGlassBase(8, 16, 30);
-const QGradientStops kGlass = {
-    {0.0, QColor(22, 38, 64)}, {0.5, QColor(10, 20, 38)}, {1.0, QColor(16, 28, 50)}};
-const QGradientStops kGold = {
-    {0.0, QColor(255, 246, 200)}, {0.45, QColor(255, 208, 72)}, {1.0, QColor(222, 146, 24)}};
-const QColor kGoldShadow(0, 0, 0, 150);
+const LetteredDigits kGoldOnGlass = {
+    .base = QColor(8, 16, 30),
+    .glass = {{0.0, QColor(22, 38, 64)}, {0.5, QColor(10, 20, 38)}, {1.0, QColor(16, 28, 50)}},
+    .letters = {{0.0, QColor(255, 246, 200)},
+                {0.45, QColor(255, 208, 72)},
+                {1.0, QColor(222, 146, 24)}},
+    .shadow = QColor(0, 0, 0, 150)};
 
 QImage ClassicScore() {
-  QImage strip = DisplayStrip(160, 20, kGlassBase, kGlass);
-  QPainter p(&strip);
-  Smooth(p);
-  PaintDigits(p, 16, 16.5, ArtFont("DejaVu Sans", 17, QFont::Bold), kGold, kGoldShadow);
-  return strip;
+  return LetteredScore(kGoldOnGlass, "DejaVu Sans");
 }
 
 QImage ClassicTimer() {
-  QImage strip = DisplayStrip(99, 11, kGlassBase, kGlass);
+  QImage strip = LetteredTimer(kGoldOnGlass);
   QPainter p(&strip);
   Smooth(p);
-  PaintDigits(p, 9, 9.0, ArtFont("DejaVu Sans Mono", 10, QFont::Bold), kGold, kGoldShadow);
   // The colon: two round studs.
   p.setPen(Qt::NoPen);
   for (qreal y : {3.5, 7.5}) {
@@ -331,15 +337,15 @@ QImage ClassicTimer() {
 }  // namespace
 
 SkinPainters ClassicPainters() {
-  // Blue and purple differ mostly in red, which protan players barely see: the purple is kept
-  // lighter than the blue so that lightness tells them apart.
-  static const BallPalette kPalette = {{{QColor(175, 15, 15), "red"},
-                                        {QColor(38, 155, 108), "green"},
-                                        {QColor(60, 40, 235), "blue"},
-                                        {QColor(255, 240, 20), "yellow"},
-                                        {QColor(125, 240, 255), "light blue"},
-                                        {QColor(173, 98, 191), "purple"},
-                                        {QColor(238, 138, 47), "orange"}}};
+  // The house colours with a darker blue and a lighter purple. Blue and purple differ mostly in
+  // red, which protan players barely see, so lightness has to tell them apart; the default skin
+  // is held to a wider gap than the house colours give.
+  static const BallPalette kPalette = [] {
+    BallPalette palette = HousePalette();
+    palette[2].color = QColor(60, 40, 235);   // blue
+    palette[5].color = QColor(173, 98, 191);  // purple
+    return palette;
+  }();
   return {.name = "classic",
           .palette = kPalette,
           .board = ClassicBoard,

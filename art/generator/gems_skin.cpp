@@ -287,27 +287,23 @@ QImage GemsWalk(const QImage& inner, int direction) {
 }
 
 // Digits as silver lettering on velvet.
-const QColor kVelvetBase(30, 10, 36);
-const QGradientStops kVelvet = {{0.0, QColor(52, 20, 60)}, {1.0, QColor(24, 8, 30)}};
-const QGradientStops kSilver = {{0.0, QColor(255, 255, 255)},
-                                {0.5, QColor(206, 200, 224)},
-                                {0.52, QColor(160, 150, 186)},
-                                {1.0, QColor(226, 220, 240)}};
-const QColor kSilverShadow(0, 0, 0, 160);
+const LetteredDigits kSilverOnVelvet = {
+    .base = QColor(30, 10, 36),
+    .glass = {{0.0, QColor(52, 20, 60)}, {1.0, QColor(24, 8, 30)}},
+    .letters = {{0.0, QColor(255, 255, 255)},
+                {0.5, QColor(206, 200, 224)},
+                {0.52, QColor(160, 150, 186)},
+                {1.0, QColor(226, 220, 240)}},
+    .shadow = QColor(0, 0, 0, 160)};
 
 QImage GemsScore() {
-  QImage strip = DisplayStrip(160, 20, kVelvetBase, kVelvet);
-  QPainter p(&strip);
-  Smooth(p);
-  PaintDigits(p, 16, 16.5, ArtFont("DejaVu Serif", 17, QFont::Bold), kSilver, kSilverShadow);
-  return strip;
+  return LetteredScore(kSilverOnVelvet, "DejaVu Serif");
 }
 
 QImage GemsTimer() {
-  QImage strip = DisplayStrip(99, 11, kVelvetBase, kVelvet);
+  QImage strip = LetteredTimer(kSilverOnVelvet);
   QPainter p(&strip);
   Smooth(p);
-  PaintDigits(p, 9, 9.0, ArtFont("DejaVu Sans Mono", 10, QFont::Bold), kSilver, kSilverShadow);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(236, 230, 248));
   for (qreal y : {3.5, 7.5}) {

@@ -38,6 +38,19 @@ SkinPainters GemsPainters();
 void PaintShadow(QPainter& p, QPointF centre, qreal rx, qreal ry, qreal strength);
 void PaintSparkle(QPainter& p, QPointF at, qreal size, QColor color);
 
+// How a skin letters its two digit strips: `letters` over a `shadow` on a `glass` gradient laid
+// over `base`.
+struct LetteredDigits {
+  QColor base;
+  QGradientStops glass;
+  QGradientStops letters;
+  QColor shadow;
+};
+// The score strip (160 x 20) lettered in the bold face `family`.
+QImage LetteredScore(const LetteredDigits& look, const char* family);
+// The timer strip (99 x 11) in a bold monospaced face; the skin adds its own colon at the right.
+QImage LetteredTimer(const LetteredDigits& look);
+
 // A display strip: `base` under a vertical gradient of `shades`.
 QImage DisplayStrip(int width, int height, QColor base, const QGradientStops& shades);
 // The digits 0..9 side by side in cells `cell` wide, each centred with its baseline at
