@@ -232,15 +232,9 @@ QImage ClassicGrow(const QImage& inner, QColor c, int step) {
   Smooth(p);
   const qreal r = kRadius[step];
   const qreal k = r / kRestRadius;
-  QRadialGradient halo(kRestCentre, r + 5.0);
-  QColor h = Shade(c, 1.5);
-  h.setAlpha(int(120 * (1.0 - 0.2 * step)));
-  halo.setColorAt(0.5, h);
-  h.setAlpha(0);
-  halo.setColorAt(1.0, h);
-  p.setPen(Qt::NoPen);
-  p.setBrush(halo);
-  p.drawEllipse(kRestCentre, r + 5.0, r + 5.0);
+  QColor halo = Shade(c, 1.5);
+  halo.setAlpha(int(120 * (1.0 - 0.2 * step)));
+  PaintHalo(p, kRestCentre, r + 5.0, halo, 0.5);
   PaintShadow(p, QPointF(16.5, 15.0 + r + 1.2 * k), 10.5 * k, 3.4 * k, 0.9);
   PaintGlossyBall(p, kRestCentre, r, c);
   return t;
@@ -270,15 +264,8 @@ QImage ClassicBounce(const QImage& inner, QColor c, int step) {
   return t;
 }
 
-QImage ClassicWalk(const QImage& inner, int direction) {
-  // direction: 0 right, 1 left, 2 up, 3 down
-  static const qreal kAngle[4] = {0, 180, 270, 90};
-  QImage t = inner;
-  QPainter p(&t);
-  Smooth(p);
-  p.translate(16, 16);
-  p.rotate(kAngle[direction]);
-  // Trail of fading dots, then a glowing chevron.
+// Trail of fading dots, then a glowing chevron.
+void PaintGoldChevron(QPainter& p) {
   p.setPen(Qt::NoPen);
   for (int i = 0; i < 3; ++i) {
     p.setBrush(QColor(255, 214, 110, 60 + 45 * i));
@@ -302,7 +289,10 @@ QImage ClassicWalk(const QImage& inner, int direction) {
   p.setBrush(fill);
   p.setPen(QPen(QColor(110, 62, 0, 200), 0.9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.drawPath(chevron);
-  return t;
+}
+
+QImage ClassicWalk(const QImage& inner, int direction) {
+  return WalkTile(inner, direction, PaintGoldChevron);
 }
 
 // Digits as gold lettering on a dark display glass.
@@ -318,11 +308,8 @@ QImage ClassicScore() {
   return LetteredScore(kGoldOnGlass, "DejaVu Sans");
 }
 
-QImage ClassicTimer() {
-  QImage strip = LetteredTimer(kGoldOnGlass);
-  QPainter p(&strip);
-  Smooth(p);
-  // The colon: two round studs.
+// The timer's colon: two round studs.
+void PaintStudColon(QPainter& p) {
   p.setPen(Qt::NoPen);
   for (qreal y : {3.5, 7.5}) {
     QRadialGradient stud(QPointF(94.2, y - 0.4), 1.4);
@@ -331,7 +318,10 @@ QImage ClassicTimer() {
     p.setBrush(stud);
     p.drawEllipse(QPointF(94.5, y), 1.15, 1.15);
   }
-  return strip;
+}
+
+QImage ClassicTimer() {
+  return LetteredTimer(kGoldOnGlass, PaintStudColon);
 }
 
 }  // namespace

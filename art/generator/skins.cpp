@@ -105,6 +105,27 @@ void PaintSparkle(QPainter& p, QPointF at, qreal size, QColor color) {
   p.restore();
 }
 
+void PaintHalo(QPainter& p, QPointF centre, qreal radius, QColor glow, qreal solid_to) {
+  QRadialGradient g(centre, radius);
+  g.setColorAt(solid_to, glow);
+  glow.setAlpha(0);
+  g.setColorAt(1.0, glow);
+  p.setPen(Qt::NoPen);
+  p.setBrush(g);
+  p.drawEllipse(centre, radius, radius);
+}
+
+QImage WalkTile(const QImage& inner, int direction, void (*paint_right)(QPainter& p)) {
+  static const qreal kAngle[4] = {0, 180, 270, 90};
+  QImage t = inner;
+  QPainter p(&t);
+  Smooth(p);
+  p.translate(16, 16);
+  p.rotate(kAngle[direction]);
+  paint_right(p);
+  return t;
+}
+
 QImage DisplayStrip(int width, int height, QColor base, const QGradientStops& shades) {
   QImage strip = Canvas(width, height, base);
   QPainter p(&strip);
@@ -135,11 +156,12 @@ QImage LetteredScore(const LetteredDigits& look, const char* family) {
   return strip;
 }
 
-QImage LetteredTimer(const LetteredDigits& look) {
+QImage LetteredTimer(const LetteredDigits& look, void (*paint_colon)(QPainter& p)) {
   QImage strip = DisplayStrip(99, 11, look.base, look.glass);
   QPainter p(&strip);
   Smooth(p);
   PaintDigits(p, 9, 9.0, ArtFont("DejaVu Sans Mono", 10, QFont::Bold), look.letters, look.shadow);
+  paint_colon(p);
   return strip;
 }
 
