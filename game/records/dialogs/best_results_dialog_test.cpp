@@ -11,6 +11,7 @@
 
 #include "game/records/core/highscores.h"
 #include "game/records/core/savedgame.h"
+#include "game/records/core/savedgame_test_util.h"
 #include "game/records/dialogs/dialog_test_support.h"
 #include "game/records/dialogs/dialogs.h"
 #include "platform/qt/kit/accessible_test_support.h"
@@ -293,10 +294,6 @@ SavedGameState SampleState() {
   state.SelX = 0;
   state.SelY = 0;
   return state;
-}
-
-bool SameState(const SavedGameState& a, const SavedGameState& b) {
-  return EncodeSavedGame(a) == EncodeSavedGame(b);
 }
 
 class GameFilesTest : public ::testing::Test {
