@@ -56,6 +56,16 @@ QString Latin1(const char* text) {
   return QString::fromLatin1(text);
 }
 
+// The game must be closed first: said before the dialog opens and again when Uninstall is
+// pressed, each time with its own text.
+void ShowGameRunning(const char* text) {
+  platform::MessageRequest request;
+  request.text = text;
+  request.caption = kWarningCaption;
+  request.icon = platform::MessageIcon::kError;
+  platform::ShowMessage(request);
+}
+
 }  // namespace
 
 QString UninstallDialog::StateIconPath(ItemState state) {
@@ -212,11 +222,7 @@ void UninstallDialog::ShowState(Item item, ItemState state) {
 
 void UninstallDialog::OnUninstall() {
   if (game_running_()) {
-    platform::MessageRequest request;
-    request.text = kMsgGameLoadedAtUninstall;
-    request.caption = kWarningCaption;
-    request.icon = platform::MessageIcon::kError;
-    platform::ShowMessage(request);
+    ShowGameRunning(kMsgGameLoadedAtUninstall);
     Finish(QDialog::Rejected);
     return;
   }
@@ -294,11 +300,7 @@ int RunUninstallProgram(std::function<bool()> game_running) {
   if (!game_running)
     game_running = platform::IsGameRunning;
   if (game_running()) {
-    platform::MessageRequest request;
-    request.text = kMsgGameLoadedAtStart;
-    request.caption = kWarningCaption;
-    request.icon = platform::MessageIcon::kError;
-    platform::ShowMessage(request);
+    ShowGameRunning(kMsgGameLoadedAtStart);
     return 0;
   }
   UninstallDialog dialog(std::move(game_running));

@@ -102,13 +102,28 @@ QImage ClassicBoard() {
   return cell;
 }
 
-QImage ClassicRest(const QImage& inner, QColor c) {
+// Where a still ball sits in its tile, and the shadow it casts on the floor.
+struct Seat {
+  QPointF centre;
+  qreal radius;
+  QPointF shadow;
+  qreal shadow_rx, shadow_ry, shadow_strength;
+};
+const Seat kRestSeat = {kRestCentre, kRestRadius, QPointF(16.5, 27.2), 10.5, 3.4, 1.0};
+// The announced ball: a little smaller, so that it reads as not yet on the board.
+const Seat kPreviewSeat = {QPointF(16, 15.5), 11.0, QPointF(16.5, 26.5), 9.0, 3.0, 0.8};
+
+QImage SeatedBall(const QImage& inner, QColor c, const Seat& seat) {
   QImage t = inner;
   QPainter p(&t);
   Smooth(p);
-  PaintShadow(p, QPointF(16.5, 27.2), 10.5, 3.4, 1.0);
-  PaintGlossyBall(p, kRestCentre, kRestRadius, c);
+  PaintShadow(p, seat.shadow, seat.shadow_rx, seat.shadow_ry, seat.shadow_strength);
+  PaintGlossyBall(p, seat.centre, seat.radius, c);
   return t;
+}
+
+QImage ClassicRest(const QImage& inner, QColor c) {
+  return SeatedBall(inner, c, kRestSeat);
 }
 
 QImage BallSprite(QColor c, qreal r) {
@@ -191,12 +206,7 @@ QImage ClassicBreak(const QImage& inner, QColor c, int step) {
 }
 
 QImage ClassicPreview(const QImage& inner, QColor c) {
-  QImage t = inner;
-  QPainter p(&t);
-  Smooth(p);
-  PaintShadow(p, QPointF(16.5, 26.5), 9.0, 3.0, 0.8);
-  PaintGlossyBall(p, QPointF(16, 15.5), 11.0, c);
-  return t;
+  return SeatedBall(inner, c, kPreviewSeat);
 }
 
 // The mark of a reserved cell: a small seed of the colour in a faint ring.
@@ -222,15 +232,9 @@ QImage ClassicGrow(const QImage& inner, QColor c, int step) {
   Smooth(p);
   const qreal r = kRadius[step];
   const qreal k = r / kRestRadius;
-  QRadialGradient halo(kRestCentre, r + 5.0);
-  QColor h = Shade(c, 1.5);
-  h.setAlpha(int(120 * (1.0 - 0.2 * step)));
-  halo.setColorAt(0.5, h);
-  h.setAlpha(0);
-  halo.setColorAt(1.0, h);
-  p.setPen(Qt::NoPen);
-  p.setBrush(halo);
-  p.drawEllipse(kRestCentre, r + 5.0, r + 5.0);
+  QColor halo = Shade(c, 1.5);
+  halo.setAlpha(int(120 * (1.0 - 0.2 * step)));
+  PaintHalo(p, kRestCentre, r + 5.0, halo, 0.5);
   PaintShadow(p, QPointF(16.5, 15.0 + r + 1.2 * k), 10.5 * k, 3.4 * k, 0.9);
   PaintGlossyBall(p, kRestCentre, r, c);
   return t;
@@ -260,15 +264,8 @@ QImage ClassicBounce(const QImage& inner, QColor c, int step) {
   return t;
 }
 
-QImage ClassicWalk(const QImage& inner, int direction) {
-  // direction: 0 right, 1 left, 2 up, 3 down
-  static const qreal kAngle[4] = {0, 180, 270, 90};
-  QImage t = inner;
-  QPainter p(&t);
-  Smooth(p);
-  p.translate(16, 16);
-  p.rotate(kAngle[direction]);
-  // Trail of fading dots, then a glowing chevron.
+// Trail of fading dots, then a glowing chevron.
+void PaintGoldChevron(QPainter& p) {
   p.setPen(Qt::NoPen);
   for (int i = 0; i < 3; ++i) {
     p.setBrush(QColor(255, 214, 110, 60 + 45 * i));
@@ -292,31 +289,27 @@ QImage ClassicWalk(const QImage& inner, int direction) {
   p.setBrush(fill);
   p.setPen(QPen(QColor(110, 62, 0, 200), 0.9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.drawPath(chevron);
-  return t;
+}
+
+QImage ClassicWalk(const QImage& inner, int direction) {
+  return WalkTile(inner, direction, PaintGoldChevron);
 }
 
 // Digits as gold lettering on a dark display glass.
-const QColor kGlassBase(8, 16, 30);
-const QGradientStops kGlass = {
-    {0.0, QColor(22, 38, 64)}, {0.5, QColor(10, 20, 38)}, {1.0, QColor(16, 28, 50)}};
-const QGradientStops kGold = {
-    {0.0, QColor(255, 246, 200)}, {0.45, QColor(255, 208, 72)}, {1.0, QColor(222, 146, 24)}};
-const QColor kGoldShadow(0, 0, 0, 150);
+const LetteredDigits kGoldOnGlass = {
+    .base = QColor(8, 16, 30),
+    .glass = {{0.0, QColor(22, 38, 64)}, {0.5, QColor(10, 20, 38)}, {1.0, QColor(16, 28, 50)}},
+    .letters = {{0.0, QColor(255, 246, 200)},
+                {0.45, QColor(255, 208, 72)},
+                {1.0, QColor(222, 146, 24)}},
+    .shadow = QColor(0, 0, 0, 150)};
 
 QImage ClassicScore() {
-  QImage strip = DisplayStrip(160, 20, kGlassBase, kGlass);
-  QPainter p(&strip);
-  Smooth(p);
-  PaintDigits(p, 16, 16.5, ArtFont("DejaVu Sans", 17, QFont::Bold), kGold, kGoldShadow);
-  return strip;
+  return LetteredScore(kGoldOnGlass, "DejaVu Sans");
 }
 
-QImage ClassicTimer() {
-  QImage strip = DisplayStrip(99, 11, kGlassBase, kGlass);
-  QPainter p(&strip);
-  Smooth(p);
-  PaintDigits(p, 9, 9.0, ArtFont("DejaVu Sans Mono", 10, QFont::Bold), kGold, kGoldShadow);
-  // The colon: two round studs.
+// The timer's colon: two round studs.
+void PaintStudColon(QPainter& p) {
   p.setPen(Qt::NoPen);
   for (qreal y : {3.5, 7.5}) {
     QRadialGradient stud(QPointF(94.2, y - 0.4), 1.4);
@@ -325,21 +318,24 @@ QImage ClassicTimer() {
     p.setBrush(stud);
     p.drawEllipse(QPointF(94.5, y), 1.15, 1.15);
   }
-  return strip;
+}
+
+QImage ClassicTimer() {
+  return LetteredTimer(kGoldOnGlass, PaintStudColon);
 }
 
 }  // namespace
 
 SkinPainters ClassicPainters() {
-  // Blue and purple differ mostly in red, which protan players barely see: the purple is kept
-  // lighter than the blue so that lightness tells them apart.
-  static const BallPalette kPalette = {{{QColor(175, 15, 15), "red"},
-                                        {QColor(38, 155, 108), "green"},
-                                        {QColor(60, 40, 235), "blue"},
-                                        {QColor(255, 240, 20), "yellow"},
-                                        {QColor(125, 240, 255), "light blue"},
-                                        {QColor(173, 98, 191), "purple"},
-                                        {QColor(238, 138, 47), "orange"}}};
+  // The house colours with a darker blue and a lighter purple. Blue and purple differ mostly in
+  // red, which protan players barely see, so lightness has to tell them apart; the default skin
+  // is held to a wider gap than the house colours give.
+  static const BallPalette kPalette = [] {
+    BallPalette palette = HousePalette();
+    palette[2].color = QColor(60, 40, 235);   // blue
+    palette[5].color = QColor(173, 98, 191);  // purple
+    return palette;
+  }();
   return {.name = "classic",
           .palette = kPalette,
           .board = ClassicBoard,

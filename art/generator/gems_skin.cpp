@@ -211,15 +211,9 @@ QImage GemsReserved(const QImage& inner, QColor c) {
   QImage t = inner;
   QPainter p(&t);
   Smooth(p);
-  QRadialGradient glow(QPointF(16, 16), 8);
-  QColor g = Shade(c, 1.4);
-  g.setAlpha(90);
-  glow.setColorAt(0.0, g);
-  g.setAlpha(0);
-  glow.setColorAt(1.0, g);
-  p.setPen(Qt::NoPen);
-  p.setBrush(glow);
-  p.drawEllipse(QPointF(16, 16), 8, 8);
+  QColor glow = Shade(c, 1.4);
+  glow.setAlpha(90);
+  PaintHalo(p, QPointF(16, 16), 8, glow, 0.0);
   PaintGem(p, ColorIndex(c), c, QPointF(16, 16), 4.2);
   return t;
 }
@@ -230,15 +224,9 @@ QImage GemsGrow(const QImage& inner, QColor c, int step) {
   QPainter p(&t);
   Smooth(p);
   const qreal r = kRadius[step];
-  QRadialGradient halo(kGemCentre, r + 3);
-  QColor h = Shade(c, 1.5);
-  h.setAlpha(int(80 * (1.0 - 0.2 * step)));
-  halo.setColorAt(0.4, h);
-  h.setAlpha(0);
-  halo.setColorAt(1.0, h);
-  p.setPen(Qt::NoPen);
-  p.setBrush(halo);
-  p.drawEllipse(kGemCentre, r + 3, r + 3);
+  QColor halo = Shade(c, 1.5);
+  halo.setAlpha(int(80 * (1.0 - 0.2 * step)));
+  PaintHalo(p, kGemCentre, r + 3, halo, 0.4);
   GemShadow(p, r / kGemRadius);
   PaintGem(p, ColorIndex(c), c, kGemCentre, r);
   return t;
@@ -255,14 +243,8 @@ QImage GemsBounce(const QImage& inner, QColor c, int step) {
   return t;
 }
 
-QImage GemsWalk(const QImage& inner, int direction) {
-  static const qreal kAngle[4] = {0, 180, 270, 90};
-  QImage t = inner;
-  QPainter p(&t);
-  Smooth(p);
-  p.translate(16, 16);
-  p.rotate(kAngle[direction]);
-  // Three silver beads growing towards a small pointed head.
+// Three silver beads growing towards a small pointed head.
+void PaintSilverBeads(QPainter& p) {
   p.setPen(Qt::NoPen);
   for (int i = 0; i < 3; ++i) {
     const QPointF at(-9 + 5.0 * i, 0);
@@ -283,31 +265,28 @@ QImage GemsWalk(const QImage& inner, int direction) {
   p.setBrush(silver);
   p.setPen(QPen(QColor(60, 40, 70), 0.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.drawPath(head);
-  return t;
+}
+
+QImage GemsWalk(const QImage& inner, int direction) {
+  return WalkTile(inner, direction, PaintSilverBeads);
 }
 
 // Digits as silver lettering on velvet.
-const QColor kVelvetBase(30, 10, 36);
-const QGradientStops kVelvet = {{0.0, QColor(52, 20, 60)}, {1.0, QColor(24, 8, 30)}};
-const QGradientStops kSilver = {{0.0, QColor(255, 255, 255)},
-                                {0.5, QColor(206, 200, 224)},
-                                {0.52, QColor(160, 150, 186)},
-                                {1.0, QColor(226, 220, 240)}};
-const QColor kSilverShadow(0, 0, 0, 160);
+const LetteredDigits kSilverOnVelvet = {
+    .base = QColor(30, 10, 36),
+    .glass = {{0.0, QColor(52, 20, 60)}, {1.0, QColor(24, 8, 30)}},
+    .letters = {{0.0, QColor(255, 255, 255)},
+                {0.5, QColor(206, 200, 224)},
+                {0.52, QColor(160, 150, 186)},
+                {1.0, QColor(226, 220, 240)}},
+    .shadow = QColor(0, 0, 0, 160)};
 
 QImage GemsScore() {
-  QImage strip = DisplayStrip(160, 20, kVelvetBase, kVelvet);
-  QPainter p(&strip);
-  Smooth(p);
-  PaintDigits(p, 16, 16.5, ArtFont("DejaVu Serif", 17, QFont::Bold), kSilver, kSilverShadow);
-  return strip;
+  return LetteredScore(kSilverOnVelvet, "DejaVu Serif");
 }
 
-QImage GemsTimer() {
-  QImage strip = DisplayStrip(99, 11, kVelvetBase, kVelvet);
-  QPainter p(&strip);
-  Smooth(p);
-  PaintDigits(p, 9, 9.0, ArtFont("DejaVu Sans Mono", 10, QFont::Bold), kSilver, kSilverShadow);
+// The timer's colon: two small diamonds.
+void PaintDiamondColon(QPainter& p) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(236, 230, 248));
   for (qreal y : {3.5, 7.5}) {
@@ -316,7 +295,10 @@ QImage GemsTimer() {
             << QPointF(93.2, y);
     p.drawPolygon(diamond);
   }
-  return strip;
+}
+
+QImage GemsTimer() {
+  return LetteredTimer(kSilverOnVelvet, PaintDiamondColon);
 }
 
 }  // namespace

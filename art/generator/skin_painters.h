@@ -37,6 +37,25 @@ SkinPainters GemsPainters();
 // Drawing shared by the skins: a soft elliptic shadow under a ball, and a four-pointed sparkle.
 void PaintShadow(QPainter& p, QPointF centre, qreal rx, qreal ry, qreal strength);
 void PaintSparkle(QPainter& p, QPointF at, qreal size, QColor color);
+// A round glow of `glow` out to `radius`, solid up to `solid_to` of it, then fading out.
+void PaintHalo(QPainter& p, QPointF centre, qreal radius, QColor glow, qreal solid_to);
+// A walk tile: `paint_right` draws the mark pointing right around the tile's centre (0, 0), and
+// the tile turns it to face `direction` (right, left, up, down).
+QImage WalkTile(const QImage& inner, int direction, void (*paint_right)(QPainter& p));
+
+// How a skin letters its two digit strips: `letters` over a `shadow` on a `glass` gradient laid
+// over `base`.
+struct LetteredDigits {
+  QColor base;
+  QGradientStops glass;
+  QGradientStops letters;
+  QColor shadow;
+};
+// The score strip (160 x 20) lettered in the bold face `family`.
+QImage LetteredScore(const LetteredDigits& look, const char* family);
+// The timer strip (99 x 11) in a bold monospaced face, with the skin's own colon drawn by
+// `paint_colon` at the right end.
+QImage LetteredTimer(const LetteredDigits& look, void (*paint_colon)(QPainter& p));
 
 // A display strip: `base` under a vertical gradient of `shades`.
 QImage DisplayStrip(int width, int height, QColor base, const QGradientStops& shades);

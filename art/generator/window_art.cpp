@@ -509,33 +509,49 @@ void PaintWindowBall(QPainter& p, const QRectF& box, bool gold) {
   p.restore();
 }
 
-QImage PaintGameIcon(int size) {
-  QImage img = Canvas(size, size);
-  QPainter p(&img);
+namespace {
+
+// Icons are drawn on a 32 x 32 grid whatever their size.
+void ScaleToIcon(QPainter& p, int size) {
   Smooth(p);
   const qreal k = size / 32.0;
   p.scale(k, k);
-  PaintWindowBall(p, QRectF(0.8, 3.0, 19.5, 19.5), true);
-  p.setPen(QPen(QColor(100, 56, 0, 200), 0.7));
+}
+
+// A window ball with a thin dark rim, which keeps it apart from any background at icon sizes.
+void PaintRimmedBall(QPainter& p, const QRectF& box, bool gold, const QPen& rim) {
+  PaintWindowBall(p, box, gold);
+  p.setPen(rim);
   p.setBrush(Qt::NoBrush);
-  p.drawEllipse(QRectF(0.8, 3.0, 19.5, 19.5));
+  p.drawEllipse(box);
+}
+
+// The shading of the small coloured balls on the icons, lit from `light`.
+QRadialGradient SmallBallShading(QPointF light, qreal radius, QColor c) {
+  QRadialGradient g(light, radius);
+  g.setColorAt(0.0, Shade(c, 1.7));
+  g.setColorAt(0.5, c);
+  g.setColorAt(1.0, Shade(c, 0.45));
+  return g;
+}
+
+}  // namespace
+
+QImage PaintGameIcon(int size) {
+  QImage img = Canvas(size, size);
+  QPainter p(&img);
+  ScaleToIcon(p, size);
+  PaintRimmedBall(p, QRectF(0.8, 3.0, 19.5, 19.5), true, QPen(QColor(100, 56, 0, 200), 0.7));
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(40, 20, 0, 90));
   p.drawEllipse(QRectF(7.5, 6.8, 24.5, 24.5));
-  PaintWindowBall(p, QRectF(7.0, 6.0, 24.5, 24.5), false);
-  p.setPen(QPen(QColor(6, 20, 50, 220), 0.7));
-  p.setBrush(Qt::NoBrush);
-  p.drawEllipse(QRectF(7.0, 6.0, 24.5, 24.5));
+  PaintRimmedBall(p, QRectF(7.0, 6.0, 24.5, 24.5), false, QPen(QColor(6, 20, 50, 220), 0.7));
   // Three little balls on the blue one: red, green, yellow.
   const QColor colors[3] = {QColor(210, 30, 30), QColor(40, 175, 110), QColor(255, 226, 40)};
   const QPointF at[3] = {QPointF(15.0, 17.0), QPointF(22.5, 14.0), QPointF(22.0, 22.5)};
   for (int i = 0; i < 3; ++i) {
-    QRadialGradient g(at[i] + QPointF(-1.0, -1.2), 3.6);
-    g.setColorAt(0.0, Shade(colors[i], 1.7));
-    g.setColorAt(0.5, colors[i]);
-    g.setColorAt(1.0, Shade(colors[i], 0.45));
     p.setPen(QPen(QColor(0, 0, 0, 110), 0.4));
-    p.setBrush(g);
+    p.setBrush(SmallBallShading(at[i] + QPointF(-1.0, -1.2), 3.6, colors[i]));
     p.drawEllipse(at[i], 3.2, 3.2);
   }
   return img;
@@ -544,9 +560,7 @@ QImage PaintGameIcon(int size) {
 QImage PaintCompilerIcon(int size) {
   QImage img = Canvas(size, size);
   QPainter p(&img);
-  Smooth(p);
-  const qreal k = size / 32.0;
-  p.scale(k, k);
+  ScaleToIcon(p, size);
   // A skin card: four cells with balls, and a gold brush across it.
   QLinearGradient card(0, 2, 0, 30);
   card.setColorAt(0.0, QColor(70, 120, 186));
@@ -561,11 +575,7 @@ QImage PaintCompilerIcon(int size) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(10, 24, 50, 160));
     p.drawRoundedRect(QRectF(c.x() - 5, c.y() - 5, 10, 10), 2, 2);
-    QRadialGradient g(c + QPointF(-1.2, -1.4), 4.5);
-    g.setColorAt(0.0, Shade(colors[i], 1.7));
-    g.setColorAt(0.5, colors[i]);
-    g.setColorAt(1.0, Shade(colors[i], 0.45));
-    p.setBrush(g);
+    p.setBrush(SmallBallShading(c + QPointF(-1.2, -1.4), 4.5, colors[i]));
     p.drawEllipse(c, 3.8, 3.8);
   }
   // Brush: handle and gold ferrule with a wet tip.
@@ -597,9 +607,7 @@ QImage PaintCompilerIcon(int size) {
 QImage PaintUninstallerIcon(int size) {
   QImage img = PaintGameIcon(size);
   QPainter p(&img);
-  Smooth(p);
-  const qreal k = size / 32.0;
-  p.scale(k, k);
+  ScaleToIcon(p, size);
   // A red removal badge at the bottom left.
   const QPointF c(8.5, 23.5);
   QRadialGradient g(c + QPointF(-1.5, -2), 8);
@@ -617,13 +625,8 @@ QImage PaintUninstallerIcon(int size) {
 QImage PaintHelpIcon(int size) {
   QImage img = Canvas(size, size);
   QPainter p(&img);
-  Smooth(p);
-  const qreal k = size / 32.0;
-  p.scale(k, k);
-  PaintWindowBall(p, QRectF(2, 2, 28, 28), false);
-  p.setPen(QPen(QColor(6, 20, 50, 220), 0.8));
-  p.setBrush(Qt::NoBrush);
-  p.drawEllipse(QRectF(2, 2, 28, 28));
+  ScaleToIcon(p, size);
+  PaintRimmedBall(p, QRectF(2, 2, 28, 28), false, QPen(QColor(6, 20, 50, 220), 0.8));
   QLinearGradient gold(0, 7, 0, 26);
   gold.setColorAt(0.0, QColor(255, 246, 200));
   gold.setColorAt(1.0, QColor(232, 160, 30));

@@ -127,4 +127,23 @@ inline Rgb BodyColor(const QImage& tile) {
   return {sum[0] / n, sum[1] / n, sum[2] / n};
 }
 
+// Calls check(vision, a, b, lab_a, lab_b) for every vision and every pair a < b of the seven
+// balls at rest (column 0 of a skin's balls picture), with their body colours in CIELAB as seen
+// with that vision.
+template <class Check>
+void ForEachBallPair(const QImage& balls, Check check) {
+  std::array<Rgb, 7> body;
+  for (int c = 0; c < 7; ++c)
+    body[c] = BodyColor(balls.copy(0, 32 * c, 32, 32));
+  for (const Vision v : kVisions) {
+    std::array<Rgb, 7> lab;
+    for (int c = 0; c < 7; ++c)
+      lab[c] = Lab(Seen(v, body[c]));
+    for (int a = 0; a < 7; ++a) {
+      for (int b = a + 1; b < 7; ++b)
+        check(v, a, b, lab[a], lab[b]);
+    }
+  }
+}
+
 }  // namespace orbello::art::testing

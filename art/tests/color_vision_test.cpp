@@ -41,23 +41,13 @@ TEST(ColorVision, DefaultSkinBallsStayApartForEveryColorVision) {
   // The skin a new installation starts with.
   const QImage balls = Load("skin-bmp/classic/balls.bmp");
   ASSERT_FALSE(balls.isNull());
-  std::array<Rgb, 7> body;
-  for (int c = 0; c < 7; ++c)
-    body[c] = BodyColor(balls.copy(0, 32 * c, 32, 32));
   std::ostringstream too_close;
-  for (const Vision v : kVisions) {
-    std::array<Rgb, 7> lab;
-    for (int c = 0; c < 7; ++c)
-      lab[c] = Lab(Seen(v, body[c]));
-    for (int a = 0; a < 7; ++a) {
-      for (int b = a + 1; b < 7; ++b) {
-        const double d = Ciede2000(lab[a], lab[b]);
-        if (d < 10)
-          too_close << "\n  " << VisionName(v) << ": colours " << a << " and " << b << " are " << d
-                    << " apart";
-      }
-    }
-  }
+  ForEachBallPair(balls, [&](Vision v, int a, int b, const Rgb& lab_a, const Rgb& lab_b) {
+    const double d = Ciede2000(lab_a, lab_b);
+    if (d < 10)
+      too_close << "\n  " << VisionName(v) << ": colours " << a << " and " << b << " are " << d
+                << " apart";
+  });
   EXPECT_TRUE(too_close.str().empty()) << "ball colours closer than 10:" << too_close.str();
 }
 

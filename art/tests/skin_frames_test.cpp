@@ -191,21 +191,10 @@ TEST_P(SkinFrames, DigitsDiffer) {
 // Distances in CIELAB: a coarse check that every skin keeps its balls apart for every colour
 // vision; the default skin is held to the finer measure in the colour-vision test.
 TEST_P(SkinFrames, BallColorsStayApartForColorBlindPlayers) {
-  std::array<Rgb, 7> body;
-  for (int c = 0; c < 7; ++c)
-    body[c] = BodyColor(Tile(0, c));
-  for (const Vision v : kVisions) {
-    std::array<Rgb, 7> lab;
-    for (int c = 0; c < 7; ++c)
-      lab[c] = Lab(Seen(v, body[c]));
-    for (int a = 0; a < 7; ++a) {
-      for (int b = a + 1; b < 7; ++b) {
-        const double d =
-            std::hypot(lab[a][0] - lab[b][0], lab[a][1] - lab[b][1], lab[a][2] - lab[b][2]);
-        EXPECT_GT(d, 20.0) << VisionName(v) << ": colours " << a << " and " << b;
-      }
-    }
-  }
+  ForEachBallPair(balls_, [](Vision v, int a, int b, const Rgb& lab_a, const Rgb& lab_b) {
+    const double d = std::hypot(lab_a[0] - lab_b[0], lab_a[1] - lab_b[1], lab_a[2] - lab_b[2]);
+    EXPECT_GT(d, 20.0) << VisionName(v) << ": colours " << a << " and " << b;
+  });
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSkins, SkinFrames, ::testing::Values("classic", "retro", "gems"));

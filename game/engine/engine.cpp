@@ -413,14 +413,20 @@ void GameEngine::ResumeLoadedGame() {
   world_.SetSaveEnabled(true);
 }
 
+// What a saved game holds of the running one, copied either way.
+template <class From, class To>
+void CopySavedPart(const From& from, To& to) {
+  to.GameType = from.GameType;
+  to.Score = from.Score;
+  to.Board = from.Board;
+  to.NextBalls = from.NextBalls;
+  to.SelX = from.SelX;
+  to.SelY = from.SelY;
+}
+
 SavedGameState GameEngine::SavedState() const {
   SavedGameState state;
-  state.GameType = state_.GameType;
-  state.Score = state_.Score;
-  state.Board = state_.Board;
-  state.NextBalls = state_.NextBalls;
-  state.SelX = state_.SelX;
-  state.SelY = state_.SelY;
+  CopySavedPart(state_, state);
   return state;
 }
 
@@ -428,12 +434,7 @@ bool GameEngine::LoadState(const SavedGameState& state) {
   if (!IsPlayableState(state)) {
     return false;
   }
-  state_.GameType = state.GameType;
-  state_.Score = state.Score;
-  state_.Board = state.Board;
-  state_.NextBalls = state.NextBalls;
-  state_.SelX = state.SelX;
-  state_.SelY = state.SelY;
+  CopySavedPart(state, state_);
   return true;
 }
 

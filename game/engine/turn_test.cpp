@@ -9,6 +9,16 @@
 namespace orbello {
 namespace {
 
+// Starts a new game on a board full of balls whose colours form no figure anywhere; the test
+// then empties the cells it needs.
+void StartOnFullBoard(GameEngine& e) {
+  e.NewGame(false);
+  EngineState& s = EngineAccess::State(e);
+  for (int n = 0; n < kCellCount; ++n) {
+    s.Board[n].Color = (CellX(n) + 3 * CellY(n)) % kColorCount;
+  }
+}
+
 using Calls = std::vector<std::string>;
 
 int BallCount(const GameEngine& e) {
@@ -458,10 +468,7 @@ TEST_F(EngineTest, RelocatedReservationMayLandOnAnotherReservedCell) {
     RecordingWorld w;
     GameEngine e(w);
     EngineState& s = EngineAccess::State(e);
-    e.NewGame(false);
-    for (int n = 0; n < kCellCount; ++n) {
-      s.Board[n].Color = (CellX(n) + 3 * CellY(n)) % kColorCount;
-    }
+    StartOnFullBoard(e);
     for (int n : {CellNumber(1, 0), CellNumber(5, 5), CellNumber(7, 2)}) {
       s.Board[n].Color = kEmpty;
     }
@@ -539,10 +546,7 @@ TEST_F(EngineTest, FigureElsewhereLeavesTheMovedBallVisibleAndItsReservationMove
     RecordingWorld w;
     GameEngine e(w);
     EngineState& s = EngineAccess::State(e);
-    e.NewGame(false);
-    for (int n = 0; n < kCellCount; ++n) {
-      s.Board[n].Color = (CellX(n) + 3 * CellY(n)) % kColorCount;
-    }
+    StartOnFullBoard(e);
     for (int x = 0; x < 5; ++x) {
       s.Board[CellNumber(x, 0)].Color = 1;
     }

@@ -295,11 +295,16 @@ bool CanReplaceIn(const std::string& path) {
   return true;
 }
 
-ssize_t ReadFull(int fd, void* buffer, size_t count) {
-  auto* bytes = static_cast<unsigned char*>(buffer);
+namespace {
+
+// Repeats `step(done)`, one read or write of what is left after `done` bytes, until `count`
+// bytes are moved or a step moves none; an interrupted step is tried again. Returns the bytes
+// moved, or -1 when a step fails.
+template <class Step>
+ssize_t MoveFull(size_t count, Step step) {
   size_t done = 0;
   while (done < count) {
-    ssize_t n = read(fd, bytes + done, count - done);
+    const ssize_t n = step(done);
     if (n < 0) {
       if (errno == EINTR)
         continue;
@@ -312,21 +317,17 @@ ssize_t ReadFull(int fd, void* buffer, size_t count) {
   return static_cast<ssize_t>(done);
 }
 
+}  // namespace
+
+ssize_t ReadFull(int fd, void* buffer, size_t count) {
+  auto* bytes = static_cast<unsigned char*>(buffer);
+  return MoveFull(count, [&](size_t done) { return read(fd, bytes + done, count - done); });
+}
+
 bool WriteFull(int fd, const void* buffer, size_t count) {
   const auto* bytes = static_cast<const unsigned char*>(buffer);
-  size_t done = 0;
-  while (done < count) {
-    ssize_t n = write(fd, bytes + done, count - done);
-    if (n < 0) {
-      if (errno == EINTR)
-        continue;
-      return false;
-    }
-    if (n == 0)
-      return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
+  return MoveFull(count, [&](size_t done) { return write(fd, bytes + done, count - done); }) ==
+         static_cast<ssize_t>(count);
 }
 
 }  // namespace orbello::platform

@@ -106,8 +106,8 @@ class Replay {
   // Defined in a member function, where the handlers are known.
   static const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {"seed", 1, &Replay::Seed},           {"default", 1, &Replay::Default},
-        {"colors", 1, &Replay::Colors},       {"walk", 1, &Replay::Walk},
+        {"seed", 1, &Replay::Seed},           {"default", 1, &Replay::Set},
+        {"colors", 1, &Replay::Set},          {"walk", 1, &Replay::Set},
         {"answer", 1, &Replay::Answer},       {"scores", 11, &Replay::Scores},
         {"trace", 1, &Replay::Trace},         {"new", 0, &Replay::New},
         {"menu", 1, &Replay::Menu},           {"click", 2, &Replay::Click},
@@ -164,31 +164,34 @@ class Replay {
     return true;
   }
 
-  bool Default(const std::vector<std::string>& args, std::string& reason) {
-    const std::optional<int32_t> v = ParseRange(args[1], 1, 3);
-    if (!v) {
-      return Bad(args, "variant", reason);
-    }
-    engine_.Settings().DefaultGame = *v;
-    return true;
-  }
+  // The settings a script may change, each a whole number in a range; `what` names the value
+  // when it is out of range.
+  struct SettingCommand {
+    const char* name;
+    int32_t low, high;
+    const char* what;
+    void (*apply)(EngineSettings& settings, int32_t value);
+  };
+  static constexpr SettingCommand kSettingCommands[] = {
+      {"default", 1, 3, "variant", [](EngineSettings& s, int32_t v) { s.DefaultGame = v; }},
+      {"colors", 1, 4, "display mode", [](EngineSettings& s, int32_t v) { s.NextColors = v; }},
+      {"walk", 0, 1, "switch", [](EngineSettings& s, int32_t v) { s.ShowWalk = v == 1; }},
+  };
 
-  bool Colors(const std::vector<std::string>& args, std::string& reason) {
-    const std::optional<int32_t> k = ParseRange(args[1], 1, 4);
-    if (!k) {
-      return Bad(args, "display mode", reason);
+  bool Set(const std::vector<std::string>& args, std::string& reason) {
+    for (const SettingCommand& setting : kSettingCommands) {
+      if (args[0] != setting.name) {
+        continue;
+      }
+      const std::optional<int32_t> v = ParseRange(args[1], setting.low, setting.high);
+      if (!v) {
+        return Bad(args, setting.what, reason);
+      }
+      setting.apply(engine_.Settings(), *v);
+      return true;
     }
-    engine_.Settings().NextColors = *k;
-    return true;
-  }
-
-  bool Walk(const std::vector<std::string>& args, std::string& reason) {
-    const std::optional<int32_t> w = ParseRange(args[1], 0, 1);
-    if (!w) {
-      return Bad(args, "switch", reason);
-    }
-    engine_.Settings().ShowWalk = *w == 1;
-    return true;
+    reason = "unknown setting '" + args[0] + "'";
+    return false;
   }
 
   bool Answer(const std::vector<std::string>& args, std::string& reason) {

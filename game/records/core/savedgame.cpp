@@ -2,8 +2,7 @@
 
 #include <fcntl.h>
 
-#include <exception>
-
+#include "game/records/core/fatal_error.h"
 #include "platform/core/bytes.h"
 #include "platform/core/files.h"
 #include "platform/core/message.h"
@@ -111,20 +110,17 @@ std::string SaveFolder() {
 }
 
 bool WriteSavedGame(const std::string& path, const SavedGameState& state, void* owner) {
-  try {
+  return FailingOnException(owner, [&] {
     if (!ReplaceSave(path, EncodeSavedGame(state))) {
       platform::ShowError("Can't save current game.", owner);
       return false;
     }
     return true;
-  } catch (const std::exception&) {
-    platform::ShowError("Fatal Error", owner);
-    return false;
-  }
+  });
 }
 
 bool ReadSavedGame(const std::string& path, SavedGameState& state, void* owner) {
-  try {
+  return FailingOnException(owner, [&] {
     platform::UniqueFd fd = platform::OpenUnshared(path, O_RDONLY);
     SavedGameBytes bytes{};
     bool ok = fd.Valid();
@@ -143,10 +139,7 @@ bool ReadSavedGame(const std::string& path, SavedGameState& state, void* owner) 
     }
     state = loaded;
     return true;
-  } catch (const std::exception&) {
-    platform::ShowError("Fatal Error", owner);
-    return false;
-  }
+  });
 }
 
 bool ConfirmLoadOverCurrentGame(const TNextBalls& next_balls, void* owner) {

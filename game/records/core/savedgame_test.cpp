@@ -13,6 +13,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "game/records/core/savedgame_test_util.h"
 #include "platform/core/paths.h"
 #include "platform/core/testing/test_support.h"
 
@@ -41,10 +42,6 @@ SavedGameState FreshGame() {
   state.SelX = 2;
   state.SelY = 3;
   return state;
-}
-
-bool SameState(const SavedGameState& a, const SavedGameState& b) {
-  return EncodeSavedGame(a) == EncodeSavedGame(b);
 }
 
 class SavedGameTest : public ::testing::Test {

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
-#include <exception>
 #include <optional>
 #include <vector>
 
+#include "game/records/core/fatal_error.h"
 #include "game/records/core/settings_schema.h"
 #include "platform/core/bytes.h"
 #include "platform/core/message.h"
@@ -47,6 +47,23 @@ bool ReadPath(const RegistryKey& key, const char* name, char* slot) {
   return true;
 }
 
+// Runs `one` on every value of the schema in order, over the settings key. What fails first is
+// shown and stops the rest: `no_key` when the key did not open, `failed` when a value did.
+template <class One>
+bool ForEveryValue(std::optional<RegistryKey>& key, void* owner, const char* no_key,
+                   const char* failed, One one) {
+  if (!key) {
+    platform::ShowError(no_key, owner);
+    return false;
+  }
+  for (const SettingSpec& value : kSettingsSchema) {
+    if (!one(*key, value)) {
+      platform::ShowError(failed, owner);
+      return false;
+    }
+  }
+  return true;
+}
 }  // namespace
 
 void GameSettings::SetPath(int slot, std::string_view path) {
@@ -62,65 +79,40 @@ const char* PathValueName(int slot) {
 }
 
 bool ReadSettings(GameSettings& settings, void* owner) {
-  try {
+  return FailingOnException(owner, [&] {
     // One read of the hive serves all sixteen values, which therefore come from one version of it.
     std::optional<RegistryKey> key =
         RegistryKey::OpenSnapshot(platform::Hive::kCurrentUser, kSettingsKeyPath);
-    if (!key) {
-      platform::ShowError("Can't read registry key.", owner);
-      return false;
-    }
-    for (const SettingSpec& value : kSettingsSchema) {
-      bool ok;
-      if (value.type == SettingType::kNumber) {
-        int32_t number = ReadDword(*key, value.name);
-        ok = number != -1;
-        if (ok)
-          settings.*value.number = number;
-      } else {
-        ok = ReadPath(*key, value.name, settings.Paths[value.slot]);
-      }
-      if (!ok) {
-        platform::ShowError("Can't read from registry.", owner);
-        return false;
-      }
-    }
-    return true;
-  } catch (const std::exception&) {
-    platform::ShowError("Fatal Error", owner);
-    return false;
-  }
+    return ForEveryValue(key, owner, "Can't read registry key.", "Can't read from registry.",
+                         [&](RegistryKey& from, const SettingSpec& value) {
+                           if (value.type != SettingType::kNumber)
+                             return ReadPath(from, value.name, settings.Paths[value.slot]);
+                           const int32_t number = ReadDword(from, value.name);
+                           if (number == -1)
+                             return false;
+                           settings.*value.number = number;
+                           return true;
+                         });
+  });
 }
 
 bool StoreSettings(const GameSettings& settings, void* owner) {
-  try {
+  return FailingOnException(owner, [&] {
     std::optional<RegistryKey> key =
         RegistryKey::Open(platform::Hive::kCurrentUser, kSettingsKeyPath, platform::kRegSetValue);
-    if (!key) {
-      platform::ShowError("Can't open registry key.", owner);
-      return false;
-    }
-    for (const SettingSpec& value : kSettingsSchema) {
-      bool ok;
-      if (value.type == SettingType::kNumber) {
-        ok = key->SetDword(value.name, static_cast<uint32_t>(settings.*value.number));
-      } else {
-        // The whole slot: the path, its zero and the zero padding up to 261 bytes.
-        char slot[kPathSlotSize] = {};
-        const char* path = settings.Paths[value.slot];
-        std::memcpy(slot, path, strnlen(path, kPathSlotSize - 1));
-        ok = key->SetValue(value.name, platform::kRegSz, slot, kPathSlotSize);
-      }
-      if (!ok) {
-        platform::ShowError("Can't write into registry.", owner);
-        return false;
-      }
-    }
-    return true;
-  } catch (const std::exception&) {
-    platform::ShowError("Fatal Error", owner);
-    return false;
-  }
+    return ForEveryValue(key, owner, "Can't open registry key.", "Can't write into registry.",
+                         [&](RegistryKey& to, const SettingSpec& value) {
+                           if (value.type == SettingType::kNumber)
+                             return to.SetDword(value.name,
+                                                static_cast<uint32_t>(settings.*value.number));
+                           // The whole slot: the path, its zero and the zero padding up to 261
+                           // bytes.
+                           char slot[kPathSlotSize] = {};
+                           const char* path = settings.Paths[value.slot];
+                           std::memcpy(slot, path, strnlen(path, kPathSlotSize - 1));
+                           return to.SetValue(value.name, platform::kRegSz, slot, kPathSlotSize);
+                         });
+  });
 }
 
 }  // namespace orbello

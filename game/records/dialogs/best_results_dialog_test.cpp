@@ -11,6 +11,7 @@
 
 #include "game/records/core/highscores.h"
 #include "game/records/core/savedgame.h"
+#include "game/records/core/savedgame_test_util.h"
 #include "game/records/dialogs/dialog_test_support.h"
 #include "game/records/dialogs/dialogs.h"
 #include "platform/qt/kit/accessible_test_support.h"
@@ -40,6 +41,14 @@ void ClearField(kit::TextField* field) {
   QTest::keyClick(field, Qt::Key_End);
   for (int i = 0; i < 40; ++i)
     QTest::keyClick(field, Qt::Key_Backspace);
+}
+
+// The new record's name field, focused and emptied for typing.
+kit::TextField* EmptyNameField(QDialog* dialog) {
+  kit::TextField* name = Field(dialog, 1039);
+  name->setFocus();
+  ClearField(name);
+  return name;
 }
 
 class BestResultsTest : public ::testing::Test {
@@ -156,9 +165,7 @@ TEST_F(BestResultsTest, NameStopsAt25CharactersAndKeepsItsTerminator) {
   QString typed;
   WithModal([&] { ShowBestResults(nullptr, nullptr, scores, kLines, true, 5000); },
             [&](QDialog* d) {
-              kit::TextField* name = Field(d, 1039);
-              name->setFocus();
-              ClearField(name);
+              kit::TextField* name = EmptyNameField(d);
               QTest::keyClicks(name, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123");
               // Characters outside the 8-bit set never reach the name.
               QKeyEvent euro(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("\u20ac"));
@@ -181,9 +188,7 @@ TEST_F(BestResultsTest, ControlArrowsMoveTheCaretByWordsUpAndDownByCharacters) {
   QString typed;
   WithModal([&] { ShowBestResults(nullptr, nullptr, scores, kLines, true, 5000); },
             [&](QDialog* d) {
-              kit::TextField* name = Field(d, 1039);
-              name->setFocus();
-              ClearField(name);
+              kit::TextField* name = EmptyNameField(d);
               QTest::keyClicks(name, "Ann  Lee Smith");
               for (Qt::Key key : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left,
                                   Qt::Key_Right, Qt::Key_Right}) {
@@ -270,6 +275,14 @@ TEST_F(BestResultsTest, UnreadableTableClosesAtOnceAfterTheMessage) {
 
 // ---- saving and loading through the choosers ----
 
+// The slots before the first game: no ball announced, so loading asks nothing.
+TNextBalls NothingAnnounced() {
+  TNextBalls none{};
+  for (auto& slot : none)
+    slot.X = kNone;
+  return none;
+}
+
 SavedGameState SampleState() {
   SavedGameState state;
   state.GameType = kSquares;
@@ -281,10 +294,6 @@ SavedGameState SampleState() {
   state.SelX = 0;
   state.SelY = 0;
   return state;
-}
-
-bool SameState(const SavedGameState& a, const SavedGameState& b) {
-  return EncodeSavedGame(a) == EncodeSavedGame(b);
 }
 
 class GameFilesTest : public ::testing::Test {
@@ -330,9 +339,7 @@ TEST_F(GameFilesTest, SavedGameLoadsBackThroughTheChoosers) {
   EXPECT_EQ(QFileInfo(path).size(), 1348);
 
   // Before the first game nothing is announced: no question.
-  TNextBalls none{};
-  for (auto& slot : none)
-    slot.X = kNone;
+  const TNextBalls none = NothingAnnounced();
   SavedGameState loaded;
   open_answer_ = path;
   EXPECT_EQ(LoadGame(nullptr, none, loaded), GameFileResult::kDone);
@@ -382,9 +389,7 @@ TEST_F(GameFilesTest, ShortFileFailsWithItsMessage) {
   save_answer_ = path;
   ASSERT_EQ(SaveGame(nullptr, SampleState()), GameFileResult::kDone);
   QFile::resize(path, 1347);
-  TNextBalls none{};
-  for (auto& slot : none)
-    slot.X = kNone;
+  const TNextBalls none = NothingAnnounced();
   SavedGameState state;
   open_answer_ = path;
   EXPECT_EQ(LoadGame(nullptr, none, state), GameFileResult::kFailed);

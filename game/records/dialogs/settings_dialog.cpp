@@ -212,6 +212,22 @@ class SettingsDialog : public kit::LookDialog {
   }
 
   // The framed groups: the two radio groups, the skin and the path switch.
+  // One radio button per value, the group's id of each being its value (1 up).
+  template <size_t N>
+  QButtonGroup* BuildRadios(const std::array<RadioSpec, N>& specs,
+                            std::array<GroupRadioButton*, N>& buttons) {
+    auto* group = new QButtonGroup(this);
+    for (size_t i = 0; i < N; ++i) {
+      const RadioSpec& r = specs[i];
+      buttons[i] = MakeChoice<GroupRadioButton>(this, r.id, r.caption,
+                                                kit::DialogUnitRect(r.x, r.y, r.width, 17));
+      group->addButton(buttons[i], static_cast<int>(i) + 1);
+    }
+    for (GroupRadioButton* button : buttons)
+      button->SetGroup({buttons.begin(), buttons.end()});
+    return group;
+  }
+
   void BuildGroups(std::vector<QWidget*>& cycle) {
     new kit::GroupLabel(" Next Colors ", this, 1032, kit::DialogUnitRect(10, 4, 60, 8));
     new kit::GroupLabel(" Default Game ", this, 1033, kit::DialogUnitRect(10, 38, 60, 8));
@@ -220,24 +236,8 @@ class SettingsDialog : public kit::LookDialog {
     new kit::GroupLabel(" Sounds ", this, 1035, kit::DialogUnitRect(10, 108, 60, 8));
     new kit::GroupLabel(" Delay at time ", this, 1036, kit::DialogUnitRect(228, 108, 60, 8));
 
-    next_colors_group_ = new QButtonGroup(this);
-    for (size_t i = 0; i < kNextColorRadios.size(); ++i) {
-      const RadioSpec& r = kNextColorRadios[i];
-      next_colors_[i] = MakeChoice<GroupRadioButton>(this, r.id, r.caption,
-                                                     kit::DialogUnitRect(r.x, r.y, r.width, 17));
-      next_colors_group_->addButton(next_colors_[i], static_cast<int>(i) + 1);
-    }
-    default_game_group_ = new QButtonGroup(this);
-    for (size_t i = 0; i < kDefaultGameRadios.size(); ++i) {
-      const RadioSpec& r = kDefaultGameRadios[i];
-      default_game_[i] = MakeChoice<GroupRadioButton>(this, r.id, r.caption,
-                                                      kit::DialogUnitRect(r.x, r.y, r.width, 17));
-      default_game_group_->addButton(default_game_[i], static_cast<int>(i) + 1);
-    }
-    for (GroupRadioButton* button : next_colors_)
-      button->SetGroup({next_colors_.begin(), next_colors_.end()});
-    for (GroupRadioButton* button : default_game_)
-      button->SetGroup({default_game_.begin(), default_game_.end()});
+    next_colors_group_ = BuildRadios(kNextColorRadios, next_colors_);
+    default_game_group_ = BuildRadios(kDefaultGameRadios, default_game_);
 
     skin_field_ = MakeField(1037, 138);
     // The fields and the small buttons show no words of their own: a reader hears what they
@@ -256,13 +256,9 @@ class SettingsDialog : public kit::LookDialog {
     show_walk_ =
         MakeChoice<QCheckBox>(this, 1007, "Show path", kit::DialogUnitRect(262, 87, 60, 11));
 
-    for (QWidget* w : next_colors_)
-      cycle.push_back(w);
-    for (QWidget* w : default_game_)
-      cycle.push_back(w);
-    cycle.push_back(skin_field_);
-    cycle.push_back(choose_skin);
-    cycle.push_back(show_walk_);
+    cycle.insert(cycle.end(), next_colors_.begin(), next_colors_.end());
+    cycle.insert(cycle.end(), default_game_.begin(), default_game_.end());
+    cycle.insert(cycle.end(), {skin_field_, choose_skin, show_walk_});
   }
 
   // Per sound: its switch, its file, a button to play it and one to choose it.
@@ -294,10 +290,7 @@ class SettingsDialog : public kit::LookDialog {
           play->setEnabled(true);
         }
       });
-      cycle.push_back(sound_checks_[i]);
-      cycle.push_back(field);
-      cycle.push_back(play);
-      cycle.push_back(choose);
+      cycle.insert(cycle.end(), {sound_checks_[i], field, play, choose});
     }
   }
 
