@@ -53,16 +53,7 @@ class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInter
   void doAction(const QString& action) override {
     if (action != pressAction())
       return;
-    // A turn runs its animations and may end in a question; the reader's request is answered
-    // first.
-    QPointer<TMyImage1> cell = static_cast<TMyImage1*>(widget());
-    QMetaObject::invokeMethod(
-        cell,
-        [cell] {
-          if (cell)
-            cell->Press();
-        },
-        Qt::QueuedConnection);
+    ActLater(static_cast<TMyImage1*>(widget()), [](TMyImage1* cell) { cell->Press(); });
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 

@@ -2,6 +2,8 @@
 // cursor, and the look-ups that the board and the window's other parts share.
 #pragma once
 
+#include <QMetaObject>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 
@@ -22,6 +24,20 @@ TMainForm1* FormOf(const QObject* object);
 skinfile::ColorNames NamesOf(TMainForm1* form);
 // The name of a ball colour, "unknown" outside the seven.
 QString ColorName(const skinfile::ColorNames& names, int32_t color);
+
+// Runs `act` on `widget` once the reader's request has been answered: a press may run a turn with
+// its animations or open a modal window, and the reader must not wait for either.
+template <typename Widget, typename Act>
+void ActLater(Widget* widget, Act act) {
+  QPointer<Widget> target = widget;
+  QMetaObject::invokeMethod(
+      target,
+      [target, act] {
+        if (target)
+          act(target.data());
+      },
+      Qt::QueuedConnection);
+}
 
 // The description of the board panel or of one of its cells; null for other widgets.
 QAccessibleInterface* BoardAccessible(QWidget* widget);

@@ -159,15 +159,8 @@ class ButtonInterface : public QAccessibleWidget {
   void doAction(const QString& action) override {
     if (action != pressAction() || !widget()->isEnabled())
       return;
-    // A command may open a modal window; the reader's request is answered first.
-    QPointer<QAbstractButton> button = static_cast<QAbstractButton*>(widget());
-    QMetaObject::invokeMethod(
-        button,
-        [button] {
-          if (button)
-            button->click();
-        },
-        Qt::QueuedConnection);
+    ActLater(static_cast<QAbstractButton*>(widget()),
+             [](QAbstractButton* button) { button->click(); });
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 };

@@ -2,10 +2,52 @@
 
 #include <QKeyEvent>
 #include <algorithm>
+#include <optional>
 
 #include "game/window/widgets.h"
 
 namespace orbello::window {
+
+namespace {
+
+// The cell a cursor key takes the cursor to from cell n; nothing for a key that moves nothing.
+// The cursor stops at the board's edges.
+std::optional<int> MovedCursor(int key, int n) {
+  constexpr int kLast = BoardPanel::kSide - 1;
+  int x = n / BoardPanel::kSide;
+  int y = n % BoardPanel::kSide;
+  switch (key) {
+    case Qt::Key_Left:
+      x = std::max(x - 1, 0);
+      break;
+    case Qt::Key_Right:
+      x = std::min(x + 1, kLast);
+      break;
+    case Qt::Key_Up:
+      y = std::max(y - 1, 0);
+      break;
+    case Qt::Key_Down:
+      y = std::min(y + 1, kLast);
+      break;
+    case Qt::Key_Home:
+      x = 0;
+      break;
+    case Qt::Key_End:
+      x = kLast;
+      break;
+    case Qt::Key_PageUp:
+      y = 0;
+      break;
+    case Qt::Key_PageDown:
+      y = kLast;
+      break;
+    default:
+      return std::nullopt;
+  }
+  return BoardPanel::kSide * x + y;
+}
+
+}  // namespace
 
 BoardPanel::BoardPanel(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Panel3"));
@@ -49,33 +91,15 @@ void BoardPanel::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
     return;
   }
-  int x = cursor_ / kSide;
-  int y = cursor_ % kSide;
+  if (const std::optional<int> target = MovedCursor(event->key(), cursor_)) {
+    window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    const int before = cursor_;
+    SetCursor(*target);
+    if (cursor_ == before)
+      UpdateFrame();
+    return;
+  }
   switch (event->key()) {
-    case Qt::Key_Left:
-      x = std::max(x - 1, 0);
-      break;
-    case Qt::Key_Right:
-      x = std::min(x + 1, kSide - 1);
-      break;
-    case Qt::Key_Up:
-      y = std::max(y - 1, 0);
-      break;
-    case Qt::Key_Down:
-      y = std::min(y + 1, kSide - 1);
-      break;
-    case Qt::Key_Home:
-      x = 0;
-      break;
-    case Qt::Key_End:
-      x = kSide - 1;
-      break;
-    case Qt::Key_PageUp:
-      y = 0;
-      break;
-    case Qt::Key_PageDown:
-      y = kSide - 1;
-      break;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -88,13 +112,7 @@ void BoardPanel::keyPressEvent(QKeyEvent* event) {
       return;
     default:
       QWidget::keyPressEvent(event);
-      return;
   }
-  window()->setAttribute(Qt::WA_KeyboardFocusChange);
-  const int before = cursor_;
-  SetCursor(kSide * x + y);
-  if (cursor_ == before)
-    UpdateFrame();
 }
 
 void BoardPanel::focusInEvent(QFocusEvent* event) {

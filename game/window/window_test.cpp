@@ -85,6 +85,12 @@ TEST(StartUp, EachFailureShowsItsMessageAndEndsWithItsStatus) {
     std::function<std::string(TestInstallation&)> message;
     int status;
   };
+  // The skin's message names the path the settings hold.
+  const auto skin_message = [](const char* path) {
+    return [path](TestInstallation& i) {
+      return "Unable to load skin: [" + i.Path(path).toStdString() + "]";
+    };
+  };
   const Scenario scenarios[] = {
       {"no registry key",
        [](TestInstallation& i) {
@@ -99,10 +105,7 @@ TEST(StartUp, EachFailureShowsItsMessageAndEndsWithItsStatus) {
          i.WriteHighScores();
          i.WriteSettings(settings);
        },
-       [](TestInstallation& i) {
-         return "Unable to load skin: [" + i.Path("skin/gone.sf").toStdString() + "]";
-       },
-       1},
+       skin_message("skin/gone.sf"), 1},
       {"empty skin file",
        [](TestInstallation& i) {
          QDir().mkpath(i.Path("skin"));
@@ -110,20 +113,14 @@ TEST(StartUp, EachFailureShowsItsMessageAndEndsWithItsStatus) {
          i.WriteHighScores();
          i.WriteSettings(i.DefaultSettings());
        },
-       [](TestInstallation& i) {
-         return "Unable to load skin: [" + i.Path("skin/test.sf").toStdString() + "]";
-       },
-       1},
+       skin_message("skin/test.sf"), 1},
       {"skin of a picture that is no bitmap",
        [](TestInstallation& i) {
          i.WriteSkin("test.sf", QImage());
          i.WriteHighScores();
          i.WriteSettings(i.DefaultSettings());
        },
-       [](TestInstallation& i) {
-         return "Unable to load skin: [" + i.Path("skin/test.sf").toStdString() + "]";
-       },
-       1},
+       skin_message("skin/test.sf"), 1},
       {"missing cvobhs.dat",
        [](TestInstallation& i) {
          i.WriteSkin("test.sf");

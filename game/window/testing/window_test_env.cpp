@@ -51,22 +51,26 @@ QImage MakeBoard() {
   return image;
 }
 
-QImage MakeScoreDigits() {
-  QImage image(160, 20, QImage::Format_RGB888);
-  for (int y = 0; y < 20; ++y) {
-    for (int x = 0; x < 160; ++x)
-      image.setPixel(x, y, qRgb(x / 16 * 20, 100, y));
+namespace {
+
+// A strip of glyphs of `glyph_width`, each of its own red, so that a drawn digit can be told.
+QImage MakeDigitStrip(int width, int height, int glyph_width, int green) {
+  QImage image(width, height, QImage::Format_RGB888);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x)
+      image.setPixel(x, y, qRgb(x / glyph_width * 20, green, y));
   }
   return image;
 }
 
+}  // namespace
+
+QImage MakeScoreDigits() {
+  return MakeDigitStrip(160, 20, 16, 100);
+}
+
 QImage MakeTimerDigits() {
-  QImage image(99, 11, QImage::Format_RGB888);
-  for (int y = 0; y < 11; ++y) {
-    for (int x = 0; x < 99; ++x)
-      image.setPixel(x, y, qRgb(x / 9 * 20, 150, y));
-  }
-  return image;
+  return MakeDigitStrip(99, 11, 9, 150);
 }
 
 ScriptedMessages::ScriptedMessages() {
