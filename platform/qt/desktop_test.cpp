@@ -143,5 +143,26 @@ TEST_F(DesktopTest, RaiseRestoresAndFocusesTheWindow) {
   EXPECT_TRUE(game->isVisible());
 }
 
+// A bare X server gives a new window no focus, so keys reach nothing until the window takes it;
+// a focus that someone holds is left alone.
+TEST_F(DesktopTest, TakesOnlyAnUnclaimedKeyboardFocus) {
+  Display* display = XOpenDisplay(nullptr);
+  ASSERT_NE(display, nullptr);
+  XSetInputFocus(display, PointerRoot, RevertToPointerRoot, CurrentTime);
+  XSync(display, False);
+  XCloseDisplay(display);
+  Settle();
+  TestWindow* game = Show(QStringLiteral("Corvane Orbello"));
+  Settle();
+  ASSERT_EQ(QApplication::activeWindow(), nullptr);
+  TakeUnclaimedKeyboardFocus(game);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == game; }, 3000));
+
+  TestWindow* later = Show(QStringLiteral("Other"));
+  TakeUnclaimedKeyboardFocus(later);
+  Settle();
+  EXPECT_EQ(QApplication::activeWindow(), game);
+}
+
 }  // namespace
 }  // namespace orbello::platform
