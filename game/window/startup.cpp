@@ -60,7 +60,6 @@ int RunGame(platform::SingleInstance& instance) {
       return status;
     platform::ServeMainWindow(instance, &form);
     form.show();
-    platform::TakeUnclaimedKeyboardFocus(&form);
     status = QApplication::exec();
     if (form.ExitStatus() >= 0)
       status = form.ExitStatus();

@@ -16,7 +16,6 @@
 #include <QStandardPaths>
 #include <QWidget>
 #include <cerrno>
-#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -218,41 +217,6 @@ void RaiseWindow(QWidget* window) {
       xcb_flush(connection);
     }
   }
-}
-
-void TakeUnclaimedKeyboardFocus(QWidget* window) {
-  if (window == nullptr || !window->isVisible() ||
-      QGuiApplication::platformName() != QLatin1String("xcb")) {
-    return;
-  }
-  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (x11 == nullptr)
-    return;
-  xcb_connection_t* connection = x11->connection();
-  const auto id = static_cast<xcb_window_t>(window->winId());
-  // Unclaimed: the server's own default (none, pointer root) or the root window holds it.
-  xcb_get_input_focus_reply_t* focus =
-      xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr);
-  xcb_query_tree_reply_t* tree =
-      xcb_query_tree_reply(connection, xcb_query_tree(connection, id), nullptr);
-  const bool unclaimed =
-      focus != nullptr && tree != nullptr &&
-      (focus->focus == XCB_NONE || focus->focus == XCB_INPUT_FOCUS_POINTER_ROOT ||
-       focus->focus == tree->root);
-  free(focus);
-  free(tree);
-  if (!unclaimed)
-    return;
-  // A window manager maps a new window itself, later, and then gives it the focus; only a window
-  // that is already viewable was mapped without one.
-  xcb_get_window_attributes_reply_t* attributes = xcb_get_window_attributes_reply(
-      connection, xcb_get_window_attributes(connection, id), nullptr);
-  const bool viewable = attributes != nullptr && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
-  free(attributes);
-  if (!viewable)
-    return;
-  xcb_set_input_focus(connection, XCB_INPUT_FOCUS_PARENT, id, XCB_CURRENT_TIME);
-  xcb_flush(connection);
 }
 
 }  // namespace orbello::platform

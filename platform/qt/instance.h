@@ -78,10 +78,4 @@ bool IsGameRunning();
 // manager on X11).
 void RaiseWindow(QWidget* window);
 
-// Call right after showing a top-level window. On an X display without a window manager nobody
-// gives a new window the keyboard focus, so the keys of a player who never touches the mouse would
-// reach nothing; there `window` takes it. Where a window manager (or anyone else) holds the focus,
-// or off X11, it does nothing.
-void TakeUnclaimedKeyboardFocus(QWidget* window);
-
 }  // namespace orbello::platform
