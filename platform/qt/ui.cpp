@@ -6,6 +6,7 @@
 
 #include <QtGui/qguiapplication_platform.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDialog>
@@ -273,8 +274,12 @@ class FocusKeeper : public QObject {
         return false;
       taker = widget->parentWidget()->window();
     }
-    // After the map or unmap has reached the server.
-    QTimer::singleShot(0, taker, [taker] { TakeUnclaimedKeyboardFocus(taker); });
+    // After the map or unmap has reached the server. A dialog that opened meanwhile (a question
+    // right after a file chooser) is the one that must get the keys, not the owner below it.
+    QTimer::singleShot(0, taker, [taker] {
+      QWidget* modal = QApplication::activeModalWidget();
+      TakeUnclaimedKeyboardFocus(modal != nullptr ? modal : taker);
+    });
     return false;
   }
 };
