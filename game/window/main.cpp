@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("TMainForm1"));
   orbello::platform::InstallQtMessageHandler();
+  orbello::platform::KeepKeyboardFocusWithoutWindowManager();
 
   orbello::platform::SingleInstance instance;
   if (!orbello::window::CheckSingleInstance(instance))

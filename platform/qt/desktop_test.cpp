@@ -5,12 +5,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QTest>
 #include <QWidget>
 #include <memory>
 
 #include "platform/qt/instance.h"
+#include "platform/qt/ui.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -141,6 +143,31 @@ TEST_F(DesktopTest, RaiseRestoresAndFocusesTheWindow) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == game; }, 3000));
   EXPECT_FALSE(game->isMinimized());
   EXPECT_TRUE(game->isVisible());
+}
+
+// A bare X server gives a shown window no keyboard focus and, when a dialog closes, hands the
+// focus to the root window rather than to its owner: keys would reach nothing. A focus that
+// someone holds is left alone.
+TEST_F(DesktopTest, WindowsTakeAnUnclaimedKeyboardFocus) {
+  Display* display = XOpenDisplay(nullptr);
+  ASSERT_NE(display, nullptr);
+  XSetInputFocus(display, PointerRoot, RevertToPointerRoot, CurrentTime);
+  XCloseDisplay(display);
+  KeepKeyboardFocusWithoutWindowManager();
+  TestWindow* game = Show(QStringLiteral("Corvane Orbello"));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == game; }, 3000));
+
+  TestWindow* later = Show(QStringLiteral("Other"));
+  Settle();
+  EXPECT_EQ(QApplication::activeWindow(), game);
+
+  QDialog dialog(game);
+  dialog.setModal(true);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }, 3000));
+  dialog.hide();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == game; }, 3000));
+  EXPECT_NE(QApplication::activeWindow(), later);
 }
 
 }  // namespace

@@ -2,17 +2,25 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
+#include <QtGui/qguiapplication_platform.h>
+
+#include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QUrl>
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
 
@@ -206,10 +214,89 @@ std::optional<QString> RunDialog(QFileDialog& dialog, const FileDialogRequest& r
   return folder.RealName(QDir::toNativeSeparators(QFileInfo(files.front()).absoluteFilePath()));
 }
 
+void TakeUnclaimedKeyboardFocus(QWidget* window) {
+  if (window == nullptr || !window->isVisible() ||
+      QGuiApplication::platformName() != QLatin1String("xcb")) {
+    return;
+  }
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (x11 == nullptr)
+    return;
+  xcb_connection_t* connection = x11->connection();
+  const auto id = static_cast<xcb_window_t>(window->winId());
+  // Unclaimed: the server's own default (none, pointer root) or the root window holds it.
+  xcb_get_input_focus_reply_t* focus =
+      xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr);
+  xcb_query_tree_reply_t* tree =
+      xcb_query_tree_reply(connection, xcb_query_tree(connection, id), nullptr);
+  const bool unclaimed =
+      focus != nullptr && tree != nullptr &&
+      (focus->focus == XCB_NONE || focus->focus == XCB_INPUT_FOCUS_POINTER_ROOT ||
+       focus->focus == tree->root);
+  free(focus);
+  free(tree);
+  if (!unclaimed)
+    return;
+  // A window manager maps a new window itself, later, and then gives it the focus; only a window
+  // that is already viewable was mapped without one.
+  xcb_get_window_attributes_reply_t* attributes = xcb_get_window_attributes_reply(
+      connection, xcb_get_window_attributes(connection, id), nullptr);
+  const bool viewable = attributes != nullptr && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+  free(attributes);
+  if (!viewable)
+    return;
+  xcb_set_input_focus(connection, XCB_INPUT_FOCUS_PARENT, id, XCB_CURRENT_TIME);
+  xcb_flush(connection);
+}
+
+// On an X display without a window manager nobody gives a new window the keyboard focus, and when
+// a dialog goes the server hands it to the root window, not back to the dialog's owner: the keys
+// of a player who never touches the mouse would then reach nothing. A shown top-level window, and
+// the owner of a dialog that has gone, take the focus there when nobody holds it.
+class FocusKeeper : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if ((event->type() != QEvent::Show && event->type() != QEvent::Hide) ||
+        !watched->isWidgetType()) {
+      return false;
+    }
+    auto* widget = static_cast<QWidget*>(watched);
+    if (!widget->isWindow() || widget->windowType() == Qt::Popup ||
+        widget->windowType() == Qt::ToolTip) {
+      return false;
+    }
+    QWidget* taker = widget;
+    if (event->type() == QEvent::Hide) {
+      if (qobject_cast<QDialog*>(widget) == nullptr || widget->parentWidget() == nullptr)
+        return false;
+      taker = widget->parentWidget()->window();
+    }
+    // After the map or unmap has reached the server. A dialog that opened meanwhile (a question
+    // right after a file chooser) is the one that must get the keys, not the owner below it.
+    QTimer::singleShot(0, taker, [taker] {
+      QWidget* modal = QApplication::activeModalWidget();
+      TakeUnclaimedKeyboardFocus(modal != nullptr ? modal : taker);
+    });
+    return false;
+  }
+};
 }  // namespace
 
 void InstallQtMessageHandler() {
   SetMessageHandler(ShowQtMessage);
+}
+
+void KeepKeyboardFocusWithoutWindowManager() {
+  static FocusKeeper* keeper = nullptr;
+  if (keeper != nullptr || QCoreApplication::instance() == nullptr ||
+      QGuiApplication::platformName() != QLatin1String("xcb")) {
+    return;
+  }
+  keeper = new FocusKeeper(QCoreApplication::instance());
+  QCoreApplication::instance()->installEventFilter(keeper);
 }
 
 QStringList QtNameFilters(const std::vector<FileFilter>& filters) {

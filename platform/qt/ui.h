@@ -19,6 +19,12 @@ namespace orbello::platform {
 // icon, buttons, default button and owner. Returns nothing; the previous handler is dropped.
 void InstallQtMessageHandler();
 
+// For keyboard-only play on an X display without a window manager, where nobody gives windows the
+// keyboard focus: a shown top-level window, and the owner of a dialog that has closed, take the
+// focus when nobody holds it. Where a window manager holds it, or off X11, nothing changes. Call
+// once the QApplication exists.
+void KeepKeyboardFocusWithoutWindowManager();
+
 struct FileFilter {
   QString name;     // what the user sees, e.g. "Bitmap files: (*.bmp)"
   QString pattern;  // e.g. "*.bmp"; "*.*" means every file, as on the original system
