@@ -9,11 +9,10 @@
 #include "skincompiler/compiler_window.h"
 
 int main(int argc, char** argv) {
-  orbello::platform::ChooseX11OnWayland("csfob");
-  if (!orbello::platform::DisplayReachable("csfob"))
+  if (!orbello::platform::PrepareDisplay("csfob"))
     return 1;
   QApplication app(argc, argv);
-  orbello::platform::InstallQtMessageHandler();
+  orbello::platform::SetUpApplication();
 
   const QPixmap icon(QStringLiteral(":/csfob/MAINICON.png"));
   if (!icon.isNull())

@@ -6,10 +6,9 @@
 #include "uninstaller/uninstall_dialog.h"
 
 int main(int argc, char** argv) {
-  orbello::platform::ChooseX11OnWayland("uni_cvob");
-  if (!orbello::platform::DisplayReachable("uni_cvob"))
+  if (!orbello::platform::PrepareDisplay("uni_cvob"))
     return 1;
   QApplication app(argc, argv);
-  orbello::platform::InstallQtMessageHandler();
+  orbello::platform::SetUpApplication();
   return orbello::uninstaller::RunUninstallProgram();
 }

@@ -12,15 +12,13 @@ int main(int argc, char** argv) {
   // The window carries the class "TMainForm1" on X11, as the uninstaller and a second start look
   // for it; the name must be known before the application exists.
   qputenv("RESOURCE_NAME", "TMainForm1");
-  orbello::platform::ChooseX11OnWayland("cvob");
-  if (!orbello::platform::DisplayReachable("cvob"))
+  if (!orbello::platform::PrepareDisplay("cvob"))
     return 1;
   // Before the application exists, so that a screen reader hears its name from the start.
   orbello::window::InstallAccessibility();
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("TMainForm1"));
-  orbello::platform::InstallQtMessageHandler();
-  orbello::platform::KeepKeyboardFocusWithoutWindowManager();
+  orbello::platform::SetUpApplication();
 
   orbello::platform::SingleInstance instance;
   if (!orbello::window::CheckSingleInstance(instance))

@@ -78,4 +78,9 @@ void ChooseX11OnWayland(const char* program) {
     qputenv("GDK_BACKEND", "x11");
 }
 
+bool PrepareDisplay(const char* program) {
+  ChooseX11OnWayland(program);
+  return DisplayReachable(program);
+}
+
 }  // namespace orbello::platform

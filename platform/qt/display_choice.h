@@ -18,4 +18,7 @@ void ChooseX11OnWayland(const char* program);
 // Qt itself would abort. True otherwise, also for any other platform Qt is asked to use.
 bool DisplayReachable(const char* program);
 
+// Both of the above, as each program's first step: false when the program must end with status 1.
+bool PrepareDisplay(const char* program);
+
 }  // namespace orbello::platform

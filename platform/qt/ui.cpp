@@ -440,4 +440,9 @@ ShellOpenFunction SetShellOpenFunction(ShellOpenFunction function) {
   return function;
 }
 
+void SetUpApplication() {
+  InstallQtMessageHandler();
+  KeepKeyboardFocusWithoutWindowManager();
+}
+
 }  // namespace orbello::platform

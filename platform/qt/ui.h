@@ -25,6 +25,10 @@ void InstallQtMessageHandler();
 // once the QApplication exists.
 void KeepKeyboardFocusWithoutWindowManager();
 
+// What every program sets up once its QApplication exists: the message handler and the keeper of
+// the keyboard focus above.
+void SetUpApplication();
+
 struct FileFilter {
   QString name;     // what the user sees, e.g. "Bitmap files: (*.bmp)"
   QString pattern;  // e.g. "*.bmp"; "*.*" means every file, as on the original system
