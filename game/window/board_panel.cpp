@@ -14,37 +14,26 @@ namespace {
 // The cursor stops at the board's edges.
 std::optional<int> MovedCursor(int key, int n) {
   constexpr int kLast = BoardPanel::kSide - 1;
-  int x = n / BoardPanel::kSide;
-  int y = n % BoardPanel::kSide;
-  switch (key) {
-    case Qt::Key_Left:
-      x = std::max(x - 1, 0);
-      break;
-    case Qt::Key_Right:
-      x = std::min(x + 1, kLast);
-      break;
-    case Qt::Key_Up:
-      y = std::max(y - 1, 0);
-      break;
-    case Qt::Key_Down:
-      y = std::min(y + 1, kLast);
-      break;
-    case Qt::Key_Home:
-      x = 0;
-      break;
-    case Qt::Key_End:
-      x = kLast;
-      break;
-    case Qt::Key_PageUp:
-      y = 0;
-      break;
-    case Qt::Key_PageDown:
-      y = kLast;
-      break;
-    default:
-      return std::nullopt;
+  const int x = n / BoardPanel::kSide;
+  const int y = n % BoardPanel::kSide;
+  struct Move {
+    int key, x, y;
+  };
+  const Move moves[] = {
+      {Qt::Key_Left, std::max(x - 1, 0), y},
+      {Qt::Key_Right, std::min(x + 1, kLast), y},
+      {Qt::Key_Up, x, std::max(y - 1, 0)},
+      {Qt::Key_Down, x, std::min(y + 1, kLast)},
+      {Qt::Key_Home, 0, y},
+      {Qt::Key_End, kLast, y},
+      {Qt::Key_PageUp, x, 0},
+      {Qt::Key_PageDown, x, kLast},
+  };
+  for (const Move& move : moves) {
+    if (move.key == key)
+      return BoardPanel::kSide * move.x + move.y;
   }
-  return BoardPanel::kSide * x + y;
+  return std::nullopt;
 }
 
 }  // namespace

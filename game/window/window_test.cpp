@@ -34,6 +34,14 @@ using testing::ScriptedMessages;
 using testing::TestInstallation;
 using testing::WalkPixel;
 
+// The first cell, in cell order, that holds a ball.
+int FirstBall(const GameEngine& engine) {
+  int ball = 0;
+  while (engine.Board()[ball].Color == kEmpty)
+    ++ball;
+  return ball;
+}
+
 class FormTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(install_.WriteDefault()); }
@@ -308,9 +316,7 @@ TEST_F(FormTest, PressesWithShiftCtrlOrTheRightButtonAreIgnored) {
   form->OnCommand(kCmdNew);
   GameEngine& engine = form->Engine();
   ASSERT_TRUE(engine.GameActive());
-  int ball = 0;
-  while (engine.Board()[ball].Color == kEmpty)
-    ++ball;
+  const int ball = FirstBall(engine);
 
   QTest::mouseClick(Access(*form).Cell(ball), Qt::LeftButton, Qt::ShiftModifier);
   QTest::mouseClick(Access(*form).Cell(ball), Qt::LeftButton, Qt::ControlModifier);
@@ -468,9 +474,7 @@ TEST_F(FormTest, AWholeGameOfPressesEndsWithTheGameOverQuestion) {
     EXPECT_EQ(Access(*form).ImageScore()->Snapshot(),
               ComposeNumber(testing::MakeScoreDigits(), engine.Score()));
     // Presses after the end change nothing.
-    int ball = 0;
-    while (engine.Board()[ball].Color == kEmpty)
-      ++ball;
+    const int ball = FirstBall(engine);
     QTest::mouseClick(Access(*form).Cell(ball), Qt::LeftButton);
     EXPECT_EQ(engine.SelX(), kNone);
   }
@@ -635,9 +639,7 @@ TEST_F(FormTest, ASkinThatCannotBeLoadedIsRefusedOnOkAndTheGameGoesOnUnchanged) 
   ASSERT_EQ(status_, 0);
   GameEngine& engine = form->Engine();
   form->OnCommand(kCmdNew);
-  int ball = 0;
-  while (engine.Board()[ball].Color == kEmpty)
-    ++ball;
+  const int ball = FirstBall(engine);
   const QImage ball_before = Access(*form).Cell(ball)->Snapshot();
   const GameSettings before = Access(*form).Settings();
   const QStringList files_before = install_.TempFiles();
@@ -750,9 +752,7 @@ TEST_F(FormTest, SaveAndLoadGoThroughTheChoosersAndResumeTheGame) {
   ASSERT_EQ(status_, 0);
   GameEngine& engine = form->Engine();
   form->OnCommand(kCmdNew);
-  int ball = 0;
-  while (engine.Board()[ball].Color == kEmpty)
-    ++ball;
+  const int ball = FirstBall(engine);
   QTest::mouseClick(Access(*form).Cell(ball), Qt::LeftButton);
   ASSERT_EQ(CellNumber(engine.SelX(), engine.SelY()), ball);
 
@@ -809,9 +809,7 @@ TEST_F(FormTest, AFailedSaveOrLoadIsToldAndTheGameGoesOnUnchanged) {
   ASSERT_EQ(status_, 0);
   GameEngine& engine = form->Engine();
   form->OnCommand(kCmdNew);
-  int ball = 0;
-  while (engine.Board()[ball].Color == kEmpty)
-    ++ball;
+  const int ball = FirstBall(engine);
   QTest::mouseClick(Access(*form).Cell(ball), Qt::LeftButton);
   const SavedGameBytes before = EncodeSavedGame(engine.SavedState());
 
@@ -992,9 +990,7 @@ TEST_F(FormTest, TheBoardIsPlayedWithTheKeys) {
   // Space or Enter on the cursor cell is a left press there; a mouse press moves the cursor.
   form->OnCommand(kCmdNew);
   GameEngine& engine = form->Engine();
-  int ball = 0;
-  while (engine.Board()[ball].Color == kEmpty)
-    ++ball;
+  const int ball = FirstBall(engine);
   board->SetCursor(ball);
   Key(*form, Qt::Key_Space);
   EXPECT_EQ(CellNumber(engine.SelX(), engine.SelY()), ball);
