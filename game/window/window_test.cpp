@@ -54,6 +54,14 @@ class FormTest : public ::testing::Test {
     return form;
   }
 
+  // Starts a game and selects its first ball with a click; the ball's cell.
+  static int StartAndSelectFirstBall(TMainForm1& form) {
+    form.OnCommand(kCmdNew);
+    const int ball = FirstBall(form.Engine());
+    QTest::mouseClick(Access(form).Cell(ball), Qt::LeftButton);
+    return ball;
+  }
+
   TestInstallation install_;
   ScriptedMessages messages_;
   int status_ = -1;
@@ -751,9 +759,7 @@ TEST_F(FormTest, SaveAndLoadGoThroughTheChoosersAndResumeTheGame) {
   auto form = Create();
   ASSERT_EQ(status_, 0);
   GameEngine& engine = form->Engine();
-  form->OnCommand(kCmdNew);
-  const int ball = FirstBall(engine);
-  QTest::mouseClick(Access(*form).Cell(ball), Qt::LeftButton);
+  const int ball = StartAndSelectFirstBall(*form);
   ASSERT_EQ(CellNumber(engine.SelX(), engine.SelY()), ball);
 
   const QString path = install_.Path("save/game.osf");
@@ -808,9 +814,7 @@ TEST_F(FormTest, AFailedSaveOrLoadIsToldAndTheGameGoesOnUnchanged) {
   auto form = Create();
   ASSERT_EQ(status_, 0);
   GameEngine& engine = form->Engine();
-  form->OnCommand(kCmdNew);
-  const int ball = FirstBall(engine);
-  QTest::mouseClick(Access(*form).Cell(ball), Qt::LeftButton);
+  StartAndSelectFirstBall(*form);
   const SavedGameBytes before = EncodeSavedGame(engine.SavedState());
 
   // A file where a folder should be; a folder path too long for the chooser's 260 characters
