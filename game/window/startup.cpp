@@ -7,10 +7,12 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <exception>
 
 #include "game/window/main_form.h"
 #include "platform/qt/instance.h"
+#include "platform/qt/sound.h"
 
 namespace orbello::window {
 
@@ -23,6 +25,26 @@ void OnTerminationSignal(int number) {
   // Only async-signal-safe calls here; the event loop does the rest.
   [[maybe_unused]] const ssize_t written = write(signal_pipe[1], &byte, 1);
 }
+
+// Brings up the audio device once the window has painted its first frame: the device takes longer
+// to open than the whole first frame, and no sound can be asked for before the player acts.
+class SoundAfterFirstFrame : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      watched->removeEventFilter(this);
+      // After this paint has reached the screen.
+      QTimer::singleShot(0, this, [this] {
+        platform::PrepareSound();
+        deleteLater();
+      });
+    }
+    return false;
+  }
+};
 
 }  // namespace
 
@@ -59,6 +81,7 @@ int RunGame(platform::SingleInstance& instance) {
     if (status != 0)
       return status;
     platform::ServeMainWindow(instance, &form);
+    form.installEventFilter(new SoundAfterFirstFrame(&form));
     form.show();
     status = QApplication::exec();
     if (form.ExitStatus() >= 0)
