@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 #include <memory>
@@ -14,6 +15,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 namespace orbello::platform {
 namespace {
@@ -141,6 +143,46 @@ TEST_F(DesktopTest, RaiseRestoresAndFocusesTheWindow) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == game; }, 3000));
   EXPECT_FALSE(game->isMinimized());
   EXPECT_TRUE(game->isVisible());
+}
+
+// A minimised game is still running: the uninstaller must see it, and a second game started with
+// another runtime folder (no lock or socket in common) must stay second. Without a window manager
+// the test does what one does on minimising: unmap the window and mark it iconic.
+TEST_F(DesktopTest, AMinimisedGameWindowStillCountsAsARunningGame) {
+  TestWindow* game = Show(QStringLiteral("Corvane Orbello"));
+  Display* display = XOpenDisplay(nullptr);
+  ASSERT_NE(display, nullptr);
+  const Window id = static_cast<Window>(game->winId());
+  char class_name[] = "TMainForm1";
+  XClassHint hint{class_name, class_name};
+  XSetClassHint(display, id, &hint);
+  // As the window of another process.
+  XDeleteProperty(display, id, XInternAtom(display, "_NET_WM_PID", False));
+  XUnmapWindow(display, id);
+  Atom wm_state = XInternAtom(display, "WM_STATE", False);
+  long state[2] = {IconicState, 0};
+  XChangeProperty(display, id, wm_state, wm_state, 32, PropModeReplace,
+                  reinterpret_cast<unsigned char*>(state), 2);
+  XSync(display, False);
+  Settle();
+
+  QTemporaryDir other_runtime;
+  const QByteArray saved_runtime = qgetenv("XDG_RUNTIME_DIR");
+  qputenv("XDG_RUNTIME_DIR", other_runtime.path().toLocal8Bit());
+  EXPECT_FALSE(FindTopLevelWindow(kMainWindowClass, kMainWindowTitle)) << "it is not shown";
+  EXPECT_TRUE(
+      FindTopLevelWindow(kMainWindowClass, kMainWindowTitle, WindowShowing::kShownOrMinimised));
+  EXPECT_TRUE(IsGameRunning());
+  SingleInstance second;
+  EXPECT_FALSE(second.TryBecomeFirst());
+
+  XDeleteProperty(display, id, wm_state);
+  XSync(display, False);
+  EXPECT_FALSE(IsGameRunning()) << "a withdrawn window is no game";
+  EXPECT_TRUE(second.TryBecomeFirst());
+  second.Release();
+  qputenv("XDG_RUNTIME_DIR", saved_runtime);
+  XCloseDisplay(display);
 }
 
 }  // namespace
