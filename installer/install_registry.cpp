@@ -40,20 +40,17 @@ const std::vector<DefaultSetting>& DefaultSettings() {
 
 namespace {
 
-// True when the game could load the skin at `path`: it unpacks it as the game does and each of
-// the five pictures reads as a bitmap. The pictures are read from their bytes, so that only the
-// skin decides, not the name of the temporary folder.
+// True when the game could load the skin at `path`: the same reader and bound as the game, and
+// each of the five pictures reads as a bitmap.
 bool SkinLoads(const std::string& path) {
-  skinfile::TempNames names;
-  bool loads = skinfile::UnpackSkin(path, names);
-  for (const std::string& name : names) {
-    std::string bytes;
+  skinfile::SkinPictures pictures;
+  bool loads = skinfile::ReadSkinPictures(path, &pictures);
+  for (const std::string& bytes : pictures) {
     QImage picture;
-    loads = loads && skinfile::ReadUnpackedPicture(name, &bytes) &&
+    loads = loads && skinfile::PictureWithinBounds(bytes) &&
             picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
                                  static_cast<int>(bytes.size()), "BMP");
   }
-  skinfile::DeleteTempFiles(names);
   return loads;
 }
 

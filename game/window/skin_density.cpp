@@ -28,6 +28,10 @@ bool ScaleSkinPictures(const std::string& skin_path, int scale, SkinPictureSet& 
     SkinPictureSet doubles;
     bool fits = true;
     for (int k = 0; k < count && fits; ++k) {
+      // Bounded like the skin's own pictures, at their density, before anything is decoded.
+      fits = skinfile::PictureWithinBounds(bytes[k], scale);
+      if (!fits)
+        break;
       doubles[k] = QImage::fromData(reinterpret_cast<const uchar*>(bytes[k].data()),
                                     static_cast<int>(bytes[k].size()), "BMP");
       fits = !doubles[k].isNull() && doubles[k].size() == pictures[k].size() * scale;
