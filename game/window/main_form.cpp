@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QThread>
 #include <QWindow>
 #include <algorithm>
@@ -109,7 +110,8 @@ TMainForm1::TMainForm1(std::string high_score_file)
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(11);
   setFont(font);
-  setWindowIcon(QIcon(QStringLiteral(":/game/MAINICON.png")));
+  // Named as PNG: an icon read by its file name alone has every image plug-in probed for it.
+  setWindowIcon(QIcon(QPixmap::fromImage(QImage(QStringLiteral(":/game/MAINICON.png"), "PNG"))));
   // The density is that of the screen the window opens on; where it moves later, the toolkit
   // scales what is drawn.
   scale_ = orbello::window::PictureScale(devicePixelRatioF());

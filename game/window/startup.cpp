@@ -5,10 +5,12 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <exception>
+#include <thread>
 
 #include "game/window/main_form.h"
 #include "platform/qt/instance.h"
@@ -75,6 +77,10 @@ bool CheckSingleInstance(platform::SingleInstance& instance) {
 
 int RunGame(platform::SingleInstance& instance) {
   int status = 0;
+  // Reading the system's font configuration takes a good part of the build, and only the
+  // game-type menu's measuring needs it: it is read on a thread of its own meanwhile (the font
+  // database may be used from any thread; a second reader waits for the first).
+  std::jthread fonts([] { QFontDatabase::families(); });
   try {
     TMainForm1 form;
     status = form.FormCreate();
