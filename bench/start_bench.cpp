@@ -4,9 +4,10 @@
 // memory at that moment, the resident memory again 2 s later (the game has opened its audio device
 // by then), and the count of shared libraries (ldd). Prints the medians and the game's ratios to
 // the floor. Not a test; run it under xvfb-run on a quiet machine:
-//   xvfb-run -a -s "-screen 0 1024x768x24" build/main/bench/orbello_start_bench build/main [runs]
-//   [scale]
-// It installs the game from BUILD_DIR with installer/install.sh into a throwaway HOME.
+//   xvfb-run -a -s "-screen 0 1280x1024x24" build/main/bench/orbello_start_bench
+//       $PWD/build/main [runs] [scale] [OTHER_BUILD_DIR]
+// It installs the game from BUILD_DIR with installer/install.sh into a throwaway HOME; the game of
+// OTHER_BUILD_DIR (say, the build before a change) is then started in turn with the others.
 #include <dirent.h>
 #include <poll.h>
 #include <signal.h>
@@ -191,9 +192,20 @@ int LibraryCount(const std::string& path) {
 
 }  // namespace
 
+// Installs the game from `build` into a HOME of its own under `scratch`; the program's path, or
+// empty on failure.
+std::string Install(const std::string& top, const std::string& build, const std::string& home) {
+  const std::string installed =
+      Run("mkdir -p " + Quote(home) +
+          " && env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME=" + Quote(home) + " bash " +
+          Quote(top + "/installer/install.sh") + " " + Quote(build) + " 2>/dev/null | tail -n 1");
+  const std::string program = installed.substr(0, installed.find('\n')) + "/cvob";
+  return access(program.c_str(), X_OK) == 0 ? program : std::string();
+}
+
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: %s BUILD_DIR [runs=7] [scale=1]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s BUILD_DIR [runs=7] [scale=1] [OTHER_BUILD_DIR]\n", argv[0]);
     return 2;
   }
   const std::string build = argv[1];
@@ -208,7 +220,6 @@ int main(int argc, char** argv) {
 
   char scratch_template[] = "/tmp/orbello-start-bench.XXXXXX";
   const std::string scratch = mkdtemp(scratch_template);
-  const std::string home_template = scratch + "/installed";
   const std::string source =
       Run("cd \"$(dirname " + Quote(argv[0]) +
           ")\" && sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' ../CMakeCache.txt");
@@ -217,39 +228,53 @@ int main(int argc, char** argv) {
   const std::string own = argv[0];
   const std::string bench_folder =
       own.find('/') == std::string::npos ? "." : own.substr(0, own.rfind('/'));
-  const std::string installed =
-      Run("mkdir -p " + Quote(home_template) +
-          " && env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME=" + Quote(home_template) + " bash " +
-          Quote(top + "/installer/install.sh") + " " + Quote(build) + " 2>/dev/null | tail -n 1");
-  const std::string folder = installed.substr(0, installed.find('\n'));
-  Program game{"game", {folder + "/cvob"}, home_template, {}};
-  Program floor{"floor",
-                {bench_folder + "/orbello_floor_window", build + "/art/game/201.jpg",
-                 build + "/art/game/201@2x.jpg"},
-                "",
-                {}};
-  if (access(game.argv[0].c_str(), X_OK) != 0) {
-    std::fprintf(stderr, "installation failed (%s)\n", folder.c_str());
-    return 1;
+  std::vector<Program> programs;
+  programs.push_back(
+      {"game", {Install(top, build, scratch + "/installed")}, scratch + "/installed", {}});
+  // Another build (e.g. the one before a change), started in turn with the others.
+  if (argc > 4) {
+    programs.push_back(
+        {"other", {Install(top, argv[4], scratch + "/other")}, scratch + "/other", {}});
+  }
+  programs.push_back({"floor",
+                      {bench_folder + "/orbello_floor_window", build + "/art/game/201.jpg",
+                       build + "/art/game/201@2x.jpg"},
+                      "",
+                      {}});
+  for (const Program& program : programs) {
+    if (program.argv[0].empty()) {
+      std::fprintf(stderr, "installation failed (%s)\n", program.home_template.c_str());
+      return 1;
+    }
   }
   for (int i = 0; i < runs; ++i) {
-    for (Program* program : {&game, &floor}) {
-      if (!StartOnce(display, scratch, scale, *program))
-        std::fprintf(stderr, "%s: no window mapped\n", program->name.c_str());
+    for (Program& program : programs) {
+      if (!StartOnce(display, scratch, scale, program))
+        std::fprintf(stderr, "%s: no window mapped\n", program.name.c_str());
     }
   }
   std::printf("scale %d, medians of %d starts each\n", scale, runs);
   std::printf("%-6s %10s %8s %9s %13s %6s\n", "", "mapped ms", "CPU ms", "RSS MiB", "RSS 2 s MiB",
               "libs");
-  for (const Program* program : {&game, &floor}) {
-    std::printf("%-6s %10.1f %8.1f %9.1f %13.1f %6d\n", program->name.c_str(),
-                MedianOf(*program, &Sample::mapped_ms), MedianOf(*program, &Sample::cpu_ms),
-                MedianOf(*program, &Sample::rss_mib), MedianOf(*program, &Sample::rss_settled_mib),
-                LibraryCount(program->argv[0]));
+  for (const Program& program : programs) {
+    std::printf("%-6s %10.1f %8.1f %9.1f %13.1f %6d\n", program.name.c_str(),
+                MedianOf(program, &Sample::mapped_ms), MedianOf(program, &Sample::cpu_ms),
+                MedianOf(program, &Sample::rss_mib), MedianOf(program, &Sample::rss_settled_mib),
+                LibraryCount(program.argv[0]));
   }
-  std::printf("start ratio game/floor: %.2f; RSS game - floor: %+.1f MiB\n",
-              MedianOf(game, &Sample::mapped_ms) / MedianOf(floor, &Sample::mapped_ms),
-              MedianOf(game, &Sample::rss_mib) - MedianOf(floor, &Sample::rss_mib));
+  for (const Program& program : programs) {
+    std::printf("%s, each start (ms):", program.name.c_str());
+    for (const Sample& s : program.samples)
+      std::printf(" %.0f", s.mapped_ms);
+    std::printf("\n");
+  }
+  const Program& floor = programs.back();
+  for (size_t i = 0; i + 1 < programs.size(); ++i) {
+    std::printf("start ratio %s/floor: %.2f; RSS %s - floor: %+.1f MiB\n", programs[i].name.c_str(),
+                MedianOf(programs[i], &Sample::mapped_ms) / MedianOf(floor, &Sample::mapped_ms),
+                programs[i].name.c_str(),
+                MedianOf(programs[i], &Sample::rss_mib) - MedianOf(floor, &Sample::rss_mib));
+  }
   Run("rm -rf " + Quote(scratch));
   XCloseDisplay(display);
   return 0;
