@@ -16,10 +16,9 @@ bool WindowSkin::Load(const std::string& path) {
   bool loaded = skinfile::ReadSkinPictures(path, &bytes);
   SkinPictureSet pictures;
   for (int k = 0; loaded && k < skinfile::kPictureCount; ++k) {
-    loaded = skinfile::PictureWithinBounds(bytes[k]) &&
-             pictures[k].loadFromData(reinterpret_cast<const uchar*>(bytes[k].data()),
-                                      static_cast<int>(bytes[k].size()), "BMP");
-    pictures[k] = pictures[k].convertToFormat(QImage::Format_RGB32);
+    if (skinfile::PictureWithinBounds(bytes[k]))
+      pictures[k] = DecodeSkinPicture(bytes[k]);
+    loaded = !pictures[k].isNull();
   }
   if (!loaded) {
     platform::ShowMessage({skinfile::UnableToLoadSkinMessage(path), "Error",
