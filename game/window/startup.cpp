@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "game/window/main_form.h"
+#include "platform/qt/desktop.h"
 #include "platform/qt/instance.h"
 #include "platform/qt/sound.h"
 
@@ -71,7 +72,12 @@ void QuitOnTerminationSignals() {
 bool CheckSingleInstance(platform::SingleInstance& instance) {
   if (instance.TryBecomeFirst())
     return true;
-  platform::AskRunningInstanceToRaise();
+  // A game that does not answer (busy, or started with another runtime folder) is raised through
+  // the display instead.
+  if (!platform::AskRunningInstanceToRaise()) {
+    platform::RaiseTopLevelWindow(QLatin1String(platform::kMainWindowClass),
+                                  QLatin1String(platform::kMainWindowTitle));
+  }
   return false;
 }
 

@@ -297,4 +297,36 @@ bool FindTopLevelWindow(const QString& wm_class, const QString& title, WindowSho
   return false;
 }
 
+bool RaiseTopLevelWindow(const QString& wm_class, const QString& title) {
+  DisplayPtr display = OpenDisplay();
+  if (!display)
+    return false;
+  ErrorHandlerScope errors;
+  Display* d = display.get();
+  for (Window window : ClientWindows(d)) {
+    if ((!IsShown(d, window) && !IsMinimised(d, window)) || OfThisProcess(d, window) ||
+        WindowClass(d, window) != wm_class || WindowTitle(d, window) != title) {
+      continue;
+    }
+    if (WindowManagerSupports(d, "_NET_ACTIVE_WINDOW")) {
+      // The window manager restores and raises it; source 2: on behalf of the user.
+      XEvent event{};
+      event.xclient.type = ClientMessage;
+      event.xclient.window = window;
+      event.xclient.format = 32;
+      event.xclient.message_type = XInternAtom(d, "_NET_ACTIVE_WINDOW", False);
+      event.xclient.data.l[0] = 2;
+      event.xclient.data.l[1] = CurrentTime;
+      XSendEvent(d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask,
+                 &event);
+    } else {
+      XMapRaised(d, window);
+      XSetInputFocus(d, window, RevertToParent, CurrentTime);
+    }
+    XSync(d, False);
+    return true;
+  }
+  return false;
+}
+
 }  // namespace orbello::platform

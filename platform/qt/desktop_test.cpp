@@ -146,7 +146,8 @@ TEST_F(DesktopTest, RaiseRestoresAndFocusesTheWindow) {
 }
 
 // A minimised game is still running: the uninstaller must see it, and a second game started with
-// another runtime folder (no lock or socket in common) must stay second. Without a window manager
+// another runtime folder (no lock or socket in common) must stay second and bring it back. Without
+// a window manager
 // the test does what one does on minimising: unmap the window and mark it iconic.
 TEST_F(DesktopTest, AMinimisedGameWindowStillCountsAsARunningGame) {
   TestWindow* game = Show(QStringLiteral("Corvane Orbello"));
@@ -175,9 +176,17 @@ TEST_F(DesktopTest, AMinimisedGameWindowStillCountsAsARunningGame) {
   EXPECT_TRUE(IsGameRunning());
   SingleInstance second;
   EXPECT_FALSE(second.TryBecomeFirst());
+  // Such a second start cannot ask the game over its socket; it raises it through the display.
+  EXPECT_TRUE(RaiseTopLevelWindow(kMainWindowClass, kMainWindowTitle));
+  Settle();
+  XWindowAttributes attributes{};
+  ASSERT_NE(XGetWindowAttributes(display, id, &attributes), 0);
+  EXPECT_EQ(attributes.map_state, IsViewable);
 
+  XUnmapWindow(display, id);
   XDeleteProperty(display, id, wm_state);
   XSync(display, False);
+  Settle();
   EXPECT_FALSE(IsGameRunning()) << "a withdrawn window is no game";
   EXPECT_TRUE(second.TryBecomeFirst());
   second.Release();
