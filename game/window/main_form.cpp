@@ -18,6 +18,7 @@
 #include "game/records/dialogs/dialogs.h"
 #include "game/window/about/about.h"
 #include "game/window/pictures.h"
+#include "game/window/skin_density.h"
 #include "game/window/window_region.h"
 #include "platform/core/message.h"
 #include "platform/qt/kit/kit.h"
@@ -32,11 +33,11 @@ constexpr char kError[] = "Error";
 
 constexpr QRgb kButtonKey = qRgb(0, 128, 128);
 
-QImage LoadResourceBitmap(const char* path) {
-  QImage image;
-  if (!image.load(QString::fromLatin1(path), "BMP"))
+QImage LoadResourceBitmap(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
     return {};
-  return image.convertToFormat(QImage::Format_RGB32);
+  return DecodeBitmap(file.readAll().toStdString());
 }
 
 // A picture of the program at `scale`: at 2 its "@2x" resource (":/game/NAME@2x.bmp" beside
@@ -44,11 +45,9 @@ QImage LoadResourceBitmap(const char* path) {
 QImage ScaledResourceBitmap(const QImage& one, const char* name, int scale) {
   if (scale == 1 || one.isNull())
     return one;
-  QImage picture;
-  picture.load(QStringLiteral(":/game/%1@2x.bmp").arg(QLatin1String(name)), "BMP");
+  QImage picture = LoadResourceBitmap(QStringLiteral(":/game/%1@2x.bmp").arg(QLatin1String(name)));
   if (picture.size() != one.size() * scale)
     return ScalePicture(one, scale, one.size());
-  picture = picture.convertToFormat(QImage::Format_RGB32);
   picture.setDevicePixelRatio(scale);
   return picture;
 }
@@ -154,10 +153,10 @@ int TMainForm1::Fatal(int status) {
 }
 
 int TMainForm1::FormCreate() {
-  bitmap_btn_ = LoadResourceBitmap(":/game/BITMAP_BTN.bmp");
-  bitmap_new_disable_ = LoadResourceBitmap(":/game/BITMAP_NEW_DISABLE.bmp");
-  bitmap_caption_btn_ = LoadResourceBitmap(":/game/BITMAP_CAPTION_BTN.bmp");
-  bitmap_bar_menu_ = LoadResourceBitmap(":/game/BITMAP_BAR_MENU.bmp");
+  bitmap_btn_ = LoadResourceBitmap(QStringLiteral(":/game/BITMAP_BTN.bmp"));
+  bitmap_new_disable_ = LoadResourceBitmap(QStringLiteral(":/game/BITMAP_NEW_DISABLE.bmp"));
+  bitmap_caption_btn_ = LoadResourceBitmap(QStringLiteral(":/game/BITMAP_CAPTION_BTN.bmp"));
+  bitmap_bar_menu_ = LoadResourceBitmap(QStringLiteral(":/game/BITMAP_BAR_MENU.bmp"));
   if (bitmap_btn_.isNull() || bitmap_new_disable_.isNull() || bitmap_caption_btn_.isNull() ||
       bitmap_bar_menu_.isNull()) {
     return Fatal(kExitStatusFailure);

@@ -56,7 +56,7 @@ QImage DecodePlain24(const std::string& bmp) {
 
 }  // namespace
 
-QImage DecodeSkinPicture(const std::string& bmp) {
+QImage DecodeBitmap(const std::string& bmp) {
   QImage image = DecodePlain24(bmp);
   if (image.isNull()) {
     image.loadFromData(reinterpret_cast<const uchar*>(bmp.data()), static_cast<int>(bmp.size()),
@@ -92,7 +92,7 @@ bool ScaleSkinPictures(const std::string& skin_path, int scale, SkinPictureSet& 
       fits = skinfile::PictureWithinBounds(bytes[k], scale);
       if (!fits)
         break;
-      doubles[k] = DecodeSkinPicture(bytes[k]);
+      doubles[k] = DecodeBitmap(bytes[k]);
       fits = !doubles[k].isNull() && doubles[k].size() == pictures[k].size() * scale;
     }
     if (fits) {

@@ -276,11 +276,11 @@ TEST(SkinPictureDecoding, GivesWhatTheGeneralReaderGives) {
     // A cut-off file goes to the general reader too (which leaves the missing rows undefined, so
     // only that it loads can be compared).
     const std::string cut = plain.substr(0, plain.size() - 1);
-    EXPECT_EQ(DecodeSkinPicture(cut).size(), general(cut).size());
+    EXPECT_EQ(DecodeBitmap(cut).size(), general(cut).size());
   }
   for (size_t i = 0; i < cases.size(); ++i) {
     SCOPED_TRACE(i);
-    const QImage ours = DecodeSkinPicture(cases[i]);
+    const QImage ours = DecodeBitmap(cases[i]);
     const QImage theirs = general(cases[i]);
     ASSERT_FALSE(theirs.isNull());
     EXPECT_EQ(ours, theirs);

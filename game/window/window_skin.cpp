@@ -17,7 +17,7 @@ bool WindowSkin::Load(const std::string& path) {
   SkinPictureSet pictures;
   for (int k = 0; loaded && k < skinfile::kPictureCount; ++k) {
     if (skinfile::PictureWithinBounds(bytes[k]))
-      pictures[k] = DecodeSkinPicture(bytes[k]);
+      pictures[k] = DecodeBitmap(bytes[k]);
     loaded = !pictures[k].isNull();
   }
   if (!loaded) {
