@@ -29,9 +29,11 @@ void OnTerminationSignal(int number) {
   [[maybe_unused]] const ssize_t written = write(signal_pipe[1], &byte, 1);
 }
 
-// Brings up the audio device once the window has painted its first frame: the device takes longer
-// to open than the whole first frame, and no sound can be asked for before the player acts.
-class SoundAfterFirstFrame : public QObject {
+// Once the window has painted its first frame: brings up the audio device (it takes longer to open
+// than the whole first frame, and no sound can be asked for before the player acts) and reads the
+// system's font configuration, which the first frame does not use but the game-type menu and the
+// dialogs do (the font database may be used from any thread; a second reader waits for the first).
+class AfterFirstFrame : public QObject {
  public:
   using QObject::QObject;
 
@@ -42,11 +44,14 @@ class SoundAfterFirstFrame : public QObject {
       // After this paint has reached the screen.
       QTimer::singleShot(0, this, [this] {
         platform::PrepareSound();
-        deleteLater();
+        fonts_ = std::jthread([] { QFontDatabase::families(); });
       });
     }
     return false;
   }
+
+ private:
+  std::jthread fonts_;  // joined when the window goes
 };
 
 }  // namespace
@@ -83,17 +88,13 @@ bool CheckSingleInstance(platform::SingleInstance& instance) {
 
 int RunGame(platform::SingleInstance& instance) {
   int status = 0;
-  // Reading the system's font configuration takes a good part of the build, and only the
-  // game-type menu's measuring needs it: it is read on a thread of its own meanwhile (the font
-  // database may be used from any thread; a second reader waits for the first).
-  std::jthread fonts([] { QFontDatabase::families(); });
   try {
     TMainForm1 form;
     status = form.FormCreate();
     if (status != 0)
       return status;
     platform::ServeMainWindow(instance, &form);
-    form.installEventFilter(new SoundAfterFirstFrame(&form));
+    form.installEventFilter(new AfterFirstFrame(&form));
     form.show();
     status = QApplication::exec();
     if (form.ExitStatus() >= 0)
