@@ -22,33 +22,18 @@ using platform::RegistryKey;
 
 namespace {
 
-enum class SkinCheck { kLoads, kFails, kNotChecked };
-
-// Whether the game could load the skin at `path`: it unpacks it as the game does and each of the
-// five pictures must read as a bitmap. The pictures are read from their bytes, so that only the
-// skin decides, not the name of the temporary folder. Unpacking needs a temporary folder; without
-// a usable one nothing can be said about the skin.
-SkinCheck CheckSkin(const std::string& path) {
-  if (!platform::OpenRegularFile(path, O_RDONLY).Valid())
-    return SkinCheck::kFails;
-  skinfile::TempNames names;
-  bool loads = skinfile::UnpackSkin(path, names);
-  for (const std::string& name : names) {
-    std::string bytes;
+// True when the game could load the skin at `path`: the same reader and bound as the game, and
+// each of the five pictures reads as a bitmap.
+bool SkinLoads(const std::string& path) {
+  skinfile::SkinPictures pictures;
+  bool loads = skinfile::ReadSkinPictures(path, &pictures);
+  for (const std::string& bytes : pictures) {
     QImage picture;
-    loads = loads && skinfile::ReadUnpackedPicture(name, &bytes) &&
+    loads = loads && skinfile::PictureWithinBounds(bytes) &&
             picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
                                  static_cast<int>(bytes.size()), "BMP");
   }
-  skinfile::DeleteTempFiles(names);
-  if (loads)
-    return SkinCheck::kLoads;
-  std::string probe = platform::TempFolder() + "/orbello-install-XXXXXX";
-  platform::UniqueFd fd(mkostemp(probe.data(), O_CLOEXEC));
-  if (!fd.Valid())
-    return SkinCheck::kNotChecked;
-  unlink(probe.c_str());
-  return SkinCheck::kFails;
+  return loads;
 }
 
 // The current text of a REG_SZ value up to its first zero; empty when unreadable.
@@ -126,17 +111,12 @@ bool WriteUserSettings(const std::string& app_dir, std::vector<std::string>* rep
   }
   for (const SettingSpec& s : kSettingsSchema) {
     bool keep = HasType(*key, s.name, RegistryType(s)) && InRange(*key, s);
-    std::string note;
-    // The game ends at start-up on a skin it cannot load; a new skin is better than no game. A
-    // skin that could not be checked is the player's choice all the same.
-    if (keep && s.type == SettingType::kPath && s.slot == kSlotSkin) {
-      const SkinCheck check = CheckSkin(StoredText(*key, s.name));
-      keep = check != SkinCheck::kFails;
-      if (check == SkinCheck::kNotChecked)
-        note = " (not checked: no usable temporary folder)";
-    }
+    // The game ends at start-up on a skin it cannot load; a new skin is better than no game.
+    // The check reads the skin from its bytes, as the game does, so nothing but the skin decides.
+    if (keep && s.type == SettingType::kPath && s.slot == kSlotSkin)
+      keep = SkinLoads(StoredText(*key, s.name));
     if (keep) {
-      report->push_back(std::string(s.name) + ": kept" + note);
+      report->push_back(std::string(s.name) + ": kept");
       continue;
     }
     bool written = false;

@@ -5,8 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <ctime>
 #include <exception>
 #include <vector>
@@ -231,6 +233,72 @@ void DeleteTempFiles(const TempNames& names) {
     if (!name.empty())
       unlink(name.c_str());
   }
+}
+
+bool ReadSkinPictures(const std::string& skin_path, SkinPictures* pictures) {
+  UniqueFd skin = platform::OpenUnshared(skin_path, O_RDONLY);
+  if (!skin.Valid())
+    return false;
+  unsigned char head[kHeaderSize] = {};
+  const ssize_t got = platform::ReadFull(skin.Get(), head, sizeof head);
+  // An empty skin file holds no pictures at all.
+  if (got <= 0)
+    return false;
+  const SkinHeader header = DecodeHeader(head, static_cast<size_t>(got));
+  struct stat st {};
+  if (fstat(skin.Get(), &st) != 0)
+    return false;
+  // Lengths are taken at their word only as far as the file has bytes for them.
+  uint64_t left = static_cast<uint64_t>(st.st_size) - static_cast<uint64_t>(got);
+  SkinPictures read;
+  for (int k = 0; k < kPictureCount; ++k) {
+    if (header.lengths[k] > kMaxPictureBytes)
+      return false;
+    std::string& bytes = read[k];
+    bytes.resize(static_cast<size_t>(std::min<uint64_t>(header.lengths[k], left)));
+    const ssize_t n = platform::ReadFull(skin.Get(), bytes.data(), bytes.size());
+    if (n < 0)
+      return false;
+    bytes.resize(static_cast<size_t>(n));  // the data ends before the length: a shorter picture
+    left -= std::min<uint64_t>(left, static_cast<uint64_t>(n));
+  }
+  *pictures = std::move(read);
+  return true;
+}
+
+bool BmpDimensions(const std::string& bmp, int* width, int* height) {
+  // File header (14 bytes), then the bitmap header, which starts with its own size.
+  auto byte = [&bmp](size_t i) {
+    return static_cast<uint32_t>(static_cast<unsigned char>(bmp[i]));
+  };
+  auto le16 = [&](size_t i) { return byte(i) | byte(i + 1) << 8; };
+  auto le32 = [&](size_t i) { return le16(i) | le16(i + 2) << 16; };
+  if (bmp.size() < 26 || bmp[0] != 'B' || bmp[1] != 'M')
+    return false;
+  const uint32_t header_size = le32(14);
+  if (header_size == 12) {  // core header: unsigned 16-bit sizes
+    *width = static_cast<int>(le16(18));
+    *height = static_cast<int>(le16(20));
+    return true;
+  }
+  if (header_size < 16 || bmp.size() < 26)
+    return false;
+  // Signed 32-bit sizes; a negative height is a top-down picture of that many rows.
+  const auto w = static_cast<int32_t>(le32(18));
+  const auto h = static_cast<int32_t>(le32(22));
+  if (w < 0 || h == INT32_MIN)
+    return false;
+  *width = w;
+  *height = h < 0 ? -h : h;
+  return true;
+}
+
+bool PictureWithinBounds(const std::string& bmp, int density) {
+  int width = 0;
+  int height = 0;
+  return BmpDimensions(bmp, &width, &height) &&
+         static_cast<int64_t>(width) <= int64_t{kMaxPictureWidth} * density &&
+         static_cast<int64_t>(height) <= int64_t{kMaxPictureHeight} * density;
 }
 
 }  // namespace orbello::skinfile

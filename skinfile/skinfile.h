@@ -70,6 +70,29 @@ void DeleteTempFiles(const TempNames& names);
 // none. False when the file cannot be read whole.
 bool ReadUnpackedPicture(const std::string& name, std::string* bytes);
 
+// The five pictures of a skin file, read straight from its bytes as unpacking would split them
+// (a header shorter than 20 bytes counts its missing lengths as 0, lengths beyond the data give
+// shorter pictures, bytes behind the fifth picture are ignored), with no temporary files. False,
+// showing nothing, when the skin file cannot be opened or locked, is empty, or a picture is larger
+// than any bitmap of a skin can be (kMaxPictureBytes); deciding whether the bytes are bitmaps is
+// the caller's.
+using SkinPictures = std::array<std::string, kPictureCount>;
+inline constexpr size_t kMaxPictureBytes = size_t{64} << 20;
+bool ReadSkinPictures(const std::string& skin_path, SkinPictures* pictures);
+
+// The largest picture a skin may hold, per dimension: four times the largest the game draws (the
+// balls, 768 x 224). Larger ones cost memory and time out of all proportion to what the window can
+// show, so they are refused before they are decoded. A picture drawn for `density` times the
+// pixels (the double-density companion) may be that much larger.
+inline constexpr int kMaxPictureWidth = 4 * 768;
+inline constexpr int kMaxPictureHeight = 4 * 224;
+
+// Width and height that the BMP file image `bmp` declares in its header (core or info header);
+// false when the bytes do not begin with such a header.
+bool BmpDimensions(const std::string& bmp, int* width, int* height);
+// True when `bmp` declares a size within the bounds above, times `density`.
+bool PictureWithinBounds(const std::string& bmp, int density = 1);
+
 // "Unable to load skin: [" + skin_path + "]"
 std::string UnableToLoadSkinMessage(const std::string& skin_path);
 

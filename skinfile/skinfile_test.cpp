@@ -303,5 +303,58 @@ TEST_F(SkinFileTest, PlantedLinksAreNeverWrittenThrough) {
   }
 }
 
+// The game reads the pictures straight from the skin file, split as unpacking splits them, and
+// refuses a picture whose declared size is beyond any use before anything decodes it: a 27 KB skin
+// of RLE bitmaps declaring 5790 x 5790 pixels each would otherwise take gigabytes.
+TEST_F(SkinFileTest, ReaderSplitsLikeUnpackingAndBoundsPicturesBeforeDecoding) {
+  const std::string skin = dir_ / "read.sf";
+  ASSERT_EQ(WriteSkinFile(skin, sources_), WriteResult::kSaved);
+  SkinPictures read;
+  ASSERT_TRUE(ReadSkinPictures(skin, &read));
+  for (int k = 0; k < kPictureCount; ++k) {
+    EXPECT_EQ(read[k], pictures_[k]) << k;
+    EXPECT_TRUE(PictureWithinBounds(read[k])) << k;
+  }
+  SkinHeader header;
+  header.lengths = {100, 100, 100, 100, 100};
+  const auto head = EncodeHeader(header);
+  WriteFileBytes(dir_ / "cut.sf", std::string(head.begin(), head.end()) + std::string(150, 'd'));
+  ASSERT_TRUE(ReadSkinPictures(dir_ / "cut.sf", &read));
+  EXPECT_EQ(read[0].size(), 100u);
+  EXPECT_EQ(read[1].size(), 50u);
+  EXPECT_EQ(read[4].size(), 0u);
+  WriteFileBytes(dir_ / "empty.sf", "");
+  EXPECT_FALSE(ReadSkinPictures(dir_ / "empty.sf", &read));
+  header.lengths = {0xffffffffu, 0, 0, 0, 0};
+  const auto huge = EncodeHeader(header);
+  WriteFileBytes(dir_ / "huge.sf", std::string(huge.begin(), huge.end()) + "BM");
+  EXPECT_FALSE(ReadSkinPictures(dir_ / "huge.sf", &read));
+
+  auto with_size = [](std::string bmp, int width, int height) {
+    for (int i = 0; i < 4; ++i) {
+      bmp[18 + i] = static_cast<char>(static_cast<uint32_t>(width) >> (8 * i));
+      bmp[22 + i] = static_cast<char>(static_cast<uint32_t>(height) >> (8 * i));
+    }
+    return bmp;
+  };
+  const std::string small = Bmp24(2, 2);
+  EXPECT_TRUE(PictureWithinBounds(with_size(small, kMaxPictureWidth, kMaxPictureHeight)));
+  EXPECT_TRUE(PictureWithinBounds(with_size(small, kMaxPictureWidth, -kMaxPictureHeight)));
+  EXPECT_FALSE(PictureWithinBounds(with_size(small, 5790, 5790)));
+  EXPECT_FALSE(PictureWithinBounds(with_size(small, kMaxPictureWidth + 1, 1)));
+  EXPECT_FALSE(PictureWithinBounds(with_size(small, 1, -kMaxPictureHeight - 1)));
+  EXPECT_FALSE(PictureWithinBounds(with_size(small, -1, 1)));
+  EXPECT_TRUE(PictureWithinBounds(with_size(small, 2 * kMaxPictureWidth, 1), 2));
+  EXPECT_FALSE(PictureWithinBounds(with_size(small, 2 * kMaxPictureWidth + 1, 1), 2));
+  // The old core header has 16-bit sizes at other offsets.
+  std::string core = small;
+  core[14] = 12;
+  core[18] = static_cast<char>(0xff);
+  core[19] = static_cast<char>(0xff);
+  EXPECT_FALSE(PictureWithinBounds(core));
+  EXPECT_FALSE(PictureWithinBounds(small.substr(0, 20)));
+  EXPECT_FALSE(PictureWithinBounds("XX" + small.substr(2)));
+}
+
 }  // namespace
 }  // namespace orbello::skinfile

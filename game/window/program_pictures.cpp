@@ -3,16 +3,18 @@
 #include <QFile>
 
 #include "game/window/pictures.h"
+#include "game/window/skin_density.h"
 
 namespace orbello::window {
 
 namespace {
 
-QImage LoadResourceBitmap(const char* path) {
-  QImage image;
-  if (!image.load(QString::fromLatin1(path), "BMP"))
+// The program's bitmaps go through the same direct decoding as the skin's pictures.
+QImage LoadResourceBitmap(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
     return {};
-  return image.convertToFormat(QImage::Format_RGB32);
+  return DecodeBitmap(file.readAll().toStdString());
 }
 
 // A picture of the program at `scale`: at 2 its "@2x" resource (":/game/NAME@2x.bmp" beside
@@ -20,11 +22,9 @@ QImage LoadResourceBitmap(const char* path) {
 QImage ScaledResourceBitmap(const QImage& one, const char* name, int scale) {
   if (scale == 1 || one.isNull())
     return one;
-  QImage picture;
-  picture.load(QStringLiteral(":/game/%1@2x.bmp").arg(QLatin1String(name)), "BMP");
+  QImage picture = LoadResourceBitmap(QStringLiteral(":/game/%1@2x.bmp").arg(QLatin1String(name)));
   if (picture.size() != one.size() * scale)
     return ScalePicture(one, scale, one.size());
-  picture = picture.convertToFormat(QImage::Format_RGB32);
   picture.setDevicePixelRatio(scale);
   return picture;
 }
@@ -40,10 +40,10 @@ QImage DecodeJpeg(const QString& name) {
 }  // namespace
 
 bool ProgramPictures::LoadInterface() {
-  button_shapes_ = LoadResourceBitmap(":/game/BITMAP_BTN.bmp");
-  new_disable_ = LoadResourceBitmap(":/game/BITMAP_NEW_DISABLE.bmp");
-  caption_buttons_ = LoadResourceBitmap(":/game/BITMAP_CAPTION_BTN.bmp");
-  bar_menu_ = LoadResourceBitmap(":/game/BITMAP_BAR_MENU.bmp");
+  button_shapes_ = LoadResourceBitmap(QStringLiteral(":/game/BITMAP_BTN.bmp"));
+  new_disable_ = LoadResourceBitmap(QStringLiteral(":/game/BITMAP_NEW_DISABLE.bmp"));
+  caption_buttons_ = LoadResourceBitmap(QStringLiteral(":/game/BITMAP_CAPTION_BTN.bmp"));
+  bar_menu_ = LoadResourceBitmap(QStringLiteral(":/game/BITMAP_BAR_MENU.bmp"));
   if (button_shapes_.isNull() || new_disable_.isNull() || caption_buttons_.isNull() ||
       bar_menu_.isNull()) {
     return false;

@@ -5,12 +5,17 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <exception>
+#include <thread>
 
 #include "game/window/main_form.h"
+#include "platform/qt/desktop.h"
 #include "platform/qt/instance.h"
+#include "platform/qt/sound.h"
 
 namespace orbello::window {
 
@@ -23,6 +28,31 @@ void OnTerminationSignal(int number) {
   // Only async-signal-safe calls here; the event loop does the rest.
   [[maybe_unused]] const ssize_t written = write(signal_pipe[1], &byte, 1);
 }
+
+// Once the window has painted its first frame: brings up the audio device (it takes longer to open
+// than the whole first frame, and no sound can be asked for before the player acts) and reads the
+// system's font configuration, which the first frame does not use but the game-type menu and the
+// dialogs do (the font database may be used from any thread; a second reader waits for the first).
+class AfterFirstFrame : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      watched->removeEventFilter(this);
+      // After this paint has reached the screen.
+      QTimer::singleShot(0, this, [this] {
+        platform::PrepareSound();
+        fonts_ = std::jthread([] { QFontDatabase::families(); });
+      });
+    }
+    return false;
+  }
+
+ private:
+  std::jthread fonts_;  // joined when the window goes
+};
 
 }  // namespace
 
@@ -47,7 +77,12 @@ void QuitOnTerminationSignals() {
 bool CheckSingleInstance(platform::SingleInstance& instance) {
   if (instance.TryBecomeFirst())
     return true;
-  platform::AskRunningInstanceToRaise();
+  // A game that does not answer (busy, or started with another runtime folder) is raised through
+  // the display instead.
+  if (!platform::AskRunningInstanceToRaise()) {
+    platform::RaiseTopLevelWindow(QLatin1String(platform::kMainWindowClass),
+                                  QLatin1String(platform::kMainWindowTitle));
+  }
   return false;
 }
 
@@ -59,6 +94,7 @@ int RunGame(platform::SingleInstance& instance) {
     if (status != 0)
       return status;
     platform::ServeMainWindow(instance, &form);
+    form.installEventFilter(new AfterFirstFrame(&form));
     form.show();
     status = QApplication::exec();
     if (form.ExitStatus() >= 0)

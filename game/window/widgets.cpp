@@ -149,28 +149,33 @@ TGameMenu::TGameMenu(QWidget* owner, QImage band, int* accumulated_height,
       on_choose_(std::move(on_choose)) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  // The items' font is a sans-serif face whose cell height is 14 pixels.
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setWeight(QFont::Normal);
-  for (int pixels = 14; pixels >= 6; --pixels) {
-    font.setPixelSize(pixels);
-    if (QFontMetrics(font).height() <= 14)
-      break;
-  }
-  normal_font_ = font;
-  bold_font_ = font;
-  bold_font_.setWeight(QFont::Bold);
 }
 
 QFont TGameMenu::ItemFont(bool bold) const {
+  // Chosen when first needed: measuring fonts reads the system's font configuration, which the
+  // window's first frame does not need.
+  if (!fonts_chosen_) {
+    // The items' font is a sans-serif face whose cell height is 14 pixels.
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setWeight(QFont::Normal);
+    for (int pixels = 14; pixels >= 6; --pixels) {
+      font.setPixelSize(pixels);
+      if (QFontMetrics(font).height() <= 14)
+        break;
+    }
+    normal_font_ = font;
+    bold_font_ = font;
+    bold_font_.setWeight(QFont::Bold);
+    fonts_chosen_ = true;
+  }
   return bold ? bold_font_ : normal_font_;
 }
 
 void TGameMenu::Measure() {
   if (!item_sizes_.empty())
     return;
-  const QFontMetrics metrics(normal_font_);
+  const QFontMetrics metrics(ItemFont(false));
   int width = 0, height = 0;
   for (const Item& item : items_) {
     const QSize size(metrics.horizontalAdvance(item.text) + 60, metrics.height() + 10);

@@ -146,8 +146,9 @@ class TGameMenu : public QWidget {
   DefaultGameSource default_game_;
   ChooseHandler on_choose_;
   int highlighted_ = -1;
-  QFont normal_font_;
-  QFont bold_font_;
+  mutable bool fonts_chosen_ = false;
+  mutable QFont normal_font_;
+  mutable QFont bold_font_;
 };
 
 }  // namespace orbello::window

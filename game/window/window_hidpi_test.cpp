@@ -5,13 +5,17 @@
 
 #include <QApplication>
 #include <QBackingStore>
+#include <QBuffer>
 #include <QFile>
 #include <QScreen>
 #include <QTest>
+#include <cstring>
 #include <memory>
+#include <vector>
 
 #include "game/window/main_form.h"
 #include "game/window/pictures.h"
+#include "game/window/skin_density.h"
 #include "game/window/testing/window_test_env.h"
 #include "game/window/window_region.h"
 #include "skinfile/companion.h"
@@ -229,6 +233,60 @@ TEST_F(DoubleDensity, SkinsWithoutDoublePicturesOfTheirOwnAreSmoothlyEnlarged) {
   EXPECT_EQ(status_, 1);
   EXPECT_TRUE(messages_.Saw(skinfile::UnableToLoadSkinMessage(skinfile::CompanionPath(skin_))))
       << messages_.Texts().join("|").toStdString();
+}
+
+// Skin pictures of the usual kind are decoded by the game's own reader; it must give exactly what
+// the general reader gives, whatever the row padding, the row order or a cut-off file, and leave
+// every other kind to it.
+TEST(SkinPictureDecoding, GivesWhatTheGeneralReaderGives) {
+  auto bmp_of = [](const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes.toStdString();
+  };
+  auto general = [](const std::string& bmp) {
+    return QImage::fromData(reinterpret_cast<const uchar*>(bmp.data()),
+                            static_cast<int>(bmp.size()), "BMP")
+        .convertToFormat(QImage::Format_RGB32);
+  };
+  std::vector<std::string> cases;
+  for (int width : {1, 2, 3, 5, 36}) {
+    QImage image(width, 7, QImage::Format_RGB888);
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < width; ++x)
+        image.setPixel(x, y, qRgb(37 * x + y, 11 * y + 3 * x, (x * y * 29) % 256));
+    }
+    image.setDotsPerMeterX(2835 + width);
+    const std::string plain = bmp_of(image);
+    ASSERT_EQ(static_cast<unsigned char>(plain[28]), 24) << "not the usual kind";
+    cases.push_back(plain);
+    // Rows from the top down: a negative height, the rows in reverse order.
+    std::string top_down = plain;
+    const int32_t rows = -image.height();
+    std::memcpy(top_down.data() + 22, &rows, 4);
+    const size_t stride = (static_cast<size_t>(width) * 3 + 3) / 4 * 4;
+    for (int y = 0; y < image.height(); ++y) {
+      std::memcpy(top_down.data() + 54 + stride * y,
+                  plain.data() + 54 + stride * (image.height() - 1 - y), stride);
+    }
+    cases.push_back(top_down);
+    cases.push_back(bmp_of(image.convertToFormat(QImage::Format_Indexed8)));
+    // A cut-off file goes to the general reader too (which leaves the missing rows undefined, so
+    // only that it loads can be compared).
+    const std::string cut = plain.substr(0, plain.size() - 1);
+    EXPECT_EQ(DecodeBitmap(cut).size(), general(cut).size());
+  }
+  for (size_t i = 0; i < cases.size(); ++i) {
+    SCOPED_TRACE(i);
+    const QImage ours = DecodeBitmap(cases[i]);
+    const QImage theirs = general(cases[i]);
+    ASSERT_FALSE(theirs.isNull());
+    EXPECT_EQ(ours, theirs);
+    EXPECT_EQ(ours.dotsPerMeterX(), theirs.dotsPerMeterX());
+    EXPECT_EQ(ours.dotsPerMeterY(), theirs.dotsPerMeterY());
+  }
 }
 
 }  // namespace

@@ -9,15 +9,16 @@ WindowSkin::WindowSkin(int scale, std::mutex& timer_lock, QWidget* owner)
     : scale_(scale), timer_lock_(timer_lock), owner_(owner) {}
 
 bool WindowSkin::Load(const std::string& path) {
-  // The pictures are taken only once all five have loaded, so a failure leaves the ones held.
-  bool loaded = skinfile::UnpackSkin(path, temp_names_);
+  // The pictures are decoded straight from the skin file's bytes: no temporary files, so neither
+  // the temporary folder nor files left behind by a killed game play any part. They are taken only
+  // once all five have loaded, so a failure leaves the ones held.
+  skinfile::SkinPictures bytes;
+  bool loaded = skinfile::ReadSkinPictures(path, &bytes);
   SkinPictureSet pictures;
   for (int k = 0; loaded && k < skinfile::kPictureCount; ++k) {
-    std::string bytes;
-    loaded = skinfile::ReadUnpackedPicture(temp_names_[k], &bytes) &&
-             pictures[k].loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
-                                      static_cast<int>(bytes.size()), "BMP");
-    pictures[k] = pictures[k].convertToFormat(QImage::Format_RGB32);
+    if (skinfile::PictureWithinBounds(bytes[k]))
+      pictures[k] = DecodeBitmap(bytes[k]);
+    loaded = !pictures[k].isNull();
   }
   if (!loaded) {
     platform::ShowMessage({skinfile::UnableToLoadSkinMessage(path), "Error",
@@ -36,26 +37,14 @@ bool WindowSkin::Load(const std::string& path) {
 }
 
 bool WindowSkin::Switch(const std::string& path) {
-  // The new skin is unpacked beside the old one, whose files go only once the new one has loaded
-  // whole; a failed attempt leaves the old skin's pictures and files as they were.
-  const skinfile::TempNames old_names = temp_names_;
-  temp_names_ = {};
-  if (Load(path)) {
-    skinfile::DeleteTempFiles(old_names);
-    return true;
-  }
-  skinfile::DeleteTempFiles(temp_names_);
-  temp_names_ = old_names;
-  return false;
+  // Load takes the new pictures only once all have loaded; a failed attempt leaves the old ones.
+  return Load(path);
 }
 
 void WindowSkin::Release() {
   board_ = score_ = balls_ = walk_ = QImage();
-  {
-    std::lock_guard guard(timer_lock_);
-    timer_ = QImage();
-  }
-  skinfile::DeleteTempFiles(temp_names_);
+  std::lock_guard guard(timer_lock_);
+  timer_ = QImage();
 }
 
 }  // namespace orbello::window

@@ -1,5 +1,5 @@
-// The skin the main window draws with: its five pictures at the window's scale and the temporary
-// files they were unpacked to.
+// The skin the main window draws with: its five pictures at the window's scale, read straight from
+// the skin file.
 #pragma once
 
 #include <QImage>
@@ -20,12 +20,13 @@ class WindowSkin {
   WindowSkin(const WindowSkin&) = delete;
   WindowSkin& operator=(const WindowSkin&) = delete;
 
-  // Unpacks the skin at `path` and loads its pictures; on failure "Unable to load skin" is shown.
+  // Loads the pictures of the skin at `path`; on failure "Unable to load skin" is shown. A picture
+  // larger than skinfile::kMaxPictureWidth x kMaxPictureHeight fails before it is decoded.
   bool Load(const std::string& path);
   // Loads the skin at `path` in place of the current one; false (after Load's message) leaves the
-  // current skin's pictures and files as they were.
+  // current skin's pictures as they were.
   bool Switch(const std::string& path);
-  // Drops the pictures and deletes the temporary files.
+  // Drops the pictures.
   void Release();
 
   const QImage& Board() const { return board_; }
@@ -44,7 +45,6 @@ class WindowSkin {
   QImage balls_;
   QImage timer_;
   QImage walk_;
-  skinfile::TempNames temp_names_;
 };
 
 }  // namespace orbello::window

@@ -382,9 +382,9 @@ TEST_F(Installation, MendsASkinTheGameCannotLoad) {
   }
 }
 
-// Numbers the game cannot work with are repaired like a broken value. A skin that cannot be
-// checked for want of a temporary folder is the player's choice and stays; a missing one goes.
-TEST_F(Installation, RepairsOutOfRangeNumbersAndKeepsASkinItCannotCheck) {
+// Numbers the game cannot work with are repaired like a broken value. The skin check needs no
+// temporary folder: without one, the player's loadable skin stays and a missing one goes.
+TEST_F(Installation, RepairsOutOfRangeNumbersAndKeepsALoadableSkinWithoutATemporaryFolder) {
   ASSERT_EQ(Install(), 0) << errors_.toStdString();
   const std::string app_dir = (AppDir() + "/").toStdString();
   const QString own = home_.path() + "/own.sf";

@@ -1,8 +1,11 @@
 #include "platform/qt/desktop.h"
 
+#include <unistd.h>
+
 #include <QGuiApplication>
 #include <cstring>
 #include <memory>
+#include <string>
 
 // Xlib defines macros (None, Bool, Status) that clash with Qt: it comes after every Qt header.
 #include <X11/Xatom.h>
@@ -102,6 +105,32 @@ bool IsShown(Display* display, Window window) {
   if (XGetWindowAttributes(display, window, &attributes) == 0)
     return false;
   return attributes.map_state == IsViewable;
+}
+
+bool OfThisProcess(Display* display, Window window) {
+  std::vector<unsigned char> bytes;
+  unsigned long items = 0;
+  if (!ReadProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32,
+                    bytes, items) ||
+      items == 0 || reinterpret_cast<const long*>(bytes.data())[0] != ::getpid()) {
+    return false;
+  }
+  char host[256] = {};
+  if (::gethostname(host, sizeof host - 1) != 0 ||
+      !ReadProperty(display, window, XA_WM_CLIENT_MACHINE, XA_STRING, 8, bytes, items)) {
+    return false;
+  }
+  return std::string(bytes.begin(), bytes.end()) == host;
+}
+
+// Minimised: the window manager unmapped the window and marked it iconic.
+bool IsMinimised(Display* display, Window window) {
+  Atom wm_state = XInternAtom(display, "WM_STATE", False);
+  std::vector<unsigned char> bytes;
+  unsigned long items = 0;
+  if (!ReadProperty(display, window, wm_state, AnyPropertyType, 32, bytes, items) || items == 0)
+    return false;
+  return reinterpret_cast<const long*>(bytes.data())[0] == IconicState;
 }
 
 bool HasWmState(Display* display, Window window) {
@@ -222,17 +251,19 @@ bool HasX11Desktop() {
   return OpenDisplay() != nullptr;
 }
 
-std::vector<TopLevelWindow> ListTopLevelWindows() {
+std::vector<TopLevelWindow> ListTopLevelWindows(WindowShowing showing) {
   std::vector<TopLevelWindow> result;
   DisplayPtr display = OpenDisplay();
   if (!display)
     return result;
   ErrorHandlerScope errors;
   for (Window window : ClientWindows(display.get())) {
-    if (!IsShown(display.get(), window))
+    if (!IsShown(display.get(), window) &&
+        !(showing == WindowShowing::kShownOrMinimised && IsMinimised(display.get(), window))) {
       continue;
-    result.push_back(
-        {window, WindowTitle(display.get(), window), WindowClass(display.get(), window)});
+    }
+    result.push_back({window, WindowTitle(display.get(), window),
+                      WindowClass(display.get(), window), OfThisProcess(display.get(), window)});
   }
   XSync(display.get(), False);
   return result;
@@ -258,10 +289,42 @@ bool CloseWindowsWithTitlePrefix(const QString& prefix) {
   return false;
 }
 
-bool FindTopLevelWindow(const QString& wm_class, const QString& title) {
-  for (const TopLevelWindow& window : ListTopLevelWindows()) {
+bool FindTopLevelWindow(const QString& wm_class, const QString& title, WindowShowing showing) {
+  for (const TopLevelWindow& window : ListTopLevelWindows(showing)) {
     if (window.wm_class == wm_class && window.title == title)
       return true;
+  }
+  return false;
+}
+
+bool RaiseTopLevelWindow(const QString& wm_class, const QString& title) {
+  DisplayPtr display = OpenDisplay();
+  if (!display)
+    return false;
+  ErrorHandlerScope errors;
+  Display* d = display.get();
+  for (Window window : ClientWindows(d)) {
+    if ((!IsShown(d, window) && !IsMinimised(d, window)) || OfThisProcess(d, window) ||
+        WindowClass(d, window) != wm_class || WindowTitle(d, window) != title) {
+      continue;
+    }
+    if (WindowManagerSupports(d, "_NET_ACTIVE_WINDOW")) {
+      // The window manager restores and raises it; source 2: on behalf of the user.
+      XEvent event{};
+      event.xclient.type = ClientMessage;
+      event.xclient.window = window;
+      event.xclient.format = 32;
+      event.xclient.message_type = XInternAtom(d, "_NET_ACTIVE_WINDOW", False);
+      event.xclient.data.l[0] = 2;
+      event.xclient.data.l[1] = CurrentTime;
+      XSendEvent(d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask,
+                 &event);
+    } else {
+      XMapRaised(d, window);
+      XSetInputFocus(d, window, RevertToParent, CurrentTime);
+    }
+    XSync(d, False);
+    return true;
   }
   return false;
 }

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 #include <memory>
@@ -16,6 +17,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 namespace orbello::platform {
 namespace {
@@ -168,6 +170,54 @@ TEST_F(DesktopTest, WindowsTakeAnUnclaimedKeyboardFocus) {
   dialog.hide();
   EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == game; }, 3000));
   EXPECT_NE(QApplication::activeWindow(), later);
+}
+
+// A minimised game is still running: the uninstaller must see it, and a second game started with
+// another runtime folder (no lock or socket in common) must stay second and bring it back. Without
+// a window manager the test does what one does on minimising: unmap the window and mark it iconic.
+TEST_F(DesktopTest, AMinimisedGameWindowStillCountsAsARunningGame) {
+  TestWindow* game = Show(QStringLiteral("Corvane Orbello"));
+  Display* display = XOpenDisplay(nullptr);
+  ASSERT_NE(display, nullptr);
+  const Window id = static_cast<Window>(game->winId());
+  char class_name[] = "TMainForm1";
+  XClassHint hint{class_name, class_name};
+  XSetClassHint(display, id, &hint);
+  // As the window of another process.
+  XDeleteProperty(display, id, XInternAtom(display, "_NET_WM_PID", False));
+  XUnmapWindow(display, id);
+  Atom wm_state = XInternAtom(display, "WM_STATE", False);
+  long state[2] = {IconicState, 0};
+  XChangeProperty(display, id, wm_state, wm_state, 32, PropModeReplace,
+                  reinterpret_cast<unsigned char*>(state), 2);
+  XSync(display, False);
+  Settle();
+
+  QTemporaryDir other_runtime;
+  const QByteArray saved_runtime = qgetenv("XDG_RUNTIME_DIR");
+  qputenv("XDG_RUNTIME_DIR", other_runtime.path().toLocal8Bit());
+  EXPECT_FALSE(FindTopLevelWindow(kMainWindowClass, kMainWindowTitle)) << "it is not shown";
+  EXPECT_TRUE(
+      FindTopLevelWindow(kMainWindowClass, kMainWindowTitle, WindowShowing::kShownOrMinimised));
+  EXPECT_TRUE(IsGameRunning());
+  SingleInstance second;
+  EXPECT_FALSE(second.TryBecomeFirst());
+  // Such a second start cannot ask the game over its socket; it raises it through the display.
+  EXPECT_TRUE(RaiseTopLevelWindow(kMainWindowClass, kMainWindowTitle));
+  Settle();
+  XWindowAttributes attributes{};
+  ASSERT_NE(XGetWindowAttributes(display, id, &attributes), 0);
+  EXPECT_EQ(attributes.map_state, IsViewable);
+
+  XUnmapWindow(display, id);
+  XDeleteProperty(display, id, wm_state);
+  XSync(display, False);
+  Settle();
+  EXPECT_FALSE(IsGameRunning()) << "a withdrawn window is no game";
+  EXPECT_TRUE(second.TryBecomeFirst());
+  second.Release();
+  qputenv("XDG_RUNTIME_DIR", saved_runtime);
+  XCloseDisplay(display);
 }
 
 }  // namespace

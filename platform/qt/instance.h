@@ -5,7 +5,10 @@
 // however that process ends (a crash leaves nothing stale), and others can test it without taking
 // it. So a game that is busy and answers nothing (inside a long turn) still counts as running.
 // The socket lives in the abstract namespace; both names carry CORVANE_ORBELLO and the user id,
-// because /tmp and abstract socket names are shared between the users of a machine.
+// because /tmp and abstract socket names are shared between the users of a machine. Its name can be
+// bound by one process only, so it also keeps a second game out when the lock file was deleted or
+// replaced; where neither name is shared (another runtime folder), the game's window on the X11
+// display, shown or minimised, does.
 #pragma once
 
 #include <QObject>
@@ -14,7 +17,7 @@
 
 #include "platform/core/files.h"
 
-class QLocalServer;
+class QSocketNotifier;
 class QWidget;
 
 namespace orbello::platform {
@@ -38,14 +41,16 @@ class SingleInstance : public QObject {
   explicit SingleInstance(QObject* parent = nullptr);
   ~SingleInstance() override;
 
-  // True when this process now holds the lock: it is the first instance. The lock stays held until
-  // Release() or destruction. Calling it again after success returns true. Also true, without the
-  // lock, when no lock file can be made at all: that must not keep the game from starting.
+  // True when this process is now the first instance: no other process holds the lock or the
+  // socket's name, and no game window is on the X11 display. What could be taken stays held until
+  // Release() or destruction. Calling it again after success returns true. A lock file that cannot
+  // be used (no runtime folder, a folder or link in its place) does not keep the game from
+  // starting; the other two checks then decide.
   bool TryBecomeFirst();
 
   // Starts answering other processes (only after TryBecomeFirst() returned true; returns false
-  // otherwise or when the socket cannot be opened). `on_raise_request` runs on this object's thread
-  // when a later start asks for the window.
+  // otherwise or when the socket could not be opened). `on_raise_request` runs on this object's
+  // thread when a later start asks for the window.
   bool Listen(std::function<void()> on_raise_request);
 
   // Stops answering and gives up the lock.
@@ -54,10 +59,14 @@ class SingleInstance : public QObject {
   bool IsFirst() const;
 
  private:
+  class Connection;
+
   void OnNewConnection();
 
   UniqueFd lock_;
-  QLocalServer* server_ = nullptr;
+  UniqueFd server_;
+  QSocketNotifier* notifier_ = nullptr;
+  bool first_ = false;
   std::function<void()> on_raise_request_;
 };
 
@@ -71,7 +80,8 @@ bool ServeMainWindow(SingleInstance& instance, QWidget* main_window);
 bool AskRunningInstanceToRaise(int timeout_ms = kInstanceReplyTimeoutMs);
 
 // True when some process holds the lock, whether or not it answers, or when a top-level window of
-// class "TMainForm1" titled "Corvane Orbello" is on the X11 desktop. Never waits for the game.
+// class "TMainForm1" titled "Corvane Orbello" is on the X11 desktop, shown or minimised. Never
+// waits for the game.
 bool IsGameRunning();
 
 // Restores a minimised window, raises it and gives it the keyboard focus (also without a window

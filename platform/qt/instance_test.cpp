@@ -2,17 +2,42 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
-#include <QLocalServer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+#include <cstddef>
+#include <cstring>
+#include <functional>
+#include <vector>
 
 namespace orbello::platform {
 namespace {
+
+// Binds the game's socket name without serving it, as a game that is busy does; -1 on failure.
+int BindServerName() {
+  const QByteArray name = InstanceServerName().toUtf8();
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::memcpy(address.sun_path + 1, name.constData(), static_cast<std::size_t>(name.size()));
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  const auto size = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+  if (fd < 0 || ::bind(fd, reinterpret_cast<const sockaddr*>(&address), size) != 0 ||
+      ::listen(fd, 4) != 0) {
+    if (fd >= 0)
+      ::close(fd);
+    return -1;
+  }
+  return fd;
+}
 
 // Each test gets its own runtime folder, so its lock and socket meet nobody else's.
 class InstanceTest : public ::testing::Test {
@@ -147,10 +172,47 @@ TEST_F(InstanceTest, BusyHolderCountsAsRunningAndLaterStartsStaySecond) {
 
   // A socket that answers nothing is no game without the lock.
   here.Release();
-  QLocalServer mute;
-  mute.setSocketOptions(QLocalServer::AbstractNamespaceOption);
-  ASSERT_TRUE(mute.listen(InstanceServerName()));
+  const int mute = BindServerName();
+  ASSERT_GE(mute, 0);
   EXPECT_FALSE(IsGameRunning());
+  ::close(mute);
+}
+
+// However the lock file fails (replaced by a folder, a FIFO or a dangling link, or deleted under
+// the running game), a second process of the same runtime folder stays second; nothing is ever
+// created through the link.
+TEST_F(InstanceTest, ALockFileThatCannotBeUsedStillLetsOnlyOneGameRun) {
+  const QByteArray lock = QFile::encodeName(InstanceLockPath());
+  const QString target = runtime_.filePath(QStringLiteral("elsewhere"));
+  const std::vector<std::function<void()>> spoilers = {
+      [&] { ASSERT_TRUE(QDir().mkdir(InstanceLockPath())); },
+      [&] { ASSERT_EQ(::mkfifo(lock.constData(), 0600), 0); },
+      [&] { ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), lock.constData()), 0); },
+      [] {},  // deleted once the first runs
+  };
+  for (std::size_t i = 0; i < spoilers.size(); ++i) {
+    SCOPED_TRACE(i);
+    spoilers[i]();
+    QProcess* holder = StartProbe(QStringLiteral("hold"));
+    ASSERT_EQ(ReadLine(holder), "first");
+    if (i == 3) {
+      ASSERT_TRUE(QFile::remove(InstanceLockPath()));
+    }
+    QByteArray output;
+    EXPECT_EQ(RunProbe(QStringLiteral("hold"), &output), 0);
+    EXPECT_EQ(output.trimmed(), "second");
+    SingleInstance here;
+    EXPECT_FALSE(here.TryBecomeFirst());
+    EXPECT_TRUE(AskRunningInstanceToRaise());
+    EXPECT_EQ(ReadLine(holder), "raised");
+    EXPECT_FALSE(QFile::exists(target)) << "created through the link";
+    holder->closeWriteChannel();
+    ASSERT_TRUE(holder->waitForFinished(5000));
+    EXPECT_TRUE(here.TryBecomeFirst()) << "once it ended, the next start is first";
+    here.Release();
+    QDir().rmdir(InstanceLockPath());
+    QFile::remove(InstanceLockPath());
+  }
 }
 
 TEST_F(InstanceTest, NamesCarryTheInstanceNameAndTheUser) {

@@ -1,5 +1,9 @@
 // One sound channel for the whole process, over SDL2's audio queue.
 //
+// The audio library is loaded at run time, on a thread of its own, the first time sound is
+// prepared or asked for: the window's first frame needs none of it. A sound asked for before the
+// device is open is kept and played as soon as it is; until then it counts as playing.
+//
 // The rules are those of the programs' sound calls: a new sound cuts off the one that is playing;
 // the jump sound is played only when nothing else plays; a sound that cannot be played (missing
 // file, not a WAVE file, empty name) plays nothing and reports nothing, and no default sound
@@ -17,6 +21,9 @@ namespace orbello::platform {
 
 enum class SoundWait { kAsync, kWait };
 
+// Starts bringing up the audio device in the background and returns at once.
+void PrepareSound();
+
 // Plays the WAVE file named by `path` (the bytes are used unchanged as a file name) and returns at
 // once. Whatever was playing stops first, even when the new file turns out to be unplayable.
 void PlaySoundFile(const std::string& path);
@@ -27,7 +34,8 @@ bool PlaySoundFileUnlessBusy(const std::string& path);
 
 // Plays WAVE data held in memory (a whole RIFF/WAVE file image). With kWait the call blocks until
 // the sound has ended, but never longer than the sound's own length plus a margin (see
-// SoundWaitBound), so a stuck device cannot hang the caller.
+// SoundWaitBound), so a stuck device cannot hang the caller; a device still coming up is waited
+// for a few seconds at most.
 void PlaySoundData(const void* data, std::size_t size, SoundWait wait);
 
 // Plays the WAVE file stored as a Qt resource (e.g. ":/game/WIN_GAME.wav"). A missing resource
@@ -48,7 +56,12 @@ std::chrono::milliseconds SoundWaitBound(std::chrono::milliseconds sound_length)
 void ShutdownSound();
 
 // Name of the SDL audio driver in use ("dummy", "pulseaudio", ...), or empty when there is no
-// usable device. Opens the device if it is not open yet.
+// usable device. Opens the device if it is not open yet and waits for it.
 std::string SoundDriverName();
+
+// Tests only: while held, a device being opened is not yet taken into use.
+void HoldSoundDeviceForTesting(bool hold);
+// Tests only: the library the next opening loads (a missing one gives a program without sound).
+void UseSoundLibraryForTesting(const std::string& library_name);
 
 }  // namespace orbello::platform

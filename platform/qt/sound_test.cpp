@@ -60,6 +60,9 @@ class SoundTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
+    // The channel's rules are tested on an open device; the time before it is open has a test of
+    // its own.
+    ASSERT_FALSE(SoundDriverName().empty());
     long_file_ = Write("long.wav", MakeWave(1500));
     short_file_ = Write("short.wav", MakeWave(60));
     garbage_file_ = Write("garbage.wav", QByteArray("RIFF\x10\0\0\0WAVEjunkjunkjunk", 24));
@@ -196,6 +199,36 @@ TEST_F(SoundTest, DeviceReopensAfterShutdown) {
   EXPECT_FALSE(IsSoundPlaying());
   PlaySoundFile(short_file_);
   EXPECT_TRUE(IsSoundPlaying());
+}
+
+// The device comes up in the background. The first sound a player can cause (the jump after New)
+// may come before it is open: it must neither block nor be lost. Without any audio library every
+// call returns at once.
+TEST_F(SoundTest, SoundAskedForBeforeTheDeviceIsOpenPlaysOnceItIs) {
+  ShutdownSound();
+  HoldSoundDeviceForTesting(true);
+  PrepareSound();
+  auto start = Clock::now();
+  EXPECT_TRUE(PlaySoundFileUnlessBusy(long_file_));
+  EXPECT_LT(Clock::now() - start, milliseconds(200)) << "the request must not wait for the device";
+  EXPECT_TRUE(IsSoundPlaying());
+  EXPECT_FALSE(PlaySoundFileUnlessBusy(short_file_)) << "the waiting sound holds the channel";
+  HoldSoundDeviceForTesting(false);
+  ASSERT_EQ(SoundDriverName(), "dummy");
+  EXPECT_TRUE(IsSoundPlaying()) << "the waiting sound was dropped";
+  ShutdownSound();
+
+  UseSoundLibraryForTesting("libno-such-audio-library.so.0");
+  QByteArray wave = MakeWave(300);
+  start = Clock::now();
+  PlaySoundFile(long_file_);
+  PlaySoundData(wave.constData(), static_cast<std::size_t>(wave.size()), SoundWait::kWait);
+  EXPECT_FALSE(PlaySoundFileUnlessBusy(short_file_));
+  EXPECT_FALSE(IsSoundPlaying());
+  EXPECT_EQ(SoundDriverName(), "");
+  EXPECT_LT(Clock::now() - start, milliseconds(500));
+  UseSoundLibraryForTesting("libSDL2-2.0.so.0");
+  ShutdownSound();
 }
 
 TEST(SoundDriverTest, UnknownDriverFallsBackToTheSilentOne) {
