@@ -614,14 +614,6 @@ TEST_F(FormTest, ConfirmedSettingsRedrawWhatChanged) {
   EXPECT_TRUE(ShowsBall(Access(*form).Cell(marked)->Snapshot(), 11, slot.Color));
   EXPECT_TRUE(Access(*form).ImagePrev(0)->isHidden());
 
-  // The same skin path in other letters does not reload the skin: that name, on a file system
-  // that tells letter cases apart, names no file, and loading it would fail.
-  before = Access(*form).Settings();
-  Access(*form).Settings().SetPath(
-      kSlotSkin, QString::fromStdString(before.TitleSkin()).toUpper().toStdString());
-  Access(*form).ApplyChangedSettings(before);
-  EXPECT_TRUE(messages_.seen.empty()) << messages_.Texts().join("|").toStdString();
-
   // Another skin: every ball is redrawn, and no temporary file is made for it.
   const QImage other_balls = testing::MakeBalls().mirrored(true, false);
   const std::string other = install_.WriteSkin("other.sf", other_balls);
