@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QtGui/qguiapplication_platform.h>
 #include <QGuiApplication>
 #include <cstring>
 #include <memory>
@@ -24,13 +25,32 @@ bool PlatformIsX11() {
 }
 
 struct DisplayCloser {
-  void operator()(Display* display) const { XCloseDisplay(display); }
+  bool owned = true;
+  void operator()(Display* display) const {
+    if (owned)
+      XCloseDisplay(display);
+  }
 };
 using DisplayPtr = std::unique_ptr<Display, DisplayCloser>;
 
 DisplayPtr OpenDisplay() {
   if (!PlatformIsX11())
     return nullptr;
+  return DisplayPtr(XOpenDisplay(nullptr));
+}
+
+// For requests that only read: the application's own connection when it has one, which spares a
+// connection set-up (the single-instance check runs on every start, before the window is shown).
+// Such requests all wait for their replies, so an error from a vanished window reaches the handler
+// in scope and never the application's event queue.
+DisplayPtr DisplayForReading() {
+  if (!PlatformIsX11())
+    return nullptr;
+  if (auto* x11 =
+          qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr) {
+    if (Display* display = x11->display())
+      return DisplayPtr(display, DisplayCloser{false});
+  }
   return DisplayPtr(XOpenDisplay(nullptr));
 }
 
@@ -253,7 +273,7 @@ bool HasX11Desktop() {
 
 std::vector<TopLevelWindow> ListTopLevelWindows(WindowShowing showing) {
   std::vector<TopLevelWindow> result;
-  DisplayPtr display = OpenDisplay();
+  DisplayPtr display = DisplayForReading();
   if (!display)
     return result;
   ErrorHandlerScope errors;
@@ -293,6 +313,22 @@ bool FindTopLevelWindow(const QString& wm_class, const QString& title, WindowSho
   for (const TopLevelWindow& window : ListTopLevelWindows(showing)) {
     if (window.wm_class == wm_class && window.title == title)
       return true;
+  }
+  return false;
+}
+
+bool OtherProcessHasTopLevelWindow(const QString& wm_class, const QString& title) {
+  DisplayPtr display = DisplayForReading();
+  if (!display)
+    return false;
+  ErrorHandlerScope errors;
+  Display* d = display.get();
+  // Each look is a round trip: the class, which almost every other window fails, comes first.
+  for (Window window : ClientWindows(d)) {
+    if (WindowClass(d, window) == wm_class && WindowTitle(d, window) == title &&
+        (IsShown(d, window) || IsMinimised(d, window)) && !OfThisProcess(d, window)) {
+      return true;
+    }
   }
   return false;
 }

@@ -38,6 +38,10 @@ bool CloseWindowsWithTitlePrefix(const QString& prefix);
 bool FindTopLevelWindow(const QString& wm_class, const QString& title,
                         WindowShowing showing = WindowShowing::kShown);
 
+// True when a viewable or minimised top-level window of another process has this WM_CLASS class
+// and exactly this title.
+bool OtherProcessHasTopLevelWindow(const QString& wm_class, const QString& title);
+
 // Brings the first top-level window of another process with this WM_CLASS class and exactly this
 // title, shown or minimised, to the front: through the window manager when there is one, else
 // directly. True when such a window was found.

@@ -183,6 +183,9 @@ TEST_F(DesktopTest, AMinimisedGameWindowStillCountsAsARunningGame) {
   char class_name[] = "TMainForm1";
   XClassHint hint{class_name, class_name};
   XSetClassHint(display, id, &hint);
+  XSync(display, False);
+  EXPECT_FALSE(OtherProcessHasTopLevelWindow(kMainWindowClass, kMainWindowTitle))
+      << "the window is this process's own";
   // As the window of another process.
   XDeleteProperty(display, id, XInternAtom(display, "_NET_WM_PID", False));
   XUnmapWindow(display, id);
@@ -200,6 +203,7 @@ TEST_F(DesktopTest, AMinimisedGameWindowStillCountsAsARunningGame) {
   EXPECT_TRUE(
       FindTopLevelWindow(kMainWindowClass, kMainWindowTitle, WindowShowing::kShownOrMinimised));
   EXPECT_TRUE(IsGameRunning());
+  EXPECT_TRUE(OtherProcessHasTopLevelWindow(kMainWindowClass, kMainWindowTitle));
   SingleInstance second;
   EXPECT_FALSE(second.TryBecomeFirst());
   // Such a second start cannot ask the game over its socket; it raises it through the display.

@@ -138,13 +138,8 @@ std::optional<std::string> Ask(const char* request, int timeout_ms) {
 
 // A game window of another process, shown or minimised.
 bool GameWindowOnDisplay() {
-  for (const TopLevelWindow& window : ListTopLevelWindows(WindowShowing::kShownOrMinimised)) {
-    if (window.wm_class == QLatin1String(kMainWindowClass) &&
-        window.title == QLatin1String(kMainWindowTitle) && !window.this_process) {
-      return true;
-    }
-  }
-  return false;
+  return OtherProcessHasTopLevelWindow(QLatin1String(kMainWindowClass),
+                                       QLatin1String(kMainWindowTitle));
 }
 
 }  // namespace
