@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 
 // Xlib defines macros (None, Bool, Status) that clash with Qt: it comes after every Qt header.
@@ -317,20 +318,29 @@ bool FindTopLevelWindow(const QString& wm_class, const QString& title, WindowSho
   return false;
 }
 
+namespace {
+
+// The first client window of another process with this class and title, shown or minimised.
+// Each look is a round trip: the class, which almost every other window fails, comes first.
+std::optional<Window> OtherProcessWindow(Display* d, const QString& wm_class,
+                                         const QString& title) {
+  for (Window window : ClientWindows(d)) {
+    if (WindowClass(d, window) == wm_class && WindowTitle(d, window) == title &&
+        (IsShown(d, window) || IsMinimised(d, window)) && !OfThisProcess(d, window)) {
+      return window;
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 bool OtherProcessHasTopLevelWindow(const QString& wm_class, const QString& title) {
   DisplayPtr display = DisplayForReading();
   if (!display)
     return false;
   ErrorHandlerScope errors;
-  Display* d = display.get();
-  // Each look is a round trip: the class, which almost every other window fails, comes first.
-  for (Window window : ClientWindows(d)) {
-    if (WindowClass(d, window) == wm_class && WindowTitle(d, window) == title &&
-        (IsShown(d, window) || IsMinimised(d, window)) && !OfThisProcess(d, window)) {
-      return true;
-    }
-  }
-  return false;
+  return OtherProcessWindow(display.get(), wm_class, title).has_value();
 }
 
 bool RaiseTopLevelWindow(const QString& wm_class, const QString& title) {
@@ -339,30 +349,27 @@ bool RaiseTopLevelWindow(const QString& wm_class, const QString& title) {
     return false;
   ErrorHandlerScope errors;
   Display* d = display.get();
-  for (Window window : ClientWindows(d)) {
-    if ((!IsShown(d, window) && !IsMinimised(d, window)) || OfThisProcess(d, window) ||
-        WindowClass(d, window) != wm_class || WindowTitle(d, window) != title) {
-      continue;
-    }
-    if (WindowManagerSupports(d, "_NET_ACTIVE_WINDOW")) {
-      // The window manager restores and raises it; source 2: on behalf of the user.
-      XEvent event{};
-      event.xclient.type = ClientMessage;
-      event.xclient.window = window;
-      event.xclient.format = 32;
-      event.xclient.message_type = XInternAtom(d, "_NET_ACTIVE_WINDOW", False);
-      event.xclient.data.l[0] = 2;
-      event.xclient.data.l[1] = CurrentTime;
-      XSendEvent(d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask,
-                 &event);
-    } else {
-      XMapRaised(d, window);
-      XSetInputFocus(d, window, RevertToParent, CurrentTime);
-    }
-    XSync(d, False);
-    return true;
+  const std::optional<Window> found = OtherProcessWindow(d, wm_class, title);
+  if (!found)
+    return false;
+  const Window window = *found;
+  if (WindowManagerSupports(d, "_NET_ACTIVE_WINDOW")) {
+    // The window manager restores and raises it; source 2: on behalf of the user.
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.format = 32;
+    event.xclient.message_type = XInternAtom(d, "_NET_ACTIVE_WINDOW", False);
+    event.xclient.data.l[0] = 2;
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask,
+               &event);
+  } else {
+    XMapRaised(d, window);
+    XSetInputFocus(d, window, RevertToParent, CurrentTime);
   }
-  return false;
+  XSync(d, False);
+  return true;
 }
 
 }  // namespace orbello::platform
