@@ -210,6 +210,83 @@ class DisplayInterface : public QAccessibleWidget, public ReadOnlyText {
   }
 };
 
+// The variant menu: a popup whose items are objects of their own, as it paints them itself.
+class MenuInterface : public QAccessibleWidget {
+ public:
+  explicit MenuInterface(TGameMenu* menu) : QAccessibleWidget(menu, QAccessible::PopupMenu) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name)
+      return QStringLiteral("Game type");
+    return QAccessibleWidget::text(t);
+  }
+  int childCount() const override { return static_cast<int>(Menu()->ItemObjects().size()); }
+  QAccessibleInterface* child(int index) const override {
+    const std::vector<QObject*>& items = Menu()->ItemObjects();
+    if (index < 0 || index >= static_cast<int>(items.size()))
+      return nullptr;
+    return QAccessible::queryAccessibleInterface(items[static_cast<size_t>(index)]);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    return child ? ItemIndex(Menu(), child->object()) : -1;
+  }
+  QAccessibleInterface* focusChild() const override { return child(Menu()->Highlighted()); }
+
+  static int ItemIndex(const TGameMenu* menu, const QObject* item) {
+    const std::vector<QObject*>& items = menu->ItemObjects();
+    const auto found = std::find(items.begin(), items.end(), item);
+    return found == items.end() ? -1 : static_cast<int>(found - items.begin());
+  }
+
+ private:
+  TGameMenu* Menu() const { return static_cast<TGameMenu*>(widget()); }
+};
+
+// One item of the variant menu, with the press that takes it.
+class MenuItemInterface : public QAccessibleObject, public QAccessibleActionInterface {
+ public:
+  explicit MenuItemInterface(QObject* item) : QAccessibleObject(item) {}
+
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(Menu());
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? Menu()->Items()[static_cast<size_t>(Index())].text : QString();
+  }
+  QRect rect() const override {
+    const QRect local = Menu()->ItemRect(Index());
+    return QRect(Menu()->mapToGlobal(local.topLeft()), local.size());
+  }
+  QAccessible::Role role() const override { return QAccessible::MenuItem; }
+  QAccessible::State state() const override {
+    QAccessible::State state;
+    state.focusable = true;
+    state.focused = Menu()->Highlighted() == Index();
+    state.invisible = !Menu()->isVisible();
+    return state;
+  }
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::ActionInterface)
+      return static_cast<QAccessibleActionInterface*>(this);
+    return nullptr;
+  }
+  QStringList actionNames() const override { return {pressAction()}; }
+  void doAction(const QString& action) override {
+    if (action != pressAction())
+      return;
+    const int index = Index();
+    ActLater(Menu(), [index](TGameMenu* menu) { menu->ChooseItem(index); });
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+ private:
+  TGameMenu* Menu() const { return static_cast<TGameMenu*>(object()->parent()); }
+  int Index() const { return MenuInterface::ItemIndex(Menu(), object()); }
+};
+
 QAccessibleInterface* Factory(const QString&, QObject* object) {
   if (!object)
     return nullptr;
@@ -218,9 +295,14 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
       return new AppInterface();
     if (object->objectName() == QLatin1String(kStatusName) && FormOf(object))
       return new StatusInterface(object);
+    if (object->objectName() == QLatin1String(TGameMenu::kMenuItemName) &&
+        dynamic_cast<TGameMenu*>(object->parent()))
+      return new MenuItemInterface(object);
     return nullptr;
   }
   auto* widget = static_cast<QWidget*>(object);
+  if (auto* menu = dynamic_cast<TGameMenu*>(widget))
+    return new MenuInterface(menu);
   auto* form = dynamic_cast<TMainForm1*>(widget->window());
   if (!form)
     return nullptr;

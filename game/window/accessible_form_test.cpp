@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QCoreApplication>
+#include <QTest>
 #include <cstdio>
 #include <fstream>
 
@@ -111,6 +112,19 @@ TEST(AccessibleFormTest, CommandsDisplaysAndCellsSayWhatTheyAre) {
   ASSERT_NE(status, nullptr);
   EXPECT_EQ(status->role(), QAccessible::StatusBar);
   EXPECT_EQ(status->text(QAccessible::Name), QStringLiteral("Red ball E3 selected."));
+
+  // The variant menu reads its items; the highlighted one has the focus, a press takes it.
+  form.OnCommand(kCmdNewMenu);
+  QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(Access(form).GameMenu());
+  ASSERT_EQ(menu->childCount(), 3);
+  EXPECT_EQ(menu->role(), QAccessible::PopupMenu);
+  EXPECT_EQ(menu->child(2)->text(QAccessible::Name), QStringLiteral("Blocks"));
+  QTest::keyClick(Access(form).GameMenu(), Qt::Key_Down);
+  EXPECT_TRUE(menu->child(0)->state().focused);
+  menu->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  QCoreApplication::processEvents();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form.Engine().GameType(), 2);
 
   // Neither previews nor marks: the announcements are hidden.
   form.Engine().Settings().NextColors = 4;

@@ -1,5 +1,6 @@
 #include "widgets.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -149,6 +150,11 @@ TGameMenu::TGameMenu(QWidget* owner, QImage band, int* accumulated_height,
       on_choose_(std::move(on_choose)) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  for (size_t i = 0; i < items_.size(); ++i) {
+    auto* item = new QObject(this);
+    item->setObjectName(QString::fromLatin1(kMenuItemName));
+    item_objects_.push_back(item);
+  }
 }
 
 QFont TGameMenu::ItemFont(bool bold) const {
@@ -277,19 +283,24 @@ void TGameMenu::paintEvent(QPaintEvent*) {
   painter.restore();
 }
 
-void TGameMenu::mouseMoveEvent(QMouseEvent* event) {
-  const int item = ItemAt(event->position().toPoint());
-  if (item != highlighted_) {
-    highlighted_ = item;
-    update();
+void TGameMenu::Highlight(int index) {
+  if (index == highlighted_)
+    return;
+  highlighted_ = index;
+  update();
+  // A screen reader follows the highlighted item as the focus.
+  if (index >= 0 && QAccessible::isActive()) {
+    QAccessibleEvent focus(item_objects_[static_cast<size_t>(index)], QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
   }
 }
 
+void TGameMenu::mouseMoveEvent(QMouseEvent* event) {
+  Highlight(ItemAt(event->position().toPoint()));
+}
+
 void TGameMenu::leaveEvent(QEvent*) {
-  if (highlighted_ != -1) {
-    highlighted_ = -1;
-    update();
-  }
+  Highlight(-1);
 }
 
 void TGameMenu::mouseReleaseEvent(QMouseEvent* event) {
@@ -306,12 +317,10 @@ void TGameMenu::keyPressEvent(QKeyEvent* event) {
   const int count = static_cast<int>(items_.size());
   switch (event->key()) {
     case Qt::Key_Down:
-      highlighted_ = (highlighted_ + 1) % count;
-      update();
+      Highlight((highlighted_ + 1) % count);
       break;
     case Qt::Key_Up:
-      highlighted_ = highlighted_ <= 0 ? count - 1 : highlighted_ - 1;
-      update();
+      Highlight(highlighted_ <= 0 ? count - 1 : highlighted_ - 1);
       break;
     case Qt::Key_Return:
     case Qt::Key_Enter:

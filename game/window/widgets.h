@@ -123,6 +123,12 @@ class TGameMenu : public QWidget {
   QRect ItemRect(int index);
   QFont ItemFont(bool bold) const;
   int Highlighted() const { return highlighted_; }
+  // The items as objects of their own, so that a screen reader can be told of each one; named
+  // kMenuItemName, in item order.
+  const std::vector<QObject*>& ItemObjects() const { return item_objects_; }
+  static constexpr char kMenuItemName[] = "GameMenuItem";
+  // Takes item `index` as if it had been clicked.
+  void ChooseItem(int index) { Choose(index); }
 
   // Where a menu of `size` opened at `at` lands on `screen`.
   static QPoint Place(QPoint at, QSize size, const QRect& screen);
@@ -138,6 +144,7 @@ class TGameMenu : public QWidget {
   void Measure();
   int ItemAt(QPoint p);
   void Choose(int index);
+  void Highlight(int index);
 
   std::vector<Item> items_;
   std::vector<QSize> item_sizes_;
@@ -146,6 +153,7 @@ class TGameMenu : public QWidget {
   DefaultGameSource default_game_;
   ChooseHandler on_choose_;
   int highlighted_ = -1;
+  std::vector<QObject*> item_objects_;
   mutable bool fonts_chosen_ = false;
   mutable QFont normal_font_;
   mutable QFont bold_font_;
