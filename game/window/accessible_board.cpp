@@ -72,15 +72,11 @@ class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInter
 };
 
 // The board: 9 x 9 cells, row by row.
-class BoardInterface : public QAccessibleWidget, public QAccessibleTableInterface {
+class BoardInterface : public NamedWidgetInterface, public QAccessibleTableInterface {
  public:
-  explicit BoardInterface(QWidget* panel) : QAccessibleWidget(panel, QAccessible::Table) {}
+  explicit BoardInterface(QWidget* panel)
+      : NamedWidgetInterface(panel, QAccessible::Table, QStringLiteral("Board")) {}
 
-  QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name)
-      return QStringLiteral("Board");
-    return QAccessibleWidget::text(t);
-  }
   void* interface_cast(QAccessible::InterfaceType t) override {
     if (t == QAccessible::TableInterface)
       return static_cast<QAccessibleTableInterface*>(this);

@@ -2,6 +2,7 @@
 // cursor, and the look-ups that the board and the window's other parts share.
 #pragma once
 
+#include <QAccessibleWidget>
 #include <QMetaObject>
 #include <QPointer>
 #include <QString>
@@ -24,6 +25,19 @@ TMainForm1* FormOf(const QObject* object);
 skinfile::ColorNames NamesOf(TMainForm1* form);
 // The name of a ball colour, "unknown" outside the seven.
 QString ColorName(const skinfile::ColorNames& names, int32_t color);
+
+// A widget that a screen reader knows by a fixed name.
+class NamedWidgetInterface : public QAccessibleWidget {
+ public:
+  NamedWidgetInterface(QWidget* widget, QAccessible::Role role, QString name)
+      : QAccessibleWidget(widget, role), name_(std::move(name)) {}
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? name_ : QAccessibleWidget::text(t);
+  }
+
+ private:
+  QString name_;
+};
 
 // Runs `act` on `widget` once the reader's request has been answered: a press may run a turn with
 // its animations or open a modal window, and the reader must not wait for either.

@@ -211,15 +211,11 @@ class DisplayInterface : public QAccessibleWidget, public ReadOnlyText {
 };
 
 // The variant menu: a popup whose items are objects of their own, as it paints them itself.
-class MenuInterface : public QAccessibleWidget {
+class MenuInterface : public NamedWidgetInterface {
  public:
-  explicit MenuInterface(TGameMenu* menu) : QAccessibleWidget(menu, QAccessible::PopupMenu) {}
+  explicit MenuInterface(TGameMenu* menu)
+      : NamedWidgetInterface(menu, QAccessible::PopupMenu, QStringLiteral("Game type")) {}
 
-  QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name)
-      return QStringLiteral("Game type");
-    return QAccessibleWidget::text(t);
-  }
   int childCount() const override { return static_cast<int>(Menu()->ItemObjects().size()); }
   QAccessibleInterface* child(int index) const override {
     const std::vector<QObject*>& items = Menu()->ItemObjects();
