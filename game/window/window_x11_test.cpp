@@ -195,7 +195,7 @@ TEST_F(X11FormTest, PressesMadeDuringATurnAreHandledAfterItInOrder) {
                   "mousemove", arg(b.x()), arg(b.y()), "click", "1", "sleep", "0.1", "mousemove",
                   arg(cc.x()), arg(cc.y()), "click", "1"});
   EXPECT_TRUE(
-      QTest::qWaitFor([&] { return engine.Board()[CellNumber(c.x(), c.y())].Color == 1; }, 3000));
+      QTest::qWaitFor([&] { return engine.Board()[CellNumber(c.x(), c.y())].Color == 1; }, 10000));
   EXPECT_EQ(engine.Board()[CellNumber(to_x, to_y)].Color, 0);
   EXPECT_EQ(engine.Board()[CellNumber(8, 8)].Color, kEmpty);
   EXPECT_EQ(engine.SelX(), kNone);
