@@ -18,7 +18,6 @@
 #include "game/window/about/about.h"
 #include "game/window/accessible_form.h"
 #include "game/window/pictures.h"
-#include "game/window/skin_density.h"
 #include "game/window/window_region.h"
 #include "platform/core/message.h"
 #include "platform/qt/kit/kit.h"
@@ -90,8 +89,7 @@ TMainForm1::TMainForm1(std::string high_score_file)
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(11);
   setFont(font);
-  // Named as PNG: an icon read by its file name alone has every image plug-in probed for it.
-  setWindowIcon(QIcon(QPixmap::fromImage(QImage(QStringLiteral(":/game/MAINICON.png"), "PNG"))));
+  setWindowIcon(QIcon(QPixmap::fromImage(ProgramIcon())));
   // The density is that of the screen the window opens on; where it moves later, the toolkit
   // scales what is drawn.
   scale_ = orbello::window::PictureScale(devicePixelRatioF());

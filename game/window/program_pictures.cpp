@@ -2,19 +2,23 @@
 
 #include <QFile>
 
+#include "game/window/picture_decoding.h"
 #include "game/window/pictures.h"
-#include "game/window/skin_density.h"
 
 namespace orbello::window {
 
 namespace {
 
-// The program's bitmaps go through the same direct decoding as the skin's pictures.
-QImage LoadResourceBitmap(const QString& path) {
+std::string ReadResource(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     return {};
-  return DecodeBitmap(file.readAll().toStdString());
+  return file.readAll().toStdString();
+}
+
+// The program's bitmaps go through the same direct decoding as the skin's pictures.
+QImage LoadResourceBitmap(const QString& path) {
+  return DecodeBitmap(ReadResource(path));
 }
 
 // A picture of the program at `scale`: at 2 its "@2x" resource (":/game/NAME@2x.bmp" beside
@@ -29,15 +33,11 @@ QImage ScaledResourceBitmap(const QImage& one, const char* name, int scale) {
   return picture;
 }
 
-QImage DecodeJpeg(const QString& name) {
-  QFile file(name);
-  QImage picture;
-  if (file.open(QIODevice::ReadOnly))
-    picture.loadFromData(file.readAll(), "JPG");
-  return picture.convertToFormat(QImage::Format_RGB32);
-}
-
 }  // namespace
+
+QImage ProgramIcon() {
+  return DecodePng(ReadResource(QStringLiteral(":/game/MAINICON.png")));
+}
 
 bool ProgramPictures::LoadInterface() {
   button_shapes_ = LoadResourceBitmap(QStringLiteral(":/game/BITMAP_BTN.bmp"));
@@ -57,13 +57,13 @@ bool ProgramPictures::LoadInterface() {
 
 bool ProgramPictures::LoadBackdrop() {
   if (scale_ > 1) {
-    backdrop_ = DecodeJpeg(QStringLiteral(":/game/201@2x.jpg"));
+    backdrop_ = DecodeJpeg(ReadResource(QStringLiteral(":/game/201@2x.jpg")));
     if (!backdrop_.isNull()) {
       backdrop_.setDevicePixelRatio(scale_);
       return true;
     }
   }
-  const QImage picture = DecodeJpeg(QStringLiteral(":/game/201.jpg"));
+  const QImage picture = DecodeJpeg(ReadResource(QStringLiteral(":/game/201.jpg")));
   if (picture.isNull())
     return false;
   backdrop_ = ScalePicture(picture, scale_, picture.size());
@@ -71,9 +71,8 @@ bool ProgramPictures::LoadBackdrop() {
 }
 
 QImage ProgramPictures::GameTypeLabels() const {
-  QImage labels;
-  labels.load(QStringLiteral(":/game/BITMAP_TYPE_GAME.bmp"), "BMP");
-  return ScaledResourceBitmap(labels, "BITMAP_TYPE_GAME", scale_);
+  return ScaledResourceBitmap(LoadResourceBitmap(QStringLiteral(":/game/BITMAP_TYPE_GAME.bmp")),
+                              "BITMAP_TYPE_GAME", scale_);
 }
 
 void ProgramPictures::Release() {

@@ -6,6 +6,9 @@
 
 namespace orbello::window {
 
+// The window's icon; null when missing.
+QImage ProgramIcon();
+
 class ProgramPictures {
  public:
   explicit ProgramPictures(int scale) : scale_(scale) {}

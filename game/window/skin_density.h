@@ -13,12 +13,6 @@ namespace orbello::window {
 
 using SkinPictureSet = std::array<QImage, skinfile::kPictureCount>;
 
-// Decodes a BMP file image (a skin picture, one of the program's own bitmaps) to Format_RGB32; a
-// null image when it is no loadable bitmap. The usual kind, uncompressed 24-bit, is decoded here
-// directly, several times faster than the general reader and to the same pixels; every other kind
-// goes to Qt's reader.
-QImage DecodeBitmap(const std::string& bmp);
-
 // The grid along which picture k of a skin of this size is cut: the board whole, the digits
 // glyph by glyph, balls and path marks tile by tile.
 QSize SkinPieceSize(int k, QSize picture_size);

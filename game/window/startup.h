@@ -11,9 +11,8 @@ namespace orbello::window {
 // lock). Otherwise the running game has been asked to restore and raise its window.
 bool CheckSingleInstance(platform::SingleInstance& instance);
 
-// Makes SIGTERM, SIGINT and SIGHUP end the event loop like a normal end (the skin's temporary
-// files are deleted on the way out), with the status 128 + the signal's number. Needs a
-// QApplication.
+// Makes SIGTERM, SIGINT and SIGHUP end the event loop like a normal end (the window is taken down
+// in order), with the status 128 + the signal's number. Needs a QApplication.
 void QuitOnTerminationSignals();
 
 // Builds the main window, shows it and runs the event loop; returns the exit status. Needs a

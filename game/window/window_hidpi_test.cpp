@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "game/window/main_form.h"
+#include "game/window/picture_decoding.h"
 #include "game/window/pictures.h"
 #include "game/window/skin_density.h"
 #include "game/window/testing/window_test_env.h"
@@ -286,6 +287,39 @@ TEST(SkinPictureDecoding, GivesWhatTheGeneralReaderGives) {
     EXPECT_EQ(ours, theirs);
     EXPECT_EQ(ours.dotsPerMeterX(), theirs.dotsPerMeterX());
     EXPECT_EQ(ours.dotsPerMeterY(), theirs.dotsPerMeterY());
+  }
+}
+
+// The backdrops and the icon are read without the toolkit's plug-ins: the same pixels, and a
+// damaged or foreign file is refused without harm.
+TEST(SkinPictureDecoding, BackdropsAndIconGiveWhatTheGeneralReaderGives) {
+  auto bytes_of = [](const char* name) {
+    QFile file(QString::fromLatin1(name));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    return file.readAll().toStdString();
+  };
+  for (const char* name : {":/game/201.jpg", ":/game/201@2x.jpg"}) {
+    SCOPED_TRACE(name);
+    const std::string jpeg = bytes_of(name);
+    const QImage theirs = QImage::fromData(QByteArray::fromStdString(jpeg), "JPG")
+                              .convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(theirs.isNull());
+    EXPECT_EQ(DecodeJpeg(jpeg), theirs);
+    // A file cut short decodes as far as it goes, as the general reader does.
+    EXPECT_FALSE(DecodeJpeg(jpeg.substr(0, jpeg.size() / 2)).isNull());
+    EXPECT_TRUE(DecodeJpeg(jpeg.substr(0, 200)).isNull());
+  }
+  const std::string png = bytes_of(":/game/MAINICON.png");
+  const QImage icon = QImage::fromData(QByteArray::fromStdString(png), "PNG")
+                          .convertToFormat(QImage::Format_ARGB32);
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_EQ(DecodePng(png), icon);
+  for (const std::string& foreign : {std::string(), std::string("BM\0\0", 4), png}) {
+    EXPECT_TRUE(DecodeJpeg(foreign).isNull());
+  }
+  for (const std::string& foreign :
+       {std::string(), png.substr(0, png.size() / 2), bytes_of(":/game/201.jpg")}) {
+    EXPECT_TRUE(DecodePng(foreign).isNull());
   }
 }
 

@@ -1,5 +1,6 @@
 #include "game/window/window_skin.h"
 
+#include "game/window/picture_decoding.h"
 #include "game/window/skin_density.h"
 #include "platform/core/message.h"
 

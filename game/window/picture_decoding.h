@@ -1,0 +1,22 @@
+// Decoding of the picture files the window shows from start-up on. Each decoder reads one kind
+// directly, to the same pixels as Qt's general reader but without Qt's image plug-ins: the first
+// frame then never waits for the plug-ins to be looked up and loaded.
+#pragma once
+
+#include <QImage>
+#include <string>
+
+namespace orbello::window {
+
+// A BMP file image (a skin picture, one of the program's own bitmaps) in Format_RGB32; null when it
+// is no loadable bitmap. The usual kind, uncompressed 24-bit, is decoded here directly, several
+// times faster than the general reader; every other kind goes to Qt's reader.
+QImage DecodeBitmap(const std::string& bmp);
+
+// A JPEG file image in Format_RGB32; null when it is no colour or grey JPEG.
+QImage DecodeJpeg(const std::string& jpeg);
+
+// A PNG file image in Format_ARGB32; null when it is no PNG.
+QImage DecodePng(const std::string& png);
+
+}  // namespace orbello::window
