@@ -5,7 +5,7 @@
 // by then), and the count of shared libraries (ldd). Prints the medians and the game's ratios to
 // the floor. Not a test; run it under xvfb-run on a quiet machine:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/main/bench/orbello_start_bench
-//       $PWD/build/main [runs] [scale] [OTHER_BUILD_DIR]
+//       $PWD/build/main [runs] [scale: 1, 2, or 1+2 for both] [OTHER_BUILD_DIR]
 // It installs the game from BUILD_DIR with installer/install.sh into a throwaway HOME; the game of
 // OTHER_BUILD_DIR (say, the build before a change) is then started in turn with the others.
 #include <dirent.h>
@@ -92,10 +92,13 @@ struct Program {
   std::string name;
   std::vector<std::string> argv;
   std::string home_template;  // copied to a fresh HOME for each start; empty: an empty HOME
+  int scale;
+  // One per round, in order; a start that mapped no window has mapped_ms -1.
   std::vector<Sample> samples;
 };
 
-bool StartOnce(Display* display, const std::string& scratch, int scale, Program& program) {
+bool StartOnce(Display* display, const std::string& scratch, Program& program) {
+  const int scale = program.scale;
   static int counter = 0;
   const std::string home = scratch + "/home" + std::to_string(++counter);
   const std::string runtime = scratch + "/run" + std::to_string(counter);
@@ -156,8 +159,8 @@ bool StartOnce(Display* display, const std::string& scratch, int scale, Program&
   if (sample.mapped_ms >= 0) {
     usleep(2000000);
     sample.rss_settled_mib = ResidentMiB(pid);
-    program.samples.push_back(sample);
   }
+  program.samples.push_back(sample);
   kill(pid, SIGTERM);
   for (int i = 0; i < 300 && waitpid(pid, nullptr, WNOHANG) == 0; ++i)
     usleep(10000);
@@ -180,9 +183,22 @@ double Median(std::vector<double> values) {
 template <typename Field>
 double MedianOf(const Program& program, Field field) {
   std::vector<double> values;
-  for (const Sample& s : program.samples)
-    values.push_back(s.*field);
+  for (const Sample& s : program.samples) {
+    if (s.mapped_ms >= 0)
+      values.push_back(s.*field);
+  }
   return Median(values);
+}
+
+// The median of the ratios of each start of `a` to the start of `b` in the same round: starts
+// close in time share the machine's state, so this figure is the steadier one on a busy machine.
+double MedianPairRatio(const Program& a, const Program& b) {
+  std::vector<double> ratios;
+  for (size_t i = 0; i < a.samples.size() && i < b.samples.size(); ++i) {
+    if (a.samples[i].mapped_ms > 0 && b.samples[i].mapped_ms > 0)
+      ratios.push_back(a.samples[i].mapped_ms / b.samples[i].mapped_ms);
+  }
+  return Median(ratios);
 }
 
 int LibraryCount(const std::string& path) {
@@ -205,12 +221,17 @@ std::string Install(const std::string& top, const std::string& build, const std:
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: %s BUILD_DIR [runs=7] [scale=1] [OTHER_BUILD_DIR]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s BUILD_DIR [runs=7] [scale=1|2|1+2] [OTHER_BUILD_DIR]\n",
+                 argv[0]);
     return 2;
   }
   const std::string build = argv[1];
   const int runs = argc > 2 ? std::atoi(argv[2]) : 7;
-  const int scale = argc > 3 ? std::atoi(argv[3]) : 1;
+  // "1+2": the game at 100 % and at 200 % in turn with the floor at 100 %, for the cost of the
+  // double density.
+  const std::string scales = argc > 3 ? argv[3] : "1";
+  const bool both = scales == "1+2";
+  const int scale = both ? 1 : std::atoi(scales.c_str());
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) {
     std::fprintf(stderr, "no X display (run under xvfb-run)\n");
@@ -230,16 +251,19 @@ int main(int argc, char** argv) {
       own.find('/') == std::string::npos ? "." : own.substr(0, own.rfind('/'));
   std::vector<Program> programs;
   programs.push_back(
-      {"game", {Install(top, build, scratch + "/installed")}, scratch + "/installed", {}});
+      {"game", {Install(top, build, scratch + "/installed")}, scratch + "/installed", scale, {}});
+  if (both)
+    programs.push_back({"game2x", programs[0].argv, scratch + "/installed", 2, {}});
   // Another build (e.g. the one before a change), started in turn with the others.
   if (argc > 4) {
     programs.push_back(
-        {"other", {Install(top, argv[4], scratch + "/other")}, scratch + "/other", {}});
+        {"other", {Install(top, argv[4], scratch + "/other")}, scratch + "/other", scale, {}});
   }
   programs.push_back({"floor",
                       {bench_folder + "/orbello_floor_window", build + "/art/game/201.jpg",
                        build + "/art/game/201@2x.jpg"},
                       "",
+                      scale,
                       {}});
   for (const Program& program : programs) {
     if (program.argv[0].empty()) {
@@ -249,11 +273,11 @@ int main(int argc, char** argv) {
   }
   for (int i = 0; i < runs; ++i) {
     for (Program& program : programs) {
-      if (!StartOnce(display, scratch, scale, program))
+      if (!StartOnce(display, scratch, program))
         std::fprintf(stderr, "%s: no window mapped\n", program.name.c_str());
     }
   }
-  std::printf("scale %d, medians of %d starts each\n", scale, runs);
+  std::printf("scale %s, medians of %d starts each\n", scales.c_str(), runs);
   std::printf("%-6s %10s %8s %9s %13s %6s\n", "", "mapped ms", "CPU ms", "RSS MiB", "RSS 2 s MiB",
               "libs");
   for (const Program& program : programs) {
@@ -264,16 +288,27 @@ int main(int argc, char** argv) {
   }
   for (const Program& program : programs) {
     std::printf("%s, each start (ms):", program.name.c_str());
-    for (const Sample& s : program.samples)
-      std::printf(" %.0f", s.mapped_ms);
+    for (const Sample& s : program.samples) {
+      if (s.mapped_ms >= 0)
+        std::printf(" %.0f", s.mapped_ms);
+    }
     std::printf("\n");
   }
   const Program& floor = programs.back();
   for (size_t i = 0; i + 1 < programs.size(); ++i) {
-    std::printf("start ratio %s/floor: %.2f; RSS %s - floor: %+.1f MiB\n", programs[i].name.c_str(),
-                MedianOf(programs[i], &Sample::mapped_ms) / MedianOf(floor, &Sample::mapped_ms),
-                programs[i].name.c_str(),
-                MedianOf(programs[i], &Sample::rss_mib) - MedianOf(floor, &Sample::rss_mib));
+    std::printf(
+        "start ratio %s/floor: %.2f (median of the rounds' ratios %.2f); RSS %s - floor: %+.1f "
+        "MiB\n",
+        programs[i].name.c_str(),
+        MedianOf(programs[i], &Sample::mapped_ms) / MedianOf(floor, &Sample::mapped_ms),
+        MedianPairRatio(programs[i], floor), programs[i].name.c_str(),
+        MedianOf(programs[i], &Sample::rss_mib) - MedianOf(floor, &Sample::rss_mib));
+  }
+  if (both) {
+    std::printf(
+        "start ratio 200 %%/100 %%: %.2f (median of the rounds' ratios %.2f)\n",
+        MedianOf(programs[1], &Sample::mapped_ms) / MedianOf(programs[0], &Sample::mapped_ms),
+        MedianPairRatio(programs[1], programs[0]));
   }
   Run("rm -rf " + Quote(scratch));
   XCloseDisplay(display);
