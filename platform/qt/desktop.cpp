@@ -4,10 +4,14 @@
 
 #include <QtGui/qguiapplication_platform.h>
 #include <QGuiApplication>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include <xcb/xcb.h>
 
 // Xlib defines macros (None, Bool, Status) that clash with Qt: it comes after every Qt header.
 #include <X11/Xatom.h>
@@ -335,7 +339,106 @@ std::optional<Window> OtherProcessWindow(Display* d, const QString& wm_class,
 
 }  // namespace
 
+namespace {
+
+template <typename T>
+using XcbReply = std::unique_ptr<T, decltype(&std::free)>;
+
+// The reply to `cookie`, or null; an error (a window gone meanwhile) comes back here, not through
+// the event queue, and is dropped.
+template <typename T, typename Cookie>
+XcbReply<T> Reply(T* (*get)(xcb_connection_t*, Cookie, xcb_generic_error_t**), xcb_connection_t* c,
+                  Cookie cookie) {
+  xcb_generic_error_t* error = nullptr;
+  T* reply = get(c, cookie, &error);
+  std::free(error);
+  return XcbReply<T>(reply, &std::free);
+}
+
+xcb_get_property_cookie_t AskClass(xcb_connection_t* c, xcb_window_t window) {
+  return xcb_get_property(c, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256);
+}
+
+// Whether the answer to AskClass names the class (WM_CLASS: the instance name, then the class
+// name, each ending in a zero byte).
+bool HasClass(xcb_connection_t* c, xcb_get_property_cookie_t cookie, const QByteArray& wm_class) {
+  const XcbReply<xcb_get_property_reply_t> reply = Reply(xcb_get_property_reply, c, cookie);
+  if (!reply || reply->format != 8)
+    return false;
+  const QByteArray value(static_cast<const char*>(xcb_get_property_value(reply.get())),
+                         xcb_get_property_value_length(reply.get()));
+  const qsizetype end = value.indexOf('\0');
+  return end >= 0 && value.mid(end + 1).split('\0').value(0) == wm_class;
+}
+
+// Whether any window that can be a client window (a child of the root or of one of its children,
+// or one in the window manager's client list) has this class: a superset of ClientWindows. The
+// requests of each level go out together, so this takes three round trips however many windows
+// the desktop has, where looking at the windows one by one takes two or three each. Nothing when
+// the application has no X11 connection of its own to ask on.
+std::optional<bool> MayHaveWindowOfClass(const QByteArray& wm_class) {
+  auto* x11 = qGuiApp != nullptr && PlatformIsX11()
+                  ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
+                  : nullptr;
+  xcb_connection_t* c = x11 != nullptr ? x11->connection() : nullptr;
+  Display* display = x11 != nullptr ? x11->display() : nullptr;
+  if (c == nullptr || display == nullptr)
+    return std::nullopt;
+  const auto root = static_cast<xcb_window_t>(DefaultRootWindow(display));
+  static constexpr char kClientList[] = "_NET_CLIENT_LIST";
+  const xcb_intern_atom_cookie_t atom_cookie =
+      xcb_intern_atom(c, 1, sizeof kClientList - 1, kClientList);
+  const xcb_query_tree_cookie_t tree_cookie = xcb_query_tree(c, root);
+  const XcbReply<xcb_intern_atom_reply_t> atom = Reply(xcb_intern_atom_reply, c, atom_cookie);
+  const XcbReply<xcb_query_tree_reply_t> tree = Reply(xcb_query_tree_reply, c, tree_cookie);
+
+  // The root's children, with their own children and the client list asked for at once.
+  std::optional<xcb_get_property_cookie_t> list_cookie;
+  if (atom && atom->atom != XCB_ATOM_NONE)
+    list_cookie = xcb_get_property(c, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1 << 16);
+  std::vector<xcb_get_property_cookie_t> classes;
+  std::vector<xcb_query_tree_cookie_t> subtrees;
+  if (tree) {
+    const xcb_window_t* children = xcb_query_tree_children(tree.get());
+    for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
+      classes.push_back(AskClass(c, children[i]));
+      subtrees.push_back(xcb_query_tree(c, children[i]));
+    }
+  }
+  std::vector<xcb_window_t> next;
+  if (list_cookie) {
+    const XcbReply<xcb_get_property_reply_t> list = Reply(xcb_get_property_reply, c, *list_cookie);
+    if (list && list->format == 32) {
+      const auto* ids = static_cast<const xcb_window_t*>(xcb_get_property_value(list.get()));
+      next.insert(next.end(), ids, ids + xcb_get_property_value_length(list.get()) / 4);
+    }
+  }
+  bool found = false;
+  // Every reply is taken, also after a match, so that none is left waiting on the connection.
+  for (const xcb_get_property_cookie_t& cookie : classes)
+    found = HasClass(c, cookie, wm_class) || found;
+  for (const xcb_query_tree_cookie_t& cookie : subtrees) {
+    if (const XcbReply<xcb_query_tree_reply_t> subtree = Reply(xcb_query_tree_reply, c, cookie)) {
+      const xcb_window_t* children = xcb_query_tree_children(subtree.get());
+      next.insert(next.end(), children, children + xcb_query_tree_children_length(subtree.get()));
+    }
+  }
+
+  // Their children and the listed clients.
+  classes.clear();
+  for (xcb_window_t window : next)
+    classes.push_back(AskClass(c, window));
+  for (const xcb_get_property_cookie_t& cookie : classes)
+    found = HasClass(c, cookie, wm_class) || found;
+  return found;
+}
+
+}  // namespace
+
 bool OtherProcessHasTopLevelWindow(const QString& wm_class, const QString& title) {
+  // On almost every start no window of the class exists at all, which is settled at once.
+  if (MayHaveWindowOfClass(wm_class.toLocal8Bit()) == false)
+    return false;
   DisplayPtr display = DisplayForReading();
   if (!display)
     return false;

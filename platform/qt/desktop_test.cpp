@@ -224,5 +224,41 @@ TEST_F(DesktopTest, AMinimisedGameWindowStillCountsAsARunningGame) {
   XCloseDisplay(display);
 }
 
+// The look for a game window asks about all windows at once, level by level; a window that a
+// window manager put deeper in frames of its own is still found through the client list.
+TEST_F(DesktopTest, AGameWindowDeepInFramesIsFoundThroughTheClientList) {
+  TestWindow* game = Show(QStringLiteral("Corvane Orbello"));
+  Display* display = XOpenDisplay(nullptr);
+  ASSERT_NE(display, nullptr);
+  const Window id = static_cast<Window>(game->winId());
+  char class_name[] = "TMainForm1";
+  XClassHint hint{class_name, class_name};
+  XSetClassHint(display, id, &hint);
+  XDeleteProperty(display, id, XInternAtom(display, "_NET_WM_PID", False));
+  const Window root = DefaultRootWindow(display);
+  const Window outer = XCreateSimpleWindow(display, root, 0, 0, 200, 200, 0, 0, 0);
+  const Window inner = XCreateSimpleWindow(display, outer, 0, 0, 200, 200, 0, 0, 0);
+  XReparentWindow(display, id, inner, 0, 0);
+  XMapWindow(display, inner);
+  XMapWindow(display, outer);
+  XSync(display, False);
+  Settle();
+  EXPECT_FALSE(OtherProcessHasTopLevelWindow(kMainWindowClass, kMainWindowTitle))
+      << "three levels down and listed nowhere";
+  const Atom client_list = XInternAtom(display, "_NET_CLIENT_LIST", False);
+  long ids[1] = {static_cast<long>(id)};
+  XChangeProperty(display, root, client_list, XA_WINDOW, 32, PropModeReplace,
+                  reinterpret_cast<unsigned char*>(ids), 1);
+  XSync(display, False);
+  EXPECT_TRUE(OtherProcessHasTopLevelWindow(kMainWindowClass, kMainWindowTitle));
+
+  XDeleteProperty(display, root, client_list);
+  XReparentWindow(display, id, root, 0, 0);
+  XDestroyWindow(display, outer);
+  XSync(display, False);
+  Settle();
+  XCloseDisplay(display);
+}
+
 }  // namespace
 }  // namespace orbello::platform
