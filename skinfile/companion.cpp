@@ -1,5 +1,8 @@
 #include "skinfile/companion.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -80,30 +83,42 @@ bool WriteCompanion(const std::string& companion_path, const std::string& skin_p
 }
 
 bool ReadCompanion(const std::string& skin_path, std::array<std::string, kPictureCount>* pictures) {
-  std::string companion;
-  if (!platform::ReadRegularFile(CompanionPath(skin_path), kMaxCompanionBytes, &companion))
+  // Read piece by piece, each picture straight into its own string: a companion is four times the
+  // size of its skin, and is read on every start on a screen of double density.
+  platform::UniqueFd file = platform::OpenRegularFile(CompanionPath(skin_path), O_RDONLY);
+  struct stat st {};
+  if (!file.Valid() || fstat(file.Get(), &st) != 0 ||
+      static_cast<unsigned long long>(st.st_size) > kMaxCompanionBytes) {
     return false;
-  if (companion.size() < kCompanionHeaderSize ||
-      std::memcmp(companion.data(), kCompanionSignature, sizeof kCompanionSignature) != 0 ||
-      GetLe(companion, 20, 4) != kCompanionVersion) {
+  }
+  std::string head(kCompanionHeaderSize, '\0');
+  if (platform::ReadFull(file.Get(), head.data(), head.size()) !=
+          static_cast<ssize_t>(head.size()) ||
+      std::memcmp(head.data(), kCompanionSignature, sizeof kCompanionSignature) != 0 ||
+      GetLe(head, 20, 4) != kCompanionVersion) {
     return false;
   }
   // Only now is the skin read a second time: a skin without a companion costs nothing here.
   std::string skin;
   if (!platform::ReadRegularFile(skin_path, kMaxSkinBytes, &skin))
     return false;
-  if (GetLe(companion, 24, 8) != skin.size() || GetLe(companion, 32, 8) != Fnv1a64(skin))
+  if (GetLe(head, 24, 8) != skin.size() || GetLe(head, 32, 8) != Fnv1a64(skin))
     return false;
   const SkinHeader header =
-      DecodeHeader(reinterpret_cast<const unsigned char*>(companion.data()) + 40, kHeaderSize);
+      DecodeHeader(reinterpret_cast<const unsigned char*>(head.data()) + 40, kHeaderSize);
   std::array<std::string, kPictureCount> found;
-  size_t at = kCompanionHeaderSize;
+  size_t left = kMaxCompanionBytes - kCompanionHeaderSize;
   for (int k = 0; k < kPictureCount; ++k) {
     const uint64_t length = header.lengths[static_cast<size_t>(k)];
-    if (length > companion.size() - at)
+    if (length > left)
       return false;
-    found[k] = companion.substr(at, length);
-    at += length;
+    left -= length;
+    std::string& picture = found[static_cast<size_t>(k)];
+    picture.resize(length);
+    if (platform::ReadFull(file.Get(), picture.data(), picture.size()) !=
+        static_cast<ssize_t>(picture.size())) {
+      return false;
+    }
   }
   *pictures = std::move(found);
   return true;

@@ -13,7 +13,7 @@ namespace orbello::window {
 
 namespace {
 
-uint32_t Le(const std::string& bytes, size_t at, int count) {
+uint32_t Le(std::string_view bytes, size_t at, int count) {
   uint32_t value = 0;
   for (int i = count - 1; i >= 0; --i)
     value = value << 8 | static_cast<unsigned char>(bytes[at + static_cast<size_t>(i)]);
@@ -22,7 +22,7 @@ uint32_t Le(const std::string& bytes, size_t at, int count) {
 
 // Uncompressed 24-bit pictures with the plain 40-byte header and the pixels right behind it, as
 // every bitmap program writes them; anything else is left to Qt's reader (null here).
-QImage DecodePlain24(const std::string& bmp) {
+QImage DecodePlain24(std::string_view bmp) {
   constexpr size_t kFileHeader = 14;
   constexpr size_t kInfoHeader = 40;
   if (bmp.size() < kFileHeader + kInfoHeader || bmp[0] != 'B' || bmp[1] != 'M' ||
@@ -60,7 +60,7 @@ QImage DecodePlain24(const std::string& bmp) {
 
 }  // namespace
 
-QImage DecodeBitmap(const std::string& bmp) {
+QImage DecodeBitmap(std::string_view bmp) {
   QImage image = DecodePlain24(bmp);
   if (image.isNull()) {
     image.loadFromData(reinterpret_cast<const uchar*>(bmp.data()), static_cast<int>(bmp.size()),
@@ -86,7 +86,7 @@ struct JpegFailure {
 
 void IgnoreJpegMessage(j_common_ptr) {}
 
-bool ReadJpeg(jpeg_decompress_struct& info, const std::string& jpeg, QImage& image) {
+bool ReadJpeg(jpeg_decompress_struct& info, std::string_view jpeg, QImage& image) {
   jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(jpeg.data()),
                static_cast<unsigned long>(jpeg.size()));
   if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK)
@@ -116,7 +116,7 @@ bool ReadJpeg(jpeg_decompress_struct& info, const std::string& jpeg, QImage& ima
 
 // Nothing with a destructor lives in this frame, across which the library jumps back on an error;
 // the picture is the caller's.
-bool DecodeJpegInto(const std::string& jpeg, QImage* image) {
+bool DecodeJpegInto(std::string_view jpeg, QImage* image) {
   jpeg_decompress_struct info{};
   JpegFailure failure{};
   info.err = jpeg_std_error(&failure.manager);
@@ -134,12 +134,12 @@ bool DecodeJpegInto(const std::string& jpeg, QImage* image) {
 
 }  // namespace
 
-QImage DecodeJpeg(const std::string& jpeg) {
+QImage DecodeJpeg(std::string_view jpeg) {
   QImage image;
   return DecodeJpegInto(jpeg, &image) ? image : QImage();
 }
 
-QImage DecodePng(const std::string& png) {
+QImage DecodePng(std::string_view png) {
   png_image info{};
   info.version = PNG_IMAGE_VERSION;
   if (!png_image_begin_read_from_memory(&info, png.data(), png.size()))

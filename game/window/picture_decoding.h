@@ -4,19 +4,19 @@
 #pragma once
 
 #include <QImage>
-#include <string>
+#include <string_view>
 
 namespace orbello::window {
 
 // A BMP file image (a skin picture, one of the program's own bitmaps) in Format_RGB32; null when it
 // is no loadable bitmap. The usual kind, uncompressed 24-bit, is decoded here directly, several
 // times faster than the general reader; every other kind goes to Qt's reader.
-QImage DecodeBitmap(const std::string& bmp);
+QImage DecodeBitmap(std::string_view bmp);
 
 // A JPEG file image in Format_RGB32; null when it is no colour or grey JPEG.
-QImage DecodeJpeg(const std::string& jpeg);
+QImage DecodeJpeg(std::string_view jpeg);
 
 // A PNG file image in Format_ARGB32; null when it is no PNG.
-QImage DecodePng(const std::string& png);
+QImage DecodePng(std::string_view png);
 
 }  // namespace orbello::window

@@ -1,6 +1,7 @@
 #include "game/window/program_pictures.h"
 
-#include <QFile>
+#include <QResource>
+#include <string_view>
 
 #include "game/window/picture_decoding.h"
 #include "game/window/pictures.h"
@@ -9,16 +10,24 @@ namespace orbello::window {
 
 namespace {
 
-std::string ReadResource(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
+// A resource's bytes: read in place where stored uncompressed, as the build stores the program's.
+QByteArray ReadResource(const QString& path) {
+  const QResource resource(path);
+  if (!resource.isValid())
     return {};
-  return file.readAll().toStdString();
+  if (resource.compressionAlgorithm() != QResource::NoCompression)
+    return resource.uncompressedData();
+  return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                 static_cast<qsizetype>(resource.size()));
+}
+
+std::string_view View(const QByteArray& bytes) {
+  return {bytes.constData(), static_cast<size_t>(bytes.size())};
 }
 
 // The program's bitmaps go through the same direct decoding as the skin's pictures.
 QImage LoadResourceBitmap(const QString& path) {
-  return DecodeBitmap(ReadResource(path));
+  return DecodeBitmap(View(ReadResource(path)));
 }
 
 // A picture of the program at `scale`: at 2 its "@2x" resource (":/game/NAME@2x.bmp" beside
@@ -36,7 +45,7 @@ QImage ScaledResourceBitmap(const QImage& one, const char* name, int scale) {
 }  // namespace
 
 QImage ProgramIcon() {
-  return DecodePng(ReadResource(QStringLiteral(":/game/MAINICON.png")));
+  return DecodePng(View(ReadResource(QStringLiteral(":/game/MAINICON.png"))));
 }
 
 bool ProgramPictures::LoadInterface() {
@@ -57,13 +66,13 @@ bool ProgramPictures::LoadInterface() {
 
 bool ProgramPictures::LoadBackdrop() {
   if (scale_ > 1) {
-    backdrop_ = DecodeJpeg(ReadResource(QStringLiteral(":/game/201@2x.jpg")));
+    backdrop_ = DecodeJpeg(View(ReadResource(QStringLiteral(":/game/201@2x.jpg"))));
     if (!backdrop_.isNull()) {
       backdrop_.setDevicePixelRatio(scale_);
       return true;
     }
   }
-  const QImage picture = DecodeJpeg(ReadResource(QStringLiteral(":/game/201.jpg")));
+  const QImage picture = DecodeJpeg(View(ReadResource(QStringLiteral(":/game/201.jpg"))));
   if (picture.isNull())
     return false;
   backdrop_ = ScalePicture(picture, scale_, picture.size());

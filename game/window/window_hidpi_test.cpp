@@ -188,6 +188,12 @@ TEST_F(DoubleDensity, SkinsWithoutDoublePicturesOfTheirOwnAreSmoothlyEnlarged) {
          return WriteCompanion(install, skin, 3);
        },
        testing::MakeBalls()},
+      {"a companion cut short",
+       [](TestInstallation& install, const std::string& skin) {
+         const QString path = QString::fromStdString(skinfile::CompanionPath(skin));
+         return WriteCompanion(install, skin) && QFile::resize(path, QFile(path).size() - 1);
+       },
+       testing::MakeBalls()},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
