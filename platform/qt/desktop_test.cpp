@@ -53,6 +53,15 @@ class DesktopTest : public ::testing::Test {
     return window;
   }
 
+  // A shown window with the game's title and class; its id.
+  Window ShowGameWindow(Display* display) {
+    const auto id = static_cast<Window>(Show(QStringLiteral("Corvane Orbello"))->winId());
+    char class_name[] = "TMainForm1";
+    XClassHint hint{class_name, class_name};
+    XSetClassHint(display, id, &hint);
+    return id;
+  }
+
   // Close requests travel through the X server back to us.
   static void Settle() { QTest::qWait(150); }
 
@@ -176,13 +185,9 @@ TEST_F(DesktopTest, WindowsTakeAnUnclaimedKeyboardFocus) {
 // another runtime folder (no lock or socket in common) must stay second and bring it back. Without
 // a window manager the test does what one does on minimising: unmap the window and mark it iconic.
 TEST_F(DesktopTest, AMinimisedGameWindowStillCountsAsARunningGame) {
-  TestWindow* game = Show(QStringLiteral("Corvane Orbello"));
   Display* display = XOpenDisplay(nullptr);
   ASSERT_NE(display, nullptr);
-  const Window id = static_cast<Window>(game->winId());
-  char class_name[] = "TMainForm1";
-  XClassHint hint{class_name, class_name};
-  XSetClassHint(display, id, &hint);
+  const Window id = ShowGameWindow(display);
   XSync(display, False);
   EXPECT_FALSE(OtherProcessHasTopLevelWindow(kMainWindowClass, kMainWindowTitle))
       << "the window is this process's own";
@@ -227,13 +232,9 @@ TEST_F(DesktopTest, AMinimisedGameWindowStillCountsAsARunningGame) {
 // The look for a game window asks about all windows at once, level by level; a window that a
 // window manager put deeper in frames of its own is still found through the client list.
 TEST_F(DesktopTest, AGameWindowDeepInFramesIsFoundThroughTheClientList) {
-  TestWindow* game = Show(QStringLiteral("Corvane Orbello"));
   Display* display = XOpenDisplay(nullptr);
   ASSERT_NE(display, nullptr);
-  const Window id = static_cast<Window>(game->winId());
-  char class_name[] = "TMainForm1";
-  XClassHint hint{class_name, class_name};
-  XSetClassHint(display, id, &hint);
+  const Window id = ShowGameWindow(display);
   XDeleteProperty(display, id, XInternAtom(display, "_NET_WM_PID", False));
   const Window root = DefaultRootWindow(display);
   const Window outer = XCreateSimpleWindow(display, root, 0, 0, 200, 200, 0, 0, 0);
