@@ -337,10 +337,6 @@ std::optional<Window> OtherProcessWindow(Display* d, const QString& wm_class,
   return std::nullopt;
 }
 
-}  // namespace
-
-namespace {
-
 template <typename T>
 using XcbReply = std::unique_ptr<T, decltype(&std::free)>;
 
