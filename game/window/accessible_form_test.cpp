@@ -113,6 +113,11 @@ TEST(AccessibleFormTest, CommandsDisplaysAndCellsSayWhatTheyAre) {
   EXPECT_EQ(status->role(), QAccessible::StatusBar);
   EXPECT_EQ(status->text(QAccessible::Name), QStringLiteral("Red ball E3 selected."));
 
+  // Neither previews nor marks: the announcements are hidden.
+  form.Engine().Settings().NextColors = 4;
+  EXPECT_EQ(Name(next), QStringLiteral("Next: hidden"));
+  EXPECT_EQ(Name(Access(form).Cell(CellNumber(0, 0))), QStringLiteral("A1: empty"));
+
   // The variant menu reads its items; the highlighted one has the focus, a press takes it.
   form.OnCommand(kCmdNewMenu);
   QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(Access(form).GameMenu());
@@ -125,11 +130,6 @@ TEST(AccessibleFormTest, CommandsDisplaysAndCellsSayWhatTheyAre) {
   QCoreApplication::processEvents();
   QCoreApplication::processEvents();
   EXPECT_EQ(form.Engine().GameType(), 2);
-
-  // Neither previews nor marks: the announcements are hidden.
-  form.Engine().Settings().NextColors = 4;
-  EXPECT_EQ(Name(next), QStringLiteral("Next: hidden"));
-  EXPECT_EQ(Name(Access(form).Cell(CellNumber(0, 0))), QStringLiteral("A1: empty"));
 }
 
 }  // namespace
