@@ -87,7 +87,7 @@ bool ReadCompanion(const std::string& skin_path, std::array<std::string, kPictur
   // size of its skin, and is read on every start on a screen of double density.
   platform::UniqueFd file = platform::OpenRegularFile(CompanionPath(skin_path), O_RDONLY);
   struct stat st {};
-  if (!file.Valid() || fstat(file.Get(), &st) != 0 ||
+  if (!file.Valid() || fstat(file.Get(), &st) != 0 || st.st_size < kCompanionHeaderSize ||
       static_cast<unsigned long long>(st.st_size) > kMaxCompanionBytes) {
     return false;
   }
@@ -107,7 +107,8 @@ bool ReadCompanion(const std::string& skin_path, std::array<std::string, kPictur
   const SkinHeader header =
       DecodeHeader(reinterpret_cast<const unsigned char*>(head.data()) + 40, kHeaderSize);
   std::array<std::string, kPictureCount> found;
-  size_t left = kMaxCompanionBytes - kCompanionHeaderSize;
+  // The pictures lie within the file: a length beyond it is refused before anything is allocated.
+  uint64_t left = static_cast<uint64_t>(st.st_size) - kCompanionHeaderSize;
   for (int k = 0; k < kPictureCount; ++k) {
     const uint64_t length = header.lengths[static_cast<size_t>(k)];
     if (length > left)

@@ -7,17 +7,17 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "platform/core/bytes.h"
 #include "skinfile/skinfile.h"
 
 namespace orbello::window {
 
 namespace {
 
-uint32_t Le(std::string_view bytes, size_t at, int count) {
-  uint32_t value = 0;
-  for (int i = count - 1; i >= 0; --i)
-    value = value << 8 | static_cast<unsigned char>(bytes[at + static_cast<size_t>(i)]);
-  return value;
+// The little-endian field of type T at `at`; the caller has checked that it is there.
+template <typename T>
+T Field(std::string_view bytes, size_t at) {
+  return platform::GetLittleEndian<T>(reinterpret_cast<const unsigned char*>(bytes.data()) + at);
 }
 
 // Uncompressed 24-bit pictures with the plain 40-byte header and the pixels right behind it, as
@@ -26,12 +26,13 @@ QImage DecodePlain24(std::string_view bmp) {
   constexpr size_t kFileHeader = 14;
   constexpr size_t kInfoHeader = 40;
   if (bmp.size() < kFileHeader + kInfoHeader || bmp[0] != 'B' || bmp[1] != 'M' ||
-      Le(bmp, 10, 4) != kFileHeader + kInfoHeader || Le(bmp, 14, 4) != kInfoHeader ||
-      Le(bmp, 26, 2) != 1 || Le(bmp, 28, 2) != 24 || Le(bmp, 30, 4) != 0) {
+      Field<uint32_t>(bmp, 10) != kFileHeader + kInfoHeader ||
+      Field<uint32_t>(bmp, 14) != kInfoHeader || Field<uint16_t>(bmp, 26) != 1 ||
+      Field<uint16_t>(bmp, 28) != 24 || Field<uint32_t>(bmp, 30) != 0) {
     return {};
   }
-  const auto width = static_cast<int32_t>(Le(bmp, 18, 4));
-  const auto height = static_cast<int32_t>(Le(bmp, 22, 4));
+  const auto width = static_cast<int32_t>(Field<uint32_t>(bmp, 18));
+  const auto height = static_cast<int32_t>(Field<uint32_t>(bmp, 22));
   // Within the skin's bound, so no size arithmetic below can overflow.
   if (width <= 0 || height == 0 || height == INT32_MIN || width > 2 * skinfile::kMaxPictureWidth ||
       std::abs(height) > 2 * skinfile::kMaxPictureHeight) {
@@ -53,8 +54,8 @@ QImage DecodePlain24(std::string_view bmp) {
     for (int x = 0; x < width; ++x, in += 3)
       out[x] = qRgb(in[2], in[1], in[0]);
   }
-  image.setDotsPerMeterX(static_cast<int32_t>(Le(bmp, 38, 4)));
-  image.setDotsPerMeterY(static_cast<int32_t>(Le(bmp, 42, 4)));
+  image.setDotsPerMeterX(static_cast<int32_t>(Field<uint32_t>(bmp, 38)));
+  image.setDotsPerMeterY(static_cast<int32_t>(Field<uint32_t>(bmp, 42)));
   return image;
 }
 
