@@ -6,6 +6,9 @@
 #include <csetjmp>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+
+#include <QtEndian>
 
 #include "platform/core/bytes.h"
 #include "skinfile/skinfile.h"
@@ -51,7 +54,20 @@ QImage DecodePlain24(std::string_view bmp) {
     // Rows are stored from the bottom up unless the height is negative.
     const unsigned char* in = pixels + stride * static_cast<size_t>(height > 0 ? rows - 1 - y : y);
     auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < width; ++x, in += 3)
+    int x = 0;
+    // Four pixels from three little-endian words: b0 g0 r0 b1 | g1 r1 b2 g2 | r2 b3 g3 r3.
+    for (; x + 4 <= width; x += 4, in += 12) {
+      uint32_t w[3];
+      std::memcpy(w, in, sizeof w);
+      w[0] = qFromLittleEndian(w[0]);
+      w[1] = qFromLittleEndian(w[1]);
+      w[2] = qFromLittleEndian(w[2]);
+      out[x] = 0xff000000u | (w[0] & 0xffffffu);
+      out[x + 1] = 0xff000000u | (w[0] >> 24) | ((w[1] & 0xffffu) << 8);
+      out[x + 2] = 0xff000000u | (w[1] >> 16) | ((w[2] & 0xffu) << 16);
+      out[x + 3] = 0xff000000u | (w[2] >> 8);
+    }
+    for (; x < width; ++x, in += 3)
       out[x] = qRgb(in[2], in[1], in[0]);
   }
   image.setDotsPerMeterX(static_cast<int32_t>(Field<uint32_t>(bmp, 38)));
