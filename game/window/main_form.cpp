@@ -7,12 +7,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QShortcut>
 #include <QWindow>
 #include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <thread>
+#include <vector>
 
 #include "game/records/dialogs/dialogs.h"
 #include "game/window/about/about.h"
@@ -160,6 +162,31 @@ int TMainForm1::FormCreate() {
   setFocus(Qt::OtherFocusReason);
   created_ = true;
   return 0;
+}
+
+void TMainForm1::setVisible(bool visible) {
+  if (!visible || shown_once_) {
+    QWidget::setVisible(visible);
+    return;
+  }
+  shown_once_ = true;
+  // Each part shown tells the screen-reader bridge, and the first such notice brings the bridge
+  // up with its session-bus connection, which the window's appearance need not wait for. So the
+  // window goes on the screen first and its parts follow at once, before the event loop paints
+  // the first frame with all of them.
+  std::vector<QPointer<QWidget>> parts;
+  for (QObject* child : children()) {
+    auto* part = qobject_cast<QWidget*>(child);
+    if (part != nullptr && !part->isWindow() && !part->isHidden()) {
+      part->setVisible(false);
+      parts.emplace_back(part);
+    }
+  }
+  QWidget::setVisible(true);
+  for (const QPointer<QWidget>& part : parts) {
+    if (part)
+      part->setVisible(true);
+  }
 }
 
 void TMainForm1::CreateGameMenu() {

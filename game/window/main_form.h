@@ -104,6 +104,10 @@ class TMainForm1 : public QWidget, public GameWorld {
   void ShowBestResults(int32_t variant, bool new_record_mode, uint32_t score) override;
   void ExitProgram(int status) override;
 
+ public:
+  // The first show puts the window on the screen before its parts: see main_form.cpp.
+  void setVisible(bool visible) override;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -156,6 +160,7 @@ class TMainForm1 : public QWidget, public GameWorld {
   int exit_status_ = -1;
   bool created_ = false;
   bool destroyed_ = false;
+  bool shown_once_ = false;
 
   // Moving the window from its backdrop when no window manager does it.
   bool dragging_ = false;

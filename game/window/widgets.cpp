@@ -132,6 +132,18 @@ void TPictureButton::paintEvent(QPaintEvent*) {
     kit::DrawFocusRect(painter, focus_mark_, kit::FocusDots::kInverted);
 }
 
+void TPictureButton::changeEvent(QEvent* event) {
+  // Before its window has ever been shown nobody can hear of the change, and telling the
+  // screen-reader bridge would bring the bridge up ahead of the window; the face is all there is
+  // to redraw.
+  if (event->type() == QEvent::EnabledChange && !window()->testAttribute(Qt::WA_WState_Created) &&
+      !isDown()) {
+    update();
+    return;
+  }
+  QAbstractButton::changeEvent(event);
+}
+
 void TPictureButton::mouseDoubleClickEvent(QMouseEvent* event) {
   // The second press of a double click is a notification of its own, which no command answers:
   // it neither presses the button nor clicks it.

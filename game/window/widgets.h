@@ -88,6 +88,7 @@ class TPictureButton : public QAbstractButton {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   int id_;

@@ -219,6 +219,16 @@ TEST_F(FormTest, StartsWithAnEmptyBoardAndNoGame) {
   EXPECT_EQ(Access(*form).Timer1Interval(), 30);
   EXPECT_FALSE(Access(*form).Timer1Active());
 
+  // Shown, every part it was built with is on the screen too, and Save stays disabled.
+  form->show();
+  for (QWidget* part : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (!part->isWindow()) {
+      EXPECT_TRUE(part->isVisible()) << part->metaObject()->className();
+    }
+  }
+  EXPECT_TRUE(Access(*form).Cell(80)->isVisible());
+  EXPECT_FALSE(Access(*form).Button(kSaveSlot)->isEnabled());
+
   // Presses before the first game change nothing.
   QTest::mouseClick(Access(*form).Cell(40), Qt::LeftButton);
   EXPECT_EQ(form->Engine().SelX(), kNone);
