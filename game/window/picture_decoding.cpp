@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #include <QtEndian>
 
@@ -23,28 +24,44 @@ T Field(std::string_view bytes, size_t at) {
   return platform::GetLittleEndian<T>(reinterpret_cast<const unsigned char*>(bytes.data()) + at);
 }
 
-// Uncompressed 24-bit pictures with the plain 40-byte header and the pixels right behind it, as
-// every bitmap program writes them; anything else is left to Qt's reader (null here).
-QImage DecodePlain24(std::string_view bmp) {
-  constexpr size_t kFileHeader = 14;
-  constexpr size_t kInfoHeader = 40;
+constexpr size_t kFileHeader = 14;
+constexpr size_t kInfoHeader = 40;
+
+// The layout of an uncompressed 24-bit picture with the plain 40-byte header and the pixels right
+// behind it, as every bitmap program writes them, and whole; nothing for any other.
+struct Plain24 {
+  int32_t width;
+  int32_t height;  // negative: the rows are stored from the top down
+  size_t stride;
+};
+
+std::optional<Plain24> Plain24Layout(std::string_view bmp) {
   if (bmp.size() < kFileHeader + kInfoHeader || bmp[0] != 'B' || bmp[1] != 'M' ||
       Field<uint32_t>(bmp, 10) != kFileHeader + kInfoHeader ||
       Field<uint32_t>(bmp, 14) != kInfoHeader || Field<uint16_t>(bmp, 26) != 1 ||
       Field<uint16_t>(bmp, 28) != 24 || Field<uint32_t>(bmp, 30) != 0) {
-    return {};
+    return std::nullopt;
   }
   const auto width = static_cast<int32_t>(Field<uint32_t>(bmp, 18));
   const auto height = static_cast<int32_t>(Field<uint32_t>(bmp, 22));
   // Within the skin's bound, so no size arithmetic below can overflow.
   if (width <= 0 || height == 0 || height == INT32_MIN || width > 2 * skinfile::kMaxPictureWidth ||
       std::abs(height) > 2 * skinfile::kMaxPictureHeight) {
-    return {};
+    return std::nullopt;
   }
-  const int rows = std::abs(height);
   const size_t stride = (static_cast<size_t>(width) * 3 + 3) / 4 * 4;
-  if (bmp.size() < kFileHeader + kInfoHeader + stride * static_cast<size_t>(rows))
+  if (bmp.size() < kFileHeader + kInfoHeader + stride * static_cast<size_t>(std::abs(height)))
+    return std::nullopt;
+  return Plain24{width, height, stride};
+}
+
+// The usual kind is decoded here; anything else is left to Qt's reader (null here).
+QImage DecodePlain24(std::string_view bmp) {
+  const std::optional<Plain24> layout = Plain24Layout(bmp);
+  if (!layout)
     return {};
+  const auto [width, height, stride] = *layout;
+  const int rows = std::abs(height);
   QImage image(width, rows, QImage::Format_RGB32);
   if (image.isNull())
     return {};
@@ -76,6 +93,10 @@ QImage DecodePlain24(std::string_view bmp) {
 }
 
 }  // namespace
+
+bool DecodesDirectly(std::string_view bmp) {
+  return Plain24Layout(bmp).has_value();
+}
 
 QImage DecodeBitmap(std::string_view bmp) {
   QImage image = DecodePlain24(bmp);

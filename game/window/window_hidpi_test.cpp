@@ -284,6 +284,9 @@ TEST(SkinPictureDecoding, GivesWhatTheGeneralReaderGives) {
     // only that it loads can be compared).
     const std::string cut = plain.substr(0, plain.size() - 1);
     EXPECT_EQ(DecodeBitmap(cut).size(), general(cut).size());
+    // Only the usual kind, whole, counts as decoded directly (the skin then decodes it later).
+    EXPECT_TRUE(DecodesDirectly(plain) && DecodesDirectly(top_down));
+    EXPECT_FALSE(DecodesDirectly(cut) || DecodesDirectly(cases.back()));
   }
   for (size_t i = 0; i < cases.size(); ++i) {
     SCOPED_TRACE(i);

@@ -16,10 +16,16 @@ bool WindowSkin::Load(const std::string& path) {
   skinfile::SkinPictures bytes;
   bool loaded = skinfile::ReadSkinPictures(path, &bytes);
   SkinPictureSet pictures;
+  bool balls_later = false;
   for (int k = 0; loaded && k < skinfile::kPictureCount; ++k) {
-    if (skinfile::PictureWithinBounds(bytes[k]))
+    if (!skinfile::PictureWithinBounds(bytes[k])) {
+      loaded = false;
+    } else if (k == skinfile::kBalls && scale_ == 1 && DecodesDirectly(bytes[k])) {
+      balls_later = true;
+    } else {
       pictures[k] = DecodeBitmap(bytes[k]);
-    loaded = !pictures[k].isNull();
+      loaded = !pictures[k].isNull();
+    }
   }
   if (!loaded) {
     platform::ShowMessage({skinfile::UnableToLoadSkinMessage(path), "Error",
@@ -31,6 +37,7 @@ bool WindowSkin::Load(const std::string& path) {
   board_ = std::move(pictures[skinfile::kBoard]);
   score_ = std::move(pictures[skinfile::kScore]);
   balls_ = std::move(pictures[skinfile::kBalls]);
+  balls_bytes_ = balls_later ? std::move(bytes[skinfile::kBalls]) : std::string();
   walk_ = std::move(pictures[skinfile::kWalk]);
   std::lock_guard guard(timer_lock_);
   timer_ = std::move(pictures[skinfile::kTimer]);
@@ -42,8 +49,17 @@ bool WindowSkin::Switch(const std::string& path) {
   return Load(path);
 }
 
+const QImage& WindowSkin::Balls() const {
+  if (!balls_bytes_.empty()) {
+    balls_ = DecodeBitmap(balls_bytes_);
+    balls_bytes_ = std::string();
+  }
+  return balls_;
+}
+
 void WindowSkin::Release() {
   board_ = score_ = balls_ = walk_ = QImage();
+  balls_bytes_ = std::string();
   std::lock_guard guard(timer_lock_);
   timer_ = QImage();
 }

@@ -31,7 +31,9 @@ class WindowSkin {
 
   const QImage& Board() const { return board_; }
   const QImage& Score() const { return score_; }
-  const QImage& Balls() const { return balls_; }
+  // The largest picture by far, and the first frame shows no ball: at the ordinary scale it is
+  // decoded when first asked for, from bytes that Load has checked to decode.
+  const QImage& Balls() const;
   const QImage& Walk() const { return walk_; }
   // Read under the timer lock.
   const QImage& Timer() const { return timer_; }
@@ -42,7 +44,8 @@ class WindowSkin {
   QWidget* owner_;
   QImage board_;
   QImage score_;
-  QImage balls_;
+  mutable QImage balls_;
+  mutable std::string balls_bytes_;  // while balls_ waits to be decoded
   QImage timer_;
   QImage walk_;
 };
