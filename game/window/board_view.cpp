@@ -65,6 +65,9 @@ void BoardView::CreateCells(CellPress on_press) {
     if (n >= 0 && n < kCellCount && cells_[static_cast<size_t>(n)])
       on_press(n);
   });
+  // Every cell starts as the board's tile, all sharing its pixels until one is drawn on.
+  QImage tile = BlankPicture(36, 36, scale_);
+  CopyClipped(skin_->Board(), QRect(0, 0, 36, 36), tile, QPoint(0, 0));
   for (int x = 0; x < kBoardSize; ++x) {
     for (int y = 0; y < kBoardSize; ++y) {
       const int n = CellNumber(x, y);
@@ -75,7 +78,7 @@ void BoardView::CreateCells(CellPress on_press) {
             on_press(pressed->Tag());
           },
           scale_);
-      CopyClipped(skin_->Board(), QRect(0, 0, 36, 36), cell->Picture(), QPoint(0, 0));
+      cell->Picture() = tile;
       cell->setGeometry(36 * x, 36 * y, 36, 36);
       cell->show();
       cells_[static_cast<size_t>(n)] = cell;

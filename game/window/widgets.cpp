@@ -8,7 +8,10 @@
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
+#include <map>
+#include <tuple>
 
+#include "game/window/pictures.h"
 #include "platform/qt/kit/kit.h"
 
 namespace orbello::window {
@@ -17,6 +20,16 @@ namespace {
 
 const QColor kMenuGold(255, 191, 0);
 const QColor kMenuBlue(47, 107, 168);
+
+// A black picture of the size. Pictures of one size share their pixels until one is drawn on
+// (widgets are made on the UI thread only).
+QImage BlackPicture(int width, int height, int scale) {
+  static std::map<std::tuple<int, int, int>, QImage> shared;
+  QImage& picture = shared[{width, height, scale}];
+  if (picture.isNull())
+    picture = BlankPicture(width, height, scale);
+  return picture;
+}
 
 }  // namespace
 
@@ -34,9 +47,7 @@ void TMyPanel1::mousePressEvent(QMouseEvent* event) {
 }
 
 TPictureImage::TPictureImage(QWidget* parent, int width, int height, int scale)
-    : QWidget(parent), picture_(width * scale, height * scale, QImage::Format_RGB32) {
-  picture_.setDevicePixelRatio(scale);
-  picture_.fill(qRgb(0, 0, 0));
+    : QWidget(parent), picture_(BlackPicture(width, height, scale)) {
   resize(width, height);
   // Each image paints all of itself, so a repaint of one image never touches its neighbours.
   setAttribute(Qt::WA_OpaquePaintEvent);
