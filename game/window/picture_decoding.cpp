@@ -94,8 +94,11 @@ QImage DecodePlain24(std::string_view bmp) {
 
 }  // namespace
 
-bool DecodesDirectly(std::string_view bmp) {
-  return Plain24Layout(bmp).has_value();
+std::optional<QSize> DirectlyDecodedSize(std::string_view bmp) {
+  const std::optional<Plain24> layout = Plain24Layout(bmp);
+  if (!layout)
+    return std::nullopt;
+  return QSize(layout->width, std::abs(layout->height));
 }
 
 QImage DecodeBitmap(std::string_view bmp) {

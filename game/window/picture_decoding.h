@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
+#include <optional>
 #include <string_view>
 
 namespace orbello::window {
@@ -13,9 +15,9 @@ namespace orbello::window {
 // times faster than the general reader; every other kind goes to Qt's reader.
 QImage DecodeBitmap(std::string_view bmp);
 
-// Whether `bmp` is of the usual kind, whole, which DecodeBitmap decodes directly: its decoding can
-// then fail only for want of memory.
-bool DecodesDirectly(std::string_view bmp);
+// When `bmp` is of the usual kind, whole, which DecodeBitmap decodes directly (its decoding can
+// then fail only for want of memory): the size of its picture.
+std::optional<QSize> DirectlyDecodedSize(std::string_view bmp);
 
 // A JPEG file image in Format_RGB32; null when it is no colour or grey JPEG.
 QImage DecodeJpeg(std::string_view jpeg);

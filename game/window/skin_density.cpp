@@ -19,29 +19,56 @@ QSize SkinPieceSize(int k, QSize picture_size) {
   }
 }
 
-bool ScaleSkinPictures(const std::string& skin_path, int scale, SkinPictureSet& pictures) {
+bool ScaleSkinPictures(const std::string& skin_path, int scale, SkinPictureSet& pictures,
+                       std::string* later_balls) {
   constexpr int count = skinfile::kPictureCount;
+  const bool balls_later = later_balls != nullptr && !later_balls->empty();
   if (scale == 1)
     return false;
+  auto one_size = [&](int k) {
+    if (k == skinfile::kBalls && balls_later)
+      return DirectlyDecodedSize(*later_balls).value_or(QSize());
+    return pictures[k].size();
+  };
   std::array<std::string, skinfile::kPictureCount> bytes;
   if (scale == 2 && skinfile::ReadCompanion(skin_path, &bytes)) {
     SkinPictureSet doubles;
     bool fits = true;
+    bool doubled_balls_later = false;
     for (int k = 0; k < count && fits; ++k) {
       // Bounded like the skin's own pictures, at their density, before anything is decoded.
       fits = skinfile::PictureWithinBounds(bytes[k], scale);
       if (!fits)
         break;
+      if (k == skinfile::kBalls && balls_later) {
+        const std::optional<QSize> size = DirectlyDecodedSize(bytes[k]);
+        if (size) {
+          fits = *size == one_size(k) * scale;
+          doubled_balls_later = true;
+          continue;
+        }
+      }
       doubles[k] = DecodeBitmap(bytes[k]);
-      fits = !doubles[k].isNull() && doubles[k].size() == pictures[k].size() * scale;
+      fits = !doubles[k].isNull() && doubles[k].size() == one_size(k) * scale;
     }
     if (fits) {
       for (int k = 0; k < count; ++k) {
         pictures[k] = std::move(doubles[k]);
         pictures[k].setDevicePixelRatio(scale);
       }
+      if (balls_later) {
+        if (doubled_balls_later) {
+          *later_balls = std::move(bytes[skinfile::kBalls]);
+        } else {
+          later_balls->clear();  // decoded above, from the companion
+        }
+      }
       return true;
     }
+  }
+  if (balls_later) {
+    pictures[skinfile::kBalls] = DecodeBitmap(*later_balls);
+    later_balls->clear();
   }
   for (int k = 0; k < count; ++k)
     pictures[k] = ScalePicture(pictures[k], scale, SkinPieceSize(k, pictures[k].size()));

@@ -20,6 +20,11 @@ QSize SkinPieceSize(int k, QSize picture_size);
 // Brings the five pictures of `pictures` (loaded at scale 1 from the skin at `skin_path`) to
 // `scale`. The companion's pictures are taken only when each is exactly `scale` times the size of
 // its 1x picture. True when the companion's pictures were taken.
-bool ScaleSkinPictures(const std::string& skin_path, int scale, SkinPictureSet& pictures);
+// The balls picture may be left undecoded: `later_balls`, when not empty, holds its 1x bytes in
+// place of pictures[kBalls] (bytes that DecodeBitmap decodes directly), and on return the bytes to
+// decode at `scale` when the balls are first drawn (the companion's), or is empty with
+// pictures[kBalls] decoded and brought to `scale`.
+bool ScaleSkinPictures(const std::string& skin_path, int scale, SkinPictureSet& pictures,
+                       std::string* later_balls = nullptr);
 
 }  // namespace orbello::window

@@ -16,12 +16,12 @@ bool WindowSkin::Load(const std::string& path) {
   skinfile::SkinPictures bytes;
   bool loaded = skinfile::ReadSkinPictures(path, &bytes);
   SkinPictureSet pictures;
-  bool balls_later = false;
+  std::string later_balls;
   for (int k = 0; loaded && k < skinfile::kPictureCount; ++k) {
     if (!skinfile::PictureWithinBounds(bytes[k])) {
       loaded = false;
-    } else if (k == skinfile::kBalls && scale_ == 1 && DecodesDirectly(bytes[k])) {
-      balls_later = true;
+    } else if (k == skinfile::kBalls && DirectlyDecodedSize(bytes[k])) {
+      later_balls = std::move(bytes[k]);
     } else {
       pictures[k] = DecodeBitmap(bytes[k]);
       loaded = !pictures[k].isNull();
@@ -33,11 +33,11 @@ bool WindowSkin::Load(const std::string& path) {
                            owner_});
     return false;
   }
-  ScaleSkinPictures(path, scale_, pictures);
+  ScaleSkinPictures(path, scale_, pictures, &later_balls);
   board_ = std::move(pictures[skinfile::kBoard]);
   score_ = std::move(pictures[skinfile::kScore]);
   balls_ = std::move(pictures[skinfile::kBalls]);
-  balls_bytes_ = balls_later ? std::move(bytes[skinfile::kBalls]) : std::string();
+  balls_bytes_ = std::move(later_balls);
   walk_ = std::move(pictures[skinfile::kWalk]);
   std::lock_guard guard(timer_lock_);
   timer_ = std::move(pictures[skinfile::kTimer]);
@@ -52,6 +52,7 @@ bool WindowSkin::Switch(const std::string& path) {
 const QImage& WindowSkin::Balls() const {
   if (!balls_bytes_.empty()) {
     balls_ = DecodeBitmap(balls_bytes_);
+    balls_.setDevicePixelRatio(scale_);
     balls_bytes_ = std::string();
   }
   return balls_;

@@ -31,8 +31,9 @@ class WindowSkin {
 
   const QImage& Board() const { return board_; }
   const QImage& Score() const { return score_; }
-  // The largest picture by far, and the first frame shows no ball: at the ordinary scale it is
-  // decoded when first asked for, from bytes that Load has checked to decode.
+  // The largest picture by far, and the first frame shows no ball: it is decoded when first asked
+  // for, from bytes that Load has checked to decode (the skin's, or at double density its
+  // companion's).
   const QImage& Balls() const;
   const QImage& Walk() const { return walk_; }
   // Read under the timer lock.
