@@ -25,10 +25,10 @@ bool ScaleSkinPictures(const std::string& skin_path, int scale, SkinPictureSet& 
   const bool balls_later = later_balls != nullptr && !later_balls->empty();
   if (scale == 1)
     return false;
+  const QSize later_balls_size =
+      balls_later ? DirectlyDecodedSize(*later_balls).value_or(QSize()) : QSize();
   auto one_size = [&](int k) {
-    if (k == skinfile::kBalls && balls_later)
-      return DirectlyDecodedSize(*later_balls).value_or(QSize());
-    return pictures[k].size();
+    return k == skinfile::kBalls && balls_later ? later_balls_size : pictures[k].size();
   };
   std::array<std::string, skinfile::kPictureCount> bytes;
   if (scale == 2 && skinfile::ReadCompanion(skin_path, &bytes)) {
@@ -41,8 +41,7 @@ bool ScaleSkinPictures(const std::string& skin_path, int scale, SkinPictureSet& 
       if (!fits)
         break;
       if (k == skinfile::kBalls && balls_later) {
-        const std::optional<QSize> size = DirectlyDecodedSize(bytes[k]);
-        if (size) {
+        if (const std::optional<QSize> size = DirectlyDecodedSize(bytes[k])) {
           fits = *size == one_size(k) * scale;
           doubled_balls_later = true;
           continue;
@@ -56,13 +55,9 @@ bool ScaleSkinPictures(const std::string& skin_path, int scale, SkinPictureSet& 
         pictures[k] = std::move(doubles[k]);
         pictures[k].setDevicePixelRatio(scale);
       }
-      if (balls_later) {
-        if (doubled_balls_later) {
-          *later_balls = std::move(bytes[skinfile::kBalls]);
-        } else {
-          later_balls->clear();  // decoded above, from the companion
-        }
-      }
+      // The companion's balls wait to be decoded too, unless decoded above.
+      if (balls_later)
+        *later_balls = doubled_balls_later ? std::move(bytes[skinfile::kBalls]) : std::string();
       return true;
     }
   }
