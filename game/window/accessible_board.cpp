@@ -6,9 +6,8 @@
 #include <QMetaObject>
 #include <QPointer>
 
-#include "game/window/accessible_form.h"
 #include "game/window/board_panel.h"
-#include "game/window/main_form.h"
+#include "game/window/board_view.h"
 #include "game/window/widgets.h"
 
 namespace orbello::window {
@@ -21,14 +20,14 @@ bool ShowsMarks(const GameEngine& engine) {
 
 class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInterface {
  public:
-  explicit CellInterface(TMyImage1* cell) : QAccessibleWidget(cell, QAccessible::Cell) {}
+  CellInterface(TMyImage1* cell, const BoardReading& board)
+      : QAccessibleWidget(cell, QAccessible::Cell), board_(board) {}
 
   int Number() const { return static_cast<TMyImage1*>(widget())->Tag(); }
 
   QString text(QAccessible::Text t) const override {
-    TMainForm1* form = FormOf(widget());
-    if (t == QAccessible::Name && form)
-      return CellName(form->Engine(), NamesOf(form), Number());
+    if (t == QAccessible::Name)
+      return CellName(board_.engine, board_.names(), Number());
     return QAccessibleWidget::text(t);
   }
   QAccessible::State state() const override {
@@ -58,9 +57,7 @@ class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInter
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
   bool isSelected() const override {
-    TMainForm1* form = FormOf(widget());
-    return form && form->Engine().SelX() == CellX(Number()) &&
-           form->Engine().SelY() == CellY(Number());
+    return board_.engine.SelX() == CellX(Number()) && board_.engine.SelY() == CellY(Number());
   }
   QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
   QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
@@ -69,13 +66,16 @@ class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInter
   int columnExtent() const override { return 1; }
   int rowExtent() const override { return 1; }
   QAccessibleInterface* table() const override { return QAccessibleWidget::parent(); }
+
+ private:
+  const BoardReading& board_;
 };
 
 // The board: 9 x 9 cells, row by row.
 class BoardInterface : public NamedWidgetInterface, public QAccessibleTableInterface {
  public:
-  explicit BoardInterface(QWidget* panel)
-      : NamedWidgetInterface(panel, QAccessible::Table, QStringLiteral("Board")) {}
+  BoardInterface(QWidget* panel, const BoardReading& board)
+      : NamedWidgetInterface(panel, QAccessible::Table, QStringLiteral("Board")), board_(board) {}
 
   void* interface_cast(QAccessible::InterfaceType t) override {
     if (t == QAccessible::TableInterface)
@@ -106,8 +106,7 @@ class BoardInterface : public NamedWidgetInterface, public QAccessibleTableInter
   QAccessibleInterface* cellAt(int row, int column) const override {
     if (row < 0 || row >= kBoardSize || column < 0 || column >= kBoardSize)
       return nullptr;
-    auto* cell = widget()->findChild<TMyImage1*>(
-        QStringLiteral("BImage%1").arg(CellNumber(column, row)), Qt::FindDirectChildrenOnly);
+    TMyImage1* cell = board_.view.Cell(CellNumber(column, row));
     return cell ? QAccessible::queryAccessibleInterface(cell) : nullptr;
   }
   int selectedCellCount() const override { return Selected() >= 0 ? 1 : 0; }
@@ -136,20 +135,21 @@ class BoardInterface : public NamedWidgetInterface, public QAccessibleTableInter
 
  private:
   int Selected() const {
-    TMainForm1* form = FormOf(widget());
-    if (!form || form->Engine().SelX() == kNone)
-      return -1;
-    return CellNumber(form->Engine().SelX(), form->Engine().SelY());
+    const GameEngine& engine = board_.engine;
+    return engine.SelX() == kNone ? -1 : CellNumber(engine.SelX(), engine.SelY());
   }
+
+  const BoardReading& board_;
 };
 
 // Tells the reader that the focus is on the board's cursor cell: when the board takes the focus
 // and when the cursor moves.
 class CursorFocus : public QObject {
  public:
-  explicit CursorFocus(BoardPanel* panel) : QObject(panel), panel_(panel) {
-    panel->installEventFilter(this);
-    panel->SetCursorMoved([this](int) { Tell(); });
+  explicit CursorFocus(const BoardView& view)
+      : QObject(view.Panel3()), view_(view), panel_(view.Panel3()) {
+    panel_->installEventFilter(this);
+    panel_->SetCursorMoved([this](int) { Tell(); });
   }
 
   bool eventFilter(QObject*, QEvent* event) override {
@@ -163,14 +163,13 @@ class CursorFocus : public QObject {
   void Tell() {
     if (!panel_->hasFocus() || !QAccessible::isActive())
       return;
-    auto* cell = panel_->findChild<TMyImage1*>(QStringLiteral("BImage%1").arg(panel_->Cursor()),
-                                               Qt::FindDirectChildrenOnly);
-    if (cell) {
+    if (TMyImage1* cell = view_.Cell(panel_->Cursor())) {
       QAccessibleEvent focus(cell, QAccessible::Focus);
       QAccessible::updateAccessibility(&focus);
     }
   }
 
+  const BoardView& view_;
   BoardPanel* panel_;
 };
 
@@ -182,31 +181,17 @@ QString ColorName(const skinfile::ColorNames& names, int32_t color) {
   return QString::fromStdString(names[static_cast<size_t>(color)]);
 }
 
-TMainForm1* FormOf(const QObject* object) {
-  for (const QObject* o = object; o; o = o->parent()) {
-    if (o->isWidgetType()) {
-      return dynamic_cast<TMainForm1*>(static_cast<const QWidget*>(o)->window());
-    }
-  }
+QAccessibleInterface* BoardAccessible(QWidget* widget, const BoardReading& board) {
+  if (auto* cell = dynamic_cast<TMyImage1*>(widget);
+      cell && cell->parentWidget() == board.view.Panel3())
+    return new CellInterface(cell, board);
+  if (widget == board.view.Panel3())
+    return new BoardInterface(widget, board);
   return nullptr;
 }
 
-skinfile::ColorNames NamesOf(TMainForm1* form) {
-  if (form && form->Accessibility())
-    return form->Accessibility()->ColorNames();
-  return skinfile::NumberedColorNames();
-}
-
-QAccessibleInterface* BoardAccessible(QWidget* widget) {
-  if (auto* cell = dynamic_cast<TMyImage1*>(widget))
-    return new CellInterface(cell);
-  if (widget->objectName() == QLatin1String("Panel3"))
-    return new BoardInterface(widget);
-  return nullptr;
-}
-
-void TellCursorFocus(BoardPanel* panel) {
-  new CursorFocus(panel);
+void TellCursorFocus(const BoardView& view) {
+  new CursorFocus(view);
 }
 
 QString CellPosition(int n) {

@@ -10,9 +10,11 @@
 #include <QMetaObject>
 #include <QPointer>
 #include <algorithm>
+#include <vector>
 
 #include "game/window/board_panel.h"
-#include "game/window/main_form.h"
+#include "game/window/board_view.h"
+#include "game/window/commands.h"
 #include "game/window/widgets.h"
 
 namespace orbello::window {
@@ -20,6 +22,12 @@ namespace orbello::window {
 namespace {
 
 constexpr char kStatusName[] = "TurnStatus";
+
+// The accessible sides of the main windows there are.
+std::vector<FormAccessibility*>& Forms() {
+  static std::vector<FormAccessibility*> forms;
+  return forms;
+}
 
 QString Capitalised(QString text) {
   if (!text.isEmpty())
@@ -82,8 +90,8 @@ class StatusInterface : public QAccessibleObject, public ReadOnlyText {
   explicit StatusInterface(QObject* status) : QAccessibleObject(status) {}
 
   QString Content() const override {
-    TMainForm1* form = FormOf(object());
-    return form && form->Accessibility() ? form->Accessibility()->StatusText() : QString();
+    FormAccessibility* form = FormAccessibility::Of(object());
+    return form ? form->StatusText() : QString();
   }
   QAccessibleInterface* parent() const override {
     return QAccessible::queryAccessibleInterface(object()->parent());
@@ -111,7 +119,8 @@ class StatusInterface : public QAccessibleObject, public ReadOnlyText {
 // The window: a frame whose last child is the status element.
 class FormInterface : public QAccessibleWidget {
  public:
-  explicit FormInterface(TMainForm1* form) : QAccessibleWidget(form, QAccessible::Window) {}
+  explicit FormInterface(FormAccessibility& form)
+      : QAccessibleWidget(&form.Window(), QAccessible::Window), form_(form) {}
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name)
@@ -132,10 +141,9 @@ class FormInterface : public QAccessibleWidget {
   }
 
  private:
-  QObject* Status() const {
-    auto* form = static_cast<TMainForm1*>(widget());
-    return form->Accessibility() ? form->Accessibility()->Status() : nullptr;
-  }
+  QObject* Status() const { return form_.Status(); }
+
+  FormAccessibility& form_;
 };
 
 class ButtonInterface : public QAccessibleWidget {
@@ -168,15 +176,13 @@ class ButtonInterface : public QAccessibleWidget {
 // A display image, or the holder of the three previews.
 class DisplayInterface : public QAccessibleWidget, public ReadOnlyText {
  public:
-  explicit DisplayInterface(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+  DisplayInterface(QWidget* widget, FormAccessibility& form)
+      : QAccessibleWidget(widget, QAccessible::StaticText), form_(form) {}
 
   QString Content() const override {
-    TMainForm1* form = FormOf(widget());
-    if (!form)
-      return {};
     const QString name = widget()->objectName();
-    const skinfile::ColorNames names = NamesOf(form);
-    const GameEngine& engine = form->Engine();
+    const skinfile::ColorNames& names = form_.ColorNames();
+    const GameEngine& engine = form_.Engine();
     if (name == QLatin1String("ImageScore"))
       return DisplayText(Display::kScore, engine, names);
     if (name == QLatin1String("ImageChamp"))
@@ -208,6 +214,9 @@ class DisplayInterface : public QAccessibleWidget, public ReadOnlyText {
       return static_cast<QAccessibleTextInterface*>(this);
     return QAccessibleWidget::interface_cast(t);
   }
+
+ private:
+  FormAccessibility& form_;
 };
 
 // The variant menu: a popup whose items are objects of their own, as it paints them itself.
@@ -289,7 +298,7 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
   if (!object->isWidgetType()) {
     if (object == QCoreApplication::instance())
       return new AppInterface();
-    if (object->objectName() == QLatin1String(kStatusName) && FormOf(object))
+    if (object->objectName() == QLatin1String(kStatusName) && FormAccessibility::Of(object))
       return new StatusInterface(object);
     if (object->objectName() == QLatin1String(TGameMenu::kMenuItemName) &&
         dynamic_cast<TGameMenu*>(object->parent()))
@@ -299,17 +308,17 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
   auto* widget = static_cast<QWidget*>(object);
   if (auto* menu = dynamic_cast<TGameMenu*>(widget))
     return new MenuInterface(menu);
-  auto* form = dynamic_cast<TMainForm1*>(widget->window());
+  FormAccessibility* form = FormAccessibility::Of(widget);
   if (!form)
     return nullptr;
-  if (widget == form)
-    return new FormInterface(form);
-  if (QAccessibleInterface* board = BoardAccessible(widget))
+  if (widget == &form->Window())
+    return new FormInterface(*form);
+  if (QAccessibleInterface* board = BoardAccessible(widget, form->Board()))
     return board;
   if (auto* button = dynamic_cast<TPictureButton*>(widget))
     return new ButtonInterface(button);
   if (dynamic_cast<TPictureImage*>(widget) || dynamic_cast<TMyPanel1*>(widget))
-    return new DisplayInterface(widget);
+    return new DisplayInterface(widget, *form);
   return nullptr;
 }
 
@@ -424,22 +433,45 @@ void InstallAccessibility() {
   QAccessible::installFactory(Factory);
 }
 
-FormAccessibility::FormAccessibility(TMainForm1& form, const Displays& displays, SkinPath skin_path)
-    : form_(form), displays_(displays), skin_path_(std::move(skin_path)) {
+FormAccessibility::FormAccessibility(QWidget& window, const GameEngine& engine,
+                                     const BoardView& view, SkinPath skin_path)
+    : window_(window),
+      engine_(engine),
+      view_(view),
+      board_{engine, view, [this]() -> const skinfile::ColorNames& { return ColorNames(); }},
+      skin_path_(std::move(skin_path)) {
+  Forms().push_back(this);
   InstallAccessibility();
-  displays_.score->setObjectName(QStringLiteral("ImageScore"));
-  displays_.champ->setObjectName(QStringLiteral("ImageChamp"));
-  displays_.time->setObjectName(QStringLiteral("ImageTime"));
-  displays_.game_type->setObjectName(QStringLiteral("ImageGame"));
-  for (size_t slot = 0; slot < displays_.previews.size(); ++slot)
-    displays_.previews[slot]->setObjectName(QStringLiteral("ImagePrev%1").arg(slot));
-  if (auto* panel = dynamic_cast<BoardPanel*>(form.findChild<QWidget*>(QStringLiteral("Panel3"))))
-    TellCursorFocus(panel);
-  auto* status = new QObject(&form);
+  view.ImageScore()->setObjectName(QStringLiteral("ImageScore"));
+  view.ImageChamp()->setObjectName(QStringLiteral("ImageChamp"));
+  view.ImageTime()->setObjectName(QStringLiteral("ImageTime"));
+  view.ImageGame()->setObjectName(QStringLiteral("ImageGame"));
+  for (int slot = 0; slot < 3; ++slot)
+    view.ImagePrev(slot)->setObjectName(QStringLiteral("ImagePrev%1").arg(slot));
+  TellCursorFocus(view);
+  auto* status = new QObject(&window);
   status->setObjectName(QLatin1String(kStatusName));
   status_ = status;
   for (int n = 0; n < kCellCount; ++n)
-    cell_names_[static_cast<size_t>(n)] = CellName(form_.Engine(), names_, n);
+    cell_names_[static_cast<size_t>(n)] = CellName(engine_, names_, n);
+}
+
+FormAccessibility::~FormAccessibility() {
+  std::erase(Forms(), this);
+}
+
+FormAccessibility* FormAccessibility::Of(const QObject* object) {
+  for (const QObject* o = object; o; o = o->parent()) {
+    if (o->isWidgetType()) {
+      const QWidget* window = static_cast<const QWidget*>(o)->window();
+      for (FormAccessibility* form : Forms()) {
+        if (&form->window_ == window)
+          return form;
+      }
+      return nullptr;
+    }
+  }
+  return nullptr;
 }
 
 const skinfile::ColorNames& FormAccessibility::ColorNames() {
@@ -452,8 +484,8 @@ const skinfile::ColorNames& FormAccessibility::ColorNames() {
   return names_;
 }
 
-void FormAccessibility::AfterCellClick() {
-  const QString summary = TurnSummary(form_.Engine().LastOutcome(), ColorNames());
+void FormAccessibility::AfterCellClick(const TurnOutcome& outcome) {
+  const QString summary = TurnSummary(outcome, ColorNames());
   if (!summary.isEmpty() && status_) {
     const QString before = status_text_;
     status_text_ = summary;
@@ -485,7 +517,7 @@ void FormAccessibility::RaiseNameChange(QObject* object, QString& known, const Q
 
 void FormAccessibility::RaiseChanges() {
   // Events are raised only while a reader listens; what it was told is kept up to date always.
-  const GameEngine& engine = form_.Engine();
+  const GameEngine& engine = engine_;
   const skinfile::ColorNames& names = ColorNames();
   const bool active = QAccessible::isActive();
   for (int n = 0; n < kCellCount; ++n) {
@@ -496,7 +528,7 @@ void FormAccessibility::RaiseChanges() {
     known = now;
     if (!active)
       continue;
-    if (QObject* cell = form_.findChild<TMyImage1*>(QStringLiteral("BImage%1").arg(n))) {
+    if (QObject* cell = view_.Cell(n)) {
       QAccessibleEvent name_changed(cell, QAccessible::NameChanged);
       QAccessible::updateAccessibility(&name_changed);
     }
@@ -508,8 +540,7 @@ void FormAccessibility::RaiseChanges() {
     const std::pair<int, QAccessible::Event> changes[] = {{selected_, QAccessible::SelectionRemove},
                                                           {selected, QAccessible::SelectionAdd}};
     for (const auto& [n, type] : changes) {
-      QObject* cell =
-          n < 0 ? nullptr : form_.findChild<TMyImage1*>(QStringLiteral("BImage%1").arg(n));
+      QObject* cell = n < 0 ? nullptr : view_.Cell(n);
       if (cell && active) {
         QAccessibleEvent event(cell, type);
         QAccessible::updateAccessibility(&event);
@@ -517,10 +548,10 @@ void FormAccessibility::RaiseChanges() {
     }
     selected_ = selected;
   }
-  RaiseNameChange(displays_.score, score_text_, DisplayText(Display::kScore, engine, names));
-  RaiseNameChange(displays_.champ, champ_text_, DisplayText(Display::kChamp, engine, names));
-  RaiseNameChange(displays_.game_type, game_text_, DisplayText(Display::kGameType, engine, names));
-  QObject* holder = displays_.previews[0]->parentWidget();
+  RaiseNameChange(view_.ImageScore(), score_text_, DisplayText(Display::kScore, engine, names));
+  RaiseNameChange(view_.ImageChamp(), champ_text_, DisplayText(Display::kChamp, engine, names));
+  RaiseNameChange(view_.ImageGame(), game_text_, DisplayText(Display::kGameType, engine, names));
+  QObject* holder = view_.ImagePrev(0)->parentWidget();
   RaiseNameChange(holder, next_text_, DisplayText(Display::kNext, engine, names));
 }
 

@@ -23,7 +23,7 @@ class WindowSkin;
 // The column of the balls picture whose tiles the previews show.
 inline constexpr int kFramePreview = 10;
 
-class BoardView {
+class BoardView final : public BoardScreen {
  public:
   using CellPress = std::function<void(int n)>;
 
@@ -45,14 +45,14 @@ class BoardView {
   // Space or Enter on the cursor cell, reach `on_press` with the cell's number.
   void CreateCells(CellPress on_press);
 
-  // The engine's drawing.
-  void DrawBallFrame(int frame, int row, Picture picture, int n);
-  void DrawEmptyCell(int n);
-  void DrawPreview(int slot, int color);
-  void SetPreviewVisible(int slot, bool visible);
-  void DrawNumber(NumberDisplay display, uint32_t value);
+  // ---- BoardScreen: the engine's drawing ----
+  void DrawBallFrame(int frame, int row, Picture picture, int n) override;
+  void DrawEmptyCell(int n) override;
+  void DrawPreview(int slot, int color) override;
+  void SetPreviewVisible(int slot, bool visible) override;
+  void DrawNumber(NumberDisplay display, uint32_t value) override;
   // May be called from the clock's thread.
-  void DrawClock(uint32_t seconds);
+  void DrawClock(uint32_t seconds) override;
   // The band of `labels` for the game type; false when there is none to show.
   bool DrawGameType(const QImage& labels, int32_t game_type);
 

@@ -17,6 +17,7 @@
 #include "game/records/core/highscores.h"
 #include "game/records/core/settings.h"
 #include "game/window/board_view.h"
+#include "game/window/commands.h"
 #include "game/window/game_clock.h"
 #include "game/window/program_pictures.h"
 #include "game/window/settings_application.h"
@@ -24,25 +25,6 @@
 #include "game/window/window_skin.h"
 
 namespace orbello::window {
-
-// Command identifiers of the buttons and the game-type menu.
-enum CommandId {
-  kCmdLines = 1100,
-  kCmdSquares = 1101,
-  kCmdBlocks = 1102,
-  kCmdNew = 1150,
-  kCmdNewMenu = 1151,
-  kCmdLoad = 1152,
-  kCmdSave = 1153,
-  kCmdScore = 1154,
-  kCmdScoreMenu = 1155,
-  kCmdSet = 1156,
-  kCmdAbout = 1157,
-  kCmdQuit = 1158,
-  kCmdHelp = 1159,
-  kCmdMinimize = 1161,
-  kCmdClose = 1162,
-};
 
 // Who opened the game-type menu.
 enum MenuOwner { kMenuOwnerNone = 0, kMenuOwnerScore = 1, kMenuOwnerNew = 2 };
@@ -75,24 +57,18 @@ class TMainForm1 : public QWidget, public GameWorld {
   // The main window's command handling (button ids, menu items).
   void OnCommand(int id);
 
-  GameEngine& Engine() { return engine_; }
-  const GameEngine& Engine() const { return engine_; }
+  GameEngine& Engine() { return *engine_; }
+  const GameEngine& Engine() const { return *engine_; }
   FormAccessibility* Accessibility() const { return accessibility_.get(); }
 
-  // ---- GameWorld ----
-  void DrawBallFrame(int frame, int row, Picture picture, int n) override;
-  void DrawEmptyCell(int n) override;
-  void DrawPreview(int slot, int color) override;
-  void SetPreviewVisible(int slot, bool visible) override;
+  // ---- GameWorld; the board view is the engine's screen ----
   void WaitMs(uint32_t ms) override;
   void PlaySoundFile(const std::string& name) override;
   void PlaySoundFileIfIdle(const std::string& name) override;
   void PlayResourceSound(const std::string& name, bool wait) override;
   bool IsMinimized() override;
-  void StartTimer1() override;
-  void StopTimer1() override;
-  void DrawNumber(NumberDisplay display, uint32_t value) override;
-  void DrawClock(uint32_t seconds) override;
+  void StartJumpTimer() override;
+  void StopJumpTimer() override;
   bool DrawGameType(int32_t game_type) override;
   bool StartClock() override;
   void StopClock() override;
@@ -127,16 +103,16 @@ class TMainForm1 : public QWidget, public GameWorld {
   int Fatal(int status);
   void OpenGameMenu(int arrow_id);
   void FormDestroy();
-  void SetTimer1Interval(int interval);
+  void SetJumpInterval(int interval);
 
-  GameEngine engine_;
   GameSettings settings_;
   HighScores high_scores_;
 
-  // Components.
-  QTimer timer1_;
-  int timer1_interval_ = 60;
-  bool timer1_enabled_ = false;
+  // The jump of the selected ball: the timer's interval, and whether a ball jumps (the timer
+  // stands still at an interval of 0 even then).
+  QTimer jump_timer_;
+  int jump_interval_ = 60;
+  bool jump_timer_on_ = false;
 
   MenuOwner menu_owner_ = kMenuOwnerNone;
   TGameMenu* game_menu_ = nullptr;
@@ -148,6 +124,8 @@ class TMainForm1 : public QWidget, public GameWorld {
 
   std::unique_ptr<ProgramPictures> pictures_;
   std::unique_ptr<BoardView> view_;
+  // Made once the view it draws on exists.
+  std::unique_ptr<GameEngine> engine_;
 
   // The skin; its timer picture is read by the clock's thread and so is changed only under
   // ImageTime's lock.

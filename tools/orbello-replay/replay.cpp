@@ -49,7 +49,7 @@ std::string Trim(const std::string& text) {
 
 class Replay {
  public:
-  explicit Replay(std::ostream& out) : out_(out), engine_(world_) {
+  explicit Replay(std::ostream& out) : out_(out), engine_(world_, world_) {
     EngineSettings& s = engine_.Settings();
     s.DefaultGame = kLines;
     s.NextColors = 1;
