@@ -99,7 +99,7 @@ int FirstFrameChild(int argc, char** argv, const std::string& high_scores) {
   if (!instance.TryBecomeFirst())
     return 3;
   TimedForm form(high_scores);
-  if (form.FormCreate() != 0)
+  if (form.Create() != 0)
     return 4;
   orbello::platform::ServeMainWindow(instance, &form);
   form.show();
@@ -125,7 +125,7 @@ int FirstFrameChild(int argc, char** argv, const std::string& high_scores) {
 int IdleChild(int argc, char** argv, const std::string& high_scores, bool game) {
   QApplication app(argc, argv);
   TMainForm1 form(high_scores);
-  if (form.FormCreate() != 0)
+  if (form.Create() != 0)
     return 4;
   form.show();
   if (game)
@@ -185,7 +185,7 @@ class TimedScreen : public orbello::BoardScreen {
 void InProcess(int argc, char** argv, const std::string& high_scores, int rounds) {
   QApplication app(argc, argv);
   TMainForm1 form(high_scores);
-  if (form.FormCreate() != 0) {
+  if (form.Create() != 0) {
     std::printf("the window could not be built\n");
     return;
   }

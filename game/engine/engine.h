@@ -71,7 +71,7 @@ class GameEngine {
   // table of DefaultGame read (exit with the other status on failure), ChampScore and GameType set,
   // the type label drawn (exit on failure), the random source seeded with `seconds` (calendar
   // time), the empty board, score, champion and clock displays, and the previews shown for
-  // NextColors 1 or 2. False when the program ends.
+  // the previews shown where the settings show them. False when the program ends.
   bool StartUp(uint32_t seconds);
   // Seeds the random source again: a replay starts each game from a seed of its own.
   void Randomize(uint32_t seconds);

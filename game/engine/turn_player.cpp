@@ -29,11 +29,11 @@ int WalkColumnOf(const TCellPoint& q, const TCellPoint& p) {
 }  // namespace
 
 bool TurnPlayer::ShowsPreviews() const {
-  return settings_.NextColors == 1 || settings_.NextColors == 2;
+  return orbello::ShowsPreviews(settings_.NextColors);
 }
 
 bool TurnPlayer::ShowsMarks() const {
-  return settings_.NextColors == 1 || settings_.NextColors == 3;
+  return orbello::ShowsMarks(settings_.NextColors);
 }
 
 void TurnPlayer::PlaySelection(const rules::ClickResult& click, const Position& before) {

@@ -13,10 +13,20 @@
 
 namespace orbello {
 
+// Where the announced balls show: the stored NextColors 1..4, decoded once.
+enum class NextBallDisplay { kPanelAndBoard = 1, kPanel = 2, kBoard = 3, kHidden = 4 };
+
+inline bool ShowsPreviews(NextBallDisplay display) {
+  return display == NextBallDisplay::kPanelAndBoard || display == NextBallDisplay::kPanel;
+}
+inline bool ShowsMarks(NextBallDisplay display) {
+  return display == NextBallDisplay::kPanelAndBoard || display == NextBallDisplay::kBoard;
+}
+
 // The settings the engine reads, filled by the window from the stored settings.
 struct EngineSettings {
   int32_t DefaultGame = kLines;  // 1 Lines, 2 Squares, 3 Blocks
-  int32_t NextColors = 1;        // 1 panel and board, 2 panel, 3 board, 4 not shown
+  NextBallDisplay NextColors = NextBallDisplay::kPanelAndBoard;
   bool ShowWalk = false;
   bool CheckJump = true;
   bool CheckMove = true;

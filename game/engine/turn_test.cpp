@@ -121,7 +121,7 @@ TEST_F(EngineTest, NewGameShowsFiveBallsThenTheAnnouncements) {
 TEST_F(EngineTest, AnnouncementFollowsTheDisplayMode) {
   for (int mode = 1; mode <= 4; ++mode) {
     world.calls.clear();
-    engine.Settings().NextColors = mode;
+    engine.Settings().NextColors = static_cast<NextBallDisplay>(mode);
     engine.NewGame(false);
     EXPECT_EQ(world.CallsStartingWith("DrawPreview").size(), mode <= 2 ? 3u : 0u) << mode;
     size_t marks = 0;
@@ -163,7 +163,7 @@ TEST_F(EngineTest, ClockFailureAndUnreadableTablesEndTheProgram) {
 TEST_F(EngineTest, StartUpReadsTheDefaultTableAndShowsPreviewsForPanelModes) {
   world.tables[1] = {3, 11, 2, 0, 0, 0, 0, 0, 0, 0};
   engine.Settings().DefaultGame = kSquares;
-  engine.Settings().NextColors = 2;
+  engine.Settings().NextColors = NextBallDisplay::kPanel;
   ASSERT_TRUE(engine.StartUp(7));
   EXPECT_EQ(state.GameType, kSquares);
   EXPECT_EQ(state.ChampScore, 11u);
@@ -184,7 +184,7 @@ TEST_F(EngineTest, StartUpReadsTheDefaultTableAndShowsPreviewsForPanelModes) {
 
   RecordingWorld w2;
   GameEngine e2(w2, w2);
-  e2.Settings().NextColors = 3;
+  e2.Settings().NextColors = NextBallDisplay::kBoard;
   ASSERT_TRUE(e2.StartUp(7));
   EXPECT_TRUE(w2.CallsStartingWith("SetPreviewVisible").empty());
 }
@@ -193,9 +193,9 @@ TEST(PreviewVisibility, AModeChangedBeforeTheFirstGameHoldsFromItsFirstAnnouncem
   for (auto [from, to] : {std::pair{3, 1}, std::pair{4, 2}, std::pair{1, 3}, std::pair{2, 4}}) {
     RecordingWorld world;
     GameEngine engine(world, world);
-    engine.Settings().NextColors = from;
+    engine.Settings().NextColors = static_cast<NextBallDisplay>(from);
     ASSERT_TRUE(engine.StartUp(7));
-    engine.Settings().NextColors = to;
+    engine.Settings().NextColors = static_cast<NextBallDisplay>(to);
     engine.RefreshNextBalls(RefreshReason::kDisplayMode);  // nothing announced: nothing to redraw
     engine.NewGame(false);
     const bool shown = to <= 2;
@@ -518,7 +518,7 @@ TEST_F(EngineTest, FigureCompletedOnAReservedCellKeepsTheReservation) {
   EXPECT_TRUE(world.CallsStartingWith("WaitMs").size() == 9u) << "no appearance";
 
   // Without marks on the board the cell stays empty.
-  engine.Settings().NextColors = 2;
+  engine.Settings().NextColors = NextBallDisplay::kPanel;
   Rows({"1111.....", "....1...."});
   engine.CellClick(CellNumber(4, 1));
   world.calls.clear();
@@ -629,13 +629,13 @@ TEST_F(EngineTest, RefreshedAnnouncementsFollowTheNewDisplayMode) {
   EXPECT_TRUE(world.calls.empty()) << "no next balls yet";
 
   state.NextBalls = {{{1, 1, 2}, {kNone, 0, 0}, {3, 3, 4}}};
-  engine.Settings().NextColors = 2;  // was 1: marks off, previews stay
+  engine.Settings().NextColors = NextBallDisplay::kPanel;  // was 1: marks off, previews stay
   engine.RefreshNextBalls(RefreshReason::kDisplayMode);
   EXPECT_EQ(world.calls,
             (Calls{"SetPreviewVisible 0 1", "DrawPreview 0 colour 2", "DrawEmptyCell 1,1",
                    "SetPreviewVisible 2 1", "DrawPreview 2 colour 4", "DrawEmptyCell 3,3"}));
   world.calls.clear();
-  engine.Settings().NextColors = 3;  // previews hidden, marks drawn
+  engine.Settings().NextColors = NextBallDisplay::kBoard;  // previews hidden, marks drawn
   engine.RefreshNextBalls(RefreshReason::kDisplayMode);
   EXPECT_EQ(world.calls,
             (Calls{"SetPreviewVisible 0 0", "SetPreviewVisible 1 0", "SetPreviewVisible 2 0",
@@ -644,7 +644,7 @@ TEST_F(EngineTest, RefreshedAnnouncementsFollowTheNewDisplayMode) {
                    "DrawBallFrame 3,3 balls frame 11 colour 4"}));
   // After a new skin the board was redrawn already: no empty cells for mode 4.
   world.calls.clear();
-  engine.Settings().NextColors = 4;
+  engine.Settings().NextColors = NextBallDisplay::kHidden;
   engine.RefreshNextBalls(RefreshReason::kSkin);
   EXPECT_TRUE(world.CallsStartingWith("DrawEmptyCell").empty());
 }

@@ -14,16 +14,12 @@ namespace orbello::window {
 
 namespace {
 
-bool ShowsMarks(const GameEngine& engine) {
-  return engine.Settings().NextColors == 1 || engine.Settings().NextColors == 3;
-}
-
 class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInterface {
  public:
-  CellInterface(TMyImage1* cell, const BoardReading& board)
+  CellInterface(BoardCell* cell, const BoardReading& board)
       : QAccessibleWidget(cell, QAccessible::Cell), board_(board) {}
 
-  int Number() const { return static_cast<TMyImage1*>(widget())->Tag(); }
+  int Number() const { return static_cast<BoardCell*>(widget())->Tag(); }
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name)
@@ -52,7 +48,7 @@ class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInter
   void doAction(const QString& action) override {
     if (action != pressAction())
       return;
-    ActLater(static_cast<TMyImage1*>(widget()), [](TMyImage1* cell) { cell->Press(); });
+    ActLater(static_cast<BoardCell*>(widget()), [](BoardCell* cell) { cell->Press(); });
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
@@ -95,7 +91,7 @@ class BoardInterface : public NamedWidgetInterface, public QAccessibleTableInter
     return cellAt(index / kBoardSize, index % kBoardSize);
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
-    auto* cell = child ? dynamic_cast<TMyImage1*>(child->object()) : nullptr;
+    auto* cell = child ? dynamic_cast<BoardCell*>(child->object()) : nullptr;
     if (!cell || cell->parentWidget() != widget())
       return -1;
     return CellY(cell->Tag()) * kBoardSize + CellX(cell->Tag());
@@ -106,7 +102,7 @@ class BoardInterface : public NamedWidgetInterface, public QAccessibleTableInter
   QAccessibleInterface* cellAt(int row, int column) const override {
     if (row < 0 || row >= kBoardSize || column < 0 || column >= kBoardSize)
       return nullptr;
-    TMyImage1* cell = board_.view.Cell(CellNumber(column, row));
+    BoardCell* cell = board_.view.Cell(CellNumber(column, row));
     return cell ? QAccessible::queryAccessibleInterface(cell) : nullptr;
   }
   int selectedCellCount() const override { return Selected() >= 0 ? 1 : 0; }
@@ -147,7 +143,7 @@ class BoardInterface : public NamedWidgetInterface, public QAccessibleTableInter
 class CursorFocus : public QObject {
  public:
   explicit CursorFocus(const BoardView& view)
-      : QObject(view.Panel3()), view_(view), panel_(view.Panel3()) {
+      : QObject(view.Panel()), view_(view), panel_(view.Panel()) {
     panel_->installEventFilter(this);
     panel_->SetCursorMoved([this](int) { Tell(); });
   }
@@ -163,7 +159,7 @@ class CursorFocus : public QObject {
   void Tell() {
     if (!panel_->hasFocus() || !QAccessible::isActive())
       return;
-    if (TMyImage1* cell = view_.Cell(panel_->Cursor())) {
+    if (BoardCell* cell = view_.Cell(panel_->Cursor())) {
       QAccessibleEvent focus(cell, QAccessible::Focus);
       QAccessible::updateAccessibility(&focus);
     }
@@ -182,10 +178,10 @@ QString ColorName(const skinfile::ColorNames& names, int32_t color) {
 }
 
 QAccessibleInterface* BoardAccessible(QWidget* widget, const BoardReading& board) {
-  if (auto* cell = dynamic_cast<TMyImage1*>(widget);
-      cell && cell->parentWidget() == board.view.Panel3())
+  if (auto* cell = dynamic_cast<BoardCell*>(widget);
+      cell && cell->parentWidget() == board.view.Panel())
     return new CellInterface(cell, board);
-  if (widget == board.view.Panel3())
+  if (widget == board.view.Panel())
     return new BoardInterface(widget, board);
   return nullptr;
 }
@@ -207,7 +203,7 @@ QString CellName(const GameEngine& engine, const skinfile::ColorNames& names, in
            (selected ? QStringLiteral(", selected") : QString());
   }
   QString text = position + QStringLiteral("empty");
-  if (ShowsMarks(engine)) {
+  if (ShowsMarks(engine.Settings().NextColors)) {
     for (const TNextBall& slot : engine.NextBalls()) {
       if (slot.X != kNone && CellNumber(slot.X, slot.Y) == n)
         text += QStringLiteral(", %1 ball announced").arg(ColorName(names, slot.Color));

@@ -42,10 +42,6 @@ QString Clock(uint32_t seconds) {
       .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-bool ShowsPreviews(const GameEngine& engine) {
-  return engine.Settings().NextColors == 1 || engine.Settings().NextColors == 2;
-}
-
 // A text that is read whole: the value of a display, a summary.
 class ReadOnlyText : public QAccessibleTextInterface {
  public:
@@ -317,7 +313,7 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
     return board;
   if (auto* button = dynamic_cast<TPictureButton*>(widget))
     return new ButtonInterface(button);
-  if (dynamic_cast<TPictureImage*>(widget) || dynamic_cast<TMyPanel1*>(widget))
+  if (dynamic_cast<TPictureImage*>(widget) || dynamic_cast<HolderPanel*>(widget))
     return new DisplayInterface(widget, *form);
   return nullptr;
 }
@@ -411,7 +407,7 @@ QString DisplayText(Display display, const GameEngine& engine, const skinfile::C
                                                                : QStringLiteral("Lines"));
     }
     case Display::kNext: {
-      if (!ShowsPreviews(engine))
+      if (!ShowsPreviews(engine.Settings().NextColors))
         return QStringLiteral("Next: hidden");
       QStringList colors;
       for (const TNextBall& slot : engine.NextBalls()) {

@@ -42,7 +42,7 @@ TEST(AccessibleFormTest, CommandsDisplaysAndCellsSayWhatTheyAre) {
   ASSERT_TRUE(install.WriteDefault());
   testing::ScriptedMessages messages;
   TMainForm1 form(install.HighScorePath());
-  ASSERT_EQ(form.FormCreate(), 0);
+  ASSERT_EQ(form.Create(), 0);
   WriteColorNames(Access(form).Settings().TitleSkin());
 
   QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(&form);
@@ -76,7 +76,7 @@ TEST(AccessibleFormTest, CommandsDisplaysAndCellsSayWhatTheyAre) {
   state.Score = 120;
   form.OnCommand(-1);  // no command: only what changed is told
 
-  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(Access(form).Panel3());
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(Access(form).Panel());
   ASSERT_NE(board, nullptr);
   ASSERT_NE(board->tableInterface(), nullptr);
   EXPECT_EQ(board->tableInterface()->rowCount(), 9);
@@ -114,7 +114,7 @@ TEST(AccessibleFormTest, CommandsDisplaysAndCellsSayWhatTheyAre) {
   EXPECT_EQ(status->text(QAccessible::Name), QStringLiteral("Red ball E3 selected."));
 
   // Neither previews nor marks: the announcements are hidden.
-  form.Engine().Settings().NextColors = 4;
+  form.Engine().Settings().NextColors = NextBallDisplay::kHidden;
   EXPECT_EQ(Name(next), QStringLiteral("Next: hidden"));
   EXPECT_EQ(Name(Access(form).Cell(CellNumber(0, 0))), QStringLiteral("A1: empty"));
 

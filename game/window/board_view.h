@@ -1,4 +1,4 @@
-// What the main window shows of the game: the board panel (Panel3) with its 81 cells, the score,
+// What the main window shows of the game: the board panel with its 81 cells, the score,
 // champion, clock and game-type displays, the three next-ball previews with their holder panels,
 // and the drawing the engine asks for on them. The widgets are children of the window, which owns
 // them; this class only places, draws and, at the window's end, destroys them in its order.
@@ -41,8 +41,8 @@ class BoardView final : public BoardScreen {
   void CreateHolders();
   // The picture every ball frame passes through on its way to a cell.
   void CreateWorkBitmap();
-  // The 81 cells on Panel3, each showing the skin's board picture; a left press on a cell, and
-  // Space or Enter on the cursor cell, reach `on_press` with the cell's number.
+  // The 81 cells on the board panel, each showing the skin's board picture; a left press on a cell,
+  // and Space or Enter on the cursor cell, reach `on_press` with the cell's number.
   void CreateCells(CellPress on_press);
 
   // ---- BoardScreen: the engine's drawing ----
@@ -60,8 +60,8 @@ class BoardView final : public BoardScreen {
   void DestroyCells();
   void DestroyDisplays();
 
-  BoardPanel* Panel3() const { return panel3_; }
-  TMyImage1* Cell(int n) const { return cells_[static_cast<size_t>(n)]; }
+  BoardPanel* Panel() const { return panel_; }
+  BoardCell* Cell(int n) const { return cells_[static_cast<size_t>(n)]; }
   TPictureImage* ImageScore() const { return image_score_; }
   TPictureImage* ImageChamp() const { return image_champ_; }
   TPictureImage* ImageTime() const { return image_time_; }
@@ -72,14 +72,14 @@ class BoardView final : public BoardScreen {
   QWidget* window_;
   int scale_;
   const WindowSkin* skin_ = nullptr;
-  BoardPanel* panel3_ = nullptr;
+  BoardPanel* panel_ = nullptr;
   TPictureImage* image_score_ = nullptr;
   TPictureImage* image_champ_ = nullptr;
   TPictureImage* image_time_ = nullptr;
   TPictureImage* image_game_ = nullptr;
   std::array<TPictureImage*, 3> image_prev_{};
-  std::array<TMyPanel1*, 5> holders_{};
-  std::array<TMyImage1*, kCellCount> cells_{};
+  std::array<HolderPanel*, 5> holders_{};
+  std::array<BoardCell*, kCellCount> cells_{};
   QImage work_bitmap_;  // 32 x 32, every ball frame passes through it
 };
 

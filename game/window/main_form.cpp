@@ -114,7 +114,7 @@ TMainForm1::TMainForm1(std::string high_score_file)
 }
 
 TMainForm1::~TMainForm1() {
-  FormDestroy();
+  Destroy();
 }
 
 int TMainForm1::Fatal(int status) {
@@ -123,7 +123,7 @@ int TMainForm1::Fatal(int status) {
   return status;
 }
 
-int TMainForm1::FormCreate() {
+int TMainForm1::Create() {
   if (!pictures_->LoadInterface())
     return Fatal(kExitStatusFailure);
   if (!pictures_->LoadBackdrop())
@@ -317,7 +317,7 @@ void TMainForm1::OnCommand(int id) {
       settings_application_->Run();
       break;
     case kCmdAbout:
-      ShowAbout(this, view_->Panel3());
+      ShowAbout(this, view_->Panel());
       break;
     case kCmdQuit:
     case kCmdClose:
@@ -447,12 +447,12 @@ bool TMainForm1::ReadHighScores(int32_t variant, HighScorePoints& points) {
 }
 
 void TMainForm1::ShowBestResults(int32_t variant, bool new_record_mode, uint32_t score) {
-  orbello::ShowBestResults(this, view_->Panel3(), high_scores_, variant, new_record_mode, score);
+  orbello::ShowBestResults(this, view_->Panel(), high_scores_, variant, new_record_mode, score);
 }
 
 void TMainForm1::ExitProgram(int status) {
   exit_status_ = status;
-  // During FormCreate the status is FormCreate's result; the event loop has not started yet.
+  // During Create the status is Create's result; the event loop has not started yet.
   if (!created_)
     return;
   clock_->Stop();
@@ -502,7 +502,7 @@ void TMainForm1::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void TMainForm1::FormDestroy() {
+void TMainForm1::Destroy() {
   if (destroyed_)
     return;
   destroyed_ = true;

@@ -47,7 +47,7 @@ class TMainForm1 : public QWidget, public GameWorld {
 
   // Builds the window in its fixed order. 0 when the window is ready; otherwise the exit status
   // after the failure has been reported (the window must not be shown then).
-  int FormCreate();
+  int Create();
 
   // What ExitProgram does; by default the application's event loops end with the status.
   void SetExitHandler(ExitHandler handler) { exit_handler_ = std::move(handler); }
@@ -94,7 +94,7 @@ class TMainForm1 : public QWidget, public GameWorld {
  private:
   friend class testing::FormAccess;
 
-  // The pieces of FormCreate, in their order of use.
+  // The pieces of Create, in their order of use.
   void CreateGameMenu();
   bool CreateButtons();
   // The keys of the desktop's games for the commands: Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+H, F1, Ctrl+Q.
@@ -102,7 +102,7 @@ class TMainForm1 : public QWidget, public GameWorld {
   void CellClick(int n);
   int Fatal(int status);
   void OpenGameMenu(int arrow_id);
-  void FormDestroy();
+  void Destroy();
   void SetJumpInterval(int interval);
 
   GameSettings settings_;

@@ -14,7 +14,7 @@ EngineSettings EngineSettingsFrom(const GameSettings& settings) {
   };
   EngineSettings engine;
   engine.DefaultGame = InUse(&S::DefaultGame, settings.DefaultGame);
-  engine.NextColors = InUse(&S::NextColors, settings.NextColors);
+  engine.NextColors = static_cast<NextBallDisplay>(InUse(&S::NextColors, settings.NextColors));
   engine.ShowWalk = settings.ShowWalk != 0;
   engine.CheckJump = settings.CheckJump != 0;
   engine.CheckMove = settings.CheckMove != 0;

@@ -74,7 +74,7 @@ class DoubleDensity : public ::testing::Test {
   std::unique_ptr<TMainForm1> Create() {
     auto form = std::make_unique<TMainForm1>(install_.HighScorePath());
     form->SetExitHandler([](int) {});
-    status_ = form->FormCreate();
+    status_ = form->Create();
     return form;
   }
 

@@ -47,11 +47,11 @@ class FormTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(install_.WriteDefault()); }
 
-  // Builds the window; the status of FormCreate lands in status_, exits in exits_.
+  // Builds the window; the status of Create lands in status_, exits in exits_.
   std::unique_ptr<TMainForm1> Create() {
     auto form = std::make_unique<TMainForm1>(install_.HighScorePath());
     form->SetExitHandler([this](int status) { exits_.push_back(status); });
-    status_ = form->FormCreate();
+    status_ = form->Create();
     return form;
   }
 
@@ -159,14 +159,14 @@ TEST(StartUp, EachFailureShowsItsMessageAndEndsWithItsStatus) {
     scenario.install(install);
     {
       TMainForm1 form(install.HighScorePath());
-      EXPECT_EQ(form.FormCreate(), scenario.status);
+      EXPECT_EQ(form.Create(), scenario.status);
       ASSERT_EQ(messages.seen.size(), 1u) << messages.Texts().join("|").toStdString();
       EXPECT_EQ(messages.seen[0].text, scenario.message(install));
       EXPECT_EQ(messages.seen[0].caption, "Error");
       EXPECT_EQ(messages.seen[0].icon, platform::MessageIcon::kError);
       EXPECT_FALSE(form.isVisible());
       // Every one of these fails before the board's cells are made.
-      EXPECT_TRUE(Access(form).Panel3()->findChildren<TMyImage1*>().isEmpty());
+      EXPECT_TRUE(Access(form).Panel()->findChildren<BoardCell*>().isEmpty());
     }
     // Nothing of the skin stays behind in the temporary folder.
     EXPECT_TRUE(install.TempFiles().isEmpty()) << install.TempFiles().join(",").toStdString();
@@ -185,12 +185,12 @@ TEST_F(FormTest, StartsWithAnEmptyBoardAndNoGame) {
   EXPECT_TRUE(form->mask().contains(QPoint(350, 240)));
   EXPECT_TRUE(install_.TempFiles().isEmpty()) << "the skin is read without temporary files";
 
-  EXPECT_EQ(Access(*form).Panel3()->geometry(), QRect(188, 78, 324, 324));
+  EXPECT_EQ(Access(*form).Panel()->geometry(), QRect(188, 78, 324, 324));
   for (int x = 0; x < 9; ++x) {
     for (int y = 0; y < 9; ++y) {
       const int n = 9 * x + y;
-      TMyImage1* cell =
-          Access(*form).Panel3()->findChild<TMyImage1*>(QStringLiteral("BImage%1").arg(n));
+      BoardCell* cell =
+          Access(*form).Panel()->findChild<BoardCell*>(QStringLiteral("BoardCell%1").arg(n));
       ASSERT_NE(cell, nullptr) << n;
       EXPECT_EQ(cell, Access(*form).Cell(n));
       EXPECT_EQ(cell->Tag(), n);
@@ -198,7 +198,7 @@ TEST_F(FormTest, StartsWithAnEmptyBoardAndNoGame) {
       EXPECT_TRUE(ShowsEmptyCell(cell->Snapshot())) << n;
     }
   }
-  EXPECT_EQ(Access(*form).Panel3()->findChildren<TMyImage1*>().size(), 81);
+  EXPECT_EQ(Access(*form).Panel()->findChildren<BoardCell*>().size(), 81);
 
   // Displays in their holders: score and champion 00000, clock 00:00:00.
   EXPECT_EQ(Access(*form).ImageScore()->mapTo(form.get(), QPoint(0, 0)), QPoint(368, 424));
@@ -290,7 +290,7 @@ TEST_F(FormTest, ACellShowsTheRightTileAfterEachKindOfFrame) {
   ASSERT_EQ(status_, 0);
   form->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-  TMyImage1* cell = Access(*form).Cell(10);  // column 1, row 1
+  BoardCell* cell = Access(*form).Cell(10);  // column 1, row 1
   const QPoint on_screen = cell->mapTo(form.get(), QPoint(0, 0));
   auto painted = [&] {
     return form->screen()
@@ -974,7 +974,7 @@ TEST_F(FormTest, TheBoardIsPlayedWithTheKeys) {
   auto form = Create();
   ASSERT_EQ(status_, 0);
   Activate(*form);
-  BoardPanel* board = Access(*form).Panel3();
+  BoardPanel* board = Access(*form).Panel();
   std::vector<int> moves;
   board->SetCursorMoved([&](int n) { moves.push_back(n); });
 

@@ -32,11 +32,11 @@ QImage MakeTimerDigits();  // glyph d: red 20 d, green 150; colon red 200
 class FormAccess {
  public:
   explicit FormAccess(TMainForm1& form) : form_(form) {}
-  TMyImage1* Cell(int n) const { return form_.view_->Cell(n); }
+  BoardCell* Cell(int n) const { return form_.view_->Cell(n); }
   BoardView& View() const { return *form_.view_; }
   // 2 when the window draws from pictures of double density, else 1.
   int PictureScale() const { return form_.scale_; }
-  BoardPanel* Panel3() const { return form_.view_->Panel3(); }
+  BoardPanel* Panel() const { return form_.view_->Panel(); }
   TPictureImage* ImageScore() const { return form_.view_->ImageScore(); }
   TPictureImage* ImageChamp() const { return form_.view_->ImageChamp(); }
   TPictureImage* ImageTime() const { return form_.view_->ImageTime(); }
