@@ -62,25 +62,27 @@ class TMainForm1 : public QWidget, public GameWorld {
   FormAccessibility* Accessibility() const { return accessibility_.get(); }
 
   // ---- GameWorld; the board view is the engine's screen ----
+  // Waits, and sounds, which the jump leaves out while the window is minimised.
   void WaitMs(uint32_t ms) override;
+  bool IsMinimized() override;
   void PlaySoundFile(const std::string& name) override;
   void PlaySoundFileIfIdle(const std::string& name) override;
   void PlayResourceSound(const std::string& name, bool wait) override;
-  bool IsMinimized() override;
+  // The timers, the Save command, and the label whose failure ends the program.
   void StartJumpTimer() override;
   void StopJumpTimer() override;
-  bool DrawGameType(int32_t game_type) override;
   bool StartClock() override;
   void StopClock() override;
   void SetSaveEnabled(bool enabled) override;
+  bool DrawGameType(int32_t game_type) override;
+  void ExitProgram(int status) override;
+  // Dialogs and high scores.
   void ShowMessage(const std::string& text, const std::string& caption, MessageKind kind) override;
   bool AskYesNo(const std::string& text, const std::string& caption, MessageKind kind,
                 bool default_no) override;
   bool ReadHighScores(int32_t variant, HighScorePoints& points) override;
   void ShowBestResults(int32_t variant, bool new_record_mode, uint32_t score) override;
-  void ExitProgram(int status) override;
 
- public:
   // The first show puts the window on the screen before its parts: see main_form.cpp.
   void setVisible(bool visible) override;
 
