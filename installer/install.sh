@@ -88,6 +88,13 @@ if [ -f "$build/help/cvob.chm" ]; then
 else
   note "the help file is not built; skipped"
 fi
+# The help in the other languages, beside it; the game opens the player's and falls back to it.
+for book in "$build"/help/cvob_*.chm; do
+  if [ -f "$book" ]; then
+    put "$book" "$app_dir/$(basename "$book")" 644
+    echo "  help $(basename "$book")"
+  fi
+done
 # Opens help files with the book's title first in the viewer's title (registered at the end).
 put "$(dirname "$0")/orbello-help" "$app_dir/orbello-help" 755
 

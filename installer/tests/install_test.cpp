@@ -21,6 +21,7 @@
 #include "installer/install_registry.h"
 #include "platform/core/message.h"
 #include "platform/core/registry.h"
+#include "platform/qt/language.h"
 #include "uninstaller/removal.h"
 
 namespace orbello::installer {
@@ -104,6 +105,10 @@ TEST_F(Installation, LaysOutFilesFoldersAndTheHelp) {
   EXPECT_EQ(ReadAll(app + "/cvobhs.dat"), QByteArray(960, '\0'));
   EXPECT_TRUE(ReadAll(app + "/Corvane.url").contains("URL=https://"));
   EXPECT_EQ(ReadAll(app + "/cvob.chm"), ReadAll(ORBELLO_BUILD_DIR "/help/cvob.chm"));
+  for (const QString& language : platform::ShippedLanguages()) {
+    const QString book = "/cvob_" + language + ".chm";
+    EXPECT_EQ(ReadAll(app + book), ReadAll(ORBELLO_BUILD_DIR "/help" + book)) << book.toStdString();
+  }
   EXPECT_TRUE(QDir(app + "/save").exists());
   EXPECT_TRUE(QDir(app + "/save").isEmpty());
   // Each skin with its pictures for screens of double density and its colour names beside it.
@@ -287,6 +292,8 @@ TEST_F(Installation, ValidEntriesAndMetainfoWithThemeIconsTheUninstallerRemoves)
   EXPECT_TRUE(uninstaller::RunRemoval(view));
   platform::SetMessageHandler(previous);
   EXPECT_FALSE(QFileInfo::exists(metainfo));
+  // The help books of every language went with the rest of the folder.
+  EXPECT_FALSE(QFileInfo::exists(AppDir()));
   EXPECT_TRUE(QFileInfo::exists(other_icon));
   EXPECT_TRUE(QFileInfo::exists(other_info));
   QStringList left;
