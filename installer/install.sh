@@ -183,6 +183,12 @@ launch() {
     quote "$1"
   fi
 }
+# The entry's generic name, further keywords and translations: the section of desktop-entries.txt
+# named by its icon.
+localized() {
+  awk -v section="[$1]" '/^\[/ { inside = ($0 == section); next } inside && /=/ && !/^#/' \
+    "$(dirname "$0")/desktop-entries.txt"
+}
 entry() {  # file name comment exec icon [more lines]
   local tmp file=$1 name=$2 comment=$3 exec=$4 icon=$5
   shift 5
@@ -200,6 +206,7 @@ entry() {  # file name comment exec icon [more lines]
     echo "Terminal=false"
     echo "Categories=Game;LogicGame;"
     printf '%s\n' "$@"
+    localized "$icon"
   } >"$tmp"
   chmod 755 "$tmp"
   mv -f "$tmp" "$file"

@@ -222,6 +222,12 @@ void ExpectValidMetainfo(const QString& metainfo, const QString& entry_id) {
   EXPECT_EQ(Validate("appstreamcli", {"validate", "--no-net", metainfo}, &said), 0)
       << said.toStdString();
   const QString xml = QString::fromUtf8(ReadAll(metainfo));
+  for (const QString& language : platform::ShippedLanguages()) {
+    for (const char* tag : {"name", "summary", "p", "li"}) {
+      EXPECT_TRUE(xml.contains(QString("<%1 xml:lang=\"%2\">").arg(tag, language)))
+          << tag << " " << language.toStdString();
+    }
+  }
   const QRegularExpressionMatch launchable =
       QRegularExpression("<launchable type=\"desktop-id\">([^<]+)<").match(xml);
   ASSERT_TRUE(launchable.hasMatch());
@@ -265,6 +271,16 @@ TEST_F(Installation, ValidEntriesAndMetainfoWithThemeIconsTheUninstallerRemoves)
                                                                     << said.toStdString();
     if (!DesktopValue(entry, "Icon").isEmpty())
       icons << DesktopValue(entry, "Icon");
+    // The menu's words in every shipped language (the hidden help viewer shows none).
+    for (const QString& language : DesktopValue(entry, "NoDisplay") == "true"
+                                       ? QStringList()
+                                       : platform::ShippedLanguages()) {
+      for (const char* key : {"Name", "GenericName", "Comment", "Keywords"}) {
+        const QString localized = QString("%1[%2]").arg(key, language);
+        EXPECT_FALSE(DesktopValue(entry, localized).isEmpty())
+            << entry.toStdString() << ": " << localized.toStdString();
+      }
+    }
   }
   EXPECT_EQ(DesktopValue(entries[0], "StartupWMClass"), "TMainForm1");
   EXPECT_EQ(DesktopValue(Group() + "/Corvane Orbello.desktop", "StartupWMClass"), "TMainForm1");
