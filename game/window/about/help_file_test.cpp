@@ -77,6 +77,7 @@ std::string Targets(const QString& page_source) {
 
 TEST(HelpFileTest, EveryLanguageHasItsBookWithEveryPageAndTheTitleF1Names) {
   const QStringList languages = QString(ORBELLO_HELP_LANGUAGES).split(',');
+  EXPECT_EQ(languages, platform::ShippedLanguages());
   const QStringList pages = QString(ORBELLO_HELP_PAGES).split(',');
   ASSERT_FALSE(pages.isEmpty());
   const QString sources = ORBELLO_HELP_SOURCES;
