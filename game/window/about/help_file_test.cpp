@@ -62,17 +62,18 @@ QByteArray Encode(const QString& text, const QString& codepage) {
   return ok ? out.left(out.size() - int(dst_left)) : QByteArray();
 }
 
-// The links and pictures of a page, in order: a translation keeps them all.
-std::string Targets(const QString& page_source) {
-  QStringList targets;
+// The tags, links, anchors and pictures of a page, in order: a translation keeps them all.
+std::string Structure(const QString& page_source) {
+  QStringList parts;
   const QString text = QString::fromUtf8(ReadAll(page_source));
-  const QRegularExpression target(
-      "(?:href|src|value)=\"([^\"]*\\.(?:html|png|css)(?:#[^\"]*)?)\"|name=\"([^\"]*)\"");
-  for (auto it = target.globalMatch(text); it.hasNext();) {
+  const QRegularExpression part(
+      "<(/?\\w+)|(?:href|src|value)=\"([^\"]*\\.(?:html|png|css)(?:#[^\"]*)?)\""
+      "|name=\"([^\"]*)\"");
+  for (auto it = part.globalMatch(text); it.hasNext();) {
     const QRegularExpressionMatch m = it.next();
-    targets << m.captured(1) + m.captured(2);
+    parts << m.captured(1) + m.captured(2) + m.captured(3);
   }
-  return targets.join(' ').toStdString();
+  return parts.join(' ').toStdString();
 }
 
 TEST(HelpFileTest, EveryLanguageHasItsBookWithEveryPageAndTheTitleF1Names) {
@@ -90,12 +91,12 @@ TEST(HelpFileTest, EveryLanguageHasItsBookWithEveryPageAndTheTitleF1Names) {
       EXPECT_TRUE(book.contains(("/" + page + ".html").toUtf8()))
           << file.toStdString() << ": " << page.toStdString();
       if (!language.isEmpty()) {
-        EXPECT_EQ(Targets(folder + "/" + page + ".html.in"),
-                  Targets(sources + "/pages/" + page + ".html.in"))
+        EXPECT_EQ(Structure(folder + "/" + page + ".html.in"),
+                  Structure(sources + "/pages/" + page + ".html.in"))
             << file.toStdString() << ": " << page.toStdString();
       }
     }
-    EXPECT_EQ(Targets(folder + "/toc.hhc"), Targets(sources + "/pages/toc.hhc"))
+    EXPECT_EQ(Structure(folder + "/toc.hhc"), Structure(sources + "/pages/toc.hhc"))
         << file.toStdString();
     // The viewer's window shows the book's title, stored in the book's code page; F1 looks for
     // the same title to close the viewer again.
