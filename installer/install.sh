@@ -205,7 +205,7 @@ entry() {  # file name comment exec icon [more lines]
     echo "Icon=$icon"
     echo "Terminal=false"
     echo "Categories=Game;LogicGame;"
-    printf '%s\n' "$@"
+    if [ $# -gt 0 ]; then printf '%s\n' "$@"; fi
     localized "$icon"
   } >"$tmp"
   chmod 755 "$tmp"
