@@ -88,6 +88,13 @@ if [ -f "$build/help/cvob.chm" ]; then
 else
   note "the help file is not built; skipped"
 fi
+# The help in the other languages, beside it; the game opens the player's and falls back to it.
+for book in "$build"/help/cvob_*.chm; do
+  if [ -f "$book" ]; then
+    put "$book" "$app_dir/$(basename "$book")" 644
+    echo "  help $(basename "$book")"
+  fi
+done
 # Opens help files with the book's title first in the viewer's title (registered at the end).
 put "$(dirname "$0")/orbello-help" "$app_dir/orbello-help" 755
 
@@ -176,6 +183,12 @@ launch() {
     quote "$1"
   fi
 }
+# The entry's generic name, further keywords and translations: the section of desktop-entries.txt
+# named by its icon.
+localized() {
+  awk -v section="[$1]" '/^\[/ { inside = ($0 == section); next } inside && /=/ && !/^#/' \
+    "$(dirname "$0")/desktop-entries.txt"
+}
 entry() {  # file name comment exec icon [more lines]
   local tmp file=$1 name=$2 comment=$3 exec=$4 icon=$5
   shift 5
@@ -192,7 +205,8 @@ entry() {  # file name comment exec icon [more lines]
     echo "Icon=$icon"
     echo "Terminal=false"
     echo "Categories=Game;LogicGame;"
-    printf '%s\n' "$@"
+    if [ $# -gt 0 ]; then printf '%s\n' "$@"; fi
+    localized "$icon"
   } >"$tmp"
   chmod 755 "$tmp"
   mv -f "$tmp" "$file"
