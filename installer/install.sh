@@ -280,11 +280,12 @@ register_help_viewer() {
   } >"$tmp"
   chmod 644 "$tmp"
   mv -f "$tmp" "$applications/$help_entry_id"
-  # Our lines replace earlier defaults for the same types; everything else stays as it was.
+  # Our lines replace earlier defaults for the same types; everything else stays as it was. The
+  # list may be the player's link to a private file: the helper replaces the link's target and
+  # keeps the file's mode.
   source=/dev/null
   [ -f "$list" ] && source=$list
-  tmp=$(mktemp "$applications/.install.XXXXXX")
-  pending=$tmp
+  pending=""
   awk -v id="$help_entry_id" -v types="${help_types[*]}" '
     BEGIN { n = split(types, t, " "); for (i = 1; i <= n; i++) ours[t[i] "="] = 1 }
     function defaults() { for (i = 1; i <= n; i++) print t[i] "=" id ";"; done = 1 }
@@ -293,10 +294,7 @@ register_help_viewer() {
     !(section == "[Default Applications]" && key in ours) { print }
     /^\[Default Applications\]$/ { defaults() }
     END { if (!done) { print "[Default Applications]"; defaults() } }
-  ' "$source" >"$tmp"
-  chmod 644 "$tmp"
-  mv -f "$tmp" "$list"
-  pending=""
+  ' "$source" | "$helper" replace "$list"
   echo "  help viewer for ${help_types[*]}"
   if command -v xdg-mime >/dev/null; then
     for type in "${help_types[@]}"; do
