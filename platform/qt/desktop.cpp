@@ -1,5 +1,6 @@
 #include "platform/qt/desktop.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QtGui/qguiapplication_platform.h>
@@ -132,20 +133,39 @@ bool IsShown(Display* display, Window window) {
   return attributes.map_state == IsViewable;
 }
 
-bool OfThisProcess(Display* display, Window window) {
+// The process that made `window`, when it runs on this machine: _NET_WM_PID, trusted only where
+// WM_CLIENT_MACHINE names this host (a remote client's number names no process here).
+std::optional<pid_t> LocalProcessOf(Display* display, Window window) {
   std::vector<unsigned char> bytes;
   unsigned long items = 0;
   if (!ReadProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32,
                     bytes, items) ||
-      items == 0 || reinterpret_cast<const long*>(bytes.data())[0] != ::getpid()) {
-    return false;
+      items == 0) {
+    return std::nullopt;
   }
+  const long pid = reinterpret_cast<const long*>(bytes.data())[0];
   char host[256] = {};
-  if (::gethostname(host, sizeof host - 1) != 0 ||
-      !ReadProperty(display, window, XA_WM_CLIENT_MACHINE, XA_STRING, 8, bytes, items)) {
-    return false;
+  if (pid <= 0 || ::gethostname(host, sizeof host - 1) != 0 ||
+      !ReadProperty(display, window, XA_WM_CLIENT_MACHINE, XA_STRING, 8, bytes, items) ||
+      std::string(bytes.begin(), bytes.end()) != host) {
+    return std::nullopt;
   }
-  return std::string(bytes.begin(), bytes.end()) == host;
+  return static_cast<pid_t>(pid);
+}
+
+bool OfThisProcess(Display* display, Window window) {
+  return LocalProcessOf(display, window) == ::getpid();
+}
+
+// A window of another process of this user on this machine. Others on the same display (another
+// user's game) do not count, nor does a window whose owner cannot be told.
+bool OfAnotherProcessOfThisUser(Display* display, Window window) {
+  const std::optional<pid_t> pid = LocalProcessOf(display, window);
+  if (!pid || *pid == ::getpid())
+    return false;
+  struct stat status {};
+  return ::stat(("/proc/" + std::to_string(*pid)).c_str(), &status) == 0 &&
+         status.st_uid == ::getuid();
 }
 
 // Minimised: the window manager unmapped the window and marked it iconic.
@@ -324,13 +344,14 @@ bool FindTopLevelWindow(const QString& wm_class, const QString& title, WindowSho
 
 namespace {
 
-// The first client window of another process with this class and title, shown or minimised.
+// The first client window of another process of this user with this class and title, shown or
+// minimised.
 // Each look is a round trip: the class, which almost every other window fails, comes first.
 std::optional<Window> OtherProcessWindow(Display* d, const QString& wm_class,
                                          const QString& title) {
   for (Window window : ClientWindows(d)) {
     if (WindowClass(d, window) == wm_class && WindowTitle(d, window) == title &&
-        (IsShown(d, window) || IsMinimised(d, window)) && !OfThisProcess(d, window)) {
+        (IsShown(d, window) || IsMinimised(d, window)) && OfAnotherProcessOfThisUser(d, window)) {
       return window;
     }
   }

@@ -38,13 +38,14 @@ bool CloseWindowsWithTitlePrefix(const QString& prefix);
 bool FindTopLevelWindow(const QString& wm_class, const QString& title,
                         WindowShowing showing = WindowShowing::kShown);
 
-// True when a viewable or minimised top-level window of another process has this WM_CLASS class
-// and exactly this title.
+// True when a viewable or minimised top-level window of another process of this user on this
+// machine (by _NET_WM_PID, WM_CLIENT_MACHINE and the process's owner) has this WM_CLASS class and
+// exactly this title. A window whose owner cannot be told does not count.
 bool OtherProcessHasTopLevelWindow(const QString& wm_class, const QString& title);
 
-// Brings the first top-level window of another process with this WM_CLASS class and exactly this
-// title, shown or minimised, to the front: through the window manager when there is one, else
-// directly. True when such a window was found.
+// Brings the first top-level window of another process of this user (as above) with this WM_CLASS
+// class and exactly this title, shown or minimised, to the front: through the window manager when
+// there is one, else directly. True when such a window was found.
 bool RaiseTopLevelWindow(const QString& wm_class, const QString& title);
 
 }  // namespace orbello::platform
