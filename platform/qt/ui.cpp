@@ -20,11 +20,13 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <QUrl>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
 
 #include "platform/core/message.h"
+#include "platform/qt/display_depth.h"
 #include "platform/qt/local_path.h"
 
 namespace orbello::platform {
@@ -441,6 +443,11 @@ ShellOpenFunction SetShellOpenFunction(ShellOpenFunction function) {
 }
 
 void SetUpApplication() {
+  // Nothing could be drawn: say so and end before any window shows black.
+  if (!DisplayDepthSupported()) {
+    std::fflush(stdout);
+    std::_Exit(1);
+  }
   InstallQtMessageHandler();
   KeepKeyboardFocusWithoutWindowManager();
 }
