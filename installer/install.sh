@@ -248,8 +248,9 @@ put "$(dirname "$0")/com.corvane.Orbello.metainfo.xml" \
 echo "  metainfo com.corvane.Orbello.metainfo.xml"
 
 # The handler of compiled help files: the game and the skin compiler open cvob.chm through the
-# desktop and close the viewer at their end by its title, which must begin with the book's title.
-# The launcher gives the viewer that title. It becomes the default in the applications folder's
+# desktop; the skin compiler closes the viewer at its end by its title, which must begin with the
+# book's title (the game closes the viewer it started by its processes). The launcher gives the
+# viewer that title. It becomes the default in the applications folder's
 # mimeapps.list, below the player's own choices in the configuration folder, which still win. Its
 # entry names no MimeType: the desktop's MIME cache then never lists it, nor keeps naming it after
 # the uninstaller has removed it.
@@ -300,7 +301,7 @@ register_help_viewer() {
     for type in "${help_types[@]}"; do
       chosen=$(xdg-mime query default "$type" 2>/dev/null || true)
       if [ -n "$chosen" ] && [ "$chosen" != "$help_entry_id" ]; then
-        note "$type opens with $chosen (your choice); ending the game will not close its window"
+        note "$type opens with $chosen (your choice); ending the skin compiler will not close its window"
       fi
     done
   fi

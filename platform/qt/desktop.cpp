@@ -5,6 +5,7 @@
 
 #include <QtGui/qguiapplication_platform.h>
 #include <QGuiApplication>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -166,6 +167,33 @@ bool OfAnotherProcessOfThisUser(Display* display, Window window) {
   struct stat status {};
   return ::stat(("/proc/" + std::to_string(*pid)).c_str(), &status) == 0 &&
          status.st_uid == ::getuid();
+}
+
+// The process group of local process `pid` of this user, from /proc/PID/stat (its fifth field,
+// after the command name in parentheses, which may itself hold blanks and parentheses).
+std::optional<pid_t> ProcessGroupOf(pid_t pid) {
+  const std::string folder = "/proc/" + std::to_string(pid);
+  struct stat status {};
+  if (::stat(folder.c_str(), &status) != 0 || status.st_uid != ::getuid())
+    return std::nullopt;
+  std::FILE* file = std::fopen((folder + "/stat").c_str(), "re");
+  if (file == nullptr)
+    return std::nullopt;
+  char buffer[1024] = {};
+  const std::size_t n = std::fread(buffer, 1, sizeof buffer - 1, file);
+  std::fclose(file);
+  const char* end = std::strrchr(buffer, ')');
+  char state = 0;
+  long parent = 0;
+  long group = 0;
+  if (n == 0 || end == nullptr || std::sscanf(end + 1, " %c %ld %ld", &state, &parent, &group) != 3)
+    return std::nullopt;
+  return static_cast<pid_t>(group);
+}
+
+bool InProcessGroup(Display* display, Window window, pid_t group) {
+  const std::optional<pid_t> pid = LocalProcessOf(display, window);
+  return pid && ProcessGroupOf(*pid) == group;
 }
 
 // Minimised: the window manager unmapped the window and marked it iconic.
@@ -463,16 +491,11 @@ bool OtherProcessHasTopLevelWindow(const QString& wm_class, const QString& title
   return OtherProcessWindow(display.get(), wm_class, title).has_value();
 }
 
-bool RaiseTopLevelWindow(const QString& wm_class, const QString& title) {
-  DisplayPtr display = OpenDisplay();
-  if (!display)
-    return false;
-  ErrorHandlerScope errors;
-  Display* d = display.get();
-  const std::optional<Window> found = OtherProcessWindow(d, wm_class, title);
-  if (!found)
-    return false;
-  const Window window = *found;
+namespace {
+
+// Restores and raises `window` of another client: through the window manager when there is one,
+// else directly.
+void Activate(Display* d, Window window) {
   if (WindowManagerSupports(d, "_NET_ACTIVE_WINDOW")) {
     // The window manager restores and raises it; source 2: on behalf of the user.
     XEvent event{};
@@ -489,7 +512,53 @@ bool RaiseTopLevelWindow(const QString& wm_class, const QString& title) {
     XSetInputFocus(d, window, RevertToParent, CurrentTime);
   }
   XSync(d, False);
+}
+
+// The client windows, shown or minimised, of this user's processes in process group `group`.
+std::vector<Window> WindowsOfProcessGroup(Display* d, pid_t group) {
+  std::vector<Window> found;
+  for (Window window : ClientWindows(d)) {
+    if ((IsShown(d, window) || IsMinimised(d, window)) && InProcessGroup(d, window, group))
+      found.push_back(window);
+  }
+  return found;
+}
+
+}  // namespace
+
+bool RaiseTopLevelWindow(const QString& wm_class, const QString& title) {
+  DisplayPtr display = OpenDisplay();
+  if (!display)
+    return false;
+  ErrorHandlerScope errors;
+  const std::optional<Window> found = OtherProcessWindow(display.get(), wm_class, title);
+  if (!found)
+    return false;
+  Activate(display.get(), *found);
   return true;
+}
+
+bool RaiseWindowOfProcessGroup(pid_t group) {
+  DisplayPtr display = OpenDisplay();
+  if (!display)
+    return false;
+  ErrorHandlerScope errors;
+  const std::vector<Window> windows = WindowsOfProcessGroup(display.get(), group);
+  if (windows.empty())
+    return false;
+  Activate(display.get(), windows.front());
+  return true;
+}
+
+bool CloseWindowsOfProcessGroup(pid_t group) {
+  DisplayPtr display = OpenDisplay();
+  if (!display)
+    return false;
+  ErrorHandlerScope errors;
+  const std::vector<Window> windows = WindowsOfProcessGroup(display.get(), group);
+  for (Window window : windows)
+    AskToClose(display.get(), window);
+  return !windows.empty();
 }
 
 }  // namespace orbello::platform
