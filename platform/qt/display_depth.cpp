@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QString>
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -109,10 +110,14 @@ bool DisplayDepthSupported() {
   }
   const std::string program =
       QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
-  const std::string said = "This display shows " + std::to_string(depth) +
-                           " bits per pixel; its colour depth is not supported.";
-  const std::string needed = "Corvane Orbello needs a display of at least " +
-                             std::to_string(kLeastDisplayDepth) + " bits per pixel.";
+  const std::string said =
+      QString("This display shows %1 bits per pixel; its colour depth is not supported.")
+          .arg(depth)
+          .toStdString();
+  const std::string needed =
+      QString("Corvane Orbello needs a display of at least %1 bits per pixel.")
+          .arg(kLeastDisplayDepth)
+          .toStdString();
   std::fprintf(stderr, "%s: %s %s\n", program.c_str(), said.c_str(), needed.c_str());
   std::fflush(stderr);
   ShowPlainMessageBox(display, "Corvane Orbello", {said, needed});
