@@ -485,6 +485,31 @@ TEST_F(Installation, EntriesStartTheProgramsFromAFolderWithBackslashAndPerCent) 
             QFile::encodeName(AppDir() + "/cvob|" + AppDir()).toStdString());
 }
 
+// The applications folder's mimeapps.list may be the player's link to a private dotfile: the
+// installer writes the dotfile, keeps the link and leaves the dotfile's mode as it was.
+TEST_F(Installation, KeepsALinkedMimeappsListAndItsMode) {
+  if (QStandardPaths::findExecutable("xchm").isEmpty())
+    GTEST_SKIP() << "xchm is not installed, so the help viewer is not registered";
+  data_ = home_.path() + "/data";  // the launcher's path must be plain for the registration
+  const QString dotfile = home_.path() + "/.mimeapps";
+  const QString list = data_ + "/applications/mimeapps.list";
+  ASSERT_TRUE(QDir().mkpath(data_ + "/applications"));
+  WriteAll(dotfile, "[Default Applications]\ntext/plain=mine.desktop;\n");
+  ASSERT_EQ(::chmod(QFile::encodeName(dotfile).constData(), 0600), 0);
+  ASSERT_TRUE(QFile::link(dotfile, list));
+
+  ASSERT_EQ(Install(), 0) << errors_.toStdString();
+  EXPECT_EQ(QFileInfo(list).symLinkTarget().toStdString(), dotfile.toStdString())
+      << "the link was replaced by a file";
+  const QByteArray text = ReadAll(dotfile);
+  EXPECT_TRUE(text.contains("text/plain=mine.desktop;")) << text.toStdString();
+  EXPECT_TRUE(text.contains("application/x-chm=com.corvane.Orbello.HelpViewer.desktop;"))
+      << text.toStdString();
+  struct stat status {};
+  ASSERT_EQ(::stat(QFile::encodeName(dotfile).constData(), &status), 0);
+  EXPECT_EQ(status.st_mode & 07777, 0600u);
+}
+
 TEST_F(Installation, RefusesAFolderTooLongForTheGame) {
   data_ = home_.path() + "/" + QString(240, 'd');
   EXPECT_NE(Install(), 0);
