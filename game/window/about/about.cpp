@@ -9,11 +9,13 @@
 #include <QPixmap>
 #include <array>
 
+#include "game/window/about/help_file.h"
 #include "platform/core/message.h"
 #include "platform/core/paths.h"
 #include "platform/qt/kit/accessible.h"
 #include "platform/qt/kit/dialog_look.h"
 #include "platform/qt/kit/kit.h"
+#include "platform/qt/language.h"
 #include "platform/qt/ui.h"
 
 namespace orbello {
@@ -218,7 +220,7 @@ QString SupportMailUrl() {
 }
 
 std::string HelpFilePath() {
-  return platform::ProgramFolder() + "/cvob.chm";
+  return HelpBookFor(platform::ProgramFolder(), platform::UiLanguage()).file;
 }
 
 bool OpenHelp(QWidget* /*owner*/) {

@@ -15,8 +15,8 @@ inline constexpr char kWebPageAddress[] = "https://www.corvane.example/orbello/"
 // The help viewer's window title begins with this (the launcher puts the book's title first).
 inline constexpr char kHelpTitlePrefix[] = "Corvane Orbello Help";
 
-// The help file that the help command opens: cvob.chm in the program's folder (bytes: the folder's
-// name need not be text).
+// The help file that the help command opens: the book of the player's language in the program's
+// folder, else cvob.chm (bytes: the folder's name need not be text).
 std::string HelpFilePath();
 
 // The help command: opens HelpFilePath() in the help viewer, owned by `owner`, and raises the help
