@@ -23,6 +23,7 @@
 #include "game/window/window_region.h"
 #include "platform/core/message.h"
 #include "platform/qt/kit/kit.h"
+#include "platform/qt/language.h"
 #include "platform/qt/sound.h"
 
 namespace orbello::window {
@@ -99,7 +100,7 @@ TMainForm1::TMainForm1(std::string high_score_file)
   timer1_.setInterval(timer1_interval_);
   connect(&timer1_, &QTimer::timeout, this, [this] { engine_.Timer1Timer(); });
 
-  pictures_ = std::make_unique<ProgramPictures>(scale_);
+  pictures_ = std::make_unique<ProgramPictures>(scale_, platform::UiLanguage());
   view_ = std::make_unique<BoardView>(this, scale_);
   clock_ = std::make_unique<GameClock>([this] { engine_.ClockTick(); });
   skin_ = std::make_unique<WindowSkin>(scale_, view_->ImageTime()->Lock(), this);
