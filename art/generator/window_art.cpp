@@ -57,10 +57,11 @@ QRectF FaceTextBox(const CommandFace& face, qreal shift) {
   const qreal text_right = face.has_arrow ? kArrowSplit : kFaceWidth;
   return QRectF(shift + (face.has_arrow ? 3 : 0), shift, text_right, kFaceHeight - 1.5);
 }
-// Inside the capsule (x 1 to 70) by 4 px, and left of the split before a menu arrow.
+// Inside the capsule (x 1 to 70) by 5 px; before a menu arrow, by 4 px and left of the split.
 QRectF FaceArea(const CommandFace& face) {
-  const qreal right = face.has_arrow ? kArrowSplit - 1.5 : kFaceWidth - 5;
-  return QRectF(5, 3, right - 5, kFaceHeight - 6);
+  if (face.has_arrow)
+    return QRectF(5, 3, kArrowSplit - 1.5 - 5, kFaceHeight - 6);
+  return QRectF(6, 3, kFaceWidth - 12, kFaceHeight - 6);
 }
 QRectF TypeBand(int i) {
   return QRectF(0, 11 * i, 72, 11);
