@@ -7,7 +7,9 @@
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/main/bench/orbello_start_bench
 //       $PWD/build/main [runs] [scale: 1, 2, or 1+2 for both] [OTHER_BUILD_DIR]
 // It installs the game from BUILD_DIR with installer/install.sh into a throwaway HOME; the game of
-// OTHER_BUILD_DIR (say, the build before a change) is then started in turn with the others.
+// OTHER_BUILD_DIR (say, the build before a change) is then started in turn with the others. With
+// --language=de (anywhere among the arguments) the same game is started in that language too
+// (LANGUAGE=de), and its start and memory are compared with the English start's.
 #include <dirent.h>
 #include <poll.h>
 #include <signal.h>
@@ -93,6 +95,7 @@ struct Program {
   std::vector<std::string> argv;
   std::string home_template;  // copied to a fresh HOME for each start; empty: an empty HOME
   int scale;
+  std::string language;  // LANGUAGE of its environment; empty: none (English)
   // One per round, in order; a start that mapped no window has mapped_ms -1.
   std::vector<Sample> samples;
 };
@@ -111,7 +114,8 @@ bool StartOnce(Display* display, const std::string& scratch, Program& program) {
   std::vector<std::string> env;
   for (char** e = environ; *e; ++e) {
     const std::string entry = *e;
-    for (const char* drop : {"HOME=", "XDG_", "QT_QPA_PLATFORM=", "QT_SCALE_FACTOR="}) {
+    for (const char* drop :
+         {"HOME=", "XDG_", "QT_QPA_PLATFORM=", "QT_SCALE_FACTOR=", "LANGUAGE="}) {
       if (entry.rfind(drop, 0) == 0)
         goto skip;
     }
@@ -123,6 +127,8 @@ bool StartOnce(Display* display, const std::string& scratch, Program& program) {
   env.push_back("QT_QPA_PLATFORM=xcb");
   if (scale > 1)
     env.push_back("QT_SCALE_FACTOR=" + std::to_string(scale));
+  if (!program.language.empty())
+    env.push_back("LANGUAGE=" + program.language);
   std::vector<char*> envp, argv;
   for (std::string& e : env)
     envp.push_back(e.data());
@@ -220,8 +226,21 @@ std::string Install(const std::string& top, const std::string& build, const std:
 }
 
 int main(int argc, char** argv) {
+  // "--language=LL" is taken out; the other arguments keep their places.
+  std::string language;
+  {
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+      if (std::strncmp(argv[i], "--language=", 11) == 0)
+        language = argv[i] + 11;
+      else
+        argv[kept++] = argv[i];
+    }
+    argc = kept;
+  }
   if (argc < 2) {
-    std::fprintf(stderr, "usage: %s BUILD_DIR [runs=7] [scale=1|2|1+2] [OTHER_BUILD_DIR]\n",
+    std::fprintf(stderr,
+                 "usage: %s BUILD_DIR [runs=7] [scale=1|2|1+2] [OTHER_BUILD_DIR] [--language=LL]\n",
                  argv[0]);
     return 2;
   }
@@ -250,20 +269,30 @@ int main(int argc, char** argv) {
   const std::string bench_folder =
       own.find('/') == std::string::npos ? "." : own.substr(0, own.rfind('/'));
   std::vector<Program> programs;
-  programs.push_back(
-      {"game", {Install(top, build, scratch + "/installed")}, scratch + "/installed", scale, {}});
+  programs.push_back({"game",
+                      {Install(top, build, scratch + "/installed")},
+                      scratch + "/installed",
+                      scale,
+                      {},
+                      {}});
   if (both)
-    programs.push_back({"game2x", programs[0].argv, scratch + "/installed", 2, {}});
+    programs.push_back({"game2x", programs[0].argv, scratch + "/installed", 2, {}, {}});
+  const size_t in_language = programs.size();
+  if (!language.empty()) {
+    programs.push_back(
+        {"game-" + language, programs[0].argv, scratch + "/installed", scale, language, {}});
+  }
   // Another build (e.g. the one before a change), started in turn with the others.
   if (argc > 4) {
     programs.push_back(
-        {"other", {Install(top, argv[4], scratch + "/other")}, scratch + "/other", scale, {}});
+        {"other", {Install(top, argv[4], scratch + "/other")}, scratch + "/other", scale, {}, {}});
   }
   programs.push_back({"floor",
                       {bench_folder + "/orbello_floor_window", build + "/art/game/201.jpg",
                        build + "/art/game/201@2x.jpg"},
                       "",
                       scale,
+                      {},
                       {}});
   for (const Program& program : programs) {
     if (program.argv[0].empty()) {
@@ -309,6 +338,18 @@ int main(int argc, char** argv) {
         "start ratio 200 %%/100 %%: %.2f (median of the rounds' ratios %.2f)\n",
         MedianOf(programs[1], &Sample::mapped_ms) / MedianOf(programs[0], &Sample::mapped_ms),
         MedianPairRatio(programs[1], programs[0]));
+  }
+  if (!language.empty()) {
+    const Program& english = programs[0];
+    const Program& other = programs[in_language];
+    std::printf(
+        "start ratio %s/game: %.3f (median of the rounds' ratios %.3f); RSS %s - game: %+.2f MiB "
+        "at the map, %+.2f MiB 2 s later\n",
+        other.name.c_str(),
+        MedianOf(other, &Sample::mapped_ms) / MedianOf(english, &Sample::mapped_ms),
+        MedianPairRatio(other, english), other.name.c_str(),
+        MedianOf(other, &Sample::rss_mib) - MedianOf(english, &Sample::rss_mib),
+        MedianOf(other, &Sample::rss_settled_mib) - MedianOf(english, &Sample::rss_settled_mib));
   }
   Run("rm -rf " + Quote(scratch));
   XCloseDisplay(display);

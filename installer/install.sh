@@ -128,6 +128,15 @@ for skin in "${skins[@]}"; do
     put "${skin}.names" "$app_dir/skin/$(basename "$skin").names" 644
   fi
 done
+# The game's pictures with words and the skins' colour names in each shipped language; the game
+# maps only the player's. The tests' pseudo-language (xx) stays in the build.
+for pictures in "$build"/game/window/pictures_*.rcc; do
+  [ "$(basename "$pictures")" = pictures_xx.rcc ] && continue
+  put "$pictures" "$app_dir/$(basename "$pictures")" 644
+done
+for names in "$build"/art/skins/*.sf.*.names; do
+  put "$names" "$app_dir/skin/$(basename "$names")" 644
+done
 for sound in select move destroy nopath; do
   if [ -f "$build/art/sounds/$sound.wav" ]; then
     put "$build/art/sounds/$sound.wav" "$app_dir/sound/$sound.wav" 644

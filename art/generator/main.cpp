@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "extras.h"
+#include "face_words.h"
 #include "raster.h"
 #include "skins.h"
 #include "sounds.h"
@@ -211,6 +212,22 @@ void WriteSkins(Output& out, const GameArt& art) {
     for (const BallColor& ball : skin.palette)
       names += QByteArray(ball.name) + '\n';
     out.Bytes(names, QString("skin-bmp/%1/colors.txt").arg(skin.name));
+    // And in each shipped language, from the same rows.
+    for (const FaceWords& words : AllFaceWords()) {
+      if (words.language.isEmpty() || !words.shipped)
+        continue;
+      QByteArray translated;
+      for (const BallColor& ball : skin.palette) {
+        const QString name = ColorName(words.language, QString::fromUtf8(ball.name));
+        if (name.isEmpty()) {
+          std::fprintf(stderr, "orbello-artgen: no %s name for the colour \"%s\"\n",
+                       qPrintable(words.language), ball.name);
+          ok = false;
+        }
+        translated += name.toUtf8() + '\n';
+      }
+      out.Bytes(translated, QString("skin-bmp/%1/colors.%2.txt").arg(skin.name, words.language));
+    }
     const QImage mock = MockWindow(art, skin);
     out.sheet.push_back({"window with the " + skin.name + " skin", mock});
     // The help shows the window with the default skin.
@@ -240,6 +257,49 @@ void WriteDoubleDensity(Output& out) {
       out.Bmp(pic.image, QString("skin-bmp/%1@2x/%2.bmp").arg(skin.name, pic.name));
     }
   }
+}
+
+// The pictures with words in every other language, beside the English ones in game/LANGUAGE/,
+// after a check that every word fits its place. Returns the contact sheet of their faces.
+QImage WriteLanguageArt(Output& out) {
+  std::vector<SheetItem> sheet;
+  for (const FaceWords& words : AllFaceWords()) {
+    const LabelSet labels = FitLabels(words);
+    for (const LabelExtent& e : MeasureLabels(labels)) {
+      if (!e.Fits()) {
+        std::fprintf(stderr,
+                     "orbello-artgen: %s: %s \"%s\" does not fit (drawn %g,%g %gx%g, area "
+                     "%g,%g %gx%g%s)\n",
+                     words.language.isEmpty() ? "en" : qPrintable(words.language),
+                     qPrintable(e.what), qPrintable(e.text), e.ink.x(), e.ink.y(), e.ink.width(),
+                     e.ink.height(), e.area.x(), e.area.y(), e.area.width(), e.area.height(),
+                     e.covered ? "" : ", glyphs missing");
+        ok = false;
+      }
+    }
+    const GameArt art = PaintGameArt(labels);
+    const QString name = words.language.isEmpty() ? QStringLiteral("en") : words.language;
+    sheet.push_back({name + " faces", art.buttons});
+    sheet.push_back({name + " Save disabled", art.save_disabled});
+    sheet.push_back({name + " game types", art.type_game});
+    sheet.push_back(
+        {name + " captions", CopyLogical(art.backdrop_shown, QRect(240, 420, 220, 48))});
+    if (words.language.isEmpty())
+      continue;
+    const QString folder = "game/" + words.language + "/";
+    out.root.mkpath(folder);
+    out.Bmp(art.buttons, folder + "BITMAP_BTN.bmp");
+    out.Bmp(art.save_disabled, folder + "BITMAP_NEW_DISABLE.bmp");
+    out.Bmp(art.type_game, folder + "BITMAP_TYPE_GAME.bmp");
+    out.Bytes(art.backdrop_jpeg, folder + "201.jpg");
+    const ArtScale twice(2);
+    const GameArt art2 = PaintGameArt(labels);
+    out.Bmp(art2.buttons, folder + "BITMAP_BTN@2x.bmp");
+    out.Bmp(art2.save_disabled, folder + "BITMAP_NEW_DISABLE@2x.bmp");
+    out.Bmp(art2.type_game, folder + "BITMAP_TYPE_GAME@2x.bmp");
+    out.Bytes(art2.backdrop_jpeg, folder + "201@2x.jpg");
+  }
+  return ContactSheet(sheet);
 }
 
 // The skin compiler's and the uninstaller's pictures.
@@ -310,6 +370,12 @@ int Run(const QString& out_dir) {
     std::fprintf(stderr, "orbello-artgen: the DejaVu fonts are missing (fonts-dejavu-core)\n");
     return 1;
   }
+  if (!LoadLabelFonts()) {
+    std::fprintf(stderr,
+                 "orbello-artgen: the condensed DejaVu or the CJK fonts are missing "
+                 "(fonts-dejavu-extra, fonts-noto-cjk)\n");
+    return 1;
+  }
   Output out{QDir(out_dir), {}};
   for (const char* sub : {"game", "csfob", "uni", "skin-bmp", "sounds", "icons", "help"}) {
     out.root.mkpath(sub);
@@ -323,6 +389,7 @@ int Run(const QString& out_dir) {
   WriteEventSounds(out);
   out.sheet.push_back({"backdrop 201 (JPEG)", art.backdrop_shown});
   out.Png(ContactSheet(out.sheet), "contact-sheet.png");
+  out.Png(WriteLanguageArt(out), "contact-sheet-languages.png");
   return ok ? 0 : 1;
 }
 

@@ -5,9 +5,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 
+#include "face_words.h"
 #include "raster.h"
 
 namespace orbello::art {
@@ -40,6 +43,105 @@ void CentredText(QPainter& p, const QRectF& box, const QString& text, const QFon
   }
   // A gradient given in box coordinates follows the text where it is drawn.
   HintedText(p, x, y, text, font, fill);
+}
+
+// Where each label is centred, and the text area (margins included) its ink must stay in.
+QRectF CaptionBox(const QRect& holder) {
+  return QRectF(holder.left(), holder.bottom() + 6, holder.width(), 12);
+}
+// Under the display's well (4 px around the holder), down to the window's lower rim.
+QRectF CaptionArea(const QRect& holder) {
+  return QRectF(holder.left() - 4, holder.bottom() + 6, holder.width() + 8, 14);
+}
+QRectF FaceTextBox(const CommandFace& face, qreal shift) {
+  const qreal text_right = face.has_arrow ? kArrowSplit : kFaceWidth;
+  return QRectF(shift + (face.has_arrow ? 3 : 0), shift, text_right, kFaceHeight - 1.5);
+}
+// Inside the capsule (x 1 to 70) by 5 px; before a menu arrow, by 4 px and left of the split.
+QRectF FaceArea(const CommandFace& face) {
+  if (face.has_arrow)
+    return QRectF(5, 3, kArrowSplit - 1.5 - 5, kFaceHeight - 6);
+  return QRectF(6, 3, kFaceWidth - 12, kFaceHeight - 6);
+}
+QRectF TypeBand(int i) {
+  return QRectF(0, 11 * i, 72, 11);
+}
+// The shadow of a descender may lose its last row to the band below (English "Squares" does).
+QRectF TypeArea(int i) {
+  return TypeBand(i).adjusted(2, 0, -2, 1);
+}
+
+// One step of a label's font ladder: the first step is today's English look, the later ones are
+// narrower or smaller for longer words.
+struct LabelStyle {
+  bool condensed;
+  int size;
+  qreal spacing;  // absolute letter spacing; negative: none set
+};
+
+const std::vector<LabelStyle>& Ladder(LabelKind kind, bool cjk) {
+  static const std::vector<LabelStyle> kFace = {
+      {false, 12, -1}, {true, 12, -1}, {true, 11, -1}, {true, 10, -1}};
+  static const std::vector<LabelStyle> kFaceCjk = {{false, 12, -1}, {false, 11, -1}};
+  static const std::vector<LabelStyle> kType = {
+      {false, 9, 0.8}, {false, 9, 0.0}, {true, 9, 0.8}, {true, 9, 0.0}, {true, 8, 0.0}};
+  static const std::vector<LabelStyle> kTypeCjk = {{false, 10, 0.8}, {false, 9, 0.8}};
+  static const std::vector<LabelStyle> kCaption = {
+      {false, 9, 1.3}, {false, 9, 0.6}, {true, 9, 1.3}, {true, 9, 0.6}, {true, 8, 0.6}};
+  static const std::vector<LabelStyle> kCaptionCjk = {{false, 10, 1.3}, {false, 9, 1.3}};
+  switch (kind) {
+    case LabelKind::kFace:
+      return cjk ? kFaceCjk : kFace;
+    case LabelKind::kGameType:
+      return cjk ? kTypeCjk : kType;
+    case LabelKind::kCaption:
+      break;
+  }
+  return cjk ? kCaptionCjk : kCaption;
+}
+
+QFont StyleFont(const QString& language, const LabelStyle& style) {
+  QFont font =
+      ArtFont(style.condensed ? QStringLiteral("DejaVu Sans Condensed") : LabelFamily(language),
+              style.size, QFont::Bold);
+  if (style.condensed)
+    font.setStretch(QFont::AnyStretch);
+  if (style.spacing >= 0)
+    font.setLetterSpacing(QFont::AbsoluteSpacing, style.spacing);
+  return font;
+}
+
+// What the label's text and its shadow cover, in logical pixels, drawn at `scale` (and, for a
+// face, also one pixel down and right, as pressed).
+QRectF PaintedInk(const LabelPlace& place, const FittedLabel& label, int scale) {
+  const ArtScale at(scale);
+  const QRectF around = place.area.adjusted(-24, -24, 24, 24);
+  QImage img = Canvas(qCeil(around.width()), qCeil(around.height()));
+  {
+    QPainter p(&img);
+    Smooth(p);
+    p.translate(-around.topLeft());
+    for (const QRectF& box : place.boxes) {
+      CentredText(p, box.translated(label.dx, 0), label.text, label.font, QColor(Qt::white),
+                  QColor(Qt::black));
+    }
+  }
+  int left = img.width(), top = img.height(), right = -1, bottom = -1;
+  for (int y = 0; y < img.height(); ++y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+    for (int x = 0; x < img.width(); ++x) {
+      if (qAlpha(line[x]) != 0) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      }
+    }
+  }
+  if (right < 0)
+    return {};
+  return QRectF(around.left() + qreal(left) / scale, around.top() + qreal(top) / scale,
+                qreal(right + 1 - left) / scale, qreal(bottom + 1 - top) / scale);
 }
 
 // ------------------------------------------------------------------ backdrop
@@ -77,13 +179,11 @@ void PaintWell(QPainter& p, const QRectF& inner, qreal margin, qreal radius) {
   p.restore();
 }
 
-void PaintCaption(QPainter& p, const QRect& holder, const QString& text) {
-  QFont font = ArtFont("DejaVu Sans", 9, QFont::Bold);
-  font.setLetterSpacing(QFont::AbsoluteSpacing, 1.3);
+void PaintCaption(QPainter& p, const QRect& holder, const FittedLabel& label) {
   QLinearGradient gold(0, holder.bottom() + 8, 0, holder.bottom() + 16);
   gold.setColorAt(0.0, QColor(255, 236, 170));
   gold.setColorAt(1.0, QColor(236, 176, 60));
-  CentredText(p, QRectF(holder.left(), holder.bottom() + 6, holder.width(), 12), text, font, gold,
+  CentredText(p, CaptionBox(holder).translated(label.dx, 0), label.text, label.font, gold,
               QColor(6, 18, 40, 200));
 }
 
@@ -146,7 +246,7 @@ void PaintCaptionSeat(QPainter& p) {
              QPointF(seat.right() - 8, seat.bottom() + 0.5));
 }
 
-QImage PaintBackdrop() {
+QImage PaintBackdrop(const LabelSet& labels) {
   QImage img = Canvas(kWindowWidth, kWindowHeight, kKeyColor);
   QPainter p(&img);
   Smooth(p);
@@ -169,8 +269,8 @@ QImage PaintBackdrop() {
   for (const QRect& r : {kChampHolder, kScoreHolder, kTimeHolder, kGameHolder, kPreviewHolder}) {
     p.fillRect(r, kHolderColor);
   }
-  PaintCaption(p, kChampHolder, "CHAMPION");
-  PaintCaption(p, kScoreHolder, "SCORE");
+  PaintCaption(p, kChampHolder, labels.champion);
+  PaintCaption(p, kScoreHolder, labels.score);
   PaintCaptionSeat(p);
   return img;
 }
@@ -248,17 +348,15 @@ void PaintFaceLight(QPainter& p, const QPainterPath& capsule, const QRectF& body
 }
 
 // The label, and the split with the menu arrow.
-void PaintFaceLabel(QPainter& p, const CommandFace& face, FaceState state, const QRectF& body,
-                    QColor text) {
+void PaintFaceLabel(QPainter& p, const CommandFace& face, const FittedLabel& label, FaceState state,
+                    const QRectF& body, QColor text) {
   const qreal shift = state == kPressed ? 1.0 : 0.0;
-  const qreal text_right = face.has_arrow ? kArrowSplit : kFaceWidth;
-  const QFont font = ArtFont("DejaVu Sans", 12, QFont::Bold);
   QLinearGradient letter(0, 9, 0, 22);
   letter.setColorAt(0.0, Shade(text, 1.35));
   letter.setColorAt(1.0, Shade(text, 0.88));
   const QColor shadow = state == kDisabled ? QColor(230, 232, 236, 200) : QColor(6, 18, 44, 210);
-  CentredText(p, QRectF(shift + (face.has_arrow ? 3 : 0), shift, text_right, kFaceHeight - 1.5),
-              face.label, font, letter, shadow);
+  CentredText(p, FaceTextBox(face, shift).translated(label.dx, 0), label.text, label.font, letter,
+              shadow);
   if (face.has_arrow) {
     p.setPen(QPen(QColor(8, 26, 60, 220), 1.0));
     p.drawLine(QPointF(kArrowSplit + 0.5, body.top() + 2),
@@ -280,7 +378,7 @@ void PaintFaceLabel(QPainter& p, const CommandFace& face, FaceState state, const
   }
 }
 
-QImage PaintFace(const CommandFace& face, FaceState state) {
+QImage PaintFace(const CommandFace& face, const FittedLabel& label, FaceState state) {
   QImage img = Canvas(kFaceWidth, kFaceHeight);
   QPainter p(&img);
   Smooth(p);
@@ -308,7 +406,7 @@ QImage PaintFace(const CommandFace& face, FaceState state) {
   p.setPen(QPen(QBrush(rim), 1.6));
   p.drawPath(capsule);
 
-  PaintFaceLabel(p, face, state, body, look.text);
+  PaintFaceLabel(p, face, label, state, body, look.text);
   return img;
 }
 
@@ -427,24 +525,22 @@ QImage PaintBarMenu() {
   return img;
 }
 
-QImage PaintTypeLabels() {
+QImage PaintTypeLabels(const LabelSet& labels) {
   QImage img = Canvas(72, 33);
   QPainter p(&img);
   Smooth(p);
-  static const char* const kNames[3] = {"Lines", "Squares", "Blocks"};
   for (int i = 0; i < 3; ++i) {
-    const QRectF band(0, 11 * i, 72, 11);
+    const QRectF band = TypeBand(i);
     QLinearGradient glass(0, band.top(), 0, band.bottom());
     glass.setColorAt(0.0, QColor(22, 38, 64));
     glass.setColorAt(0.5, QColor(10, 20, 38));
     glass.setColorAt(1.0, QColor(16, 28, 50));
     p.fillRect(band, glass);
-    QFont font = ArtFont("DejaVu Sans", 9, QFont::Bold);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
     QLinearGradient gold(0, band.top() + 2, 0, band.bottom() - 1);
     gold.setColorAt(0.0, QColor(255, 246, 200));
     gold.setColorAt(1.0, QColor(236, 164, 36));
-    CentredText(p, band, kNames[i], font, gold, QColor(0, 0, 0, 160));
+    CentredText(p, band.translated(labels.game_types[i].dx, 0), labels.game_types[i].text,
+                labels.game_types[i].font, gold, QColor(0, 0, 0, 160));
   }
   return img;
 }
@@ -635,9 +731,134 @@ QImage PaintHelpIcon(int size) {
   return img;
 }
 
+const std::vector<LabelPlace>& LabelPlaces() {
+  static const std::vector<LabelPlace> places = [] {
+    static const char* const kCommands[kCommandRows] = {"New", "Load",  "Save", "Score",
+                                                        "Set", "About", "Quit"};
+    static const char* const kTypes[3] = {"Lines", "Squares", "Blocks"};
+    std::vector<LabelPlace> v;
+    for (int row = 0; row < kCommandRows; ++row) {
+      const CommandFace& face = kCommandFaces[row];
+      v.push_back({LabelKind::kFace,
+                   QStringLiteral("face %1").arg(QLatin1String(kCommands[row])),
+                   {FaceTextBox(face, 0), FaceTextBox(face, 1)},
+                   FaceArea(face)});
+    }
+    for (int i = 0; i < 3; ++i) {
+      v.push_back({LabelKind::kGameType,
+                   QStringLiteral("game type %1").arg(QLatin1String(kTypes[i])),
+                   {TypeBand(i)},
+                   TypeArea(i)});
+    }
+    v.push_back({LabelKind::kCaption,
+                 QStringLiteral("caption CHAMPION"),
+                 {CaptionBox(kChampHolder)},
+                 CaptionArea(kChampHolder)});
+    v.push_back({LabelKind::kCaption,
+                 QStringLiteral("caption SCORE"),
+                 {CaptionBox(kScoreHolder)},
+                 CaptionArea(kScoreHolder)});
+    return v;
+  }();
+  return places;
+}
+
+std::vector<const FittedLabel*> LabelsInOrder(const LabelSet& set) {
+  std::vector<const FittedLabel*> v;
+  for (const FittedLabel& label : set.commands)
+    v.push_back(&label);
+  for (const FittedLabel& label : set.game_types)
+    v.push_back(&label);
+  v.push_back(&set.champion);
+  v.push_back(&set.score);
+  return v;
+}
+
+namespace {
+
+LabelExtent Extent(const LabelPlace& place, const FittedLabel& label) {
+  const QRectF ink = PaintedInk(place, label, 1).united(PaintedInk(place, label, 2));
+  return {place.what, label.text, ink, place.area, FontCovers(label.font, label.text)};
+}
+
+}  // namespace
+
+namespace {
+
+// `label` in `style` where that keeps it in its place, moved off its centre by whole pixels if
+// it must (the area before a menu arrow is off the centre of the face); false when it does not fit.
+bool FitIn(const LabelPlace& place, const QString& language, const LabelStyle& style,
+           FittedLabel* label) {
+  label->font = StyleFont(language, style);
+  label->dx = 0;
+  const LabelExtent extent = Extent(place, *label);
+  if (extent.Fits())
+    return true;
+  const QRectF& ink = extent.ink;
+  const QRectF& area = extent.area;
+  if (ink.width() > area.width() || ink.top() < area.top() || ink.bottom() > area.bottom())
+    return false;
+  label->dx = ink.right() > area.right() ? std::floor(area.right() - ink.right())
+                                         : std::ceil(area.left() - ink.left());
+  return Extent(place, *label).Fits();
+}
+
+}  // namespace
+
+LabelSet FitLabels(const FaceWords& words) {
+  LabelSet set;
+  std::vector<QString> texts(words.commands.begin(), words.commands.end());
+  texts.insert(texts.end(), words.game_types.begin(), words.game_types.end());
+  texts.push_back(words.champion);
+  texts.push_back(words.score);
+  std::vector<FittedLabel*> out;
+  for (FittedLabel& label : set.commands)
+    out.push_back(&label);
+  for (FittedLabel& label : set.game_types)
+    out.push_back(&label);
+  out.push_back(&set.champion);
+  out.push_back(&set.score);
+  const std::vector<LabelPlace>& places = LabelPlaces();
+  // Each face on its own; the three game types, and the two captions, in one font together, the
+  // first that fits them all.
+  const std::vector<std::vector<size_t>> groups = {{0}, {1}, {2},       {3},     {4},
+                                                   {5}, {6}, {7, 8, 9}, {10, 11}};
+  for (const std::vector<size_t>& group : groups) {
+    const std::vector<LabelStyle>& ladder =
+        Ladder(places[group.front()].kind, IsCjk(words.language));
+    for (size_t step = 0; step < ladder.size(); ++step) {
+      bool all = true;
+      for (size_t i : group) {
+        out[i]->text = texts[i];
+        all = FitIn(places[i], words.language, ladder[step], out[i]) && all;
+      }
+      if (all)
+        break;
+    }
+  }
+  return set;
+}
+
+const LabelSet& EnglishLabels() {
+  static const LabelSet set = FitLabels(EnglishWords());
+  return set;
+}
+
+std::vector<LabelExtent> MeasureLabels(const LabelSet& set) {
+  std::vector<LabelExtent> v;
+  const std::vector<const FittedLabel*> labels = LabelsInOrder(set);
+  for (size_t i = 0; i < labels.size(); ++i)
+    v.push_back(Extent(LabelPlaces()[i], *labels[i]));
+  return v;
+}
+
 GameArt PaintGameArt() {
+  return PaintGameArt(EnglishLabels());
+}
+
+GameArt PaintGameArt(const LabelSet& labels) {
   GameArt art;
-  art.backdrop = PaintBackdrop();
+  art.backdrop = PaintBackdrop(labels);
   {
     QBuffer buffer(&art.backdrop_jpeg);
     buffer.open(QIODevice::WriteOnly);
@@ -652,9 +873,10 @@ GameArt PaintGameArt() {
     QPainter p(&art.buttons);
     for (int row = 0; row < kCommandRows; ++row) {
       const CommandFace& face = kCommandFaces[row];
-      const QImage normal = PaintFace(face, kNormal);
+      const FittedLabel& label = labels.commands[row];
+      const QImage normal = PaintFace(face, label, kNormal);
       for (int column = 0; column < 3; ++column) {
-        const QImage painted = PaintFace(face, FaceState(column));
+        const QImage painted = PaintFace(face, label, FaceState(column));
         p.drawImage(72 * column, 32 * row,
                     ComposeFace(painted, normal, art.backdrop_shown, face.position));
       }
@@ -663,9 +885,10 @@ GameArt PaintGameArt() {
   art.save_disabled = Canvas(72, 32, kKeyColor);
   {
     const CommandFace& save = kCommandFaces[2];
+    const FittedLabel& label = labels.commands[2];
     QPainter p(&art.save_disabled);
     p.drawImage(0, 0,
-                ComposeFace(PaintFace(save, kDisabled), PaintFace(save, kNormal),
+                ComposeFace(PaintFace(save, label, kDisabled), PaintFace(save, label, kNormal),
                             art.backdrop_shown, save.position));
   }
   art.caption = Canvas(48, 28, kKeyColor);
@@ -689,7 +912,7 @@ GameArt PaintGameArt() {
     }
   }
   art.bar_menu = PaintBarMenu();
-  art.type_game = PaintTypeLabels();
+  art.type_game = PaintTypeLabels(labels);
   art.back = PaintBackTile();
   art.icon = PaintGameIcon(32);
   return art;

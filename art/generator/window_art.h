@@ -8,7 +8,11 @@
 #include <QRect>
 #include <QString>
 
+#include <QFont>
+#include <QRectF>
+
 #include <array>
+#include <vector>
 
 namespace orbello::art {
 
@@ -44,6 +48,53 @@ struct CaptionFace {
 };
 extern const std::array<CaptionFace, 3> kCaptionFaces;  // help, minimise, close
 
+struct FaceWords;
+
+// The words on the pictures, each in the font that fits it into its place.
+struct FittedLabel {
+  QString text;
+  QFont font;
+  qreal dx = 0;  // whole pixels off its centre, where that keeps a longer word in its area
+};
+struct LabelSet {
+  std::array<FittedLabel, kCommandRows> commands;
+  std::array<FittedLabel, 3> game_types;
+  FittedLabel champion;
+  FittedLabel score;
+};
+
+// Where a label stands: the boxes it is centred in (a face's also as pressed, a pixel down and
+// right) and the text area, margins included, that its drawn text must stay in.
+enum class LabelKind { kFace, kGameType, kCaption };
+struct LabelPlace {
+  LabelKind kind;
+  QString what;
+  std::vector<QRectF> boxes;
+  QRectF area;
+};
+// The places of the commands, the game types, then the two captions.
+const std::vector<LabelPlace>& LabelPlaces();
+// The labels of `set` in the order of LabelPlaces().
+std::vector<const FittedLabel*> LabelsInOrder(const LabelSet& set);
+
+// A label's drawn extent (text and shadow, in logical pixels, at 1x and 2x together) beside its
+// area; `covered` is false when the font lacks a glyph of the text.
+struct LabelExtent {
+  QString what;
+  QString text;
+  QRectF ink;
+  QRectF area;
+  bool covered;
+  bool Fits() const { return covered && !ink.isEmpty() && area.contains(ink); }
+};
+
+// Each word in the first font of its ladder that keeps it inside its area at both scales
+// (English words take today's fonts); a word that fits no font keeps the last one.
+LabelSet FitLabels(const FaceWords& words);
+const LabelSet& EnglishLabels();
+// The extents of a set's labels, drawn at both scales with the fonts chosen.
+std::vector<LabelExtent> MeasureLabels(const LabelSet& set);
+
 struct GameArt {
   QImage backdrop;           // as painted
   QByteArray backdrop_jpeg;  // resource 201
@@ -57,7 +108,8 @@ struct GameArt {
   QImage icon;               // MAINICON 32 x 32
 };
 
-GameArt PaintGameArt();
+GameArt PaintGameArt();  // in English
+GameArt PaintGameArt(const LabelSet& labels);
 
 // Vector icons at any size (square, transparent background).
 QImage PaintGameIcon(int size);

@@ -3,7 +3,7 @@
 // ball colours beside it.
 // Usage: orbello-skinpack SKIN.sf BOARD.bmp SCORE.bmp BALLS.bmp TIMER.bmp WALK.bmp
 //        orbello-skinpack --companion SKIN.sf BOARD.bmp SCORE.bmp BALLS.bmp TIMER.bmp WALK.bmp
-//        orbello-skinpack --names SKIN.sf COLORS.txt
+//        orbello-skinpack --names SKIN.sf COLORS.txt [LANGUAGE]
 #include <cinttypes>
 #include <cstdio>
 #include <fstream>
@@ -14,7 +14,9 @@
 #include <vector>
 
 #include "platform/core/message.h"
+#include "skinfile/color_names.h"
 #include "skinfile/companion.h"
+#include "skinfile/language_color_names.h"
 #include "skinfile/skinfile.h"
 
 namespace skinfile = orbello::skinfile;
@@ -44,9 +46,11 @@ bool NameIsSpeakable(const std::string& name) {
   return true;
 }
 
-// Writes SKIN.sf.names: a first line naming the skin file's length and hash, so that names never
-// outlive the skin they were written for, then the seven colours' names in ball row order.
-int WriteNames(const std::string& skin, const std::string& colors_path) {
+// Writes SKIN.sf.names (SKIN.sf.LANGUAGE.names for a language's names): a first line naming the
+// skin file's length and hash, so that names never outlive the skin they were written for, then
+// the seven colours' names in ball row order.
+int WriteNames(const std::string& skin, const std::string& colors_path,
+               const std::string& language) {
   std::string skin_bytes, colors;
   if (!ReadWhole(skin, &skin_bytes) || !ReadWhole(colors_path, &colors)) {
     std::fprintf(stderr, "orbello-skinpack: cannot read %s or %s\n", skin.c_str(),
@@ -64,7 +68,8 @@ int WriteNames(const std::string& skin, const std::string& colors_path) {
   }
   std::set<std::string> seen;
   for (const std::string& name : names) {
-    if (!NameIsSpeakable(name) || !seen.insert(name).second) {
+    // A language's names are checked by the game's own reader below.
+    if ((language.empty() && !NameIsSpeakable(name)) || !seen.insert(name).second) {
       std::fprintf(stderr, "orbello-skinpack: unusable or repeated colour name \"%s\" in %s\n",
                    name.c_str(), colors_path.c_str());
       return 1;
@@ -76,7 +81,14 @@ int WriteNames(const std::string& skin, const std::string& colors_path) {
   std::string text = header;
   for (const std::string& name : names)
     text += name + '\n';
-  const std::string path = skin + ".names";
+  skinfile::ColorNames parsed;
+  if (!skinfile::ParseColorNames(text, skin_bytes, &parsed)) {
+    std::fprintf(stderr, "orbello-skinpack: the game would not read the names of %s\n",
+                 colors_path.c_str());
+    return 1;
+  }
+  const std::string path =
+      language.empty() ? skin + ".names" : skinfile::LanguageColorNamesPath(skin, language);
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << text;
   out.close();
@@ -92,11 +104,11 @@ int WriteNames(const std::string& skin, const std::string& colors_path) {
 
 int main(int argc, char** argv) {
   if (argc > 1 && std::string(argv[1]) == "--names") {
-    if (argc != 4) {
-      std::fprintf(stderr, "usage: orbello-skinpack --names SKIN.sf COLORS.txt\n");
+    if (argc != 4 && argc != 5) {
+      std::fprintf(stderr, "usage: orbello-skinpack --names SKIN.sf COLORS.txt [LANGUAGE]\n");
       return 2;
     }
-    return WriteNames(argv[2], argv[3]);
+    return WriteNames(argv[2], argv[3], argc == 5 ? argv[4] : "");
   }
   const bool companion = argc > 1 && std::string(argv[1]) == "--companion";
   const int first = companion ? 2 : 1;

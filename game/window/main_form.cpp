@@ -23,6 +23,7 @@
 #include "game/window/window_region.h"
 #include "platform/core/message.h"
 #include "platform/qt/kit/kit.h"
+#include "platform/qt/language.h"
 #include "platform/qt/sound.h"
 
 namespace orbello::window {
@@ -100,7 +101,7 @@ TMainForm1::TMainForm1(std::string high_score_file)
   jump_timer_.setInterval(jump_interval_);
   connect(&jump_timer_, &QTimer::timeout, this, [this] { engine_->JumpTick(); });
 
-  pictures_ = std::make_unique<ProgramPictures>(scale_);
+  pictures_ = std::make_unique<ProgramPictures>(scale_, platform::UiLanguage());
   view_ = std::make_unique<BoardView>(this, scale_);
   engine_ = std::make_unique<GameEngine>(*this, *view_);
   clock_ = std::make_unique<GameClock>([this] { engine_->ClockTick(); });

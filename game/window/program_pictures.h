@@ -1,8 +1,10 @@
 // The pictures the program carries for its window: the faces of the buttons, the game-type menu's
-// band, the backdrop and the labels of the game types, each at the window's scale.
+// band, the backdrop and the labels of the game types, each at the window's scale. The pictures
+// with words are the player's language's where it has them, else English.
 #pragma once
 
 #include <QImage>
+#include <QString>
 
 namespace orbello::window {
 
@@ -11,7 +13,8 @@ QImage ProgramIcon();
 
 class ProgramPictures {
  public:
-  explicit ProgramPictures(int scale) : scale_(scale) {}
+  // `language` as platform::UiLanguage() gives it; "" for English.
+  ProgramPictures(int scale, const QString& language);
 
   // The four pictures of the buttons and the menu; false when any of them is missing.
   bool LoadInterface();
@@ -31,7 +34,12 @@ class ProgramPictures {
   const QImage& Backdrop() const { return backdrop_; }
 
  private:
+  // The resource folder of a picture with words: the language's (":/game/de/") where it has the
+  // picture, else English (":/game/"); its double-density picture comes from the same folder.
+  QString FolderOf(const QString& file) const;
+
   int scale_;
+  QString language_folder_;  // empty for English or when the language's pictures are missing
   QImage button_shapes_;
   QImage button_faces_;
   QImage new_disable_;
