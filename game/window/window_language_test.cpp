@@ -42,7 +42,7 @@ TEST(WindowLanguage, AGermanPlayerSeesTheGermanPictures) {
   ASSERT_TRUE(install.WriteDefault());
   auto form = std::make_unique<TMainForm1>(install.HighScorePath());
   form->SetExitHandler([](int) {});
-  ASSERT_EQ(form->FormCreate(), 0) << messages.Texts().join("|").toStdString();
+  ASSERT_EQ(form->Create(), 0) << messages.Texts().join("|").toStdString();
   form->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
   QApplication::processEvents();
