@@ -86,6 +86,19 @@ class DesktopTest : public ::testing::Test {
     XSync(display, False);
   }
 
+  // A game window as if of another process of this user's (its id in `sibling`); 0 when no such
+  // process could be had.
+  Window ShowSiblingsGameWindow(Display* display, long* sibling = nullptr) {
+    const Window id = ShowGameWindow(display);
+    const long pid = StartSleeper();
+    if (pid == 0)
+      return 0;
+    SetOwner(display, id, pid);
+    if (sibling != nullptr)
+      *sibling = pid;
+    return id;
+  }
+
   // A process that lives until the test ends: of this user, or run as another one.
   long StartSleeper(bool other_user = false) {
     auto process = std::make_unique<QProcess>();
@@ -284,10 +297,8 @@ TEST_F(DesktopTest, AMinimisedGameWindowStillCountsAsARunningGame) {
 TEST_F(DesktopTest, AGameWindowDeepInFramesIsFoundThroughTheClientList) {
   Display* display = XOpenDisplay(nullptr);
   ASSERT_NE(display, nullptr);
-  const Window id = ShowGameWindow(display);
-  const long sibling = StartSleeper();
-  ASSERT_NE(sibling, 0);
-  SetOwner(display, id, sibling);
+  const Window id = ShowSiblingsGameWindow(display);
+  ASSERT_NE(id, 0u);
   const Window root = DefaultRootWindow(display);
   const Window outer = XCreateSimpleWindow(display, root, 0, 0, 200, 200, 0, 0, 0);
   const Window inner = XCreateSimpleWindow(display, outer, 0, 0, 200, 200, 0, 0, 0);
@@ -318,10 +329,9 @@ TEST_F(DesktopTest, AGameWindowDeepInFramesIsFoundThroughTheClientList) {
 TEST_F(DesktopTest, OnlyGameWindowsOfThisUsersProcessesCount) {
   Display* display = XOpenDisplay(nullptr);
   ASSERT_NE(display, nullptr);
-  const Window id = ShowGameWindow(display);
-  const long sibling = StartSleeper();
-  ASSERT_NE(sibling, 0);
-  SetOwner(display, id, sibling);
+  long sibling = 0;
+  const Window id = ShowSiblingsGameWindow(display, &sibling);
+  ASSERT_NE(id, 0u);
   EXPECT_TRUE(OtherProcessHasTopLevelWindow(kMainWindowClass, kMainWindowTitle));
   if (::getuid() != 0 || QStandardPaths::findExecutable("setpriv").isEmpty())
     GTEST_SKIP() << "a process of another user needs root and setpriv";

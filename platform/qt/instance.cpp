@@ -263,22 +263,28 @@ class SingleInstance::Connection : public QObject {
   std::string request_;
 };
 
-QString InstanceServerName() {
+namespace {
+
+// "<folder>/CORVANE_ORBELLO-<uid>.<suffix>" in the folder only this user can enter; empty without
+// one.
+QString InstanceFile(QLatin1String suffix) {
   const QString folder = RuntimeFolder();
   if (folder.isEmpty())
     return QString();
-  return QDir(folder).filePath(QStringLiteral("%1-%2.socket")
+  return QDir(folder).filePath(QStringLiteral("%1-%2.%3")
                                    .arg(QLatin1String(kInstanceName))
-                                   .arg(static_cast<qulonglong>(::getuid())));
+                                   .arg(static_cast<qulonglong>(::getuid()))
+                                   .arg(suffix));
+}
+
+}  // namespace
+
+QString InstanceServerName() {
+  return InstanceFile(QLatin1String("socket"));
 }
 
 QString InstanceLockPath() {
-  const QString folder = RuntimeFolder();
-  if (folder.isEmpty())
-    return QString();
-  return QDir(folder).filePath(QStringLiteral("%1-%2.lock")
-                                   .arg(QLatin1String(kInstanceName))
-                                   .arg(static_cast<qulonglong>(::getuid())));
+  return InstanceFile(QLatin1String("lock"));
 }
 
 SingleInstance::SingleInstance(QObject* parent) : QObject(parent) {}
