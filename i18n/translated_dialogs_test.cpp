@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,7 +50,13 @@ QStringList ClippedTexts(QWidget* root) {
       return;
     const QFontMetrics metrics(control->font());
     const int flags = Qt::TextShowMnemonic | (wrap ? Qt::TextWordWrap : Qt::TextSingleLine);
-    const QRect drawn = metrics.boundingRect(room, flags | Qt::AlignLeft | Qt::AlignTop, text);
+    QRect drawn = metrics.boundingRect(room, flags | Qt::AlignLeft | Qt::AlignTop, text);
+    if (!wrap) {
+      // One line is as wide as its advance, the measure the controls lay themselves out by.
+      QString shown = text;
+      shown.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+      drawn.setWidth(metrics.horizontalAdvance(shown));
+    }
     if (drawn.width() > room.width() || (wrap && drawn.height() > room.height())) {
       clipped << QStringLiteral("%1 '%2' needs %3x%4 in %5x%6")
                      .arg(QString::fromLatin1(control->metaObject()->className()), text)

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVariantAnimation>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/core/message.h"
@@ -50,6 +52,22 @@ QLabel* Text(QWidget* parent, const QString& text, QRect area) {
   label->setGeometry(area);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   return label;
+}
+
+// An item's label wider than its place takes the room to the dialog's right edge, and a second
+// line when that is not enough.
+void FitItemLabel(QLabel* label, int right_edge) {
+  const QFontMetrics metrics(label->font());
+  const int needed = metrics.horizontalAdvance(label->text());
+  if (needed <= label->width())
+    return;
+  QRect area = label->geometry();
+  area.setRight(right_edge - 6);
+  if (needed > area.width()) {
+    label->setWordWrap(true);
+    area.setHeight(2 * metrics.lineSpacing());
+  }
+  label->setGeometry(area);
 }
 
 QString Latin1(const char* text) {
@@ -116,6 +134,13 @@ UninstallDialog::UninstallDialog(std::function<bool()> game_running, QWidget* pa
                .arg(Latin1(kProductName)),
            Du(96, 6, 170, 30));
   intro->setWordWrap(true);
+  // A longer translation may take the room down to the first item.
+  const int intro_needed = intro->fontMetrics()
+                               .boundingRect(intro->contentsRect(), Qt::TextWordWrap, intro->text())
+                               .height();
+  if (intro_needed > intro->height()) {
+    intro->resize(intro->width(), std::min(intro_needed, Du(0, 48, 0, 0).top() - 2 - intro->y()));
+  }
 
   const char* item_texts[] = {
       QT_TRANSLATE_NOOP("Uninstaller", "Shortcut icons"),
@@ -127,6 +152,7 @@ UninstallDialog::UninstallDialog(std::function<bool()> game_running, QWidget* pa
         Picture(content_, StateIconPath(ItemState::kWaiting), DuPoint(95, item_tops[i]));
     item_labels_[static_cast<std::size_t>(i)] =
         Text(content_, Tr(item_texts[i]), Du(120, item_tops[i] + 2, 130, 8));
+    FitItemLabel(item_labels_[static_cast<std::size_t>(i)], client.width());
     ShowState(static_cast<Item>(i), ItemState::kWaiting);
   }
   done_label_ = Text(content_, QCoreApplication::translate("Uninstaller", "Uninstall compete."),
@@ -160,6 +186,24 @@ UninstallDialog::UninstallDialog(std::function<bool()> game_running, QWidget* pa
   cancel_button_->setGeometry(Du(219, 152, 50, 14));
   cancel_button_->setAutoDefault(true);
   cancel_button_->setDefault(true);
+  // Longer captions widen the buttons to the left; their right edges stay.
+  const int cancel_width = std::max(
+      cancel_button_->width(),
+      cancel_button_->fontMetrics().horizontalAdvance(cancel_button_->text().remove(u'&')) + 12);
+  const int uninstall_width = std::max(
+      uninstall_button_->width(),
+      uninstall_button_->fontMetrics().horizontalAdvance(uninstall_button_->text().remove(u'&')) +
+          12);
+  if (cancel_width > cancel_button_->width() || uninstall_width > uninstall_button_->width()) {
+    const int gap = cancel_button_->x() - uninstall_button_->geometry().right() - 1;
+    QRect cancel_area = cancel_button_->geometry();
+    cancel_area.setLeft(cancel_area.right() + 1 - cancel_width);
+    cancel_button_->setGeometry(cancel_area);
+    QRect uninstall_area = uninstall_button_->geometry();
+    uninstall_area.moveRight(cancel_area.left() - gap - 1);
+    uninstall_area.setLeft(uninstall_area.right() + 1 - uninstall_width);
+    uninstall_button_->setGeometry(uninstall_area);
+  }
   connect(uninstall_button_, &QPushButton::clicked, this, &UninstallDialog::OnUninstall);
   connect(cancel_button_, &QPushButton::clicked, this, &UninstallDialog::OnCancel);
   uninstall_button_->setFocus();

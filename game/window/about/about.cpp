@@ -142,18 +142,32 @@ class AboutBox : public kit::LookDialog {
     new kit::DialogText(QCoreApplication::translate("About", "Version %1").arg("1.0.2"), this,
                         QRect(9, 24, 200, 14));
 
-    new kit::DialogText(QCoreApplication::translate("About", "E-mail: "), this,
-                        kit::DialogUnitRect(6, 32, 39, 8));
-    links_[0] =
-        new AboutLink(kSupportAddress, this, kIdMailLink, kit::DialogUnitRect(51, 32, 75, 8), [] {
+    // A translated caption wider than its place moves the links to its right.
+    const QString mail_caption = QCoreApplication::translate("About", "E-mail: ");
+    const QString web_caption = QCoreApplication::translate("About", "Web Site: ");
+    const QFontMetrics metrics(kit::GuiFont());
+    const int caption_right =
+        kit::DialogUnitRect(6, 32, 39, 8).left() +
+        std::max(metrics.horizontalAdvance(mail_caption), metrics.horizontalAdvance(web_caption));
+    const int shift = std::max(0, caption_right + 4 - kit::DialogUnitRect(51, 32, 75, 8).left());
+    const auto caption_rect = [&metrics](const QString& caption, QRect rect) {
+      rect.setWidth(std::max(rect.width(), metrics.horizontalAdvance(caption)));
+      return rect;
+    };
+    new kit::DialogText(mail_caption, this,
+                        caption_rect(mail_caption, kit::DialogUnitRect(6, 32, 39, 8)));
+    links_[0] = new AboutLink(
+        kSupportAddress, this, kIdMailLink, kit::DialogUnitRect(51, 32, 75, 8).translated(shift, 0),
+        [] {
           if (!platform::OpenWithShell(SupportMailUrl())) {
             ShowWarning(QCoreApplication::translate("About", "Orbello can't run this process"));
           }
         });
-    new kit::DialogText(QCoreApplication::translate("About", "Web Site: "), this,
-                        kit::DialogUnitRect(6, 46, 40, 8));
-    links_[1] =
-        new AboutLink(kWebSiteShown, this, kIdWebLink, kit::DialogUnitRect(51, 46, 75, 8), [] {
+    new kit::DialogText(web_caption, this,
+                        caption_rect(web_caption, kit::DialogUnitRect(6, 46, 40, 8)));
+    links_[1] = new AboutLink(
+        kWebSiteShown, this, kIdWebLink, kit::DialogUnitRect(51, 46, 75, 8).translated(shift, 0),
+        [] {
           if (!platform::OpenWithShell(QString::fromLatin1(kWebPageAddress))) {
             ShowWarning(QCoreApplication::translate("About", "Orbello can't run this process"));
           }
