@@ -42,12 +42,20 @@ QRect ChoiceTextRect(QAbstractButton* button, QStyle::SubElement element) {
 }
 
 // Every control under `root` whose text is wider (or, wrapped, taller) than the room it is
-// drawn in, as "class 'text'".
+// drawn in, or whose control overlaps another one with a text or leaves its parent, as
+// "class 'text' ...".
 QStringList ClippedTexts(QWidget* root) {
   QStringList clipped;
+  std::vector<QWidget*> with_text;
   const auto check = [&](QWidget* control, const QString& text, const QRect& room, bool wrap) {
     if (text.isEmpty())
       return;
+    with_text.push_back(control);
+    const QRect inside = control->parentWidget()->rect();
+    if (!inside.contains(control->geometry())) {
+      clipped << QStringLiteral("%1 '%2' leaves its parent")
+                     .arg(QString::fromLatin1(control->metaObject()->className()), text);
+    }
     const QFontMetrics metrics(control->font());
     const int flags = Qt::TextShowMnemonic | (wrap ? Qt::TextWordWrap : Qt::TextSingleLine);
     QRect drawn = metrics.boundingRect(room, flags | Qt::AlignLeft | Qt::AlignTop, text);
@@ -80,6 +88,22 @@ QStringList ClippedTexts(QWidget* root) {
       check(text, text->Text(), text->rect(), text->WordWrap());
     } else if (auto* group = qobject_cast<kit::GroupLabel*>(control)) {
       check(group, group->Text(), group->rect(), false);
+    }
+  }
+  for (std::size_t i = 0; i < with_text.size(); ++i) {
+    for (std::size_t j = i + 1; j < with_text.size(); ++j) {
+      QWidget* a = with_text[i];
+      QWidget* b = with_text[j];
+      if (a->parentWidget() == b->parentWidget() && !a->isHidden() && !b->isHidden() &&
+          a->geometry().intersects(b->geometry())) {
+        clipped << QStringLiteral("%1 at %2,%3 overlaps %4 at %5,%6")
+                       .arg(QString::fromLatin1(a->metaObject()->className()))
+                       .arg(a->x())
+                       .arg(a->y())
+                       .arg(QString::fromLatin1(b->metaObject()->className()))
+                       .arg(b->x())
+                       .arg(b->y());
+      }
     }
   }
   return clipped;

@@ -129,6 +129,26 @@ Button* MakeChoice(kit::LookDialog* dialog, int id, const QString& caption, QRec
   return button;
 }
 
+// Buttons of a row that have grown over their right neighbour (a longer translation) move right,
+// and then left again from `right_limit` as far as needed; a row that fits stays as laid out.
+// Returns how far the first button went left of where it was laid out.
+int SpreadInRow(const std::vector<QWidget*>& row, int right_limit) {
+  constexpr int kGap = 4;
+  const int first_x = row.front()->x();
+  for (std::size_t i = 1; i < row.size(); ++i) {
+    const int free_x = row[i - 1]->geometry().right() + 1 + kGap;
+    if (row[i]->x() < free_x)
+      row[i]->move(free_x, row[i]->y());
+  }
+  int limit = right_limit;
+  for (std::size_t i = row.size(); i-- > 0;) {
+    if (row[i]->geometry().right() + 1 > limit)
+      row[i]->move(limit - row[i]->width(), row[i]->y());
+    limit = row[i]->x() - kGap;
+  }
+  return std::max(0, first_x - row.front()->x());
+}
+
 // A radio button of a group: the arrow keys move to the next (Right, Down) or previous (Left, Up)
 // button of its group, round from the last to the first and back, and check it, as the system's
 // dialogs do.
@@ -195,6 +215,9 @@ class SettingsDialog : public kit::LookDialog {
     if (!LoadBackground(QString::fromLatin1(kDialogBackResource)))
       return false;
     Build();
+    // Grown for a translation's longer words: the background again, at the new size.
+    if (extra_width_ > 0 && !LoadBackground(QString::fromLatin1(kDialogBackResource)))
+      return false;
     Fill();
     cancel_->setFocus(Qt::OtherFocusReason);
     return true;
@@ -202,11 +225,11 @@ class SettingsDialog : public kit::LookDialog {
 
  protected:
   void PaintDecorations(QPainter& painter) override {
-    kit::DrawEtchedEdge(painter, QRect(8, 13, 498, 44));
-    kit::DrawEtchedEdge(painter, QRect(8, 69, 498, 44));
-    kit::DrawEtchedEdge(painter, QRect(8, 126, 498, 44));
+    kit::DrawEtchedEdge(painter, QRect(8, 13, 498 + extra_width_, 44));
+    kit::DrawEtchedEdge(painter, QRect(8, 69, 498 + extra_width_, 44));
+    kit::DrawEtchedEdge(painter, QRect(8, 126, 498 + extra_width_, 44));
     kit::DrawEtchedEdge(painter, QRect(8, 183, 317, 279));
-    kit::DrawEtchedEdge(painter, QRect(335, 183, 171, 279));
+    kit::DrawEtchedEdge(painter, QRect(335, 183, 171 + extra_width_, 279));
   }
 
   void showEvent(QShowEvent* event) override {
@@ -244,6 +267,15 @@ class SettingsDialog : public kit::LookDialog {
     }
     for (GroupRadioButton* button : buttons)
       button->SetGroup({buttons.begin(), buttons.end()});
+    const std::vector<QWidget*> row(buttons.begin(), buttons.end());
+    const int overflow = SpreadInRow(row, kit::DialogUnitsX(335) + extra_width_);
+    if (overflow > 0) {
+      // Even packed the row does not fit: the dialog grows, and the row moves back in place.
+      extra_width_ += overflow;
+      SetClientSize(size() + QSize(overflow, 0));
+      for (QWidget* button : row)
+        button->move(button->x() + overflow, button->y());
+    }
     return group;
   }
 
@@ -417,6 +449,7 @@ class SettingsDialog : public kit::LookDialog {
 
   GameSettings& settings_;
   SettingsCheck check_;
+  int extra_width_ = 0;  // beyond the designed width, for longer translated words
   // The five paths as bytes, by slot; the fields show them.
   std::array<std::string, kPathSlotCount> paths_;
   QButtonGroup* next_colors_group_ = nullptr;

@@ -52,6 +52,10 @@ class LookDialog : public QDialog {
  public:
   LookDialog(QWidget* owner, QSize client_size, const QString& caption);
 
+  // Changes the client size (before LoadBackground): a dialog whose translated texts need more
+  // room.
+  void SetClientSize(QSize client_size);
+
   // Loads the tile at `path` and builds the background from it; false when there is none.
   bool LoadBackground(const QString& path);
   const QImage& Background() const { return background_; }
