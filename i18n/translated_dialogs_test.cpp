@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -219,6 +220,20 @@ TEST_F(TranslatedDialogs, GermanDialogsAndQtsOwnWords) {
   for (QPushButton* button : chooser.findChildren<QPushButton*>())
     buttons << button->text().remove(u'&');
   EXPECT_TRUE(buttons.contains(QStringLiteral("Abbrechen"))) << buttons.join(u',').toStdString();
+
+  // What a program says before its application exists (here: no display) is German too.
+  QProcess program;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"})
+    environment.remove(QString::fromLatin1(name));
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  program.setProcessEnvironment(environment);
+  program.start(QStringLiteral(ORBELLO_CSFOB), {});
+  ASSERT_TRUE(program.waitForFinished(20000));
+  EXPECT_EQ(program.exitCode(), 1);
+  EXPECT_EQ(QString::fromUtf8(program.readAllStandardError()).trimmed(),
+            QString::fromUtf8("csfob: keine X11-Anzeige, auf der sich das Fenster öffnen kann "
+                              "(DISPLAY ist nicht gesetzt)"));
 }
 
 }  // namespace
