@@ -92,10 +92,9 @@ int ShowQtMessage(const MessageRequest& request) {
   box.setText(
       QString::fromLocal8Bit(request.text.data(), static_cast<qsizetype>(request.text.size())));
   // The captions the programs' boxes carry are said in the player's language.
-  static constexpr const char* kCaptions[] = {QT_TRANSLATE_NOOP("MessageBox", "Error"),
-                                              QT_TRANSLATE_NOOP("MessageBox", "Warning!"),
-                                              QT_TRANSLATE_NOOP("MessageBox", "Confirm Action")};
-  static_cast<void>(kCaptions);
+  [[maybe_unused]] static constexpr const char* kCaptions[] = {
+      QT_TRANSLATE_NOOP("MessageBox", "Error"), QT_TRANSLATE_NOOP("MessageBox", "Warning!"),
+      QT_TRANSLATE_NOOP("MessageBox", "Confirm Action")};
   box.setWindowTitle(QCoreApplication::translate("MessageBox", request.caption.c_str()));
   box.setIcon(ToQtIcon(request.icon));
   std::vector<ButtonSpec> specs = ButtonsOf(request.buttons);
