@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Move the balls along free paths and build lines, squares or blocks of one colour: they vanish and score. Every move that removes nothing brings three new balls. The game ends when the board has no room for them.</source>
-        <translation>Przesuwaj kule po wolnych ścieżkach i układaj linie, kwadraty lub bloki jednego koloru: znikają i dają punkty. Każdy ruch, który niczego nie usuwa, przynosi trzy nowe kule. Gra kończy się, gdy na planszy zabraknie dla nich miejsca.</translation>
+        <translation>Kule przesuwa się po wolnych ścieżkach, układając linie, kwadraty lub bloki jednego koloru: znikają one i dają punkty. Każdy ruch, który niczego nie usuwa, przynosi trzy nowe kule. Gra kończy się, gdy na planszy zabraknie dla nich miejsca.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>Type your name</source>
-        <translation>Wpisz swoje imię</translation>
+        <translation>Imię gracza</translation>
     </message>
     <message>
         <source>Points</source>
