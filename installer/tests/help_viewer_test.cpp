@@ -53,7 +53,7 @@ class HelpViewer : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_FALSE(QStandardPaths::findExecutable("xchm").isEmpty())
-        << "the help viewer xchm is not installed (packages.txt and packages-play.txt list it)";
+        << "the help viewer xchm is not installed (packages-play.txt lists it)";
     ASSERT_TRUE(platform::HasX11Desktop());
     ASSERT_TRUE(ViewerWindows().empty());
     // A home without blanks, as the desktop's plain opener needs for the launcher's path.

@@ -12,7 +12,7 @@ fail() {
 }
 
 for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed (see packages.txt)"
+  command -v "$tool" >/dev/null || fail "$tool is not installed (see packages-test.txt)"
 done
 for program in game/window/cvob skincompiler/csfob uninstaller/uni_cvob; do
   [ -x "$build/$program" ] || fail "$build/$program is not built"

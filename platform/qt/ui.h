@@ -25,9 +25,10 @@ void InstallQtMessageHandler();
 // once the QApplication exists.
 void KeepKeyboardFocusWithoutWindowManager();
 
-// What every program sets up once its QApplication exists: the message handler and the keeper of
-// the keyboard focus above. On an X11 display whose colour depth Qt cannot draw on, it tells the
-// player (stderr and a message box) and ends the program with status 1 instead.
+// What every program sets up once its QApplication exists: the player's language
+// (translation.h), the message handler and the keeper of the keyboard focus above. On an X11
+// display whose colour depth Qt cannot draw on, it tells the player (stderr and a message box) and
+// ends the program with status 1 instead.
 void SetUpApplication();
 
 struct FileFilter {

@@ -16,7 +16,7 @@ fail() {
 step() { echo "-- $*"; }
 
 for tool in weston Xwayland xdotool xwininfo xprop import compare qtpaths6; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed (see packages.txt)"
+  command -v "$tool" >/dev/null || fail "$tool is not installed (see packages-test.txt)"
 done
 plugins=$(qtpaths6 --query QT_INSTALL_PLUGINS)
 compgen -G "$plugins/platforms/libqwayland-*.so" >/dev/null ||

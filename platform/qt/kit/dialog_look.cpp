@@ -100,6 +100,11 @@ LookDialog::LookDialog(QWidget* owner, QSize client_size, const QString& caption
   setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
+void LookDialog::SetClientSize(QSize client_size) {
+  client_size_ = client_size;
+  setFixedSize(client_size);
+}
+
 bool LookDialog::LoadBackground(const QString& path) {
   QImage bitmap(path);
   background_ = BuildDialogBackground(bitmap, client_size_);

@@ -52,6 +52,10 @@ class LookDialog : public QDialog {
  public:
   LookDialog(QWidget* owner, QSize client_size, const QString& caption);
 
+  // Changes the client size (before LoadBackground): a dialog whose translated texts need more
+  // room.
+  void SetClientSize(QSize client_size);
+
   // Loads the tile at `path` and builds the background from it; false when there is none.
   bool LoadBackground(const QString& path);
   const QImage& Background() const { return background_; }
@@ -131,6 +135,7 @@ class DialogText : public QWidget {
   QString Text() const { return text_; }
   void SetBold(bool bold);
   void SetWordWrap(bool wrap) { word_wrap_ = wrap; }
+  bool WordWrap() const { return word_wrap_; }
   // The text colour, asked at every paint, instead of the system's window-text colour.
   void SetColorSource(std::function<QColor()> color) { color_ = std::move(color); }
 
