@@ -17,12 +17,14 @@
 #include <string>
 #include <system_error>
 
+#include "game/window/about/help_file.h"
 #include "platform/core/files.h"
 #include "platform/core/message.h"
 #include "platform/core/paths.h"
 #include "platform/qt/desktop.h"
 #include "platform/qt/kit/accessible.h"
 #include "platform/qt/kit/kit.h"
+#include "platform/qt/language.h"
 #include "platform/qt/local_path.h"
 #include "platform/qt/ui.h"
 #include "skinfile/skinfile.h"
@@ -323,11 +325,11 @@ void CompilerWindow::Compile() {
 void CompilerWindow::Help() {
   const std::string folder = platform::ProgramFolder();
   // By its bytes: the installation folder's name need not be text.
-  const std::string help_path =
-      folder.empty() ? std::string(kHelpFileName) : folder + '/' + kHelpFileName;
+  const std::string help_path = folder.empty() ? std::string(kHelpFileName)
+                                               : HelpBookFor(folder, platform::UiLanguage()).file;
   bool opened = false;
   try {
-    opened = platform::OpenFileWithShell(help_path);
+    opened = platform::OpenInHelpViewer(help_path);
   } catch (...) {
     opened = false;
   }
@@ -358,8 +360,9 @@ void CompilerWindow::Shutdown() {
   shut_down_ = true;
   blink_timer_.stop();
   blink_running_ = false;
+  // Only the viewer this program started: a window of anyone else's may bear the same title.
   if (help_marker_)
-    platform::CloseWindowsWithTitlePrefix(platform::kHelpWindowTitlePrefix);
+    platform::CloseStartedHelpViewers();
 }
 
 void CompilerWindow::paintEvent(QPaintEvent*) {
