@@ -230,21 +230,10 @@ QImage PaintThemeIcon(ThemeIcon icon, int size) {
   QImage image = Blank(size);
   QPainter p(&image);
   Smooth(p);
-  const Grid grid(size);
-  switch (icon) {
-    case ThemeIcon::kGame:
-      PaintGame(p, grid);
-      break;
-    case ThemeIcon::kSkinCompiler:
-      PaintSkinCompiler(p, grid);
-      break;
-    case ThemeIcon::kUninstall:
-      PaintUninstall(p, grid);
-      break;
-    case ThemeIcon::kHelp:
-      PaintHelp(p, grid);
-      break;
-  }
+  // In the order of the enum.
+  using Painter = void (*)(QPainter&, const Grid&);
+  static constexpr Painter kPainters[] = {PaintGame, PaintSkinCompiler, PaintUninstall, PaintHelp};
+  kPainters[static_cast<int>(icon)](p, Grid(size));
   return image;
 }
 
