@@ -294,38 +294,32 @@ struct FaceLook {
   QColor text;
 };
 
+// Glass with a gloss on its upper half: `top` darkening to `upper` at the middle, where it
+// breaks to the darker `lower` and lightens again to `bottom`.
+QGradientStops GlossyGlass(QColor top, QColor upper, QColor lower, QColor bottom) {
+  return {{0.0, top}, {0.49, upper}, {0.51, lower}, {1.0, bottom}};
+}
+
 const FaceLook& LookOf(FaceState state) {
   static const QColor kGoldRimTop(255, 234, 150), kGoldRimBottom(170, 104, 16);
   static const FaceLook kLooks[] = {
       // kNormal
-      {{{0.0, QColor(96, 154, 218)},
-        {0.49, QColor(48, 102, 170)},
-        {0.51, QColor(30, 72, 132)},
-        {1.0, QColor(40, 92, 158)}},
-       kGoldRimTop,
-       kGoldRimBottom,
-       kGoldText},
+      {GlossyGlass(QColor(96, 154, 218), QColor(48, 102, 170), QColor(30, 72, 132),
+                   QColor(40, 92, 158)),
+       kGoldRimTop, kGoldRimBottom, kGoldText},
       // kHighlighted
-      {{{0.0, QColor(136, 190, 244)},
-        {0.49, QColor(70, 132, 204)},
-        {0.51, QColor(46, 98, 166)},
-        {1.0, QColor(64, 124, 194)}},
-       kGoldRimTop,
-       kGoldRimBottom,
-       QColor(255, 240, 176)},
+      {GlossyGlass(QColor(136, 190, 244), QColor(70, 132, 204), QColor(46, 98, 166),
+                   QColor(64, 124, 194)),
+       kGoldRimTop, kGoldRimBottom, QColor(255, 240, 176)},
       // kPressed
       {{{0.0, QColor(18, 44, 88)}, {0.6, QColor(30, 70, 128)}, {1.0, QColor(48, 104, 170)}},
        QColor(196, 132, 30),
        QColor(255, 224, 130),
        QColor(244, 196, 70)},
       // kDisabled
-      {{{0.0, QColor(186, 190, 196)},
-        {0.49, QColor(150, 154, 162)},
-        {0.51, QColor(132, 136, 144)},
-        {1.0, QColor(146, 150, 158)}},
-       QColor(214, 214, 214),
-       QColor(118, 118, 118),
-       QColor(96, 100, 110)}};
+      {GlossyGlass(QColor(186, 190, 196), QColor(150, 154, 162), QColor(132, 136, 144),
+                   QColor(146, 150, 158)),
+       QColor(214, 214, 214), QColor(118, 118, 118), QColor(96, 100, 110)}};
   return kLooks[state];
 }
 
