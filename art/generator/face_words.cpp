@@ -1,26 +1,55 @@
 #include "face_words.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace orbello::art {
 
 namespace {
 
-FaceWords Words(const char* language, std::array<const char*, 7> commands,
-                std::array<const char*, 3> types, const char* champion, const char* score) {
+// A language's words and its names of the ball colours, in the English colours' order.
+struct Language {
   FaceWords words;
-  words.language = QString::fromUtf8(language);
-  for (size_t i = 0; i < commands.size(); ++i)
-    words.commands[i] = QString::fromUtf8(commands[i]);
-  for (size_t i = 0; i < types.size(); ++i)
-    words.game_types[i] = QString::fromUtf8(types[i]);
-  words.champion = QString::fromUtf8(champion);
-  words.score = QString::fromUtf8(score);
-  return words;
+  std::array<QString, 7> colors;
+};
+
+// The table the generator draws from, read from the tab-separated file beside its sources.
+const std::vector<Language>& Languages() {
+  static const std::vector<Language> all = [] {
+    QFile file(QStringLiteral(ORBELLO_FACE_WORDS_TSV));
+    if (!file.open(QIODevice::ReadOnly))
+      qFatal("orbello-artgen: cannot read %s", ORBELLO_FACE_WORDS_TSV);
+    std::vector<Language> languages;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+      if (line.isEmpty() || line.startsWith('#'))
+        continue;
+      const QList<QByteArray> fields = line.split('\t');
+      if (fields.size() != 20)
+        qFatal("orbello-artgen: %s: not 20 fields: %s", ORBELLO_FACE_WORDS_TSV, line.constData());
+      const auto field = [&](int at) { return QString::fromUtf8(fields[at]); };
+      Language language;
+      // The first row is English, drawn without a language suffix.
+      language.words.language = languages.empty() ? QString() : field(0);
+      for (int i = 0; i < 7; ++i)
+        language.words.commands[i] = field(1 + i);
+      for (int i = 0; i < 3; ++i)
+        language.words.game_types[i] = field(8 + i);
+      language.words.champion = field(11);
+      language.words.score = field(12);
+      for (int i = 0; i < 7; ++i)
+        language.colors[i] = field(13 + i);
+      languages.push_back(language);
+    }
+    if (languages.empty())
+      qFatal("orbello-artgen: %s has no English row", ORBELLO_FACE_WORDS_TSV);
+    return languages;
+  }();
+  return all;
 }
 
 FaceWords Pseudo(const FaceWords& english) {
@@ -40,30 +69,9 @@ FaceWords Pseudo(const FaceWords& english) {
 
 const std::vector<FaceWords>& AllFaceWords() {
   static const std::vector<FaceWords> all = [] {
-    std::vector<FaceWords> v = {
-        Words("", {"New", "Load", "Save", "Score", "Set", "About", "Quit"},
-              {"Lines", "Squares", "Blocks"}, "CHAMPION", "SCORE"),
-        Words("de", {"Neu", "Laden", "Sichern", "Rekorde", "Optionen", "Info", "Beenden"},
-              {"Linien", "Quadrate", "Blöcke"}, "REKORD", "PUNKTE"),
-        Words("fr", {"Nouveau", "Charger", "Enreg.", "Records", "Options", "À propos", "Quitter"},
-              {"Lignes", "Carrés", "Blocs"}, "RECORD", "SCORE"),
-        Words("es", {"Nuevo", "Cargar", "Guardar", "Récords", "Opciones", "Acerca", "Salir"},
-              {"Líneas", "Cuadrados", "Bloques"}, "RÉCORD", "PUNTOS"),
-        Words("it", {"Nuovo", "Carica", "Salva", "Record", "Opzioni", "Info", "Esci"},
-              {"Linee", "Quadrati", "Blocchi"}, "RECORD", "PUNTI"),
-        Words("pt_BR", {"Novo", "Abrir", "Salvar", "Placar", "Opções", "Sobre", "Sair"},
-              {"Linhas", "Quadrados", "Blocos"}, "RECORDE", "PONTOS"),
-        Words("pl", {"Nowa", "Wczytaj", "Zapisz", "Rekordy", "Opcje", "O grze", "Zakończ"},
-              {"Linie", "Kwadraty", "Bloki"}, "REKORD", "WYNIK"),
-        Words("ru", {"Новая", "Открыть", "Сохр.", "Лидеры", "Настр.", "Об игре", "Выход"},
-              {"Линии", "Квадраты", "Блоки"}, "РЕКОРД", "СЧЁТ"),
-        Words("uk", {"Нова", "Відкрити", "Зберегти", "Рекорди", "Налашт.", "Про гру", "Вихід"},
-              {"Лінії", "Квадрати", "Блоки"}, "РЕКОРД", "РАХУНОК"),
-        Words("zh_CN", {"新局", "载入", "保存", "排行", "设置", "关于", "退出"},
-              {"直线", "方形", "色块"}, "最高分", "得分"),
-        Words("ja", {"新規", "開く", "保存", "記録", "設定", "情報", "終了"},
-              {"ライン", "スクエア", "ブロック"}, "最高記録", "得点"),
-    };
+    std::vector<FaceWords> v;
+    for (const Language& language : Languages())
+      v.push_back(language.words);
     v.push_back(Pseudo(v.front()));
     return v;
   }();
@@ -75,33 +83,14 @@ const FaceWords& EnglishWords() {
 }
 
 QString ColorName(const QString& language, const QString& english) {
-  struct Row {
-    const char* language;
-    std::array<const char*, 7> names;
-  };
-  // In the order of the English names; each agrees with the language's word for a ball.
-  static const char* const kEnglish[7] = {"red",        "green",  "blue",  "yellow",
-                                          "light blue", "purple", "orange"};
-  static const Row kRows[] = {
-      {"de", {"rote", "grüne", "blaue", "gelbe", "hellblaue", "violette", "orange"}},
-      {"fr", {"rouge", "verte", "bleue", "jaune", "bleu clair", "violette", "orange"}},
-      {"es", {"roja", "verde", "azul", "amarilla", "celeste", "morada", "naranja"}},
-      {"it", {"rossa", "verde", "blu", "gialla", "azzurra", "viola", "arancione"}},
-      {"pt_BR", {"vermelha", "verde", "azul", "amarela", "azul-clara", "roxa", "laranja"}},
-      {"pl",
-       {"czerwona", "zielona", "niebieska", "żółta", "błękitna", "fioletowa", "pomarańczowa"}},
-      {"ru", {"красный", "зелёный", "синий", "жёлтый", "голубой", "фиолетовый", "оранжевый"}},
-      {"uk", {"червона", "зелена", "синя", "жовта", "блакитна", "фіолетова", "помаранчева"}},
-      {"zh_CN", {"红色", "绿色", "蓝色", "黄色", "浅蓝色", "紫色", "橙色"}},
-      {"ja", {"赤", "緑", "青", "黄色", "水色", "紫", "オレンジ"}},
-  };
-  for (const Row& row : kRows) {
-    if (language != QLatin1String(row.language))
-      continue;
-    for (int i = 0; i < 7; ++i) {
-      if (english == QLatin1String(kEnglish[i]))
-        return QString::fromUtf8(row.names[i]);
-    }
+  // English is the first row, and its names are the keys; it has no name of its own here.
+  const std::vector<Language>& all = Languages();
+  const auto key = std::find(all.front().colors.begin(), all.front().colors.end(), english);
+  if (language.isEmpty() || key == all.front().colors.end())
+    return {};
+  for (const Language& row : all) {
+    if (row.words.language == language)
+      return row.colors[key - all.front().colors.begin()];
   }
   return {};
 }

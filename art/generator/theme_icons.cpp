@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "raster.h"
 #include "window_art.h"
@@ -230,21 +231,11 @@ QImage PaintThemeIcon(ThemeIcon icon, int size) {
   QImage image = Blank(size);
   QPainter p(&image);
   Smooth(p);
-  const Grid grid(size);
-  switch (icon) {
-    case ThemeIcon::kGame:
-      PaintGame(p, grid);
-      break;
-    case ThemeIcon::kSkinCompiler:
-      PaintSkinCompiler(p, grid);
-      break;
-    case ThemeIcon::kUninstall:
-      PaintUninstall(p, grid);
-      break;
-    case ThemeIcon::kHelp:
-      PaintHelp(p, grid);
-      break;
-  }
+  // In the order of the enum, the last one checked below.
+  using Painter = void (*)(QPainter&, const Grid&);
+  static constexpr Painter kPainters[] = {PaintGame, PaintSkinCompiler, PaintUninstall, PaintHelp};
+  static_assert(std::size(kPainters) == static_cast<size_t>(ThemeIcon::kHelp) + 1);
+  kPainters[static_cast<int>(icon)](p, Grid(size));
   return image;
 }
 

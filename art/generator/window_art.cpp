@@ -157,26 +157,45 @@ void PaintCircleRim(QPainter& p, const QRectF& box, QColor dark, QColor light) {
   p.restore();
 }
 
-// A sunken well around a display: dark glass, shadowed top, lit bottom edge.
-void PaintWell(QPainter& p, const QRectF& inner, qreal margin, qreal radius) {
-  const QRectF outer = inner.adjusted(-margin, -margin, margin, margin);
+// A sunken hollow: a soft shadow, dark glass, a shadowed top and a lit bottom edge.
+struct Hollow {
+  QColor shadow;
+  QMarginsF shadow_spread;  // how far the shadow reaches beyond the hollow
+  qreal shadow_radius;
+  QColor glass_top, glass_bottom;
+  qreal radius;
+  int edge_shade;    // the top edge's darkness (alpha of black)
+  qreal edge_clear;  // where down the edge it has faded out
+  QColor edge_lit;
+  qreal edge_width;
+};
+
+void PaintHollow(QPainter& p, const QRectF& rect, const Hollow& h) {
   p.save();
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(8, 20, 42, 150));
-  p.drawRoundedRect(outer.adjusted(-1, -1, 1, 1), radius + 1, radius + 1);
-  QLinearGradient fill(outer.topLeft(), outer.bottomLeft());
-  fill.setColorAt(0.0, QColor(10, 22, 42));
-  fill.setColorAt(1.0, QColor(20, 42, 74));
+  p.setBrush(h.shadow);
+  p.drawRoundedRect(rect.marginsAdded(h.shadow_spread), h.shadow_radius, h.shadow_radius);
+  QLinearGradient fill(rect.topLeft(), rect.bottomLeft());
+  fill.setColorAt(0.0, h.glass_top);
+  fill.setColorAt(1.0, h.glass_bottom);
   p.setBrush(fill);
-  p.drawRoundedRect(outer, radius, radius);
-  QLinearGradient edge(outer.topLeft(), outer.bottomLeft());
-  edge.setColorAt(0.0, QColor(0, 0, 0, 140));
-  edge.setColorAt(0.55, QColor(0, 0, 0, 0));
-  edge.setColorAt(1.0, QColor(150, 196, 240, 150));
+  p.drawRoundedRect(rect, h.radius, h.radius);
+  QLinearGradient edge(rect.topLeft(), rect.bottomLeft());
+  edge.setColorAt(0.0, QColor(0, 0, 0, h.edge_shade));
+  edge.setColorAt(h.edge_clear, QColor(0, 0, 0, 0));
+  edge.setColorAt(1.0, h.edge_lit);
   p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(QBrush(edge), 1.0));
-  p.drawRoundedRect(outer.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+  p.setPen(QPen(QBrush(edge), h.edge_width));
+  const qreal in = h.edge_width / 2;
+  p.drawRoundedRect(rect.adjusted(in, in, -in, -in), h.radius, h.radius);
   p.restore();
+}
+
+// A sunken well around a display.
+void PaintWell(QPainter& p, const QRectF& inner, qreal margin, qreal radius) {
+  PaintHollow(p, inner.adjusted(-margin, -margin, margin, margin),
+              {QColor(8, 20, 42, 150), QMarginsF(1, 1, 1, 1), radius + 1, QColor(10, 22, 42),
+               QColor(20, 42, 74), radius, 140, 0.55, QColor(150, 196, 240, 150), 1.0});
 }
 
 void PaintCaption(QPainter& p, const QRect& holder, const FittedLabel& label) {
@@ -214,21 +233,9 @@ void PaintGoldRings(QPainter& p) {
 
 // The board's frame: a sunken tray just larger than the board.
 void PaintBoardTray(QPainter& p) {
-  const QRectF tray = QRectF(kBoardPanel).adjusted(-7, -7, 7, 7);
-  p.setBrush(QColor(6, 16, 34, 120));
-  p.drawRoundedRect(tray.adjusted(-2, -2, 2, 3), 12, 12);
-  QLinearGradient fill(tray.topLeft(), tray.bottomLeft());
-  fill.setColorAt(0.0, QColor(12, 26, 50));
-  fill.setColorAt(1.0, QColor(22, 46, 82));
-  p.setBrush(fill);
-  p.drawRoundedRect(tray, 10, 10);
-  QLinearGradient edge(tray.topLeft(), tray.bottomLeft());
-  edge.setColorAt(0.0, QColor(0, 0, 0, 150));
-  edge.setColorAt(0.5, QColor(0, 0, 0, 0));
-  edge.setColorAt(1.0, QColor(160, 206, 250, 170));
-  p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(QBrush(edge), 1.2));
-  p.drawRoundedRect(tray.adjusted(0.6, 0.6, -0.6, -0.6), 10, 10);
+  PaintHollow(p, QRectF(kBoardPanel).adjusted(-7, -7, 7, 7),
+              {QColor(6, 16, 34, 120), QMarginsF(2, 2, 2, 3), 12, QColor(12, 26, 50),
+               QColor(22, 46, 82), 10, 150, 0.5, QColor(160, 206, 250, 170), 1.2});
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(12, 19, 34));
   p.drawRect(QRectF(kBoardPanel));
@@ -287,38 +294,32 @@ struct FaceLook {
   QColor text;
 };
 
+// Glass with a gloss on its upper half: `top` darkening to `upper` at the middle, where it
+// breaks to the darker `lower` and lightens again to `bottom`.
+QGradientStops GlossyGlass(QColor top, QColor upper, QColor lower, QColor bottom) {
+  return {{0.0, top}, {0.49, upper}, {0.51, lower}, {1.0, bottom}};
+}
+
 const FaceLook& LookOf(FaceState state) {
   static const QColor kGoldRimTop(255, 234, 150), kGoldRimBottom(170, 104, 16);
   static const FaceLook kLooks[] = {
       // kNormal
-      {{{0.0, QColor(96, 154, 218)},
-        {0.49, QColor(48, 102, 170)},
-        {0.51, QColor(30, 72, 132)},
-        {1.0, QColor(40, 92, 158)}},
-       kGoldRimTop,
-       kGoldRimBottom,
-       kGoldText},
+      {GlossyGlass(QColor(96, 154, 218), QColor(48, 102, 170), QColor(30, 72, 132),
+                   QColor(40, 92, 158)),
+       kGoldRimTop, kGoldRimBottom, kGoldText},
       // kHighlighted
-      {{{0.0, QColor(136, 190, 244)},
-        {0.49, QColor(70, 132, 204)},
-        {0.51, QColor(46, 98, 166)},
-        {1.0, QColor(64, 124, 194)}},
-       kGoldRimTop,
-       kGoldRimBottom,
-       QColor(255, 240, 176)},
+      {GlossyGlass(QColor(136, 190, 244), QColor(70, 132, 204), QColor(46, 98, 166),
+                   QColor(64, 124, 194)),
+       kGoldRimTop, kGoldRimBottom, QColor(255, 240, 176)},
       // kPressed
       {{{0.0, QColor(18, 44, 88)}, {0.6, QColor(30, 70, 128)}, {1.0, QColor(48, 104, 170)}},
        QColor(196, 132, 30),
        QColor(255, 224, 130),
        QColor(244, 196, 70)},
       // kDisabled
-      {{{0.0, QColor(186, 190, 196)},
-        {0.49, QColor(150, 154, 162)},
-        {0.51, QColor(132, 136, 144)},
-        {1.0, QColor(146, 150, 158)}},
-       QColor(214, 214, 214),
-       QColor(118, 118, 118),
-       QColor(96, 100, 110)}};
+      {GlossyGlass(QColor(186, 190, 196), QColor(150, 154, 162), QColor(132, 136, 144),
+                   QColor(146, 150, 158)),
+       QColor(214, 214, 214), QColor(118, 118, 118), QColor(96, 100, 110)}};
   return kLooks[state];
 }
 

@@ -194,15 +194,26 @@ std::vector<std::string> UpTo(const std::vector<std::string>& calls, const std::
   return part;
 }
 
-TEST_F(EngineTest, WalkDrawsTheBallOnEachCellAndRestoresReservedMarks) {
+class MovePathTest : public EngineTest {
+ protected:
+  // Starts the game, moves the ball at `from` to `to` and gives the calls of the move, up to the
+  // ball drawn at `to`.
+  std::vector<std::string> PlayMove(int from_x, int from_y, int to_x, int to_y) {
+    const int color = Board(from_x, from_y);
+    Play();
+    engine.CellClick(CellNumber(from_x, from_y));
+    world.calls.clear();
+    engine.CellClick(CellNumber(to_x, to_y));
+    return UpTo(world.calls, "DrawBallFrame " + std::to_string(to_x) + "," + std::to_string(to_y) +
+                                 " balls frame 0 colour " + std::to_string(color));
+  }
+};
+
+TEST_F(MovePathTest, WalkDrawsTheBallOnEachCellAndRestoresReservedMarks) {
   Put(0, 0, 2);
   state.NextBalls = {{{1, 0, 5}, {6, 6, 1}, {7, 7, 3}}};
   engine.Settings().Delay_Move = 7;
-  Play();
-  engine.CellClick(CellNumber(0, 0));
-  world.calls.clear();
-  engine.CellClick(CellNumber(2, 1));
-  EXPECT_EQ(UpTo(world.calls, "DrawBallFrame 2,1 balls frame 0 colour 2"),
+  EXPECT_EQ(PlayMove(0, 0, 2, 1),
             (std::vector<std::string>{
                 "StopTimer1",
                 "DrawEmptyCell 0,0",
@@ -221,30 +232,26 @@ TEST_F(EngineTest, WalkDrawsTheBallOnEachCellAndRestoresReservedMarks) {
   EXPECT_EQ(state.SelX, kNone);
 }
 
-TEST_F(EngineTest, ShownPathMarksEachStepThenVanishesBeforeTheBallMoves) {
+TEST_F(MovePathTest, ShownPathMarksEachStepThenVanishesBeforeTheBallMoves) {
   Put(0, 0, 2);
   state.NextBalls = {{{1, 0, 5}, {6, 6, 1}, {7, 7, 3}}};
   engine.Settings().ShowWalk = true;
   engine.Settings().Delay_Move = 3;
-  Play();
-  engine.CellClick(CellNumber(0, 0));
-  world.calls.clear();
-  engine.CellClick(CellNumber(1, 2));  // right, down, down: (1,0), (1,1), target (1,2)
-  EXPECT_EQ(UpTo(world.calls, "DrawBallFrame 1,2 balls frame 0 colour 2"),
-            (std::vector<std::string>{
-                "StopTimer1",
-                "DrawBallFrame 0,0 balls frame 0 colour 2",
-                "DrawBallFrame 1,0 walk frame 0",
-                "PlaySoundFile move.wav",
-                "WaitMs 3",
-                "DrawBallFrame 1,1 walk frame 3",
-                "PlaySoundFile move.wav",
-                "WaitMs 3",
-                "DrawBallFrame 1,0 balls frame 11 colour 5",
-                "DrawEmptyCell 1,1",
-                "DrawEmptyCell 0,0",
-                "DrawBallFrame 1,2 balls frame 0 colour 2",
-            }));
+  // Right, down, down: (1,0), (1,1), target (1,2).
+  EXPECT_EQ(PlayMove(0, 0, 1, 2), (std::vector<std::string>{
+                                      "StopTimer1",
+                                      "DrawBallFrame 0,0 balls frame 0 colour 2",
+                                      "DrawBallFrame 1,0 walk frame 0",
+                                      "PlaySoundFile move.wav",
+                                      "WaitMs 3",
+                                      "DrawBallFrame 1,1 walk frame 3",
+                                      "PlaySoundFile move.wav",
+                                      "WaitMs 3",
+                                      "DrawBallFrame 1,0 balls frame 11 colour 5",
+                                      "DrawEmptyCell 1,1",
+                                      "DrawEmptyCell 0,0",
+                                      "DrawBallFrame 1,2 balls frame 0 colour 2",
+                                  }));
 }
 
 TEST_F(EngineTest, ShownPathUsesTheLeftAndUpMarks) {
@@ -267,14 +274,10 @@ TEST_F(EngineTest, ShownPathUsesTheLeftAndUpMarks) {
   EXPECT_TRUE(world.CallsStartingWith("PlaySoundFile move").empty());
 }
 
-TEST_F(EngineTest, AdjacentMoveShowsNoWalk) {
+TEST_F(MovePathTest, AdjacentMoveShowsNoWalk) {
   Put(4, 4, 6);
   state.NextBalls = {{{0, 0, 1}, {0, 1, 1}, {0, 2, 1}}};
-  Play();
-  engine.CellClick(CellNumber(4, 4));
-  world.calls.clear();
-  engine.CellClick(CellNumber(4, 5));
-  EXPECT_EQ(UpTo(world.calls, "DrawBallFrame 4,5 balls frame 0 colour 6"),
+  EXPECT_EQ(PlayMove(4, 4, 4, 5),
             (std::vector<std::string>{"StopTimer1", "DrawEmptyCell 4,4", "DrawEmptyCell 4,4",
                                       "DrawBallFrame 4,5 balls frame 0 colour 6"}));
   EXPECT_EQ(Board(4, 5), 6);

@@ -524,6 +524,21 @@ std::vector<Window> WindowsOfProcessGroup(Display* d, pid_t group) {
   return found;
 }
 
+// Runs `act` on the windows of process group `group`, X errors caught; false, and nothing done,
+// when there is no display or no such window.
+template <typename Act>
+bool ForWindowsOfProcessGroup(pid_t group, Act act) {
+  DisplayPtr display = OpenDisplay();
+  if (!display)
+    return false;
+  ErrorHandlerScope errors;
+  const std::vector<Window> windows = WindowsOfProcessGroup(display.get(), group);
+  if (windows.empty())
+    return false;
+  act(display.get(), windows);
+  return true;
+}
+
 }  // namespace
 
 bool RaiseTopLevelWindow(const QString& wm_class, const QString& title) {
@@ -539,26 +554,15 @@ bool RaiseTopLevelWindow(const QString& wm_class, const QString& title) {
 }
 
 bool RaiseWindowOfProcessGroup(pid_t group) {
-  DisplayPtr display = OpenDisplay();
-  if (!display)
-    return false;
-  ErrorHandlerScope errors;
-  const std::vector<Window> windows = WindowsOfProcessGroup(display.get(), group);
-  if (windows.empty())
-    return false;
-  Activate(display.get(), windows.front());
-  return true;
+  return ForWindowsOfProcessGroup(
+      group, [](Display* d, const std::vector<Window>& windows) { Activate(d, windows.front()); });
 }
 
 bool CloseWindowsOfProcessGroup(pid_t group) {
-  DisplayPtr display = OpenDisplay();
-  if (!display)
-    return false;
-  ErrorHandlerScope errors;
-  const std::vector<Window> windows = WindowsOfProcessGroup(display.get(), group);
-  for (Window window : windows)
-    AskToClose(display.get(), window);
-  return !windows.empty();
+  return ForWindowsOfProcessGroup(group, [](Display* d, const std::vector<Window>& windows) {
+    for (Window window : windows)
+      AskToClose(d, window);
+  });
 }
 
 }  // namespace orbello::platform
