@@ -28,6 +28,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <optional>
 
 #include "platform/core/message.h"
 #include "platform/qt/desktop.h"
@@ -409,14 +410,26 @@ bool OpenWithShell(const QString& file_or_url) {
   return QDesktopServices::openUrl(url);
 }
 
-bool OpenFileWithShell(const std::string& path) {
+namespace {
+
+// What a replaced shell (tests put one in place) answered for the local file `path`; nothing when
+// the shell is the desktop's own.
+std::optional<bool> ReplacedShellOpen(const std::string& path) {
   ShellOpenFunction function;
   {
     std::lock_guard<std::mutex> guard(TheHooks().mutex);
     function = TheHooks().shell_open;
   }
-  if (function)
-    return function(DecodeLocalPath(path));
+  if (!function)
+    return std::nullopt;
+  return function(DecodeLocalPath(path));
+}
+
+}  // namespace
+
+bool OpenFileWithShell(const std::string& path) {
+  if (const std::optional<bool> replaced = ReplacedShellOpen(path))
+    return *replaced;
   if (path.empty())
     return false;
   return QDesktopServices::openUrl(LocalFileUrl(path));
@@ -476,13 +489,8 @@ pid_t StartOpener(const QByteArray& url) {
 }  // namespace
 
 bool OpenInHelpViewer(const std::string& path) {
-  ShellOpenFunction function;
-  {
-    std::lock_guard<std::mutex> guard(TheHooks().mutex);
-    function = TheHooks().shell_open;
-  }
-  if (function)
-    return function(DecodeLocalPath(path));
+  if (const std::optional<bool> replaced = ReplacedShellOpen(path))
+    return *replaced;
   if (path.empty())
     return false;
   if (ViewerRuns()) {
