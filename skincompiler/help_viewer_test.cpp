@@ -1,8 +1,7 @@
-// Under a real X server: the help viewer that Help brought up is closed when the compiler closes.
+// Under a real X server: closing the compiler leaves every window it did not start.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QImage>
 #include <QPixmap>
 #include <QTest>
@@ -22,15 +21,6 @@ std::unique_ptr<QWidget> ShowViewer(const QString& title) {
   viewer->show();
   EXPECT_TRUE(QTest::qWaitForWindowExposed(viewer.get()));
   return viewer;
-}
-
-// Runs the event loop until `done` holds or two seconds have passed.
-template <typename Condition>
-bool WaitFor(Condition done) {
-  QDeadlineTimer deadline(2000);
-  while (!done() && !deadline.hasExpired())
-    QTest::qWait(20);
-  return done();
 }
 
 class HelpViewerTest : public ::testing::Test {
@@ -54,7 +44,9 @@ class HelpViewerTest : public ::testing::Test {
   platform::ShellOpenFunction previous_shell_;
 };
 
-TEST_F(HelpViewerTest, ClosingAfterHelpClosesTheViewerButNotAWindowTitledOnlyThePrefix) {
+// The compiler closes only the viewer it started itself (known by its processes, as the game's
+// is): windows titled like the viewer's stay, whether Help was pressed or not.
+TEST_F(HelpViewerTest, ClosingNeverClosesAWindowItDidNotStart) {
   auto exact = ShowViewer(QStringLiteral("Corvane Orbello Help"));
   auto viewer = ShowViewer(QStringLiteral("Corvane Orbello Help - Skins"));
   QTest::mouseClick(window_->HelpButton(), Qt::LeftButton);
@@ -62,15 +54,9 @@ TEST_F(HelpViewerTest, ClosingAfterHelpClosesTheViewerButNotAWindowTitledOnlyThe
 
   QTest::mouseClick(window_->QuitButton(), Qt::LeftButton);
   EXPECT_FALSE(window_->isVisible());
-  EXPECT_TRUE(WaitFor([&] { return !viewer->isVisible(); }));
-  EXPECT_TRUE(exact->isVisible());
-}
-
-TEST_F(HelpViewerTest, WithoutHelpNoViewerIsClosed) {
-  auto viewer = ShowViewer(QStringLiteral("Corvane Orbello Help - Skins"));
-  window_->close();
   QTest::qWait(300);
   EXPECT_TRUE(viewer->isVisible());
+  EXPECT_TRUE(exact->isVisible());
 }
 
 }  // namespace
