@@ -71,28 +71,28 @@ class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInter
   QAccessibleInterface* table() const override { return QAccessibleWidget::parent(); }
 };
 
-// The board: 9 x 9 cells, row by row.
-class BoardInterface : public NamedWidgetInterface, public QAccessibleTableInterface {
+// The board: 9 x 9 cells, row by row. It has no table interface on purpose: a reader reads the
+// whole row of a table whenever the focus changes row, and a player moving up or down wants to
+// hear the one cell the cursor reached (the current row is a key of its own).
+class BoardInterface : public NamedWidgetInterface {
  public:
   explicit BoardInterface(QWidget* panel)
       : NamedWidgetInterface(panel, QAccessible::Table, QStringLiteral("Board")) {}
 
-  void* interface_cast(QAccessible::InterfaceType t) override {
-    if (t == QAccessible::TableInterface)
-      return static_cast<QAccessibleTableInterface*>(this);
-    return QAccessibleWidget::interface_cast(t);
-  }
   QAccessibleInterface* focusChild() const override {
     auto* panel = dynamic_cast<BoardPanel*>(widget());
     if (!panel || !panel->hasFocus())
       return nullptr;
-    return cellAt(CellY(panel->Cursor()), CellX(panel->Cursor()));
+    return child(CellY(panel->Cursor()) * kBoardSize + CellX(panel->Cursor()));
   }
   int childCount() const override { return kCellCount; }
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= kCellCount)
       return nullptr;
-    return cellAt(index / kBoardSize, index % kBoardSize);
+    auto* cell = widget()->findChild<TMyImage1*>(
+        QStringLiteral("BImage%1").arg(CellNumber(index % kBoardSize, index / kBoardSize)),
+        Qt::FindDirectChildrenOnly);
+    return cell ? QAccessible::queryAccessibleInterface(cell) : nullptr;
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
     auto* cell = child ? dynamic_cast<TMyImage1*>(child->object()) : nullptr;
@@ -100,78 +100,119 @@ class BoardInterface : public NamedWidgetInterface, public QAccessibleTableInter
       return -1;
     return CellY(cell->Tag()) * kBoardSize + CellX(cell->Tag());
   }
-
-  QAccessibleInterface* caption() const override { return nullptr; }
-  QAccessibleInterface* summary() const override { return nullptr; }
-  QAccessibleInterface* cellAt(int row, int column) const override {
-    if (row < 0 || row >= kBoardSize || column < 0 || column >= kBoardSize)
-      return nullptr;
-    auto* cell = widget()->findChild<TMyImage1*>(
-        QStringLiteral("BImage%1").arg(CellNumber(column, row)), Qt::FindDirectChildrenOnly);
-    return cell ? QAccessible::queryAccessibleInterface(cell) : nullptr;
-  }
-  int selectedCellCount() const override { return Selected() >= 0 ? 1 : 0; }
-  QList<QAccessibleInterface*> selectedCells() const override {
-    const int n = Selected();
-    if (n < 0)
-      return {};
-    QAccessibleInterface* cell = cellAt(CellY(n), CellX(n));
-    return cell ? QList<QAccessibleInterface*>{cell} : QList<QAccessibleInterface*>{};
-  }
-  QString columnDescription(int column) const override { return QString(QChar(u'A' + column)); }
-  QString rowDescription(int row) const override { return QString::number(row + 1); }
-  int selectedColumnCount() const override { return 0; }
-  int selectedRowCount() const override { return 0; }
-  int columnCount() const override { return kBoardSize; }
-  int rowCount() const override { return kBoardSize; }
-  QList<int> selectedColumns() const override { return {}; }
-  QList<int> selectedRows() const override { return {}; }
-  bool isColumnSelected(int) const override { return false; }
-  bool isRowSelected(int) const override { return false; }
-  bool selectRow(int) override { return false; }
-  bool selectColumn(int) override { return false; }
-  bool unselectRow(int) override { return false; }
-  bool unselectColumn(int) override { return false; }
-  void modelChange(QAccessibleTableModelChangeEvent*) override {}
-
- private:
-  int Selected() const {
-    TMainForm1* form = FormOf(widget());
-    if (!form || form->Engine().SelX() == kNone)
-      return -1;
-    return CellNumber(form->Engine().SelX(), form->Engine().SelY());
-  }
 };
 
-// Tells the reader that the focus is on the board's cursor cell: when the board takes the focus
-// and when the cursor moves.
-class CursorFocus : public QObject {
+// The widget that carries the last announcement as its description.
+QPointer<QWidget>& Described() {
+  static QPointer<QWidget> described;
+  return described;
+}
+
+// Drops the reader's object of `widget`: the next question makes a new one. A reader keeps what
+// it learnt of an object; only a new object is read afresh, name and description.
+void Renew(QWidget* widget) {
+  if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget))
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+}
+
+// Gives `widget` the description `text` (none when empty), as a new object when it changed or
+// `renew` asks for it, and takes the last announcement off the widget that carried it.
+void Describe(QWidget* widget, const QString& text, bool renew) {
+  QWidget* before = Described();
+  if (before && before != widget) {
+    before->setAccessibleDescription(QString());
+    Renew(before);
+  }
+  Described() = nullptr;
+  if (!widget)
+    return;
+  if (renew || widget->accessibleDescription() != text) {
+    widget->setAccessibleDescription(text);
+    Renew(widget);
+  }
+  if (!text.isEmpty())
+    Described() = widget;
+}
+
+TMyImage1* CursorCell(BoardPanel* panel) {
+  return panel->findChild<TMyImage1*>(QStringLiteral("BImage%1").arg(panel->Cursor()),
+                                      Qt::FindDirectChildrenOnly);
+}
+
+// What the reader treats as focused in `window`: on the board, the cursor cell.
+QWidget* FocusTarget(QWidget* window) {
+  QWidget* focus = window->focusWidget();
+  if (auto* panel = dynamic_cast<BoardPanel*>(focus))
+    return CursorCell(panel);
+  return focus;
+}
+
+void TellFocus(QWidget* widget) {
+  if (!widget || !QAccessible::isActive())
+    return;
+  QAccessibleEvent focus(widget, QAccessible::Focus);
+  QAccessible::updateAccessibility(&focus);
+}
+
+constexpr char kSpeakerName[] = "BoardSpeaker";
+
+// What the reader hears of the board: the cursor cell when the board takes the focus and when the
+// cursor moves, and the announcements (a turn, a new game, what a key asked for). An announcement
+// made while the window is not active (a message box was open) waits for the window, and takes
+// the place of telling the cursor cell then, so that neither cuts the other off.
+class Speaker : public QObject {
  public:
-  explicit CursorFocus(BoardPanel* panel) : QObject(panel), panel_(panel) {
+  explicit Speaker(BoardPanel* panel) : QObject(panel->window()), panel_(panel) {
+    setObjectName(QLatin1String(kSpeakerName));
     panel->installEventFilter(this);
-    panel->SetCursorMoved([this](int) { Tell(); });
+    panel->window()->installEventFilter(this);
+    panel->SetCursorMoved([this](int) { TellCursor(); });
   }
 
-  bool eventFilter(QObject*, QEvent* event) override {
+  void Say(const QString& text) {
+    pending_ = text;
+    has_pending_ = true;
+    QMetaObject::invokeMethod(this, &Speaker::Flush, Qt::QueuedConnection);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
     // After the toolkit has told that the board itself has the focus.
-    if (event->type() == QEvent::FocusIn)
-      QMetaObject::invokeMethod(this, &CursorFocus::Tell, Qt::QueuedConnection);
+    if ((watched == panel_ && event->type() == QEvent::FocusIn) ||
+        (watched == panel_->window() && event->type() == QEvent::WindowActivate))
+      QMetaObject::invokeMethod(this, &Speaker::Flush, Qt::QueuedConnection);
     return false;
   }
 
  private:
-  void Tell() {
-    if (!panel_->hasFocus() || !QAccessible::isActive())
+  void TellCursor() {
+    if (!panel_->hasFocus())
       return;
-    auto* cell = panel_->findChild<TMyImage1*>(QStringLiteral("BImage%1").arg(panel_->Cursor()),
-                                               Qt::FindDirectChildrenOnly);
-    if (cell) {
-      QAccessibleEvent focus(cell, QAccessible::Focus);
-      QAccessible::updateAccessibility(&focus);
-    }
+    if (has_pending_)
+      return Flush();
+    TMyImage1* cell = CursorCell(panel_);
+    // A cell is read by its name alone once the cursor has moved on from an announcement; the
+    // cell that carries one keeps it (telling the same object again makes a reader say nothing
+    // new, and no second word cuts the announcement off).
+    if (Described() != cell)
+      Describe(cell, QString(), false);
+    TellFocus(cell);
+  }
+
+  void Flush() {
+    if (!has_pending_)
+      return TellCursor();
+    QWidget* window = panel_->window();
+    QWidget* target = FocusTarget(window);
+    if (!window->isActiveWindow() || !target)
+      return;
+    has_pending_ = false;
+    Describe(target, pending_, true);
+    TellFocus(target);
   }
 
   BoardPanel* panel_;
+  QString pending_;
+  bool has_pending_ = false;
 };
 
 }  // namespace
@@ -206,7 +247,13 @@ QAccessibleInterface* BoardAccessible(QWidget* widget) {
 }
 
 void TellCursorFocus(BoardPanel* panel) {
-  new CursorFocus(panel);
+  new Speaker(panel);
+}
+
+void Announce(QWidget* window, const QString& text) {
+  if (auto* speaker = window->findChild<Speaker*>(QLatin1String(kSpeakerName),
+                                                  Qt::FindDirectChildrenOnly))
+    speaker->Say(text);
 }
 
 QString CellPosition(int n) {

@@ -55,7 +55,13 @@ void ActLater(Widget* widget, Act act) {
 
 // The description of the board panel or of one of its cells; null for other widgets.
 QAccessibleInterface* BoardAccessible(QWidget* widget);
-// Has the reader told of the cursor cell when the board takes the focus and when the cursor moves.
+// Has the reader told of the cursor cell when the board takes the focus and when the cursor moves,
+// and of the announcements of the panel's window.
 void TellCursorFocus(BoardPanel* panel);
+// Has a reader say `text` (nothing more when empty): what has the keyboard focus in `window` (on
+// the board, the cursor cell) is told as focused anew, a new object with `text` as its
+// description, which a reader speaks as its name, then the text. While the window is not active,
+// once it is again.
+void Announce(QWidget* window, const QString& text);
 
 }  // namespace orbello::window

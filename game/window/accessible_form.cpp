@@ -38,6 +38,54 @@ bool ShowsPreviews(const GameEngine& engine) {
   return engine.Settings().NextColors == 1 || engine.Settings().NextColors == 2;
 }
 
+QString TypeName(int32_t type) {
+  return type == kSquares ? QStringLiteral("Squares")
+         : type == kBlocks ? QStringLiteral("Blocks")
+                           : QStringLiteral("Lines");
+}
+
+// The balls on the board by colour, each colour's cells in board order: "red: A1, C4; green: B2."
+QString BallList(const GameEngine& engine, const skinfile::ColorNames& names) {
+  QStringList colors;
+  for (int32_t color = 0; color < kColorCount; ++color) {
+    QStringList cells;
+    for (int row = 0; row < kBoardSize; ++row) {
+      for (int column = 0; column < kBoardSize; ++column) {
+        if (engine.Board()[static_cast<size_t>(CellNumber(column, row))].Color == color)
+          cells << CellPosition(CellNumber(column, row));
+      }
+    }
+    if (!cells.isEmpty())
+      colors << ColorName(names, color) + QStringLiteral(": ") + cells.join(QStringLiteral(", "));
+  }
+  if (colors.isEmpty())
+    return QStringLiteral("No balls.");
+  return colors.join(QStringLiteral("; ")) + QLatin1Char('.');
+}
+
+int BallCount(const GameEngine& engine) {
+  return static_cast<int>(std::count_if(engine.Board().begin(), engine.Board().end(),
+                                        [](const TBoardCell& cell) { return cell.Color != kEmpty; }));
+}
+
+// What a reader hears when a game began: its type, its balls (a long list only on request).
+QString GameBegan(const GameEngine& engine, const skinfile::ColorNames& names, bool loaded) {
+  QString text = loaded ? QStringLiteral("Game loaded: %1, score %2.")
+                              .arg(TypeName(engine.GameType()))
+                              .arg(engine.Score())
+                        : QStringLiteral("New game: %1.").arg(TypeName(engine.GameType()));
+  const int balls = BallCount(engine);
+  constexpr int kListed = 10;
+  if (balls <= kListed) {
+    text += QLatin1Char(' ') + BallList(engine, names);
+  } else {
+    text += QStringLiteral(" %1 balls; B lists them.").arg(balls);
+  }
+  if (ShowsPreviews(engine))
+    text += QLatin1Char(' ') + DisplayText(Display::kNext, engine, names) + QLatin1Char('.');
+  return text;
+}
+
 // A text that is read whole: the value of a display, a summary.
 class ReadOnlyText : public QAccessibleTextInterface {
  public:
@@ -396,10 +444,7 @@ QString DisplayText(Display display, const GameEngine& engine, const skinfile::C
     case Display::kTime:
       return QStringLiteral("Time ") + Clock(engine.GameSeconds());
     case Display::kGameType: {
-      const int32_t type = engine.GameType();
-      return QStringLiteral("Game type ") + (type == kSquares  ? QStringLiteral("Squares")
-                                             : type == kBlocks ? QStringLiteral("Blocks")
-                                                               : QStringLiteral("Lines"));
+      return QStringLiteral("Game type ") + TypeName(engine.GameType());
     }
     case Display::kNext: {
       if (!ShowsPreviews(engine))
@@ -433,8 +478,11 @@ FormAccessibility::FormAccessibility(TMainForm1& form, const Displays& displays,
   displays_.game_type->setObjectName(QStringLiteral("ImageGame"));
   for (size_t slot = 0; slot < displays_.previews.size(); ++slot)
     displays_.previews[slot]->setObjectName(QStringLiteral("ImagePrev%1").arg(slot));
-  if (auto* panel = dynamic_cast<BoardPanel*>(form.findChild<QWidget*>(QStringLiteral("Panel3"))))
+  if (auto* panel =
+          dynamic_cast<BoardPanel*>(form.findChild<QWidget*>(QStringLiteral("Panel3")))) {
     TellCursorFocus(panel);
+    panel->SetReadKey([this](int key) { return ReadKey(key); });
+  }
   auto* status = new QObject(&form);
   status->setObjectName(QLatin1String(kStatusName));
   status_ = status;
@@ -453,7 +501,15 @@ const skinfile::ColorNames& FormAccessibility::ColorNames() {
 }
 
 void FormAccessibility::AfterCellClick() {
-  const QString summary = TurnSummary(form_.Engine().LastOutcome(), ColorNames());
+  const TurnOutcome& outcome = form_.Engine().LastOutcome();
+  QString summary = TurnSummary(outcome, ColorNames());
+  if (outcome.removed + outcome.removed_by_appeared > 0)
+    summary += QStringLiteral(" Score %1.").arg(form_.Engine().Score());
+  if (!outcome.appeared.empty() && !outcome.game_over && ShowsPreviews(form_.Engine()))
+    summary += QLatin1Char(' ') + DisplayText(Display::kNext, form_.Engine(), ColorNames()) +
+               QLatin1Char('.');
+  // A selection is heard in the cell's own name.
+  Announce(&form_, outcome.kind == TurnOutcome::Kind::kSelected ? QString() : summary);
   if (!summary.isEmpty() && status_) {
     const QString before = status_text_;
     status_text_ = summary;
@@ -466,8 +522,76 @@ void FormAccessibility::AfterCellClick() {
   RaiseChanges();
 }
 
-void FormAccessibility::AfterCommand() {
-  RaiseChanges();
+void FormAccessibility::AfterCommand(int id) {
+  const bool changed = RaiseChanges();
+  const bool new_game = id == kCmdNew || id == kCmdLines || id == kCmdSquares || id == kCmdBlocks;
+  // The variant menu of the best results changes no cell.
+  if (!changed || !(new_game || id == kCmdLoad))
+    return;
+  Announce(&form_, GameBegan(form_.Engine(), ColorNames(), id == kCmdLoad));
+  // The player who started a game plays it next: the board takes the focus, from the command
+  // that started it or from nowhere, with the cursor in the centre.
+  auto* panel = dynamic_cast<BoardPanel*>(form_.findChild<QWidget*>(QStringLiteral("Panel3")));
+  QWidget* focus = form_.focusWidget();
+  auto* button = dynamic_cast<TPictureButton*>(focus);
+  const bool from_command =
+      focus == nullptr || focus == &form_ || focus == panel ||
+      (button && (button->Id() == kCmdNew || button->Id() == kCmdNewMenu ||
+                  button->Id() == kCmdLoad));
+  if (panel && from_command) {
+    panel->SetCursor(kCellCount / 2);
+    panel->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+bool FormAccessibility::ReadKey(int key) {
+  if (key == Qt::Key_C) {
+    Announce(&form_, QString());
+    return true;
+  }
+  const QString text = ReadingFor(key);
+  if (!text.isEmpty())
+    Announce(&form_, text);
+  return !text.isEmpty();
+}
+
+QString FormAccessibility::ReadingFor(int key) {
+  const GameEngine& engine = form_.Engine();
+  const skinfile::ColorNames& names = ColorNames();
+  auto* panel = dynamic_cast<BoardPanel*>(form_.findChild<QWidget*>(QStringLiteral("Panel3")));
+  const int cursor = panel ? panel->Cursor() : kCellCount / 2;
+  // The cells of a line that hold or await a ball, in board order.
+  const auto line = [&](const QString& title, auto cell_of) {
+    QStringList held;
+    for (int i = 0; i < kBoardSize; ++i) {
+      const QString name = CellName(engine, names, cell_of(i));
+      if (!name.endsWith(QLatin1String(": empty")))
+        held << name;
+    }
+    if (held.isEmpty())
+      return title + QStringLiteral(": empty.");
+    return title + QStringLiteral(": ") + held.join(QStringLiteral("; ")) +
+           (held.size() < kBoardSize ? QStringLiteral("; the rest empty.") : QStringLiteral("."));
+  };
+  switch (key) {
+    case Qt::Key_R:
+      return line(QStringLiteral("Row %1").arg(CellY(cursor) + 1),
+                  [&](int i) { return CellNumber(i, CellY(cursor)); });
+    case Qt::Key_V:
+      return line(QStringLiteral("Column %1").arg(QChar(u'A' + CellX(cursor))),
+                  [&](int i) { return CellNumber(CellX(cursor), i); });
+    case Qt::Key_S:
+      return QStringLiteral("%1, %2, %3.")
+          .arg(DisplayText(Display::kScore, engine, names),
+               DisplayText(Display::kChamp, engine, names).toLower(),
+               DisplayText(Display::kTime, engine, names).toLower());
+    case Qt::Key_N:
+      return DisplayText(Display::kNext, engine, names) + QLatin1Char('.');
+    case Qt::Key_B:
+      return BallList(engine, names);
+    default:
+      return {};
+  }
 }
 
 void FormAccessibility::RaiseNameChange(QObject* object, QString& known, const QString& now) {
@@ -483,7 +607,8 @@ void FormAccessibility::RaiseNameChange(QObject* object, QString& known, const Q
   QAccessible::updateAccessibility(&text_changed);
 }
 
-void FormAccessibility::RaiseChanges() {
+bool FormAccessibility::RaiseChanges() {
+  bool changed = false;
   // Events are raised only while a reader listens; what it was told is kept up to date always.
   const GameEngine& engine = form_.Engine();
   const skinfile::ColorNames& names = ColorNames();
@@ -494,6 +619,7 @@ void FormAccessibility::RaiseChanges() {
     if (now == known)
       continue;
     known = now;
+    changed = true;
     if (!active)
       continue;
     if (QObject* cell = form_.findChild<TMyImage1*>(QStringLiteral("BImage%1").arg(n))) {
@@ -522,6 +648,7 @@ void FormAccessibility::RaiseChanges() {
   RaiseNameChange(displays_.game_type, game_text_, DisplayText(Display::kGameType, engine, names));
   QObject* holder = displays_.previews[0]->parentWidget();
   RaiseNameChange(holder, next_text_, DisplayText(Display::kNext, engine, names));
+  return changed;
 }
 
 }  // namespace orbello::window

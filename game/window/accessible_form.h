@@ -64,13 +64,21 @@ class FormAccessibility {
   QObject* Status() const { return status_; }
   const QString& StatusText() const { return status_text_; }
 
-  // After a press on a cell: the turn's summary on the status element, then what it changed.
+  // After a press on a cell: the turn's summary on the status element and spoken, then what it
+  // changed.
   void AfterCellClick();
-  // After a command: what it changed (a new game, a loaded game, another skin).
-  void AfterCommand();
+  // After command `id`: what it changed (a new game, a loaded game, another skin); a game that
+  // began is spoken, and the board takes the focus unless the player had put it elsewhere.
+  void AfterCommand(int id);
+  // What a reading key of the board says (its row or column, the score, the next colours, the
+  // balls); empty for other keys.
+  QString ReadingFor(int key);
+  // Speaks what reading key `key` asks for, C the cursor cell; false for other keys.
+  bool ReadKey(int key);
 
  private:
-  void RaiseChanges();
+  // True when a cell or the score changed.
+  bool RaiseChanges();
   void RaiseNameChange(QObject* object, QString& known, const QString& now);
 
   TMainForm1& form_;

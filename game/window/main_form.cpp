@@ -337,7 +337,7 @@ void TMainForm1::OnCommand(int id) {
     default:
       break;
   }
-  accessibility_->AfterCommand();
+  accessibility_->AfterCommand(id);
 }
 
 void TMainForm1::SetTimer1Interval(int interval) {
