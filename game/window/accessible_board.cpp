@@ -10,6 +10,7 @@
 #include "game/window/board_panel.h"
 #include "game/window/main_form.h"
 #include "game/window/widgets.h"
+#include "platform/qt/kit/accessible.h"
 
 namespace orbello::window {
 
@@ -49,11 +50,18 @@ class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInter
   }
 
   // What a left press does.
-  QStringList actionNames() const override { return {pressAction()}; }
+  QStringList actionNames() const override {
+    return MayPressNow(widget()) ? QStringList{pressAction()} : QStringList{};
+  }
   void doAction(const QString& action) override {
     if (action != pressAction())
       return;
-    ActLater(static_cast<TMyImage1*>(widget()), [](TMyImage1* cell) { cell->Press(); });
+    PressLater(widget(), [](QWidget* cell) {
+      // A mouse press gives the board the focus first.
+      if (QWidget* panel = cell->parentWidget())
+        panel->setFocus(Qt::MouseFocusReason);
+      static_cast<TMyImage1*>(cell)->Press();
+    });
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
@@ -217,6 +225,23 @@ class Speaker : public QObject {
 
 }  // namespace
 
+bool MayPressNow(const QWidget* widget) {
+  TMainForm1* form = FormOf(widget);
+  const bool turn = form && form->Accessibility() && form->Accessibility()->TurnPlaying();
+  return !turn && kit::MayPress(widget);
+}
+
+void PressLater(QWidget* widget, std::function<void(QWidget*)> act) {
+  QPointer<QWidget> target = widget;
+  QMetaObject::invokeMethod(
+      widget,
+      [target, act = std::move(act)] {
+        if (target && MayPressNow(target))
+          act(target.data());
+      },
+      Qt::QueuedConnection);
+}
+
 QString ColorName(const skinfile::ColorNames& names, int32_t color) {
   if (color < 0 || color >= kColorCount)
     return QStringLiteral("unknown");
@@ -251,8 +276,8 @@ void TellCursorFocus(BoardPanel* panel) {
 }
 
 void Announce(QWidget* window, const QString& text) {
-  if (auto* speaker = window->findChild<Speaker*>(QLatin1String(kSpeakerName),
-                                                  Qt::FindDirectChildrenOnly))
+  if (auto* speaker =
+          window->findChild<Speaker*>(QLatin1String(kSpeakerName), Qt::FindDirectChildrenOnly))
     speaker->Say(text);
 }
 

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 #include "skinfile/color_names.h"
 
@@ -39,19 +40,13 @@ class NamedWidgetInterface : public QAccessibleWidget {
   QString name_;
 };
 
-// Runs `act` on `widget` once the reader's request has been answered: a press may run a turn with
-// its animations or open a modal window, and the reader must not wait for either.
-template <typename Widget, typename Act>
-void ActLater(Widget* widget, Act act) {
-  QPointer<Widget> target = widget;
-  QMetaObject::invokeMethod(
-      target,
-      [target, act] {
-        if (target)
-          act(target.data());
-      },
-      Qt::QueuedConnection);
-}
+// Whether a reader's press may reach `widget` of a main window now: where a mouse press could
+// (shown, enabled, no modal window or popup in the way) and while no turn is being played.
+bool MayPressNow(const QWidget* widget);
+// Runs `act` on `widget` once the reader's request has been answered (a press may run a turn
+// with its animations or open a modal window, and the reader must not wait for either), and only
+// if the widget may be pressed then.
+void PressLater(QWidget* widget, std::function<void(QWidget*)> act);
 
 // The description of the board panel or of one of its cells; null for other widgets.
 QAccessibleInterface* BoardAccessible(QWidget* widget);

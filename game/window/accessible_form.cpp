@@ -39,7 +39,7 @@ bool ShowsPreviews(const GameEngine& engine) {
 }
 
 QString TypeName(int32_t type) {
-  return type == kSquares ? QStringLiteral("Squares")
+  return type == kSquares  ? QStringLiteral("Squares")
          : type == kBlocks ? QStringLiteral("Blocks")
                            : QStringLiteral("Lines");
 }
@@ -64,12 +64,13 @@ QString BallList(const GameEngine& engine, const skinfile::ColorNames& names) {
 }
 
 int BallCount(const GameEngine& engine) {
-  return static_cast<int>(std::count_if(engine.Board().begin(), engine.Board().end(),
-                                        [](const TBoardCell& cell) { return cell.Color != kEmpty; }));
+  return static_cast<int>(
+      std::count_if(engine.Board().begin(), engine.Board().end(),
+                    [](const TBoardCell& cell) { return cell.Color != kEmpty; }));
 }
 
 // What a reader hears when a game began: its type, its balls (a long list only on request).
-QString GameBegan(const GameEngine& engine, const skinfile::ColorNames& names, bool loaded) {
+QString GameBeganText(const GameEngine& engine, const skinfile::ColorNames& names, bool loaded) {
   QString text = loaded ? QStringLiteral("Game loaded: %1, score %2.")
                               .arg(TypeName(engine.GameType()))
                               .arg(engine.Score())
@@ -202,13 +203,12 @@ class ButtonInterface : public QAccessibleWidget {
     return state;
   }
   QStringList actionNames() const override {
-    return widget()->isEnabled() ? QStringList{pressAction()} : QStringList{};
+    return MayPressNow(widget()) ? QStringList{pressAction()} : QStringList{};
   }
   void doAction(const QString& action) override {
-    if (action != pressAction() || !widget()->isEnabled())
+    if (action != pressAction())
       return;
-    ActLater(static_cast<QAbstractButton*>(widget()),
-             [](QAbstractButton* button) { button->click(); });
+    PressLater(widget(), [](QWidget* button) { static_cast<QAbstractButton*>(button)->click(); });
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 };
@@ -317,12 +317,15 @@ class MenuItemInterface : public QAccessibleObject, public QAccessibleActionInte
       return static_cast<QAccessibleActionInterface*>(this);
     return nullptr;
   }
-  QStringList actionNames() const override { return {pressAction()}; }
+  QStringList actionNames() const override {
+    return MayPressNow(Menu()) ? QStringList{pressAction()} : QStringList{};
+  }
   void doAction(const QString& action) override {
     if (action != pressAction())
       return;
     const int index = Index();
-    ActLater(Menu(), [index](TGameMenu* menu) { menu->ChooseItem(index); });
+    PressLater(Menu(),
+               [index](QWidget* menu) { static_cast<TGameMenu*>(menu)->ChooseItem(index); });
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
@@ -478,8 +481,7 @@ FormAccessibility::FormAccessibility(TMainForm1& form, const Displays& displays,
   displays_.game_type->setObjectName(QStringLiteral("ImageGame"));
   for (size_t slot = 0; slot < displays_.previews.size(); ++slot)
     displays_.previews[slot]->setObjectName(QStringLiteral("ImagePrev%1").arg(slot));
-  if (auto* panel =
-          dynamic_cast<BoardPanel*>(form.findChild<QWidget*>(QStringLiteral("Panel3")))) {
+  if (auto* panel = dynamic_cast<BoardPanel*>(form.findChild<QWidget*>(QStringLiteral("Panel3")))) {
     TellCursorFocus(panel);
     panel->SetReadKey([this](int key) { return ReadKey(key); });
   }
@@ -500,7 +502,12 @@ const skinfile::ColorNames& FormAccessibility::ColorNames() {
   return names_;
 }
 
+void FormAccessibility::BeforeCellClick() {
+  turn_playing_ = true;
+}
+
 void FormAccessibility::AfterCellClick() {
+  turn_playing_ = false;
   const TurnOutcome& outcome = form_.Engine().LastOutcome();
   QString summary = TurnSummary(outcome, ColorNames());
   if (outcome.removed + outcome.removed_by_appeared > 0)
@@ -508,8 +515,14 @@ void FormAccessibility::AfterCellClick() {
   if (!outcome.appeared.empty() && !outcome.game_over && ShowsPreviews(form_.Engine()))
     summary += QLatin1Char(' ') + DisplayText(Display::kNext, form_.Engine(), ColorNames()) +
                QLatin1Char('.');
-  // A selection is heard in the cell's own name.
-  Announce(&form_, outcome.kind == TurnOutcome::Kind::kSelected ? QString() : summary);
+  if (outcome.game_over && form_.Engine().GameActive()) {
+    // The player took the offer of a new game at the end of this one.
+    RaiseChanges();
+    GameBegan(summary + QLatin1Char(' '), false);
+  } else {
+    // A selection is heard in the cell's own name.
+    Announce(&form_, outcome.kind == TurnOutcome::Kind::kSelected ? QString() : summary);
+  }
   if (!summary.isEmpty() && status_) {
     const QString before = status_text_;
     status_text_ = summary;
@@ -528,16 +541,19 @@ void FormAccessibility::AfterCommand(int id) {
   // The variant menu of the best results changes no cell.
   if (!changed || !(new_game || id == kCmdLoad))
     return;
-  Announce(&form_, GameBegan(form_.Engine(), ColorNames(), id == kCmdLoad));
+  GameBegan(QString(), id == kCmdLoad);
+}
+
+void FormAccessibility::GameBegan(const QString& before, bool loaded) {
+  Announce(&form_, before + GameBeganText(form_.Engine(), ColorNames(), loaded));
   // The player who started a game plays it next: the board takes the focus, from the command
   // that started it or from nowhere, with the cursor in the centre.
   auto* panel = dynamic_cast<BoardPanel*>(form_.findChild<QWidget*>(QStringLiteral("Panel3")));
   QWidget* focus = form_.focusWidget();
   auto* button = dynamic_cast<TPictureButton*>(focus);
-  const bool from_command =
-      focus == nullptr || focus == &form_ || focus == panel ||
-      (button && (button->Id() == kCmdNew || button->Id() == kCmdNewMenu ||
-                  button->Id() == kCmdLoad));
+  const bool from_command = focus == nullptr || focus == &form_ || focus == panel ||
+                            (button && (button->Id() == kCmdNew || button->Id() == kCmdNewMenu ||
+                                        button->Id() == kCmdLoad));
   if (panel && from_command) {
     panel->SetCursor(kCellCount / 2);
     panel->setFocus(Qt::OtherFocusReason);

@@ -64,6 +64,9 @@ class FormAccessibility {
   QObject* Status() const { return status_; }
   const QString& StatusText() const { return status_text_; }
 
+  // Around a press on a cell: while its turn is played no reader's press is taken.
+  void BeforeCellClick();
+  bool TurnPlaying() const { return turn_playing_; }
   // After a press on a cell: the turn's summary on the status element and spoken, then what it
   // changed.
   void AfterCellClick();
@@ -77,8 +80,10 @@ class FormAccessibility {
   bool ReadKey(int key);
 
  private:
-  // True when a cell or the score changed.
+  // True when a cell changed.
   bool RaiseChanges();
+  // Speaks that a game began, after `before`, and gives the board the focus.
+  void GameBegan(const QString& before, bool loaded);
   void RaiseNameChange(QObject* object, QString& known, const QString& now);
 
   TMainForm1& form_;
@@ -89,6 +94,7 @@ class FormAccessibility {
   skinfile::ColorNames names_ = skinfile::NumberedColorNames();
   QPointer<QObject> status_;
   QString status_text_;
+  bool turn_playing_ = false;
   // What the reader was last told.
   std::array<QString, kCellCount> cell_names_;
   int selected_ = -1;

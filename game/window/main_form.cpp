@@ -263,6 +263,7 @@ void TMainForm1::CreateShortcuts() {
 }
 
 void TMainForm1::CellClick(int n) {
+  accessibility_->BeforeCellClick();
   engine_.CellClick(n);
   accessibility_->AfterCellClick();
   // A turn that opened a message box ran a nested event loop; make sure presses queued during the

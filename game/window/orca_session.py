@@ -163,6 +163,8 @@ class Session:
             if done(said):
                 return said
             time.sleep(0.05)
+        # What was said is kept for the caller's message.
+        self.unclaimed = said
         return None
 
     def settle(self, quiet=1.5, limit=8):
@@ -181,12 +183,28 @@ class Session:
             time.sleep(0.05)
         return said
 
-    def key(self, name, quiet=1.5, limit=8):
-        """Presses one key and returns what Orca said after it, the key's own echo left out."""
+    def focus_window(self):
+        """Gives the game's window the keyboard, as a window manager does when a dialog closes
+        (the private X server runs none)."""
+        subprocess.run(["xdotool", "windowfocus", "--sync", self.window], env=self.env,
+                       capture_output=True, timeout=10)
+
+    def key(self, name, until=None, limit=8, refocus=False):
+        """Presses one key and returns what Orca said after it: until `until` holds for what
+        was said and Orca then was quiet for a moment, or without `until` until it was quiet
+        for a longer one (at most `limit` seconds either way)."""
         self.read_said()
         subprocess.run(["xdotool", "key", "--clearmodifiers", name], env=self.env, check=True,
                        timeout=10)
-        return self.settle(quiet, limit)
+        if refocus:
+            time.sleep(0.5)
+            self.focus_window()
+        if until is None:
+            return self.settle(1.5, limit)
+        said = self.wait_said(until, limit)
+        if said is None:
+            return self.unclaimed
+        return said + self.settle(0.4, 2)
 
     def type(self, text):
         self.read_said()
