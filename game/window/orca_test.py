@@ -76,12 +76,12 @@ def cursor_to(player, here, there):
     x, y = ord(here[0]) - ord("A"), int(here[1]) - 1
     tx, ty = ord(there[0]) - ord("A"), int(there[1]) - 1
     while (x, y) != (tx, ty):
-        if x != tx and min(tx, 8 - tx) + 1 < abs(tx - x) and x not in (0, 8):
+        if x != tx and min(tx, 8 - tx) + 1 < abs(tx - x):
             key, x = ("Home", 0) if tx < 4 else ("End", 8)
         elif x != tx:
             key = "Right" if tx > x else "Left"
             x += 1 if tx > x else -1
-        elif min(ty, 8 - ty) + 1 < abs(ty - y) and y not in (0, 8):
+        elif min(ty, 8 - ty) + 1 < abs(ty - y):
             key, y = ("Prior", 0) if ty < 4 else ("Next", 8)
         else:
             key = "Down" if ty > y else "Up"
@@ -198,8 +198,9 @@ def main(build, transcript_path):
 
 
 def lay_out(session):
-    folder = session.home + "/games"
-    os.makedirs(folder)
+    # In the folder the chooser opens in: the names alone are typed.
+    folder = session.app_dir + "/save"
+    os.makedirs(folder, exist_ok=True)
     red, green, blue, yellow, purple = 0, 1, 2, 3, 4
     moves = folder + "/moves.osf"
     # Four reds on row 1 and one to complete it; I1 walled in by H1 and I2.
@@ -216,7 +217,7 @@ def lay_out(session):
             if name not in ("G9", "H9", "I9"):
                 balls[name] = (x + 2 * y) % 7
     write_saved_game(end, 1, 500, balls, [("G9", red), ("H9", green), ("I9", blue)])
-    return {"moves": moves, "end": end}
+    return {"moves": "moves.osf", "end": "end.osf"}
 
 
 if __name__ == "__main__":
