@@ -112,6 +112,8 @@ class Session:
             raise Unavailable("Orca did not start: " + self.tail(self.home + "/orca.err"))
 
     def start_game(self, *args):
+        """Starts the game and gives its window the keyboard; what Orca said then, or None when
+        Orca never heard of the window."""
         self.game = self.start([self.app_dir + "/cvob", *args], env=self.env,
                                stderr=open(self.home + "/game.err", "w"))
         end = time.monotonic() + 20
@@ -121,11 +123,19 @@ class Session:
                                    text=True, timeout=10).stdout.split()
             if found:
                 self.window = found[0]
-                subprocess.run(["xdotool", "windowfocus", "--sync", self.window], env=self.env,
-                               capture_output=True, timeout=10)
-                return
+                break
             time.sleep(0.1)
-        raise Unavailable("the game's window never showed")
+        else:
+            raise Unavailable("the game's window never showed")
+        # Keys go to the window once Orca has heard that it has the focus.
+        said = []
+        for _ in range(3):
+            self.focus_window()
+            heard = self.wait_said(lambda s: any("Corvane Orbello frame" in x for x in s), 5)
+            said += heard if heard is not None else self.unclaimed
+            if heard is not None:
+                return said + self.settle(0.5, 2)
+        return None
 
     @staticmethod
     def tail(path):

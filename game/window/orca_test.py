@@ -58,6 +58,11 @@ class Player:
                 fail("after %s Orca did not say %r (in order), it said %r" % (key, pattern, said))
                 break
             position = found + 1
+        # Spoken once, not twice.
+        for pattern in patterns:
+            count = sum(1 for h in heard if re.search(pattern, h))
+            if count > 1:
+                fail("after %s Orca said %r %d times: %r" % (key, pattern, count, said))
         for pattern in forbid:
             if any(re.search(pattern, h) for h in heard):
                 fail("after %s Orca said %r: %r" % (key, pattern, said))
@@ -181,11 +186,13 @@ def main(build, transcript_path):
             session.start_desktop()
             session.start_orca()
             saves = lay_out(session)
-            session.start_game()
+            said = session.start_game()
         except Unavailable as reason:
             print("SKIPPED: %s" % reason, flush=True)
             return SKIP
-        said = session.settle()
+        if said is None:
+            fail("Orca never heard of the game's window: %r" % session.unclaimed)
+            return 1
         transcript.append(("(start)", said, "the game's window takes the focus"))
         play(session, saves)
         if session.game.poll() is not None:
