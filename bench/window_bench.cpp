@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "game/engine/testing/engine_access.h"
+#include "game/engine/turn_player.h"
 #include "game/window/main_form.h"
 #include "game/window/testing/window_test_env.h"
 #include "platform/qt/instance.h"
@@ -99,7 +99,7 @@ int FirstFrameChild(int argc, char** argv, const std::string& high_scores) {
   if (!instance.TryBecomeFirst())
     return 3;
   TimedForm form(high_scores);
-  if (form.FormCreate() != 0)
+  if (form.Create() != 0)
     return 4;
   orbello::platform::ServeMainWindow(instance, &form);
   form.show();
@@ -125,7 +125,7 @@ int FirstFrameChild(int argc, char** argv, const std::string& high_scores) {
 int IdleChild(int argc, char** argv, const std::string& high_scores, bool game) {
   QApplication app(argc, argv);
   TMainForm1 form(high_scores);
-  if (form.FormCreate() != 0)
+  if (form.Create() != 0)
     return 4;
   form.show();
   if (game)
@@ -153,34 +153,46 @@ void Report(const char* what, const std::vector<double>& values, const char* uni
               *std::max_element(values.begin(), values.end()), values.size());
 }
 
-// The game's main window that adds up the time spent drawing cells.
-class DrawTimedForm : public TMainForm1 {
+// The main window's board view, adding up the time spent drawing cells.
+class TimedScreen : public orbello::BoardScreen {
  public:
-  using TMainForm1::TMainForm1;
+  explicit TimedScreen(orbello::BoardScreen& view) : view_(view) {}
   double drawing_ms = 0;
 
   void DrawBallFrame(int frame, int row, orbello::Picture picture, int n) override {
     const int64_t start = MonotonicNs();
-    TMainForm1::DrawBallFrame(frame, row, picture, n);
+    view_.DrawBallFrame(frame, row, picture, n);
     drawing_ms += (MonotonicNs() - start) / 1e6;
   }
   void DrawEmptyCell(int n) override {
     const int64_t start = MonotonicNs();
-    TMainForm1::DrawEmptyCell(n);
+    view_.DrawEmptyCell(n);
     drawing_ms += (MonotonicNs() - start) / 1e6;
   }
+  void DrawPreview(int slot, int color) override { view_.DrawPreview(slot, color); }
+  void SetPreviewVisible(int slot, bool visible) override {
+    view_.SetPreviewVisible(slot, visible);
+  }
+  void DrawNumber(orbello::NumberDisplay display, uint32_t value) override {
+    view_.DrawNumber(display, value);
+  }
+  void DrawClock(uint32_t seconds) override { view_.DrawClock(seconds); }
+
+ private:
+  orbello::BoardScreen& view_;
 };
 
 void InProcess(int argc, char** argv, const std::string& high_scores, int rounds) {
   QApplication app(argc, argv);
-  DrawTimedForm form(high_scores);
-  if (form.FormCreate() != 0) {
+  TMainForm1 form(high_scores);
+  if (form.Create() != 0) {
     std::printf("the window could not be built\n");
     return;
   }
   form.show();
   for (int i = 0; i < 20; ++i)
     QApplication::processEvents();
+  TimedScreen screen(orbello::window::testing::Access(form).View());
 
   // One DrawBallFrame: a 32 x 32 copy and the repaint of one cell.
   std::vector<double> frame_us;
@@ -188,55 +200,60 @@ void InProcess(int argc, char** argv, const std::string& high_scores, int rounds
     const int calls = 2000;
     const int64_t start = MonotonicNs();
     for (int i = 0; i < calls; ++i) {
-      form.DrawBallFrame(i % 24, i % 7, orbello::Picture::kBalls, i % 81);
+      screen.DrawBallFrame(i % 24, i % 7, orbello::Picture::kBalls, i % 81);
     }
     frame_us.push_back((MonotonicNs() - start) / 1000.0 / calls);
   }
   Report("DrawBallFrame", frame_us, "us");
 
-  orbello::GameEngine& engine = form.Engine();
-  orbello::EngineState& state = orbello::EngineAccess::State(engine);
-  orbello::EngineSettings& settings = engine.Settings();
+  // The animations as the turn player shows them on the window.
+  orbello::EngineSettings settings = form.Engine().Settings();
   settings.Delay_Move = 30;
   settings.Delay_Destroy = 20;
   settings.Delay_Appearance = 40;
   settings.ShowWalk = false;
+  orbello::TurnPlayer player(screen, form, settings);
+  const orbello::Position before;
   std::vector<double> walk, destroy, appear, walk_waits, destroy_waits, appear_waits;
   for (int r = 0; r < rounds; ++r) {
     // A walk of six steps over the top row: 5 waits of Delay_Move.
-    engine.InitBoard();
-    state.Board[0].Color = 2;
-    state.SelX = 0;
-    state.SelY = 0;
-    engine.ClearPointList();
+    orbello::rules::MoveResult move;
+    move.from = {0, 0};
+    move.to = {6, 0};
+    move.color = 2;
     for (int x = 0; x < 6; ++x)
-      engine.AppendPoint(x, 0);
-    form.drawing_ms = 0;
+      move.path.push_back({x, 0});
+    screen.drawing_ms = 0;
     int64_t start = MonotonicNs();
-    engine.AnimateWalk(orbello::WalkMode::kShowing);
+    player.PlayMove(move, before);
     walk.push_back((MonotonicNs() - start) / 1e6 - 5 * 30.0);
-    walk_waits.push_back(walk.back() - form.drawing_ms);
-    engine.ClearPointList();
+    walk_waits.push_back(walk.back() - screen.drawing_ms);
 
     // A removal of five balls: 9 waits of Delay_Destroy.
+    orbello::rules::MoveResult removal;
+    removal.from = removal.to = {4, 0};
+    removal.color = 3;
+    removal.path = {{4, 0}};
+    removal.removal.color = 3;
     for (int y = 0; y < 5; ++y)
-      engine.AppendPoint(4, y);
-    form.drawing_ms = 0;
+      removal.removal.cells.push_back({4, y});
+    screen.drawing_ms = 0;
     start = MonotonicNs();
-    engine.AnimateDestroy(3);
+    player.PlayMove(removal, before);
     destroy.push_back((MonotonicNs() - start) / 1e6 - 9 * 20.0);
-    destroy_waits.push_back(destroy.back() - form.drawing_ms);
-    engine.ClearPointList();
+    destroy_waits.push_back(destroy.back() - screen.drawing_ms);
 
     // Three balls appearing: 4 waits of Delay_Appearance.
-    state.NextBalls = {{{6, 6, 1}, {7, 7, 2}, {8, 8, 3}}};
-    form.drawing_ms = 0;
+    orbello::Position announced;
+    announced.NextBalls = {{{6, 6, 1}, {7, 7, 2}, {8, 8, 3}}};
+    orbello::rules::TurnEnd end;
+    end.reserved = announced;
+    screen.drawing_ms = 0;
     start = MonotonicNs();
-    engine.AnimateAppearance();
+    player.PlayTurnEnd(end, announced);
     appear.push_back((MonotonicNs() - start) / 1e6 - 4 * 40.0);
-    appear_waits.push_back(appear.back() - form.drawing_ms);
+    appear_waits.push_back(appear.back() - screen.drawing_ms);
   }
-  state.SelX = state.SelY = orbello::kNone;
   Report("walk: measured - 5 x 30 ms", walk, "ms");
   Report("  without its drawing", walk_waits, "ms");
   Report("destruction: measured - 9 x 20 ms", destroy, "ms");

@@ -88,6 +88,13 @@ if [ -f "$build/help/cvob.chm" ]; then
 else
   note "the help file is not built; skipped"
 fi
+# The help in the other languages, beside it; the game opens the player's and falls back to it.
+for book in "$build"/help/cvob_*.chm; do
+  if [ -f "$book" ]; then
+    put "$book" "$app_dir/$(basename "$book")" 644
+    echo "  help $(basename "$book")"
+  fi
+done
 # Opens help files with the book's title first in the viewer's title (registered at the end).
 put "$(dirname "$0")/orbello-help" "$app_dir/orbello-help" 755
 
@@ -176,6 +183,12 @@ launch() {
     quote "$1"
   fi
 }
+# The entry's generic name, further keywords and translations: the section of desktop-entries.txt
+# named by its icon.
+localized() {
+  awk -v section="[$1]" '/^\[/ { inside = ($0 == section); next } inside && /=/ && !/^#/' \
+    "$(dirname "$0")/desktop-entries.txt"
+}
 entry() {  # file name comment exec icon [more lines]
   local tmp file=$1 name=$2 comment=$3 exec=$4 icon=$5
   shift 5
@@ -192,7 +205,8 @@ entry() {  # file name comment exec icon [more lines]
     echo "Icon=$icon"
     echo "Terminal=false"
     echo "Categories=Game;LogicGame;"
-    printf '%s\n' "$@"
+    if [ $# -gt 0 ]; then printf '%s\n' "$@"; fi
+    localized "$icon"
   } >"$tmp"
   chmod 755 "$tmp"
   mv -f "$tmp" "$file"
@@ -248,8 +262,9 @@ put "$(dirname "$0")/com.corvane.Orbello.metainfo.xml" \
 echo "  metainfo com.corvane.Orbello.metainfo.xml"
 
 # The handler of compiled help files: the game and the skin compiler open cvob.chm through the
-# desktop and close the viewer at their end by its title, which must begin with the book's title.
-# The launcher gives the viewer that title. It becomes the default in the applications folder's
+# desktop; the skin compiler closes the viewer at its end by its title, which must begin with the
+# book's title (the game closes the viewer it started by its processes). The launcher gives the
+# viewer that title. It becomes the default in the applications folder's
 # mimeapps.list, below the player's own choices in the configuration folder, which still win. Its
 # entry names no MimeType: the desktop's MIME cache then never lists it, nor keeps naming it after
 # the uninstaller has removed it.
@@ -280,11 +295,12 @@ register_help_viewer() {
   } >"$tmp"
   chmod 644 "$tmp"
   mv -f "$tmp" "$applications/$help_entry_id"
-  # Our lines replace earlier defaults for the same types; everything else stays as it was.
+  # Our lines replace earlier defaults for the same types; everything else stays as it was. The
+  # list may be the player's link to a private file: the helper replaces the link's target and
+  # keeps the file's mode.
   source=/dev/null
   [ -f "$list" ] && source=$list
-  tmp=$(mktemp "$applications/.install.XXXXXX")
-  pending=$tmp
+  pending=""
   awk -v id="$help_entry_id" -v types="${help_types[*]}" '
     BEGIN { n = split(types, t, " "); for (i = 1; i <= n; i++) ours[t[i] "="] = 1 }
     function defaults() { for (i = 1; i <= n; i++) print t[i] "=" id ";"; done = 1 }
@@ -293,16 +309,13 @@ register_help_viewer() {
     !(section == "[Default Applications]" && key in ours) { print }
     /^\[Default Applications\]$/ { defaults() }
     END { if (!done) { print "[Default Applications]"; defaults() } }
-  ' "$source" >"$tmp"
-  chmod 644 "$tmp"
-  mv -f "$tmp" "$list"
-  pending=""
+  ' "$source" | "$helper" replace "$list"
   echo "  help viewer for ${help_types[*]}"
   if command -v xdg-mime >/dev/null; then
     for type in "${help_types[@]}"; do
       chosen=$(xdg-mime query default "$type" 2>/dev/null || true)
       if [ -n "$chosen" ] && [ "$chosen" != "$help_entry_id" ]; then
-        note "$type opens with $chosen (your choice); ending the game will not close its window"
+        note "$type opens with $chosen (your choice); ending the skin compiler will not close its window"
       fi
     done
   fi

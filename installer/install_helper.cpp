@@ -2,12 +2,18 @@
 //   orbello-install-helper folders            prints the data, desktop and applications folders
 //   orbello-install-helper check APP_DIR/     fails when the game could not use that folder
 //   orbello-install-helper registry APP_DIR/  writes the settings key and the uninstall entry
+//   orbello-install-helper replace FILE        replaces FILE with what stdin holds; a link stays a
+//                                              link (its target is replaced), a file keeps its mode
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "install_registry.h"
+#include "platform/core/files.h"
 #include "platform/core/paths.h"
 
 int main(int argc, char** argv) {
@@ -37,7 +43,21 @@ int main(int argc, char** argv) {
       std::printf("  %s\n", line.c_str());
     return 0;
   }
+  if (argc == 3 && std::strcmp(argv[1], "replace") == 0) {
+    // The player's own files (a mimeapps.list may link to a private dotfile) keep what they are.
+    std::string bytes;
+    char buffer[65536];
+    for (ssize_t n; (n = orbello::platform::ReadFull(STDIN_FILENO, buffer, sizeof buffer)) > 0;)
+      bytes.append(buffer, static_cast<size_t>(n));
+    if (!orbello::platform::ReplaceFile(argv[2], bytes)) {
+      std::fprintf(stderr, "orbello-install-helper: cannot write %s: %s\n", argv[2],
+                   std::strerror(errno));
+      return 1;
+    }
+    return 0;
+  }
   std::fprintf(stderr,
-               "usage: orbello-install-helper folders | check APP_DIR/ | registry APP_DIR/\n");
+               "usage: orbello-install-helper folders | check APP_DIR/ | registry APP_DIR/ | "
+               "replace FILE\n");
   return 2;
 }

@@ -168,7 +168,7 @@ int Run(const QString& app_dir, const QString& output) {
   TMainForm1 form((app_dir + "cvobhs.dat").toStdString());
   int exit_status = -1;
   form.SetExitHandler([&](int status) { exit_status = status; });
-  if (form.FormCreate() != 0)
+  if (form.Create() != 0)
     return Fail("the game window was not created"), 1;
   // A fixed seed: the same pictures from every build.
   form.Engine().Randomize(20240607);

@@ -1,7 +1,9 @@
 #include "skinfile/color_names.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <iterator>
 #include <vector>
 
 #include "platform/core/files.h"
@@ -30,48 +32,100 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
-// Counts the characters of a name that is valid UTF-8 without control characters (C0, DEL, C1);
-// -1 for anything else.
-long PrintableChars(const std::string& name) {
-  long count = 0;
-  size_t i = 0;
-  while (i < name.size()) {
-    const auto lead = static_cast<unsigned char>(name[i]);
-    size_t length = 0;
-    char32_t code = 0;
-    if (lead < 0x80) {
-      length = 1;
-      code = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-      length = 2;
-      code = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-      length = 3;
-      code = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-      length = 4;
-      code = lead & 0x07;
-    } else {
-      return -1;
-    }
-    if (name.size() - i < length)
-      return -1;
-    for (size_t k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(name[i + k]);
-      if ((next & 0xC0) != 0x80)
-        return -1;
-      code = (code << 6) | (next & 0x3F);
-    }
-    // Overlong forms, surrogates and values past Unicode are not text.
-    constexpr char32_t kSmallest[5] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < kSmallest[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
-      return -1;
-    if (code < 0x20 || (code >= 0x7F && code <= 0x9F))
-      return -1;
-    i += length;
-    ++count;
+// The letters of the scripts colour names are written in, with their combining marks: Latin,
+// Greek, Cyrillic, Armenian, Hebrew, Arabic, the Indic scripts, Thai, Lao, Myanmar, Khmer,
+// Georgian, Ethiopic, Hangul, kana and the CJK ideographs. Digits, punctuation, symbols, spaces
+// other than the plain one, and every format or control character (bidi controls, zero-width
+// characters, the byte order mark, line separators) are not among them.
+struct CodeRange {
+  char32_t first;
+  char32_t last;
+};
+constexpr CodeRange kLetters[] = {
+    {0x41, 0x5A},       {0x61, 0x7A},     {0xAA, 0xAA},     {0xB5, 0xB5},     {0xBA, 0xBA},
+    {0xC0, 0xD6},       {0xD8, 0xF6},     {0xF8, 0x2C1},    {0x2C6, 0x2D1},   {0x2E0, 0x2E4},
+    {0x2EC, 0x2EC},     {0x2EE, 0x2EE},   {0x300, 0x373},   {0x376, 0x377},   {0x37A, 0x37D},
+    {0x37F, 0x37F},     {0x386, 0x386},   {0x388, 0x3F5},   {0x3F7, 0x481},   {0x483, 0x52F},
+    {0x531, 0x556},     {0x559, 0x559},   {0x560, 0x588},   {0x591, 0x5BD},   {0x5BF, 0x5BF},
+    {0x5C1, 0x5C2},     {0x5C4, 0x5C5},   {0x5C7, 0x5C7},   {0x5D0, 0x5EA},   {0x5EF, 0x5F2},
+    {0x610, 0x61A},     {0x620, 0x65F},   {0x66E, 0x6D3},   {0x6D5, 0x6DC},   {0x6DF, 0x6E8},
+    {0x6EA, 0x6EF},     {0x6FA, 0x6FC},   {0x6FF, 0x6FF},   {0x750, 0x77F},   {0x900, 0x963},
+    {0x971, 0x9E3},     {0xA00, 0xA63},   {0xA80, 0xAE3},   {0xB00, 0xB63},   {0xB80, 0xBE3},
+    {0xC00, 0xC63},     {0xC80, 0xCE3},   {0xD00, 0xD63},   {0xD80, 0xDE3},   {0xE01, 0xE3A},
+    {0xE40, 0xE4E},     {0xE81, 0xECE},   {0xEDC, 0xEDF},   {0x1000, 0x103F}, {0x1050, 0x108F},
+    {0x109A, 0x109D},   {0x10A0, 0x10FA}, {0x10FC, 0x10FF}, {0x1100, 0x11FF}, {0x1200, 0x135A},
+    {0x1780, 0x17D3},   {0x17D7, 0x17D7}, {0x17DC, 0x17DD}, {0x1E00, 0x1F15}, {0x1F18, 0x1FBC},
+    {0x1FBE, 0x1FBE},   {0x1FC2, 0x1FCC}, {0x1FD0, 0x1FDB}, {0x1FE0, 0x1FEC}, {0x1FF2, 0x1FFC},
+    {0x2C60, 0x2C7F},   {0x3041, 0x3096}, {0x3099, 0x309A}, {0x309D, 0x309F}, {0x30A1, 0x30FA},
+    {0x30FC, 0x30FF},   {0x3400, 0x4DBF}, {0x4E00, 0x9FFF}, {0xA722, 0xA788}, {0xA78B, 0xA7FF},
+    {0xAC00, 0xD7A3},   {0xF900, 0xFAFF}, {0xFF21, 0xFF3A}, {0xFF41, 0xFF5A}, {0xFF66, 0xFF9F},
+    {0x20000, 0x2A6DF},
+};
+
+bool IsLetter(char32_t code) {
+  const CodeRange* end = std::end(kLetters);
+  const CodeRange* range = std::lower_bound(
+      std::begin(kLetters), end, code,
+      [](const CodeRange& candidate, char32_t wanted) { return candidate.last < wanted; });
+  return range != end && range->first <= code;
+}
+
+// Decodes the next character of well-formed UTF-8 at `*at`, moving past it; false for anything
+// that is not (cut or overlong forms, surrogates, values past Unicode).
+bool NextCharacter(const std::string& text, size_t* at, char32_t* code) {
+  const auto lead = static_cast<unsigned char>(text[*at]);
+  size_t length = 0;
+  if (lead < 0x80) {
+    length = 1;
+    *code = lead;
+  } else if ((lead & 0xE0) == 0xC0) {
+    length = 2;
+    *code = lead & 0x1F;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3;
+    *code = lead & 0x0F;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4;
+    *code = lead & 0x07;
+  } else {
+    return false;
   }
-  return count;
+  if (text.size() - *at < length)
+    return false;
+  for (size_t k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(text[*at + k]);
+    if ((next & 0xC0) != 0x80)
+      return false;
+    *code = (*code << 6) | (next & 0x3F);
+  }
+  constexpr char32_t kSmallest[5] = {0, 0, 0x80, 0x800, 0x10000};
+  if (*code < kSmallest[length] || (*code >= 0xD800 && *code <= 0xDFFF) || *code > 0x10FFFF)
+    return false;
+  *at += length;
+  return true;
+}
+
+// A colour name is read out between a cell's name and "ball": a word or two of letters, the words
+// parted by one space or hyphen, at most kMaxColorNameChars characters. Nothing else may reach the
+// screen reader.
+bool IsColorName(const std::string& name) {
+  size_t chars = 0;
+  bool after_letter = false;
+  for (size_t at = 0; at < name.size();) {
+    char32_t code = 0;
+    if (!NextCharacter(name, &at, &code) || ++chars > kMaxColorNameChars)
+      return false;
+    if (code == ' ' || code == '-') {
+      if (!after_letter)
+        return false;
+      after_letter = false;
+    } else if (IsLetter(code)) {
+      after_letter = true;
+    } else {
+      return false;
+    }
+  }
+  return after_letter;
 }
 
 bool ParseDecimal(const std::string& text, uint64_t* value) {
@@ -116,8 +170,7 @@ bool ParseColorNames(const std::string& text, const std::string& skin_bytes, Col
     return false;
   ColorNames found;
   for (int k = 0; k < kColorNameCount; ++k) {
-    const long chars = PrintableChars(lines[1 + k]);
-    if (chars < 1 || chars > static_cast<long>(kMaxColorNameChars))
+    if (!IsColorName(lines[1 + k]))
       return false;
     found[k] = std::move(lines[1 + k]);
   }

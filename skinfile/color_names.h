@@ -5,8 +5,10 @@
 //
 // UTF-8 text, LF line ends:
 //   orbello-color-names 1 <skin file length, decimal> <FNV-1a 64 of the skin file, 16 hex digits>
-//   seven lines: the names of colours 0..6, each 1..40 printable characters
-// Without a usable file the colours are "colour 1" to "colour 7".
+//   seven lines: the names of colours 0..6, each a word or two of letters (of any script), parted
+//   by single spaces or hyphens, 1..24 characters
+// Without a usable file, or with one name that is not such, the colours are "colour 1" to
+// "colour 7".
 #pragma once
 
 #include <array>
@@ -15,7 +17,7 @@
 namespace orbello::skinfile {
 
 inline constexpr int kColorNameCount = 7;
-inline constexpr size_t kMaxColorNameChars = 40;
+inline constexpr size_t kMaxColorNameChars = 24;
 
 using ColorNames = std::array<std::string, kColorNameCount>;
 

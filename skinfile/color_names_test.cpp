@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <iterator>
+#include <vector>
 
 #include "platform/core/testing/test_support.h"
 #include "skinfile/companion.h"
@@ -43,14 +45,21 @@ TEST(ColorNamesTest, NamesBelongToTheSkinsPresentBytes) {
 TEST(ColorNamesTest, MalformedFilesGiveTheNumberedNames) {
   const std::string skin = "SKIN";
   const std::string header = Header(skin);
-  const std::string forty_ascii(40, 'x');
-  std::string forty_accented;
-  for (int i = 0; i < 40; ++i)
-    forty_accented += "\xc3\xa9";  // 40 characters in 80 bytes: still a name
+  const std::string six = "a\nb\nc\nd\ne\nf\n";
+  std::string accented;
+  for (int i = 0; i < 24; ++i)
+    accented += "\xc3\xa9";  // 24 characters in 48 bytes: still a name
   ColorNames names;
-  EXPECT_TRUE(ParseColorNames(header + forty_accented + "\n" + "a\nb\nc\nd\ne\nf", skin, &names));
-  EXPECT_EQ(names[0], forty_accented);
-  EXPECT_TRUE(ParseColorNames(header + forty_ascii + "\na\nb\nc\nd\ne\nf\n", skin, &names));
+  // Letters of any script, a word or two, parted by a space or a hyphen.
+  for (const std::string& good :
+       {accented, std::string(24, 'x'), std::string("rouge"), std::string("bleu-vert"),
+        std::string("vert fonc\xc3\xa9"), std::string("e\xcc\x81"),
+        std::string("\xd0\xba\xd1\x80\xd0\xb0\xd1\x81\xd0\xbd\xd1\x8b\xd0\xb9"),
+        std::string("\xe7\xba\xa2\xe8\x89\xb2"), std::string("\xd8\xa3\xd8\xad\xd9\x85\xd8\xb1")}) {
+    EXPECT_TRUE(ParseColorNames(header + good + "\n" + six, skin, &names)) << good;
+    EXPECT_EQ(names[0], good);
+  }
+  EXPECT_TRUE(ParseColorNames(header + "x\na\nb\nc\nd\ne\nf", skin, &names)) << "no last LF";
 
   const std::string bad[] = {
       "",
@@ -61,12 +70,33 @@ TEST(ColorNamesTest, MalformedFilesGiveTheNumberedNames) {
       header + kNames + "pink\n",                                               // eight names
       header + "red\n\nblue\nyellow\npurple\nlight blue\nbrown\n",              // empty name
       header + "red\r\ngreen\r\nblue\r\nyellow\r\npurple\r\nlight blue\r\nbrown\r\n",  // CR LF
-      header + std::string(41, 'x') + "\ngreen\nblue\nyellow\npurple\nlight blue\nbrown\n",
-      header + "r\xc3\nd\ngreen\nblue\nyellow\npurple\nlight blue\nbrown\n",   // cut UTF-8
-      header + "r\xc0\xa5\ngreen\nblue\nyellow\npurple\nlight blue\nbrown\n",  // overlong
-      header + "r\x1b\ngreen\nblue\nyellow\npurple\nlight blue\nbrown\n",      // control
   };
-  for (const std::string& text : bad) {
+  // Names that are no colour's: the screen reader would read them out as they stand.
+  const std::string bad_names[] = {
+      std::string(25, 'x'),
+      "r\xc3",      // cut UTF-8
+      "r\xc0\xa5",  // overlong
+      "r\x1b",      // control
+      "\xe2\x80\xae"
+      "der",                          // right-to-left override
+      "\xe2\x81\xa6red\xe2\x81\xa9",  // isolate
+      "red\xe2\x80\xa8"
+      "blue",  // line separator
+      "re\xe2\x80\x8b"
+      "d",                // zero-width space
+      "\xef\xbb\xbfred",  // byte order mark
+      "A1: empty. Game over, score 99999",
+      "red2",
+      "light  blue",
+      " red",
+      "red-",
+      "red\xc2\xa0"
+      "blue",  // no-break space
+  };
+  std::vector<std::string> texts(std::begin(bad), std::end(bad));
+  for (const std::string& name : bad_names)
+    texts.push_back(header + "red\n" + name + "\nblue\nyellow\npurple\nlight blue\nbrown\n");
+  for (const std::string& text : texts) {
     names = NumberedColorNames();
     EXPECT_FALSE(ParseColorNames(text, skin, &names)) << text;
     EXPECT_EQ(names, NumberedColorNames()) << text;

@@ -1,4 +1,4 @@
-// The jump of the selected ball on Timer1 and the game clock.
+// The jump of the selected ball on the jump timer, and the game clock.
 #include <gtest/gtest.h>
 
 #include "game/engine/engine_test_util.h"
@@ -20,7 +20,7 @@ class JumpTest : public EngineTest {
 
 TEST_F(JumpTest, NineTickCycleSkipsColumn24AndSoundsOnFrame19) {
   for (int tick = 0; tick < 18; ++tick) {
-    engine.Timer1Timer();
+    engine.JumpTick();
   }
   Calls cycle;
   for (int f = 16; f <= 23; ++f) {
@@ -33,20 +33,19 @@ TEST_F(JumpTest, NineTickCycleSkipsColumn24AndSoundsOnFrame19) {
   Calls expected = cycle;
   expected.insert(expected.end(), cycle.begin(), cycle.end());
   EXPECT_EQ(world.calls, expected);
-  EXPECT_EQ(state.JumpFrame, 16);
 }
 
 TEST_F(JumpTest, NoJumpSoundWhenMinimizedOrSwitchedOff) {
   world.minimized = true;
   for (int tick = 0; tick < 9; ++tick) {
-    engine.Timer1Timer();
+    engine.JumpTick();
   }
   EXPECT_TRUE(world.CallsStartingWith("PlaySound").empty());
   EXPECT_EQ(Count("IsMinimized 1"), 1u);
   world.minimized = false;
   engine.Settings().CheckJump = false;
   for (int tick = 0; tick < 9; ++tick) {
-    engine.Timer1Timer();
+    engine.JumpTick();
   }
   EXPECT_TRUE(world.CallsStartingWith("PlaySound").empty());
   EXPECT_EQ(world.CallsStartingWith("DrawBallFrame").size(), 16u);
@@ -56,9 +55,9 @@ TEST_F(JumpTest, TicksAfterTheTimerStoppedDrawNothing) {
   Put(8, 8, 1);
   state.NextBalls = {{{0, 0, 1}, {0, 1, 1}, {0, 2, 1}}};
   engine.CellClick(CellNumber(3, 5));  // move: the timer stops
-  EXPECT_FALSE(engine.Timer1Enabled());
+  EXPECT_FALSE(world.jump_timer_running);
   world.calls.clear();
-  engine.Timer1Timer();  // a tick already queued when the move began
+  engine.JumpTick();  // a tick already queued when the move began
   EXPECT_TRUE(world.calls.empty());
 }
 

@@ -6,10 +6,6 @@ namespace orbello {
 
 namespace {
 
-constexpr int kFrameJumpFirst = 16;
-constexpr int kFrameJumpLast = 24;  // one past the picture: that tick draws nothing
-constexpr int kFrameJumpSound = 20;
-
 constexpr uint32_t kClockWrap = 100 * 3600;
 
 const char kMainCaption[] = "Orbello";
@@ -66,7 +62,8 @@ TurnOutcome OutcomeOf(const rules::ClickResult& click) {
 
 }  // namespace
 
-GameEngine::GameEngine(GameWorld& world) : world_(world) {
+GameEngine::GameEngine(GameWorld& world, BoardScreen& screen)
+    : world_(world), screen_(screen), player_(screen, world, settings_) {
   InitBoard();
 }
 
@@ -78,7 +75,6 @@ bool GameEngine::StartUp(uint32_t seconds) {
     return false;
   }
   state_.GameSeconds = 0;
-  ClearPointList();
   state_.SelX = kNone;
   state_.SelY = kNone;
   for (TNextBall& slot : state_.NextBalls) {
@@ -96,19 +92,16 @@ bool GameEngine::StartUp(uint32_t seconds) {
   }
   Randomize(seconds);
   InitBoard();
-  world_.DrawNumber(NumberDisplay::kScore, state_.Score);
-  world_.DrawNumber(NumberDisplay::kChamp, state_.ChampScore);
-  world_.DrawClock(state_.GameSeconds);
-  if (player_.ShowsPreviews()) {
-    for (int slot = 0; slot < 3; ++slot) {
-      player_.SetPreviewVisible(slot, true);
-    }
-  }
+  screen_.DrawNumber(NumberDisplay::kScore, state_.Score);
+  screen_.DrawNumber(NumberDisplay::kChamp, state_.ChampScore);
+  screen_.DrawClock(state_.GameSeconds);
+  player_.ShowPreviews();
   return true;
 }
 
-// ---------------------------------------------------------------------------------------------
-// Board model
+void GameEngine::Randomize(uint32_t seconds) {
+  random_.Seed(seconds);
+}
 
 void GameEngine::InitBoard() {
   int32_t count = 0;
@@ -121,128 +114,67 @@ void GameEngine::InitBoard() {
   }
 }
 
-bool GameEngine::HasFreeCell() const {
-  return rules::HasFreeCell(state_.Board);
-}
-
-void GameEngine::ClearPointList() {
-  state_.PointList.reset();
-}
-
-void GameEngine::AppendPoint(int32_t x, int32_t y) {
-  if (!state_.PointList) {
-    state_.PointList = std::make_unique<std::vector<TCellPoint>>();
-  }
-  state_.PointList->push_back({x, y});
-}
-
 // ---------------------------------------------------------------------------------------------
-// Path finding and moves
+// The turn
 
-void GameEngine::CellClick(int n) {
+TurnOutcome GameEngine::CellClick(int n) {
   if (exited_ || n < 0 || n >= kCellCount || !state_.GameActive) {
-    return;
+    return {};
   }
   const rules::ClickResult click = rules::Click(state_, n, random_);
-  outcome_ = OutcomeOf(click);
   PlayClick(click);
+  return OutcomeOf(click);
 }
 
 void GameEngine::PlayClick(const rules::ClickResult& click) {
   using Kind = rules::ClickResult::Kind;
-  if (click.wave) {
-    state_.WaveGrid = *click.wave;
-  }
   switch (click.kind) {
     case Kind::kIgnored:
     case Kind::kKept:
       return;
     case Kind::kSelected:
+      // The jump timer runs while a ball is selected.
       if (click.previous.X != kNone) {
-        StopTimer1();
-        player_.DrawBall(kFrameRest, SelectedColor(), click.previous.X, click.previous.Y);
+        world_.StopJumpTimer();
       }
-      state_.SelX = click.cell.X;
-      state_.SelY = click.cell.Y;
-      state_.JumpFrame = kFrameJumpFirst;
-      StartTimer1();
-      return;
+      player_.PlaySelection(click, state_);
+      break;
     case Kind::kNoPath:
       player_.PlayNoPath();
       return;
     case Kind::kMoved:
-      StopTimer1();
-      player_.PlayMove(click.move);
-      state_.JumpFrame = kFrameJumpFirst;
-      static_cast<Position&>(state_) = click.after;
-      if (click.move.end && click.move.end->game_over) {
-        GameEnd();
-      }
-      return;
+      world_.StopJumpTimer();
+      player_.PlayMove(click.move, state_);
+      break;
+  }
+  static_cast<Position&>(state_) = click.after;
+  if (click.kind == Kind::kSelected) {
+    world_.StartJumpTimer();
+  } else if (click.move.end && click.move.end->game_over) {
+    GameEnd();
   }
 }
 
-bool GameEngine::FindPath(int32_t tx, int32_t ty) {
-  return rules::FindPath(state_.Board, {state_.SelX, state_.SelY}, {tx, ty}, state_.WaveGrid);
-}
-
-bool GameEngine::TracePathStep(TCellPoint& p) {
-  if (!OnBoard(p.X, p.Y)) {
-    return false;
-  }
-  AppendPoint(p.X, p.Y);
-  return rules::TracePathStep(state_.WaveGrid, p);
-}
-
-// ---------------------------------------------------------------------------------------------
-// Figures and scoring
-
-uint32_t GameEngine::RemoveFigures(int32_t z) {
-  Grid<TMatchCell> match{};
-  const rules::Removal removal = rules::FindFigures(state_.Board, state_.GameType, z, match);
-  player_.PlayRemoval(removal);
-  ClearPointList();
-  return removal.count();
-}
-
-// ---------------------------------------------------------------------------------------------
-// Spawning and next balls
-
-void GameEngine::Randomize(uint32_t seconds) {
-  random_.Seed(seconds);
-}
-
-uint32_t GameEngine::NextRandom() {
-  return random_.Next();
-}
-
-void GameEngine::PlaceRandomBall(TNextBall& r) {
-  rules::PlaceRandomBall(state_.Board, random_, r);
-}
-
-void GameEngine::PlaceStartBalls() {
-  std::array<TNextBall, 5> balls{};
-  for (TNextBall& ball : balls) {
-    PlaceRandomBall(ball);
-    if (ball.X == kNone) {
-      state_.GameActive = false;
-      return;
-    }
-  }
-  for (const TNextBall& ball : balls) {
-    player_.DrawBall(kFrameRest, ball.Color, ball.X, ball.Y);
-  }
-}
-
-void GameEngine::RefreshNextBalls(RefreshReason reason) {
-  if (exited_ || state_.NextBalls[0].X == kNone) {
+void GameEngine::JumpTick() {
+  if (exited_ || !OnBoard(state_.SelX, state_.SelY)) {
     return;
   }
-  player_.RefreshNextBalls(reason);
+  player_.PlayJumpTick(state_);
+}
+
+void GameEngine::ClockTick() {
+  // After 99:59:59 the clock starts again from 00:00:00. Only this thread counts while the clock
+  // runs, so the read and the store need not be one step.
+  uint32_t seconds = state_.GameSeconds.load() + 1;
+  if (seconds >= kClockWrap) {
+    seconds = 0;
+  }
+  state_.GameSeconds.store(seconds);
+  screen_.DrawClock(seconds);
 }
 
 // ---------------------------------------------------------------------------------------------
-// Turn flow
+// Games
 
 void GameEngine::NewGame(bool keep) {
   if (exited_) {
@@ -250,7 +182,7 @@ void GameEngine::NewGame(bool keep) {
   }
   StopClock();
   state_.GameSeconds = 0;
-  world_.DrawClock(state_.GameSeconds);
+  screen_.DrawClock(state_.GameSeconds);
   if (!keep) {
     state_.GameType = settings_.DefaultGame;
   }
@@ -261,37 +193,23 @@ void GameEngine::NewGame(bool keep) {
   StartClockOrExit();
 }
 
-void GameEngine::NewGameOfType(int32_t v) {
-  state_.GameType = v;
+void GameEngine::NewGameOfType(int32_t variant) {
+  state_.GameType = variant;
   NewGame(true);
 }
 
-void GameEngine::ApplyDefaultGame() {
-  if (exited_ || state_.NextBalls[0].X != kNone) {
-    return;
-  }
-  HighScorePoints points{};
-  if (!ReadTable(settings_.DefaultGame, points)) {
-    return;
-  }
-  state_.ChampScore = BestTablePoints(points);
-  state_.GameType = settings_.DefaultGame;
-  world_.DrawNumber(NumberDisplay::kChamp, state_.ChampScore);
-  if (!world_.DrawGameType(state_.GameType)) {
-    Exit(kExitStatusOther);
-  }
-}
-
-void GameEngine::StartGame(int32_t v) {
+void GameEngine::StartGame(int32_t variant) {
   if (exited_) {
     return;
   }
-  StopTimer1();
+  if (state_.SelX != kNone) {
+    world_.StopJumpTimer();
+  }
   state_.SelX = kNone;
   state_.SelY = kNone;
-  state_.GameType = v;
+  state_.GameType = variant;
   HighScorePoints points{};
-  if (!ReadTable(v, points)) {
+  if (!ReadTable(variant, points)) {
     return;
   }
   state_.ChampScore = BestTablePoints(points);
@@ -301,18 +219,26 @@ void GameEngine::StartGame(int32_t v) {
   for (TNextBall& slot : state_.NextBalls) {
     slot.X = kNone;
   }
-  ClearPointList();
   InitBoard();
-  world_.DrawNumber(NumberDisplay::kScore, state_.Score);
-  world_.DrawNumber(NumberDisplay::kChamp, state_.ChampScore);
+  screen_.DrawNumber(NumberDisplay::kScore, state_.Score);
+  screen_.DrawNumber(NumberDisplay::kChamp, state_.ChampScore);
   if (!world_.DrawGameType(state_.GameType)) {
     Exit(kExitStatusOther);
     return;
   }
   for (int n = 0; n < kCellCount; ++n) {
-    world_.DrawEmptyCell(n);
+    screen_.DrawEmptyCell(n);
   }
-  PlaceStartBalls();
+  std::vector<TNextBall> balls(5);
+  for (TNextBall& ball : balls) {
+    rules::PlaceRandomBall(state_.Board, random_, ball);
+    if (ball.X == kNone) {
+      state_.GameActive = false;
+      balls.clear();
+      break;
+    }
+  }
+  player_.PlayStartBalls(balls);
   EndTurn();
   if (exited_) {
     return;
@@ -323,16 +249,8 @@ void GameEngine::StartGame(int32_t v) {
 }
 
 void GameEngine::EndTurn() {
-  if (exited_) {
-    return;
-  }
   const rules::TurnEnd end = rules::EndTurn(state_, random_);
-  NoteTurnEnd(end, outcome_);
-  PlayTurnEnd(end);
-}
-
-void GameEngine::PlayTurnEnd(const rules::TurnEnd& end) {
-  player_.PlayTurnEnd(end);
+  player_.PlayTurnEnd(end, state_);
   static_cast<Position&>(state_) = end.after;
   if (end.game_over) {
     GameEnd();
@@ -342,7 +260,6 @@ void GameEngine::PlayTurnEnd(const rules::TurnEnd& end) {
 void GameEngine::GameEnd() {
   StopClock();
   state_.GameActive = false;
-  outcome_.game_over = true;
   world_.SetSaveEnabled(false);
   HighScorePoints points{};
   if (!ReadTable(state_.GameType, points)) {
@@ -359,7 +276,7 @@ void GameEngine::GameEnd() {
     state_.NewRecordMode = false;
     if (verdict.new_champion) {
       state_.ChampScore = state_.Score;
-      world_.DrawNumber(NumberDisplay::kChamp, state_.ChampScore);
+      screen_.DrawNumber(NumberDisplay::kChamp, state_.ChampScore);
     }
     again = world_.AskYesNo("Begin new game?", kMainCaption, MessageKind::kQuestion, false);
   } else {
@@ -367,50 +284,8 @@ void GameEngine::GameEnd() {
         world_.AskYesNo("Game Over. Begin new game?", kMainCaption, MessageKind::kQuestion, false);
   }
   if (again && !exited_) {
-    // The outcome stays that of the turn that ended the game, not of the new game's start.
-    const TurnOutcome ended = outcome_;
     NewGame(false);
-    outcome_ = ended;
   }
-}
-
-void GameEngine::ResumeLoadedGame() {
-  if (exited_) {
-    return;
-  }
-  if (timer1_enabled_) {
-    StopTimer1();
-    state_.JumpFrame = kFrameJumpFirst;
-  }
-  StopClock();
-  state_.GameSeconds = 0;
-  world_.DrawClock(state_.GameSeconds);
-  player_.DrawCells();
-  for (int slot = 0; slot < 3; ++slot) {
-    if (state_.NextBalls[slot].X != kNone) {
-      player_.Announce(slot);
-    }
-  }
-  world_.DrawNumber(NumberDisplay::kScore, state_.Score);
-  HighScorePoints points{};
-  if (!ReadTable(state_.GameType, points)) {
-    return;
-  }
-  state_.ChampScore = BestTablePoints(points);
-  world_.DrawNumber(NumberDisplay::kChamp, state_.ChampScore);
-  if (!world_.DrawGameType(state_.GameType)) {
-    Exit(kExitStatusOther);
-    return;
-  }
-  state_.GameActive = true;
-  StartClockOrExit();
-  if (exited_) {
-    return;
-  }
-  if (state_.SelX != kNone) {
-    StartTimer1();
-  }
-  world_.SetSaveEnabled(true);
 }
 
 // What a saved game holds of the running one, copied either way.
@@ -434,89 +309,77 @@ bool GameEngine::LoadState(const SavedGameState& state) {
   if (!IsPlayableState(state)) {
     return false;
   }
+  // The jump of the ball selected until now stops; the loaded game's own starts when it resumes.
+  if (!exited_ && state_.SelX != kNone) {
+    world_.StopJumpTimer();
+    player_.RestartJump();
+  }
   CopySavedPart(state, state_);
   return true;
 }
 
-// ---------------------------------------------------------------------------------------------
-// Animations and timers
-
-void GameEngine::Timer1Timer() {
-  if (exited_ || !timer1_enabled_ || !OnBoard(state_.SelX, state_.SelY)) {
+void GameEngine::ResumeLoadedGame() {
+  if (exited_) {
     return;
   }
-  // Frame 24 lies beyond the picture: that tick leaves the cell as the previous one drew it, which
-  // keeps the nine-tick cycle and the place of the sound.
-  if (state_.JumpFrame >= kFrameJumpFirst && state_.JumpFrame < kFrameJumpLast) {
-    player_.DrawBall(state_.JumpFrame, SelectedColor(), state_.SelX, state_.SelY);
+  StopClock();
+  state_.GameSeconds = 0;
+  screen_.DrawClock(state_.GameSeconds);
+  player_.ShowLoaded(state_);
+  screen_.DrawNumber(NumberDisplay::kScore, state_.Score);
+  HighScorePoints points{};
+  if (!ReadTable(state_.GameType, points)) {
+    return;
   }
-  if (state_.JumpFrame >= kFrameJumpLast) {
-    state_.JumpFrame = kFrameJumpFirst;
-  } else {
-    ++state_.JumpFrame;
+  state_.ChampScore = BestTablePoints(points);
+  screen_.DrawNumber(NumberDisplay::kChamp, state_.ChampScore);
+  if (!world_.DrawGameType(state_.GameType)) {
+    Exit(kExitStatusOther);
+    return;
   }
-  if (state_.JumpFrame == kFrameJumpSound && settings_.CheckJump && !world_.IsMinimized()) {
-    world_.PlaySoundFileIfIdle(settings_.Sound_Jump);
+  state_.GameActive = true;
+  StartClockOrExit();
+  if (exited_) {
+    return;
+  }
+  if (state_.SelX != kNone) {
+    world_.StartJumpTimer();
+  }
+  world_.SetSaveEnabled(true);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Settings confirmed
+
+void GameEngine::ApplyDefaultGame() {
+  if (exited_ || state_.NextBalls[0].X != kNone) {
+    return;
+  }
+  HighScorePoints points{};
+  if (!ReadTable(settings_.DefaultGame, points)) {
+    return;
+  }
+  state_.ChampScore = BestTablePoints(points);
+  state_.GameType = settings_.DefaultGame;
+  screen_.DrawNumber(NumberDisplay::kChamp, state_.ChampScore);
+  if (!world_.DrawGameType(state_.GameType)) {
+    Exit(kExitStatusOther);
   }
 }
 
-void GameEngine::ClockTick() {
-  // After 99:59:59 the clock starts again from 00:00:00. Only this thread counts while the clock
-  // runs, so the read and the store need not be one step.
-  uint32_t seconds = state_.GameSeconds.load() + 1;
-  if (seconds >= kClockWrap) {
-    seconds = 0;
+void GameEngine::RefreshNextBalls(RefreshReason reason) {
+  if (exited_ || state_.NextBalls[0].X == kNone) {
+    return;
   }
-  state_.GameSeconds.store(seconds);
-  world_.DrawClock(seconds);
-}
-
-void GameEngine::AnimateWalk(WalkMode mode) {
-  if (state_.PointList) {
-    player_.AnimateWalk(*state_.PointList, SelectedColor(), mode);
-  }
-}
-
-void GameEngine::AnimateDestroy(int32_t z) {
-  if (state_.PointList) {
-    player_.AnimateDestroy(*state_.PointList, z);
-  }
-}
-
-void GameEngine::AnimateAppearance() {
-  player_.AnimateAppearance();
-}
-
-void GameEngine::RestoreCell(int32_t x, int32_t y) {
-  player_.RestoreCell(x, y);
+  player_.RefreshNextBalls(state_, reason);
 }
 
 void GameEngine::RedrawBoard() {
-  player_.RedrawBoard();
+  player_.RedrawBoard(state_);
 }
 
 // ---------------------------------------------------------------------------------------------
-// Timers, clock and failures
-
-int32_t GameEngine::SelectedColor() const {
-  return OnBoard(state_.SelX, state_.SelY)
-             ? state_.Board[CellNumber(state_.SelX, state_.SelY)].Color
-             : kEmpty;
-}
-
-void GameEngine::StartTimer1() {
-  if (!timer1_enabled_) {
-    timer1_enabled_ = true;
-    world_.StartTimer1();
-  }
-}
-
-void GameEngine::StopTimer1() {
-  if (timer1_enabled_) {
-    timer1_enabled_ = false;
-    world_.StopTimer1();
-  }
-}
+// The clock and failures
 
 void GameEngine::StartClockOrExit() {
   if (clock_running_) {

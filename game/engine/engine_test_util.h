@@ -16,7 +16,7 @@ namespace orbello {
 
 class EngineTest : public ::testing::Test {
  protected:
-  EngineTest() : engine(world) {
+  EngineTest() : engine(world, world) {
     EngineSettings& s = engine.Settings();
     s.Sound_Jump = "jump.wav";
     s.Sound_Move = "move.wav";
@@ -33,6 +33,12 @@ class EngineTest : public ::testing::Test {
         Board(x, y) = row[x] == '.' ? kEmpty : row[x] - '0';
       }
       ++y;
+    }
+  }
+
+  void ClearBoard() {
+    for (TBoardCell& cell : state.Board) {
+      cell.Color = kEmpty;
     }
   }
 
@@ -61,10 +67,6 @@ class EngineTest : public ::testing::Test {
       n += c == call;
     }
     return n;
-  }
-
-  std::vector<TCellPoint> Points() const {
-    return state.PointList ? *state.PointList : std::vector<TCellPoint>{};
   }
 
   RecordingWorld world;

@@ -1,6 +1,8 @@
 // Figure detection and scoring of the three variants.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "game/engine/engine_test_util.h"
 
 namespace orbello {
@@ -8,10 +10,12 @@ namespace {
 
 class FiguresTest : public EngineTest {
  protected:
-  // Removes the figures of `color` in `game_type`; returns the number removed.
+  // Removes and scores the figures of `color` in `game_type`; returns the number removed.
   uint32_t Remove(int32_t game_type, int32_t color) {
-    state.GameType = game_type;
-    return engine.RemoveFigures(color);
+    Grid<TMatchCell> match{};
+    const rules::Removal removal = rules::FindFigures(state.Board, game_type, color, match);
+    rules::ApplyRemoval(state, removal);
+    return removal.count();
   }
   int Balls() {
     int n = 0;
@@ -26,7 +30,6 @@ TEST_F(FiguresTest, LinesNeedFiveAndScoreQuadratically) {
   Rows({"1111.....", "2222.2..."});
   EXPECT_EQ(Remove(kLines, 1), 0u);
   EXPECT_EQ(Remove(kLines, 2), 0u);
-  EXPECT_TRUE(world.calls.empty());
   EXPECT_EQ(state.Score, 0u);
 
   Rows({"11111....", ".222222.."});
@@ -35,8 +38,6 @@ TEST_F(FiguresTest, LinesNeedFiveAndScoreQuadratically) {
   EXPECT_EQ(Remove(kLines, 2), 6u);
   EXPECT_EQ(state.Score, 17u);
   EXPECT_EQ(Balls(), 0);
-  EXPECT_EQ(world.CallsStartingWith("DrawNumber"),
-            (std::vector<std::string>{"DrawNumber score 5", "DrawNumber score 17"}));
 
   // A row and a column of five sharing a ball: nine balls, 45 points; other colours stay.
   Rows({"....3....", "....3....", "....3....", "....3....", "33333....", "....4....", "....4....",
@@ -106,7 +107,6 @@ TEST_F(FiguresTest, BlocksFollowTheSearchsOwnUpwardRule) {
 }
 
 TEST_F(FiguresTest, BlocksRemoveOnlyTheFirstGroupOfACall) {
-  engine.InitBoard();
   // Two groups of seven; the lower one starts further left, the upper one comes first.
   Rows({".....6666", ".....666.", ".........", "666666...", "6........"});
   EXPECT_EQ(Remove(kBlocks, 6), 7u);
@@ -125,10 +125,24 @@ TEST_F(FiguresTest, BlocksRemoveOnlyTheFirstGroupOfACall) {
   EXPECT_EQ(state.Score, 56u);
 }
 
+// The calls after the moved ball has been drawn on (1,2): the move's removal.
+std::vector<std::string> AfterArrival(const std::vector<std::string>& calls) {
+  const auto arrival =
+      std::find(calls.begin(), calls.end(), "DrawBallFrame 1,2 balls frame 0 colour 2");
+  return arrival == calls.end() ? std::vector<std::string>{}
+                                : std::vector<std::string>(arrival + 1, calls.end());
+}
+
 TEST_F(FiguresTest, DestructionBreaksAllCellsFrameByFrameInColumnOrder) {
-  Rows({".2.......", "22.......", "22.......", "2........"});
+  // The ball from (3,2) completes the square (0,1) (1,1) (0,2) (1,2); (1,0) and (0,3) stay.
+  Rows({".2.......", "22.......", "2..2.....", "2........"});
   engine.Settings().Delay_Destroy = 9;
-  EXPECT_EQ(Remove(kSquares, 2), 4u);  // the square (0,1) (1,1) (0,2) (1,2); (1,0), (0,3) stay
+  Play(kSquares);
+  engine.CellClick(CellNumber(3, 2));
+  world.calls.clear();
+  const TurnOutcome moved = engine.CellClick(CellNumber(1, 2));
+  EXPECT_EQ(moved.removed, 4u);
+  EXPECT_EQ(moved.points, 4u);
   std::vector<std::string> expected;
   for (int f = 1; f <= 9; ++f) {
     for (const char* cell : {"0,1", "0,2", "1,1", "1,2"}) {
@@ -144,23 +158,26 @@ TEST_F(FiguresTest, DestructionBreaksAllCellsFrameByFrameInColumnOrder) {
     expected.push_back(std::string("DrawEmptyCell ") + cell);
   }
   expected.push_back("DrawNumber score 4");
-  EXPECT_EQ(world.calls, expected);
-  EXPECT_EQ(state.PointList, nullptr);
+  EXPECT_EQ(AfterArrival(world.calls), expected);
+  EXPECT_EQ(state.Score, 4u);
+  EXPECT_EQ(Board(1, 0), 2);
 
   // Without the destroy sound switch nothing is played, every frame is still drawn.
   engine.Settings().CheckDestroy = false;
+  Rows({"..", "22", "2..2"});
+  engine.CellClick(CellNumber(3, 2));
   world.calls.clear();
-  Rows({"..", "22", "22"});
-  EXPECT_EQ(Remove(kSquares, 2), 4u);
-  EXPECT_TRUE(world.CallsStartingWith("PlaySoundFile").empty());
-  EXPECT_EQ(world.calls.size(), 9u * 4 + 9 + 4 + 1);
+  engine.CellClick(CellNumber(1, 2));
+  EXPECT_TRUE(world.CallsStartingWith("PlaySoundFile destroy").empty());
+  EXPECT_EQ(AfterArrival(world.calls).size(), 9u * 4 + 9 + 4 + 1);
 }
 
-TEST_F(FiguresTest, BoardCellsAreEmptiedBeforeTheAnimationRuns) {
+TEST_F(FiguresTest, TheEngineTakesTheNewPositionOnceTheTurnHasBeenShown) {
   class Peeking : public RecordingWorld {
    public:
     const GameEngine* engine = nullptr;
     int32_t seen = 99;
+    uint32_t score_then = 99;
     void WaitMs(uint32_t ms) override {
       if (seen == 99) {
         seen = engine->Board()[CellNumber(0, 0)].Color;
@@ -168,19 +185,21 @@ TEST_F(FiguresTest, BoardCellsAreEmptiedBeforeTheAnimationRuns) {
       }
       RecordingWorld::WaitMs(ms);
     }
-    uint32_t score_then = 0;
   } peeking;
-  GameEngine e(peeking);
+  GameEngine e(peeking, peeking);
   EngineState& s = EngineAccess::State(e);
   peeking.engine = &e;
   s.GameType = kSquares;
-  for (int n : {CellNumber(0, 0), CellNumber(0, 1), CellNumber(1, 0), CellNumber(1, 1)}) {
+  s.GameActive = true;
+  for (int n : {CellNumber(0, 0), CellNumber(0, 1), CellNumber(1, 0), CellNumber(2, 1)}) {
     s.Board[n].Color = 3;
   }
-  EXPECT_EQ(e.RemoveFigures(3), 4u);
-  EXPECT_EQ(peeking.seen, kEmpty);
-  EXPECT_EQ(peeking.score_then, 0u) << "the score is added after the animation";
+  e.CellClick(CellNumber(2, 1));
+  EXPECT_EQ(e.CellClick(CellNumber(1, 1)).removed, 4u);
+  EXPECT_EQ(peeking.seen, 3) << "the board changes only once the turn has been shown";
+  EXPECT_EQ(peeking.score_then, 0u);
   EXPECT_EQ(s.Score, 4u);
+  EXPECT_EQ(s.Board[CellNumber(0, 0)].Color, kEmpty);
 }
 
 }  // namespace

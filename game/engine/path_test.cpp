@@ -1,4 +1,4 @@
-// The board model, path finding and the move of a ball.
+// The board, path finding and the move of a ball.
 #include <gtest/gtest.h>
 
 #include "game/engine/engine_test_util.h"
@@ -19,18 +19,13 @@ TEST_F(EngineTest, BoardNumbersCellsColumnByColumnAndCountsReservedCellsAsFree) 
     EXPECT_EQ(state.Board[n].Reserved1, 0);
     EXPECT_EQ(state.Board[n].Reserved2, 0);
   }
-  EXPECT_TRUE(engine.HasFreeCell());
+  EXPECT_TRUE(rules::HasFreeCell(state.Board));
   FillWithoutFigures();
-  EXPECT_FALSE(engine.HasFreeCell());
+  EXPECT_FALSE(rules::HasFreeCell(state.Board));
   // A reserved cell is empty in the board.
   Put(4, 4, kEmpty);
   state.NextBalls[0] = {4, 4, 2};
-  EXPECT_TRUE(engine.HasFreeCell());
-
-  engine.AppendPoint(1, 2);
-  engine.ClearPointList();
-  engine.ClearPointList();
-  EXPECT_EQ(state.PointList, nullptr);
+  EXPECT_TRUE(rules::HasFreeCell(state.Board));
 }
 
 TEST_F(EngineTest, PlayableStateRejectsEveryValueOutsideThePictures) {
@@ -78,38 +73,35 @@ TEST_F(EngineTest, PlayableStateRejectsEveryValueOutsideThePictures) {
   EXPECT_EQ(engine.SavedState().Board[CellNumber(2, 3)].Color, 6);
 }
 
-// Traces the path from the selected ball to (tx, ty) as a move does.
-Path Trace(GameEngine& engine, int tx, int ty) {
-  EXPECT_TRUE(engine.FindPath(tx, ty));
-  TCellPoint p{engine.SelX(), engine.SelY()};
-  while (engine.TracePathStep(p)) {
-  }
-  Path path = engine.PointList() ? *engine.PointList() : Path{};
-  engine.ClearPointList();
-  return path;
+// The walk from the selected ball to (tx, ty), as a move takes it.
+Path Trace(const TBoard& board, TCellPoint from, int tx, int ty, Grid<int32_t>& wave) {
+  EXPECT_TRUE(rules::FindPath(board, from, {tx, ty}, wave));
+  return rules::TracePath(wave, from);
+}
+
+bool Reaches(const TBoard& board, TCellPoint from, int tx, int ty) {
+  Grid<int32_t> wave{};
+  return rules::FindPath(board, from, {tx, ty}, wave);
 }
 
 TEST_F(EngineTest, PathPrefersRightThenDownThenLeftThenUp) {
   Put(0, 0, 3);
-  state.SelX = 0;
-  state.SelY = 0;
-  EXPECT_EQ(Trace(engine, 2, 2), (Path{{0, 0}, {1, 0}, {2, 0}, {2, 1}}));
+  Grid<int32_t> wave{};
+  EXPECT_EQ(Trace(state.Board, {0, 0}, 2, 2, wave), (Path{{0, 0}, {1, 0}, {2, 0}, {2, 1}}));
   // The wave holds the exact distances from the target.
-  EXPECT_EQ(state.WaveGrid[3][3], 0);
-  EXPECT_EQ(state.WaveGrid[1][1], 253);
-  EXPECT_EQ(state.WaveGrid[2][1], 3);
-  EXPECT_EQ(state.WaveGrid[0][5], 255);
+  EXPECT_EQ(wave[3][3], 0);
+  EXPECT_EQ(wave[1][1], 253);
+  EXPECT_EQ(wave[2][1], 3);
+  EXPECT_EQ(wave[0][5], 255);
 
   // Right blocked: down comes next.
   Put(1, 0, 5);
-  EXPECT_EQ(Trace(engine, 2, 2), (Path{{0, 0}, {0, 1}, {1, 1}, {2, 1}}));
+  EXPECT_EQ(Trace(state.Board, {0, 0}, 2, 2, wave), (Path{{0, 0}, {0, 1}, {1, 1}, {2, 1}}));
 
   // From the bottom-right corner towards the top-left the walk goes left before up.
   Rows({".........", ".........", ".........", ".........", ".........", ".........", ".........",
         ".........", "........4"});
-  state.SelX = 8;
-  state.SelY = 8;
-  EXPECT_EQ(Trace(engine, 7, 7), (Path{{8, 8}, {7, 8}}));
+  EXPECT_EQ(Trace(state.Board, {8, 8}, 7, 7, wave), (Path{{8, 8}, {7, 8}}));
 }
 
 TEST_F(EngineTest, PathGoesAroundWallsAndAcrossReservedCells) {
@@ -118,21 +110,20 @@ TEST_F(EngineTest, PathGoesAroundWallsAndAcrossReservedCells) {
     Put(1, y, 5);
   }
   Put(0, 0, 1);
-  state.SelX = 0;
-  state.SelY = 0;
   state.NextBalls[0] = {0, 4, 3};  // a reserved cell is empty for the wave
-  const Path path = Trace(engine, 2, 0);
+  Grid<int32_t> wave{};
+  const Path path = Trace(state.Board, {0, 0}, 2, 0, wave);
   ASSERT_EQ(path.size(), 18u);  // 8 down, 2 right, 8 up, the target not listed
   EXPECT_EQ(path[4], (TCellPoint{0, 4}));
   EXPECT_EQ(path[9], (TCellPoint{1, 8}));
   EXPECT_EQ(path[17], (TCellPoint{2, 1}));
 
   Put(1, 8, 5);
-  EXPECT_FALSE(engine.FindPath(2, 0));
-  EXPECT_TRUE(engine.FindPath(0, 8));
+  EXPECT_FALSE(Reaches(state.Board, {0, 0}, 2, 0));
+  EXPECT_TRUE(Reaches(state.Board, {0, 0}, 0, 8));
   // A target walled in on all four sides.
   Rows({".", ".", ".", ".", ".", "......6..", ".....6.6.", "......6.."});
-  EXPECT_FALSE(engine.FindPath(6, 6));
+  EXPECT_FALSE(Reaches(state.Board, {0, 0}, 6, 6));
 }
 
 TEST_F(EngineTest, SelectingReplacingAndIgnoredClicks) {
@@ -145,25 +136,33 @@ TEST_F(EngineTest, SelectingReplacingAndIgnoredClicks) {
   engine.CellClick(CellNumber(5, 5));  // empty, nothing selected
   EXPECT_TRUE(world.calls.empty());
 
-  state.JumpFrame = 21;
-  engine.CellClick(CellNumber(0, 0));
+  const TurnOutcome selected = engine.CellClick(CellNumber(0, 0));
   EXPECT_EQ(world.calls, (std::vector<std::string>{"StartTimer1"}));
   EXPECT_EQ(state.SelX, 0);
-  EXPECT_EQ(state.JumpFrame, 16);
+  EXPECT_EQ(selected.kind, TurnOutcome::Kind::kSelected);
+  EXPECT_EQ(selected.from, CellNumber(0, 0));
+  EXPECT_EQ(selected.color, 1);
 
-  state.JumpFrame = 19;
+  // Two ticks into the jump, a click on the selected ball itself changes nothing: the jump goes
+  // on from its frame.
+  for (int tick = 0; tick < 2; ++tick) {
+    engine.JumpTick();
+  }
   world.calls.clear();
-  engine.CellClick(CellNumber(0, 0));  // the selected ball itself
+  engine.CellClick(CellNumber(0, 0));
   EXPECT_TRUE(world.calls.empty());
-  EXPECT_EQ(state.JumpFrame, 19);
+  engine.JumpTick();
+  EXPECT_EQ(world.calls, (std::vector<std::string>{"DrawBallFrame 0,0 balls frame 18 colour 1"}));
 
+  // Another ball: the first comes to rest and the new one's jump starts at its first frame.
+  world.calls.clear();
   engine.CellClick(CellNumber(1, 0));
+  engine.JumpTick();
   EXPECT_EQ(world.calls,
             (std::vector<std::string>{"StopTimer1", "DrawBallFrame 0,0 balls frame 0 colour 1",
-                                      "StartTimer1"}));
+                                      "StartTimer1", "DrawBallFrame 1,0 balls frame 16 colour 2"}));
   EXPECT_EQ(state.SelX, 1);
   EXPECT_EQ(state.SelY, 0);
-  EXPECT_EQ(state.JumpFrame, 16);
 }
 
 TEST_F(EngineTest, RefusedMovePlaysTheNoPathSoundAndKeepsTheSelection) {
@@ -172,10 +171,10 @@ TEST_F(EngineTest, RefusedMovePlaysTheNoPathSoundAndKeepsTheSelection) {
   Play();
   engine.CellClick(CellNumber(0, 0));
   world.calls.clear();
-  engine.CellClick(CellNumber(5, 5));
+  EXPECT_EQ(engine.CellClick(CellNumber(5, 5)).kind, TurnOutcome::Kind::kNoPath);
   EXPECT_EQ(world.calls, (std::vector<std::string>{"PlaySoundFile nopath.wav"}));
   EXPECT_EQ(state.SelX, 0);
-  EXPECT_TRUE(engine.Timer1Enabled());
+  EXPECT_TRUE(world.jump_timer_running);
 
   engine.Settings().CheckNoPath = false;
   world.calls.clear();
@@ -220,7 +219,6 @@ TEST_F(EngineTest, WalkDrawsTheBallOnEachCellAndRestoresReservedMarks) {
             }));
   EXPECT_EQ(Board(0, 0), kEmpty);
   EXPECT_EQ(state.SelX, kNone);
-  EXPECT_EQ(state.PointList, nullptr);
 }
 
 TEST_F(EngineTest, ShownPathMarksEachStepThenVanishesBeforeTheBallMoves) {
@@ -259,7 +257,7 @@ TEST_F(EngineTest, ShownPathUsesTheLeftAndUpMarks) {
   engine.CellClick(CellNumber(1, 1));  // left to (1,2), then up to the target
   EXPECT_EQ(world.CallsStartingWith("DrawBallFrame 1,2 walk"),
             (std::vector<std::string>{"DrawBallFrame 1,2 walk frame 1"}));
-  engine.InitBoard();  // away with the balls of the appearance and the new reservation
+  ClearBoard();  // away with the balls of the appearance and the new reservation
   state.NextBalls = {{{8, 0, 1}, {8, 1, 1}, {8, 2, 1}}};
   Put(5, 5, 4);
   engine.CellClick(CellNumber(5, 5));

@@ -6,10 +6,10 @@ namespace orbello {
 
 namespace {
 
-constexpr int32_t kBlocked = 255;    // WaveGrid: ball or frame; MatchGrid: not of the colour
-constexpr int32_t kUnreached = 254;  // WaveGrid: empty, not reached; MatchGrid: of the colour
-constexpr int32_t kGoal = 253;       // WaveGrid: the selected ball
-constexpr int32_t kFlooded = -99;    // MatchGrid State: reached by the block search
+constexpr int32_t kBlocked = 255;    // the wave: ball or frame; the match grid: not of the colour
+constexpr int32_t kUnreached = 254;  // the wave: empty, not reached; the match grid: of the colour
+constexpr int32_t kGoal = 253;       // the wave: the selected ball
+constexpr int32_t kFlooded = -99;    // the match grid: reached by the block search
 constexpr int32_t kUnmarked = 255;
 constexpr int32_t kMarked = 252;
 

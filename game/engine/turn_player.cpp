@@ -28,76 +28,109 @@ int WalkColumnOf(const TCellPoint& q, const TCellPoint& p) {
 
 }  // namespace
 
-void TurnPlayer::PlayMove(const rules::MoveResult& move) {
-  const TCellPoint s = move.from;
-  const TCellPoint t = move.to;
-  const int32_t z = move.color;
+bool TurnPlayer::ShowsPreviews() const {
+  return orbello::ShowsPreviews(settings_.NextColors);
+}
+
+bool TurnPlayer::ShowsMarks() const {
+  return orbello::ShowsMarks(settings_.NextColors);
+}
+
+void TurnPlayer::PlaySelection(const rules::ClickResult& click, const Position& before) {
+  if (click.previous.X != kNone) {
+    const int32_t color = before.Board[CellNumber(click.previous.X, click.previous.Y)].Color;
+    DrawBall(kFrameRest, color, click.previous.X, click.previous.Y);
+  }
+  RestartJump();
+}
+
+void TurnPlayer::PlayJumpTick(const Position& position) {
+  constexpr int kFrameJumpLast = 24;  // one past the picture: that tick draws nothing
+  constexpr int kFrameJumpSound = 20;
+  const int32_t x = position.SelX;
+  const int32_t y = position.SelY;
+  // Frame 24 lies beyond the picture: that tick leaves the cell as the previous one drew it, which
+  // keeps the nine-tick cycle and the place of the sound.
+  if (jump_frame_ >= kFrameJumpFirst && jump_frame_ < kFrameJumpLast) {
+    DrawBall(jump_frame_, position.Board[CellNumber(x, y)].Color, x, y);
+  }
+  jump_frame_ = jump_frame_ >= kFrameJumpLast ? kFrameJumpFirst : jump_frame_ + 1;
+  if (jump_frame_ == kFrameJumpSound && settings_.CheckJump && !world_.IsMinimized()) {
+    world_.PlaySoundFileIfIdle(settings_.Sound_Jump);
+  }
+}
+
+void TurnPlayer::PlayMove(const rules::MoveResult& move, const Position& before) {
+  const TCellPoint from = move.from;
+  const TCellPoint to = move.to;
+  const int32_t color = move.color;
   // With the path shown the ball waits on its cell; otherwise it leaves it at once.
   if (settings_.ShowWalk) {
-    DrawBall(kFrameRest, z, s.X, s.Y);
+    DrawBall(kFrameRest, color, from.X, from.Y);
   } else {
-    DrawEmpty(s.X, s.Y);
+    DrawEmpty(from.X, from.Y);
   }
-  AnimateWalk(move.path, z, WalkMode::kShowing);
+  AnimateWalk(move.path, color, WalkMode::kShowing, before.NextBalls);
   if (settings_.ShowWalk) {
-    AnimateWalk(move.path, z, WalkMode::kErasing);
+    AnimateWalk(move.path, color, WalkMode::kErasing, before.NextBalls);
   }
-  DrawEmpty(s.X, s.Y);
-  model_.Board[CellNumber(s.X, s.Y)].Color = kEmpty;
-  model_.SelX = kNone;
-  model_.SelY = kNone;
-  DrawBall(kFrameRest, z, t.X, t.Y);
-  model_.Board[CellNumber(t.X, t.Y)].Color = z;
-  PlayRemoval(move.removal);
-  model_ = move.moved;
+  DrawEmpty(from.X, from.Y);
+  DrawBall(kFrameRest, color, to.X, to.Y);
+  PlayRemoval(move.removal, move.moved.Score);
   if (move.slot >= 0 && ShowsMarks()) {
-    const TNextBall& r = move.moved.NextBalls[move.slot];
+    const TNextBall& slot = move.moved.NextBalls[move.slot];
     if (move.reservation == rules::Reservation::kMarkAgain ||
-        (move.reservation == rules::Reservation::kNewCellAnnounced && r.X != kNone)) {
-      DrawBall(kFrameMark, r.Color, r.X, r.Y);
+        (move.reservation == rules::Reservation::kNewCellAnnounced && slot.X != kNone)) {
+      DrawBall(kFrameMark, slot.Color, slot.X, slot.Y);
     }
   }
+  RestartJump();
   if (move.end) {
-    PlayTurnEnd(*move.end);
+    PlayTurnEnd(*move.end, move.moved);
   }
 }
 
-void TurnPlayer::PlayTurnEnd(const rules::TurnEnd& end) {
-  AnimateAppearance();
+void TurnPlayer::PlayTurnEnd(const rules::TurnEnd& end, const Position& before) {
+  AnimateAppearance(before.NextBalls);
+  // The score grows removal by removal, each once its balls have broken.
+  uint32_t score = before.Score;
   for (const rules::Removal& removal : end.removals) {
-    PlayRemoval(removal);
+    score += removal.points;
+    PlayRemoval(removal, score);
   }
-  // The reserved cells hold the drawn colours until they are announced.
-  model_ = end.reserved;
   if (!end.game_over) {
-    AnnounceNextBalls();
+    for (int slot = 0; slot < 3; ++slot) {
+      Announce(slot, end.reserved.NextBalls);
+    }
   }
-  model_ = end.after;
 }
 
-void TurnPlayer::PlayRemoval(const rules::Removal& removal) {
+void TurnPlayer::PlayRemoval(const rules::Removal& removal, uint32_t score) {
   if (removal.count() == 0) {
     return;
   }
-  for (const TCellPoint& p : removal.cells) {
-    model_.Board[CellNumber(p.X, p.Y)].Color = kEmpty;
-  }
   AnimateDestroy(removal.cells, removal.color);
-  model_.Score += removal.points;
-  screen_.DrawNumber(NumberDisplay::kScore, model_.Score);
+  screen_.DrawNumber(NumberDisplay::kScore, score);
 }
 
 void TurnPlayer::PlayNoPath() {
   if (settings_.CheckNoPath) {
-    screen_.PlaySoundFile(settings_.Sound_NoPath);
+    world_.PlaySoundFile(settings_.Sound_NoPath);
   }
 }
 
-void TurnPlayer::AnimateWalk(const std::vector<TCellPoint>& points, int32_t color, WalkMode mode) {
+void TurnPlayer::PlayStartBalls(const std::vector<TNextBall>& balls) {
+  for (const TNextBall& ball : balls) {
+    DrawBall(kFrameRest, ball.Color, ball.X, ball.Y);
+  }
+}
+
+void TurnPlayer::AnimateWalk(const std::vector<TCellPoint>& points, int32_t color, WalkMode mode,
+                             const TNextBalls& next) {
   for (size_t i = 1; i < points.size(); ++i) {
     const TCellPoint& p = points[i];
     if (mode == WalkMode::kErasing) {
-      RestoreCell(p.X, p.Y);
+      RestoreCell(p.X, p.Y, next);
       continue;
     }
     if (settings_.ShowWalk) {
@@ -109,49 +142,47 @@ void TurnPlayer::AnimateWalk(const std::vector<TCellPoint>& points, int32_t colo
       DrawBall(kFrameRest, color, p.X, p.Y);
     }
     if (settings_.CheckMove) {
-      screen_.PlaySoundFile(settings_.Sound_Move);
+      world_.PlaySoundFile(settings_.Sound_Move);
     }
-    screen_.WaitMs(settings_.Delay_Move);
+    world_.WaitMs(settings_.Delay_Move);
     if (!settings_.ShowWalk) {
-      RestoreCell(p.X, p.Y);
+      RestoreCell(p.X, p.Y, next);
     }
   }
 }
 
 void TurnPlayer::AnimateDestroy(const std::vector<TCellPoint>& cells, int32_t color) {
-  for (int f = 1; f <= 10; ++f) {
+  for (int frame = 1; frame <= 10; ++frame) {
     for (const TCellPoint& p : cells) {
-      if (f < 10) {
-        DrawBall(f, color, p.X, p.Y);
+      if (frame < 10) {
+        DrawBall(frame, color, p.X, p.Y);
       } else {
         DrawEmpty(p.X, p.Y);
       }
     }
     // The sound starts once the first breaking frame shows on every cell.
-    if (f == 1 && settings_.CheckDestroy) {
-      screen_.PlaySoundFile(settings_.Sound_Destroy);
+    if (frame == 1 && settings_.CheckDestroy) {
+      world_.PlaySoundFile(settings_.Sound_Destroy);
     }
-    if (f < 10) {
-      screen_.WaitMs(settings_.Delay_Destroy);
+    if (frame < 10) {
+      world_.WaitMs(settings_.Delay_Destroy);
     }
   }
 }
 
-void TurnPlayer::AnimateAppearance() {
-  for (const TNextBall& slot : model_.NextBalls) {
+void TurnPlayer::AnimateAppearance(const TNextBalls& next) {
+  for (const TNextBall& slot : next) {
     if (slot.X == kNone) {
       return;
     }
   }
   for (int i = 0; i < 4; ++i) {
-    for (const TNextBall& slot : model_.NextBalls) {
-      model_.Board[CellNumber(slot.X, slot.Y)].Color = slot.Color;
+    for (const TNextBall& slot : next) {
       DrawBall(kFrameAppear + i, slot.Color, slot.X, slot.Y);
     }
-    screen_.WaitMs(settings_.Delay_Appearance);
+    world_.WaitMs(settings_.Delay_Appearance);
   }
-  for (const TNextBall& slot : model_.NextBalls) {
-    model_.Board[CellNumber(slot.X, slot.Y)].Color = slot.Color;
+  for (const TNextBall& slot : next) {
     DrawBall(kFrameRest, slot.Color, slot.X, slot.Y);
   }
 }
@@ -175,9 +206,9 @@ void TurnPlayer::DrawEmpty(int32_t x, int32_t y) {
   }
 }
 
-void TurnPlayer::RestoreCell(int32_t x, int32_t y) {
+void TurnPlayer::RestoreCell(int32_t x, int32_t y, const TNextBalls& next) {
   if (ShowsMarks()) {
-    for (const TNextBall& slot : model_.NextBalls) {
+    for (const TNextBall& slot : next) {
       if (slot.X == x && slot.Y == y) {
         DrawBall(kFrameMark, slot.Color, x, y);
         return;
@@ -187,41 +218,31 @@ void TurnPlayer::RestoreCell(int32_t x, int32_t y) {
   DrawEmpty(x, y);
 }
 
-void TurnPlayer::Announce(int slot) {
-  const TNextBall& r = model_.NextBalls[slot];
+void TurnPlayer::Announce(int slot, const TNextBalls& next) {
+  const TNextBall& ball = next[slot];
   // The display mode may have changed while no ball was announced, when nothing redraws the
   // previews.
   if (previews_visible_[slot] != ShowsPreviews()) {
     SetPreviewVisible(slot, ShowsPreviews());
   }
-  if (ShowsPreviews() && IsColor(r.Color)) {
-    screen_.DrawPreview(slot, r.Color);
+  if (ShowsPreviews() && IsColor(ball.Color)) {
+    screen_.DrawPreview(slot, ball.Color);
   }
   if (ShowsMarks()) {
-    DrawBall(kFrameMark, r.Color, r.X, r.Y);
+    DrawBall(kFrameMark, ball.Color, ball.X, ball.Y);
   }
 }
 
-void TurnPlayer::AnnounceNextBalls() {
+void TurnPlayer::RefreshNextBalls(const Position& position, RefreshReason reason) {
   for (int slot = 0; slot < 3; ++slot) {
-    Announce(slot);
-    const TNextBall& r = model_.NextBalls[slot];
-    if (OnBoard(r.X, r.Y)) {
-      model_.Board[CellNumber(r.X, r.Y)].Color = kEmpty;
-    }
-  }
-}
-
-void TurnPlayer::RefreshNextBalls(RefreshReason reason) {
-  for (int slot = 0; slot < 3; ++slot) {
-    const TNextBall& r = model_.NextBalls[slot];
-    if (r.X == kNone) {
+    const TNextBall& ball = position.NextBalls[slot];
+    if (ball.X == kNone) {
       continue;
     }
     if (ShowsPreviews()) {
       SetPreviewVisible(slot, true);
-      if (IsColor(r.Color)) {
-        screen_.DrawPreview(slot, r.Color);
+      if (IsColor(ball.Color)) {
+        screen_.DrawPreview(slot, ball.Color);
       }
     } else {
       for (int i = 0; i < 3; ++i) {
@@ -229,9 +250,17 @@ void TurnPlayer::RefreshNextBalls(RefreshReason reason) {
       }
     }
     if (ShowsMarks()) {
-      DrawBall(kFrameMark, r.Color, r.X, r.Y);
+      DrawBall(kFrameMark, ball.Color, ball.X, ball.Y);
     } else if (reason == RefreshReason::kDisplayMode) {
-      DrawEmpty(r.X, r.Y);
+      DrawEmpty(ball.X, ball.Y);
+    }
+  }
+}
+
+void TurnPlayer::ShowPreviews() {
+  if (ShowsPreviews()) {
+    for (int slot = 0; slot < 3; ++slot) {
+      SetPreviewVisible(slot, true);
     }
   }
 }
@@ -241,25 +270,30 @@ void TurnPlayer::SetPreviewVisible(int slot, bool visible) {
   screen_.SetPreviewVisible(slot, visible);
 }
 
-void TurnPlayer::RedrawBoard() {
+void TurnPlayer::RedrawBoard(const Position& position) {
   for (int x = 0; x < kBoardSize; ++x) {
     for (int y = 0; y < kBoardSize; ++y) {
       const int n = CellNumber(x, y);
       screen_.DrawEmptyCell(n);
-      if (model_.Board[n].Color != kEmpty) {
-        DrawBall(kFrameRest, model_.Board[n].Color, x, y);
+      if (position.Board[n].Color != kEmpty) {
+        DrawBall(kFrameRest, position.Board[n].Color, x, y);
       }
     }
   }
 }
 
-void TurnPlayer::DrawCells() {
+void TurnPlayer::ShowLoaded(const Position& position) {
   for (int n = 0; n < kCellCount; ++n) {
-    const int32_t color = model_.Board[n].Color;
+    const int32_t color = position.Board[n].Color;
     if (color == kEmpty) {
       screen_.DrawEmptyCell(n);
     } else {
       DrawBall(kFrameRest, color, CellX(n), CellY(n));
+    }
+  }
+  for (int slot = 0; slot < 3; ++slot) {
+    if (position.NextBalls[slot].X != kNone) {
+      Announce(slot, position.NextBalls);
     }
   }
 }

@@ -29,43 +29,44 @@ int BallCount(const GameEngine& e) {
   return n;
 }
 
-TEST_F(EngineTest, RandomSourceFollowsItsFormulaBitForBit) {
-  engine.Randomize(0);
-  EXPECT_EQ(engine.RandomState(), 1u);
-  EXPECT_EQ(engine.NextRandom(), 346u);
-  EXPECT_EQ(engine.NextRandom(), 13854878u);
-  EXPECT_EQ(engine.NextRandom(), 1621890440u);
-  engine.Randomize(1234567890);
+TEST(RandomSourceTest, FollowsItsFormulaBitForBit) {
+  RandomSource random;
+  random.Seed(0);
+  EXPECT_EQ(random.State(), 1u);
+  EXPECT_EQ(random.Next(), 346u);
+  EXPECT_EQ(random.Next(), 13854878u);
+  EXPECT_EQ(random.Next(), 1621890440u);
+  random.Seed(1234567890);
   for (uint32_t expected : {26270495u, 1501900109u, 25314565u, 1811646198u, 1191128238u}) {
-    EXPECT_EQ(engine.NextRandom(), expected);
+    EXPECT_EQ(random.Next(), expected);
   }
-  EXPECT_EQ(engine.RandomState(), 5115856830004446132u);
+  EXPECT_EQ(random.State(), 5115856830004446132u);
   // The seed keeps only the low 32 bits of s * 22695477 + 1.
-  engine.Randomize(0xFFFFFFFFu);
-  EXPECT_EQ(engine.RandomState(), static_cast<uint32_t>(0xFFFFFFFFu * 22695477u + 1u));
+  random.Seed(0xFFFFFFFFu);
+  EXPECT_EQ(random.State(), static_cast<uint32_t>(0xFFFFFFFFu * 22695477u + 1u));
 }
 
 TEST_F(EngineTest, RandomBallDrawsColumnRowColorAndRedrawsOccupiedCells) {
-  engine.Randomize(0);
+  RandomSource random;
+  random.Seed(0);
   TNextBall r{};
-  engine.PlaceRandomBall(r);
+  rules::PlaceRandomBall(state.Board, random, r);
   EXPECT_EQ(r.X, 4);
   EXPECT_EQ(r.Y, 8);
   EXPECT_EQ(r.Color, 2);
   EXPECT_EQ(Board(4, 8), 2) << "the cell is written with the colour";
-  EXPECT_TRUE(world.calls.empty()) << "nothing is drawn";
 
-  engine.InitBoard();
+  ClearBoard();
   Put(4, 8, 6);
-  engine.Randomize(0);
-  engine.PlaceRandomBall(r);  // (4,8) is taken: two more draws give (8,0)
+  random.Seed(0);
+  rules::PlaceRandomBall(state.Board, random, r);  // (4,8) is taken: two more draws give (8,0)
   EXPECT_EQ(r.X, 8);
   EXPECT_EQ(r.Y, 0);
   EXPECT_EQ(r.Color, 3);
 
   FillWithoutFigures();
   r = {1, 2, 3};
-  engine.PlaceRandomBall(r);
+  rules::PlaceRandomBall(state.Board, random, r);
   EXPECT_EQ(r.X, kNone);
 }
 
@@ -109,7 +110,7 @@ TEST_F(EngineTest, NewGameShowsFiveBallsThenTheAnnouncements) {
   EXPECT_TRUE(state.GameActive);
   EXPECT_EQ(state.Score, 0u);
   EXPECT_EQ(state.ChampScore, 70u);
-  EXPECT_TRUE(engine.ClockRunning());
+  EXPECT_TRUE(world.clock_running);
 
   // A second new game stops the running clock first.
   world.calls.clear();
@@ -120,7 +121,7 @@ TEST_F(EngineTest, NewGameShowsFiveBallsThenTheAnnouncements) {
 TEST_F(EngineTest, AnnouncementFollowsTheDisplayMode) {
   for (int mode = 1; mode <= 4; ++mode) {
     world.calls.clear();
-    engine.Settings().NextColors = mode;
+    engine.Settings().NextColors = static_cast<NextBallDisplay>(mode);
     engine.NewGame(false);
     EXPECT_EQ(world.CallsStartingWith("DrawPreview").size(), mode <= 2 ? 3u : 0u) << mode;
     size_t marks = 0;
@@ -146,7 +147,7 @@ TEST_F(EngineTest, ClockFailureAndUnreadableTablesEndTheProgram) {
 
   RecordingWorld w2;
   w2.fail_read_scores = true;
-  GameEngine e2(w2);
+  GameEngine e2(w2, w2);
   e2.NewGame(false);
   EXPECT_EQ(w2.exit_status, kExitStatusOther);
   EXPECT_EQ(w2.calls.back(), "exit 2");
@@ -154,7 +155,7 @@ TEST_F(EngineTest, ClockFailureAndUnreadableTablesEndTheProgram) {
 
   RecordingWorld w3;
   w3.fail_draw_game_type = true;
-  GameEngine e3(w3);
+  GameEngine e3(w3, w3);
   EXPECT_FALSE(e3.StartUp(0));
   EXPECT_EQ(w3.exit_status, kExitStatusOther);
 }
@@ -162,7 +163,7 @@ TEST_F(EngineTest, ClockFailureAndUnreadableTablesEndTheProgram) {
 TEST_F(EngineTest, StartUpReadsTheDefaultTableAndShowsPreviewsForPanelModes) {
   world.tables[1] = {3, 11, 2, 0, 0, 0, 0, 0, 0, 0};
   engine.Settings().DefaultGame = kSquares;
-  engine.Settings().NextColors = 2;
+  engine.Settings().NextColors = NextBallDisplay::kPanel;
   ASSERT_TRUE(engine.StartUp(7));
   EXPECT_EQ(state.GameType, kSquares);
   EXPECT_EQ(state.ChampScore, 11u);
@@ -170,11 +171,20 @@ TEST_F(EngineTest, StartUpReadsTheDefaultTableAndShowsPreviewsForPanelModes) {
   EXPECT_EQ(world.calls, (Calls{"ReadHighScores 2", "DrawGameType 2", "DrawNumber score 0",
                                 "DrawNumber champ 11", "DrawClock 0", "SetPreviewVisible 0 1",
                                 "SetPreviewVisible 1 1", "SetPreviewVisible 2 1"}));
-  EXPECT_EQ(engine.RandomState(), 7u * 22695477u + 1u);
+  // Seeded with the time given: the first ball of a game is that seed's.
+  RandomSource random;
+  random.Seed(7);
+  TBoard board = state.Board;
+  TNextBall first{};
+  rules::PlaceRandomBall(board, random, first);
+  engine.NewGame(false);
+  EXPECT_EQ(world.CallsStartingWith("DrawBallFrame").front(),
+            "DrawBallFrame " + std::to_string(first.X) + "," + std::to_string(first.Y) +
+                " balls frame 0 colour " + std::to_string(first.Color));
 
   RecordingWorld w2;
-  GameEngine e2(w2);
-  e2.Settings().NextColors = 3;
+  GameEngine e2(w2, w2);
+  e2.Settings().NextColors = NextBallDisplay::kBoard;
   ASSERT_TRUE(e2.StartUp(7));
   EXPECT_TRUE(w2.CallsStartingWith("SetPreviewVisible").empty());
 }
@@ -182,10 +192,10 @@ TEST_F(EngineTest, StartUpReadsTheDefaultTableAndShowsPreviewsForPanelModes) {
 TEST(PreviewVisibility, AModeChangedBeforeTheFirstGameHoldsFromItsFirstAnnouncement) {
   for (auto [from, to] : {std::pair{3, 1}, std::pair{4, 2}, std::pair{1, 3}, std::pair{2, 4}}) {
     RecordingWorld world;
-    GameEngine engine(world);
-    engine.Settings().NextColors = from;
+    GameEngine engine(world, world);
+    engine.Settings().NextColors = static_cast<NextBallDisplay>(from);
     ASSERT_TRUE(engine.StartUp(7));
-    engine.Settings().NextColors = to;
+    engine.Settings().NextColors = static_cast<NextBallDisplay>(to);
     engine.RefreshNextBalls(RefreshReason::kDisplayMode);  // nothing announced: nothing to redraw
     engine.NewGame(false);
     const bool shown = to <= 2;
@@ -213,7 +223,7 @@ class GameEndTest : public EngineTest {
     }
     state.Score = score;
     world.calls.clear();
-    engine.EndTurn();
+    EngineAccess::EndTurn(engine);
   }
 };
 
@@ -230,7 +240,7 @@ TEST_F(GameEndTest, TwoFreeCellsAreNotEnoughForTheNextThreeBalls) {
                                 "message Congratulation!", "PlayResourceSound WIN_GAME async",
                                 "bestresults 1", "DrawNumber champ 3", "message Begin new game?"}));
   EXPECT_EQ(state.ChampScore, 3u);
-  EXPECT_FALSE(engine.ClockRunning());
+  EXPECT_FALSE(world.clock_running);
 
   // Clicks are ignored on the frozen board.
   world.calls.clear();
@@ -246,7 +256,7 @@ TEST_F(GameEndTest, SlotsAfterTheFailingOneHoldNoCell) {
     state.Board[n].Color = kEmpty;
   }
   state.NextBalls = {{{4, 4, 1}, {8, 8, 2}, {2, 6, 3}}};
-  engine.EndTurn();
+  EngineAccess::EndTurn(engine);
   EXPECT_FALSE(state.GameActive);
   EXPECT_EQ(state.NextBalls[0].X, 0);
   EXPECT_EQ(state.NextBalls[1].X, kNone);
@@ -297,7 +307,7 @@ TEST_F(GameEndTest, BestResultsOpenInNewRecordModeAndYesStartsTheDefaultVariant)
       RecordingWorld::ShowBestResults(variant, new_record_mode, score);
     }
   } w;
-  GameEngine e(w);
+  GameEngine e(w, w);
   EngineState& s = EngineAccess::State(e);
   w.answer_yes = true;
   e.Settings().DefaultGame = kLines;
@@ -314,7 +324,7 @@ TEST_F(GameEndTest, BestResultsOpenInNewRecordModeAndYesStartsTheDefaultVariant)
   }
   s.Score = 12;
   w.calls.clear();
-  e.EndTurn();
+  EngineAccess::EndTurn(e);
   EXPECT_TRUE(w.mode_seen);
   EXPECT_EQ(w.score_seen, 12u);
   EXPECT_FALSE(s.NewRecordMode);
@@ -336,10 +346,9 @@ TEST_F(GameEndTest, BestResultsOpenInNewRecordModeAndYesStartsTheDefaultVariant)
     slot.X = kNone;
   }
   w.calls.clear();
-  e.EndTurn();
+  EngineAccess::EndTurn(e);
   EXPECT_EQ(w.CallsStartingWith("message"), (Calls{"message Game Over. Begin new game?"}));
   EXPECT_TRUE(s.GameActive);
-  EXPECT_TRUE(e.LastOutcome().game_over) << "the new game's start does not replace the outcome";
 }
 
 TEST_F(EngineTest, OutcomeTellsWhatEachClickDid) {
@@ -348,14 +357,13 @@ TEST_F(EngineTest, OutcomeTellsWhatEachClickDid) {
   Rows({"1........", ".........", ".........", ".........", ".........", ".........", ".........",
         "........3", ".11113.32"});
   state.NextBalls = {{{2, 2, 4}, {3, 3, 5}, {4, 4, 6}}};
-  engine.CellClick(CellNumber(0, 0));
-  EXPECT_EQ(engine.LastOutcome().kind, Kind::kSelected);
-  EXPECT_EQ(engine.LastOutcome().color, 1);
-  EXPECT_EQ(engine.LastOutcome().from, CellNumber(0, 0));
+  TurnOutcome outcome = engine.CellClick(CellNumber(0, 0));
+  EXPECT_EQ(outcome.kind, Kind::kSelected);
+  EXPECT_EQ(outcome.color, 1);
+  EXPECT_EQ(outcome.from, CellNumber(0, 0));
 
   // A line of five: removed and scored, nothing appears.
-  engine.CellClick(CellNumber(0, 8));
-  TurnOutcome moved = engine.LastOutcome();
+  TurnOutcome moved = engine.CellClick(CellNumber(0, 8));
   EXPECT_EQ(moved.kind, Kind::kMoved);
   EXPECT_EQ(moved.color, 1);
   EXPECT_EQ(moved.from, CellNumber(0, 0));
@@ -367,15 +375,14 @@ TEST_F(EngineTest, OutcomeTellsWhatEachClickDid) {
 
   // The walled-in ball finds no way out.
   engine.CellClick(CellNumber(8, 8));
-  engine.CellClick(CellNumber(0, 0));
-  EXPECT_EQ(engine.LastOutcome().kind, Kind::kNoPath);
-  EXPECT_EQ(engine.LastOutcome().color, 2);
-  EXPECT_EQ(engine.LastOutcome().from, CellNumber(8, 8));
+  outcome = engine.CellClick(CellNumber(0, 0));
+  EXPECT_EQ(outcome.kind, Kind::kNoPath);
+  EXPECT_EQ(outcome.color, 2);
+  EXPECT_EQ(outcome.from, CellNumber(8, 8));
 
   // A move that removes nothing lets the three announced balls appear.
   engine.CellClick(CellNumber(5, 8));
-  engine.CellClick(CellNumber(6, 8));
-  moved = engine.LastOutcome();
+  moved = engine.CellClick(CellNumber(6, 8));
   EXPECT_EQ(moved.kind, Kind::kMoved);
   EXPECT_EQ(moved.removed, 0u);
   ASSERT_EQ(moved.appeared.size(), 3u);
@@ -385,8 +392,7 @@ TEST_F(EngineTest, OutcomeTellsWhatEachClickDid) {
   EXPECT_FALSE(moved.game_over);
 
   // An ignored click leaves nothing to tell.
-  engine.CellClick(CellNumber(8, 0));
-  EXPECT_EQ(engine.LastOutcome().kind, Kind::kNothing);
+  EXPECT_EQ(engine.CellClick(CellNumber(8, 0)).kind, Kind::kNothing);
 
   // The last free cells fill up.
   FillWithoutFigures();
@@ -395,19 +401,19 @@ TEST_F(EngineTest, OutcomeTellsWhatEachClickDid) {
     slot.X = kNone;
   }
   engine.CellClick(CellNumber(1, 0));
-  engine.CellClick(CellNumber(0, 0));
-  EXPECT_EQ(engine.LastOutcome().kind, Kind::kMoved);
-  EXPECT_TRUE(engine.LastOutcome().game_over);
+  outcome = engine.CellClick(CellNumber(0, 0));
+  EXPECT_EQ(outcome.kind, Kind::kMoved);
+  EXPECT_TRUE(outcome.game_over);
 }
 
 TEST_F(EngineTest, NewBallsCompletingAFigureAreRemovedAndTheNextOnesReserved) {
   engine.NewGame(false);
-  engine.InitBoard();
+  ClearBoard();
   Rows({"2222....."});
   state.NextBalls = {{{4, 0, 2}, {7, 7, 5}, {8, 8, 6}}};
   engine.Settings().Delay_Appearance = 4;
   world.calls.clear();
-  engine.EndTurn();
+  EngineAccess::EndTurn(engine);
   EXPECT_EQ(state.Score, 5u);
   EXPECT_EQ(Board(4, 0), kEmpty);
   EXPECT_EQ(Board(7, 7), 5);
@@ -436,7 +442,7 @@ TEST_F(EngineTest, NewBallsCompletingAFigureAreRemovedAndTheNextOnesReserved) {
 
 TEST_F(EngineTest, BallOnAReservedCellMovesTheReservationUnannounced) {
   engine.NewGame(false);
-  engine.InitBoard();
+  ClearBoard();
   Put(0, 0, 3);
   state.NextBalls = {{{6, 6, 1}, {1, 0, 4}, {8, 8, 5}}};
   engine.CellClick(CellNumber(0, 0));
@@ -466,7 +472,7 @@ TEST_F(EngineTest, RelocatedReservationMayLandOnAnotherReservedCell) {
   bool found = false;
   for (uint32_t seed = 0; seed < 200 && !found; ++seed) {
     RecordingWorld w;
-    GameEngine e(w);
+    GameEngine e(w, w);
     EngineState& s = EngineAccess::State(e);
     StartOnFullBoard(e);
     for (int n : {CellNumber(1, 0), CellNumber(5, 5), CellNumber(7, 2)}) {
@@ -499,7 +505,7 @@ TEST_F(EngineTest, RelocatedReservationMayLandOnAnotherReservedCell) {
 
 TEST_F(EngineTest, FigureCompletedOnAReservedCellKeepsTheReservation) {
   engine.NewGame(false);
-  engine.InitBoard();
+  ClearBoard();
   Rows({"1111.....", "....1...."});
   state.NextBalls = {{{6, 6, 2}, {4, 0, 5}, {8, 8, 5}}};
   engine.CellClick(CellNumber(4, 1));
@@ -512,7 +518,7 @@ TEST_F(EngineTest, FigureCompletedOnAReservedCellKeepsTheReservation) {
   EXPECT_TRUE(world.CallsStartingWith("WaitMs").size() == 9u) << "no appearance";
 
   // Without marks on the board the cell stays empty.
-  engine.Settings().NextColors = 2;
+  engine.Settings().NextColors = NextBallDisplay::kPanel;
   Rows({"1111.....", "....1...."});
   engine.CellClick(CellNumber(4, 1));
   world.calls.clear();
@@ -524,7 +530,7 @@ TEST_F(EngineTest, FigureElsewhereLeavesTheMovedBallVisibleAndItsReservationMove
   // Five start balls of colour 1 stand in a line; a ball of colour 1 moved onto a reserved cell
   // removes that line but stays itself.
   engine.NewGame(false);
-  engine.InitBoard();
+  ClearBoard();
   Rows({"11111....", ".", ".", ".", ".", ".", "1........"});
   state.NextBalls = {{{0, 7, 4}, {6, 6, 2}, {8, 8, 3}}};
   engine.CellClick(CellNumber(0, 6));
@@ -544,7 +550,7 @@ TEST_F(EngineTest, FigureElsewhereLeavesTheMovedBallVisibleAndItsReservationMove
   // the other slots keep their empty cells of their own.
   for (uint32_t seed = 0; seed < 40; ++seed) {
     RecordingWorld w;
-    GameEngine e(w);
+    GameEngine e(w, w);
     EngineState& s = EngineAccess::State(e);
     StartOnFullBoard(e);
     for (int x = 0; x < 5; ++x) {
@@ -603,13 +609,19 @@ TEST_F(EngineTest, ResumedGameRedrawsEverythingAndTheSelectedBallJumpsAgain) {
   EXPECT_EQ(state.ChampScore, 400u);
   EXPECT_EQ(Board(0, 0), kEmpty) << "reserved cells stay empty";
 
-  // Resuming again while the ball jumps stops the timer and the clock first.
-  state.JumpFrame = 22;
+  // Loading over a jumping ball stops its timer; the loaded game's jump starts from its first
+  // frame once it resumes.
+  for (int tick = 0; tick < 6; ++tick) {
+    engine.JumpTick();
+  }
   world.calls.clear();
+  ASSERT_TRUE(engine.LoadState(s));
   engine.ResumeLoadedGame();
   EXPECT_EQ(Calls(world.calls.begin(), world.calls.begin() + 3),
             (Calls{"StopTimer1", "StopClock", "DrawClock 0"}));
-  EXPECT_EQ(state.JumpFrame, 16);
+  world.calls.clear();
+  engine.JumpTick();
+  EXPECT_EQ(world.calls, (Calls{"DrawBallFrame 2,2 balls frame 16 colour 4"}));
 }
 
 TEST_F(EngineTest, RefreshedAnnouncementsFollowTheNewDisplayMode) {
@@ -617,13 +629,13 @@ TEST_F(EngineTest, RefreshedAnnouncementsFollowTheNewDisplayMode) {
   EXPECT_TRUE(world.calls.empty()) << "no next balls yet";
 
   state.NextBalls = {{{1, 1, 2}, {kNone, 0, 0}, {3, 3, 4}}};
-  engine.Settings().NextColors = 2;  // was 1: marks off, previews stay
+  engine.Settings().NextColors = NextBallDisplay::kPanel;  // was 1: marks off, previews stay
   engine.RefreshNextBalls(RefreshReason::kDisplayMode);
   EXPECT_EQ(world.calls,
             (Calls{"SetPreviewVisible 0 1", "DrawPreview 0 colour 2", "DrawEmptyCell 1,1",
                    "SetPreviewVisible 2 1", "DrawPreview 2 colour 4", "DrawEmptyCell 3,3"}));
   world.calls.clear();
-  engine.Settings().NextColors = 3;  // previews hidden, marks drawn
+  engine.Settings().NextColors = NextBallDisplay::kBoard;  // previews hidden, marks drawn
   engine.RefreshNextBalls(RefreshReason::kDisplayMode);
   EXPECT_EQ(world.calls,
             (Calls{"SetPreviewVisible 0 0", "SetPreviewVisible 1 0", "SetPreviewVisible 2 0",
@@ -632,7 +644,7 @@ TEST_F(EngineTest, RefreshedAnnouncementsFollowTheNewDisplayMode) {
                    "DrawBallFrame 3,3 balls frame 11 colour 4"}));
   // After a new skin the board was redrawn already: no empty cells for mode 4.
   world.calls.clear();
-  engine.Settings().NextColors = 4;
+  engine.Settings().NextColors = NextBallDisplay::kHidden;
   engine.RefreshNextBalls(RefreshReason::kSkin);
   EXPECT_TRUE(world.CallsStartingWith("DrawEmptyCell").empty());
 }

@@ -1,7 +1,6 @@
-// The one interface through which the engine reaches the world: drawing on the board's cell images
-// and the preview images, waits, sounds, the jump timer, the displays, the game clock, the Save
-// command, messages, the high-score table, the best-results dialog and the end of the program.
-// The main window implements it; tests and the replay tool implement it with a recorder.
+// The two interfaces through which the engine reaches the world: the screen it draws on, and the
+// rest (waits, sounds, the jump timer, the game type's label, the game clock, the Save command,
+// message boxes, the high-score table, the best-results dialog and the end of the program).
 //
 // Every call is made on the user-interface thread, except DrawClock, which ClockTick makes on the
 // clock's own thread.
@@ -23,48 +22,59 @@ enum class NumberDisplay { kScore, kChamp };
 
 enum class MessageKind { kError, kWarning, kInformation, kQuestion };
 
-class GameWorld {
+// What the engine draws on: the board's cells, the previews and the displays. The board view
+// implements it; tests and the replay tool implement it with a recorder.
+class BoardScreen {
  public:
-  virtual ~GameWorld() = default;
+  virtual ~BoardScreen() = default;
 
-  // Copies frame `frame` of row `row` of the picture (32 x 32 at (32 frame, 32 row)) onto the cell
-  // image of cell n at (2, 2) and repaints that image at once. The engine never asks for a frame
-  // outside the picture.
+  // Copies frame `frame` of row `row` of the picture (32 x 32 at (32 frame, 32 row)) onto cell n
+  // at (2, 2) and repaints that cell at once. The engine never asks for a frame outside the
+  // picture.
   virtual void DrawBallFrame(int frame, int row, Picture picture, int n) = 0;
   // Draws the skin's empty-cell picture on cell n and repaints it at once.
   virtual void DrawEmptyCell(int n) = 0;
 
-  // Draws frame 10 of `color` (balls picture) at (0, 0) of preview image `slot` (0..2).
+  // Draws frame 10 of `color` (balls picture) at (0, 0) of preview `slot` (0..2).
   virtual void DrawPreview(int slot, int color) = 0;
   virtual void SetPreviewVisible(int slot, bool visible) = 0;
 
-  // Busy wait of `ms` milliseconds on the millisecond counter, handling no messages; 0 returns at
+  virtual void DrawNumber(NumberDisplay display, uint32_t value) = 0;
+  // Shows `seconds` on the clock display. Also called on the clock's thread
+  // (GameEngine::ClockTick).
+  virtual void DrawClock(uint32_t seconds) = 0;
+};
+
+// What the engine needs of the world besides drawing.
+class GameWorld {
+ public:
+  virtual ~GameWorld() = default;
+
+  // Busy wait of `ms` milliseconds on the millisecond counter, handling no events; 0 returns at
   // once.
   virtual void WaitMs(uint32_t ms) = 0;
 
-  // Plays the wave file named by a setting asynchronously, cutting off a sound that is playing.
+  // Plays the sound file named by a setting asynchronously, cutting off a sound that is playing.
   // No default sound when the file cannot be played.
   virtual void PlaySoundFile(const std::string& name) = 0;
   // The jump sound: played only when no other sound is playing.
   virtual void PlaySoundFileIfIdle(const std::string& name) = 0;
-  // Plays a wave resource carried in the program (WIN_GAME), waiting for its end when `wait`.
+  // Plays a sound carried in the program (WIN_GAME), waiting for its end when `wait`.
   virtual void PlayResourceSound(const std::string& name, bool wait) = 0;
   virtual bool IsMinimized() = 0;
 
-  // The jump timer (interval 3 x Delay_Jump ms, set by the window). The engine calls these only
-  // when the timer's state changes; each tick comes back as Engine::Timer1Timer.
-  virtual void StartTimer1() = 0;
-  virtual void StopTimer1() = 0;
+  // The jump timer (interval 3 x Delay_Jump ms, set by the window), which runs while a ball is
+  // selected. The engine calls these only when the timer's state changes; each tick comes back as
+  // GameEngine::JumpTick.
+  virtual void StartJumpTimer() = 0;
+  virtual void StopJumpTimer() = 0;
 
-  virtual void DrawNumber(NumberDisplay display, uint32_t value) = 0;
-  // Shows `seconds` on the clock display. Also called on the clock's thread (Engine::ClockTick).
-  virtual void DrawClock(uint32_t seconds) = 0;
   // Draws the label of the variant; false after the failure has been reported.
   virtual bool DrawGameType(int32_t game_type) = 0;
 
-  // The 1000 ms game clock, whose ticks call Engine::ClockTick on the clock's thread. StartClock
-  // returns false when the clock cannot be created, after the failure has been reported. The engine
-  // calls StopClock only while the clock runs.
+  // The 1000 ms game clock, whose ticks call GameEngine::ClockTick on the clock's thread.
+  // StartClock returns false when the clock cannot be created, after the failure has been reported.
+  // The engine calls StopClock only while the clock runs.
   virtual bool StartClock() = 0;
   virtual void StopClock() = 0;
 
@@ -85,7 +95,7 @@ class GameWorld {
   virtual void ShowBestResults(int32_t variant, bool new_record_mode, uint32_t score) = 0;
 
   // Ends the program with `status`. An implementation may return: the engine then leaves the
-  // operation at once and ignores every later call (Engine::Exited()).
+  // operation at once and ignores every later call (GameEngine::Exited()).
   virtual void ExitProgram(int status) = 0;
 };
 

@@ -8,7 +8,7 @@
 
 #include "game/window/accessible_form.h"
 #include "game/window/board_panel.h"
-#include "game/window/main_form.h"
+#include "game/window/board_view.h"
 #include "game/window/widgets.h"
 #include "platform/qt/kit/accessible.h"
 
@@ -16,20 +16,16 @@ namespace orbello::window {
 
 namespace {
 
-bool ShowsMarks(const GameEngine& engine) {
-  return engine.Settings().NextColors == 1 || engine.Settings().NextColors == 3;
-}
-
 class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInterface {
  public:
-  explicit CellInterface(TMyImage1* cell) : QAccessibleWidget(cell, QAccessible::Cell) {}
+  CellInterface(BoardCell* cell, const BoardReading& board)
+      : QAccessibleWidget(cell, QAccessible::Cell), board_(board) {}
 
-  int Number() const { return static_cast<TMyImage1*>(widget())->Tag(); }
+  int Number() const { return static_cast<BoardCell*>(widget())->Tag(); }
 
   QString text(QAccessible::Text t) const override {
-    TMainForm1* form = FormOf(widget());
-    if (t == QAccessible::Name && form)
-      return CellName(form->Engine(), NamesOf(form), Number());
+    if (t == QAccessible::Name)
+      return CellName(board_.engine, board_.names(), Number());
     return QAccessibleWidget::text(t);
   }
   QAccessible::State state() const override {
@@ -49,7 +45,7 @@ class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInter
     return QAccessibleWidget::interface_cast(t);
   }
 
-  // What a left press does.
+  // What a left press does, where a mouse press could be made.
   QStringList actionNames() const override {
     return MayPressNow(widget()) ? QStringList{pressAction()} : QStringList{};
   }
@@ -60,15 +56,13 @@ class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInter
       // A mouse press gives the board the focus first.
       if (QWidget* panel = cell->parentWidget())
         panel->setFocus(Qt::MouseFocusReason);
-      static_cast<TMyImage1*>(cell)->Press();
+      static_cast<BoardCell*>(cell)->Press();
     });
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
   bool isSelected() const override {
-    TMainForm1* form = FormOf(widget());
-    return form && form->Engine().SelX() == CellX(Number()) &&
-           form->Engine().SelY() == CellY(Number());
+    return board_.engine.SelX() == CellX(Number()) && board_.engine.SelY() == CellY(Number());
   }
   QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
   QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
@@ -77,6 +71,9 @@ class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInter
   int columnExtent() const override { return 1; }
   int rowExtent() const override { return 1; }
   QAccessibleInterface* table() const override { return QAccessibleWidget::parent(); }
+
+ private:
+  const BoardReading& board_;
 };
 
 // The board: 9 x 9 cells, row by row. It has no table interface on purpose: a reader reads the
@@ -84,8 +81,8 @@ class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInter
 // hear the one cell the cursor reached (the current row is a key of its own).
 class BoardInterface : public NamedWidgetInterface {
  public:
-  explicit BoardInterface(QWidget* panel)
-      : NamedWidgetInterface(panel, QAccessible::Table, QStringLiteral("Board")) {}
+  BoardInterface(QWidget* panel, const BoardReading& board)
+      : NamedWidgetInterface(panel, QAccessible::Table, QStringLiteral("Board")), board_(board) {}
 
   QAccessibleInterface* focusChild() const override {
     auto* panel = dynamic_cast<BoardPanel*>(widget());
@@ -97,17 +94,18 @@ class BoardInterface : public NamedWidgetInterface {
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= kCellCount)
       return nullptr;
-    auto* cell = widget()->findChild<TMyImage1*>(
-        QStringLiteral("BImage%1").arg(CellNumber(index % kBoardSize, index / kBoardSize)),
-        Qt::FindDirectChildrenOnly);
+    BoardCell* cell = board_.view.Cell(CellNumber(index % kBoardSize, index / kBoardSize));
     return cell ? QAccessible::queryAccessibleInterface(cell) : nullptr;
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
-    auto* cell = child ? dynamic_cast<TMyImage1*>(child->object()) : nullptr;
+    auto* cell = child ? dynamic_cast<BoardCell*>(child->object()) : nullptr;
     if (!cell || cell->parentWidget() != widget())
       return -1;
     return CellY(cell->Tag()) * kBoardSize + CellX(cell->Tag());
   }
+
+ private:
+  const BoardReading& board_;
 };
 
 // The widget that carries the last announcement as its description.
@@ -142,19 +140,6 @@ void Describe(QWidget* widget, const QString& text, bool renew) {
     Described() = widget;
 }
 
-TMyImage1* CursorCell(BoardPanel* panel) {
-  return panel->findChild<TMyImage1*>(QStringLiteral("BImage%1").arg(panel->Cursor()),
-                                      Qt::FindDirectChildrenOnly);
-}
-
-// What the reader treats as focused in `window`: on the board, the cursor cell.
-QWidget* FocusTarget(QWidget* window) {
-  QWidget* focus = window->focusWidget();
-  if (auto* panel = dynamic_cast<BoardPanel*>(focus))
-    return CursorCell(panel);
-  return focus;
-}
-
 void TellFocus(QWidget* widget) {
   if (!widget || !QAccessible::isActive())
     return;
@@ -170,11 +155,12 @@ constexpr char kSpeakerName[] = "BoardSpeaker";
 // the place of telling the cursor cell then, so that neither cuts the other off.
 class Speaker : public QObject {
  public:
-  explicit Speaker(BoardPanel* panel) : QObject(panel->window()), panel_(panel) {
+  explicit Speaker(const BoardView& view)
+      : QObject(view.Panel()->window()), view_(view), panel_(view.Panel()) {
     setObjectName(QLatin1String(kSpeakerName));
-    panel->installEventFilter(this);
-    panel->window()->installEventFilter(this);
-    panel->SetCursorMoved([this](int) { TellCursor(); });
+    panel_->installEventFilter(this);
+    panel_->window()->installEventFilter(this);
+    panel_->SetCursorMoved([this](int) { TellCursor(); });
   }
 
   void Say(const QString& text) {
@@ -192,12 +178,20 @@ class Speaker : public QObject {
   }
 
  private:
+  QWidget* CursorCell() const { return view_.Cell(panel_->Cursor()); }
+
+  // What the reader treats as focused in the window: on the board, the cursor cell.
+  QWidget* FocusTarget() const {
+    QWidget* focus = panel_->window()->focusWidget();
+    return focus == panel_ ? CursorCell() : focus;
+  }
+
   void TellCursor() {
     if (!panel_->hasFocus())
       return;
     if (has_pending_)
       return Flush();
-    TMyImage1* cell = CursorCell(panel_);
+    QWidget* cell = CursorCell();
     // A cell is read by its name alone once the cursor has moved on from an announcement; the
     // cell that carries one keeps it (telling the same object again makes a reader say nothing
     // new, and no second word cuts the announcement off).
@@ -210,7 +204,7 @@ class Speaker : public QObject {
     if (!has_pending_)
       return TellCursor();
     QWidget* window = panel_->window();
-    QWidget* target = FocusTarget(window);
+    QWidget* target = FocusTarget();
     if (!window->isActiveWindow() || !target)
       return;
     has_pending_ = false;
@@ -218,6 +212,7 @@ class Speaker : public QObject {
     TellFocus(target);
   }
 
+  const BoardView& view_;
   BoardPanel* panel_;
   QString pending_;
   bool has_pending_ = false;
@@ -225,10 +220,34 @@ class Speaker : public QObject {
 
 }  // namespace
 
+QString ColorName(const skinfile::ColorNames& names, int32_t color) {
+  if (color < 0 || color >= kColorCount)
+    return QStringLiteral("unknown");
+  return QString::fromStdString(names[static_cast<size_t>(color)]);
+}
+
+QAccessibleInterface* BoardAccessible(QWidget* widget, const BoardReading& board) {
+  if (auto* cell = dynamic_cast<BoardCell*>(widget);
+      cell && cell->parentWidget() == board.view.Panel())
+    return new CellInterface(cell, board);
+  if (widget == board.view.Panel())
+    return new BoardInterface(widget, board);
+  return nullptr;
+}
+
+void TellCursorFocus(const BoardView& view) {
+  new Speaker(view);
+}
+
+void Announce(QWidget* window, const QString& text) {
+  if (auto* speaker =
+          window->findChild<Speaker*>(QLatin1String(kSpeakerName), Qt::FindDirectChildrenOnly))
+    speaker->Say(text);
+}
+
 bool MayPressNow(const QWidget* widget) {
-  TMainForm1* form = FormOf(widget);
-  const bool turn = form && form->Accessibility() && form->Accessibility()->TurnPlaying();
-  return !turn && kit::MayPress(widget);
+  FormAccessibility* form = FormAccessibility::Of(widget);
+  return !(form && form->TurnPlaying()) && kit::MayPress(widget);
 }
 
 void PressLater(QWidget* widget, std::function<void(QWidget*)> act) {
@@ -240,45 +259,6 @@ void PressLater(QWidget* widget, std::function<void(QWidget*)> act) {
           act(target.data());
       },
       Qt::QueuedConnection);
-}
-
-QString ColorName(const skinfile::ColorNames& names, int32_t color) {
-  if (color < 0 || color >= kColorCount)
-    return QStringLiteral("unknown");
-  return QString::fromStdString(names[static_cast<size_t>(color)]);
-}
-
-TMainForm1* FormOf(const QObject* object) {
-  for (const QObject* o = object; o; o = o->parent()) {
-    if (o->isWidgetType()) {
-      return dynamic_cast<TMainForm1*>(static_cast<const QWidget*>(o)->window());
-    }
-  }
-  return nullptr;
-}
-
-skinfile::ColorNames NamesOf(TMainForm1* form) {
-  if (form && form->Accessibility())
-    return form->Accessibility()->ColorNames();
-  return skinfile::NumberedColorNames();
-}
-
-QAccessibleInterface* BoardAccessible(QWidget* widget) {
-  if (auto* cell = dynamic_cast<TMyImage1*>(widget))
-    return new CellInterface(cell);
-  if (widget->objectName() == QLatin1String("Panel3"))
-    return new BoardInterface(widget);
-  return nullptr;
-}
-
-void TellCursorFocus(BoardPanel* panel) {
-  new Speaker(panel);
-}
-
-void Announce(QWidget* window, const QString& text) {
-  if (auto* speaker =
-          window->findChild<Speaker*>(QLatin1String(kSpeakerName), Qt::FindDirectChildrenOnly))
-    speaker->Say(text);
 }
 
 QString CellPosition(int n) {
@@ -294,7 +274,7 @@ QString CellName(const GameEngine& engine, const skinfile::ColorNames& names, in
            (selected ? QStringLiteral(", selected") : QString());
   }
   QString text = position + QStringLiteral("empty");
-  if (ShowsMarks(engine)) {
+  if (ShowsMarks(engine.Settings().NextColors)) {
     for (const TNextBall& slot : engine.NextBalls()) {
       if (slot.X != kNone && CellNumber(slot.X, slot.Y) == n)
         text += QStringLiteral(", %1 ball announced").arg(ColorName(names, slot.Color));

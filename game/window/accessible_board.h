@@ -3,12 +3,11 @@
 #pragma once
 
 #include <QAccessibleWidget>
-#include <QMetaObject>
-#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <functional>
 
+#include "game/engine/engine.h"
 #include "skinfile/color_names.h"
 
 class QAccessibleInterface;
@@ -17,15 +16,22 @@ class QWidget;
 
 namespace orbello::window {
 
-class BoardPanel;
-class TMainForm1;
+class BoardView;
 
-// The main window that `object` is part of, or null.
-TMainForm1* FormOf(const QObject* object);
-// The colour names of the skin `form` draws with; numbered names without a form.
-skinfile::ColorNames NamesOf(TMainForm1* form);
+// What the board's description reads: the game, the view that shows it, and the colour names of
+// the skin in use.
+struct BoardReading {
+  const GameEngine& engine;
+  const BoardView& view;
+  std::function<const skinfile::ColorNames&()> names;
+};
+
 // The name of a ball colour, "unknown" outside the seven.
 QString ColorName(const skinfile::ColorNames& names, int32_t color);
+// "A1" for cell 0, "I9" for cell 80: the column letter from the left, the row from the top.
+QString CellPosition(int n);
+// "E3: red ball", "E3: red ball, selected", "E3: empty", "E3: empty, green ball announced".
+QString CellName(const GameEngine& engine, const skinfile::ColorNames& names, int n);
 
 // A widget that a screen reader knows by a fixed name.
 class NamedWidgetInterface : public QAccessibleWidget {
@@ -49,10 +55,10 @@ bool MayPressNow(const QWidget* widget);
 void PressLater(QWidget* widget, std::function<void(QWidget*)> act);
 
 // The description of the board panel or of one of its cells; null for other widgets.
-QAccessibleInterface* BoardAccessible(QWidget* widget);
+QAccessibleInterface* BoardAccessible(QWidget* widget, const BoardReading& board);
 // Has the reader told of the cursor cell when the board takes the focus and when the cursor moves,
-// and of the announcements of the panel's window.
-void TellCursorFocus(BoardPanel* panel);
+// and of the announcements of the view's window.
+void TellCursorFocus(const BoardView& view);
 // Has a reader say `text` (nothing more when empty): what has the keyboard focus in `window` (on
 // the board, the cursor cell) is told as focused anew, a new object with `text` as its
 // description, which a reader speaks as its name, then the text. While the window is not active,

@@ -10,9 +10,11 @@
 #include <QMetaObject>
 #include <QPointer>
 #include <algorithm>
+#include <vector>
 
 #include "game/window/board_panel.h"
-#include "game/window/main_form.h"
+#include "game/window/board_view.h"
+#include "game/window/commands.h"
 #include "game/window/widgets.h"
 
 namespace orbello::window {
@@ -20,6 +22,12 @@ namespace orbello::window {
 namespace {
 
 constexpr char kStatusName[] = "TurnStatus";
+
+// The accessible sides of the main windows there are.
+std::vector<FormAccessibility*>& Forms() {
+  static std::vector<FormAccessibility*> forms;
+  return forms;
+}
 
 QString Capitalised(QString text) {
   if (!text.isEmpty())
@@ -32,10 +40,6 @@ QString Clock(uint32_t seconds) {
       .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
       .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
       .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
-bool ShowsPreviews(const GameEngine& engine) {
-  return engine.Settings().NextColors == 1 || engine.Settings().NextColors == 2;
 }
 
 QString TypeName(int32_t type) {
@@ -82,7 +86,7 @@ QString GameBeganText(const GameEngine& engine, const skinfile::ColorNames& name
   } else {
     text += QStringLiteral(" %1 balls; B lists them.").arg(balls);
   }
-  if (ShowsPreviews(engine))
+  if (ShowsPreviews(engine.Settings().NextColors))
     text += QLatin1Char(' ') + DisplayText(Display::kNext, engine, names) + QLatin1Char('.');
   return text;
 }
@@ -131,8 +135,8 @@ class StatusInterface : public QAccessibleObject, public ReadOnlyText {
   explicit StatusInterface(QObject* status) : QAccessibleObject(status) {}
 
   QString Content() const override {
-    TMainForm1* form = FormOf(object());
-    return form && form->Accessibility() ? form->Accessibility()->StatusText() : QString();
+    FormAccessibility* form = FormAccessibility::Of(object());
+    return form ? form->StatusText() : QString();
   }
   QAccessibleInterface* parent() const override {
     return QAccessible::queryAccessibleInterface(object()->parent());
@@ -160,7 +164,8 @@ class StatusInterface : public QAccessibleObject, public ReadOnlyText {
 // The window: a frame whose last child is the status element.
 class FormInterface : public QAccessibleWidget {
  public:
-  explicit FormInterface(TMainForm1* form) : QAccessibleWidget(form, QAccessible::Window) {}
+  explicit FormInterface(FormAccessibility& form)
+      : QAccessibleWidget(&form.Window(), QAccessible::Window), form_(form) {}
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name)
@@ -181,10 +186,9 @@ class FormInterface : public QAccessibleWidget {
   }
 
  private:
-  QObject* Status() const {
-    auto* form = static_cast<TMainForm1*>(widget());
-    return form->Accessibility() ? form->Accessibility()->Status() : nullptr;
-  }
+  QObject* Status() const { return form_.Status(); }
+
+  FormAccessibility& form_;
 };
 
 class ButtonInterface : public QAccessibleWidget {
@@ -216,15 +220,13 @@ class ButtonInterface : public QAccessibleWidget {
 // A display image, or the holder of the three previews.
 class DisplayInterface : public QAccessibleWidget, public ReadOnlyText {
  public:
-  explicit DisplayInterface(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+  DisplayInterface(QWidget* widget, FormAccessibility& form)
+      : QAccessibleWidget(widget, QAccessible::StaticText), form_(form) {}
 
   QString Content() const override {
-    TMainForm1* form = FormOf(widget());
-    if (!form)
-      return {};
     const QString name = widget()->objectName();
-    const skinfile::ColorNames names = NamesOf(form);
-    const GameEngine& engine = form->Engine();
+    const skinfile::ColorNames& names = form_.ColorNames();
+    const GameEngine& engine = form_.Engine();
     if (name == QLatin1String("ImageScore"))
       return DisplayText(Display::kScore, engine, names);
     if (name == QLatin1String("ImageChamp"))
@@ -256,6 +258,9 @@ class DisplayInterface : public QAccessibleWidget, public ReadOnlyText {
       return static_cast<QAccessibleTextInterface*>(this);
     return QAccessibleWidget::interface_cast(t);
   }
+
+ private:
+  FormAccessibility& form_;
 };
 
 // The variant menu: a popup whose items are objects of their own, as it paints them itself.
@@ -340,7 +345,7 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
   if (!object->isWidgetType()) {
     if (object == QCoreApplication::instance())
       return new AppInterface();
-    if (object->objectName() == QLatin1String(kStatusName) && FormOf(object))
+    if (object->objectName() == QLatin1String(kStatusName) && FormAccessibility::Of(object))
       return new StatusInterface(object);
     if (object->objectName() == QLatin1String(TGameMenu::kMenuItemName) &&
         dynamic_cast<TGameMenu*>(object->parent()))
@@ -350,17 +355,17 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
   auto* widget = static_cast<QWidget*>(object);
   if (auto* menu = dynamic_cast<TGameMenu*>(widget))
     return new MenuInterface(menu);
-  auto* form = dynamic_cast<TMainForm1*>(widget->window());
+  FormAccessibility* form = FormAccessibility::Of(widget);
   if (!form)
     return nullptr;
-  if (widget == form)
-    return new FormInterface(form);
-  if (QAccessibleInterface* board = BoardAccessible(widget))
+  if (widget == &form->Window())
+    return new FormInterface(*form);
+  if (QAccessibleInterface* board = BoardAccessible(widget, form->Board()))
     return board;
   if (auto* button = dynamic_cast<TPictureButton*>(widget))
     return new ButtonInterface(button);
-  if (dynamic_cast<TPictureImage*>(widget) || dynamic_cast<TMyPanel1*>(widget))
-    return new DisplayInterface(widget);
+  if (dynamic_cast<TPictureImage*>(widget) || dynamic_cast<HolderPanel*>(widget))
+    return new DisplayInterface(widget, *form);
   return nullptr;
 }
 
@@ -450,7 +455,7 @@ QString DisplayText(Display display, const GameEngine& engine, const skinfile::C
       return QStringLiteral("Game type ") + TypeName(engine.GameType());
     }
     case Display::kNext: {
-      if (!ShowsPreviews(engine))
+      if (!ShowsPreviews(engine.Settings().NextColors))
         return QStringLiteral("Next: hidden");
       QStringList colors;
       for (const TNextBall& slot : engine.NextBalls()) {
@@ -472,24 +477,46 @@ void InstallAccessibility() {
   QAccessible::installFactory(Factory);
 }
 
-FormAccessibility::FormAccessibility(TMainForm1& form, const Displays& displays, SkinPath skin_path)
-    : form_(form), displays_(displays), skin_path_(std::move(skin_path)) {
+FormAccessibility::FormAccessibility(QWidget& window, const GameEngine& engine,
+                                     const BoardView& view, SkinPath skin_path)
+    : window_(window),
+      engine_(engine),
+      view_(view),
+      board_{engine, view, [this]() -> const skinfile::ColorNames& { return ColorNames(); }},
+      skin_path_(std::move(skin_path)) {
+  Forms().push_back(this);
   InstallAccessibility();
-  displays_.score->setObjectName(QStringLiteral("ImageScore"));
-  displays_.champ->setObjectName(QStringLiteral("ImageChamp"));
-  displays_.time->setObjectName(QStringLiteral("ImageTime"));
-  displays_.game_type->setObjectName(QStringLiteral("ImageGame"));
-  for (size_t slot = 0; slot < displays_.previews.size(); ++slot)
-    displays_.previews[slot]->setObjectName(QStringLiteral("ImagePrev%1").arg(slot));
-  if (auto* panel = dynamic_cast<BoardPanel*>(form.findChild<QWidget*>(QStringLiteral("Panel3")))) {
-    TellCursorFocus(panel);
-    panel->SetReadKey([this](int key) { return ReadKey(key); });
-  }
-  auto* status = new QObject(&form);
+  view.ImageScore()->setObjectName(QStringLiteral("ImageScore"));
+  view.ImageChamp()->setObjectName(QStringLiteral("ImageChamp"));
+  view.ImageTime()->setObjectName(QStringLiteral("ImageTime"));
+  view.ImageGame()->setObjectName(QStringLiteral("ImageGame"));
+  for (int slot = 0; slot < 3; ++slot)
+    view.ImagePrev(slot)->setObjectName(QStringLiteral("ImagePrev%1").arg(slot));
+  TellCursorFocus(view);
+  view.Panel()->SetReadKey([this](int key) { return ReadKey(key); });
+  auto* status = new QObject(&window);
   status->setObjectName(QLatin1String(kStatusName));
   status_ = status;
   for (int n = 0; n < kCellCount; ++n)
-    cell_names_[static_cast<size_t>(n)] = CellName(form_.Engine(), names_, n);
+    cell_names_[static_cast<size_t>(n)] = CellName(engine_, names_, n);
+}
+
+FormAccessibility::~FormAccessibility() {
+  std::erase(Forms(), this);
+}
+
+FormAccessibility* FormAccessibility::Of(const QObject* object) {
+  for (const QObject* o = object; o; o = o->parent()) {
+    if (o->isWidgetType()) {
+      const QWidget* window = static_cast<const QWidget*>(o)->window();
+      for (FormAccessibility* form : Forms()) {
+        if (&form->window_ == window)
+          return form;
+      }
+      return nullptr;
+    }
+  }
+  return nullptr;
 }
 
 const skinfile::ColorNames& FormAccessibility::ColorNames() {
@@ -506,22 +533,22 @@ void FormAccessibility::BeforeCellClick() {
   turn_playing_ = true;
 }
 
-void FormAccessibility::AfterCellClick() {
+void FormAccessibility::AfterCellClick(const TurnOutcome& outcome) {
   turn_playing_ = false;
-  const TurnOutcome& outcome = form_.Engine().LastOutcome();
   QString summary = TurnSummary(outcome, ColorNames());
   if (outcome.removed + outcome.removed_by_appeared > 0)
-    summary += QStringLiteral(" Score %1.").arg(form_.Engine().Score());
-  if (!outcome.appeared.empty() && !outcome.game_over && ShowsPreviews(form_.Engine()))
-    summary += QLatin1Char(' ') + DisplayText(Display::kNext, form_.Engine(), ColorNames()) +
-               QLatin1Char('.');
-  if (outcome.game_over && form_.Engine().GameActive()) {
+    summary += QStringLiteral(" Score %1.").arg(engine_.Score());
+  if (!outcome.appeared.empty() && !outcome.game_over &&
+      ShowsPreviews(engine_.Settings().NextColors))
+    summary +=
+        QLatin1Char(' ') + DisplayText(Display::kNext, engine_, ColorNames()) + QLatin1Char('.');
+  if (outcome.game_over && engine_.GameActive()) {
     // The player took the offer of a new game at the end of this one.
     RaiseChanges();
     GameBegan(summary + QLatin1Char(' '), false);
   } else {
     // A selection is heard in the cell's own name.
-    Announce(&form_, outcome.kind == TurnOutcome::Kind::kSelected ? QString() : summary);
+    Announce(&window_, outcome.kind == TurnOutcome::Kind::kSelected ? QString() : summary);
   }
   if (!summary.isEmpty() && status_) {
     const QString before = status_text_;
@@ -545,13 +572,13 @@ void FormAccessibility::AfterCommand(int id) {
 }
 
 void FormAccessibility::GameBegan(const QString& before, bool loaded) {
-  Announce(&form_, before + GameBeganText(form_.Engine(), ColorNames(), loaded));
+  Announce(&window_, before + GameBeganText(engine_, ColorNames(), loaded));
   // The player who started a game plays it next: the board takes the focus, from the command
   // that started it or from nowhere, with the cursor in the centre.
-  auto* panel = dynamic_cast<BoardPanel*>(form_.findChild<QWidget*>(QStringLiteral("Panel3")));
-  QWidget* focus = form_.focusWidget();
+  BoardPanel* panel = view_.Panel();
+  QWidget* focus = window_.focusWidget();
   auto* button = dynamic_cast<TPictureButton*>(focus);
-  const bool from_command = focus == nullptr || focus == &form_ || focus == panel ||
+  const bool from_command = focus == nullptr || focus == &window_ || focus == panel ||
                             (button && (button->Id() == kCmdNew || button->Id() == kCmdNewMenu ||
                                         button->Id() == kCmdLoad));
   if (panel && from_command) {
@@ -562,20 +589,19 @@ void FormAccessibility::GameBegan(const QString& before, bool loaded) {
 
 bool FormAccessibility::ReadKey(int key) {
   if (key == Qt::Key_C) {
-    Announce(&form_, QString());
+    Announce(&window_, QString());
     return true;
   }
   const QString text = ReadingFor(key);
   if (!text.isEmpty())
-    Announce(&form_, text);
+    Announce(&window_, text);
   return !text.isEmpty();
 }
 
 QString FormAccessibility::ReadingFor(int key) {
-  const GameEngine& engine = form_.Engine();
+  const GameEngine& engine = engine_;
   const skinfile::ColorNames& names = ColorNames();
-  auto* panel = dynamic_cast<BoardPanel*>(form_.findChild<QWidget*>(QStringLiteral("Panel3")));
-  const int cursor = panel ? panel->Cursor() : kCellCount / 2;
+  const int cursor = view_.Panel() ? view_.Panel()->Cursor() : kCellCount / 2;
   // The cells of a line that hold or await a ball, in board order.
   const auto line = [&](const QString& title, auto cell_of) {
     QStringList held;
@@ -626,7 +652,7 @@ void FormAccessibility::RaiseNameChange(QObject* object, QString& known, const Q
 bool FormAccessibility::RaiseChanges() {
   bool changed = false;
   // Events are raised only while a reader listens; what it was told is kept up to date always.
-  const GameEngine& engine = form_.Engine();
+  const GameEngine& engine = engine_;
   const skinfile::ColorNames& names = ColorNames();
   const bool active = QAccessible::isActive();
   for (int n = 0; n < kCellCount; ++n) {
@@ -638,7 +664,7 @@ bool FormAccessibility::RaiseChanges() {
     changed = true;
     if (!active)
       continue;
-    if (QObject* cell = form_.findChild<TMyImage1*>(QStringLiteral("BImage%1").arg(n))) {
+    if (QObject* cell = view_.Cell(n)) {
       QAccessibleEvent name_changed(cell, QAccessible::NameChanged);
       QAccessible::updateAccessibility(&name_changed);
     }
@@ -650,8 +676,7 @@ bool FormAccessibility::RaiseChanges() {
     const std::pair<int, QAccessible::Event> changes[] = {{selected_, QAccessible::SelectionRemove},
                                                           {selected, QAccessible::SelectionAdd}};
     for (const auto& [n, type] : changes) {
-      QObject* cell =
-          n < 0 ? nullptr : form_.findChild<TMyImage1*>(QStringLiteral("BImage%1").arg(n));
+      QObject* cell = n < 0 ? nullptr : view_.Cell(n);
       if (cell && active) {
         QAccessibleEvent event(cell, type);
         QAccessible::updateAccessibility(&event);
@@ -659,10 +684,10 @@ bool FormAccessibility::RaiseChanges() {
     }
     selected_ = selected;
   }
-  RaiseNameChange(displays_.score, score_text_, DisplayText(Display::kScore, engine, names));
-  RaiseNameChange(displays_.champ, champ_text_, DisplayText(Display::kChamp, engine, names));
-  RaiseNameChange(displays_.game_type, game_text_, DisplayText(Display::kGameType, engine, names));
-  QObject* holder = displays_.previews[0]->parentWidget();
+  RaiseNameChange(view_.ImageScore(), score_text_, DisplayText(Display::kScore, engine, names));
+  RaiseNameChange(view_.ImageChamp(), champ_text_, DisplayText(Display::kChamp, engine, names));
+  RaiseNameChange(view_.ImageGame(), game_text_, DisplayText(Display::kGameType, engine, names));
+  QObject* holder = view_.ImagePrev(0)->parentWidget();
   RaiseNameChange(holder, next_text_, DisplayText(Display::kNext, engine, names));
   return changed;
 }

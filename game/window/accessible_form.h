@@ -10,6 +10,7 @@
 #include <string>
 
 #include "game/engine/engine.h"
+#include "game/window/accessible_board.h"
 #include "skinfile/color_names.h"
 
 class QObject;
@@ -17,15 +18,11 @@ class QWidget;
 
 namespace orbello::window {
 
-class TMainForm1;
+class BoardView;
 
 // The application's and the main window's name.
 inline constexpr char kAccessibleAppName[] = "Corvane Orbello";
 
-// "A1" for cell 0, "I9" for cell 80: the column letter from the left, the row from the top.
-QString CellPosition(int n);
-// "E3: red ball", "E3: red ball, selected", "E3: empty", "E3: empty, green ball announced".
-QString CellName(const GameEngine& engine, const skinfile::ColorNames& names, int n);
 // The command of a button or menu id: "New game", "Save game", ...; empty for other ids.
 QString CommandName(int id);
 // One short sentence or two for what a press on a cell did; empty when it did nothing.
@@ -44,18 +41,21 @@ void InstallAccessibility();
 // the skin in use, and raises the events of what a turn or a command changed.
 class FormAccessibility {
  public:
-  struct Displays {
-    QWidget* score;
-    QWidget* champ;
-    QWidget* time;
-    QWidget* game_type;
-    std::array<QWidget*, 3> previews;
-  };
   using SkinPath = std::function<std::string()>;
 
-  FormAccessibility(TMainForm1& form, const Displays& displays, SkinPath skin_path);
+  // `window` shows the game of `engine` on `view`; all three outlive this object.
+  FormAccessibility(QWidget& window, const GameEngine& engine, const BoardView& view,
+                    SkinPath skin_path);
+  ~FormAccessibility();
   FormAccessibility(const FormAccessibility&) = delete;
   FormAccessibility& operator=(const FormAccessibility&) = delete;
+
+  // The accessible side of the main window that `object` is part of, or null.
+  static FormAccessibility* Of(const QObject* object);
+
+  QWidget& Window() const { return window_; }
+  const GameEngine& Engine() const { return engine_; }
+  const BoardReading& Board() const { return board_; }
 
   // The colour names of the skin in use, read again when the skin changed.
   const skinfile::ColorNames& ColorNames();
@@ -67,9 +67,9 @@ class FormAccessibility {
   // Around a press on a cell: while its turn is played no reader's press is taken.
   void BeforeCellClick();
   bool TurnPlaying() const { return turn_playing_; }
-  // After a press on a cell: the turn's summary on the status element and spoken, then what it
-  // changed.
-  void AfterCellClick();
+  // After a press on a cell: the summary of what it did on the status element and spoken, then
+  // what it changed.
+  void AfterCellClick(const TurnOutcome& outcome);
   // After command `id`: what it changed (a new game, a loaded game, another skin); a game that
   // began is spoken, and the board takes the focus unless the player had put it elsewhere.
   void AfterCommand(int id);
@@ -86,8 +86,10 @@ class FormAccessibility {
   void GameBegan(const QString& before, bool loaded);
   void RaiseNameChange(QObject* object, QString& known, const QString& now);
 
-  TMainForm1& form_;
-  Displays displays_;
+  QWidget& window_;
+  const GameEngine& engine_;
+  const BoardView& view_;
+  BoardReading board_;
   SkinPath skin_path_;
   std::string names_path_;
   bool names_read_ = false;

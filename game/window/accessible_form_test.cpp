@@ -43,7 +43,7 @@ TEST(AccessibleFormTest, CommandsDisplaysAndCellsSayWhatTheyAre) {
   ASSERT_TRUE(install.WriteDefault());
   testing::ScriptedMessages messages;
   TMainForm1 form(install.HighScorePath());
-  ASSERT_EQ(form.FormCreate(), 0);
+  ASSERT_EQ(form.Create(), 0);
   WriteColorNames(Access(form).Settings().TitleSkin());
 
   QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(&form);
@@ -77,7 +77,7 @@ TEST(AccessibleFormTest, CommandsDisplaysAndCellsSayWhatTheyAre) {
   state.Score = 120;
   form.OnCommand(-1);  // no command: only what changed is told
 
-  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(Access(form).Panel3());
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(Access(form).Panel());
   ASSERT_NE(board, nullptr);
   // No table interface: a reader would read the whole row at each step up or down.
   EXPECT_EQ(board->role(), QAccessible::Table);
@@ -104,7 +104,7 @@ TEST(AccessibleFormTest, CommandsDisplaysAndCellsSayWhatTheyAre) {
 
   // What the reading keys say.
   FormAccessibility& reader = *form.Accessibility();
-  Access(form).Panel3()->SetCursor(CellNumber(4, 0));  // E1
+  Access(form).Panel()->SetCursor(CellNumber(4, 0));  // E1
   EXPECT_EQ(reader.ReadingFor(Qt::Key_R),
             QStringLiteral("Row 1: A1: empty, green ball announced; the rest empty."));
   EXPECT_EQ(reader.ReadingFor(Qt::Key_V),
@@ -133,7 +133,7 @@ TEST(AccessibleFormTest, CommandsDisplaysAndCellsSayWhatTheyAre) {
   e3->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   QCoreApplication::processEvents();
   EXPECT_EQ(form.Engine().SelX(), kNone);
-  reader.AfterCellClick();
+  reader.AfterCellClick(TurnOutcome{});
   e3->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   QCoreApplication::processEvents();
   EXPECT_EQ(form.Engine().SelX(), 4);
@@ -145,7 +145,7 @@ TEST(AccessibleFormTest, CommandsDisplaysAndCellsSayWhatTheyAre) {
   EXPECT_EQ(status->text(QAccessible::Name), QStringLiteral("Red ball E3 selected."));
 
   // Neither previews nor marks: the announcements are hidden.
-  form.Engine().Settings().NextColors = 4;
+  form.Engine().Settings().NextColors = NextBallDisplay::kHidden;
   EXPECT_EQ(Name(next), QStringLiteral("Next: hidden"));
   EXPECT_EQ(Name(Access(form).Cell(CellNumber(0, 0))), QStringLiteral("A1: empty"));
 

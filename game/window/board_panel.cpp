@@ -39,7 +39,7 @@ std::optional<int> MovedCursor(int key, int n) {
 }  // namespace
 
 BoardPanel::BoardPanel(QWidget* parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("Panel3"));
+  setObjectName(QStringLiteral("BoardPanel"));
   // A click on a cell gives the board the focus, as a click on a button gives it the button.
   setFocusPolicy(Qt::StrongFocus);
 }
@@ -57,15 +57,15 @@ bool BoardPanel::CursorShown() const {
   return framed_ && framed_->Framed();
 }
 
-TMyImage1* BoardPanel::CellAt(int n) const {
+BoardCell* BoardPanel::CellAt(int n) const {
   const QPoint centre(kCellSize * (n / kSide) + kCellSize / 2,
                       kCellSize * (n % kSide) + kCellSize / 2);
-  return dynamic_cast<TMyImage1*>(childAt(centre));
+  return dynamic_cast<BoardCell*>(childAt(centre));
 }
 
 void BoardPanel::UpdateFrame() {
   const bool shown = hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
-  TMyImage1* cell = shown ? CellAt(cursor_) : nullptr;
+  BoardCell* cell = shown ? CellAt(cursor_) : nullptr;
   if (framed_ == cell)
     return;
   if (framed_)

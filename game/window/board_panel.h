@@ -1,4 +1,4 @@
-// The board's panel (Panel3): the parent of the 81 cells and the board's one stop in the window's
+// The board's panel: the parent of the 81 cells and the board's one stop in the window's
 // Tab cycle. A cursor cell is moved with the keys and by mouse presses; Space or Enter acts on it
 // as a left press on that cell does.
 #pragma once
@@ -9,7 +9,7 @@
 
 namespace orbello::window {
 
-class TMyImage1;
+class BoardCell;
 
 class BoardPanel : public QWidget {
  public:
@@ -39,10 +39,10 @@ class BoardPanel : public QWidget {
  private:
   // Frames the cursor cell when the cursor is to be seen, and no other cell.
   void UpdateFrame();
-  TMyImage1* CellAt(int n) const;
+  BoardCell* CellAt(int n) const;
 
   // The cells go before the panel at the window's end.
-  QPointer<TMyImage1> framed_;
+  QPointer<BoardCell> framed_;
   int cursor_ = (kSide * kSide) / 2;  // the centre, E5
   std::function<void(int)> on_moved_;
   std::function<void(int)> on_activate_;

@@ -9,8 +9,8 @@
 namespace orbello::window {
 
 BoardView::BoardView(QWidget* window, int scale) : window_(window), scale_(scale) {
-  panel3_ = new BoardPanel(window);
-  panel3_->setGeometry(188, 78, 324, 324);
+  panel_ = new BoardPanel(window);
+  panel_->setGeometry(188, 78, 324, 324);
   image_score_ = new TPictureImage(window, 80, 20, scale);
   image_champ_ = new TPictureImage(window, 80, 20, scale);
   image_time_ = new TPictureImage(window, 72, 11, scale);
@@ -38,7 +38,7 @@ void BoardView::CreateHolders() {
       {300, 32, 96, 32, nullptr},
   };
   for (size_t i = 0; i < holders_.size(); ++i) {
-    holders_[i] = new TMyPanel1(window_);
+    holders_[i] = new HolderPanel(window_);
     holders_[i]->setGeometry(table[i].left, table[i].top, table[i].width, table[i].height);
     if (table[i].image) {
       table[i].image->setParent(holders_[i]);
@@ -61,7 +61,7 @@ void BoardView::CreateWorkBitmap() {
 
 void BoardView::CreateCells(CellPress on_press) {
   // Space or Enter on the cursor cell is a left press on that cell.
-  panel3_->SetActivate([this, on_press](int n) {
+  panel_->SetActivate([this, on_press](int n) {
     if (n >= 0 && n < kCellCount && cells_[static_cast<size_t>(n)])
       on_press(n);
   });
@@ -71,10 +71,10 @@ void BoardView::CreateCells(CellPress on_press) {
   for (int x = 0; x < kBoardSize; ++x) {
     for (int y = 0; y < kBoardSize; ++y) {
       const int n = CellNumber(x, y);
-      auto* cell = new TMyImage1(
-          panel3_, n,
-          [this, on_press](TMyImage1* pressed) {
-            panel3_->SetCursor(pressed->Tag());
+      auto* cell = new BoardCell(
+          panel_, n,
+          [this, on_press](BoardCell* pressed) {
+            panel_->SetCursor(pressed->Tag());
             on_press(pressed->Tag());
           },
           scale_);
@@ -89,7 +89,7 @@ void BoardView::CreateCells(CellPress on_press) {
 void BoardView::DrawBallFrame(int frame, int row, Picture picture, int n) {
   if (n < 0 || n >= kCellCount || !cells_[static_cast<size_t>(n)])
     return;
-  TMyImage1* cell = cells_[static_cast<size_t>(n)];
+  BoardCell* cell = cells_[static_cast<size_t>(n)];
   const QImage& source = picture == Picture::kBalls ? skin_->Balls() : skin_->Walk();
   // Only the part of the tile inside the picture reaches the work bitmap; the rest keeps what the
   // previous frame left there.
@@ -101,7 +101,7 @@ void BoardView::DrawBallFrame(int frame, int row, Picture picture, int n) {
 void BoardView::DrawEmptyCell(int n) {
   if (n < 0 || n >= kCellCount || !cells_[static_cast<size_t>(n)])
     return;
-  TMyImage1* cell = cells_[static_cast<size_t>(n)];
+  BoardCell* cell = cells_[static_cast<size_t>(n)];
   CopyClipped(skin_->Board(), QRect(0, 0, 36, 36), cell->Picture(), QPoint(0, 0));
   cell->repaint();
 }
@@ -159,7 +159,7 @@ bool BoardView::DrawGameType(const QImage& labels, int32_t game_type) {
 }
 
 void BoardView::DestroyCells() {
-  for (TMyImage1*& cell : cells_) {
+  for (BoardCell*& cell : cells_) {
     delete cell;
     cell = nullptr;
   }
@@ -167,7 +167,7 @@ void BoardView::DestroyCells() {
 
 void BoardView::DestroyDisplays() {
   work_bitmap_ = QImage();
-  for (TMyPanel1*& holder : holders_) {
+  for (HolderPanel*& holder : holders_) {
     delete holder;
     holder = nullptr;
   }

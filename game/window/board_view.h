@@ -1,4 +1,4 @@
-// What the main window shows of the game: the board panel (Panel3) with its 81 cells, the score,
+// What the main window shows of the game: the board panel with its 81 cells, the score,
 // champion, clock and game-type displays, the three next-ball previews with their holder panels,
 // and the drawing the engine asks for on them. The widgets are children of the window, which owns
 // them; this class only places, draws and, at the window's end, destroys them in its order.
@@ -23,7 +23,7 @@ class WindowSkin;
 // The column of the balls picture whose tiles the previews show.
 inline constexpr int kFramePreview = 10;
 
-class BoardView {
+class BoardView final : public BoardScreen {
  public:
   using CellPress = std::function<void(int n)>;
 
@@ -41,18 +41,18 @@ class BoardView {
   void CreateHolders();
   // The picture every ball frame passes through on its way to a cell.
   void CreateWorkBitmap();
-  // The 81 cells on Panel3, each showing the skin's board picture; a left press on a cell, and
-  // Space or Enter on the cursor cell, reach `on_press` with the cell's number.
+  // The 81 cells on the board panel, each showing the skin's board picture; a left press on a cell,
+  // and Space or Enter on the cursor cell, reach `on_press` with the cell's number.
   void CreateCells(CellPress on_press);
 
-  // The engine's drawing.
-  void DrawBallFrame(int frame, int row, Picture picture, int n);
-  void DrawEmptyCell(int n);
-  void DrawPreview(int slot, int color);
-  void SetPreviewVisible(int slot, bool visible);
-  void DrawNumber(NumberDisplay display, uint32_t value);
+  // ---- BoardScreen: the engine's drawing ----
+  void DrawBallFrame(int frame, int row, Picture picture, int n) override;
+  void DrawEmptyCell(int n) override;
+  void DrawPreview(int slot, int color) override;
+  void SetPreviewVisible(int slot, bool visible) override;
+  void DrawNumber(NumberDisplay display, uint32_t value) override;
   // May be called from the clock's thread.
-  void DrawClock(uint32_t seconds);
+  void DrawClock(uint32_t seconds) override;
   // The band of `labels` for the game type; false when there is none to show.
   bool DrawGameType(const QImage& labels, int32_t game_type);
 
@@ -60,8 +60,8 @@ class BoardView {
   void DestroyCells();
   void DestroyDisplays();
 
-  BoardPanel* Panel3() const { return panel3_; }
-  TMyImage1* Cell(int n) const { return cells_[static_cast<size_t>(n)]; }
+  BoardPanel* Panel() const { return panel_; }
+  BoardCell* Cell(int n) const { return cells_[static_cast<size_t>(n)]; }
   TPictureImage* ImageScore() const { return image_score_; }
   TPictureImage* ImageChamp() const { return image_champ_; }
   TPictureImage* ImageTime() const { return image_time_; }
@@ -72,14 +72,14 @@ class BoardView {
   QWidget* window_;
   int scale_;
   const WindowSkin* skin_ = nullptr;
-  BoardPanel* panel3_ = nullptr;
+  BoardPanel* panel_ = nullptr;
   TPictureImage* image_score_ = nullptr;
   TPictureImage* image_champ_ = nullptr;
   TPictureImage* image_time_ = nullptr;
   TPictureImage* image_game_ = nullptr;
   std::array<TPictureImage*, 3> image_prev_{};
-  std::array<TMyPanel1*, 5> holders_{};
-  std::array<TMyImage1*, kCellCount> cells_{};
+  std::array<HolderPanel*, 5> holders_{};
+  std::array<BoardCell*, kCellCount> cells_{};
   QImage work_bitmap_;  // 32 x 32, every ball frame passes through it
 };
 

@@ -82,7 +82,6 @@ constexpr ButtonPlace kButtons[kButtonCount] = {
 
 TMainForm1::TMainForm1(std::string high_score_file)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
-      engine_(*this),
       high_scores_(std::move(high_score_file), static_cast<QWidget*>(this)) {
   setWindowTitle(QStringLiteral("Corvane Orbello"));
   setFixedSize(590, 480);
@@ -96,29 +95,26 @@ TMainForm1::TMainForm1(std::string high_score_file)
   // scales what is drawn.
   scale_ = orbello::window::PictureScale(devicePixelRatioF());
 
-  timer1_.setInterval(timer1_interval_);
-  connect(&timer1_, &QTimer::timeout, this, [this] { engine_.Timer1Timer(); });
+  // The coarse timer may fire up to 5% early, which makes a 90 ms jump tick 88 ms.
+  jump_timer_.setTimerType(Qt::PreciseTimer);
+  jump_timer_.setInterval(jump_interval_);
+  connect(&jump_timer_, &QTimer::timeout, this, [this] { engine_->JumpTick(); });
 
   pictures_ = std::make_unique<ProgramPictures>(scale_);
   view_ = std::make_unique<BoardView>(this, scale_);
-  clock_ = std::make_unique<GameClock>([this] { engine_.ClockTick(); });
+  engine_ = std::make_unique<GameEngine>(*this, *view_);
+  clock_ = std::make_unique<GameClock>([this] { engine_->ClockTick(); });
   skin_ = std::make_unique<WindowSkin>(scale_, view_->ImageTime()->Lock(), this);
   view_->DrawWith(*skin_);
   settings_application_ =
-      std::make_unique<SettingsApplication>(*this, *this, settings_, engine_, *skin_,
-                                            [this](int interval) { SetTimer1Interval(interval); });
+      std::make_unique<SettingsApplication>(*this, *view_, settings_, *engine_, *skin_,
+                                            [this](int interval) { SetJumpInterval(interval); });
   accessibility_ = std::make_unique<FormAccessibility>(
-      *this,
-      FormAccessibility::Displays{view_->ImageScore(),
-                                  view_->ImageChamp(),
-                                  view_->ImageTime(),
-                                  view_->ImageGame(),
-                                  {view_->ImagePrev(0), view_->ImagePrev(1), view_->ImagePrev(2)}},
-      [this] { return std::string(settings_.TitleSkin()); });
+      *this, *engine_, *view_, [this] { return std::string(settings_.TitleSkin()); });
 }
 
 TMainForm1::~TMainForm1() {
-  FormDestroy();
+  Destroy();
 }
 
 int TMainForm1::Fatal(int status) {
@@ -127,7 +123,7 @@ int TMainForm1::Fatal(int status) {
   return status;
 }
 
-int TMainForm1::FormCreate() {
+int TMainForm1::Create() {
   if (!pictures_->LoadInterface())
     return Fatal(kExitStatusFailure);
   if (!pictures_->LoadBackdrop())
@@ -136,7 +132,7 @@ int TMainForm1::FormCreate() {
   view_->CreateHolders();
   if (!ReadSettings(settings_, static_cast<QWidget*>(this)))
     return kExitStatusFailure;
-  engine_.Settings() = EngineSettingsFrom(settings_);
+  engine_->Settings() = EngineSettingsFrom(settings_);
   if (!skin_->Load(settings_.TitleSkin()))
     return kExitStatusFailure;
   CreateGameMenu();
@@ -144,11 +140,11 @@ int TMainForm1::FormCreate() {
   // The engine's start-up reads the default variant's table and draws the label, each of which
   // may end the program before any cell exists; the empty board it sets up draws nothing, so the
   // cells can follow it.
-  if (!engine_.StartUp(static_cast<uint32_t>(std::time(nullptr)))) {
+  if (!engine_->StartUp(static_cast<uint32_t>(std::time(nullptr)))) {
     return exit_status_ >= 0 ? exit_status_ : kExitStatusOther;
   }
   view_->CreateCells([this](int n) { CellClick(n); });
-  SetTimer1Interval(JumpInterval(settings_.Delay_Jump));
+  SetJumpInterval(JumpInterval(settings_.Delay_Jump));
   if (!CreateButtons())
     return Fatal(kExitStatusOther);
   const QRegion region = MakeWindowRegion();
@@ -264,8 +260,7 @@ void TMainForm1::CreateShortcuts() {
 
 void TMainForm1::CellClick(int n) {
   accessibility_->BeforeCellClick();
-  engine_.CellClick(n);
-  accessibility_->AfterCellClick();
+  accessibility_->AfterCellClick(engine_->CellClick(n));
   // A turn that opened a message box ran a nested event loop; make sure presses queued during the
   // turn are picked up now.
   if (auto* dispatcher = QAbstractEventDispatcher::instance())
@@ -286,14 +281,14 @@ void TMainForm1::OnCommand(int id) {
     case kCmdBlocks: {
       const int32_t variant = id - kCmdLines + 1;
       if (menu_owner_ == kMenuOwnerScore) {
-        ShowBestResults(variant, engine_.NewRecordMode(), engine_.Score());
+        ShowBestResults(variant, engine_->NewRecordMode(), engine_->Score());
       } else {
-        engine_.NewGameOfType(variant);
+        engine_->NewGameOfType(variant);
       }
       break;
     }
     case kCmdNew:
-      engine_.NewGame(false);
+      engine_->NewGame(false);
       break;
     case kCmdNewMenu:
     case kCmdScoreMenu:
@@ -303,27 +298,27 @@ void TMainForm1::OnCommand(int id) {
       // A load is read and checked whole before it touches the game, and a save never changes
       // it: after a failure, shown by the operation, the running game goes on unchanged.
       SavedGameState state;
-      if (LoadGame(this, engine_.NextBalls(), state) == GameFileResult::kDone) {
-        if (!engine_.LoadState(state)) {
+      if (LoadGame(this, engine_->NextBalls(), state) == GameFileResult::kDone) {
+        if (!engine_->LoadState(state)) {
           ShowMessage("Can't load selected game.", kError, MessageKind::kError);
           break;
         }
         repaint();
-        engine_.ResumeLoadedGame();
+        engine_->ResumeLoadedGame();
       }
       break;
     }
     case kCmdSave:
-      SaveGame(this, engine_.SavedState());
+      SaveGame(this, engine_->SavedState());
       break;
     case kCmdScore:
-      ShowBestResults(engine_.GameType(), engine_.NewRecordMode(), engine_.Score());
+      ShowBestResults(engine_->GameType(), engine_->NewRecordMode(), engine_->Score());
       break;
     case kCmdSet:
       settings_application_->Run();
       break;
     case kCmdAbout:
-      ShowAbout(this, view_->Panel3());
+      ShowAbout(this, view_->Panel());
       break;
     case kCmdQuit:
     case kCmdClose:
@@ -341,40 +336,24 @@ void TMainForm1::OnCommand(int id) {
   accessibility_->AfterCommand(id);
 }
 
-void TMainForm1::SetTimer1Interval(int interval) {
-  timer1_interval_ = interval;
+void TMainForm1::SetJumpInterval(int interval) {
+  jump_interval_ = interval;
   if (interval > 0)
-    timer1_.setInterval(interval);
+    jump_timer_.setInterval(interval);
   // An interval of 0 never fires: the selected ball then stands still.
-  if (timer1_enabled_) {
+  if (jump_timer_on_) {
     if (interval > 0) {
-      timer1_.start();
+      jump_timer_.start();
     } else {
-      timer1_.stop();
+      jump_timer_.stop();
     }
   }
 }
 
 // ---- GameWorld ----
 
-void TMainForm1::DrawBallFrame(int frame, int row, Picture picture, int n) {
-  view_->DrawBallFrame(frame, row, picture, n);
-}
-
-void TMainForm1::DrawEmptyCell(int n) {
-  view_->DrawEmptyCell(n);
-}
-
-void TMainForm1::DrawPreview(int slot, int color) {
-  view_->DrawPreview(slot, color);
-}
-
-void TMainForm1::SetPreviewVisible(int slot, bool visible) {
-  view_->SetPreviewVisible(slot, visible);
-}
-
 void TMainForm1::WaitMs(uint32_t ms) {
-  // No message may be handled during a turn, so this never returns to the event loop. It sleeps
+  // No event may be handled during a turn, so this never returns to the event loop. It sleeps
   // while more than a little time is left, which leaves the processor to the display server to
   // show the frames just drawn, and spins on the counter for the rest, so that each wait ends on
   // time.
@@ -404,23 +383,15 @@ bool TMainForm1::IsMinimized() {
   return isMinimized();
 }
 
-void TMainForm1::StartTimer1() {
-  timer1_enabled_ = true;
-  if (timer1_interval_ > 0)
-    timer1_.start(timer1_interval_);
+void TMainForm1::StartJumpTimer() {
+  jump_timer_on_ = true;
+  if (jump_interval_ > 0)
+    jump_timer_.start(jump_interval_);
 }
 
-void TMainForm1::StopTimer1() {
-  timer1_enabled_ = false;
-  timer1_.stop();
-}
-
-void TMainForm1::DrawNumber(NumberDisplay display, uint32_t value) {
-  view_->DrawNumber(display, value);
-}
-
-void TMainForm1::DrawClock(uint32_t seconds) {
-  view_->DrawClock(seconds);
+void TMainForm1::StopJumpTimer() {
+  jump_timer_on_ = false;
+  jump_timer_.stop();
 }
 
 bool TMainForm1::DrawGameType(int32_t game_type) {
@@ -477,16 +448,16 @@ bool TMainForm1::ReadHighScores(int32_t variant, HighScorePoints& points) {
 }
 
 void TMainForm1::ShowBestResults(int32_t variant, bool new_record_mode, uint32_t score) {
-  orbello::ShowBestResults(this, view_->Panel3(), high_scores_, variant, new_record_mode, score);
+  orbello::ShowBestResults(this, view_->Panel(), high_scores_, variant, new_record_mode, score);
 }
 
 void TMainForm1::ExitProgram(int status) {
   exit_status_ = status;
-  // During FormCreate the status is FormCreate's result; the event loop has not started yet.
+  // During Create the status is Create's result; the event loop has not started yet.
   if (!created_)
     return;
   clock_->Stop();
-  StopTimer1();
+  StopJumpTimer();
   hide();
   if (exit_handler_) {
     exit_handler_(status);
@@ -532,13 +503,13 @@ void TMainForm1::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void TMainForm1::FormDestroy() {
+void TMainForm1::Destroy() {
   if (destroyed_)
     return;
   destroyed_ = true;
   // The clock's thread draws on ImageTime: it goes first.
   clock_->Stop();
-  StopTimer1();
+  StopJumpTimer();
   view_->DestroyCells();
   delete game_menu_;
   game_menu_ = nullptr;

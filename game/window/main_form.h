@@ -17,6 +17,7 @@
 #include "game/records/core/highscores.h"
 #include "game/records/core/settings.h"
 #include "game/window/board_view.h"
+#include "game/window/commands.h"
 #include "game/window/game_clock.h"
 #include "game/window/program_pictures.h"
 #include "game/window/settings_application.h"
@@ -24,25 +25,6 @@
 #include "game/window/window_skin.h"
 
 namespace orbello::window {
-
-// Command identifiers of the buttons and the game-type menu.
-enum CommandId {
-  kCmdLines = 1100,
-  kCmdSquares = 1101,
-  kCmdBlocks = 1102,
-  kCmdNew = 1150,
-  kCmdNewMenu = 1151,
-  kCmdLoad = 1152,
-  kCmdSave = 1153,
-  kCmdScore = 1154,
-  kCmdScoreMenu = 1155,
-  kCmdSet = 1156,
-  kCmdAbout = 1157,
-  kCmdQuit = 1158,
-  kCmdHelp = 1159,
-  kCmdMinimize = 1161,
-  kCmdClose = 1162,
-};
 
 // Who opened the game-type menu.
 enum MenuOwner { kMenuOwnerNone = 0, kMenuOwnerScore = 1, kMenuOwnerNew = 2 };
@@ -65,7 +47,7 @@ class TMainForm1 : public QWidget, public GameWorld {
 
   // Builds the window in its fixed order. 0 when the window is ready; otherwise the exit status
   // after the failure has been reported (the window must not be shown then).
-  int FormCreate();
+  int Create();
 
   // What ExitProgram does; by default the application's event loops end with the status.
   void SetExitHandler(ExitHandler handler) { exit_handler_ = std::move(handler); }
@@ -75,36 +57,32 @@ class TMainForm1 : public QWidget, public GameWorld {
   // The main window's command handling (button ids, menu items).
   void OnCommand(int id);
 
-  GameEngine& Engine() { return engine_; }
-  const GameEngine& Engine() const { return engine_; }
+  GameEngine& Engine() { return *engine_; }
+  const GameEngine& Engine() const { return *engine_; }
   FormAccessibility* Accessibility() const { return accessibility_.get(); }
 
-  // ---- GameWorld ----
-  void DrawBallFrame(int frame, int row, Picture picture, int n) override;
-  void DrawEmptyCell(int n) override;
-  void DrawPreview(int slot, int color) override;
-  void SetPreviewVisible(int slot, bool visible) override;
+  // ---- GameWorld; the board view is the engine's screen ----
+  // Waits, and sounds, which the jump leaves out while the window is minimised.
   void WaitMs(uint32_t ms) override;
+  bool IsMinimized() override;
   void PlaySoundFile(const std::string& name) override;
   void PlaySoundFileIfIdle(const std::string& name) override;
   void PlayResourceSound(const std::string& name, bool wait) override;
-  bool IsMinimized() override;
-  void StartTimer1() override;
-  void StopTimer1() override;
-  void DrawNumber(NumberDisplay display, uint32_t value) override;
-  void DrawClock(uint32_t seconds) override;
-  bool DrawGameType(int32_t game_type) override;
+  // The timers, the Save command, and the label whose failure ends the program.
+  void StartJumpTimer() override;
+  void StopJumpTimer() override;
   bool StartClock() override;
   void StopClock() override;
   void SetSaveEnabled(bool enabled) override;
+  bool DrawGameType(int32_t game_type) override;
+  void ExitProgram(int status) override;
+  // Dialogs and high scores.
   void ShowMessage(const std::string& text, const std::string& caption, MessageKind kind) override;
   bool AskYesNo(const std::string& text, const std::string& caption, MessageKind kind,
                 bool default_no) override;
   bool ReadHighScores(int32_t variant, HighScorePoints& points) override;
   void ShowBestResults(int32_t variant, bool new_record_mode, uint32_t score) override;
-  void ExitProgram(int status) override;
 
- public:
   // The first show puts the window on the screen before its parts: see main_form.cpp.
   void setVisible(bool visible) override;
 
@@ -118,7 +96,7 @@ class TMainForm1 : public QWidget, public GameWorld {
  private:
   friend class testing::FormAccess;
 
-  // The pieces of FormCreate, in their order of use.
+  // The pieces of Create, in their order of use.
   void CreateGameMenu();
   bool CreateButtons();
   // The keys of the desktop's games for the commands: Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+H, F1, Ctrl+Q.
@@ -126,17 +104,17 @@ class TMainForm1 : public QWidget, public GameWorld {
   void CellClick(int n);
   int Fatal(int status);
   void OpenGameMenu(int arrow_id);
-  void FormDestroy();
-  void SetTimer1Interval(int interval);
+  void Destroy();
+  void SetJumpInterval(int interval);
 
-  GameEngine engine_;
   GameSettings settings_;
   HighScores high_scores_;
 
-  // Components.
-  QTimer timer1_;
-  int timer1_interval_ = 60;
-  bool timer1_enabled_ = false;
+  // The jump of the selected ball: the timer's interval, and whether a ball jumps (the timer
+  // stands still at an interval of 0 even then).
+  QTimer jump_timer_;
+  int jump_interval_ = 60;
+  bool jump_timer_on_ = false;
 
   MenuOwner menu_owner_ = kMenuOwnerNone;
   TGameMenu* game_menu_ = nullptr;
@@ -148,6 +126,8 @@ class TMainForm1 : public QWidget, public GameWorld {
 
   std::unique_ptr<ProgramPictures> pictures_;
   std::unique_ptr<BoardView> view_;
+  // Made once the view it draws on exists.
+  std::unique_ptr<GameEngine> engine_;
 
   // The skin; its timer picture is read by the clock's thread and so is changed only under
   // ImageTime's lock.

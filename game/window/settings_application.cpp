@@ -14,7 +14,7 @@ EngineSettings EngineSettingsFrom(const GameSettings& settings) {
   };
   EngineSettings engine;
   engine.DefaultGame = InUse(&S::DefaultGame, settings.DefaultGame);
-  engine.NextColors = InUse(&S::NextColors, settings.NextColors);
+  engine.NextColors = static_cast<NextBallDisplay>(InUse(&S::NextColors, settings.NextColors));
   engine.ShowWalk = settings.ShowWalk != 0;
   engine.CheckJump = settings.CheckJump != 0;
   engine.CheckMove = settings.CheckMove != 0;
@@ -34,11 +34,11 @@ int JumpInterval(int32_t delay_jump) {
   return 3 * InUse(&GameSettings::Delay_Jump, delay_jump);
 }
 
-SettingsApplication::SettingsApplication(QWidget& window, GameWorld& world, GameSettings& settings,
-                                         GameEngine& engine, WindowSkin& skin,
-                                         JumpIntervalSetter set_jump_interval)
+SettingsApplication::SettingsApplication(QWidget& window, BoardScreen& screen,
+                                         GameSettings& settings, GameEngine& engine,
+                                         WindowSkin& skin, JumpIntervalSetter set_jump_interval)
     : window_(window),
-      world_(world),
+      screen_(screen),
       settings_(settings),
       engine_(engine),
       skin_(skin),
@@ -78,9 +78,9 @@ void SettingsApplication::Apply(const GameSettings& before, bool skin_loaded) {
   RefreshReason reason;
   if (changes.skin) {
     engine_.RedrawBoard();
-    world_.DrawNumber(NumberDisplay::kScore, engine_.Score());
-    world_.DrawNumber(NumberDisplay::kChamp, engine_.ChampScore());
-    world_.DrawClock(engine_.GameSeconds());
+    screen_.DrawNumber(NumberDisplay::kScore, engine_.Score());
+    screen_.DrawNumber(NumberDisplay::kChamp, engine_.ChampScore());
+    screen_.DrawClock(engine_.GameSeconds());
     reason = RefreshReason::kSkin;
   } else if (changes.next_colors) {
     reason = RefreshReason::kDisplayMode;

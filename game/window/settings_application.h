@@ -19,17 +19,17 @@ namespace orbello::window {
 inline constexpr int32_t kMaxDelay = kDelayInUse.high;
 // The settings of the engine as the stored settings give them, each number through its bound.
 EngineSettings EngineSettingsFrom(const GameSettings& settings);
-// Timer1's interval for a stored Delay_Jump: 3 ms per step.
+// The jump timer's interval for a stored Delay_Jump: 3 ms per step.
 int JumpInterval(int32_t delay_jump);
 
 class SettingsApplication {
  public:
   using JumpIntervalSetter = std::function<void(int interval)>;
 
-  // `window` owns the dialog and is repainted after a change; `world` is the window's side of the
-  // engine, whose displays are redrawn after a new skin.
-  SettingsApplication(QWidget& window, GameWorld& world, GameSettings& settings, GameEngine& engine,
-                      WindowSkin& skin, JumpIntervalSetter set_jump_interval);
+  // `window` owns the dialog and is repainted after a change; `screen` shows the displays, which
+  // are redrawn after a new skin.
+  SettingsApplication(QWidget& window, BoardScreen& screen, GameSettings& settings,
+                      GameEngine& engine, WindowSkin& skin, JumpIntervalSetter set_jump_interval);
 
   // The Settings dialog; its Ok applies what changed.
   void Run();
@@ -40,7 +40,7 @@ class SettingsApplication {
 
  private:
   QWidget& window_;
-  GameWorld& world_;
+  BoardScreen& screen_;
   GameSettings& settings_;
   GameEngine& engine_;
   WindowSkin& skin_;

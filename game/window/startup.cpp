@@ -90,7 +90,7 @@ int RunGame(platform::SingleInstance& instance) {
   int status = 0;
   try {
     TMainForm1 form;
-    status = form.FormCreate();
+    status = form.Create();
     if (status != 0)
       return status;
     platform::ServeMainWindow(instance, &form);

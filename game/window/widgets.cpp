@@ -33,16 +33,16 @@ QImage BlackPicture(int width, int height, int scale) {
 
 }  // namespace
 
-TMyPanel1::TMyPanel1(QWidget* parent) : QWidget(parent) {
+HolderPanel::HolderPanel(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TMyPanel1::paintEvent(QPaintEvent*) {
+void HolderPanel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), QColor(kHolderColor));
 }
 
-void TMyPanel1::mousePressEvent(QMouseEvent* event) {
+void HolderPanel::mousePressEvent(QMouseEvent* event) {
   event->accept();
 }
 
@@ -64,19 +64,19 @@ void TPictureImage::paintEvent(QPaintEvent*) {
   painter.drawImage(0, 0, picture);
 }
 
-TMyImage1::TMyImage1(QWidget* parent, int tag, PressHandler on_press, int scale)
+BoardCell::BoardCell(QWidget* parent, int tag, PressHandler on_press, int scale)
     : TPictureImage(parent, 36, 36, scale), tag_(tag), on_press_(std::move(on_press)) {
-  setObjectName(QStringLiteral("BImage%1").arg(tag));
+  setObjectName(QStringLiteral("BoardCell%1").arg(tag));
 }
 
-void TMyImage1::SetFramed(bool framed) {
+void BoardCell::SetFramed(bool framed) {
   if (framed_ == framed)
     return;
   framed_ = framed;
   update();
 }
 
-void TMyImage1::paintEvent(QPaintEvent* event) {
+void BoardCell::paintEvent(QPaintEvent* event) {
   TPictureImage::paintEvent(event);
   if (!framed_)
     return;
@@ -93,7 +93,7 @@ void TMyImage1::paintEvent(QPaintEvent* event) {
   painter.fillRect(inner, Qt::black);
 }
 
-void TMyImage1::mousePressEvent(QMouseEvent* event) {
+void BoardCell::mousePressEvent(QMouseEvent* event) {
   // A press on a cell is the cell's own: it never reaches the backdrop, so it never moves the
   // window, whether or not the game takes it.
   event->accept();
@@ -103,12 +103,12 @@ void TMyImage1::mousePressEvent(QMouseEvent* event) {
     Press();
 }
 
-void TMyImage1::Press() {
+void BoardCell::Press() {
   if (on_press_)
     on_press_(this);
 }
 
-void TMyImage1::mouseDoubleClickEvent(QMouseEvent* event) {
+void BoardCell::mouseDoubleClickEvent(QMouseEvent* event) {
   // The cell answers the button-down message only; the second press of a double click comes as a
   // message of its own, which neither selects nor moves a ball.
   event->accept();

@@ -17,9 +17,9 @@ inline constexpr QRgb kHolderColor = qRgb(38, 89, 140);
 
 // A plain panel in the colour of the blue circle; presses on it neither reach the backdrop below
 // nor move the window.
-class TMyPanel1 : public QWidget {
+class HolderPanel : public QWidget {
  public:
-  explicit TMyPanel1(QWidget* parent);
+  explicit HolderPanel(QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -48,12 +48,12 @@ class TPictureImage : public QWidget {
 };
 
 // A board cell: a picture image that hands a left press (no other button, no Shift, no Ctrl) to
-// its handler. Named "BImage" + n with the tag n.
-class TMyImage1 : public TPictureImage {
+// its handler. Named "BoardCell" + n with the tag n.
+class BoardCell : public TPictureImage {
  public:
-  using PressHandler = std::function<void(TMyImage1*)>;
+  using PressHandler = std::function<void(BoardCell*)>;
 
-  TMyImage1(QWidget* parent, int tag, PressHandler on_press, int scale = 1);
+  BoardCell(QWidget* parent, int tag, PressHandler on_press, int scale = 1);
   int Tag() const { return tag_; }
   // What a left press does; also the screen reader's press.
   void Press();

@@ -74,7 +74,7 @@ class DoubleDensity : public ::testing::Test {
   std::unique_ptr<TMainForm1> Create() {
     auto form = std::make_unique<TMainForm1>(install_.HighScorePath());
     form->SetExitHandler([](int) {});
-    status_ = form->FormCreate();
+    status_ = form->Create();
     return form;
   }
 
@@ -126,8 +126,8 @@ TEST_F(DoubleDensity, TheScreenShowsThePicturesDrawnForItAndNothingMoves) {
   EXPECT_EQ(Access(*form).Button(0)->mask(),
             RegionFromBitmap(btn_1x.copy(0, 0, 53, 31), qRgb(0, 128, 128), qRgb(0, 128, 128)));
 
-  form->DrawBallFrame(13, 5, Picture::kBalls, 10);  // cell (1, 1)
-  form->DrawNumber(NumberDisplay::kScore, 12345);
+  Access(*form).View().DrawBallFrame(13, 5, Picture::kBalls, 10);  // cell (1, 1)
+  Access(*form).View().DrawNumber(NumberDisplay::kScore, 12345);
   const QImage shown = Painted(*form);
   ASSERT_EQ(shown.size(), QSize(1180, 960));
 
@@ -204,7 +204,7 @@ TEST_F(DoubleDensity, SkinsWithoutDoublePicturesOfTheirOwnAreSmoothlyEnlarged) {
     ASSERT_EQ(status_, 0) << messages_.Texts().join("|").toStdString();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    form->DrawBallFrame(7, 3, Picture::kBalls, 10);
+    Access(*form).View().DrawBallFrame(7, 3, Picture::kBalls, 10);
     const QImage tile =
         Painted(*form).copy(QRect(2 * QPoint(188 + 36 + 2, 78 + 36 + 2), QSize(64, 64)));
     const auto want = [&](int lx, int ly) { return c.balls.pixel(32 * 7 + lx, 32 * 3 + ly); };

@@ -222,8 +222,8 @@ void Press(QWidget* widget, Qt::MouseButton button, Qt::MouseButtons buttons,
 TEST(BoardCell, OnlyALeftPressAloneReachesTheGame) {
   QWidget panel;
   std::vector<int> pressed;
-  TMyImage1 cell(&panel, 9, [&](TMyImage1* image) { pressed.push_back(image->Tag()); });
-  EXPECT_EQ(cell.objectName(), "BImage9");
+  BoardCell cell(&panel, 9, [&](BoardCell* image) { pressed.push_back(image->Tag()); });
+  EXPECT_EQ(cell.objectName(), "BoardCell9");
   EXPECT_EQ(cell.Tag(), 9);
   EXPECT_EQ(cell.size(), QSize(36, 36));
 

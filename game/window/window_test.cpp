@@ -47,11 +47,11 @@ class FormTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(install_.WriteDefault()); }
 
-  // Builds the window; the status of FormCreate lands in status_, exits in exits_.
+  // Builds the window; the status of Create lands in status_, exits in exits_.
   std::unique_ptr<TMainForm1> Create() {
     auto form = std::make_unique<TMainForm1>(install_.HighScorePath());
     form->SetExitHandler([this](int status) { exits_.push_back(status); });
-    status_ = form->FormCreate();
+    status_ = form->Create();
     return form;
   }
 
@@ -159,14 +159,14 @@ TEST(StartUp, EachFailureShowsItsMessageAndEndsWithItsStatus) {
     scenario.install(install);
     {
       TMainForm1 form(install.HighScorePath());
-      EXPECT_EQ(form.FormCreate(), scenario.status);
+      EXPECT_EQ(form.Create(), scenario.status);
       ASSERT_EQ(messages.seen.size(), 1u) << messages.Texts().join("|").toStdString();
       EXPECT_EQ(messages.seen[0].text, scenario.message(install));
       EXPECT_EQ(messages.seen[0].caption, "Error");
       EXPECT_EQ(messages.seen[0].icon, platform::MessageIcon::kError);
       EXPECT_FALSE(form.isVisible());
       // Every one of these fails before the board's cells are made.
-      EXPECT_TRUE(Access(form).Panel3()->findChildren<TMyImage1*>().isEmpty());
+      EXPECT_TRUE(Access(form).Panel()->findChildren<BoardCell*>().isEmpty());
     }
     // Nothing of the skin stays behind in the temporary folder.
     EXPECT_TRUE(install.TempFiles().isEmpty()) << install.TempFiles().join(",").toStdString();
@@ -185,12 +185,12 @@ TEST_F(FormTest, StartsWithAnEmptyBoardAndNoGame) {
   EXPECT_TRUE(form->mask().contains(QPoint(350, 240)));
   EXPECT_TRUE(install_.TempFiles().isEmpty()) << "the skin is read without temporary files";
 
-  EXPECT_EQ(Access(*form).Panel3()->geometry(), QRect(188, 78, 324, 324));
+  EXPECT_EQ(Access(*form).Panel()->geometry(), QRect(188, 78, 324, 324));
   for (int x = 0; x < 9; ++x) {
     for (int y = 0; y < 9; ++y) {
       const int n = 9 * x + y;
-      TMyImage1* cell =
-          Access(*form).Panel3()->findChild<TMyImage1*>(QStringLiteral("BImage%1").arg(n));
+      BoardCell* cell =
+          Access(*form).Panel()->findChild<BoardCell*>(QStringLiteral("BoardCell%1").arg(n));
       ASSERT_NE(cell, nullptr) << n;
       EXPECT_EQ(cell, Access(*form).Cell(n));
       EXPECT_EQ(cell->Tag(), n);
@@ -198,7 +198,7 @@ TEST_F(FormTest, StartsWithAnEmptyBoardAndNoGame) {
       EXPECT_TRUE(ShowsEmptyCell(cell->Snapshot())) << n;
     }
   }
-  EXPECT_EQ(Access(*form).Panel3()->findChildren<TMyImage1*>().size(), 81);
+  EXPECT_EQ(Access(*form).Panel()->findChildren<BoardCell*>().size(), 81);
 
   // Displays in their holders: score and champion 00000, clock 00:00:00.
   EXPECT_EQ(Access(*form).ImageScore()->mapTo(form.get(), QPoint(0, 0)), QPoint(368, 424));
@@ -216,8 +216,8 @@ TEST_F(FormTest, StartsWithAnEmptyBoardAndNoGame) {
 
   EXPECT_FALSE(form->Engine().GameActive());
   EXPECT_FALSE(Access(*form).Button(kSaveSlot)->isEnabled());
-  EXPECT_EQ(Access(*form).Timer1Interval(), 30);
-  EXPECT_FALSE(Access(*form).Timer1Active());
+  EXPECT_EQ(Access(*form).JumpInterval(), 30);
+  EXPECT_FALSE(Access(*form).JumpTimerActive());
 
   // Shown, every part it was built with is on the screen too, and Save stays disabled.
   form->show();
@@ -278,7 +278,7 @@ TEST_F(FormTest, StoredDelaysAreKeptBeyondTheSliderOnlyFreezingOnesBounded) {
   EXPECT_EQ(engine.Delay_Move, 500u);
   EXPECT_EQ(engine.Delay_Destroy, 250u);
   EXPECT_EQ(engine.Delay_Appearance, static_cast<uint32_t>(kMaxDelay));
-  EXPECT_EQ(Access(*form).Timer1Interval(), 450);
+  EXPECT_EQ(Access(*form).JumpInterval(), 450);
   settings.Delay_Move = -7;
   EXPECT_EQ(EngineSettingsFrom(settings).Delay_Move, 0u);
   EXPECT_EQ(JumpInterval(-7), 0);
@@ -290,7 +290,7 @@ TEST_F(FormTest, ACellShowsTheRightTileAfterEachKindOfFrame) {
   ASSERT_EQ(status_, 0);
   form->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-  TMyImage1* cell = Access(*form).Cell(10);  // column 1, row 1
+  BoardCell* cell = Access(*form).Cell(10);  // column 1, row 1
   const QPoint on_screen = cell->mapTo(form.get(), QPoint(0, 0));
   auto painted = [&] {
     return form->screen()
@@ -302,21 +302,21 @@ TEST_F(FormTest, ACellShowsTheRightTileAfterEachKindOfFrame) {
 
   for (int row : {0, 3, 6}) {
     for (int frame = 0; frame < 24; ++frame) {
-      form->DrawBallFrame(frame, row, Picture::kBalls, 10);
+      Access(*form).View().DrawBallFrame(frame, row, Picture::kBalls, 10);
       ASSERT_TRUE(ShowsBall(cell->Snapshot(), frame, row)) << frame << "," << row;
     }
   }
   // What was drawn is on the screen at once, not only in the cell's picture.
-  form->DrawBallFrame(13, 5, Picture::kBalls, 10);
+  Access(*form).View().DrawBallFrame(13, 5, Picture::kBalls, 10);
   EXPECT_TRUE(ShowsBall(painted(), 13, 5));
 
   // Column 24 lies beyond the balls picture: the cell keeps the frame drawn before.
-  form->DrawBallFrame(23, 2, Picture::kBalls, 10);
-  form->DrawBallFrame(24, 2, Picture::kBalls, 10);
+  Access(*form).View().DrawBallFrame(23, 2, Picture::kBalls, 10);
+  Access(*form).View().DrawBallFrame(24, 2, Picture::kBalls, 10);
   EXPECT_TRUE(ShowsBall(cell->Snapshot(), 23, 2));
 
   for (int tile = 0; tile < 4; ++tile) {
-    form->DrawBallFrame(tile, 0, Picture::kWalk, 10);
+    Access(*form).View().DrawBallFrame(tile, 0, Picture::kWalk, 10);
     EXPECT_LT(
         TileMismatch(cell->Snapshot(), [&](int lx, int ly) { return WalkPixel(tile, lx, ly); }), 0)
         << tile;
@@ -326,11 +326,11 @@ TEST_F(FormTest, ACellShowsTheRightTileAfterEachKindOfFrame) {
   EXPECT_EQ(framed.pixel(1, 1), BoardPixel(1, 1));
   EXPECT_EQ(framed.pixel(34, 34), BoardPixel(34, 34));
 
-  form->DrawEmptyCell(10);
+  Access(*form).View().DrawEmptyCell(10);
   EXPECT_TRUE(ShowsEmptyCell(cell->Snapshot()));
   EXPECT_TRUE(ShowsEmptyCell(painted()));
 
-  form->DrawPreview(1, 4);
+  Access(*form).View().DrawPreview(1, 4);
   EXPECT_LT(TileMismatch(
                 Access(*form).ImagePrev(1)->Snapshot(),
                 [](int lx, int ly) { return BallPixel(10, 4, lx, ly); }, QPoint(0, 0)),
@@ -349,12 +349,12 @@ TEST_F(FormTest, PressesWithShiftCtrlOrTheRightButtonAreIgnored) {
   QTest::mouseClick(Access(*form).Cell(ball), Qt::LeftButton, Qt::ControlModifier);
   QTest::mouseClick(Access(*form).Cell(ball), Qt::RightButton);
   EXPECT_EQ(engine.SelX(), kNone);
-  EXPECT_FALSE(Access(*form).Timer1Active());
+  EXPECT_FALSE(Access(*form).JumpTimerActive());
 
   QTest::mouseClick(Access(*form).Cell(ball), Qt::LeftButton);
   EXPECT_EQ(CellNumber(engine.SelX(), engine.SelY()), ball);
-  EXPECT_TRUE(Access(*form).Timer1Active());
-  // The jump runs on Timer1: within a few intervals the ball shows a jump frame.
+  EXPECT_TRUE(Access(*form).JumpTimerActive());
+  // The jump runs on the jump timer: within a few intervals the ball shows a jump frame.
   const int color = engine.Board()[ball].Color;
   EXPECT_TRUE(QTest::qWaitFor(
       [&] {
@@ -371,13 +371,13 @@ TEST_F(FormTest, PressesWithShiftCtrlOrTheRightButtonAreIgnored) {
   const GameSettings before = Access(*form).Settings();
   Access(*form).Settings().Delay_Jump = 0;
   Access(*form).ApplyChangedSettings(before);
-  EXPECT_FALSE(Access(*form).Timer1Active());
+  EXPECT_FALSE(Access(*form).JumpTimerActive());
   int other = ball + 1;
   while (engine.Board()[other].Color == kEmpty)
     ++other;
   QTest::mouseClick(Access(*form).Cell(other), Qt::LeftButton);
   EXPECT_EQ(CellNumber(engine.SelX(), engine.SelY()), other);
-  EXPECT_FALSE(Access(*form).Timer1Active());
+  EXPECT_FALSE(Access(*form).JumpTimerActive());
   QTest::qWait(100);
   EXPECT_TRUE(ShowsBall(Access(*form).Cell(other)->Snapshot(), 0, engine.Board()[other].Color));
   EXPECT_TRUE(ShowsBall(Access(*form).Cell(ball)->Snapshot(), 0, color));
@@ -416,7 +416,7 @@ TEST_F(FormTest, SaveIsEnabledExactlyWhileAGameIsActive) {
   };
   ModalWatchdog watchdog;
   FillBoardWithoutFigures(form->Engine());
-  form->Engine().EndTurn();
+  EngineAccess::EndTurn(form->Engine());
   EXPECT_FALSE(form->Engine().GameActive());
   EXPECT_FALSE(save->isEnabled());
   EXPECT_EQ(save->grab().toImage().convertToFormat(QImage::Format_RGB32), disabled_face);
@@ -424,7 +424,7 @@ TEST_F(FormTest, SaveIsEnabledExactlyWhileAGameIsActive) {
   EXPECT_TRUE(messages_.Saw("Congratulation!"));
   EXPECT_TRUE(messages_.Saw("Begin new game?"));
   EXPECT_EQ(watchdog.titles, QStringList{"The best results for Lines"});
-  EXPECT_FALSE(form->Engine().ClockRunning());
+  EXPECT_FALSE(Access(*form).ClockRunning());
 }
 
 // One turn with presses only: the first ball (in cell order) that can reach some empty cell is
@@ -480,7 +480,7 @@ TEST_F(FormTest, AWholeGameOfPressesEndsWithTheGameOverQuestion) {
     EXPECT_FALSE(messages_.Saw("Congratulation!"));
     EXPECT_TRUE(watchdog.titles.isEmpty());
     EXPECT_FALSE(Access(*form).Button(kSaveSlot)->isEnabled());
-    EXPECT_FALSE(engine.ClockRunning());
+    EXPECT_FALSE(Access(*form).ClockRunning());
     EXPECT_TRUE(exits_.empty());
 
     // The board shows what the engine holds, the score display its score.
@@ -604,7 +604,7 @@ TEST_F(FormTest, ConfirmedSettingsRedrawWhatChanged) {
   EXPECT_EQ(engine.ChampScore(), 777u);
   EXPECT_EQ(Access(*form).ImageChamp()->Snapshot(), ComposeNumber(digits, 777));
   EXPECT_NE(Access(*form).ImageGame()->Snapshot(), lines_label);
-  EXPECT_EQ(Access(*form).Timer1Interval(), 75);
+  EXPECT_EQ(Access(*form).JumpInterval(), 75);
 
   form->OnCommand(kCmdNew);
   ASSERT_EQ(engine.GameType(), 2);
@@ -808,10 +808,10 @@ TEST_F(FormTest, SaveAndLoadGoThroughTheChoosersAndResumeTheGame) {
     }
   }
   EXPECT_EQ(CellNumber(engine.SelX(), engine.SelY()), ball);
-  EXPECT_TRUE(Access(*form).Timer1Active());  // the selected ball jumps again
+  EXPECT_TRUE(Access(*form).JumpTimerActive());  // the selected ball jumps again
   EXPECT_TRUE(engine.GameActive());
   EXPECT_TRUE(Access(*form).Button(kSaveSlot)->isEnabled());
-  EXPECT_TRUE(engine.ClockRunning());
+  EXPECT_TRUE(Access(*form).ClockRunning());
   EXPECT_TRUE(exits_.empty());
   platform::SetSaveFileFunction(old_save);
   platform::SetOpenFileFunction(old_open);
@@ -866,7 +866,8 @@ TEST_F(FormTest, AFailedSaveOrLoadIsToldAndTheGameGoesOnUnchanged) {
         << c.path.toStdString();
     EXPECT_TRUE(exits_.empty()) << c.path.toStdString();
     EXPECT_TRUE(EncodeSavedGame(engine.SavedState()) == before) << c.path.toStdString();
-    EXPECT_TRUE(engine.GameActive() && engine.ClockRunning() && Access(*form).Timer1Active());
+    EXPECT_TRUE(engine.GameActive() && Access(*form).ClockRunning() &&
+                Access(*form).JumpTimerActive());
     platform::SetSaveFileFunction(previous_save);
     platform::SetOpenFileFunction(previous_open);
   }
@@ -973,7 +974,7 @@ TEST_F(FormTest, TheBoardIsPlayedWithTheKeys) {
   auto form = Create();
   ASSERT_EQ(status_, 0);
   Activate(*form);
-  BoardPanel* board = Access(*form).Panel3();
+  BoardPanel* board = Access(*form).Panel();
   std::vector<int> moves;
   board->SetCursorMoved([&](int n) { moves.push_back(n); });
 

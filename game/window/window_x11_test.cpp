@@ -57,7 +57,7 @@ class X11FormTest : public ::testing::Test {
     behind_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(behind_.get()));
     form_ = std::make_unique<TMainForm1>(install_.HighScorePath());
-    ASSERT_EQ(form_->FormCreate(), 0);
+    ASSERT_EQ(form_->Create(), 0);
     form_->move(100, 100);
     form_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));

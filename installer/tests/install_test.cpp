@@ -21,6 +21,7 @@
 #include "installer/install_registry.h"
 #include "platform/core/message.h"
 #include "platform/core/registry.h"
+#include "platform/qt/language.h"
 #include "uninstaller/removal.h"
 
 namespace orbello::installer {
@@ -104,6 +105,12 @@ TEST_F(Installation, LaysOutFilesFoldersAndTheHelp) {
   EXPECT_EQ(ReadAll(app + "/cvobhs.dat"), QByteArray(960, '\0'));
   EXPECT_TRUE(ReadAll(app + "/Corvane.url").contains("URL=https://"));
   EXPECT_EQ(ReadAll(app + "/cvob.chm"), ReadAll(ORBELLO_BUILD_DIR "/help/cvob.chm"));
+  for (const QString& language : platform::ShippedLanguages()) {
+    const QString book = "/cvob_" + language + ".chm";
+    const QByteArray built = ReadAll(ORBELLO_BUILD_DIR "/help" + book);
+    EXPECT_FALSE(built.isEmpty()) << book.toStdString();
+    EXPECT_EQ(ReadAll(app + book), built) << book.toStdString();
+  }
   EXPECT_TRUE(QDir(app + "/save").exists());
   EXPECT_TRUE(QDir(app + "/save").isEmpty());
   // Each skin with its pictures for screens of double density and its colour names beside it.
@@ -217,6 +224,12 @@ void ExpectValidMetainfo(const QString& metainfo, const QString& entry_id) {
   EXPECT_EQ(Validate("appstreamcli", {"validate", "--no-net", metainfo}, &said), 0)
       << said.toStdString();
   const QString xml = QString::fromUtf8(ReadAll(metainfo));
+  for (const QString& language : platform::ShippedLanguages()) {
+    for (const char* tag : {"name", "summary", "p", "li"}) {
+      EXPECT_TRUE(xml.contains(QString("<%1 xml:lang=\"%2\">").arg(tag, language)))
+          << tag << " " << language.toStdString();
+    }
+  }
   const QRegularExpressionMatch launchable =
       QRegularExpression("<launchable type=\"desktop-id\">([^<]+)<").match(xml);
   ASSERT_TRUE(launchable.hasMatch());
@@ -260,6 +273,16 @@ TEST_F(Installation, ValidEntriesAndMetainfoWithThemeIconsTheUninstallerRemoves)
                                                                     << said.toStdString();
     if (!DesktopValue(entry, "Icon").isEmpty())
       icons << DesktopValue(entry, "Icon");
+    // The menu's words in every shipped language (the hidden help viewer shows none).
+    for (const QString& language : DesktopValue(entry, "NoDisplay") == "true"
+                                       ? QStringList()
+                                       : platform::ShippedLanguages()) {
+      for (const char* key : {"Name", "GenericName", "Comment", "Keywords"}) {
+        const QString localized = QString("%1[%2]").arg(key, language);
+        EXPECT_FALSE(DesktopValue(entry, localized).isEmpty())
+            << entry.toStdString() << ": " << localized.toStdString();
+      }
+    }
   }
   EXPECT_EQ(DesktopValue(entries[0], "StartupWMClass"), "TMainForm1");
   EXPECT_EQ(DesktopValue(Group() + "/Corvane Orbello.desktop", "StartupWMClass"), "TMainForm1");
@@ -287,6 +310,8 @@ TEST_F(Installation, ValidEntriesAndMetainfoWithThemeIconsTheUninstallerRemoves)
   EXPECT_TRUE(uninstaller::RunRemoval(view));
   platform::SetMessageHandler(previous);
   EXPECT_FALSE(QFileInfo::exists(metainfo));
+  // The help books of every language went with the rest of the folder.
+  EXPECT_FALSE(QFileInfo::exists(AppDir()));
   EXPECT_TRUE(QFileInfo::exists(other_icon));
   EXPECT_TRUE(QFileInfo::exists(other_info));
   QStringList left;
@@ -458,6 +483,31 @@ TEST_F(Installation, EntriesStartTheProgramsFromAFolderWithBackslashAndPerCent) 
     usleep(100 * 1000);
   EXPECT_EQ(ReadAll(record).toStdString(),
             QFile::encodeName(AppDir() + "/cvob|" + AppDir()).toStdString());
+}
+
+// The applications folder's mimeapps.list may be the player's link to a private dotfile: the
+// installer writes the dotfile, keeps the link and leaves the dotfile's mode as it was.
+TEST_F(Installation, KeepsALinkedMimeappsListAndItsMode) {
+  if (QStandardPaths::findExecutable("xchm").isEmpty())
+    GTEST_SKIP() << "xchm is not installed, so the help viewer is not registered";
+  data_ = home_.path() + "/data";  // the launcher's path must be plain for the registration
+  const QString dotfile = home_.path() + "/.mimeapps";
+  const QString list = data_ + "/applications/mimeapps.list";
+  ASSERT_TRUE(QDir().mkpath(data_ + "/applications"));
+  WriteAll(dotfile, "[Default Applications]\ntext/plain=mine.desktop;\n");
+  ASSERT_EQ(::chmod(QFile::encodeName(dotfile).constData(), 0600), 0);
+  ASSERT_TRUE(QFile::link(dotfile, list));
+
+  ASSERT_EQ(Install(), 0) << errors_.toStdString();
+  EXPECT_EQ(QFileInfo(list).symLinkTarget().toStdString(), dotfile.toStdString())
+      << "the link was replaced by a file";
+  const QByteArray text = ReadAll(dotfile);
+  EXPECT_TRUE(text.contains("text/plain=mine.desktop;")) << text.toStdString();
+  EXPECT_TRUE(text.contains("application/x-chm=com.corvane.Orbello.HelpViewer.desktop;"))
+      << text.toStdString();
+  struct stat status {};
+  ASSERT_EQ(::stat(QFile::encodeName(dotfile).constData(), &status), 0);
+  EXPECT_EQ(status.st_mode & 07777, 0600u);
 }
 
 TEST_F(Installation, RefusesAFolderTooLongForTheGame) {

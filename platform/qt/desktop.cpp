@@ -1,9 +1,11 @@
 #include "platform/qt/desktop.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QtGui/qguiapplication_platform.h>
 #include <QGuiApplication>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -132,20 +134,66 @@ bool IsShown(Display* display, Window window) {
   return attributes.map_state == IsViewable;
 }
 
-bool OfThisProcess(Display* display, Window window) {
+// The process that made `window`, when it runs on this machine: _NET_WM_PID, trusted only where
+// WM_CLIENT_MACHINE names this host (a remote client's number names no process here).
+std::optional<pid_t> LocalProcessOf(Display* display, Window window) {
   std::vector<unsigned char> bytes;
   unsigned long items = 0;
   if (!ReadProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32,
                     bytes, items) ||
-      items == 0 || reinterpret_cast<const long*>(bytes.data())[0] != ::getpid()) {
-    return false;
+      items == 0) {
+    return std::nullopt;
   }
+  const long pid = reinterpret_cast<const long*>(bytes.data())[0];
   char host[256] = {};
-  if (::gethostname(host, sizeof host - 1) != 0 ||
-      !ReadProperty(display, window, XA_WM_CLIENT_MACHINE, XA_STRING, 8, bytes, items)) {
-    return false;
+  if (pid <= 0 || ::gethostname(host, sizeof host - 1) != 0 ||
+      !ReadProperty(display, window, XA_WM_CLIENT_MACHINE, XA_STRING, 8, bytes, items) ||
+      std::string(bytes.begin(), bytes.end()) != host) {
+    return std::nullopt;
   }
-  return std::string(bytes.begin(), bytes.end()) == host;
+  return static_cast<pid_t>(pid);
+}
+
+bool OfThisProcess(Display* display, Window window) {
+  return LocalProcessOf(display, window) == ::getpid();
+}
+
+// A window of another process of this user on this machine. Others on the same display (another
+// user's game) do not count, nor does a window whose owner cannot be told.
+bool OfAnotherProcessOfThisUser(Display* display, Window window) {
+  const std::optional<pid_t> pid = LocalProcessOf(display, window);
+  if (!pid || *pid == ::getpid())
+    return false;
+  struct stat status {};
+  return ::stat(("/proc/" + std::to_string(*pid)).c_str(), &status) == 0 &&
+         status.st_uid == ::getuid();
+}
+
+// The process group of local process `pid` of this user, from /proc/PID/stat (its fifth field,
+// after the command name in parentheses, which may itself hold blanks and parentheses).
+std::optional<pid_t> ProcessGroupOf(pid_t pid) {
+  const std::string folder = "/proc/" + std::to_string(pid);
+  struct stat status {};
+  if (::stat(folder.c_str(), &status) != 0 || status.st_uid != ::getuid())
+    return std::nullopt;
+  std::FILE* file = std::fopen((folder + "/stat").c_str(), "re");
+  if (file == nullptr)
+    return std::nullopt;
+  char buffer[1024] = {};
+  const std::size_t n = std::fread(buffer, 1, sizeof buffer - 1, file);
+  std::fclose(file);
+  const char* end = std::strrchr(buffer, ')');
+  char state = 0;
+  long parent = 0;
+  long group = 0;
+  if (n == 0 || end == nullptr || std::sscanf(end + 1, " %c %ld %ld", &state, &parent, &group) != 3)
+    return std::nullopt;
+  return static_cast<pid_t>(group);
+}
+
+bool InProcessGroup(Display* display, Window window, pid_t group) {
+  const std::optional<pid_t> pid = LocalProcessOf(display, window);
+  return pid && ProcessGroupOf(*pid) == group;
 }
 
 // Minimised: the window manager unmapped the window and marked it iconic.
@@ -324,13 +372,14 @@ bool FindTopLevelWindow(const QString& wm_class, const QString& title, WindowSho
 
 namespace {
 
-// The first client window of another process with this class and title, shown or minimised.
+// The first client window of another process of this user with this class and title, shown or
+// minimised.
 // Each look is a round trip: the class, which almost every other window fails, comes first.
 std::optional<Window> OtherProcessWindow(Display* d, const QString& wm_class,
                                          const QString& title) {
   for (Window window : ClientWindows(d)) {
     if (WindowClass(d, window) == wm_class && WindowTitle(d, window) == title &&
-        (IsShown(d, window) || IsMinimised(d, window)) && !OfThisProcess(d, window)) {
+        (IsShown(d, window) || IsMinimised(d, window)) && OfAnotherProcessOfThisUser(d, window)) {
       return window;
     }
   }
@@ -442,16 +491,11 @@ bool OtherProcessHasTopLevelWindow(const QString& wm_class, const QString& title
   return OtherProcessWindow(display.get(), wm_class, title).has_value();
 }
 
-bool RaiseTopLevelWindow(const QString& wm_class, const QString& title) {
-  DisplayPtr display = OpenDisplay();
-  if (!display)
-    return false;
-  ErrorHandlerScope errors;
-  Display* d = display.get();
-  const std::optional<Window> found = OtherProcessWindow(d, wm_class, title);
-  if (!found)
-    return false;
-  const Window window = *found;
+namespace {
+
+// Restores and raises `window` of another client: through the window manager when there is one,
+// else directly.
+void Activate(Display* d, Window window) {
   if (WindowManagerSupports(d, "_NET_ACTIVE_WINDOW")) {
     // The window manager restores and raises it; source 2: on behalf of the user.
     XEvent event{};
@@ -468,7 +512,53 @@ bool RaiseTopLevelWindow(const QString& wm_class, const QString& title) {
     XSetInputFocus(d, window, RevertToParent, CurrentTime);
   }
   XSync(d, False);
+}
+
+// The client windows, shown or minimised, of this user's processes in process group `group`.
+std::vector<Window> WindowsOfProcessGroup(Display* d, pid_t group) {
+  std::vector<Window> found;
+  for (Window window : ClientWindows(d)) {
+    if ((IsShown(d, window) || IsMinimised(d, window)) && InProcessGroup(d, window, group))
+      found.push_back(window);
+  }
+  return found;
+}
+
+}  // namespace
+
+bool RaiseTopLevelWindow(const QString& wm_class, const QString& title) {
+  DisplayPtr display = OpenDisplay();
+  if (!display)
+    return false;
+  ErrorHandlerScope errors;
+  const std::optional<Window> found = OtherProcessWindow(display.get(), wm_class, title);
+  if (!found)
+    return false;
+  Activate(display.get(), *found);
   return true;
+}
+
+bool RaiseWindowOfProcessGroup(pid_t group) {
+  DisplayPtr display = OpenDisplay();
+  if (!display)
+    return false;
+  ErrorHandlerScope errors;
+  const std::vector<Window> windows = WindowsOfProcessGroup(display.get(), group);
+  if (windows.empty())
+    return false;
+  Activate(display.get(), windows.front());
+  return true;
+}
+
+bool CloseWindowsOfProcessGroup(pid_t group) {
+  DisplayPtr display = OpenDisplay();
+  if (!display)
+    return false;
+  ErrorHandlerScope errors;
+  const std::vector<Window> windows = WindowsOfProcessGroup(display.get(), group);
+  for (Window window : windows)
+    AskToClose(display.get(), window);
+  return !windows.empty();
 }
 
 }  // namespace orbello::platform

@@ -2,12 +2,14 @@
 // (offscreen or another platform) every function does nothing and returns false / empty.
 #pragma once
 
+#include <sys/types.h>
+
 #include <QString>
 #include <vector>
 
 namespace orbello::platform {
 
-// The help viewer's window is recognised by this title prefix.
+// The help viewer's window title begins with this (the skin compiler closes it by that title).
 inline constexpr char kHelpWindowTitlePrefix[] = "Corvane Orbello Help";
 
 struct TopLevelWindow {
@@ -38,13 +40,20 @@ bool CloseWindowsWithTitlePrefix(const QString& prefix);
 bool FindTopLevelWindow(const QString& wm_class, const QString& title,
                         WindowShowing showing = WindowShowing::kShown);
 
-// True when a viewable or minimised top-level window of another process has this WM_CLASS class
-// and exactly this title.
+// True when a viewable or minimised top-level window of another process of this user on this
+// machine (by _NET_WM_PID, WM_CLIENT_MACHINE and the process's owner) has this WM_CLASS class and
+// exactly this title. A window whose owner cannot be told does not count.
 bool OtherProcessHasTopLevelWindow(const QString& wm_class, const QString& title);
 
-// Brings the first top-level window of another process with this WM_CLASS class and exactly this
-// title, shown or minimised, to the front: through the window manager when there is one, else
-// directly. True when such a window was found.
+// Brings the first top-level window of another process of this user (as above) with this WM_CLASS
+// class and exactly this title, shown or minimised, to the front: through the window manager when
+// there is one, else directly. True when such a window was found.
 bool RaiseTopLevelWindow(const QString& wm_class, const QString& title);
+
+// The windows, shown or minimised, of this user's processes in process group `group` on this
+// machine (by _NET_WM_PID, WM_CLIENT_MACHINE and /proc): raises the first (true when there was
+// one), or asks all of them to close (true when there was one).
+bool RaiseWindowOfProcessGroup(pid_t group);
+bool CloseWindowsOfProcessGroup(pid_t group);
 
 }  // namespace orbello::platform

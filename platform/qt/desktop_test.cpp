@@ -2,15 +2,22 @@
 #include "platform/qt/desktop.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+#include <cstring>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "platform/qt/instance.h"
 #include "platform/qt/ui.h"
@@ -43,7 +50,13 @@ class DesktopTest : public ::testing::Test {
     if (QGuiApplication::platformName() != "xcb")
       GTEST_SKIP() << "needs an X server";
   }
-  void TearDown() override { windows_.clear(); }
+  void TearDown() override {
+    windows_.clear();
+    for (auto& process : sleepers_) {
+      process->kill();
+      process->waitForFinished(2000);
+    }
+  }
 
   TestWindow* Show(const QString& title) {
     windows_.push_back(std::make_unique<TestWindow>(title));
@@ -62,10 +75,45 @@ class DesktopTest : public ::testing::Test {
     return id;
   }
 
+  // Names `pid` as the process of window `id`, on this host or on `host`.
+  static void SetOwner(Display* display, Window id, long pid, const char* host = nullptr) {
+    XChangeProperty(display, id, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<unsigned char*>(&pid), 1);
+    if (host != nullptr) {
+      XChangeProperty(display, id, XA_WM_CLIENT_MACHINE, XA_STRING, 8, PropModeReplace,
+                      reinterpret_cast<const unsigned char*>(host), static_cast<int>(strlen(host)));
+    }
+    XSync(display, False);
+  }
+
+  // A process that lives until the test ends: of this user, or run as another one.
+  long StartSleeper(bool other_user = false) {
+    auto process = std::make_unique<QProcess>();
+    if (other_user) {
+      process->start("setpriv",
+                     {"--reuid=65534", "--regid=65534", "--clear-groups", "sleep", "60"});
+    } else {
+      process->start("sleep", {"60"});
+    }
+    if (!process->waitForStarted(5000))
+      return 0;
+    const long pid = process->processId();
+    // setpriv becomes the sleeper; wait until the process runs as its new user.
+    const bool changed = QTest::qWaitFor(
+        [&] {
+          return QFileInfo(QStringLiteral("/proc/%1").arg(pid)).ownerId() ==
+                 (other_user ? 65534u : ::getuid());
+        },
+        3000);
+    sleepers_.push_back(std::move(process));
+    return changed ? pid : 0;
+  }
+
   // Close requests travel through the X server back to us.
   static void Settle() { QTest::qWait(150); }
 
   std::vector<std::unique_ptr<TestWindow>> windows_;
+  std::vector<std::unique_ptr<QProcess>> sleepers_;
 };
 
 TEST_F(DesktopTest, ClosesOnlyAWindowWhoseTitleIsLongerThanThePrefix) {
@@ -191,8 +239,10 @@ TEST_F(DesktopTest, AMinimisedGameWindowStillCountsAsARunningGame) {
   XSync(display, False);
   EXPECT_FALSE(OtherProcessHasTopLevelWindow(kMainWindowClass, kMainWindowTitle))
       << "the window is this process's own";
-  // As the window of another process.
-  XDeleteProperty(display, id, XInternAtom(display, "_NET_WM_PID", False));
+  // As the window of another process of this user.
+  const long sibling = StartSleeper();
+  ASSERT_NE(sibling, 0);
+  SetOwner(display, id, sibling);
   XUnmapWindow(display, id);
   Atom wm_state = XInternAtom(display, "WM_STATE", False);
   long state[2] = {IconicState, 0};
@@ -235,7 +285,9 @@ TEST_F(DesktopTest, AGameWindowDeepInFramesIsFoundThroughTheClientList) {
   Display* display = XOpenDisplay(nullptr);
   ASSERT_NE(display, nullptr);
   const Window id = ShowGameWindow(display);
-  XDeleteProperty(display, id, XInternAtom(display, "_NET_WM_PID", False));
+  const long sibling = StartSleeper();
+  ASSERT_NE(sibling, 0);
+  SetOwner(display, id, sibling);
   const Window root = DefaultRootWindow(display);
   const Window outer = XCreateSimpleWindow(display, root, 0, 0, 200, 200, 0, 0, 0);
   const Window inner = XCreateSimpleWindow(display, outer, 0, 0, 200, 200, 0, 0, 0);
@@ -258,6 +310,47 @@ TEST_F(DesktopTest, AGameWindowDeepInFramesIsFoundThroughTheClientList) {
   XDestroyWindow(display, outer);
   XSync(display, False);
   Settle();
+  XCloseDisplay(display);
+}
+
+// Two users on one display: another user's game window, or one whose owner cannot be told, is no
+// running game of this user's, neither for a second start nor for the uninstaller.
+TEST_F(DesktopTest, OnlyGameWindowsOfThisUsersProcessesCount) {
+  Display* display = XOpenDisplay(nullptr);
+  ASSERT_NE(display, nullptr);
+  const Window id = ShowGameWindow(display);
+  const long sibling = StartSleeper();
+  ASSERT_NE(sibling, 0);
+  SetOwner(display, id, sibling);
+  EXPECT_TRUE(OtherProcessHasTopLevelWindow(kMainWindowClass, kMainWindowTitle));
+  if (::getuid() != 0 || QStandardPaths::findExecutable("setpriv").isEmpty())
+    GTEST_SKIP() << "a process of another user needs root and setpriv";
+  const long stranger = StartSleeper(true);
+  ASSERT_NE(stranger, 0);
+  ASSERT_EQ(QFileInfo(QStringLiteral("/proc/%1").arg(stranger)).ownerId(), 65534u);
+  char other_host[] = "elsewhere.example";
+  char host[256] = {};
+  ASSERT_EQ(::gethostname(host, sizeof host - 1), 0);
+  const std::vector<std::function<void()>> strangers = {
+      [&] { SetOwner(display, id, stranger); },
+      [&] { XDeleteProperty(display, id, XInternAtom(display, "_NET_WM_PID", False)); },
+      [&] { SetOwner(display, id, sibling, other_host); },
+      [&] { SetOwner(display, id, 999999999, host); },  // gone
+  };
+  QTemporaryDir other_runtime;
+  const QByteArray saved_runtime = qgetenv("XDG_RUNTIME_DIR");
+  qputenv("XDG_RUNTIME_DIR", other_runtime.path().toLocal8Bit());
+  for (std::size_t i = 0; i < strangers.size(); ++i) {
+    SCOPED_TRACE(i);
+    strangers[i]();
+    XSync(display, False);
+    EXPECT_FALSE(OtherProcessHasTopLevelWindow(kMainWindowClass, kMainWindowTitle));
+    EXPECT_FALSE(IsGameRunning());
+    EXPECT_FALSE(RaiseTopLevelWindow(kMainWindowClass, kMainWindowTitle));
+    SingleInstance second;
+    EXPECT_TRUE(second.TryBecomeFirst());
+  }
+  qputenv("XDG_RUNTIME_DIR", saved_runtime);
   XCloseDisplay(display);
 }
 

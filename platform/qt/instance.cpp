@@ -3,18 +3,19 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
 #include <QtGui/qguiapplication_platform.h>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QWidget>
 #include <cerrno>
 #include <chrono>
@@ -33,11 +34,28 @@ constexpr char kReplyDone[] = "done";
 // A request is one short line; a client that sends more without ending it is not served.
 constexpr std::size_t kMaxRequestBytes = 256;
 
+// A folder that only this user can enter: a real folder (no link), owned by this user, that
+// nobody else may read, write or search. Others can then neither take the socket's name, nor
+// connect to it, nor touch the lock file.
+bool IsPrivateFolder(const QString& folder) {
+  struct stat status {};
+  return !folder.isEmpty() && QDir::isAbsolutePath(folder) &&
+         ::lstat(QFile::encodeName(folder).constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+         status.st_uid == ::getuid() && (status.st_mode & 077) == 0;
+}
+
+// The user's runtime folder when it is private; else a private folder of our own in the temporary
+// folder, made when missing. Empty when neither can be had (another user took the name): the game
+// then runs without the lock and the socket rather than not at all.
 QString RuntimeFolder() {
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  if (folder.isEmpty())
-    folder = QDir::tempPath();
-  return folder;
+  const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (IsPrivateFolder(runtime))
+    return runtime;
+  const QString own =
+      QDir(QDir::tempPath())
+          .filePath(QStringLiteral("corvane-orbello-%1").arg(static_cast<qulonglong>(::getuid())));
+  ::mkdir(QFile::encodeName(own).constData(), 0700);
+  return IsPrivateFolder(own) ? own : QString();
 }
 
 // A write lock over the whole lock file. Open file description locks belong to the open file, not
@@ -56,16 +74,31 @@ std::string LockFileName() {
   return QFile::encodeName(InstanceLockPath()).toStdString();
 }
 
-// The socket's address in the abstract namespace: a leading zero byte, then the name. Such a name
-// belongs to the socket bound to it and goes with it, however its process ends.
-socklen_t ServerAddress(sockaddr_un* address) {
-  const QByteArray name = InstanceServerName().toUtf8();
+// How long a client may take to send its request, how many are served at once, and how soon the
+// socket is looked at again after the process ran out of descriptors.
+constexpr int kInstanceRequestDeadlineMs = 1000;
+constexpr int kMaxInstanceConnections = 8;
+constexpr int kInstanceRetryMs = 250;
+
+// The socket's address: a file in the private runtime folder. False when there is none or the
+// path does not fit.
+bool ServerAddress(sockaddr_un* address, socklen_t* size) {
+  const QByteArray path = QFile::encodeName(InstanceServerName());
   std::memset(address, 0, sizeof *address);
   address->sun_family = AF_UNIX;
-  const std::size_t length =
-      std::min(static_cast<std::size_t>(name.size()), sizeof address->sun_path - 1);
-  std::memcpy(address->sun_path + 1, name.constData(), length);
-  return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + length);
+  if (path.isEmpty() || static_cast<std::size_t>(path.size()) >= sizeof address->sun_path)
+    return false;
+  std::memcpy(address->sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+  *size = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + path.size() + 1);
+  return true;
+}
+
+// Whether the process at the other end of `fd` runs as this user.
+bool PeerIsThisUser(int fd) {
+  ucred peer{};
+  socklen_t size = sizeof peer;
+  return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && size == sizeof peer &&
+         peer.uid == ::getuid();
 }
 
 UniqueFd NewSocket() {
@@ -88,25 +121,49 @@ bool WaitFor(int fd, short events, std::chrono::steady_clock::time_point deadlin
   }
 }
 
-// Sends one request line and returns the one-line answer, or nothing when nobody answers in time.
-std::optional<std::string> Ask(const char* request, int timeout_ms) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
+// A connection to the running game's socket: only to a process of this user, within the deadline.
+UniqueFd ConnectToGame(std::chrono::steady_clock::time_point deadline) {
+  sockaddr_un address{};
+  socklen_t size = 0;
+  if (!ServerAddress(&address, &size))
+    return UniqueFd();
   UniqueFd socket = NewSocket();
   if (!socket.Valid())
-    return std::nullopt;
-  sockaddr_un address{};
-  const socklen_t size = ServerAddress(&address);
+    return UniqueFd();
   if (::connect(socket.Get(), reinterpret_cast<const sockaddr*>(&address), size) != 0) {
     // A full backlog: the game is busy; wait for room like any client.
     if (errno != EAGAIN && errno != EINPROGRESS)
-      return std::nullopt;
+      return UniqueFd();
     if (!WaitFor(socket.Get(), POLLOUT, deadline))
-      return std::nullopt;
+      return UniqueFd();
     int error = 0;
     socklen_t error_size = sizeof error;
     if (::getsockopt(socket.Get(), SOL_SOCKET, SO_ERROR, &error, &error_size) != 0 || error != 0)
-      return std::nullopt;
+      return UniqueFd();
   }
+  // Whoever else listens there is no game of ours and hears nothing from us.
+  if (!PeerIsThisUser(socket.Get()))
+    return UniqueFd();
+  return socket;
+}
+
+// Whether a game of this user listens at `address`, answering or not: it takes the connection, or
+// its backlog is full (only this user can make a socket in the private folder).
+bool GameListens(const sockaddr_un& address, socklen_t size) {
+  UniqueFd socket = NewSocket();
+  if (!socket.Valid())
+    return false;
+  if (::connect(socket.Get(), reinterpret_cast<const sockaddr*>(&address), size) != 0)
+    return errno == EAGAIN;
+  return PeerIsThisUser(socket.Get());
+}
+
+// Sends one request line and returns the one-line answer, or nothing when nobody answers in time.
+std::optional<std::string> Ask(const char* request, int timeout_ms) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
+  UniqueFd socket = ConnectToGame(deadline);
+  if (!socket.Valid())
+    return std::nullopt;
   std::string line = std::string(request) + "\n";
   std::size_t sent = 0;
   while (sent < line.size()) {
@@ -144,16 +201,23 @@ bool GameWindowOnDisplay() {
 
 }  // namespace
 
-// One client of the game's socket: reads its request line and answers it.
+// One client of the game's socket: reads its one request line within a deadline, answers it and
+// closes.
 class SingleInstance::Connection : public QObject {
  public:
   Connection(UniqueFd fd, SingleInstance* owner)
-      : QObject(owner), fd_(std::move(fd)), notifier_(fd_.Get(), QSocketNotifier::Read, this) {
-    connect(&notifier_, &QSocketNotifier::activated, this, [this, owner] { OnReadable(owner); });
+      : QObject(owner),
+        owner_(owner),
+        fd_(std::move(fd)),
+        notifier_(fd_.Get(), QSocketNotifier::Read, this) {
+    ++owner_->connections_;
+    connect(&notifier_, &QSocketNotifier::activated, this, [this] { OnReadable(); });
+    // A client that connects and says nothing holds a descriptor of ours: not for long.
+    QTimer::singleShot(kInstanceRequestDeadlineMs, this, [this] { Finish(); });
   }
 
  private:
-  void OnReadable(SingleInstance* owner) {
+  void OnReadable() {
     char buffer[128];
     const ssize_t n = ::recv(fd_.Get(), buffer, sizeof buffer, 0);
     if (n < 0 && (errno == EAGAIN || errno == EINTR))
@@ -163,54 +227,58 @@ class SingleInstance::Connection : public QObject {
       return;
     }
     request_.append(buffer, static_cast<std::size_t>(n));
-    for (std::size_t end = request_.find('\n'); end != std::string::npos;
-         end = request_.find('\n')) {
-      std::string line = request_.substr(0, end);
-      request_.erase(0, end + 1);
-      if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-      if (line != kRequestRaise) {
+    const std::size_t end = request_.find('\n');
+    if (end == std::string::npos) {
+      if (request_.size() > kMaxRequestBytes)
         Finish();
-        return;
-      }
-      if (owner->on_raise_request_)
-        owner->on_raise_request_();
+      return;
+    }
+    std::string line = request_.substr(0, end);
+    if (!line.empty() && line.back() == '\r')
+      line.pop_back();
+    if (line == kRequestRaise) {
+      if (owner_->on_raise_request_)
+        owner_->on_raise_request_();
       const std::string reply = std::string(kReplyDone) + "\n";
       // A client that asked and went away is no concern of ours.
       [[maybe_unused]] ssize_t written =
           ::send(fd_.Get(), reply.data(), reply.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
     }
-    if (request_.size() > kMaxRequestBytes)
-      Finish();
+    Finish();
   }
 
   void Finish() {
+    if (!fd_.Valid())
+      return;
     notifier_.setEnabled(false);
     fd_.Reset();
+    --owner_->connections_;
+    owner_->AcceptAgain();
     deleteLater();
   }
 
+  SingleInstance* owner_;
   UniqueFd fd_;
   QSocketNotifier notifier_;
   std::string request_;
 };
 
 QString InstanceServerName() {
-  // The runtime folder is part of the name so that separate sessions (and test runs) with their
-  // own runtime folders do not meet in the machine-wide abstract namespace.
-  QByteArray folder_hash =
-      QCryptographicHash::hash(RuntimeFolder().toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
-  return QStringLiteral("%1-%2-%3")
-      .arg(QLatin1String(kInstanceName))
-      .arg(static_cast<qulonglong>(::getuid()))
-      .arg(QString::fromLatin1(folder_hash));
+  const QString folder = RuntimeFolder();
+  if (folder.isEmpty())
+    return QString();
+  return QDir(folder).filePath(QStringLiteral("%1-%2.socket")
+                                   .arg(QLatin1String(kInstanceName))
+                                   .arg(static_cast<qulonglong>(::getuid())));
 }
 
 QString InstanceLockPath() {
-  return QDir(RuntimeFolder())
-      .filePath(QStringLiteral("%1-%2.lock")
-                    .arg(QLatin1String(kInstanceName))
-                    .arg(static_cast<qulonglong>(::getuid())));
+  const QString folder = RuntimeFolder();
+  if (folder.isEmpty())
+    return QString();
+  return QDir(folder).filePath(QStringLiteral("%1-%2.lock")
+                                   .arg(QLatin1String(kInstanceName))
+                                   .arg(static_cast<qulonglong>(::getuid())));
 }
 
 SingleInstance::SingleInstance(QObject* parent) : QObject(parent) {}
@@ -223,7 +291,9 @@ bool SingleInstance::TryBecomeFirst() {
   if (IsFirst())
     return true;
   // Never through a planted link, and nothing but a regular file.
-  UniqueFd file = OpenRegularFile(LockFileName(), O_RDWR | O_CREAT | O_NOFOLLOW, 0600);
+  UniqueFd file;
+  if (const std::string lock_name = LockFileName(); !lock_name.empty())
+    file = OpenRegularFile(lock_name, O_RDWR | O_CREAT | O_NOFOLLOW, 0600);
   if (file.Valid()) {
     struct flock lock = WholeFileLock();
     if (fcntl(file.Get(), F_OFD_SETLK, &lock) != 0) {
@@ -234,24 +304,33 @@ bool SingleInstance::TryBecomeFirst() {
       file.Reset();
     }
   }
-  // The socket's name can be bound by one process only: a game whose lock file was deleted or
-  // replaced under it still holds it.
-  UniqueFd server = NewSocket();
-  if (server.Valid()) {
-    sockaddr_un address{};
-    const socklen_t size = ServerAddress(&address);
-    if (::bind(server.Get(), reinterpret_cast<const sockaddr*>(&address), size) != 0) {
-      if (errno == EADDRINUSE)
-        return false;
+  // A game whose lock file was deleted or replaced under it still listens on its socket: one of
+  // this user that takes a connection, answering or not, is a game. What else is there (a socket
+  // left by a crash) is removed and the name taken anew.
+  UniqueFd server;
+  sockaddr_un address{};
+  socklen_t size = 0;
+  if (ServerAddress(&address, &size)) {
+    if (GameListens(address, size))
+      return false;
+    ::unlink(address.sun_path);
+    server = NewSocket();
+    struct stat bound {};
+    if (!server.Valid() ||
+        ::bind(server.Get(), reinterpret_cast<const sockaddr*>(&address), size) != 0 ||
+        ::listen(server.Get(), 16) != 0 || ::lstat(address.sun_path, &bound) != 0) {
       server.Reset();
-    } else if (::listen(server.Get(), 16) != 0) {
-      server.Reset();
+    } else {
+      socket_path_ = address.sun_path;
+      socket_file_ = {bound.st_dev, bound.st_ino};
     }
   }
   // A game started with another runtime folder (or none) has other names; on the same display its
   // window, shown or minimised, still tells.
-  if (GameWindowOnDisplay())
+  if (GameWindowOnDisplay()) {
+    Release();
     return false;
+  }
   lock_ = std::move(file);
   server_ = std::move(server);
   first_ = true;
@@ -275,6 +354,13 @@ bool SingleInstance::Listen(std::function<void()> on_raise_request) {
 void SingleInstance::Release() {
   delete notifier_;
   notifier_ = nullptr;
+  // The name goes with the socket, unless another file has taken its place meanwhile.
+  struct stat now {};
+  if (!socket_path_.empty() && ::lstat(socket_path_.c_str(), &now) == 0 &&
+      std::pair(now.st_dev, now.st_ino) == socket_file_) {
+    ::unlink(socket_path_.c_str());
+  }
+  socket_path_.clear();
   server_.Reset();
   // The file stays: removing it could let a later start lock a new file while an earlier one
   // still holds the old.
@@ -287,12 +373,28 @@ bool SingleInstance::IsFirst() const {
 }
 
 void SingleInstance::OnNewConnection() {
-  for (;;) {
+  while (connections_ < kMaxInstanceConnections) {
     UniqueFd client(::accept4(server_.Get(), nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK));
-    if (!client.Valid())
+    if (!client.Valid()) {
+      if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR || errno == ECONNABORTED)
+        return;
+      // Out of descriptors or memory: the waiting client stays in the backlog and the socket
+      // stays readable. Look again a little later instead of at once, over and over.
+      notifier_->setEnabled(false);
+      QTimer::singleShot(kInstanceRetryMs, this, [this] { AcceptAgain(); });
       return;
+    }
+    if (!PeerIsThisUser(client.Get()))
+      continue;
     new Connection(std::move(client), this);
   }
+  // As many clients as we serve at once: the rest wait in the backlog until one is done.
+  notifier_->setEnabled(false);
+}
+
+void SingleInstance::AcceptAgain() {
+  if (notifier_ != nullptr && connections_ < kMaxInstanceConnections)
+    notifier_->setEnabled(true);
 }
 
 bool ServeMainWindow(SingleInstance& instance, QWidget* main_window) {
@@ -312,7 +414,9 @@ bool AskRunningInstanceToRaise(int timeout_ms) {
 }
 
 bool IsGameRunning() {
-  UniqueFd file = OpenRegularFile(LockFileName(), O_RDONLY | O_NOFOLLOW);
+  UniqueFd file;
+  if (const std::string lock_name = LockFileName(); !lock_name.empty())
+    file = OpenRegularFile(lock_name, O_RDONLY | O_NOFOLLOW);
   if (file.Valid()) {
     struct flock probe = WholeFileLock();
     if (fcntl(file.Get(), F_OFD_GETLK, &probe) == 0 && probe.l_type != F_UNLCK)

@@ -4,16 +4,19 @@
 // The lock is a kernel lock on a file in the user's runtime folder: it goes with its holder,
 // however that process ends (a crash leaves nothing stale), and others can test it without taking
 // it. So a game that is busy and answers nothing (inside a long turn) still counts as running.
-// The socket lives in the abstract namespace; both names carry CORVANE_ORBELLO and the user id,
-// because /tmp and abstract socket names are shared between the users of a machine. Its name can be
-// bound by one process only, so it also keeps a second game out when the lock file was deleted or
-// replaced; where neither name is shared (another runtime folder), the game's window on the X11
-// display, shown or minimised, does.
+// Both the lock file and the socket live in a folder only this user can enter (the runtime folder
+// when it is private, else one of our own in the temporary folder), so no other user can take
+// their names, answer in the game's place or ask it anything; both ends also check that the peer
+// runs as this user. A game that still listens on its socket keeps a second game out when the lock
+// file was deleted or replaced; where neither is shared (another runtime folder), the game's window
+// on the X11 display, shown or minimised, does.
 #pragma once
 
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <string>
+#include <utility>
 
 #include "platform/core/files.h"
 
@@ -30,7 +33,8 @@ inline constexpr char kMainWindowTitle[] = "Corvane Orbello";
 // How long a second start waits for the running game's answer.
 inline constexpr int kInstanceReplyTimeoutMs = 1500;
 
-// Name of the local socket and path of the lock file for this user (and runtime folder).
+// Paths of the local socket and of the lock file for this user; empty when no private folder could
+// be had.
 QString InstanceServerName();
 QString InstanceLockPath();
 
@@ -62,11 +66,16 @@ class SingleInstance : public QObject {
   class Connection;
 
   void OnNewConnection();
+  void AcceptAgain();
 
   UniqueFd lock_;
   UniqueFd server_;
   QSocketNotifier* notifier_ = nullptr;
   bool first_ = false;
+  int connections_ = 0;
+  // The socket's file, removed on release while it is still ours.
+  std::string socket_path_;
+  std::pair<dev_t, ino_t> socket_file_{};
   std::function<void()> on_raise_request_;
 };
 

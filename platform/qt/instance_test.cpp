@@ -2,21 +2,28 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <ctime>
 #include <functional>
+#include <ios>
 #include <vector>
 
 namespace orbello::platform {
@@ -24,19 +31,42 @@ namespace {
 
 // Binds the game's socket name without serving it, as a game that is busy does; -1 on failure.
 int BindServerName() {
-  const QByteArray name = InstanceServerName().toUtf8();
+  const QByteArray name = QFile::encodeName(InstanceServerName());
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
-  std::memcpy(address.sun_path + 1, name.constData(), static_cast<std::size_t>(name.size()));
+  std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
   const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  const auto size = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
-  if (fd < 0 || ::bind(fd, reinterpret_cast<const sockaddr*>(&address), size) != 0 ||
+  if (fd < 0 || ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
       ::listen(fd, 4) != 0) {
     if (fd >= 0)
       ::close(fd);
     return -1;
   }
   return fd;
+}
+
+// A client of the game's socket that connects and says nothing; -1 when it was not taken.
+int IdleClient() {
+  const QByteArray name = QFile::encodeName(InstanceServerName());
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+  if (fd >= 0 && ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+int OpenDescriptors() {
+  return static_cast<int>(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files).size());
+}
+
+double CpuSeconds() {
+  timespec now{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
 // Each test gets its own runtime folder, so its lock and socket meet nobody else's.
@@ -215,17 +245,131 @@ TEST_F(InstanceTest, ALockFileThatCannotBeUsedStillLetsOnlyOneGameRun) {
   }
 }
 
-TEST_F(InstanceTest, NamesCarryTheInstanceNameAndTheUser) {
-  QString uid = QString::number(::getuid());
-  EXPECT_TRUE(InstanceServerName().startsWith(QStringLiteral("CORVANE_ORBELLO-") + uid + "-"));
+// The lock and the socket live where only this user can enter: the runtime folder when it is
+// private, else a private folder of our own.
+TEST_F(InstanceTest, NamesLieInAFolderOnlyThisUserCanEnter) {
+  const QString uid = QString::number(::getuid());
+  EXPECT_EQ(InstanceServerName(),
+            runtime_.filePath(QStringLiteral("CORVANE_ORBELLO-") + uid + ".socket"));
   EXPECT_EQ(InstanceLockPath(),
             runtime_.filePath(QStringLiteral("CORVANE_ORBELLO-") + uid + ".lock"));
-  QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
-  QTemporaryDir other;
-  qputenv("XDG_RUNTIME_DIR", other.path().toLocal8Bit());
-  QString other_name = InstanceServerName();
-  qputenv("XDG_RUNTIME_DIR", saved);
-  EXPECT_NE(other_name, InstanceServerName());
+  auto in_private_folder = [&](const QString& path) {
+    struct stat status {};
+    const QString folder = QFileInfo(path).path();
+    return folder != runtime_.path() &&
+           ::lstat(QFile::encodeName(folder).constData(), &status) == 0 &&
+           S_ISDIR(status.st_mode) && status.st_uid == ::getuid() && (status.st_mode & 077) == 0;
+  };
+  const QByteArray folder = QFile::encodeName(runtime_.path());
+  for (const mode_t mode : {0755, 0730, 0701}) {
+    ASSERT_EQ(::chmod(folder.constData(), mode), 0);
+    EXPECT_TRUE(in_private_folder(InstanceLockPath())) << std::oct << mode;
+    EXPECT_TRUE(in_private_folder(InstanceServerName())) << std::oct << mode;
+  }
+  ASSERT_EQ(::chmod(folder.constData(), 0700), 0);
+  qputenv("XDG_RUNTIME_DIR", runtime_.filePath(QStringLiteral("missing")).toLocal8Bit());
+  EXPECT_TRUE(in_private_folder(InstanceLockPath()));
+  SingleInstance first;
+  EXPECT_TRUE(first.TryBecomeFirst());
+  EXPECT_TRUE(IsGameRunning());
+}
+
+// Another user can neither take the game's names nor answer in its place, nor ask it anything:
+// an impostor (another uid) on the abstract name of earlier versions and on a socket moved into
+// the game's own place does not keep the game from starting, hears nothing from it, and a flood of
+// that user's "raise" requests reaches nothing.
+TEST_F(InstanceTest, AnotherUserCanNeitherTakeNorReachTheGame) {
+  if (::getuid() != 0)
+    GTEST_SKIP() << "running a probe as another user (setpriv) needs root";
+  if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+    GTEST_SKIP() << "setpriv is not installed";
+  QTemporaryDir shared;
+  ASSERT_TRUE(shared.isValid());
+  ASSERT_EQ(::chmod(QFile::encodeName(shared.path()).constData(), 0777), 0);
+  const QString uid = QString::number(::getuid());
+  const QString abstract_name =
+      QStringLiteral("CORVANE_ORBELLO-") + uid + "-" +
+      QString::fromLatin1(
+          QCryptographicHash::hash(runtime_.path().toUtf8(), QCryptographicHash::Sha1)
+              .toHex()
+              .left(12));
+  auto as_other_user = [&](const QStringList& arguments) {
+    auto* process = new QProcess;
+    processes_.push_back(process);
+    process->start(QStringLiteral("setpriv"),
+                   QStringList{"--reuid=65534", "--regid=65534", "--clear-groups",
+                               QStringLiteral(ORBELLO_INSTANCE_PROBE)} +
+                       arguments);
+    EXPECT_TRUE(process->waitForStarted(5000));
+    return process;
+  };
+  QProcess* impostor = as_other_user({"impostor", shared.path(), abstract_name});
+  if (!QTest::qWaitFor([&] { return impostor->canReadLine(); }, 5000))
+    GTEST_SKIP() << "the probe cannot run as uid 65534: "
+                 << impostor->readAllStandardError().toStdString();
+  ASSERT_EQ(impostor->readLine().trimmed(), "listening");
+  ASSERT_TRUE(QFile::rename(shared.filePath(QStringLiteral("impostor")), InstanceServerName()));
+
+  EXPECT_FALSE(IsGameRunning());
+  EXPECT_FALSE(AskRunningInstanceToRaise(300));
+  SingleInstance game;
+  ASSERT_TRUE(game.TryBecomeFirst()) << "another user kept the game from starting";
+  int raises = 0;
+  ASSERT_TRUE(game.Listen([&] { ++raises; }));
+
+  QProcess* flood = as_other_user({"flood", InstanceServerName(), "300"});
+  EXPECT_EQ(ReadLine(flood), "0") << "another user reached the game's socket";
+  QTest::qWait(100);
+  EXPECT_EQ(raises, 0);
+  EXPECT_EQ(RunProbe(QStringLiteral("raise")), 0) << "the player's own start still gets through";
+  EXPECT_EQ(raises, 1);
+  impostor->closeWriteChannel();
+  ASSERT_TRUE(impostor->waitForFinished(5000));
+  EXPECT_FALSE(impostor->readAllStandardOutput().contains("got")) << "the impostor heard a request";
+}
+
+// Clients that connect and say nothing hold few descriptors for a short while, and a game out of
+// descriptors does not spin on its socket; its own later starts are answered all the same.
+TEST_F(InstanceTest, IdleClientsAreFewShortLivedAndNeverMakeTheGameSpin) {
+  SingleInstance game;
+  ASSERT_TRUE(game.TryBecomeFirst());
+  int raises = 0;
+  ASSERT_TRUE(game.Listen([&] { ++raises; }));
+  const int before = OpenDescriptors();
+  std::vector<int> clients;
+  for (int i = 0; i < 12; ++i)
+    clients.push_back(IdleClient());
+  QTest::qWait(200);
+  EXPECT_LE(OpenDescriptors() - before, 12 + 8) << "every idle client holds a descriptor";
+  QTest::qWait(1500);
+  char byte = 0;
+  EXPECT_EQ(::recv(clients.front(), &byte, 1, 0), 0) << "an idle client was not sent away";
+  for (int fd : clients)
+    ::close(fd);
+  clients.clear();
+
+  // Out of descriptors with clients waiting.
+  for (int i = 0; i < 4; ++i)
+    clients.push_back(IdleClient());
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+  rlimit tight = saved;
+  tight.rlim_cur = static_cast<rlim_t>(*std::max_element(clients.begin(), clients.end()) + 1);
+  ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &tight), 0);
+  std::vector<int> fillers;  // the gaps below the limit
+  for (int fd; (fd = ::dup(STDERR_FILENO)) >= 0;)
+    fillers.push_back(fd);
+  const double cpu = CpuSeconds();
+  QTest::qWait(600);
+  const double spent = CpuSeconds() - cpu;
+  for (int fd : fillers)
+    ::close(fd);
+  ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &saved), 0);
+  EXPECT_LT(spent, 0.3) << "the game spun on a socket it could not accept from";
+  for (int fd : clients)
+    ::close(fd);
+  EXPECT_EQ(RunProbe(QStringLiteral("raise")), 0);
+  EXPECT_EQ(raises, 1);
 }
 
 TEST_F(InstanceTest, GameSideAnswersForItsMainWindow) {

@@ -1,6 +1,9 @@
 #include "platform/qt/ui.h"
 
 #include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
@@ -18,13 +21,17 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
 
 #include "platform/core/message.h"
+#include "platform/qt/desktop.h"
+#include "platform/qt/display_depth.h"
 #include "platform/qt/local_path.h"
 
 namespace orbello::platform {
@@ -406,6 +413,92 @@ bool OpenFileWithShell(const std::string& path) {
   return QDesktopServices::openUrl(LocalFileUrl(path));
 }
 
+namespace {
+
+// The process group of the help viewer this program started last; its leader (the desktop's
+// opener) is our child and is reaped here, not before its group has no other member, so that the
+// group's number cannot be given to another process while we may still signal it.
+pid_t g_viewer_group = 0;
+
+// Whether the viewer's group still has a member; reaps the leader when it has ended.
+bool ViewerRuns() {
+  if (g_viewer_group <= 0)
+    return false;
+  int status = 0;
+  const bool leader_ended = ::waitpid(g_viewer_group, &status, WNOHANG) == g_viewer_group;
+  if (::kill(-g_viewer_group, 0) == 0)
+    return true;
+  if (!leader_ended)
+    ::waitpid(g_viewer_group, &status, WNOHANG);
+  g_viewer_group = 0;
+  return false;
+}
+
+// Starts the desktop's opener on `url` as the leader of a new process group; 0 on failure.
+pid_t StartOpener(const QByteArray& url) {
+  const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+  if (opener.isEmpty())
+    return 0;
+  const QByteArray program = QFile::encodeName(opener);
+  posix_spawnattr_t attributes;
+  if (posix_spawnattr_init(&attributes) != 0)
+    return 0;
+  // Signals the game catches or ignores are the viewer's own again.
+  sigset_t defaults;
+  sigemptyset(&defaults);
+  for (int number : {SIGTERM, SIGINT, SIGHUP, SIGPIPE, SIGCHLD})
+    sigaddset(&defaults, number);
+  sigset_t none;
+  sigemptyset(&none);
+  posix_spawnattr_setsigdefault(&attributes, &defaults);
+  posix_spawnattr_setsigmask(&attributes, &none);
+  posix_spawnattr_setpgroup(&attributes, 0);
+  posix_spawnattr_setflags(&attributes,
+                           POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+  char* arguments[] = {const_cast<char*>(program.constData()), const_cast<char*>(url.constData()),
+                       nullptr};
+  pid_t pid = 0;
+  const int error =
+      posix_spawn(&pid, program.constData(), nullptr, &attributes, arguments, environ);
+  posix_spawnattr_destroy(&attributes);
+  return error == 0 ? pid : 0;
+}
+
+}  // namespace
+
+bool OpenInHelpViewer(const std::string& path) {
+  ShellOpenFunction function;
+  {
+    std::lock_guard<std::mutex> guard(TheHooks().mutex);
+    function = TheHooks().shell_open;
+  }
+  if (function)
+    return function(DecodeLocalPath(path));
+  if (path.empty())
+    return false;
+  if (ViewerRuns()) {
+    // One viewer is enough; it comes to the front (once it has a window at all).
+    RaiseWindowOfProcessGroup(g_viewer_group);
+    return true;
+  }
+  const QUrl url = LocalFileUrl(path);
+  g_viewer_group = StartOpener(url.toEncoded());
+  // Without the desktop's opener, the shell's own way: a viewer that cannot be told apart later.
+  return g_viewer_group > 0 || QDesktopServices::openUrl(url);
+}
+
+bool CloseStartedHelpViewers() {
+  if (!ViewerRuns())
+    return false;
+  // Its windows close as their close boxes would; whatever of it is left then ends.
+  CloseWindowsOfProcessGroup(g_viewer_group);
+  ::kill(-g_viewer_group, SIGTERM);
+  int status = 0;
+  ::waitpid(g_viewer_group, &status, WNOHANG);
+  g_viewer_group = 0;
+  return true;
+}
+
 QUrl LocalFileUrl(const std::string& path) {
   std::string absolute = path;
   if (absolute.empty() || absolute.front() != '/') {
@@ -441,6 +534,11 @@ ShellOpenFunction SetShellOpenFunction(ShellOpenFunction function) {
 }
 
 void SetUpApplication() {
+  // Nothing could be drawn: say so and end before any window shows black.
+  if (!DisplayDepthSupported()) {
+    std::fflush(stdout);
+    std::_Exit(1);
+  }
   InstallQtMessageHandler();
   KeepKeyboardFocusWithoutWindowManager();
 }

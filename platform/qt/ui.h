@@ -26,7 +26,8 @@ void InstallQtMessageHandler();
 void KeepKeyboardFocusWithoutWindowManager();
 
 // What every program sets up once its QApplication exists: the message handler and the keeper of
-// the keyboard focus above.
+// the keyboard focus above. On an X11 display whose colour depth Qt cannot draw on, it tells the
+// player (stderr and a message box) and ends the program with status 1 instead.
 void SetUpApplication();
 
 struct FileFilter {
@@ -74,6 +75,16 @@ ShellOpenFunction SetShellOpenFunction(ShellOpenFunction function);
 // The shell's "open" on the local file named by the bytes `path`, which need not be text (an
 // installation folder whose name is not UTF-8). A replaced shell gets DecodeLocalPath(path).
 bool OpenFileWithShell(const std::string& path);
+
+// The help viewer: opens the local file named by the bytes `path` through the desktop's opener,
+// as OpenFileWithShell does, but as a process group of its own that this program remembers. While
+// the viewer started so still runs, a later call raises its window instead of starting another.
+// A replaced shell gets DecodeLocalPath(path), as with OpenFileWithShell.
+bool OpenInHelpViewer(const std::string& path);
+
+// Asks the windows of the help viewer this program started to close and ends what is left of its
+// processes; nothing else is touched, whatever its title. True when such a viewer was running.
+bool CloseStartedHelpViewers();
 
 // The "file:" URL whose percent-encoded path holds exactly the bytes of `path`, made absolute
 // against the current folder.

@@ -49,10 +49,10 @@ std::string Trim(const std::string& text) {
 
 class Replay {
  public:
-  explicit Replay(std::ostream& out) : out_(out), engine_(world_) {
+  explicit Replay(std::ostream& out) : out_(out), engine_(world_, world_) {
     EngineSettings& s = engine_.Settings();
     s.DefaultGame = kLines;
-    s.NextColors = 1;
+    s.NextColors = NextBallDisplay::kPanelAndBoard;
     s.ShowWalk = false;
     s.CheckJump = s.CheckMove = s.CheckDestroy = s.CheckNoPath = true;
     s.Sound_Jump = "select.wav";
@@ -174,7 +174,8 @@ class Replay {
   };
   static constexpr SettingCommand kSettingCommands[] = {
       {"default", 1, 3, "variant", [](EngineSettings& s, int32_t v) { s.DefaultGame = v; }},
-      {"colors", 1, 4, "display mode", [](EngineSettings& s, int32_t v) { s.NextColors = v; }},
+      {"colors", 1, 4, "display mode",
+       [](EngineSettings& s, int32_t v) { s.NextColors = static_cast<NextBallDisplay>(v); }},
       {"walk", 0, 1, "switch", [](EngineSettings& s, int32_t v) { s.ShowWalk = v == 1; }},
   };
 

@@ -8,6 +8,8 @@ namespace orbello {
 
 struct EngineAccess {
   static EngineState& State(GameEngine& engine) { return engine.state_; }
+  // The end of a turn on a position laid out by the test.
+  static void EndTurn(GameEngine& engine) { engine.EndTurn(); }
 };
 
 }  // namespace orbello

@@ -1,6 +1,6 @@
-// A GameWorld that writes every call as one line of text instead of drawing, waiting or playing,
-// answers questions from a setting and serves high-score tables from memory. Used by the engine
-// tests and by orbello-replay.
+// A GameWorld and BoardScreen that writes every call as one line of text instead of drawing,
+// waiting or playing, answers questions from a setting and serves high-score tables from memory.
+// Used by the engine tests and by orbello-replay.
 #pragma once
 
 #include <array>
@@ -12,7 +12,7 @@
 
 namespace orbello {
 
-class RecordingWorld : public GameWorld {
+class RecordingWorld : public GameWorld, public BoardScreen {
  public:
   // Receives each line as it is recorded; `report` is true for the lines that show what the
   // player sees as a dialog (message, bestresults) and for the end of the program (exit).
@@ -33,7 +33,7 @@ class RecordingWorld : public GameWorld {
   // The status the program ended with, or -1.
   int exit_status = -1;
   bool clock_running = false;
-  bool timer1_running = false;
+  bool jump_timer_running = false;
 
   void DrawBallFrame(int frame, int row, Picture picture, int n) override;
   void DrawEmptyCell(int n) override;
@@ -44,8 +44,8 @@ class RecordingWorld : public GameWorld {
   void PlaySoundFileIfIdle(const std::string& name) override;
   void PlayResourceSound(const std::string& name, bool wait) override;
   bool IsMinimized() override;
-  void StartTimer1() override;
-  void StopTimer1() override;
+  void StartJumpTimer() override;
+  void StopJumpTimer() override;
   void DrawNumber(NumberDisplay display, uint32_t value) override;
   void DrawClock(uint32_t seconds) override;
   bool DrawGameType(int32_t game_type) override;

@@ -1,7 +1,9 @@
 // The sixteen settings, once: the name each is stored under, its type, what an installation
 // starts with, what the Settings dialog offers (and the installer keeps), and the bound a stored
 // value is held to when the game uses it. The store, the installer, the dialog and the window
-// all work from this table; a new setting is one line here plus its field and its use.
+// all work from this table. A new setting takes its line here (and the count below), its field in
+// GameSettings, its control in the Settings dialog's tables and, where the engine reads it, its
+// field in EngineSettings with its copy in EngineSettingsFrom; then its use.
 #pragma once
 
 #include <array>

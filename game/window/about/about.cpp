@@ -11,7 +11,6 @@
 
 #include "platform/core/message.h"
 #include "platform/core/paths.h"
-#include "platform/qt/desktop.h"
 #include "platform/qt/kit/accessible.h"
 #include "platform/qt/kit/dialog_look.h"
 #include "platform/qt/kit/kit.h"
@@ -218,9 +217,13 @@ QString SupportMailUrl() {
   return QString("mailto:") + kSupportAddress + "?subject=Corvane Orbello Support";
 }
 
+std::string HelpFilePath() {
+  return platform::ProgramFolder() + "/cvob.chm";
+}
+
 bool OpenHelp(QWidget* /*owner*/) {
   // By its bytes: the installation folder's name need not be text.
-  const bool accepted = platform::OpenFileWithShell(platform::ProgramFolder() + "/cvob.chm");
+  const bool accepted = platform::OpenInHelpViewer(HelpFilePath());
   g_help_requested = true;
   if (!accepted)
     ShowWarning("Orbello can't run help file");
@@ -232,7 +235,7 @@ bool HelpRequested() {
 }
 
 bool CloseHelpWindow() {
-  return platform::CloseWindowsWithTitlePrefix(QString::fromLatin1(kHelpTitlePrefix));
+  return platform::CloseStartedHelpViewers();
 }
 
 void ShowAbout(QWidget* owner, QWidget* board_panel) {

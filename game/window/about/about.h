@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 class QWidget;
 
@@ -11,21 +12,24 @@ namespace orbello {
 inline constexpr char kSupportAddress[] = "help@corvane.example";
 inline constexpr char kWebSiteShown[] = "www.corvane.example";
 inline constexpr char kWebPageAddress[] = "https://www.corvane.example/orbello/";
-// The text that the help viewer's window title begins with.
+// The help viewer's window title begins with this (the launcher puts the book's title first).
 inline constexpr char kHelpTitlePrefix[] = "Corvane Orbello Help";
 
-// The help command: asks the shell to open cvob.chm in the program's folder, owned by `owner`,
-// and raises the help flag whatever the request returns. When the request fails, shows
-// "Orbello can't run help file" (caption "Warning!", error icon, no owner). Returns whether the
-// request was accepted.
+// The help file that the help command opens: cvob.chm in the program's folder (bytes: the folder's
+// name need not be text).
+std::string HelpFilePath();
+
+// The help command: opens HelpFilePath() in the help viewer, owned by `owner`, and raises the help
+// flag whatever the request returns. A viewer this game started that still runs comes to the front
+// instead of a second one. When the request fails, shows "Orbello can't run help file" (caption
+// "Warning!", error icon, no owner). Returns whether the request was accepted.
 bool OpenHelp(QWidget* owner);
 
 // The help flag: set by the first OpenHelp of the run, never cleared.
 bool HelpRequested();
 
-// At the end of the game: closes the first visible top-level window whose title is longer than
-// "Corvane Orbello Help" and begins with it. Does nothing where there is no X11 display.
-// Returns whether a window was asked to close.
+// At the end of the game: closes the help viewer this game started, known by its processes, and
+// nothing else whatever its title. Returns whether there was one.
 bool CloseHelpWindow();
 
 // Runs the About box "About Orbello" modally, owned by `owner`, with its top-left corner at

@@ -32,10 +32,11 @@ QImage MakeTimerDigits();  // glyph d: red 20 d, green 150; colon red 200
 class FormAccess {
  public:
   explicit FormAccess(TMainForm1& form) : form_(form) {}
-  TMyImage1* Cell(int n) const { return form_.view_->Cell(n); }
+  BoardCell* Cell(int n) const { return form_.view_->Cell(n); }
+  BoardView& View() const { return *form_.view_; }
   // 2 when the window draws from pictures of double density, else 1.
   int PictureScale() const { return form_.scale_; }
-  BoardPanel* Panel3() const { return form_.view_->Panel3(); }
+  BoardPanel* Panel() const { return form_.view_->Panel(); }
   TPictureImage* ImageScore() const { return form_.view_->ImageScore(); }
   TPictureImage* ImageChamp() const { return form_.view_->ImageChamp(); }
   TPictureImage* ImageTime() const { return form_.view_->ImageTime(); }
@@ -44,8 +45,9 @@ class FormAccess {
   TPictureButton* Button(int slot) const { return form_.buttons_[slot]; }
   TGameMenu* GameMenu() const { return form_.game_menu_; }
   MenuOwner MenuOwnerValue() const { return form_.menu_owner_; }
-  bool Timer1Active() const { return form_.timer1_.isActive(); }
-  int Timer1Interval() const { return form_.timer1_interval_; }
+  bool JumpTimerActive() const { return form_.jump_timer_.isActive(); }
+  int JumpInterval() const { return form_.jump_interval_; }
+  bool ClockRunning() const { return form_.clock_->Running(); }
   GameSettings& Settings() const { return form_.settings_; }
   // What follows an Ok in the Settings dialog, as SettingsApplication::Apply.
   void ApplyChangedSettings(const GameSettings& before) const {
