@@ -76,9 +76,11 @@ class Session:
         os.makedirs(home + "/run", mode=0o700)
         os.makedirs(home + "/tmp")
         source = os.path.dirname(os.path.abspath(__file__)) + "/../.."
-        out = subprocess.run([source + "/installer/install.sh", self.build], env=self.env,
-                             check=True, capture_output=True, text=True, timeout=60).stdout
-        self.app_dir = out.strip().splitlines()[-1]
+        done = subprocess.run([source + "/installer/install.sh", self.build], env=self.env,
+                              capture_output=True, text=True, timeout=60)
+        if done.returncode != 0:
+            raise RuntimeError("install.sh failed: " + done.stderr[-2000:])
+        self.app_dir = done.stdout.strip().splitlines()[-1]
 
     def start_desktop(self):
         if not os.path.exists("/usr/libexec/at-spi-bus-launcher"):
