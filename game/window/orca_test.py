@@ -170,7 +170,10 @@ def write_transcript(path):
     with open(path, "w") as f:
         f.write("# A keyboard-only game heard by Orca 43\n\n")
         f.write("Each row: the key pressed, then everything Orca said after it (key echoes "
-                "included), until it was quiet.\n\n")
+                "included), until it was quiet. Orca 43 under its default settings, speech "
+                "logged instead of synthesised; the private X server runs no window manager, so "
+                "where a question box closes the test gives the game's window the keyboard back "
+                "as a window manager would.\n\n")
         f.write("| key | Orca said | note |\n|---|---|---|\n")
         for key, said, note in transcript:
             text = " / ".join("“%s”" % s.strip() for s in said if s.strip())
