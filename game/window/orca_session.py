@@ -127,10 +127,20 @@ class Session:
             time.sleep(0.1)
         else:
             raise Unavailable("the game's window never showed")
+        # The window is given the keyboard once the game is on the accessibility bus, or Orca
+        # may never hear of the focus.
+        import pyatspi
+        end = time.monotonic() + 20
+        while time.monotonic() < end:
+            if any(app is not None and app.name == "Corvane Orbello"
+                   for app in pyatspi.Registry.getDesktop(0)):
+                break
+            time.sleep(0.1)
         # Keys go to the window once Orca has heard that it has the focus.
         said = []
-        for _ in range(3):
-            self.focus_window()
+        for attempt in range(3):
+            # The first focus may come before Orca or the game's bridge listens.
+            self.focus_window(again=attempt > 0)
             heard = self.wait_said(lambda s: any("Corvane Orbello frame" in x for x in s), 5)
             said += heard if heard is not None else self.unclaimed
             if heard is not None:
@@ -193,9 +203,18 @@ class Session:
             time.sleep(0.05)
         return said
 
-    def focus_window(self):
+    def focus_window(self, again=False):
         """Gives the game's window the keyboard, as a window manager does when a dialog closes
-        (the private X server runs none)."""
+        (the private X server runs none); `again` takes it away first, so that the window is
+        told anew."""
+        if again:
+            root = re.search(r"Window id: (0x[0-9a-f]+)",
+                             subprocess.run(["xwininfo", "-root"], env=self.env,
+                                            capture_output=True, text=True, timeout=10).stdout)
+            if root:
+                subprocess.run(["xdotool", "windowfocus", root.group(1)], env=self.env,
+                               capture_output=True, timeout=10)
+                time.sleep(0.3)
         subprocess.run(["xdotool", "windowfocus", "--sync", self.window], env=self.env,
                        capture_output=True, timeout=10)
 
