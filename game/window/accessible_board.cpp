@@ -6,9 +6,11 @@
 #include <QMetaObject>
 #include <QPointer>
 
+#include "game/window/accessible_form.h"
 #include "game/window/board_panel.h"
 #include "game/window/board_view.h"
 #include "game/window/widgets.h"
+#include "platform/qt/kit/accessible.h"
 
 namespace orbello::window {
 
@@ -43,12 +45,19 @@ class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInter
     return QAccessibleWidget::interface_cast(t);
   }
 
-  // What a left press does.
-  QStringList actionNames() const override { return {pressAction()}; }
+  // What a left press does, where a mouse press could be made.
+  QStringList actionNames() const override {
+    return MayPressNow(widget()) ? QStringList{pressAction()} : QStringList{};
+  }
   void doAction(const QString& action) override {
     if (action != pressAction())
       return;
-    ActLater(static_cast<BoardCell*>(widget()), [](BoardCell* cell) { cell->Press(); });
+    PressLater(widget(), [](QWidget* cell) {
+      // A mouse press gives the board the focus first.
+      if (QWidget* panel = cell->parentWidget())
+        panel->setFocus(Qt::MouseFocusReason);
+      static_cast<BoardCell*>(cell)->Press();
+    });
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
@@ -67,28 +76,26 @@ class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInter
   const BoardReading& board_;
 };
 
-// The board: 9 x 9 cells, row by row.
-class BoardInterface : public NamedWidgetInterface, public QAccessibleTableInterface {
+// The board: 9 x 9 cells, row by row. It has no table interface on purpose: a reader reads the
+// whole row of a table whenever the focus changes row, and a player moving up or down wants to
+// hear the one cell the cursor reached (the current row is a key of its own).
+class BoardInterface : public NamedWidgetInterface {
  public:
   BoardInterface(QWidget* panel, const BoardReading& board)
       : NamedWidgetInterface(panel, QAccessible::Table, QStringLiteral("Board")), board_(board) {}
 
-  void* interface_cast(QAccessible::InterfaceType t) override {
-    if (t == QAccessible::TableInterface)
-      return static_cast<QAccessibleTableInterface*>(this);
-    return QAccessibleWidget::interface_cast(t);
-  }
   QAccessibleInterface* focusChild() const override {
     auto* panel = dynamic_cast<BoardPanel*>(widget());
     if (!panel || !panel->hasFocus())
       return nullptr;
-    return cellAt(CellY(panel->Cursor()), CellX(panel->Cursor()));
+    return child(CellY(panel->Cursor()) * kBoardSize + CellX(panel->Cursor()));
   }
   int childCount() const override { return kCellCount; }
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= kCellCount)
       return nullptr;
-    return cellAt(index / kBoardSize, index % kBoardSize);
+    BoardCell* cell = board_.view.Cell(CellNumber(index % kBoardSize, index / kBoardSize));
+    return cell ? QAccessible::queryAccessibleInterface(cell) : nullptr;
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
     auto* cell = child ? dynamic_cast<BoardCell*>(child->object()) : nullptr;
@@ -97,76 +104,118 @@ class BoardInterface : public NamedWidgetInterface, public QAccessibleTableInter
     return CellY(cell->Tag()) * kBoardSize + CellX(cell->Tag());
   }
 
-  QAccessibleInterface* caption() const override { return nullptr; }
-  QAccessibleInterface* summary() const override { return nullptr; }
-  QAccessibleInterface* cellAt(int row, int column) const override {
-    if (row < 0 || row >= kBoardSize || column < 0 || column >= kBoardSize)
-      return nullptr;
-    BoardCell* cell = board_.view.Cell(CellNumber(column, row));
-    return cell ? QAccessible::queryAccessibleInterface(cell) : nullptr;
-  }
-  int selectedCellCount() const override { return Selected() >= 0 ? 1 : 0; }
-  QList<QAccessibleInterface*> selectedCells() const override {
-    const int n = Selected();
-    if (n < 0)
-      return {};
-    QAccessibleInterface* cell = cellAt(CellY(n), CellX(n));
-    return cell ? QList<QAccessibleInterface*>{cell} : QList<QAccessibleInterface*>{};
-  }
-  QString columnDescription(int column) const override { return QString(QChar(u'A' + column)); }
-  QString rowDescription(int row) const override { return QString::number(row + 1); }
-  int selectedColumnCount() const override { return 0; }
-  int selectedRowCount() const override { return 0; }
-  int columnCount() const override { return kBoardSize; }
-  int rowCount() const override { return kBoardSize; }
-  QList<int> selectedColumns() const override { return {}; }
-  QList<int> selectedRows() const override { return {}; }
-  bool isColumnSelected(int) const override { return false; }
-  bool isRowSelected(int) const override { return false; }
-  bool selectRow(int) override { return false; }
-  bool selectColumn(int) override { return false; }
-  bool unselectRow(int) override { return false; }
-  bool unselectColumn(int) override { return false; }
-  void modelChange(QAccessibleTableModelChangeEvent*) override {}
-
  private:
-  int Selected() const {
-    const GameEngine& engine = board_.engine;
-    return engine.SelX() == kNone ? -1 : CellNumber(engine.SelX(), engine.SelY());
-  }
-
   const BoardReading& board_;
 };
 
-// Tells the reader that the focus is on the board's cursor cell: when the board takes the focus
-// and when the cursor moves.
-class CursorFocus : public QObject {
+// The widget that carries the last announcement as its description.
+QPointer<QWidget>& Described() {
+  static QPointer<QWidget> described;
+  return described;
+}
+
+// Drops the reader's object of `widget`: the next question makes a new one. A reader keeps what
+// it learnt of an object; only a new object is read afresh, name and description.
+void Renew(QWidget* widget) {
+  if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget))
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+}
+
+// Gives `widget` the description `text` (none when empty), as a new object when it changed or
+// `renew` asks for it, and takes the last announcement off the widget that carried it.
+void Describe(QWidget* widget, const QString& text, bool renew) {
+  QWidget* before = Described();
+  if (before && before != widget) {
+    before->setAccessibleDescription(QString());
+    Renew(before);
+  }
+  Described() = nullptr;
+  if (!widget)
+    return;
+  if (renew || widget->accessibleDescription() != text) {
+    widget->setAccessibleDescription(text);
+    Renew(widget);
+  }
+  if (!text.isEmpty())
+    Described() = widget;
+}
+
+void TellFocus(QWidget* widget) {
+  if (!widget || !QAccessible::isActive())
+    return;
+  QAccessibleEvent focus(widget, QAccessible::Focus);
+  QAccessible::updateAccessibility(&focus);
+}
+
+constexpr char kSpeakerName[] = "BoardSpeaker";
+
+// What the reader hears of the board: the cursor cell when the board takes the focus and when the
+// cursor moves, and the announcements (a turn, a new game, what a key asked for). An announcement
+// made while the window is not active (a message box was open) waits for the window, and takes
+// the place of telling the cursor cell then, so that neither cuts the other off.
+class Speaker : public QObject {
  public:
-  explicit CursorFocus(const BoardView& view)
-      : QObject(view.Panel()), view_(view), panel_(view.Panel()) {
+  explicit Speaker(const BoardView& view)
+      : QObject(view.Panel()->window()), view_(view), panel_(view.Panel()) {
+    setObjectName(QLatin1String(kSpeakerName));
     panel_->installEventFilter(this);
-    panel_->SetCursorMoved([this](int) { Tell(); });
+    panel_->window()->installEventFilter(this);
+    panel_->SetCursorMoved([this](int) { TellCursor(); });
   }
 
-  bool eventFilter(QObject*, QEvent* event) override {
+  void Say(const QString& text) {
+    pending_ = text;
+    has_pending_ = true;
+    QMetaObject::invokeMethod(this, &Speaker::Flush, Qt::QueuedConnection);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
     // After the toolkit has told that the board itself has the focus.
-    if (event->type() == QEvent::FocusIn)
-      QMetaObject::invokeMethod(this, &CursorFocus::Tell, Qt::QueuedConnection);
+    if ((watched == panel_ && event->type() == QEvent::FocusIn) ||
+        (watched == panel_->window() && event->type() == QEvent::WindowActivate))
+      QMetaObject::invokeMethod(this, &Speaker::Flush, Qt::QueuedConnection);
     return false;
   }
 
  private:
-  void Tell() {
-    if (!panel_->hasFocus() || !QAccessible::isActive())
+  QWidget* CursorCell() const { return view_.Cell(panel_->Cursor()); }
+
+  // What the reader treats as focused in the window: on the board, the cursor cell.
+  QWidget* FocusTarget() const {
+    QWidget* focus = panel_->window()->focusWidget();
+    return focus == panel_ ? CursorCell() : focus;
+  }
+
+  void TellCursor() {
+    if (!panel_->hasFocus())
       return;
-    if (BoardCell* cell = view_.Cell(panel_->Cursor())) {
-      QAccessibleEvent focus(cell, QAccessible::Focus);
-      QAccessible::updateAccessibility(&focus);
-    }
+    if (has_pending_)
+      return Flush();
+    QWidget* cell = CursorCell();
+    // A cell is read by its name alone once the cursor has moved on from an announcement; the
+    // cell that carries one keeps it (telling the same object again makes a reader say nothing
+    // new, and no second word cuts the announcement off).
+    if (Described() != cell)
+      Describe(cell, QString(), false);
+    TellFocus(cell);
+  }
+
+  void Flush() {
+    if (!has_pending_)
+      return TellCursor();
+    QWidget* window = panel_->window();
+    QWidget* target = FocusTarget();
+    if (!window->isActiveWindow() || !target)
+      return;
+    has_pending_ = false;
+    Describe(target, pending_, true);
+    TellFocus(target);
   }
 
   const BoardView& view_;
   BoardPanel* panel_;
+  QString pending_;
+  bool has_pending_ = false;
 };
 
 }  // namespace
@@ -187,7 +236,29 @@ QAccessibleInterface* BoardAccessible(QWidget* widget, const BoardReading& board
 }
 
 void TellCursorFocus(const BoardView& view) {
-  new CursorFocus(view);
+  new Speaker(view);
+}
+
+void Announce(QWidget* window, const QString& text) {
+  if (auto* speaker =
+          window->findChild<Speaker*>(QLatin1String(kSpeakerName), Qt::FindDirectChildrenOnly))
+    speaker->Say(text);
+}
+
+bool MayPressNow(const QWidget* widget) {
+  FormAccessibility* form = FormAccessibility::Of(widget);
+  return !(form && form->TurnPlaying()) && kit::MayPress(widget);
+}
+
+void PressLater(QWidget* widget, std::function<void(QWidget*)> act) {
+  QPointer<QWidget> target = widget;
+  QMetaObject::invokeMethod(
+      widget,
+      [target, act = std::move(act)] {
+        if (target && MayPressNow(target))
+          act(target.data());
+      },
+      Qt::QueuedConnection);
 }
 
 QString CellPosition(int n) {

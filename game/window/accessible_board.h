@@ -3,8 +3,6 @@
 #pragma once
 
 #include <QAccessibleWidget>
-#include <QMetaObject>
-#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -48,23 +46,23 @@ class NamedWidgetInterface : public QAccessibleWidget {
   QString name_;
 };
 
-// Runs `act` on `widget` once the reader's request has been answered: a press may run a turn with
-// its animations or open a modal window, and the reader must not wait for either.
-template <typename Widget, typename Act>
-void ActLater(Widget* widget, Act act) {
-  QPointer<Widget> target = widget;
-  QMetaObject::invokeMethod(
-      target,
-      [target, act] {
-        if (target)
-          act(target.data());
-      },
-      Qt::QueuedConnection);
-}
+// Whether a reader's press may reach `widget` of a main window now: where a mouse press could
+// (shown, enabled, no modal window or popup in the way) and while no turn is being played.
+bool MayPressNow(const QWidget* widget);
+// Runs `act` on `widget` once the reader's request has been answered (a press may run a turn
+// with its animations or open a modal window, and the reader must not wait for either), and only
+// if the widget may be pressed then.
+void PressLater(QWidget* widget, std::function<void(QWidget*)> act);
 
 // The description of the board panel or of one of its cells; null for other widgets.
 QAccessibleInterface* BoardAccessible(QWidget* widget, const BoardReading& board);
-// Has the reader told of the cursor cell when the board takes the focus and when the cursor moves.
+// Has the reader told of the cursor cell when the board takes the focus and when the cursor moves,
+// and of the announcements of the view's window.
 void TellCursorFocus(const BoardView& view);
+// Has a reader say `text` (nothing more when empty): what has the keyboard focus in `window` (on
+// the board, the cursor cell) is told as focused anew, a new object with `text` as its
+// description, which a reader speaks as its name, then the text. While the window is not active,
+// once it is again.
+void Announce(QWidget* window, const QString& text);
 
 }  // namespace orbello::window

@@ -42,6 +42,55 @@ QString Clock(uint32_t seconds) {
       .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
+QString TypeName(int32_t type) {
+  return type == kSquares  ? QStringLiteral("Squares")
+         : type == kBlocks ? QStringLiteral("Blocks")
+                           : QStringLiteral("Lines");
+}
+
+// The balls on the board by colour, each colour's cells in board order: "red: A1, C4; green: B2."
+QString BallList(const GameEngine& engine, const skinfile::ColorNames& names) {
+  QStringList colors;
+  for (int32_t color = 0; color < kColorCount; ++color) {
+    QStringList cells;
+    for (int row = 0; row < kBoardSize; ++row) {
+      for (int column = 0; column < kBoardSize; ++column) {
+        if (engine.Board()[static_cast<size_t>(CellNumber(column, row))].Color == color)
+          cells << CellPosition(CellNumber(column, row));
+      }
+    }
+    if (!cells.isEmpty())
+      colors << ColorName(names, color) + QStringLiteral(": ") + cells.join(QStringLiteral(", "));
+  }
+  if (colors.isEmpty())
+    return QStringLiteral("No balls.");
+  return colors.join(QStringLiteral("; ")) + QLatin1Char('.');
+}
+
+int BallCount(const GameEngine& engine) {
+  return static_cast<int>(
+      std::count_if(engine.Board().begin(), engine.Board().end(),
+                    [](const TBoardCell& cell) { return cell.Color != kEmpty; }));
+}
+
+// What a reader hears when a game began: its type, its balls (a long list only on request).
+QString GameBeganText(const GameEngine& engine, const skinfile::ColorNames& names, bool loaded) {
+  QString text = loaded ? QStringLiteral("Game loaded: %1, score %2.")
+                              .arg(TypeName(engine.GameType()))
+                              .arg(engine.Score())
+                        : QStringLiteral("New game: %1.").arg(TypeName(engine.GameType()));
+  const int balls = BallCount(engine);
+  constexpr int kListed = 10;
+  if (balls <= kListed) {
+    text += QLatin1Char(' ') + BallList(engine, names);
+  } else {
+    text += QStringLiteral(" %1 balls; B lists them.").arg(balls);
+  }
+  if (ShowsPreviews(engine.Settings().NextColors))
+    text += QLatin1Char(' ') + DisplayText(Display::kNext, engine, names) + QLatin1Char('.');
+  return text;
+}
+
 // A text that is read whole: the value of a display, a summary.
 class ReadOnlyText : public QAccessibleTextInterface {
  public:
@@ -158,13 +207,12 @@ class ButtonInterface : public QAccessibleWidget {
     return state;
   }
   QStringList actionNames() const override {
-    return widget()->isEnabled() ? QStringList{pressAction()} : QStringList{};
+    return MayPressNow(widget()) ? QStringList{pressAction()} : QStringList{};
   }
   void doAction(const QString& action) override {
-    if (action != pressAction() || !widget()->isEnabled())
+    if (action != pressAction())
       return;
-    ActLater(static_cast<QAbstractButton*>(widget()),
-             [](QAbstractButton* button) { button->click(); });
+    PressLater(widget(), [](QWidget* button) { static_cast<QAbstractButton*>(button)->click(); });
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 };
@@ -274,12 +322,15 @@ class MenuItemInterface : public QAccessibleObject, public QAccessibleActionInte
       return static_cast<QAccessibleActionInterface*>(this);
     return nullptr;
   }
-  QStringList actionNames() const override { return {pressAction()}; }
+  QStringList actionNames() const override {
+    return MayPressNow(Menu()) ? QStringList{pressAction()} : QStringList{};
+  }
   void doAction(const QString& action) override {
     if (action != pressAction())
       return;
     const int index = Index();
-    ActLater(Menu(), [index](TGameMenu* menu) { menu->ChooseItem(index); });
+    PressLater(Menu(),
+               [index](QWidget* menu) { static_cast<TGameMenu*>(menu)->ChooseItem(index); });
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
@@ -401,10 +452,7 @@ QString DisplayText(Display display, const GameEngine& engine, const skinfile::C
     case Display::kTime:
       return QStringLiteral("Time ") + Clock(engine.GameSeconds());
     case Display::kGameType: {
-      const int32_t type = engine.GameType();
-      return QStringLiteral("Game type ") + (type == kSquares  ? QStringLiteral("Squares")
-                                             : type == kBlocks ? QStringLiteral("Blocks")
-                                                               : QStringLiteral("Lines"));
+      return QStringLiteral("Game type ") + TypeName(engine.GameType());
     }
     case Display::kNext: {
       if (!ShowsPreviews(engine.Settings().NextColors))
@@ -445,6 +493,7 @@ FormAccessibility::FormAccessibility(QWidget& window, const GameEngine& engine,
   for (int slot = 0; slot < 3; ++slot)
     view.ImagePrev(slot)->setObjectName(QStringLiteral("ImagePrev%1").arg(slot));
   TellCursorFocus(view);
+  view.Panel()->SetReadKey([this](int key) { return ReadKey(key); });
   auto* status = new QObject(&window);
   status->setObjectName(QLatin1String(kStatusName));
   status_ = status;
@@ -480,8 +529,27 @@ const skinfile::ColorNames& FormAccessibility::ColorNames() {
   return names_;
 }
 
+void FormAccessibility::BeforeCellClick() {
+  turn_playing_ = true;
+}
+
 void FormAccessibility::AfterCellClick(const TurnOutcome& outcome) {
-  const QString summary = TurnSummary(outcome, ColorNames());
+  turn_playing_ = false;
+  QString summary = TurnSummary(outcome, ColorNames());
+  if (outcome.removed + outcome.removed_by_appeared > 0)
+    summary += QStringLiteral(" Score %1.").arg(engine_.Score());
+  if (!outcome.appeared.empty() && !outcome.game_over &&
+      ShowsPreviews(engine_.Settings().NextColors))
+    summary +=
+        QLatin1Char(' ') + DisplayText(Display::kNext, engine_, ColorNames()) + QLatin1Char('.');
+  if (outcome.game_over && engine_.GameActive()) {
+    // The player took the offer of a new game at the end of this one.
+    RaiseChanges();
+    GameBegan(summary + QLatin1Char(' '), false);
+  } else {
+    // A selection is heard in the cell's own name.
+    Announce(&window_, outcome.kind == TurnOutcome::Kind::kSelected ? QString() : summary);
+  }
   if (!summary.isEmpty() && status_) {
     const QString before = status_text_;
     status_text_ = summary;
@@ -494,8 +562,78 @@ void FormAccessibility::AfterCellClick(const TurnOutcome& outcome) {
   RaiseChanges();
 }
 
-void FormAccessibility::AfterCommand() {
-  RaiseChanges();
+void FormAccessibility::AfterCommand(int id) {
+  const bool changed = RaiseChanges();
+  const bool new_game = id == kCmdNew || id == kCmdLines || id == kCmdSquares || id == kCmdBlocks;
+  // The variant menu of the best results changes no cell.
+  if (!changed || !(new_game || id == kCmdLoad))
+    return;
+  GameBegan(QString(), id == kCmdLoad);
+}
+
+void FormAccessibility::GameBegan(const QString& before, bool loaded) {
+  Announce(&window_, before + GameBeganText(engine_, ColorNames(), loaded));
+  // The player who started a game plays it next: the board takes the focus, from the command
+  // that started it or from nowhere, with the cursor in the centre.
+  BoardPanel* panel = view_.Panel();
+  QWidget* focus = window_.focusWidget();
+  auto* button = dynamic_cast<TPictureButton*>(focus);
+  const bool from_command = focus == nullptr || focus == &window_ || focus == panel ||
+                            (button && (button->Id() == kCmdNew || button->Id() == kCmdNewMenu ||
+                                        button->Id() == kCmdLoad));
+  if (panel && from_command) {
+    panel->SetCursor(kCellCount / 2);
+    panel->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+bool FormAccessibility::ReadKey(int key) {
+  if (key == Qt::Key_C) {
+    Announce(&window_, QString());
+    return true;
+  }
+  const QString text = ReadingFor(key);
+  if (!text.isEmpty())
+    Announce(&window_, text);
+  return !text.isEmpty();
+}
+
+QString FormAccessibility::ReadingFor(int key) {
+  const GameEngine& engine = engine_;
+  const skinfile::ColorNames& names = ColorNames();
+  const int cursor = view_.Panel() ? view_.Panel()->Cursor() : kCellCount / 2;
+  // The cells of a line that hold or await a ball, in board order.
+  const auto line = [&](const QString& title, auto cell_of) {
+    QStringList held;
+    for (int i = 0; i < kBoardSize; ++i) {
+      const QString name = CellName(engine, names, cell_of(i));
+      if (!name.endsWith(QLatin1String(": empty")))
+        held << name;
+    }
+    if (held.isEmpty())
+      return title + QStringLiteral(": empty.");
+    return title + QStringLiteral(": ") + held.join(QStringLiteral("; ")) +
+           (held.size() < kBoardSize ? QStringLiteral("; the rest empty.") : QStringLiteral("."));
+  };
+  switch (key) {
+    case Qt::Key_R:
+      return line(QStringLiteral("Row %1").arg(CellY(cursor) + 1),
+                  [&](int i) { return CellNumber(i, CellY(cursor)); });
+    case Qt::Key_V:
+      return line(QStringLiteral("Column %1").arg(QChar(u'A' + CellX(cursor))),
+                  [&](int i) { return CellNumber(CellX(cursor), i); });
+    case Qt::Key_S:
+      return QStringLiteral("%1, %2, %3.")
+          .arg(DisplayText(Display::kScore, engine, names),
+               DisplayText(Display::kChamp, engine, names).toLower(),
+               DisplayText(Display::kTime, engine, names).toLower());
+    case Qt::Key_N:
+      return DisplayText(Display::kNext, engine, names) + QLatin1Char('.');
+    case Qt::Key_B:
+      return BallList(engine, names);
+    default:
+      return {};
+  }
 }
 
 void FormAccessibility::RaiseNameChange(QObject* object, QString& known, const QString& now) {
@@ -511,7 +649,8 @@ void FormAccessibility::RaiseNameChange(QObject* object, QString& known, const Q
   QAccessible::updateAccessibility(&text_changed);
 }
 
-void FormAccessibility::RaiseChanges() {
+bool FormAccessibility::RaiseChanges() {
+  bool changed = false;
   // Events are raised only while a reader listens; what it was told is kept up to date always.
   const GameEngine& engine = engine_;
   const skinfile::ColorNames& names = ColorNames();
@@ -522,6 +661,7 @@ void FormAccessibility::RaiseChanges() {
     if (now == known)
       continue;
     known = now;
+    changed = true;
     if (!active)
       continue;
     if (QObject* cell = view_.Cell(n)) {
@@ -549,6 +689,7 @@ void FormAccessibility::RaiseChanges() {
   RaiseNameChange(view_.ImageGame(), game_text_, DisplayText(Display::kGameType, engine, names));
   QObject* holder = view_.ImagePrev(0)->parentWidget();
   RaiseNameChange(holder, next_text_, DisplayText(Display::kNext, engine, names));
+  return changed;
 }
 
 }  // namespace orbello::window

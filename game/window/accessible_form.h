@@ -64,14 +64,26 @@ class FormAccessibility {
   QObject* Status() const { return status_; }
   const QString& StatusText() const { return status_text_; }
 
-  // After a press on a cell: the summary of what it did on the status element, then what it
-  // changed.
+  // Around a press on a cell: while its turn is played no reader's press is taken.
+  void BeforeCellClick();
+  bool TurnPlaying() const { return turn_playing_; }
+  // After a press on a cell: the summary of what it did on the status element and spoken, then
+  // what it changed.
   void AfterCellClick(const TurnOutcome& outcome);
-  // After a command: what it changed (a new game, a loaded game, another skin).
-  void AfterCommand();
+  // After command `id`: what it changed (a new game, a loaded game, another skin); a game that
+  // began is spoken, and the board takes the focus unless the player had put it elsewhere.
+  void AfterCommand(int id);
+  // What a reading key of the board says (its row or column, the score, the next colours, the
+  // balls); empty for other keys.
+  QString ReadingFor(int key);
+  // Speaks what reading key `key` asks for, C the cursor cell; false for other keys.
+  bool ReadKey(int key);
 
  private:
-  void RaiseChanges();
+  // True when a cell changed.
+  bool RaiseChanges();
+  // Speaks that a game began, after `before`, and gives the board the focus.
+  void GameBegan(const QString& before, bool loaded);
   void RaiseNameChange(QObject* object, QString& known, const QString& now);
 
   QWidget& window_;
@@ -84,6 +96,7 @@ class FormAccessibility {
   skinfile::ColorNames names_ = skinfile::NumberedColorNames();
   QPointer<QObject> status_;
   QString status_text_;
+  bool turn_playing_ = false;
   // What the reader was last told.
   std::array<QString, kCellCount> cell_names_;
   int selected_ = -1;

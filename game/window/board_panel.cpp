@@ -100,6 +100,8 @@ void BoardPanel::keyPressEvent(QKeyEvent* event) {
         on_activate_(cursor_);
       return;
     default:
+      if (on_read_key_ && !event->isAutoRepeat() && on_read_key_(event->key()))
+        return;
       QWidget::keyPressEvent(event);
   }
 }

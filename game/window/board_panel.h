@@ -25,6 +25,8 @@ class BoardPanel : public QWidget {
   void SetCursorMoved(std::function<void(int n)> handler) { on_moved_ = std::move(handler); }
   // Space or Enter on the cursor cell.
   void SetActivate(std::function<void(int n)> handler) { on_activate_ = std::move(handler); }
+  // A letter without Ctrl or Alt that reads something out (true when it did).
+  void SetReadKey(std::function<bool(int key)> handler) { on_read_key_ = std::move(handler); }
   // Whether the cursor's frame is visible now: the board has the focus and the keyboard has been
   // used in the window.
   bool CursorShown() const;
@@ -44,6 +46,7 @@ class BoardPanel : public QWidget {
   int cursor_ = (kSide * kSide) / 2;  // the centre, E5
   std::function<void(int)> on_moved_;
   std::function<void(int)> on_activate_;
+  std::function<bool(int)> on_read_key_;
 };
 
 }  // namespace orbello::window

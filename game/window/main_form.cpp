@@ -260,6 +260,7 @@ void TMainForm1::CreateShortcuts() {
 }
 
 void TMainForm1::CellClick(int n) {
+  accessibility_->BeforeCellClick();
   accessibility_->AfterCellClick(engine_->CellClick(n));
   // A turn that opened a message box ran a nested event loop; make sure presses queued during the
   // turn are picked up now.
@@ -333,7 +334,7 @@ void TMainForm1::OnCommand(int id) {
     default:
       break;
   }
-  accessibility_->AfterCommand();
+  accessibility_->AfterCommand(id);
 }
 
 void TMainForm1::SetJumpInterval(int interval) {

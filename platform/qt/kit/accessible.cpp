@@ -1,6 +1,13 @@
 #include "platform/qt/kit/accessible.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QCheckBox>
+#include <QMetaObject>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QVariant>
 #include <QWidget>
 #include <functional>
@@ -109,7 +116,10 @@ class AccessibleField : public QAccessibleWidget, public QAccessibleTextInterfac
   void removeSelection(int /*index*/) override {}
   void setSelection(int /*index*/, int /*start*/, int /*end*/) override {}
   int cursorPosition() const override { return Field()->CaretPosition(); }
-  void setCursorPosition(int position) override { Field()->SetCaretPosition(position); }
+  void setCursorPosition(int position) override {
+    if (MayPress(widget()))
+      Field()->SetCaretPosition(position);
+  }
   QString text(int start, int end) const override {
     return Field()->Text().mid(start, end - start);
   }
@@ -121,7 +131,7 @@ class AccessibleField : public QAccessibleWidget, public QAccessibleTextInterfac
   int offsetAtPoint(const QPoint& point) const override {
     return Field()->OffsetAt(Field()->mapFromGlobal(point).x());
   }
-  void scrollToSubstring(int start, int /*end*/) override { Field()->SetCaretPosition(start); }
+  void scrollToSubstring(int start, int /*end*/) override { setCursorPosition(start); }
   QString attributes(int /*offset*/, int* start, int* end) const override {
     *start = 0;
     *end = characterCount();
@@ -157,13 +167,68 @@ class AccessibleSlider : public QAccessibleWidget, public QAccessibleValueInterf
   }
 
   QVariant currentValue() const override { return Slider()->value(); }
-  void setCurrentValue(const QVariant& value) override { Slider()->setValue(value.toInt()); }
+  void setCurrentValue(const QVariant& value) override {
+    if (MayPress(widget()))
+      Slider()->setValue(value.toInt());
+  }
   QVariant maximumValue() const override { return Slider()->maximum(); }
   QVariant minimumValue() const override { return Slider()->minimum(); }
   QVariant minimumStepSize() const override { return Slider()->singleStep(); }
 
  private:
   DialogSlider* Slider() const { return static_cast<DialogSlider*>(widget()); }
+};
+
+// Push buttons, check boxes and radio buttons, whose presses a reader makes only where the mouse
+// or the keyboard could make them at that moment.
+class AccessibleButton : public QAccessibleWidget {
+ public:
+  AccessibleButton(QAbstractButton* button, QAccessible::Role role)
+      : QAccessibleWidget(button, role) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) {
+      const QString own = widget()->accessibleName();
+      if (!own.isEmpty())
+        return own;
+      QString shown = Button()->text();
+      // "&&" shows one ampersand; a single one marks the mnemonic.
+      shown.replace(QLatin1String("&&"), QLatin1String("\x01"))
+          .remove(QLatin1Char('&'))
+          .replace(QLatin1String("\x01"), QLatin1String("&"));
+      return shown;
+    }
+    return QAccessibleWidget::text(t);
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.checkable = Button()->isCheckable();
+    s.checked = Button()->isChecked();
+    s.pressed = Button()->isDown();
+    if (auto* push = qobject_cast<QPushButton*>(Button()))
+      s.defaultButton = push->isDefault();
+    return s;
+  }
+
+  Relations relations(QAccessible::Relation match) const override {
+    return QAccessibleWidget::relations(match) + LabelTies(widget(), match);
+  }
+
+  QStringList actionNames() const override {
+    if (!MayPress(widget()))
+      return {};
+    return {Button()->isCheckable() ? toggleAction() : pressAction()};
+  }
+  void doAction(const QString& action) override {
+    if (action != pressAction() && action != toggleAction())
+      return;
+    PressLater(widget(), [](QWidget* button) { static_cast<QAbstractButton*>(button)->click(); });
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+ private:
+  QAbstractButton* Button() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
 QAccessibleInterface* KitFactory(const QString& key, QObject* object) {
@@ -182,6 +247,12 @@ QAccessibleInterface* KitFactory(const QString& key, QObject* object) {
     auto* text = static_cast<DialogText*>(widget);
     return new AccessibleText(text, [text] { return text->Text(); });
   }
+  if (key == QLatin1String("QPushButton"))
+    return new AccessibleButton(static_cast<QAbstractButton*>(widget), QAccessible::PushButton);
+  if (key == QLatin1String("QCheckBox"))
+    return new AccessibleButton(static_cast<QAbstractButton*>(widget), QAccessible::CheckBox);
+  if (key == QLatin1String("QRadioButton"))
+    return new AccessibleButton(static_cast<QAbstractButton*>(widget), QAccessible::RadioButton);
   if (key == QLatin1String("QWidget")) {
     const QVariant role = widget->property(kRoleProperty);
     if (role.isValid())
@@ -198,6 +269,30 @@ void InstallAccessibility() {
     return true;
   }();
   (void)installed;
+}
+
+bool MayPress(const QWidget* widget) {
+  if (widget == nullptr || !widget->isVisible() || !widget->isEnabled())
+    return false;
+  const QWidget* window = widget->window();
+  if (window->isMinimized())
+    return false;
+  // A press outside an open popup only closes it.
+  if (const QWidget* popup = QApplication::activePopupWidget())
+    return popup == window;
+  const QWidget* modal = QApplication::activeModalWidget();
+  return modal == nullptr || modal == window;
+}
+
+void PressLater(QWidget* widget, std::function<void(QWidget*)> act) {
+  QPointer<QWidget> target = widget;
+  QMetaObject::invokeMethod(
+      widget,
+      [target, act = std::move(act)] {
+        if (MayPress(target))
+          act(target.data());
+      },
+      Qt::QueuedConnection);
 }
 
 void SetLabelledBy(QWidget* control, QWidget* label) {

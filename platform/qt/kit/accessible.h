@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -18,6 +19,15 @@ void InstallAccessibility();
 // control by it unless the control has a name of its own, and knows the tie both ways.
 void SetLabelledBy(QWidget* control, QWidget* label);
 QWidget* LabelOf(const QWidget* control);
+
+// Whether a press of the mouse or a key could reach `widget` now: it is shown in a window that is
+// not minimised, enabled, and neither behind a modal window nor outside an open popup. A screen
+// reader's press does nothing where this is false.
+bool MayPress(const QWidget* widget);
+
+// Runs `act` once the reader's request has been answered (a press may open a modal window, and the
+// reader must not wait for it), and only if `widget` still may be pressed then.
+void PressLater(QWidget* widget, std::function<void(QWidget*)> act);
 
 // A hand-painted widget without a class of the kit (a link, an icon) is read as `role`, `name`.
 void DescribeAs(QWidget* widget, QAccessible::Role role, const QString& name);

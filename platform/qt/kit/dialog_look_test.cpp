@@ -1,10 +1,14 @@
 // The pieces of the dialogs' look that can be checked pixel by pixel.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QPainter>
 #include <QPalette>
+#include <QSignalSpy>
 
+#include "platform/qt/kit/accessible.h"
 #include "platform/qt/kit/dialog_look.h"
 
 namespace orbello::kit {
@@ -90,6 +94,56 @@ TEST(DialogLookTest, LabelsFollowTheSystemTextColor) {
   const bool red_after = contains(label->grab().toImage(), QColor(255, 0, 0));
   EXPECT_TRUE(red_text);
   EXPECT_FALSE(red_after);
+}
+
+// A reader's press reaches a dialog's controls only where a mouse press could: not behind another
+// modal window (a second Settings from a press on a covered button), not while hidden or disabled.
+TEST(DialogLookTest, ReadersPressesWaitForTheModalWindowOnTop) {
+  InstallAccessibility();
+  LookDialog dialog(nullptr, QSize(200, 60), "look");
+  auto* button = new DialogButton("&OK", &dialog, 1, QRect(10, 10, 60, 20));
+  auto* check = new QCheckBox("Sound", &dialog);
+  QSignalSpy pressed(button, &QPushButton::clicked);
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(button);
+  ASSERT_NE(iface, nullptr);
+  EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("OK"));
+  QAccessibleInterface* box = QAccessible::queryAccessibleInterface(check);
+  EXPECT_EQ(box->role(), QAccessible::CheckBox);
+  // The action the control names when it may be pressed, named regardless.
+  const auto press = [iface](QAccessibleInterface* control) {
+    control->actionInterface()->doAction(control == iface
+                                             ? QAccessibleActionInterface::pressAction()
+                                             : QAccessibleActionInterface::toggleAction());
+    QCoreApplication::processEvents();
+  };
+
+  press(iface);  // hidden
+  dialog.setModal(true);
+  dialog.show();
+  EXPECT_TRUE(MayPress(button));
+  {
+    QDialog other;  // a message box over the dialog
+    other.setModal(true);
+    other.show();
+    EXPECT_FALSE(MayPress(button));
+    EXPECT_TRUE(iface->actionInterface()->actionNames().isEmpty());
+    press(iface);
+    press(box);
+    // Queued before the box opened, run while it is open: still nothing.
+    iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    other.hide();
+    other.show();
+    QCoreApplication::processEvents();
+  }
+  EXPECT_EQ(pressed.count(), 0);
+  EXPECT_FALSE(check->isChecked());
+  press(iface);
+  press(box);
+  EXPECT_EQ(pressed.count(), 1);
+  EXPECT_TRUE(check->isChecked());
+  button->setEnabled(false);
+  press(iface);
+  EXPECT_EQ(pressed.count(), 1);
 }
 
 }  // namespace
