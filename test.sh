@@ -16,15 +16,19 @@ export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
 export XDG_RUNTIME_DIR="$top/build/test-runtime"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
+# A compiler cache, where the developer has one, makes a second run of the three builds quick.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
 echo "== Build"
 # The configuration that run.sh ships, so its warnings fail here too.
-cmake -S . -B build/main -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B build/main -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}"
 cmake --build build/main -j "$jobs"
 echo "== Tests"
 (cd build/main && ctest --output-on-failure -j "$jobs" --timeout 300) | tee build/ctest-main.log
 
 echo "== Sanitizer build (portable code)"
-cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORBELLO_PORTABLE_ONLY=ON \
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORBELLO_PORTABLE_ONLY=ON "${launcher[@]}" \
   -DORBELLO_BENCH=OFF \
   "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" \
   "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined"
@@ -33,7 +37,7 @@ cmake --build build/asan -j "$jobs"
   ctest --output-on-failure -j "$jobs" --timeout 300) | tee build/ctest-asan.log
 
 echo "== Fuzzing"
-cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORBELLO_PORTABLE_ONLY=ON \
+cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORBELLO_PORTABLE_ONLY=ON "${launcher[@]}" \
   -DORBELLO_BENCH=OFF -DORBELLO_TESTS=OFF -DORBELLO_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
 cmake --build build/fuzz -j "$jobs" --target orbello_fuzzers
 shopt -s nullglob
