@@ -156,6 +156,282 @@ Bitte prüfen Sie, ob der Ordnername richtig angegeben wurde.</translation>
     </message>
 </context>
 <context>
+    <name>ScreenReader</name>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>colour %1</source>
+        <translation>Farbe %1</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>a ball colour</comment>
+        <translation>unbekannte</translation>
+    </message>
+    <message>
+        <source>%1: %2 ball, selected</source>
+        <comment>a cell: its position, the colour</comment>
+        <translation>%1: %2 Kugel, ausgewählt</translation>
+    </message>
+    <message>
+        <source>%1: %2 ball</source>
+        <comment>a cell: its position, the colour</comment>
+        <translation>%1: %2 Kugel</translation>
+    </message>
+    <message>
+        <source>%1: empty, %2 ball announced</source>
+        <comment>a cell: its position, the colour of the ball to come</comment>
+        <translation>%1: leer, %2 Kugel angekündigt</translation>
+    </message>
+    <message>
+        <source>%1: empty</source>
+        <comment>a cell: its position</comment>
+        <translation>%1: leer</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <comment>game type</comment>
+        <translation>Quadrate</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <comment>game type</comment>
+        <translation>Blöcke</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <comment>game type</comment>
+        <translation>Linien</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>ends a sentence</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the balls of a colour: the colour, their cells</comment>
+        <translation>%1 Kugeln: %2</translation>
+    </message>
+    <message>
+        <source>No balls.</source>
+        <translation>Keine Kugeln.</translation>
+    </message>
+    <message>
+        <source>Game loaded: %1, score %2.</source>
+        <comment>the game type, the score</comment>
+        <translation>Spiel geladen: %1, Punktestand %2.</translation>
+    </message>
+    <message>
+        <source>New game: %1.</source>
+        <comment>the game type</comment>
+        <translation>Neues Spiel: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n balls; B lists them.</source>
+        <translation>
+            <numerusform>%n Kugel; B liest sie vor.</numerusform>
+            <numerusform>%n Kugeln; B liest sie vor.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Game type</source>
+        <translation>Spielart</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <comment>command</comment>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>New game: choose type</source>
+        <comment>command</comment>
+        <translation>Neues Spiel: Spielart wählen</translation>
+    </message>
+    <message>
+        <source>Load game</source>
+        <comment>command</comment>
+        <translation>Spiel laden</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <comment>command</comment>
+        <translation>Spiel speichern</translation>
+    </message>
+    <message>
+        <source>Best results</source>
+        <comment>command</comment>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>Best results: choose type</source>
+        <comment>command</comment>
+        <translation>Bestenliste: Spielart wählen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <comment>command</comment>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <comment>command</comment>
+        <translation>Über Orbello</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <comment>command</comment>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>command</comment>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <comment>command</comment>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>command</comment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 ball %2 selected.</source>
+        <comment>the colour, the cell</comment>
+        <translation>%1 Kugel %2 ausgewählt.</translation>
+    </message>
+    <message>
+        <source>No path.</source>
+        <translation>Kein Weg.</translation>
+    </message>
+    <message>
+        <source>%1 ball %2 to %3.</source>
+        <comment>the colour, the cell it left, the cell it reached</comment>
+        <translation>%1 Kugel von %2 nach %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n point</source>
+        <translation>
+            <numerusform>%n Punkt</numerusform>
+            <numerusform>%n Punkte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points</source>
+        <translation>
+            <numerusform>%n Punkt</numerusform>
+            <numerusform>%n Punkte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2.</source>
+        <comment>balls removed, points scored</comment>
+        <translation>%1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n balls removed</source>
+        <translation>
+            <numerusform>%n Kugel entfernt</numerusform>
+            <numerusform>%n Kugeln entfernt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One new ball</source>
+        <translation>Eine neue Kugel</translation>
+    </message>
+    <message>
+        <source>Two new balls</source>
+        <translation>Zwei neue Kugeln</translation>
+    </message>
+    <message>
+        <source>Three new balls</source>
+        <translation>Drei neue Kugeln</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a new ball: its colour, its cell</comment>
+        <translation>%1 auf %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <comment>how many new balls, the balls</comment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Spiel vorbei.</translation>
+    </message>
+    <message>
+        <source>Score %1</source>
+        <translation>Punktestand %1</translation>
+    </message>
+    <message>
+        <source>Champion %1</source>
+        <translation>Rekord %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <comment>hours:minutes:seconds</comment>
+        <translation>Zeit %1</translation>
+    </message>
+    <message>
+        <source>Game type %1</source>
+        <translation>Spielart %1</translation>
+    </message>
+    <message>
+        <source>Next: hidden</source>
+        <comment>the next balls&apos; colours</comment>
+        <translation>Nächste Kugeln: verborgen</translation>
+    </message>
+    <message>
+        <source>Next: none</source>
+        <comment>the next balls&apos; colours</comment>
+        <translation>Nächste Kugeln: keine</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <comment>the next balls&apos; colours</comment>
+        <translation>Nächste Kugeln: %1</translation>
+    </message>
+    <message>
+        <source>Score %1.</source>
+        <translation>Punktestand %1.</translation>
+    </message>
+    <message>
+        <source>%1: empty.</source>
+        <comment>a row or column</comment>
+        <translation>%1: leer.</translation>
+    </message>
+    <message>
+        <source>%1: %2; the rest empty.</source>
+        <comment>a row or column, its cells</comment>
+        <translation>%1: %2; der Rest ist leer.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a row or column, its cells</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Score %1, champion %2, time %3.</source>
+        <comment>hours:minutes:seconds</comment>
+        <translation>Punktestand %1, Rekord %2, Zeit %3.</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>Selected ball</source>

@@ -156,6 +156,282 @@ Compruebe que el nombre de la carpeta sea correcto.</translation>
     </message>
 </context>
 <context>
+    <name>ScreenReader</name>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>colour %1</source>
+        <translation>color %1</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>a ball colour</comment>
+        <translation>desconocida</translation>
+    </message>
+    <message>
+        <source>%1: %2 ball, selected</source>
+        <comment>a cell: its position, the colour</comment>
+        <translation>%1: bola %2, seleccionada</translation>
+    </message>
+    <message>
+        <source>%1: %2 ball</source>
+        <comment>a cell: its position, the colour</comment>
+        <translation>%1: bola %2</translation>
+    </message>
+    <message>
+        <source>%1: empty, %2 ball announced</source>
+        <comment>a cell: its position, the colour of the ball to come</comment>
+        <translation>%1: vacía, bola %2 anunciada</translation>
+    </message>
+    <message>
+        <source>%1: empty</source>
+        <comment>a cell: its position</comment>
+        <translation>%1: vacía</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <comment>game type</comment>
+        <translation>Cuadrados</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <comment>game type</comment>
+        <translation>Bloques</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <comment>game type</comment>
+        <translation>Líneas</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>ends a sentence</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the balls of a colour: the colour, their cells</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No balls.</source>
+        <translation>No hay bolas.</translation>
+    </message>
+    <message>
+        <source>Game loaded: %1, score %2.</source>
+        <comment>the game type, the score</comment>
+        <translation>Partida cargada: %1, puntuación %2.</translation>
+    </message>
+    <message>
+        <source>New game: %1.</source>
+        <comment>the game type</comment>
+        <translation>Nueva partida: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n balls; B lists them.</source>
+        <translation>
+            <numerusform>%n bola; B las enumera.</numerusform>
+            <numerusform>%n bolas; B las enumera.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Game type</source>
+        <translation>Tipo de partida</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <comment>command</comment>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>New game: choose type</source>
+        <comment>command</comment>
+        <translation>Nueva partida: elegir tipo</translation>
+    </message>
+    <message>
+        <source>Load game</source>
+        <comment>command</comment>
+        <translation>Cargar partida</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <comment>command</comment>
+        <translation>Guardar partida</translation>
+    </message>
+    <message>
+        <source>Best results</source>
+        <comment>command</comment>
+        <translation>Mejores resultados</translation>
+    </message>
+    <message>
+        <source>Best results: choose type</source>
+        <comment>command</comment>
+        <translation>Mejores resultados: elegir tipo</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <comment>command</comment>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <comment>command</comment>
+        <translation>Acerca de Orbello</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <comment>command</comment>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>command</comment>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <comment>command</comment>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>command</comment>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 ball %2 selected.</source>
+        <comment>the colour, the cell</comment>
+        <translation>Bola %1 en %2 seleccionada.</translation>
+    </message>
+    <message>
+        <source>No path.</source>
+        <translation>No hay camino.</translation>
+    </message>
+    <message>
+        <source>%1 ball %2 to %3.</source>
+        <comment>the colour, the cell it left, the cell it reached</comment>
+        <translation>Bola %1 de %2 a %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n point</source>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n puntos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points</source>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n puntos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2.</source>
+        <comment>balls removed, points scored</comment>
+        <translation>%1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n balls removed</source>
+        <translation>
+            <numerusform>%n bola eliminada</numerusform>
+            <numerusform>%n bolas eliminadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One new ball</source>
+        <translation>Una bola nueva</translation>
+    </message>
+    <message>
+        <source>Two new balls</source>
+        <translation>Dos bolas nuevas</translation>
+    </message>
+    <message>
+        <source>Three new balls</source>
+        <translation>Tres bolas nuevas</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a new ball: its colour, its cell</comment>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <comment>how many new balls, the balls</comment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Fin de la partida.</translation>
+    </message>
+    <message>
+        <source>Score %1</source>
+        <translation>Puntuación %1</translation>
+    </message>
+    <message>
+        <source>Champion %1</source>
+        <translation>Récord %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <comment>hours:minutes:seconds</comment>
+        <translation>Tiempo %1</translation>
+    </message>
+    <message>
+        <source>Game type %1</source>
+        <translation>Tipo de partida %1</translation>
+    </message>
+    <message>
+        <source>Next: hidden</source>
+        <comment>the next balls&apos; colours</comment>
+        <translation>Próximas bolas: ocultas</translation>
+    </message>
+    <message>
+        <source>Next: none</source>
+        <comment>the next balls&apos; colours</comment>
+        <translation>Próximas bolas: ninguna</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <comment>the next balls&apos; colours</comment>
+        <translation>Próximas bolas: %1</translation>
+    </message>
+    <message>
+        <source>Score %1.</source>
+        <translation>Puntuación %1.</translation>
+    </message>
+    <message>
+        <source>%1: empty.</source>
+        <comment>a row or column</comment>
+        <translation>%1: vacía.</translation>
+    </message>
+    <message>
+        <source>%1: %2; the rest empty.</source>
+        <comment>a row or column, its cells</comment>
+        <translation>%1: %2; el resto, vacío.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a row or column, its cells</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Score %1, champion %2, time %3.</source>
+        <comment>hours:minutes:seconds</comment>
+        <translation>Puntuación %1, récord %2, tiempo %3.</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>Selected ball</source>

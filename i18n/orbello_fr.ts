@@ -156,6 +156,282 @@ Vérifiez que le nom du dossier est correct.</translation>
     </message>
 </context>
 <context>
+    <name>ScreenReader</name>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>colour %1</source>
+        <translation>couleur %1</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>a ball colour</comment>
+        <translation>inconnue</translation>
+    </message>
+    <message>
+        <source>%1: %2 ball, selected</source>
+        <comment>a cell: its position, the colour</comment>
+        <translation>%1 : bille %2, sélectionnée</translation>
+    </message>
+    <message>
+        <source>%1: %2 ball</source>
+        <comment>a cell: its position, the colour</comment>
+        <translation>%1 : bille %2</translation>
+    </message>
+    <message>
+        <source>%1: empty, %2 ball announced</source>
+        <comment>a cell: its position, the colour of the ball to come</comment>
+        <translation>%1 : vide, bille %2 annoncée</translation>
+    </message>
+    <message>
+        <source>%1: empty</source>
+        <comment>a cell: its position</comment>
+        <translation>%1 : vide</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <comment>game type</comment>
+        <translation>Carrés</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <comment>game type</comment>
+        <translation>Blocs</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <comment>game type</comment>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>ends a sentence</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the balls of a colour: the colour, their cells</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>No balls.</source>
+        <translation>Aucune bille.</translation>
+    </message>
+    <message>
+        <source>Game loaded: %1, score %2.</source>
+        <comment>the game type, the score</comment>
+        <translation>Partie chargée : %1, score %2.</translation>
+    </message>
+    <message>
+        <source>New game: %1.</source>
+        <comment>the game type</comment>
+        <translation>Nouvelle partie : %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n balls; B lists them.</source>
+        <translation>
+            <numerusform>%n bille ; B les énumère.</numerusform>
+            <numerusform>%n billes ; B les énumère.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Game type</source>
+        <translation>Type de partie</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <comment>command</comment>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>New game: choose type</source>
+        <comment>command</comment>
+        <translation>Nouvelle partie : choisir le type</translation>
+    </message>
+    <message>
+        <source>Load game</source>
+        <comment>command</comment>
+        <translation>Charger une partie</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <comment>command</comment>
+        <translation>Enregistrer la partie</translation>
+    </message>
+    <message>
+        <source>Best results</source>
+        <comment>command</comment>
+        <translation>Meilleurs résultats</translation>
+    </message>
+    <message>
+        <source>Best results: choose type</source>
+        <comment>command</comment>
+        <translation>Meilleurs résultats : choisir le type</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <comment>command</comment>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <comment>command</comment>
+        <translation>À propos d&apos;Orbello</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <comment>command</comment>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>command</comment>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <comment>command</comment>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>command</comment>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 ball %2 selected.</source>
+        <comment>the colour, the cell</comment>
+        <translation>Bille %1 en %2 sélectionnée.</translation>
+    </message>
+    <message>
+        <source>No path.</source>
+        <translation>Aucun chemin.</translation>
+    </message>
+    <message>
+        <source>%1 ball %2 to %3.</source>
+        <comment>the colour, the cell it left, the cell it reached</comment>
+        <translation>Bille %1 de %2 à %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n point</source>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points</source>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2.</source>
+        <comment>balls removed, points scored</comment>
+        <translation>%1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n balls removed</source>
+        <translation>
+            <numerusform>%n bille retirée</numerusform>
+            <numerusform>%n billes retirées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One new ball</source>
+        <translation>Une nouvelle bille</translation>
+    </message>
+    <message>
+        <source>Two new balls</source>
+        <translation>Deux nouvelles billes</translation>
+    </message>
+    <message>
+        <source>Three new balls</source>
+        <translation>Trois nouvelles billes</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a new ball: its colour, its cell</comment>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <comment>how many new balls, the balls</comment>
+        <translation>%1 : %2.</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Partie terminée.</translation>
+    </message>
+    <message>
+        <source>Score %1</source>
+        <translation>Score %1</translation>
+    </message>
+    <message>
+        <source>Champion %1</source>
+        <translation>Record %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <comment>hours:minutes:seconds</comment>
+        <translation>Temps %1</translation>
+    </message>
+    <message>
+        <source>Game type %1</source>
+        <translation>Type de partie %1</translation>
+    </message>
+    <message>
+        <source>Next: hidden</source>
+        <comment>the next balls&apos; colours</comment>
+        <translation>Prochaines billes : masquées</translation>
+    </message>
+    <message>
+        <source>Next: none</source>
+        <comment>the next balls&apos; colours</comment>
+        <translation>Prochaines billes : aucune</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <comment>the next balls&apos; colours</comment>
+        <translation>Prochaines billes : %1</translation>
+    </message>
+    <message>
+        <source>Score %1.</source>
+        <translation>Score %1.</translation>
+    </message>
+    <message>
+        <source>%1: empty.</source>
+        <comment>a row or column</comment>
+        <translation>%1 : vide.</translation>
+    </message>
+    <message>
+        <source>%1: %2; the rest empty.</source>
+        <comment>a row or column, its cells</comment>
+        <translation>%1 : %2 ; le reste est vide.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a row or column, its cells</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Ligne %1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>Score %1, champion %2, time %3.</source>
+        <comment>hours:minutes:seconds</comment>
+        <translation>Score %1, record %2, temps %3.</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>Selected ball</source>

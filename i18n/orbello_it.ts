@@ -156,6 +156,282 @@ Verificare che il nome della cartella sia corretto.</translation>
     </message>
 </context>
 <context>
+    <name>ScreenReader</name>
+    <message>
+        <source>Board</source>
+        <translation>Tavoliere</translation>
+    </message>
+    <message>
+        <source>colour %1</source>
+        <translation>colore %1</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>a ball colour</comment>
+        <translation>sconosciuta</translation>
+    </message>
+    <message>
+        <source>%1: %2 ball, selected</source>
+        <comment>a cell: its position, the colour</comment>
+        <translation>%1: pallina %2, selezionata</translation>
+    </message>
+    <message>
+        <source>%1: %2 ball</source>
+        <comment>a cell: its position, the colour</comment>
+        <translation>%1: pallina %2</translation>
+    </message>
+    <message>
+        <source>%1: empty, %2 ball announced</source>
+        <comment>a cell: its position, the colour of the ball to come</comment>
+        <translation>%1: vuota, pallina %2 annunciata</translation>
+    </message>
+    <message>
+        <source>%1: empty</source>
+        <comment>a cell: its position</comment>
+        <translation>%1: vuota</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <comment>game type</comment>
+        <translation>Quadrati</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <comment>game type</comment>
+        <translation>Blocchi</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <comment>game type</comment>
+        <translation>Linee</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>ends a sentence</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the balls of a colour: the colour, their cells</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No balls.</source>
+        <translation>Nessuna pallina.</translation>
+    </message>
+    <message>
+        <source>Game loaded: %1, score %2.</source>
+        <comment>the game type, the score</comment>
+        <translation>Partita caricata: %1, punteggio %2.</translation>
+    </message>
+    <message>
+        <source>New game: %1.</source>
+        <comment>the game type</comment>
+        <translation>Nuova partita: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n balls; B lists them.</source>
+        <translation>
+            <numerusform>%n pallina; B le elenca.</numerusform>
+            <numerusform>%n palline; B le elenca.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Game type</source>
+        <translation>Tipo di partita</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <comment>command</comment>
+        <translation>Nuova partita</translation>
+    </message>
+    <message>
+        <source>New game: choose type</source>
+        <comment>command</comment>
+        <translation>Nuova partita: scegliere il tipo</translation>
+    </message>
+    <message>
+        <source>Load game</source>
+        <comment>command</comment>
+        <translation>Carica partita</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <comment>command</comment>
+        <translation>Salva partita</translation>
+    </message>
+    <message>
+        <source>Best results</source>
+        <comment>command</comment>
+        <translation>Migliori risultati</translation>
+    </message>
+    <message>
+        <source>Best results: choose type</source>
+        <comment>command</comment>
+        <translation>Migliori risultati: scegliere il tipo</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <comment>command</comment>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <comment>command</comment>
+        <translation>Informazioni su Orbello</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <comment>command</comment>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>command</comment>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <comment>command</comment>
+        <translation>Minimizza</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>command</comment>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>%1 ball %2 selected.</source>
+        <comment>the colour, the cell</comment>
+        <translation>Pallina %1 in %2 selezionata.</translation>
+    </message>
+    <message>
+        <source>No path.</source>
+        <translation>Nessun percorso.</translation>
+    </message>
+    <message>
+        <source>%1 ball %2 to %3.</source>
+        <comment>the colour, the cell it left, the cell it reached</comment>
+        <translation>Pallina %1 da %2 a %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n point</source>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n punti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points</source>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n punti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2.</source>
+        <comment>balls removed, points scored</comment>
+        <translation>%1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n balls removed</source>
+        <translation>
+            <numerusform>%n pallina rimossa</numerusform>
+            <numerusform>%n palline rimosse</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One new ball</source>
+        <translation>Una nuova pallina</translation>
+    </message>
+    <message>
+        <source>Two new balls</source>
+        <translation>Due nuove palline</translation>
+    </message>
+    <message>
+        <source>Three new balls</source>
+        <translation>Tre nuove palline</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a new ball: its colour, its cell</comment>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <comment>how many new balls, the balls</comment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Partita finita.</translation>
+    </message>
+    <message>
+        <source>Score %1</source>
+        <translation>Punteggio %1</translation>
+    </message>
+    <message>
+        <source>Champion %1</source>
+        <translation>Record %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <comment>hours:minutes:seconds</comment>
+        <translation>Tempo %1</translation>
+    </message>
+    <message>
+        <source>Game type %1</source>
+        <translation>Tipo di partita %1</translation>
+    </message>
+    <message>
+        <source>Next: hidden</source>
+        <comment>the next balls&apos; colours</comment>
+        <translation>Prossime palline: nascoste</translation>
+    </message>
+    <message>
+        <source>Next: none</source>
+        <comment>the next balls&apos; colours</comment>
+        <translation>Prossime palline: nessuna</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <comment>the next balls&apos; colours</comment>
+        <translation>Prossime palline: %1</translation>
+    </message>
+    <message>
+        <source>Score %1.</source>
+        <translation>Punteggio %1.</translation>
+    </message>
+    <message>
+        <source>%1: empty.</source>
+        <comment>a row or column</comment>
+        <translation>%1: vuota.</translation>
+    </message>
+    <message>
+        <source>%1: %2; the rest empty.</source>
+        <comment>a row or column, its cells</comment>
+        <translation>%1: %2; il resto è vuoto.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a row or column, its cells</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Riga %1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonna %1</translation>
+    </message>
+    <message>
+        <source>Score %1, champion %2, time %3.</source>
+        <comment>hours:minutes:seconds</comment>
+        <translation>Punteggio %1, record %2, tempo %3.</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>Selected ball</source>

@@ -156,6 +156,278 @@ Please verify the correct folder name was given.</source>
     </message>
 </context>
 <context>
+    <name>ScreenReader</name>
+    <message>
+        <source>Board</source>
+        <translation>盤面</translation>
+    </message>
+    <message>
+        <source>colour %1</source>
+        <translation>色%1</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>a ball colour</comment>
+        <translation>不明な色</translation>
+    </message>
+    <message>
+        <source>%1: %2 ball, selected</source>
+        <comment>a cell: its position, the colour</comment>
+        <translation>%1: %2のボール、選択中</translation>
+    </message>
+    <message>
+        <source>%1: %2 ball</source>
+        <comment>a cell: its position, the colour</comment>
+        <translation>%1: %2のボール</translation>
+    </message>
+    <message>
+        <source>%1: empty, %2 ball announced</source>
+        <comment>a cell: its position, the colour of the ball to come</comment>
+        <translation>%1: 空き、%2のボールを予告</translation>
+    </message>
+    <message>
+        <source>%1: empty</source>
+        <comment>a cell: its position</comment>
+        <translation>%1: 空き</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <comment>game type</comment>
+        <translation>スクエア</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <comment>game type</comment>
+        <translation>ブロック</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <comment>game type</comment>
+        <translation>ライン</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>ends a sentence</comment>
+        <translation>%1。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the balls of a colour: the colour, their cells</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No balls.</source>
+        <translation>ボールはありません。</translation>
+    </message>
+    <message>
+        <source>Game loaded: %1, score %2.</source>
+        <comment>the game type, the score</comment>
+        <translation>ゲームを開きました: %1、得点 %2。</translation>
+    </message>
+    <message>
+        <source>New game: %1.</source>
+        <comment>the game type</comment>
+        <translation>新しいゲーム: %1。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n balls; B lists them.</source>
+        <translation>
+            <numerusform>ボールは %n 個です。B キーで一覧を読み上げます。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Game type</source>
+        <translation>ゲームの種類</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <comment>command</comment>
+        <translation>新しいゲーム</translation>
+    </message>
+    <message>
+        <source>New game: choose type</source>
+        <comment>command</comment>
+        <translation>新しいゲーム: 種類を選択</translation>
+    </message>
+    <message>
+        <source>Load game</source>
+        <comment>command</comment>
+        <translation>ゲームを開く</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <comment>command</comment>
+        <translation>ゲームを保存</translation>
+    </message>
+    <message>
+        <source>Best results</source>
+        <comment>command</comment>
+        <translation>ベスト記録</translation>
+    </message>
+    <message>
+        <source>Best results: choose type</source>
+        <comment>command</comment>
+        <translation>ベスト記録: 種類を選択</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <comment>command</comment>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <comment>command</comment>
+        <translation>Orbello について</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <comment>command</comment>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>command</comment>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <comment>command</comment>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>command</comment>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>%1 ball %2 selected.</source>
+        <comment>the colour, the cell</comment>
+        <translation>%2 の%1のボールを選択しました。</translation>
+    </message>
+    <message>
+        <source>No path.</source>
+        <translation>経路がありません。</translation>
+    </message>
+    <message>
+        <source>%1 ball %2 to %3.</source>
+        <comment>the colour, the cell it left, the cell it reached</comment>
+        <translation>%1のボールを %2 から %3 へ移動しました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n point</source>
+        <translation>
+            <numerusform>%n 点</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points</source>
+        <translation>
+            <numerusform>%n 点</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2.</source>
+        <comment>balls removed, points scored</comment>
+        <translation>%1、%2。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n balls removed</source>
+        <translation>
+            <numerusform>ボール %n 個を消去</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One new ball</source>
+        <translation>新しいボール 1 個</translation>
+    </message>
+    <message>
+        <source>Two new balls</source>
+        <translation>新しいボール 2 個</translation>
+    </message>
+    <message>
+        <source>Three new balls</source>
+        <translation>新しいボール 3 個</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a new ball: its colour, its cell</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <comment>how many new balls, the balls</comment>
+        <translation>%1: %2。</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>ゲームオーバー。</translation>
+    </message>
+    <message>
+        <source>Score %1</source>
+        <translation>得点 %1</translation>
+    </message>
+    <message>
+        <source>Champion %1</source>
+        <translation>最高記録 %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <comment>hours:minutes:seconds</comment>
+        <translation>時間 %1</translation>
+    </message>
+    <message>
+        <source>Game type %1</source>
+        <translation>ゲームの種類 %1</translation>
+    </message>
+    <message>
+        <source>Next: hidden</source>
+        <comment>the next balls&apos; colours</comment>
+        <translation>次のボール: 非表示</translation>
+    </message>
+    <message>
+        <source>Next: none</source>
+        <comment>the next balls&apos; colours</comment>
+        <translation>次のボール: なし</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <comment>the next balls&apos; colours</comment>
+        <translation>次のボール: %1</translation>
+    </message>
+    <message>
+        <source>Score %1.</source>
+        <translation>得点 %1。</translation>
+    </message>
+    <message>
+        <source>%1: empty.</source>
+        <comment>a row or column</comment>
+        <translation>%1: 空き。</translation>
+    </message>
+    <message>
+        <source>%1: %2; the rest empty.</source>
+        <comment>a row or column, its cells</comment>
+        <translation>%1: %2。残りは空き。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a row or column, its cells</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>%1 行目</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>%1 列</translation>
+    </message>
+    <message>
+        <source>Score %1, champion %2, time %3.</source>
+        <comment>hours:minutes:seconds</comment>
+        <translation>得点 %1、最高記録 %2、時間 %3。</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>Selected ball</source>

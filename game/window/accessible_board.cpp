@@ -11,6 +11,8 @@
 #include "game/window/board_view.h"
 #include "game/window/widgets.h"
 #include "platform/qt/kit/accessible.h"
+#include "platform/qt/language.h"
+#include "skinfile/language_color_names.h"
 
 namespace orbello::window {
 
@@ -82,7 +84,7 @@ class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInter
 class BoardInterface : public NamedWidgetInterface {
  public:
   BoardInterface(QWidget* panel, const BoardReading& board)
-      : NamedWidgetInterface(panel, QAccessible::Table, QStringLiteral("Board")), board_(board) {}
+      : NamedWidgetInterface(panel, QAccessible::Table, ScreenReader::tr("Board")), board_(board) {}
 
   QAccessibleInterface* focusChild() const override {
     auto* panel = dynamic_cast<BoardPanel*>(widget());
@@ -220,9 +222,23 @@ class Speaker : public QObject {
 
 }  // namespace
 
+skinfile::ColorNames ReadColorNamesFor(const std::string& skin_path) {
+  skinfile::ColorNames names;
+  for (int k = 0; k < skinfile::kColorNameCount; ++k)
+    names[static_cast<size_t>(k)] = ScreenReader::tr("colour %1").arg(k + 1).toStdString();
+  if (skin_path.empty())
+    return names;
+  const std::string language = platform::UiLanguage().toStdString();
+  if (!language.empty() && skinfile::ReadLanguageColorNames(skin_path, language, &names))
+    return names;
+  // A names file never holds the numbered names (a name has no digits): this is the English file.
+  const skinfile::ColorNames english = skinfile::ReadColorNames(skin_path);
+  return english == skinfile::NumberedColorNames() ? names : english;
+}
+
 QString ColorName(const skinfile::ColorNames& names, int32_t color) {
   if (color < 0 || color >= kColorCount)
-    return QStringLiteral("unknown");
+    return ScreenReader::tr("unknown", "a ball colour");
   return QString::fromStdString(names[static_cast<size_t>(color)]);
 }
 
@@ -266,21 +282,27 @@ QString CellPosition(int n) {
 }
 
 QString CellName(const GameEngine& engine, const skinfile::ColorNames& names, int n) {
-  const QString position = CellPosition(n) + QStringLiteral(": ");
+  const QString position = CellPosition(n);
   const int32_t color = engine.Board()[static_cast<size_t>(n)].Color;
   if (color != kEmpty) {
     const bool selected = engine.SelX() == CellX(n) && engine.SelY() == CellY(n);
-    return position + ColorName(names, color) + QStringLiteral(" ball") +
-           (selected ? QStringLiteral(", selected") : QString());
+    return (selected ? ScreenReader::tr("%1: %2 ball, selected", "a cell: its position, the colour")
+                     : ScreenReader::tr("%1: %2 ball", "a cell: its position, the colour"))
+        .arg(position, ColorName(names, color));
   }
-  QString text = position + QStringLiteral("empty");
   if (ShowsMarks(engine.Settings().NextColors)) {
     for (const TNextBall& slot : engine.NextBalls()) {
       if (slot.X != kNone && CellNumber(slot.X, slot.Y) == n)
-        text += QStringLiteral(", %1 ball announced").arg(ColorName(names, slot.Color));
+        return ScreenReader::tr("%1: empty, %2 ball announced",
+                                "a cell: its position, the colour of the ball to come")
+            .arg(position, ColorName(names, slot.Color));
     }
   }
-  return text;
+  return EmptyCellName(n);
+}
+
+QString EmptyCellName(int n) {
+  return ScreenReader::tr("%1: empty", "a cell: its position").arg(CellPosition(n));
 }
 
 }  // namespace orbello::window

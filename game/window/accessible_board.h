@@ -3,9 +3,11 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "game/engine/engine.h"
 #include "skinfile/color_names.h"
@@ -18,6 +20,11 @@ namespace orbello::window {
 
 class BoardView;
 
+// The words a screen reader hears, in the player's language (context "ScreenReader").
+struct ScreenReader {
+  Q_DECLARE_TR_FUNCTIONS(ScreenReader)
+};
+
 // What the board's description reads: the game, the view that shows it, and the colour names of
 // the skin in use.
 struct BoardReading {
@@ -26,12 +33,17 @@ struct BoardReading {
   std::function<const skinfile::ColorNames&()> names;
 };
 
+// The names of a skin's colours in the player's language: its names file for that language, else
+// the English one, else "colour 1" to "colour 7" in the language. An empty path gives the last.
+skinfile::ColorNames ReadColorNamesFor(const std::string& skin_path);
 // The name of a ball colour, "unknown" outside the seven.
 QString ColorName(const skinfile::ColorNames& names, int32_t color);
 // "A1" for cell 0, "I9" for cell 80: the column letter from the left, the row from the top.
 QString CellPosition(int n);
 // "E3: red ball", "E3: red ball, selected", "E3: empty", "E3: empty, green ball announced".
 QString CellName(const GameEngine& engine, const skinfile::ColorNames& names, int n);
+// "E3: empty": the name of cell n when it neither holds nor awaits a ball.
+QString EmptyCellName(int n);
 
 // A widget that a screen reader knows by a fixed name.
 class NamedWidgetInterface : public QAccessibleWidget {

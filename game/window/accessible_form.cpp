@@ -43,9 +43,14 @@ QString Clock(uint32_t seconds) {
 }
 
 QString TypeName(int32_t type) {
-  return type == kSquares  ? QStringLiteral("Squares")
-         : type == kBlocks ? QStringLiteral("Blocks")
-                           : QStringLiteral("Lines");
+  return type == kSquares  ? ScreenReader::tr("Squares", "game type")
+         : type == kBlocks ? ScreenReader::tr("Blocks", "game type")
+                           : ScreenReader::tr("Lines", "game type");
+}
+
+// `text` as a sentence of its own.
+QString Sentence(const QString& text) {
+  return ScreenReader::tr("%1.", "ends a sentence").arg(text);
 }
 
 // The balls on the board by colour, each colour's cells in board order: "red: A1, C4; green: B2."
@@ -60,11 +65,12 @@ QString BallList(const GameEngine& engine, const skinfile::ColorNames& names) {
       }
     }
     if (!cells.isEmpty())
-      colors << ColorName(names, color) + QStringLiteral(": ") + cells.join(QStringLiteral(", "));
+      colors << ScreenReader::tr("%1: %2", "the balls of a colour: the colour, their cells")
+                    .arg(ColorName(names, color), cells.join(QStringLiteral(", ")));
   }
   if (colors.isEmpty())
-    return QStringLiteral("No balls.");
-  return colors.join(QStringLiteral("; ")) + QLatin1Char('.');
+    return ScreenReader::tr("No balls.");
+  return Sentence(colors.join(QStringLiteral("; ")));
 }
 
 int BallCount(const GameEngine& engine) {
@@ -75,19 +81,21 @@ int BallCount(const GameEngine& engine) {
 
 // What a reader hears when a game began: its type, its balls (a long list only on request).
 QString GameBeganText(const GameEngine& engine, const skinfile::ColorNames& names, bool loaded) {
-  QString text = loaded ? QStringLiteral("Game loaded: %1, score %2.")
-                              .arg(TypeName(engine.GameType()))
-                              .arg(engine.Score())
-                        : QStringLiteral("New game: %1.").arg(TypeName(engine.GameType()));
+  QString text =
+      loaded ? ScreenReader::tr("Game loaded: %1, score %2.", "the game type, the score")
+                   .arg(TypeName(engine.GameType()))
+                   .arg(engine.Score())
+             : ScreenReader::tr("New game: %1.", "the game type").arg(TypeName(engine.GameType()));
   const int balls = BallCount(engine);
   constexpr int kListed = 10;
   if (balls <= kListed) {
     text += QLatin1Char(' ') + BallList(engine, names);
   } else {
-    text += QStringLiteral(" %1 balls; B lists them.").arg(balls);
+    // B is the key that reads the balls, in every language.
+    text += QLatin1Char(' ') + ScreenReader::tr("%n balls; B lists them.", nullptr, balls);
   }
   if (ShowsPreviews(engine.Settings().NextColors))
-    text += QLatin1Char(' ') + DisplayText(Display::kNext, engine, names) + QLatin1Char('.');
+    text += QLatin1Char(' ') + Sentence(DisplayText(Display::kNext, engine, names));
   return text;
 }
 
@@ -267,7 +275,7 @@ class DisplayInterface : public QAccessibleWidget, public ReadOnlyText {
 class MenuInterface : public NamedWidgetInterface {
  public:
   explicit MenuInterface(TGameMenu* menu)
-      : NamedWidgetInterface(menu, QAccessible::PopupMenu, QStringLiteral("Game type")) {}
+      : NamedWidgetInterface(menu, QAccessible::PopupMenu, ScreenReader::tr("Game type")) {}
 
   int childCount() const override { return static_cast<int>(Menu()->ItemObjects().size()); }
   QAccessibleInterface* child(int index) const override {
@@ -374,29 +382,29 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
 QString CommandName(int id) {
   switch (id) {
     case kCmdNew:
-      return QStringLiteral("New game");
+      return ScreenReader::tr("New game", "command");
     case kCmdNewMenu:
-      return QStringLiteral("New game: choose type");
+      return ScreenReader::tr("New game: choose type", "command");
     case kCmdLoad:
-      return QStringLiteral("Load game");
+      return ScreenReader::tr("Load game", "command");
     case kCmdSave:
-      return QStringLiteral("Save game");
+      return ScreenReader::tr("Save game", "command");
     case kCmdScore:
-      return QStringLiteral("Best results");
+      return ScreenReader::tr("Best results", "command");
     case kCmdScoreMenu:
-      return QStringLiteral("Best results: choose type");
+      return ScreenReader::tr("Best results: choose type", "command");
     case kCmdSet:
-      return QStringLiteral("Settings");
+      return ScreenReader::tr("Settings", "command");
     case kCmdAbout:
-      return QStringLiteral("About");
+      return ScreenReader::tr("About", "command");
     case kCmdQuit:
-      return QStringLiteral("Quit");
+      return ScreenReader::tr("Quit", "command");
     case kCmdHelp:
-      return QStringLiteral("Help");
+      return ScreenReader::tr("Help", "command");
     case kCmdMinimize:
-      return QStringLiteral("Minimise");
+      return ScreenReader::tr("Minimise", "command");
     case kCmdClose:
-      return QStringLiteral("Close");
+      return ScreenReader::tr("Close", "command");
     default:
       return {};
   }
@@ -408,63 +416,71 @@ QString TurnSummary(const TurnOutcome& outcome, const skinfile::ColorNames& name
     case Kind::kNothing:
       return {};
     case Kind::kSelected:
-      return QStringLiteral("%1 ball %2 selected.")
-          .arg(Capitalised(ColorName(names, outcome.color)), CellPosition(outcome.from));
+      return Capitalised(ScreenReader::tr("%1 ball %2 selected.", "the colour, the cell")
+                             .arg(ColorName(names, outcome.color), CellPosition(outcome.from)));
     case Kind::kNoPath:
-      return QStringLiteral("No path.");
+      return ScreenReader::tr("No path.");
     case Kind::kMoved:
       break;
   }
-  QString text = QStringLiteral("%1 ball %2 to %3.")
-                     .arg(Capitalised(ColorName(names, outcome.color)), CellPosition(outcome.from),
-                          CellPosition(outcome.to));
+  QString text = Capitalised(
+      ScreenReader::tr("%1 ball %2 to %3.", "the colour, the cell it left, the cell it reached")
+          .arg(ColorName(names, outcome.color), CellPosition(outcome.from),
+               CellPosition(outcome.to)));
   const auto removal = [&text](uint32_t balls, uint32_t points) {
-    if (balls > 0) {
-      text += QStringLiteral(" %1 balls removed, %2 %3.")
-                  .arg(balls)
-                  .arg(points)
-                  .arg(points == 1 ? QStringLiteral("point") : QStringLiteral("points"));
-    }
+    if (balls == 0)
+      return;
+    const int n = static_cast<int>(points);
+    // English, read without a catalogue, has no plural forms of its own: the singular is a text
+    // of its own there.
+    const QString scored = n == 1 ? ScreenReader::tr("%n point", nullptr, n)
+                                  : ScreenReader::tr("%n points", nullptr, n);
+    text +=
+        QLatin1Char(' ') +
+        ScreenReader::tr("%1, %2.", "balls removed, points scored")
+            .arg(ScreenReader::tr("%n balls removed", nullptr, static_cast<int>(balls)), scored);
   };
   removal(outcome.removed, outcome.points);
   if (!outcome.appeared.empty()) {
-    static const char* const kCounts[] = {"One new ball", "Two new balls", "Three new balls"};
+    const QString counts[] = {ScreenReader::tr("One new ball"), ScreenReader::tr("Two new balls"),
+                              ScreenReader::tr("Three new balls")};
     QStringList balls;
     for (const TNextBall& ball : outcome.appeared)
-      balls << ColorName(names, ball.Color) + QLatin1Char(' ') +
-                   CellPosition(CellNumber(ball.X, ball.Y));
+      balls << ScreenReader::tr("%1 %2", "a new ball: its colour, its cell")
+                   .arg(ColorName(names, ball.Color), CellPosition(CellNumber(ball.X, ball.Y)));
     const size_t count = std::min<size_t>(outcome.appeared.size(), 3);
-    text += QStringLiteral(" %1: %2.")
-                .arg(QLatin1String(kCounts[count - 1]), balls.join(QStringLiteral(", ")));
+    text += QLatin1Char(' ') + ScreenReader::tr("%1: %2.", "how many new balls, the balls")
+                                   .arg(counts[count - 1], balls.join(QStringLiteral(", ")));
     removal(outcome.removed_by_appeared, outcome.points_by_appeared);
   }
   if (outcome.game_over)
-    text += QStringLiteral(" Game over.");
+    text += QLatin1Char(' ') + ScreenReader::tr("Game over.");
   return text;
 }
 
 QString DisplayText(Display display, const GameEngine& engine, const skinfile::ColorNames& names) {
   switch (display) {
     case Display::kScore:
-      return QStringLiteral("Score %1").arg(engine.Score());
+      return ScreenReader::tr("Score %1").arg(engine.Score());
     case Display::kChamp:
-      return QStringLiteral("Champion %1").arg(engine.ChampScore());
+      return ScreenReader::tr("Champion %1").arg(engine.ChampScore());
     case Display::kTime:
-      return QStringLiteral("Time ") + Clock(engine.GameSeconds());
+      return ScreenReader::tr("Time %1", "hours:minutes:seconds").arg(Clock(engine.GameSeconds()));
     case Display::kGameType: {
-      return QStringLiteral("Game type ") + TypeName(engine.GameType());
+      return ScreenReader::tr("Game type %1").arg(TypeName(engine.GameType()));
     }
     case Display::kNext: {
       if (!ShowsPreviews(engine.Settings().NextColors))
-        return QStringLiteral("Next: hidden");
+        return ScreenReader::tr("Next: hidden", "the next balls' colours");
       QStringList colors;
       for (const TNextBall& slot : engine.NextBalls()) {
         if (slot.X != kNone)
           colors << ColorName(names, slot.Color);
       }
       if (colors.isEmpty())
-        return QStringLiteral("Next: none");
-      return QStringLiteral("Next: ") + colors.join(QStringLiteral(", "));
+        return ScreenReader::tr("Next: none", "the next balls' colours");
+      return ScreenReader::tr("Next: %1", "the next balls' colours")
+          .arg(colors.join(QStringLiteral(", ")));
     }
   }
   return {};
@@ -524,7 +540,7 @@ const skinfile::ColorNames& FormAccessibility::ColorNames() {
   if (!names_read_ || path != names_path_) {
     names_read_ = true;
     names_path_ = path;
-    names_ = path.empty() ? skinfile::NumberedColorNames() : skinfile::ReadColorNames(path);
+    names_ = ReadColorNamesFor(path);
   }
   return names_;
 }
@@ -537,11 +553,10 @@ void FormAccessibility::AfterCellClick(const TurnOutcome& outcome) {
   turn_playing_ = false;
   QString summary = TurnSummary(outcome, ColorNames());
   if (outcome.removed + outcome.removed_by_appeared > 0)
-    summary += QStringLiteral(" Score %1.").arg(engine_.Score());
+    summary += QLatin1Char(' ') + ScreenReader::tr("Score %1.").arg(engine_.Score());
   if (!outcome.appeared.empty() && !outcome.game_over &&
       ShowsPreviews(engine_.Settings().NextColors))
-    summary +=
-        QLatin1Char(' ') + DisplayText(Display::kNext, engine_, ColorNames()) + QLatin1Char('.');
+    summary += QLatin1Char(' ') + Sentence(DisplayText(Display::kNext, engine_, ColorNames()));
   if (outcome.game_over && engine_.GameActive()) {
     // The player took the offer of a new game at the end of this one.
     RaiseChanges();
@@ -607,28 +622,31 @@ QString FormAccessibility::ReadingFor(int key) {
     QStringList held;
     for (int i = 0; i < kBoardSize; ++i) {
       const QString name = CellName(engine, names, cell_of(i));
-      if (!name.endsWith(QLatin1String(": empty")))
+      if (name != EmptyCellName(cell_of(i)))
         held << name;
     }
     if (held.isEmpty())
-      return title + QStringLiteral(": empty.");
-    return title + QStringLiteral(": ") + held.join(QStringLiteral("; ")) +
-           (held.size() < kBoardSize ? QStringLiteral("; the rest empty.") : QStringLiteral("."));
+      return ScreenReader::tr("%1: empty.", "a row or column").arg(title);
+    const QString cells = held.join(QStringLiteral("; "));
+    return held.size() < kBoardSize
+               ? ScreenReader::tr("%1: %2; the rest empty.", "a row or column, its cells")
+                     .arg(title, cells)
+               : Sentence(
+                     ScreenReader::tr("%1: %2", "a row or column, its cells").arg(title, cells));
   };
   switch (key) {
     case Qt::Key_R:
-      return line(QStringLiteral("Row %1").arg(CellY(cursor) + 1),
+      return line(ScreenReader::tr("Row %1").arg(CellY(cursor) + 1),
                   [&](int i) { return CellNumber(i, CellY(cursor)); });
     case Qt::Key_V:
-      return line(QStringLiteral("Column %1").arg(QChar(u'A' + CellX(cursor))),
+      return line(ScreenReader::tr("Column %1").arg(QChar(u'A' + CellX(cursor))),
                   [&](int i) { return CellNumber(CellX(cursor), i); });
     case Qt::Key_S:
-      return QStringLiteral("%1, %2, %3.")
-          .arg(DisplayText(Display::kScore, engine, names),
-               DisplayText(Display::kChamp, engine, names).toLower(),
-               DisplayText(Display::kTime, engine, names).toLower());
+      return ScreenReader::tr("Score %1, champion %2, time %3.", "hours:minutes:seconds")
+          .arg(QString::number(engine.Score()), QString::number(engine.ChampScore()),
+               Clock(engine.GameSeconds()));
     case Qt::Key_N:
-      return DisplayText(Display::kNext, engine, names) + QLatin1Char('.');
+      return Sentence(DisplayText(Display::kNext, engine, names));
     case Qt::Key_B:
       return BallList(engine, names);
     default:
