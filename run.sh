@@ -2,7 +2,7 @@
 # Builds the game, installs it for this user (or updates the installation) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")"
-./scripts/install-deps.sh packages-play.txt
+./scripts/install-deps.sh packages-build.txt packages-play.txt
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBELLO_TESTS=OFF \
   -DORBELLO_BENCH=OFF
 cmake --build build/release -j "$(nproc)"

@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 top=$(pwd)
 jobs=$(nproc)
 
-./scripts/install-deps.sh
+./scripts/install-deps.sh packages-build.txt packages-play.txt packages-test.txt
 
 export QT_QPA_PLATFORM=offscreen
 export SDL_AUDIODRIVER=dummy

@@ -130,6 +130,16 @@ for sound in select move destroy nopath; do
 done
 echo "  sounds"
 
+# The translations' catalogues, beside the programs that look for them there (not the test-only
+# pseudo-language).
+catalogues=0
+for catalogue in "$build"/i18n/orbello_*.qm; do
+  [ "$(basename "$catalogue")" = orbello_xx.qm ] && continue
+  put "$catalogue" "$app_dir/$(basename "$catalogue")" 644
+  catalogues=$((catalogues + 1))
+done
+echo "  $catalogues translations"
+
 pending=$(mktemp "$app_dir/.install.XXXXXX")
 {
   echo "$manifest_header"

@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages listed in packages.txt (and in any further list files named as
-# arguments) that are not installed yet.
+# Installs the Debian packages listed in the list files named as arguments (packages-build.txt,
+# packages-play.txt, packages-test.txt) that are not installed yet.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-mapfile -t wanted < <(cat "$here/packages.txt" "$@" | grep -v -E '^\s*(#|$)')
+lists=()
+for list in "$@"; do
+  [ -f "$list" ] || list="$here/$list"
+  lists+=("$list")
+done
+[ ${#lists[@]} -eq 0 ] && { echo "usage: $0 LIST..." >&2; exit 2; }
+mapfile -t wanted < <(cat "${lists[@]}" | grep -v -E '^\s*(#|$)' | sort -u)
 missing=()
 for p in "${wanted[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

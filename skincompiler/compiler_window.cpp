@@ -30,6 +30,10 @@
 namespace orbello::csfob {
 namespace {
 
+QString Tr(const char* text) {
+  return QCoreApplication::translate("SkinCompiler", text);
+}
+
 using platform::MessageButtons;
 using platform::MessageIcon;
 using platform::MessageRequest;
@@ -49,9 +53,9 @@ constexpr QPoint kIconPlace{8, 290};
 // such as /dev/zero from filling the memory.
 constexpr std::size_t kMaxBitmapBytes = 64 << 20;
 
-void ShowError(QWidget* owner, const std::string& text) {
-  platform::ShowMessage(
-      MessageRequest{text, "Error", MessageIcon::kError, MessageButtons::kOk, 0, owner});
+void ShowError(QWidget* owner, const QString& text) {
+  platform::ShowMessage(MessageRequest{text.toLocal8Bit().toStdString(), "Error",
+                                       MessageIcon::kError, MessageButtons::kOk, 0, owner});
 }
 
 }  // namespace
@@ -61,7 +65,7 @@ CompilerWindow::CompilerWindow(const QImage& tile, const QPixmap& icon)
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
       icon_(icon) {
-  setWindowTitle(QString::fromLatin1(kWindowTitle));
+  setWindowTitle(Tr(kWindowTitle));
   // A reader announces it as the program's window, by its title.
   kit::DescribeAs(this, QAccessible::Window, windowTitle());
   if (!icon_.isNull())
@@ -118,26 +122,28 @@ bool CompilerWindow::CreateControls() {
   }
   for (int row = 0; row < kRowCount; ++row) {
     rows_[row].label = static_cast<kit::DialogText*>(
-        create("Static", QString::fromLatin1(kSkinRows[row].label),
+        create("Static", Tr(kSkinRows[row].label),
                QRect(kFieldLeft, kLabelTop + kRowPitch * row, 300, 21), row));
     if (rows_[row].label == nullptr)
       return false;
     // The row's label names its field; its "..." button says what it does.
     kit::SetLabelledBy(rows_[row].field, rows_[row].label);
-    rows_[row].button->setAccessibleName(QStringLiteral("Choose bitmap for ") +
-                                         QString::fromLatin1(kSkinRows[row].picture));
+    rows_[row].button->setAccessibleName(Tr(kSkinRows[row].choose_name));
   }
-  help_ = static_cast<SkinButton*>(
-      create("Button", QStringLiteral("Help"), QRect(114, 296, 75, 24), kHelpCommand));
+  help_ =
+      static_cast<SkinButton*>(create("Button", QCoreApplication::translate("SkinCompiler", "Help"),
+                                      QRect(114, 296, 75, 24), kHelpCommand));
   if (help_ == nullptr)
     return false;
-  compile_ = static_cast<SkinButton*>(
-      create("Button", QStringLiteral("Compile"), QRect(196, 296, 75, 24), kCompileCommand));
+  compile_ = static_cast<SkinButton*>(create("Button",
+                                             QCoreApplication::translate("SkinCompiler", "Compile"),
+                                             QRect(196, 296, 75, 24), kCompileCommand));
   if (compile_ == nullptr)
     return false;
   compile_->setEnabled(false);
-  quit_ = static_cast<SkinButton*>(
-      create("Button", QStringLiteral("Quit"), QRect(278, 296, 75, 24), kQuitCommand));
+  quit_ =
+      static_cast<SkinButton*>(create("Button", QCoreApplication::translate("SkinCompiler", "Quit"),
+                                      QRect(278, 296, 75, 24), kQuitCommand));
   return quit_ != nullptr;
 }
 
@@ -185,9 +191,11 @@ void CompilerWindow::OnCommand(int command) {
 
 void CompilerWindow::ChooseBitmap(int row) {
   platform::FileDialogRequest request;
-  request.title = QString::fromLatin1(kSkinRows[row].label);
-  request.filters = {{QStringLiteral("Bitmap files: (*.bmp)"), QStringLiteral("*.bmp")},
-                     {QStringLiteral("All Files (*.*)"), QStringLiteral("*.*")}};
+  request.title = Tr(kSkinRows[row].label);
+  request.filters = {
+      {QCoreApplication::translate("SkinCompiler", "Bitmap files: (*.bmp)"),
+       QStringLiteral("*.bmp")},
+      {QCoreApplication::translate("SkinCompiler", "All Files (*.*)"), QStringLiteral("*.*")}};
   request.prompt_overwrite = true;
   request.file_must_exist = true;
   const std::optional<QString> path = platform::ShowOpenFileDialog(this, request);
@@ -251,17 +259,17 @@ bool CompilerWindow::SizeCheck(int row) {
       bitmap = reader.read();
     }
     if (bitmap.isNull())
-      throw skinfile::EFOpenError(kNotBitmapMessage);
+      throw skinfile::EFOpenError(Tr(kNotBitmapMessage).toLocal8Bit().toStdString());
     if (bitmap.width() != kSkinRows[row].width || bitmap.height() != kSkinRows[row].height) {
-      throw skinfile::EFOpenError(kSkinRows[row].size_message);
+      throw skinfile::EFOpenError(Tr(kSkinRows[row].size_message).toLocal8Bit().toStdString());
     }
     return true;
   } catch (const skinfile::EFOpenError& error) {
     checked.flagged = true;
-    ShowError(this, error.what());
+    ShowError(this, QString::fromLocal8Bit(error.what()));
   } catch (...) {
     checked.flagged = true;
-    ShowError(this, kFatalErrorMessage);
+    ShowError(this, Tr(kFatalErrorMessage));
   }
   return false;
 }
@@ -285,8 +293,9 @@ void CompilerWindow::BlinkTimerTick() {
 
 void CompilerWindow::Compile() {
   platform::FileDialogRequest request;
-  request.title = QString::fromLatin1(kSaveDialogTitle);
-  request.filters = {{QStringLiteral("Orbello skin files: (*.sf)"), QStringLiteral("*.sf")}};
+  request.title = Tr(kSaveDialogTitle);
+  request.filters = {{QCoreApplication::translate("SkinCompiler", "Orbello skin files: (*.sf)"),
+                      QStringLiteral("*.sf")}};
   request.prompt_overwrite = true;
   request.file_must_exist = false;
   // No default suffix: a name typed without ".sf" is written as typed.
@@ -302,7 +311,7 @@ void CompilerWindow::Compile() {
   for (const std::string& source : sources) {
     std::error_code error;
     if (std::filesystem::equivalent(skin_path, source, error)) {
-      ShowError(this, "Could not create skin file");
+      ShowError(this, QCoreApplication::translate("SkinCompiler", "Could not create skin file"));
       return;
     }
   }
@@ -326,8 +335,9 @@ void CompilerWindow::Help() {
   help_marker_ = true;
   // A request that could not even be made would otherwise fail without a word.
   if (!opened) {
-    platform::ShowMessage(MessageRequest{std::string(kWindowTitle) + kHelpFailedSuffix, "Warning!",
-                                         MessageIcon::kError, MessageButtons::kOk, 0, nullptr});
+    platform::ShowMessage(
+        MessageRequest{Tr(kHelpFailedMessage).arg(Tr(kWindowTitle)).toLocal8Bit().toStdString(),
+                       "Warning!", MessageIcon::kError, MessageButtons::kOk, 0, nullptr});
   }
 }
 

@@ -19,6 +19,7 @@
 #include "platform/core/message.h"
 #include "platform/core/paths.h"
 #include "platform/core/registry.h"
+#include "platform/qt/translation.h"
 
 namespace orbello::uninstaller {
 namespace {
@@ -71,7 +72,7 @@ void DeleteFilesIn(int folder_fd, const std::function<bool(const std::string&)>&
 
 bool Fail(RemovalView& view, const char* text) {
   platform::MessageRequest request;
-  request.text = text;
+  request.text = platform::Translate("Uninstaller", text).toLocal8Bit().toStdString();
   request.caption = kWarningCaption;
   request.icon = platform::MessageIcon::kError;
   request.buttons = platform::MessageButtons::kOk;

@@ -2,6 +2,7 @@
 // program files of the installation named in the registry, and the game's registry keys.
 #pragma once
 
+#include <QtGlobal>
 #include <functional>
 #include <optional>
 #include <string>
@@ -54,30 +55,32 @@ inline constexpr char kSavedGameExtension[] = ".osf";
 inline constexpr unsigned kPathBufferSize = 260;
 
 inline constexpr char kWarningCaption[] = "Warning!";
-inline constexpr char kMsgGameLoadedAtStart[] =
-    "Corvane Orbello loaded.\nBefore uninstalling necessary to close Corvane Orbello.";
-inline constexpr char kMsgGameLoadedAtUninstall[] =
-    "Corvane Orbello loaded.\nBefore uninstalling necessary to close Orbello.";
-inline constexpr char kMsgNoDesktop[] =
-    "Unable to determine <Desktop> folder.\nUninstall canceled.";
-inline constexpr char kMsgNoStartMenu[] =
-    "Unable to determine <Start Menu> folder.\nUninstall canceled.";
-inline constexpr char kMsgSettingsKeyNotOpened[] =
-    "Couldn't open <Corvane\\OB> registry key.\nUninstall canceled.";
-inline constexpr char kMsgNoAppPath[] =
-    "Couldn't get data from <Corvane\\OB> registry key.\nUninstall canceled.";
-inline constexpr char kMsgCompanyKeyNotOpened[] =
-    "Couldn't open <Corvane> registry key.\nUninstall canceled.";
-inline constexpr char kMsgGameKeyNotDeleted[] =
-    "Couldn't delete <Corvane\\OB> registry key.\nUninstall canceled.";
-inline constexpr char kMsgNoManifest[] =
+inline constexpr const char* kMsgGameLoadedAtStart = QT_TRANSLATE_NOOP(
+    "Uninstaller",
+    "Corvane Orbello loaded.\nBefore uninstalling necessary to close Corvane Orbello.");
+inline constexpr const char* kMsgGameLoadedAtUninstall = QT_TRANSLATE_NOOP(
+    "Uninstaller", "Corvane Orbello loaded.\nBefore uninstalling necessary to close Orbello.");
+inline constexpr const char* kMsgNoDesktop =
+    QT_TRANSLATE_NOOP("Uninstaller", "Unable to determine <Desktop> folder.\nUninstall canceled.");
+inline constexpr const char* kMsgNoStartMenu = QT_TRANSLATE_NOOP(
+    "Uninstaller", "Unable to determine <Start Menu> folder.\nUninstall canceled.");
+inline constexpr const char* kMsgSettingsKeyNotOpened = QT_TRANSLATE_NOOP(
+    "Uninstaller", "Couldn't open <Corvane\\OB> registry key.\nUninstall canceled.");
+inline constexpr const char* kMsgNoAppPath = QT_TRANSLATE_NOOP(
+    "Uninstaller", "Couldn't get data from <Corvane\\OB> registry key.\nUninstall canceled.");
+inline constexpr const char* kMsgCompanyKeyNotOpened =
+    QT_TRANSLATE_NOOP("Uninstaller", "Couldn't open <Corvane> registry key.\nUninstall canceled.");
+inline constexpr const char* kMsgGameKeyNotDeleted = QT_TRANSLATE_NOOP(
+    "Uninstaller", "Couldn't delete <Corvane\\OB> registry key.\nUninstall canceled.");
+inline constexpr const char* kMsgNoManifest = QT_TRANSLATE_NOOP(
+    "Uninstaller",
     "The folder of the installation holds no valid list of installed files (install.manifest), "
     "so it may not be an installation of Corvane Orbello, and nothing was deleted.\n"
     "To remove an installation made by an older installer, install Corvane Orbello again and "
-    "then uninstall it.\nUninstall canceled.";
+    "then uninstall it.\nUninstall canceled.");
 inline constexpr char kConfirmCaption[] = "Confirm Action";
-inline constexpr char kMsgAbortQuestion[] =
-    "The uninstall in not finished! Do you really want to abort?";
+inline constexpr const char* kMsgAbortQuestion =
+    QT_TRANSLATE_NOOP("Uninstaller", "The uninstall in not finished! Do you really want to abort?");
 
 // The three progress items of the dialog and their states.
 enum class Item { kShortcuts = 0, kFiles = 1, kRegistry = 2 };

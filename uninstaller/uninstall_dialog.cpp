@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVariantAnimation>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/core/message.h"
@@ -52,15 +54,35 @@ QLabel* Text(QWidget* parent, const QString& text, QRect area) {
   return label;
 }
 
+// An item's label wider than its place takes the room to the dialog's right edge, and a second
+// line when that is not enough.
+void FitItemLabel(QLabel* label, int right_edge) {
+  const QFontMetrics metrics(label->font());
+  const int needed = metrics.horizontalAdvance(label->text());
+  if (needed <= label->width())
+    return;
+  QRect area = label->geometry();
+  area.setRight(right_edge - 6);
+  if (needed > area.width()) {
+    label->setWordWrap(true);
+    area.setHeight(2 * metrics.lineSpacing());
+  }
+  label->setGeometry(area);
+}
+
 QString Latin1(const char* text) {
   return QString::fromLatin1(text);
 }
 
 // The game must be closed first: said before the dialog opens and again when Uninstall is
 // pressed, each time with its own text.
+QString Tr(const char* text) {
+  return QCoreApplication::translate("Uninstaller", text);
+}
+
 void ShowGameRunning(const char* text) {
   platform::MessageRequest request;
-  request.text = text;
+  request.text = Tr(text).toLocal8Bit().toStdString();
   request.caption = kWarningCaption;
   request.icon = platform::MessageIcon::kError;
   platform::ShowMessage(request);
@@ -84,7 +106,8 @@ UninstallDialog::UninstallDialog(std::function<bool()> game_running, QWidget* pa
     : QDialog(parent), game_running_(std::move(game_running)) {
   if (!game_running_)
     game_running_ = platform::IsGameRunning;
-  setWindowTitle(QStringLiteral("%1 Uninstall").arg(Latin1(kProductName)));
+  setWindowTitle(
+      QCoreApplication::translate("Uninstaller", "%1 Uninstall").arg(Latin1(kProductName)));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
@@ -102,25 +125,38 @@ UninstallDialog::UninstallDialog(std::function<bool()> game_running, QWidget* pa
   content_->setPalette(white);
 
   Picture(content_, QStringLiteral(":/uni/108.bmp"), DuPoint(0, 0));
-  QLabel* intro = Text(content_,
-                       QStringLiteral("Uninstall will now remove the software \"%1\" from your "
-                                      "computer.  Please wait while each of the following "
-                                      "components is removed.")
-                           .arg(Latin1(kProductName)),
-                       Du(96, 6, 170, 30));
+  QLabel* intro =
+      Text(content_,
+           QCoreApplication::translate("Uninstaller",
+                                       "Uninstall will now remove the software \"%1\" from your "
+                                       "computer.  Please wait while each of the following "
+                                       "components is removed.")
+               .arg(Latin1(kProductName)),
+           Du(96, 6, 170, 30));
   intro->setWordWrap(true);
+  // A longer translation may take the room down to the first item.
+  const int intro_needed = intro->fontMetrics()
+                               .boundingRect(intro->contentsRect(), Qt::TextWordWrap, intro->text())
+                               .height();
+  if (intro_needed > intro->height()) {
+    intro->resize(intro->width(), std::min(intro_needed, Du(0, 48, 0, 0).top() - 2 - intro->y()));
+  }
 
-  const char* item_texts[] = {"Shortcut icons", "Program files, folders and directories",
-                              "Registry Entries"};
+  const char* item_texts[] = {
+      QT_TRANSLATE_NOOP("Uninstaller", "Shortcut icons"),
+      QT_TRANSLATE_NOOP("Uninstaller", "Program files, folders and directories"),
+      QT_TRANSLATE_NOOP("Uninstaller", "Registry Entries")};
   const int item_tops[] = {48, 70, 92};
   for (int i = 0; i < 3; ++i) {
     state_icons_[static_cast<std::size_t>(i)] =
         Picture(content_, StateIconPath(ItemState::kWaiting), DuPoint(95, item_tops[i]));
     item_labels_[static_cast<std::size_t>(i)] =
-        Text(content_, Latin1(item_texts[i]), Du(120, item_tops[i] + 2, 130, 8));
+        Text(content_, Tr(item_texts[i]), Du(120, item_tops[i] + 2, 130, 8));
+    FitItemLabel(item_labels_[static_cast<std::size_t>(i)], client.width());
     ShowState(static_cast<Item>(i), ItemState::kWaiting);
   }
-  done_label_ = Text(content_, QStringLiteral("Uninstall compete."), Du(96, 116, 144, 9));
+  done_label_ = Text(content_, QCoreApplication::translate("Uninstaller", "Uninstall compete."),
+                     Du(96, 116, 144, 9));
   done_label_->hide();
 
   auto* line = new QFrame(content_);
@@ -141,14 +177,33 @@ UninstallDialog::UninstallDialog(std::function<bool()> game_running, QWidget* pa
 
   Picture(content_, QStringLiteral(":/uni/113.bmp"), DuPoint(2, 148));
 
-  uninstall_button_ = new QPushButton(QStringLiteral("&Uninstall"), content_);
+  uninstall_button_ =
+      new QPushButton(QCoreApplication::translate("Uninstaller", "&Uninstall"), content_);
   uninstall_button_->setGeometry(Du(160, 152, 50, 14));
   // A focused push button takes Enter, as in the system's dialogs; otherwise Cancel does.
   uninstall_button_->setAutoDefault(true);
-  cancel_button_ = new QPushButton(QStringLiteral("&Cancel"), content_);
+  cancel_button_ = new QPushButton(QCoreApplication::translate("Uninstaller", "&Cancel"), content_);
   cancel_button_->setGeometry(Du(219, 152, 50, 14));
   cancel_button_->setAutoDefault(true);
   cancel_button_->setDefault(true);
+  // Longer captions widen the buttons to the left; their right edges stay.
+  const int cancel_width = std::max(
+      cancel_button_->width(),
+      cancel_button_->fontMetrics().horizontalAdvance(cancel_button_->text().remove(u'&')) + 12);
+  const int uninstall_width = std::max(
+      uninstall_button_->width(),
+      uninstall_button_->fontMetrics().horizontalAdvance(uninstall_button_->text().remove(u'&')) +
+          12);
+  if (cancel_width > cancel_button_->width() || uninstall_width > uninstall_button_->width()) {
+    const int gap = cancel_button_->x() - uninstall_button_->geometry().right() - 1;
+    QRect cancel_area = cancel_button_->geometry();
+    cancel_area.setLeft(cancel_area.right() + 1 - cancel_width);
+    cancel_button_->setGeometry(cancel_area);
+    QRect uninstall_area = uninstall_button_->geometry();
+    uninstall_area.moveRight(cancel_area.left() - gap - 1);
+    uninstall_area.setLeft(uninstall_area.right() + 1 - uninstall_width);
+    uninstall_button_->setGeometry(uninstall_area);
+  }
   connect(uninstall_button_, &QPushButton::clicked, this, &UninstallDialog::OnUninstall);
   connect(cancel_button_, &QPushButton::clicked, this, &UninstallDialog::OnCancel);
   uninstall_button_->setFocus();
@@ -210,14 +265,14 @@ void UninstallDialog::MarkItem(Item item, ItemState state) {
 }
 
 void UninstallDialog::ShowState(Item item, ItemState state) {
-  const char* word = "not yet removed";
+  const char* word = QT_TRANSLATE_NOOP("Uninstaller", "not yet removed");
   if (state == ItemState::kInProgress) {
-    word = "being removed";
+    word = QT_TRANSLATE_NOOP("Uninstaller", "being removed");
   } else if (state == ItemState::kDone) {
-    word = "removed";
+    word = QT_TRANSLATE_NOOP("Uninstaller", "removed");
   }
   const auto index = static_cast<std::size_t>(item);
-  state_icons_[index]->setAccessibleName(item_labels_[index]->text() + ": " + Latin1(word));
+  state_icons_[index]->setAccessibleName(item_labels_[index]->text() + ": " + Tr(word));
 }
 
 void UninstallDialog::OnUninstall() {
@@ -242,16 +297,16 @@ void UninstallDialog::OnUninstall() {
   }
   succeeded_ = true;
   done_label_->show();
-  cancel_button_->setText(QStringLiteral("&OK"));
+  cancel_button_->setText(QCoreApplication::translate("Uninstaller", "&OK"));
 }
 
 void UninstallDialog::OnCancel() {
-  if (cancel_button_->text() != QLatin1String("&Cancel")) {
+  if (succeeded_) {
     Finish(QDialog::Accepted);
     return;
   }
   platform::MessageRequest request;
-  request.text = kMsgAbortQuestion;
+  request.text = Tr(kMsgAbortQuestion).toLocal8Bit().toStdString();
   request.caption = kConfirmCaption;
   request.icon = platform::MessageIcon::kQuestion;
   request.buttons = platform::MessageButtons::kYesNo;

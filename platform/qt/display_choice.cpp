@@ -6,8 +6,14 @@
 #include <QList>
 #include <cstdio>
 
+#include "platform/qt/translation.h"
+
 namespace orbello::platform {
 namespace {
+
+void Say(const char* program, const QString& text) {
+  std::fprintf(stderr, "%s: %s\n", program, text.toLocal8Bit().constData());
+}
 
 // "wayland", "wayland-egl", "wayland:options" or a list such as "wayland;xcb" whose first entry is
 // one of these.
@@ -38,11 +44,11 @@ bool DisplayReachable(const char* program) {
   xcb_disconnect(connection);
   if (!reachable) {
     if (display.isEmpty()) {
-      std::fprintf(stderr, "%s: no X11 display to open the window on (DISPLAY is not set)\n",
-                   program);
+      Say(program,
+          Translate("Display", "no X11 display to open the window on (DISPLAY is not set)"));
     } else {
-      std::fprintf(stderr, "%s: cannot open the X11 display \"%s\"\n", program,
-                   display.constData());
+      Say(program, Translate("Display", "cannot open the X11 display \"%1\"")
+                       .arg(QString::fromLocal8Bit(display)));
     }
   }
   return reachable;
@@ -60,12 +66,12 @@ void ChooseX11OnWayland(const char* program) {
 
   if (qEnvironmentVariableIsEmpty("DISPLAY")) {
     // Better a game without these than no game at all.
-    std::fprintf(stderr,
-                 "%s: this Wayland session has no X11 display (DISPLAY is not set), so the window "
-                 "opens on Wayland: the compositor places it, draws it without its shape and does "
-                 "not let a second start raise it, and the help window stays open at the end. "
-                 "XWayland gives all of these back.\n",
-                 program);
+    Say(program,
+        Translate("Display",
+                  "this Wayland session has no X11 display (DISPLAY is not set), so the "
+                  "window opens on Wayland: the compositor places it, draws it without its "
+                  "shape and does not let a second start raise it, and the help window "
+                  "stays open at the end. XWayland gives all of these back."));
     if (!wayland_requested)
       qputenv("QT_QPA_PLATFORM", "wayland");
     return;

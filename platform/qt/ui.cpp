@@ -26,6 +26,7 @@
 
 #include "platform/core/message.h"
 #include "platform/qt/local_path.h"
+#include "platform/qt/translation.h"
 
 namespace orbello::platform {
 namespace {
@@ -65,10 +66,13 @@ struct ButtonSpec {
 };
 
 std::vector<ButtonSpec> ButtonsOf(MessageButtons buttons) {
-  const ButtonSpec ok{kIdOk, QStringLiteral("OK"), QMessageBox::AcceptRole};
-  const ButtonSpec cancel{kIdCancel, QStringLiteral("Cancel"), QMessageBox::RejectRole};
-  const ButtonSpec yes{kIdYes, QStringLiteral("&Yes"), QMessageBox::YesRole};
-  const ButtonSpec no{kIdNo, QStringLiteral("&No"), QMessageBox::NoRole};
+  const ButtonSpec ok{kIdOk, QCoreApplication::translate("MessageBox", "OK"),
+                      QMessageBox::AcceptRole};
+  const ButtonSpec cancel{kIdCancel, QCoreApplication::translate("MessageBox", "Cancel"),
+                          QMessageBox::RejectRole};
+  const ButtonSpec yes{kIdYes, QCoreApplication::translate("MessageBox", "&Yes"),
+                       QMessageBox::YesRole};
+  const ButtonSpec no{kIdNo, QCoreApplication::translate("MessageBox", "&No"), QMessageBox::NoRole};
   switch (buttons) {
     case MessageButtons::kOk:
       return {ok};
@@ -87,8 +91,12 @@ int ShowQtMessage(const MessageRequest& request) {
   box.setTextFormat(Qt::PlainText);
   box.setText(
       QString::fromLocal8Bit(request.text.data(), static_cast<qsizetype>(request.text.size())));
-  box.setWindowTitle(QString::fromLocal8Bit(request.caption.data(),
-                                            static_cast<qsizetype>(request.caption.size())));
+  // The captions the programs' boxes carry are said in the player's language.
+  static constexpr const char* kCaptions[] = {QT_TRANSLATE_NOOP("MessageBox", "Error"),
+                                              QT_TRANSLATE_NOOP("MessageBox", "Warning!"),
+                                              QT_TRANSLATE_NOOP("MessageBox", "Confirm Action")};
+  static_cast<void>(kCaptions);
+  box.setWindowTitle(QCoreApplication::translate("MessageBox", request.caption.c_str()));
   box.setIcon(ToQtIcon(request.icon));
   std::vector<ButtonSpec> specs = ButtonsOf(request.buttons);
   std::vector<QPushButton*> buttons;
@@ -142,8 +150,10 @@ class CheckedFileDialog : public QFileDialog {
       const QFileInfo chosen(files.front());
       if (!chosen.isDir() && !QFileInfo(chosen.absolutePath()).isDir()) {
         QMessageBox::warning(this, windowTitle(),
-                             tr("%1\nFolder not found.\nPlease verify the correct folder name was "
-                                "given.")
+                             QCoreApplication::translate(
+                                 "FileChooser",
+                                 "%1\nFolder not found.\nPlease verify the correct folder name "
+                                 "was given.")
                                  .arg(QDir::toNativeSeparators(chosen.absolutePath())));
         return;
       }
@@ -441,6 +451,7 @@ ShellOpenFunction SetShellOpenFunction(ShellOpenFunction function) {
 }
 
 void SetUpApplication() {
+  InstallTranslations();
   InstallQtMessageHandler();
   KeepKeyboardFocusWithoutWindowManager();
 }

@@ -25,8 +25,8 @@ void InstallQtMessageHandler();
 // once the QApplication exists.
 void KeepKeyboardFocusWithoutWindowManager();
 
-// What every program sets up once its QApplication exists: the message handler and the keeper of
-// the keyboard focus above.
+// What every program sets up once its QApplication exists: the player's language
+// (translation.h), the message handler and the keeper of the keyboard focus above.
 void SetUpApplication();
 
 struct FileFilter {

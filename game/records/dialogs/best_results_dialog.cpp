@@ -1,5 +1,6 @@
 // "The best results": the ten entries of one variant, and the name of a new champion.
 #include <QColor>
+#include <QCoreApplication>
 #include <cstring>
 
 #include "game/records/core/highscores.h"
@@ -15,16 +16,16 @@ namespace {
 constexpr int kNameLimit = 25;  // with its terminating zero a name fits the 28-byte field
 const QColor kNewRecordColor(255, 0, 128);
 
-QString VariantSuffix(int32_t game_type) {
+QString Title(int32_t game_type) {
   switch (game_type) {
     case kLines:
-      return " for Lines";
+      return QCoreApplication::translate("BestResults", "The best results for Lines");
     case kSquares:
-      return " for Squares";
+      return QCoreApplication::translate("BestResults", "The best results for Squares");
     case kBlocks:
-      return " for Blocks";
+      return QCoreApplication::translate("BestResults", "The best results for Blocks");
     default:
-      return {};
+      return QCoreApplication::translate("BestResults", "The best results");
   }
 }
 
@@ -38,7 +39,7 @@ class BestResultsDialog : public kit::LookDialog {
  public:
   BestResultsDialog(QWidget* owner, HighScores& scores, int32_t game_type)
       : kit::LookDialog(owner, QSize(kit::DialogUnitsX(179), kit::DialogUnitsY(178)),
-                        "The best results"),
+                        Title(game_type)),
         scores_(scores),
         game_type_(game_type) {}
 
@@ -60,7 +61,8 @@ class BestResultsDialog : public kit::LookDialog {
       names_[static_cast<size_t>(r)] = name;
       points_[static_cast<size_t>(r)] = points;
     }
-    ok_ = new kit::DialogButton("Ok", this, kIdBestResultsOk, QRect(201, 257, 60, 22));
+    ok_ = new kit::DialogButton(QCoreApplication::translate("BestResults", "Ok"), this,
+                                kIdBestResultsOk, QRect(201, 257, 60, 22));
     connect(ok_, &QPushButton::clicked, this, [this] { AcceptName(); });
 
     if (!scores_.InsertNewRecord(game_type_, new_record_mode, score))
@@ -76,12 +78,13 @@ class BestResultsDialog : public kit::LookDialog {
       points_[static_cast<size_t>(r)]->SetText(points);
       // A reader goes row by row: "3. Anna, 120"; the new row asks for the name to be typed.
       const QString place = QString::number(r + 1) + ". ";
-      const QString shown = r == row_ ? QStringLiteral("Type your name") : name;
+      const QString shown =
+          r == row_ ? QCoreApplication::translate("BestResults", "Type your name") : name;
       names_[static_cast<size_t>(r)]->setAccessibleName(
           place + (shown.isEmpty() ? points : shown + ", " + points));
-      points_[static_cast<size_t>(r)]->setAccessibleName(place + "Points");
+      points_[static_cast<size_t>(r)]->setAccessibleName(
+          place + QCoreApplication::translate("BestResults", "Points"));
     }
-    setWindowTitle(windowTitle() + VariantSuffix(game_type_));
 
     if (row_ >= 0 && row_ < kHighScoreRows) {
       kit::TextField* name = names_[static_cast<size_t>(row_)];

@@ -1,6 +1,7 @@
 // "Orbello - Settings": every value of GameSettings, stored on Ok.
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -35,20 +36,34 @@ struct SoundRow {
   int buttons_y;  // dialog units
   int field_y;    // pixels
   const char* caption;
-  const char* sound;  // what a screen reader calls it: "jump" in "Play jump sound"
+  // What a screen reader calls the field and the two buttons.
+  const char* field_name;
+  const char* play_name;
+  const char* choose_name;
   int32_t GameSettings::*flag;
   int slot;
 };
 
 const std::array<SoundRow, 4> kSoundRows = {{
-    {1010, 1011, 1012, 1013, 120, 133, 218, "Selected ball", "jump", &GameSettings::CheckJump,
-     kSlotJump},
-    {1014, 1015, 1016, 1017, 160, 173, 283, "Destroyed ball", "destroy",
-     &GameSettings::CheckDestroy, kSlotDestroy},
-    {1018, 1019, 1020, 1021, 200, 213, 348, "Moving ball", "move", &GameSettings::CheckMove,
-     kSlotMove},
-    {1022, 1023, 1024, 1025, 240, 253, 413, "Impossibility of the move", "no path",
-     &GameSettings::CheckNoPath, kSlotNoPath},
+    {1010, 1011, 1012, 1013, 120, 133, 218, QT_TRANSLATE_NOOP("Settings", "Selected ball"),
+     QT_TRANSLATE_NOOP("Settings", "Jump sound file"),
+     QT_TRANSLATE_NOOP("Settings", "Play jump sound"),
+     QT_TRANSLATE_NOOP("Settings", "Choose jump sound file"), &GameSettings::CheckJump, kSlotJump},
+    {1014, 1015, 1016, 1017, 160, 173, 283, QT_TRANSLATE_NOOP("Settings", "Destroyed ball"),
+     QT_TRANSLATE_NOOP("Settings", "Destroy sound file"),
+     QT_TRANSLATE_NOOP("Settings", "Play destroy sound"),
+     QT_TRANSLATE_NOOP("Settings", "Choose destroy sound file"), &GameSettings::CheckDestroy,
+     kSlotDestroy},
+    {1018, 1019, 1020, 1021, 200, 213, 348, QT_TRANSLATE_NOOP("Settings", "Moving ball"),
+     QT_TRANSLATE_NOOP("Settings", "Move sound file"),
+     QT_TRANSLATE_NOOP("Settings", "Play move sound"),
+     QT_TRANSLATE_NOOP("Settings", "Choose move sound file"), &GameSettings::CheckMove, kSlotMove},
+    {1022, 1023, 1024, 1025, 240, 253, 413,
+     QT_TRANSLATE_NOOP("Settings", "Impossibility of the move"),
+     QT_TRANSLATE_NOOP("Settings", "No path sound file"),
+     QT_TRANSLATE_NOOP("Settings", "Play no path sound"),
+     QT_TRANSLATE_NOOP("Settings", "Choose no path sound file"), &GameSettings::CheckNoPath,
+     kSlotNoPath},
 }};
 
 struct SliderRow {
@@ -59,10 +74,10 @@ struct SliderRow {
 };
 
 const std::array<SliderRow, 4> kSliderRows = {{
-    {1026, 133, "Jump", &GameSettings::Delay_Jump},
-    {1027, 173, "Destroy", &GameSettings::Delay_Destroy},
-    {1028, 213, "Move", &GameSettings::Delay_Move},
-    {1029, 253, "Appearance", &GameSettings::Delay_Appearance},
+    {1026, 133, QT_TRANSLATE_NOOP("Settings", "Jump"), &GameSettings::Delay_Jump},
+    {1027, 173, QT_TRANSLATE_NOOP("Settings", "Destroy"), &GameSettings::Delay_Destroy},
+    {1028, 213, QT_TRANSLATE_NOOP("Settings", "Move"), &GameSettings::Delay_Move},
+    {1029, 253, QT_TRANSLATE_NOOP("Settings", "Appearance"), &GameSettings::Delay_Appearance},
 }};
 
 struct RadioSpec {
@@ -71,16 +86,16 @@ struct RadioSpec {
 };
 
 const std::array<RadioSpec, 4> kNextColorRadios = {{
-    {1000, 12, 12, 95, "On the panel and board"},
-    {1001, 112, 12, 60, "On the panel"},
-    {1002, 187, 12, 60, "On the board"},
-    {1003, 262, 12, 70, "Not show colors"},
+    {1000, 12, 12, 95, QT_TRANSLATE_NOOP("Settings", "On the panel and board")},
+    {1001, 112, 12, 60, QT_TRANSLATE_NOOP("Settings", "On the panel")},
+    {1002, 187, 12, 60, QT_TRANSLATE_NOOP("Settings", "On the board")},
+    {1003, 262, 12, 70, QT_TRANSLATE_NOOP("Settings", "Not show colors")},
 }};
 
 const std::array<RadioSpec, 3> kDefaultGameRadios = {{
-    {1004, 12, 47, 50, "Lines"},
-    {1005, 135, 47, 50, "Squares"},
-    {1006, 262, 47, 50, "Blocks"},
+    {1004, 12, 47, 50, QT_TRANSLATE_NOOP("Settings", "Lines")},
+    {1005, 135, 47, 50, QT_TRANSLATE_NOOP("Settings", "Squares")},
+    {1006, 262, 47, 50, QT_TRANSLATE_NOOP("Settings", "Blocks")},
 }};
 
 // A radio button per value offered, the first for 1.
@@ -95,6 +110,10 @@ static_assert(OneRadioPerValue(&GameSettings::DefaultGame, kDefaultGameRadios.si
 // name that is not in the system's encoding would not survive the way back from the text.
 QString ShownPath(const std::string& bytes) {
   return QFile::decodeName(bytes.c_str());
+}
+
+QString Tr(const char* text) {
+  return QCoreApplication::translate("Settings", text);
 }
 
 // A check box or radio button at its dialog-unit rectangle, widened where its text needs more
@@ -166,7 +185,7 @@ class SettingsDialog : public kit::LookDialog {
  public:
   SettingsDialog(QWidget* owner, GameSettings& settings, SettingsCheck check)
       : kit::LookDialog(owner, QSize(kit::DialogUnitsX(342), kit::DialogUnitsY(311)),
-                        "Orbello - Settings"),
+                        QCoreApplication::translate("Settings", "Orbello - Settings")),
         settings_(settings),
         check_(std::move(check)) {}
 
@@ -219,7 +238,7 @@ class SettingsDialog : public kit::LookDialog {
     auto* group = new QButtonGroup(this);
     for (size_t i = 0; i < N; ++i) {
       const RadioSpec& r = specs[i];
-      buttons[i] = MakeChoice<GroupRadioButton>(this, r.id, r.caption,
+      buttons[i] = MakeChoice<GroupRadioButton>(this, r.id, Tr(r.caption),
                                                 kit::DialogUnitRect(r.x, r.y, r.width, 17));
       group->addButton(buttons[i], static_cast<int>(i) + 1);
     }
@@ -229,12 +248,16 @@ class SettingsDialog : public kit::LookDialog {
   }
 
   void BuildGroups(std::vector<QWidget*>& cycle) {
-    new kit::GroupLabel(" Next Colors ", this, 1032, kit::DialogUnitRect(10, 4, 60, 8));
-    new kit::GroupLabel(" Default Game ", this, 1033, kit::DialogUnitRect(10, 38, 60, 8));
-    auto* skin_label =
-        new kit::GroupLabel(" Skin ", this, 1034, kit::DialogUnitRect(10, 73, 65, 8));
-    new kit::GroupLabel(" Sounds ", this, 1035, kit::DialogUnitRect(10, 108, 60, 8));
-    new kit::GroupLabel(" Delay at time ", this, 1036, kit::DialogUnitRect(228, 108, 60, 8));
+    new kit::GroupLabel(QCoreApplication::translate("Settings", " Next Colors "), this, 1032,
+                        kit::DialogUnitRect(10, 4, 60, 8));
+    new kit::GroupLabel(QCoreApplication::translate("Settings", " Default Game "), this, 1033,
+                        kit::DialogUnitRect(10, 38, 60, 8));
+    auto* skin_label = new kit::GroupLabel(QCoreApplication::translate("Settings", " Skin "), this,
+                                           1034, kit::DialogUnitRect(10, 73, 65, 8));
+    new kit::GroupLabel(QCoreApplication::translate("Settings", " Sounds "), this, 1035,
+                        kit::DialogUnitRect(10, 108, 60, 8));
+    new kit::GroupLabel(QCoreApplication::translate("Settings", " Delay at time "), this, 1036,
+                        kit::DialogUnitRect(228, 108, 60, 8));
 
     next_colors_group_ = BuildRadios(kNextColorRadios, next_colors_);
     default_game_group_ = BuildRadios(kDefaultGameRadios, default_game_);
@@ -242,11 +265,11 @@ class SettingsDialog : public kit::LookDialog {
     skin_field_ = MakeField(1037, 138);
     // The fields and the small buttons show no words of their own: a reader hears what they
     // hold and what they do.
-    skin_field_->setAccessibleName("Skin file");
+    skin_field_->setAccessibleName(QCoreApplication::translate("Settings", "Skin file"));
     kit::SetLabelledBy(skin_field_, skin_label);
     auto* choose_skin =
         new kit::DialogButton("...", this, 1008, kit::DialogUnitRect(173, 84, 17, 15));
-    choose_skin->setAccessibleName("Choose skin file");
+    choose_skin->setAccessibleName(QCoreApplication::translate("Settings", "Choose skin file"));
     connect(choose_skin, &QPushButton::clicked, this, [this] {
       if (auto path = ChooseSettingsFile(this, SettingsFileKind::kSkin)) {
         paths_[kSlotSkin] = *path;
@@ -254,7 +277,8 @@ class SettingsDialog : public kit::LookDialog {
       }
     });
     show_walk_ =
-        MakeChoice<QCheckBox>(this, 1007, "Show path", kit::DialogUnitRect(262, 87, 60, 11));
+        MakeChoice<QCheckBox>(this, 1007, QCoreApplication::translate("Settings", "Show path"),
+                              kit::DialogUnitRect(262, 87, 60, 11));
 
     cycle.insert(cycle.end(), next_colors_.begin(), next_colors_.end());
     cycle.insert(cycle.end(), default_game_.begin(), default_game_.end());
@@ -265,7 +289,7 @@ class SettingsDialog : public kit::LookDialog {
   void BuildSoundRows(std::vector<QWidget*>& cycle) {
     for (size_t i = 0; i < kSoundRows.size(); ++i) {
       const SoundRow& row = kSoundRows[i];
-      sound_checks_[i] = MakeChoice<SoundCheckBox>(this, row.check_id, row.caption,
+      sound_checks_[i] = MakeChoice<SoundCheckBox>(this, row.check_id, Tr(row.caption),
                                                    kit::DialogUnitRect(12, row.check_y, 95, 10));
       sound_fields_[i] = MakeField(row.field_id, row.field_y);
       auto* play = new kit::DialogButton(">", this, row.play_id,
@@ -278,11 +302,10 @@ class SettingsDialog : public kit::LookDialog {
               [this, slot] { platform::PlaySoundFile(paths_[static_cast<size_t>(slot)]); });
       auto* choose = new kit::DialogButton("...", this, row.choose_id,
                                            kit::DialogUnitRect(192, row.buttons_y, 17, 15));
-      const QString sound = QString::fromLatin1(row.sound);
-      field->setAccessibleName(sound.left(1).toUpper() + sound.mid(1) + " sound file");
+      field->setAccessibleName(Tr(row.field_name));
       kit::SetLabelledBy(field, sound_checks_[i]);
-      play->setAccessibleName("Play " + sound + " sound");
-      choose->setAccessibleName("Choose " + sound + " sound file");
+      play->setAccessibleName(Tr(row.play_name));
+      choose->setAccessibleName(Tr(row.choose_name));
       connect(choose, &QPushButton::clicked, this, [this, field, play, slot] {
         if (auto path = ChooseSettingsFile(this, SettingsFileKind::kSound)) {
           paths_[static_cast<size_t>(slot)] = *path;
@@ -301,7 +324,7 @@ class SettingsDialog : public kit::LookDialog {
       sliders_[i] = new kit::DialogSlider(this, row.id, slider_rect);
       const SettingRange offered = SettingOf(row.delay).offered;
       sliders_[i]->setRange(offered.low, offered.high);
-      kit::SetLabelledBy(sliders_[i], AddText(row.label, 233, row.y - 10));
+      kit::SetLabelledBy(sliders_[i], AddText(Tr(row.label), 233, row.y - 10));
       const int scale_y = row.y + 16;
       AddText("0", 234, scale_y);
       AddText("50", 272, scale_y);
@@ -312,11 +335,11 @@ class SettingsDialog : public kit::LookDialog {
   }
 
   void BuildButtons(std::vector<QWidget*>& cycle) {
-    auto* ok =
-        new kit::DialogButton("Ok", this, kIdSettingsOk, kit::DialogUnitRect(233, 291, 50, 15));
+    auto* ok = new kit::DialogButton(QCoreApplication::translate("Settings", "Ok"), this,
+                                     kIdSettingsOk, kit::DialogUnitRect(233, 291, 50, 15));
     connect(ok, &QPushButton::clicked, this, [this] { AcceptValues(); });
-    cancel_ = new kit::DialogButton("Cancel", this, kIdSettingsCancel,
-                                    kit::DialogUnitRect(285, 291, 50, 15));
+    cancel_ = new kit::DialogButton(QCoreApplication::translate("Settings", "Cancel"), this,
+                                    kIdSettingsCancel, kit::DialogUnitRect(285, 291, 50, 15));
     connect(cancel_, &QPushButton::clicked, this, [this] { CloseWith(kIdSettingsCancel); });
     cycle.push_back(ok);
     cycle.push_back(cancel_);
@@ -438,12 +461,13 @@ std::optional<std::string> ChooseSettingsFile(QWidget* owner, SettingsFileKind k
   // Lossless both ways: the installation folder's name need not be text.
   const std::string folder = platform::ProgramFolder();
   if (kind == SettingsFileKind::kSkin) {
-    request.title = "Choose of the skin";
-    request.filters = {{"Orbello skin files: (*.sf)", "*.sf"}};
+    request.title = QCoreApplication::translate("Settings", "Choose of the skin");
+    request.filters = {
+        {QCoreApplication::translate("Settings", "Orbello skin files: (*.sf)"), "*.sf"}};
     request.initial_folder = platform::DecodeLocalPath(folder + "/skin");
   } else {
-    request.title = "Choose file";
-    request.filters = {{"Sounds: (*.wav)", "*.wav"}};
+    request.title = QCoreApplication::translate("Settings", "Choose file");
+    request.filters = {{QCoreApplication::translate("Settings", "Sounds: (*.wav)"), "*.wav"}};
     request.initial_folder = platform::DecodeLocalPath(folder + "/sound");
   }
   request.file_must_exist = true;

@@ -33,9 +33,9 @@ constexpr int kIdAboutOk = 1163;
 const QColor kLinkColor(0, 0, 253);
 const QColor kHotLinkColor(255, 0, 0);
 
-void ShowWarning(const char* text) {
+void ShowWarning(const QString& text) {
   platform::MessageRequest request;
-  request.text = text;
+  request.text = text.toLocal8Bit().toStdString();
   request.caption = "Warning!";
   request.icon = platform::MessageIcon::kError;
   request.buttons = platform::MessageButtons::kOk;
@@ -125,7 +125,7 @@ class AboutBox : public kit::LookDialog {
  public:
   explicit AboutBox(QWidget* owner)
       : kit::LookDialog(owner, QSize(kit::DialogUnitsX(217), kit::DialogUnitsY(186)),
-                        "About Orbello") {}
+                        QCoreApplication::translate("About", "About Orbello")) {}
 
   ~AboutBox() override { qApp->removeEventFilter(this); }
 
@@ -139,34 +139,55 @@ class AboutBox : public kit::LookDialog {
     QFont big = title->font();
     big.setPixelSize(14);
     title->setFont(big);
-    new kit::DialogText("Version 1.0.2", this, QRect(9, 24, 200, 14));
+    new kit::DialogText(QCoreApplication::translate("About", "Version %1").arg("1.0.2"), this,
+                        QRect(9, 24, 200, 14));
 
-    new kit::DialogText("E-mail: ", this, kit::DialogUnitRect(6, 32, 39, 8));
-    links_[0] =
-        new AboutLink(kSupportAddress, this, kIdMailLink, kit::DialogUnitRect(51, 32, 75, 8), [] {
+    // A translated caption wider than its place moves the links to its right.
+    const QString mail_caption = QCoreApplication::translate("About", "E-mail: ");
+    const QString web_caption = QCoreApplication::translate("About", "Web Site: ");
+    const QFontMetrics metrics(kit::GuiFont());
+    const int caption_right =
+        kit::DialogUnitRect(6, 32, 39, 8).left() +
+        std::max(metrics.horizontalAdvance(mail_caption), metrics.horizontalAdvance(web_caption));
+    const int shift = std::max(0, caption_right + 4 - kit::DialogUnitRect(51, 32, 75, 8).left());
+    const auto caption_rect = [&metrics](const QString& caption, QRect rect) {
+      rect.setWidth(std::max(rect.width(), metrics.horizontalAdvance(caption)));
+      return rect;
+    };
+    new kit::DialogText(mail_caption, this,
+                        caption_rect(mail_caption, kit::DialogUnitRect(6, 32, 39, 8)));
+    links_[0] = new AboutLink(
+        kSupportAddress, this, kIdMailLink, kit::DialogUnitRect(51, 32, 75, 8).translated(shift, 0),
+        [] {
           if (!platform::OpenWithShell(SupportMailUrl())) {
-            ShowWarning("Orbello can't run this process");
+            ShowWarning(QCoreApplication::translate("About", "Orbello can't run this process"));
           }
         });
-    new kit::DialogText("Web Site: ", this, kit::DialogUnitRect(6, 46, 40, 8));
-    links_[1] =
-        new AboutLink(kWebSiteShown, this, kIdWebLink, kit::DialogUnitRect(51, 46, 75, 8), [] {
+    new kit::DialogText(web_caption, this,
+                        caption_rect(web_caption, kit::DialogUnitRect(6, 46, 40, 8)));
+    links_[1] = new AboutLink(
+        kWebSiteShown, this, kIdWebLink, kit::DialogUnitRect(51, 46, 75, 8).translated(shift, 0),
+        [] {
           if (!platform::OpenWithShell(QString::fromLatin1(kWebPageAddress))) {
-            ShowWarning("Orbello can't run this process");
+            ShowWarning(QCoreApplication::translate("About", "Orbello can't run this process"));
           }
         });
 
-    new kit::DialogText(QString::fromUtf8("Copyright \u00a9 2026 Corvane Software."), this,
-                        QRect(9, 106, width() - 18, 16));
-    new kit::DialogText("All rights reserved.", this, QRect(9, 122, width() - 18, 16));
+    new kit::DialogText(QCoreApplication::translate("About", "Copyright © 2026 Corvane Software."),
+                        this, QRect(9, 106, width() - 18, 16));
+    new kit::DialogText(QCoreApplication::translate("About", "All rights reserved."), this,
+                        QRect(9, 122, width() - 18, 16));
     auto* about = new kit::DialogText(
-        "Move the balls along free paths and build lines, squares or blocks of one colour: "
-        "they vanish and score. Every move that removes nothing brings three new balls. "
-        "The game ends when the board has no room for them.",
+        QCoreApplication::translate(
+            "About",
+            "Move the balls along free paths and build lines, squares or blocks of one colour: "
+            "they vanish and score. Every move that removes nothing brings three new balls. "
+            "The game ends when the board has no room for them."),
         this, QRect(9, 144, width() - 18, 100));
     about->SetWordWrap(true);
 
-    auto* ok = new kit::DialogButton("Ok", this, kIdAboutOk, kit::DialogUnitRect(160, 165, 50, 15));
+    auto* ok = new kit::DialogButton(QCoreApplication::translate("About", "Ok"), this, kIdAboutOk,
+                                     kit::DialogUnitRect(160, 165, 50, 15));
     connect(ok, &QPushButton::clicked, this, [this] { CloseWith(kIdAboutOk); });
     SetFocusCycle({ok});
     ok->setFocus(Qt::OtherFocusReason);
@@ -223,7 +244,7 @@ bool OpenHelp(QWidget* /*owner*/) {
   const bool accepted = platform::OpenFileWithShell(platform::ProgramFolder() + "/cvob.chm");
   g_help_requested = true;
   if (!accepted)
-    ShowWarning("Orbello can't run help file");
+    ShowWarning(QCoreApplication::translate("About", "Orbello can't run help file"));
   return accepted;
 }
 

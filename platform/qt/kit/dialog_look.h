@@ -131,6 +131,7 @@ class DialogText : public QWidget {
   QString Text() const { return text_; }
   void SetBold(bool bold);
   void SetWordWrap(bool wrap) { word_wrap_ = wrap; }
+  bool WordWrap() const { return word_wrap_; }
   // The text colour, asked at every paint, instead of the system's window-text colour.
   void SetColorSource(std::function<QColor()> color) { color_ = std::move(color); }
 

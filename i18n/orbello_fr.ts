@@ -1,0 +1,551 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>About</name>
+    <message>
+        <source>About Orbello</source>
+        <translation>À propos d&apos;Orbello</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>E-mail: </source>
+        <translation>E-mail : </translation>
+    </message>
+    <message>
+        <source>Orbello can&apos;t run this process</source>
+        <translation>Orbello ne peut pas lancer cette opération</translation>
+    </message>
+    <message>
+        <source>Web Site: </source>
+        <translation>Site web : </translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Corvane Software.</source>
+        <translation>Copyright © 2026 Corvane Software.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Move the balls along free paths and build lines, squares or blocks of one colour: they vanish and score. Every move that removes nothing brings three new balls. The game ends when the board has no room for them.</source>
+        <translation>Déplacez les billes par des chemins libres et formez des lignes, des carrés ou des blocs d&apos;une même couleur : ils disparaissent et rapportent des points. Chaque coup qui ne retire rien amène trois nouvelles billes. La partie se termine quand le plateau n&apos;a plus de place pour elles.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Orbello can&apos;t run help file</source>
+        <translation>Orbello ne peut pas ouvrir l&apos;aide</translation>
+    </message>
+</context>
+<context>
+    <name>BestResults</name>
+    <message>
+        <source>The best results for Lines</source>
+        <translation>Meilleurs résultats en Lignes</translation>
+    </message>
+    <message>
+        <source>The best results for Squares</source>
+        <translation>Meilleurs résultats en Carrés</translation>
+    </message>
+    <message>
+        <source>The best results for Blocks</source>
+        <translation>Meilleurs résultats en Blocs</translation>
+    </message>
+    <message>
+        <source>The best results</source>
+        <translation>Meilleurs résultats</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Type your name</source>
+        <translation>Saisissez votre nom</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+</context>
+<context>
+    <name>Display</name>
+    <message>
+        <source>no X11 display to open the window on (DISPLAY is not set)</source>
+        <translation>aucun affichage X11 où ouvrir la fenêtre (DISPLAY n&apos;est pas défini)</translation>
+    </message>
+    <message>
+        <source>cannot open the X11 display &quot;%1&quot;</source>
+        <translation>impossible d&apos;ouvrir l&apos;affichage X11 « %1 »</translation>
+    </message>
+    <message>
+        <source>this Wayland session has no X11 display (DISPLAY is not set), so the window opens on Wayland: the compositor places it, draws it without its shape and does not let a second start raise it, and the help window stays open at the end. XWayland gives all of these back.</source>
+        <translation>cette session Wayland n&apos;a pas d&apos;affichage X11 (DISPLAY n&apos;est pas défini), la fenêtre s&apos;ouvre donc sous Wayland : le compositeur la place, la dessine sans sa forme et ne permet pas à un second lancement de la mettre au premier plan, et la fenêtre d&apos;aide reste ouverte à la fin. XWayland rétablit tout cela.</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooser</name>
+    <message>
+        <source>%1
+Folder not found.
+Please verify the correct folder name was given.</source>
+        <translation>%1
+Dossier introuvable.
+Vérifiez que le nom du dossier est correct.</translation>
+    </message>
+</context>
+<context>
+    <name>GameFiles</name>
+    <message>
+        <source>OB save files: (*.osf)</source>
+        <translation>Parties Orbello enregistrées : (*.osf)</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Enregistrer la partie</translation>
+    </message>
+    <message>
+        <source>Load game</source>
+        <translation>Charger une partie</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save current game.</source>
+        <translation>Impossible d&apos;enregistrer la partie en cours.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load selected game.</source>
+        <translation>Impossible de charger la partie choisie.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Attention !</translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Confirmer l&apos;action</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Selected ball</source>
+        <translation>Bille choisie</translation>
+    </message>
+    <message>
+        <source>Jump sound file</source>
+        <translation>Fichier du son du saut</translation>
+    </message>
+    <message>
+        <source>Play jump sound</source>
+        <translation>Écouter le son du saut</translation>
+    </message>
+    <message>
+        <source>Choose jump sound file</source>
+        <translation>Choisir le fichier du son du saut</translation>
+    </message>
+    <message>
+        <source>Destroyed ball</source>
+        <translation>Bille retirée</translation>
+    </message>
+    <message>
+        <source>Destroy sound file</source>
+        <translation>Fichier du son du retrait</translation>
+    </message>
+    <message>
+        <source>Play destroy sound</source>
+        <translation>Écouter le son du retrait</translation>
+    </message>
+    <message>
+        <source>Choose destroy sound file</source>
+        <translation>Choisir le fichier du son du retrait</translation>
+    </message>
+    <message>
+        <source>Moving ball</source>
+        <translation>Bille en mouvement</translation>
+    </message>
+    <message>
+        <source>Move sound file</source>
+        <translation>Fichier du son du déplacement</translation>
+    </message>
+    <message>
+        <source>Play move sound</source>
+        <translation>Écouter le son du déplacement</translation>
+    </message>
+    <message>
+        <source>Choose move sound file</source>
+        <translation>Choisir le fichier du son du déplacement</translation>
+    </message>
+    <message>
+        <source>Impossibility of the move</source>
+        <translation>Coup impossible</translation>
+    </message>
+    <message>
+        <source>No path sound file</source>
+        <translation>Fichier du son « Aucun chemin »</translation>
+    </message>
+    <message>
+        <source>Play no path sound</source>
+        <translation>Écouter le son « Aucun chemin »</translation>
+    </message>
+    <message>
+        <source>Choose no path sound file</source>
+        <translation>Choisir le fichier du son « Aucun chemin »</translation>
+    </message>
+    <message>
+        <source>Jump</source>
+        <translation>Saut</translation>
+    </message>
+    <message>
+        <source>Destroy</source>
+        <translation>Retrait</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Déplacement</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparition</translation>
+    </message>
+    <message>
+        <source>On the panel and board</source>
+        <translation>Panneau et plateau</translation>
+    </message>
+    <message>
+        <source>On the panel</source>
+        <translation>Sur le panneau</translation>
+    </message>
+    <message>
+        <source>On the board</source>
+        <translation>Sur le plateau</translation>
+    </message>
+    <message>
+        <source>Not show colors</source>
+        <translation>Ne pas afficher</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Carrés</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Blocs</translation>
+    </message>
+    <message>
+        <source>Orbello - Settings</source>
+        <translation>Orbello – Paramètres</translation>
+    </message>
+    <message>
+        <source> Next Colors </source>
+        <translation> Prochaines billes </translation>
+    </message>
+    <message>
+        <source> Default Game </source>
+        <translation> Type de partie par défaut </translation>
+    </message>
+    <message>
+        <source> Skin </source>
+        <translation> Thème </translation>
+    </message>
+    <message>
+        <source> Sounds </source>
+        <translation> Sons </translation>
+    </message>
+    <message>
+        <source> Delay at time </source>
+        <translation> Délai </translation>
+    </message>
+    <message>
+        <source>Skin file</source>
+        <translation>Fichier de thème</translation>
+    </message>
+    <message>
+        <source>Choose skin file</source>
+        <translation>Choisir le fichier de thème</translation>
+    </message>
+    <message>
+        <source>Show path</source>
+        <translation>Afficher le chemin</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Choose of the skin</source>
+        <translation>Choisir le thème</translation>
+    </message>
+    <message>
+        <source>Orbello skin files: (*.sf)</source>
+        <translation>Thèmes Orbello : (*.sf)</translation>
+    </message>
+    <message>
+        <source>Choose file</source>
+        <translation>Choisir un fichier</translation>
+    </message>
+    <message>
+        <source>Sounds: (*.wav)</source>
+        <translation>Sons : (*.wav)</translation>
+    </message>
+</context>
+<context>
+    <name>SkinCompiler</name>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Compile</source>
+        <translation>Compiler</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Bitmap files: (*.bmp)</source>
+        <translation>Fichiers bitmap : (*.bmp)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>Orbello skin files: (*.sf)</source>
+        <translation>Thèmes Orbello : (*.sf)</translation>
+    </message>
+    <message>
+        <source>Could not create skin file</source>
+        <translation>Impossible de créer le fichier de thème</translation>
+    </message>
+    <message>
+        <source>Creator Skins for Orbello</source>
+        <translation>Compilateur de thèmes pour Orbello</translation>
+    </message>
+    <message>
+        <source>Select bitmap for board (36x36 pixels)</source>
+        <translation>Choisir le bitmap du plateau (36x36 pixels)</translation>
+    </message>
+    <message>
+        <source>Size of bitmap for board incorrect, must be 36x36 pixels</source>
+        <translation>Taille du bitmap du plateau incorrecte : 36x36 pixels requis</translation>
+    </message>
+    <message>
+        <source>Choose bitmap for board</source>
+        <translation>Choisir le bitmap du plateau</translation>
+    </message>
+    <message>
+        <source>Select bitmap for score (160x20 pixels)</source>
+        <translation>Choisir le bitmap du score (160x20 pixels)</translation>
+    </message>
+    <message>
+        <source>Size of bitmap for score incorrect, must be 160x20 pixels</source>
+        <translation>Taille du bitmap du score incorrecte : 160x20 pixels requis</translation>
+    </message>
+    <message>
+        <source>Choose bitmap for score</source>
+        <translation>Choisir le bitmap du score</translation>
+    </message>
+    <message>
+        <source>Select bitmap for balls (768x224 pixels)</source>
+        <translation>Choisir le bitmap des billes (768x224 pixels)</translation>
+    </message>
+    <message>
+        <source>Size of bitmap for balls incorrect, must be 768x224 pixels</source>
+        <translation>Taille du bitmap des billes incorrecte : 768x224 pixels requis</translation>
+    </message>
+    <message>
+        <source>Choose bitmap for balls</source>
+        <translation>Choisir le bitmap des billes</translation>
+    </message>
+    <message>
+        <source>Select bitmap for timer (99x11 pixels)</source>
+        <translation>Choisir le bitmap du chronomètre (99x11 pixels)</translation>
+    </message>
+    <message>
+        <source>Size of bitmap for timer incorrect, must be 99x11 pixels</source>
+        <translation>Taille du bitmap du chronomètre incorrecte : 99x11 pixels requis</translation>
+    </message>
+    <message>
+        <source>Choose bitmap for timer</source>
+        <translation>Choisir le bitmap du chronomètre</translation>
+    </message>
+    <message>
+        <source>Select bitmap for walk (128x32 pixels)</source>
+        <translation>Choisir le bitmap du chemin (128x32 pixels)</translation>
+    </message>
+    <message>
+        <source>Size of bitmap for walk incorrect, must be 128x32 pixels</source>
+        <translation>Taille du bitmap du chemin incorrecte : 128x32 pixels requis</translation>
+    </message>
+    <message>
+        <source>Choose bitmap for walk</source>
+        <translation>Choisir le bitmap du chemin</translation>
+    </message>
+    <message>
+        <source>Invalid graphic format (not bitmap)</source>
+        <translation>Format d&apos;image non valide (pas un bitmap)</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Erreur fatale</translation>
+    </message>
+    <message>
+        <source>Save skin file for Orbello</source>
+        <translation>Enregistrer le fichier de thème pour Orbello</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t run help file</source>
+        <translation>%1 ne peut pas ouvrir l&apos;aide</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstaller</name>
+    <message>
+        <source>Corvane Orbello loaded.
+Before uninstalling necessary to close Corvane Orbello.</source>
+        <translation>Corvane Orbello est lancé.
+Fermez Corvane Orbello avant de le désinstaller.</translation>
+    </message>
+    <message>
+        <source>Corvane Orbello loaded.
+Before uninstalling necessary to close Orbello.</source>
+        <translation>Corvane Orbello est lancé.
+Fermez Orbello avant de le désinstaller.</translation>
+    </message>
+    <message>
+        <source>Unable to determine &lt;Desktop&gt; folder.
+Uninstall canceled.</source>
+        <translation>Impossible de déterminer le dossier &lt;Bureau&gt;.
+Désinstallation annulée.</translation>
+    </message>
+    <message>
+        <source>Unable to determine &lt;Start Menu&gt; folder.
+Uninstall canceled.</source>
+        <translation>Impossible de déterminer le dossier &lt;Menu Démarrer&gt;.
+Désinstallation annulée.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open &lt;Corvane\OB&gt; registry key.
+Uninstall canceled.</source>
+        <translation>Impossible d&apos;ouvrir la clé de registre &lt;Corvane\OB&gt;.
+Désinstallation annulée.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t get data from &lt;Corvane\OB&gt; registry key.
+Uninstall canceled.</source>
+        <translation>Impossible de lire les données de la clé de registre &lt;Corvane\OB&gt;.
+Désinstallation annulée.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open &lt;Corvane&gt; registry key.
+Uninstall canceled.</source>
+        <translation>Impossible d&apos;ouvrir la clé de registre &lt;Corvane&gt;.
+Désinstallation annulée.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t delete &lt;Corvane\OB&gt; registry key.
+Uninstall canceled.</source>
+        <translation>Impossible de supprimer la clé de registre &lt;Corvane\OB&gt;.
+Désinstallation annulée.</translation>
+    </message>
+    <message>
+        <source>The folder of the installation holds no valid list of installed files (install.manifest), so it may not be an installation of Corvane Orbello, and nothing was deleted.
+To remove an installation made by an older installer, install Corvane Orbello again and then uninstall it.
+Uninstall canceled.</source>
+        <translation>Le dossier d&apos;installation ne contient pas de liste valide des fichiers installés (install.manifest) : ce n&apos;est peut-être pas une installation de Corvane Orbello, et rien n&apos;a été supprimé.
+Pour retirer une installation faite par un ancien programme d&apos;installation, installez de nouveau Corvane Orbello, puis désinstallez-le.
+Désinstallation annulée.</translation>
+    </message>
+    <message>
+        <source>The uninstall in not finished! Do you really want to abort?</source>
+        <translation>La désinstallation n&apos;est pas terminée ! Voulez-vous vraiment l&apos;interrompre ?</translation>
+    </message>
+    <message>
+        <source>%1 Uninstall</source>
+        <translation>Désinstaller %1</translation>
+    </message>
+    <message>
+        <source>Uninstall will now remove the software &quot;%1&quot; from your computer.  Please wait while each of the following components is removed.</source>
+        <translation>Le logiciel « %1 » va être retiré de votre ordinateur. Patientez pendant la suppression de chacun des éléments suivants.</translation>
+    </message>
+    <message>
+        <source>Shortcut icons</source>
+        <translation>Raccourcis</translation>
+    </message>
+    <message>
+        <source>Program files, folders and directories</source>
+        <translation>Fichiers et dossiers du programme</translation>
+    </message>
+    <message>
+        <source>Registry Entries</source>
+        <translation>Entrées du registre</translation>
+    </message>
+    <message>
+        <source>Uninstall compete.</source>
+        <translation>Désinstallation terminée.</translation>
+    </message>
+    <message>
+        <source>&amp;Uninstall</source>
+        <translation>&amp;Désinstaller</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>not yet removed</source>
+        <translation>pas encore supprimé</translation>
+    </message>
+    <message>
+        <source>being removed</source>
+        <translation>suppression en cours</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>supprimé</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+</TS>

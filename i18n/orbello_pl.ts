@@ -1,0 +1,551 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>About</name>
+    <message>
+        <source>About Orbello</source>
+        <translation>O programie Orbello</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>E-mail: </source>
+        <translation>E-mail: </translation>
+    </message>
+    <message>
+        <source>Orbello can&apos;t run this process</source>
+        <translation>Orbello nie może uruchomić tej operacji</translation>
+    </message>
+    <message>
+        <source>Web Site: </source>
+        <translation>Strona: </translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Corvane Software.</source>
+        <translation>Copyright © 2026 Corvane Software.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Wszelkie prawa zastrzeżone.</translation>
+    </message>
+    <message>
+        <source>Move the balls along free paths and build lines, squares or blocks of one colour: they vanish and score. Every move that removes nothing brings three new balls. The game ends when the board has no room for them.</source>
+        <translation>Przesuwaj kule po wolnych ścieżkach i układaj linie, kwadraty lub bloki jednego koloru: znikają i dają punkty. Każdy ruch, który niczego nie usuwa, przynosi trzy nowe kule. Gra kończy się, gdy na planszy zabraknie dla nich miejsca.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Orbello can&apos;t run help file</source>
+        <translation>Orbello nie może otworzyć pomocy</translation>
+    </message>
+</context>
+<context>
+    <name>BestResults</name>
+    <message>
+        <source>The best results for Lines</source>
+        <translation>Najlepsze wyniki – Linie</translation>
+    </message>
+    <message>
+        <source>The best results for Squares</source>
+        <translation>Najlepsze wyniki – Kwadraty</translation>
+    </message>
+    <message>
+        <source>The best results for Blocks</source>
+        <translation>Najlepsze wyniki – Bloki</translation>
+    </message>
+    <message>
+        <source>The best results</source>
+        <translation>Najlepsze wyniki</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Type your name</source>
+        <translation>Wpisz swoje imię</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkty</translation>
+    </message>
+</context>
+<context>
+    <name>Display</name>
+    <message>
+        <source>no X11 display to open the window on (DISPLAY is not set)</source>
+        <translation>brak ekranu X11, na którym można otworzyć okno (zmienna DISPLAY nie jest ustawiona)</translation>
+    </message>
+    <message>
+        <source>cannot open the X11 display &quot;%1&quot;</source>
+        <translation>nie można otworzyć ekranu X11 „%1”</translation>
+    </message>
+    <message>
+        <source>this Wayland session has no X11 display (DISPLAY is not set), so the window opens on Wayland: the compositor places it, draws it without its shape and does not let a second start raise it, and the help window stays open at the end. XWayland gives all of these back.</source>
+        <translation>ta sesja Wayland nie ma ekranu X11 (zmienna DISPLAY nie jest ustawiona), więc okno otwiera się w Wayland: kompozytor sam je umieszcza, rysuje je bez jego kształtu i nie pozwala, by ponowne uruchomienie wysunęło je na wierzch, a okno pomocy pozostaje otwarte na końcu. XWayland przywraca to wszystko.</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooser</name>
+    <message>
+        <source>%1
+Folder not found.
+Please verify the correct folder name was given.</source>
+        <translation>%1
+Nie znaleziono folderu.
+Należy sprawdzić, czy nazwa folderu jest poprawna.</translation>
+    </message>
+</context>
+<context>
+    <name>GameFiles</name>
+    <message>
+        <source>OB save files: (*.osf)</source>
+        <translation>Zapisane gry Orbello: (*.osf)</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Zapisz grę</translation>
+    </message>
+    <message>
+        <source>Load game</source>
+        <translation>Wczytaj grę</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save current game.</source>
+        <translation>Nie można zapisać bieżącej gry.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load selected game.</source>
+        <translation>Nie można wczytać wybranej gry.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Tak</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nie</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Uwaga!</translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Potwierdzenie działania</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Selected ball</source>
+        <translation>Wybrana kula</translation>
+    </message>
+    <message>
+        <source>Jump sound file</source>
+        <translation>Plik dźwięku podskoku</translation>
+    </message>
+    <message>
+        <source>Play jump sound</source>
+        <translation>Odtwórz dźwięk podskoku</translation>
+    </message>
+    <message>
+        <source>Choose jump sound file</source>
+        <translation>Wybierz plik dźwięku podskoku</translation>
+    </message>
+    <message>
+        <source>Destroyed ball</source>
+        <translation>Usunięta kula</translation>
+    </message>
+    <message>
+        <source>Destroy sound file</source>
+        <translation>Plik dźwięku usuwania</translation>
+    </message>
+    <message>
+        <source>Play destroy sound</source>
+        <translation>Odtwórz dźwięk usuwania</translation>
+    </message>
+    <message>
+        <source>Choose destroy sound file</source>
+        <translation>Wybierz plik dźwięku usuwania</translation>
+    </message>
+    <message>
+        <source>Moving ball</source>
+        <translation>Ruch kuli</translation>
+    </message>
+    <message>
+        <source>Move sound file</source>
+        <translation>Plik dźwięku ruchu</translation>
+    </message>
+    <message>
+        <source>Play move sound</source>
+        <translation>Odtwórz dźwięk ruchu</translation>
+    </message>
+    <message>
+        <source>Choose move sound file</source>
+        <translation>Wybierz plik dźwięku ruchu</translation>
+    </message>
+    <message>
+        <source>Impossibility of the move</source>
+        <translation>Ruch niemożliwy</translation>
+    </message>
+    <message>
+        <source>No path sound file</source>
+        <translation>Plik dźwięku „Brak ścieżki”</translation>
+    </message>
+    <message>
+        <source>Play no path sound</source>
+        <translation>Odtwórz dźwięk „Brak ścieżki”</translation>
+    </message>
+    <message>
+        <source>Choose no path sound file</source>
+        <translation>Wybierz plik dźwięku „Brak ścieżki”</translation>
+    </message>
+    <message>
+        <source>Jump</source>
+        <translation>Podskok</translation>
+    </message>
+    <message>
+        <source>Destroy</source>
+        <translation>Usuwanie</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Ruch</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Pojawienie</translation>
+    </message>
+    <message>
+        <source>On the panel and board</source>
+        <translation>Na panelu i planszy</translation>
+    </message>
+    <message>
+        <source>On the panel</source>
+        <translation>Na panelu</translation>
+    </message>
+    <message>
+        <source>On the board</source>
+        <translation>Na planszy</translation>
+    </message>
+    <message>
+        <source>Not show colors</source>
+        <translation>Nie pokazuj</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Kwadraty</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Bloki</translation>
+    </message>
+    <message>
+        <source>Orbello - Settings</source>
+        <translation>Orbello – Ustawienia</translation>
+    </message>
+    <message>
+        <source> Next Colors </source>
+        <translation> Następne kule </translation>
+    </message>
+    <message>
+        <source> Default Game </source>
+        <translation> Domyślny rodzaj gry </translation>
+    </message>
+    <message>
+        <source> Skin </source>
+        <translation> Motyw </translation>
+    </message>
+    <message>
+        <source> Sounds </source>
+        <translation> Dźwięki </translation>
+    </message>
+    <message>
+        <source> Delay at time </source>
+        <translation> Opóźnienie </translation>
+    </message>
+    <message>
+        <source>Skin file</source>
+        <translation>Plik motywu</translation>
+    </message>
+    <message>
+        <source>Choose skin file</source>
+        <translation>Wybierz plik motywu</translation>
+    </message>
+    <message>
+        <source>Show path</source>
+        <translation>Pokaż ścieżkę</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Choose of the skin</source>
+        <translation>Wybierz motyw</translation>
+    </message>
+    <message>
+        <source>Orbello skin files: (*.sf)</source>
+        <translation>Motywy Orbello: (*.sf)</translation>
+    </message>
+    <message>
+        <source>Choose file</source>
+        <translation>Wybierz plik</translation>
+    </message>
+    <message>
+        <source>Sounds: (*.wav)</source>
+        <translation>Dźwięki: (*.wav)</translation>
+    </message>
+</context>
+<context>
+    <name>SkinCompiler</name>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Compile</source>
+        <translation>Kompiluj</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Bitmap files: (*.bmp)</source>
+        <translation>Pliki bitmap: (*.bmp)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Wszystkie pliki (*.*)</translation>
+    </message>
+    <message>
+        <source>Orbello skin files: (*.sf)</source>
+        <translation>Motywy Orbello: (*.sf)</translation>
+    </message>
+    <message>
+        <source>Could not create skin file</source>
+        <translation>Nie można utworzyć pliku motywu</translation>
+    </message>
+    <message>
+        <source>Creator Skins for Orbello</source>
+        <translation>Kompilator motywów Orbello</translation>
+    </message>
+    <message>
+        <source>Select bitmap for board (36x36 pixels)</source>
+        <translation>Wybierz bitmapę planszy (36x36 pikseli)</translation>
+    </message>
+    <message>
+        <source>Size of bitmap for board incorrect, must be 36x36 pixels</source>
+        <translation>Nieprawidłowy rozmiar bitmapy planszy: wymagane 36x36 pikseli</translation>
+    </message>
+    <message>
+        <source>Choose bitmap for board</source>
+        <translation>Wybierz bitmapę planszy</translation>
+    </message>
+    <message>
+        <source>Select bitmap for score (160x20 pixels)</source>
+        <translation>Wybierz bitmapę wyniku (160x20 pikseli)</translation>
+    </message>
+    <message>
+        <source>Size of bitmap for score incorrect, must be 160x20 pixels</source>
+        <translation>Nieprawidłowy rozmiar bitmapy wyniku: wymagane 160x20 pikseli</translation>
+    </message>
+    <message>
+        <source>Choose bitmap for score</source>
+        <translation>Wybierz bitmapę wyniku</translation>
+    </message>
+    <message>
+        <source>Select bitmap for balls (768x224 pixels)</source>
+        <translation>Wybierz bitmapę kul (768x224 pikseli)</translation>
+    </message>
+    <message>
+        <source>Size of bitmap for balls incorrect, must be 768x224 pixels</source>
+        <translation>Nieprawidłowy rozmiar bitmapy kul: wymagane 768x224 pikseli</translation>
+    </message>
+    <message>
+        <source>Choose bitmap for balls</source>
+        <translation>Wybierz bitmapę kul</translation>
+    </message>
+    <message>
+        <source>Select bitmap for timer (99x11 pixels)</source>
+        <translation>Wybierz bitmapę zegara (99x11 pikseli)</translation>
+    </message>
+    <message>
+        <source>Size of bitmap for timer incorrect, must be 99x11 pixels</source>
+        <translation>Nieprawidłowy rozmiar bitmapy zegara: wymagane 99x11 pikseli</translation>
+    </message>
+    <message>
+        <source>Choose bitmap for timer</source>
+        <translation>Wybierz bitmapę zegara</translation>
+    </message>
+    <message>
+        <source>Select bitmap for walk (128x32 pixels)</source>
+        <translation>Wybierz bitmapę ścieżki (128x32 pikseli)</translation>
+    </message>
+    <message>
+        <source>Size of bitmap for walk incorrect, must be 128x32 pixels</source>
+        <translation>Nieprawidłowy rozmiar bitmapy ścieżki: wymagane 128x32 pikseli</translation>
+    </message>
+    <message>
+        <source>Choose bitmap for walk</source>
+        <translation>Wybierz bitmapę ścieżki</translation>
+    </message>
+    <message>
+        <source>Invalid graphic format (not bitmap)</source>
+        <translation>Nieprawidłowy format obrazu (to nie bitmapa)</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Błąd krytyczny</translation>
+    </message>
+    <message>
+        <source>Save skin file for Orbello</source>
+        <translation>Zapisz plik motywu Orbello</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t run help file</source>
+        <translation>%1 nie może otworzyć pomocy</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstaller</name>
+    <message>
+        <source>Corvane Orbello loaded.
+Before uninstalling necessary to close Corvane Orbello.</source>
+        <translation>Corvane Orbello jest uruchomiony.
+Przed odinstalowaniem należy zamknąć Corvane Orbello.</translation>
+    </message>
+    <message>
+        <source>Corvane Orbello loaded.
+Before uninstalling necessary to close Orbello.</source>
+        <translation>Corvane Orbello jest uruchomiony.
+Przed odinstalowaniem należy zamknąć Orbello.</translation>
+    </message>
+    <message>
+        <source>Unable to determine &lt;Desktop&gt; folder.
+Uninstall canceled.</source>
+        <translation>Nie można ustalić folderu &lt;Pulpit&gt;.
+Odinstalowanie anulowane.</translation>
+    </message>
+    <message>
+        <source>Unable to determine &lt;Start Menu&gt; folder.
+Uninstall canceled.</source>
+        <translation>Nie można ustalić folderu &lt;Menu Start&gt;.
+Odinstalowanie anulowane.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open &lt;Corvane\OB&gt; registry key.
+Uninstall canceled.</source>
+        <translation>Nie można otworzyć klucza rejestru &lt;Corvane\OB&gt;.
+Odinstalowanie anulowane.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t get data from &lt;Corvane\OB&gt; registry key.
+Uninstall canceled.</source>
+        <translation>Nie można odczytać danych z klucza rejestru &lt;Corvane\OB&gt;.
+Odinstalowanie anulowane.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open &lt;Corvane&gt; registry key.
+Uninstall canceled.</source>
+        <translation>Nie można otworzyć klucza rejestru &lt;Corvane&gt;.
+Odinstalowanie anulowane.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t delete &lt;Corvane\OB&gt; registry key.
+Uninstall canceled.</source>
+        <translation>Nie można usunąć klucza rejestru &lt;Corvane\OB&gt;.
+Odinstalowanie anulowane.</translation>
+    </message>
+    <message>
+        <source>The folder of the installation holds no valid list of installed files (install.manifest), so it may not be an installation of Corvane Orbello, and nothing was deleted.
+To remove an installation made by an older installer, install Corvane Orbello again and then uninstall it.
+Uninstall canceled.</source>
+        <translation>Folder instalacji nie zawiera poprawnej listy zainstalowanych plików (install.manifest), więc może nie być instalacją Corvane Orbello; niczego nie usunięto.
+Aby usunąć instalację wykonaną starszym instalatorem, należy ponownie zainstalować Corvane Orbello, a następnie go odinstalować.
+Odinstalowanie anulowane.</translation>
+    </message>
+    <message>
+        <source>The uninstall in not finished! Do you really want to abort?</source>
+        <translation>Odinstalowanie nie zostało zakończone! Czy na pewno przerwać?</translation>
+    </message>
+    <message>
+        <source>%1 Uninstall</source>
+        <translation>Odinstaluj %1</translation>
+    </message>
+    <message>
+        <source>Uninstall will now remove the software &quot;%1&quot; from your computer.  Please wait while each of the following components is removed.</source>
+        <translation>Program „%1” zostanie teraz usunięty z komputera. Proszę czekać na usunięcie każdego z poniższych składników.</translation>
+    </message>
+    <message>
+        <source>Shortcut icons</source>
+        <translation>Skróty</translation>
+    </message>
+    <message>
+        <source>Program files, folders and directories</source>
+        <translation>Pliki i foldery programu</translation>
+    </message>
+    <message>
+        <source>Registry Entries</source>
+        <translation>Wpisy rejestru</translation>
+    </message>
+    <message>
+        <source>Uninstall compete.</source>
+        <translation>Odinstalowanie zakończone.</translation>
+    </message>
+    <message>
+        <source>&amp;Uninstall</source>
+        <translation>&amp;Odinstaluj</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+    <message>
+        <source>not yet removed</source>
+        <translation>jeszcze nieusunięte</translation>
+    </message>
+    <message>
+        <source>being removed</source>
+        <translation>usuwanie</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>usunięte</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+</TS>
