@@ -13,9 +13,11 @@
 #include <thread>
 
 #include "game/window/main_form.h"
+#include "platform/core/message.h"
 #include "platform/qt/desktop.h"
 #include "platform/qt/instance.h"
 #include "platform/qt/sound.h"
+#include "platform/qt/translation.h"
 
 namespace orbello::window {
 
@@ -54,7 +56,40 @@ class AfterFirstFrame : public QObject {
   std::jthread fonts_;  // joined when the window goes
 };
 
+// The records (settings, high scores, saved games) name a failure by its English sentence and
+// stay free of any language; the game says it in the player's.
+constexpr const char* kRecordsTexts[] = {
+    QT_TRANSLATE_NOOP("Records", "Can't read registry key."),
+    QT_TRANSLATE_NOOP("Records", "Can't read from registry."),
+    QT_TRANSLATE_NOOP("Records", "Can't open registry key."),
+    QT_TRANSLATE_NOOP("Records", "Can't write into registry."),
+    QT_TRANSLATE_NOOP("Records", "Can't read data from cvobhs.dat"),
+    QT_TRANSLATE_NOOP("Records", "Can't write data into cvobhs.dat"),
+    QT_TRANSLATE_NOOP("Records", "Can't save current game."),
+    QT_TRANSLATE_NOOP("Records", "Can't load selected game."),
+    QT_TRANSLATE_NOOP("Records", "You want to load another game without save current game ?"),
+    QT_TRANSLATE_NOOP("Records", "Fatal Error"),
+};
+// The records' captions beside those the message boxes already say.
+[[maybe_unused]] constexpr const char* kRecordsCaptions[] = {
+    QT_TRANSLATE_NOOP("MessageBox", "Warning"),
+};
+
 }  // namespace
+
+void SayRecordsInTheLanguage() {
+  platform::MessageHandler shown = platform::SetMessageHandler({});
+  platform::SetMessageHandler([shown](const platform::MessageRequest& request) {
+    for (const char* text : kRecordsTexts) {
+      if (request.text == text) {
+        platform::MessageRequest said = request;
+        said.text = platform::Translate("Records", text).toLocal8Bit().toStdString();
+        return shown(said);
+      }
+    }
+    return shown(request);
+  });
+}
 
 void QuitOnTerminationSignals() {
   if (signal_pipe[0] >= 0 || pipe2(signal_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
