@@ -124,7 +124,7 @@ close() {
   exit 1
 }
 
-rootwin=$(($(xwininfo -root | awk "/Window id/ { print \$4 }")))
+rootwin=$(($(LC_ALL=C xwininfo -root | awk "/Window id/ { print \$4 }")))
 cd "$APP"
 echo "game"
 main=none
