@@ -125,6 +125,49 @@ Bitte prüfen Sie, ob der Ordnername richtig angegeben wurde.</translation>
     </message>
 </context>
 <context>
+    <name>GameWindow</name>
+    <message>
+        <source>Lines</source>
+        <translation>Linien</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Quadrate</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Blöcke</translation>
+    </message>
+    <message>
+        <source>Unable to load skin: [%1]</source>
+        <translation>Das Design lässt sich nicht laden: [%1]</translation>
+    </message>
+    <message>
+        <source>Congratulation!</source>
+        <translation>Glückwunsch!</translation>
+    </message>
+    <message>
+        <source>Begin new game?</source>
+        <translation>Neues Spiel beginnen?</translation>
+    </message>
+    <message>
+        <source>Game Over. Begin new game?</source>
+        <translation>Spiel vorbei. Neues Spiel beginnen?</translation>
+    </message>
+    <message>
+        <source>Internal Error. Application will be closed.</source>
+        <translation>Interner Fehler. Das Programm wird beendet.</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Schwerer Fehler</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create timer object</source>
+        <translation>Der Zeitgeber lässt sich nicht anlegen</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>OK</source>
@@ -153,6 +196,53 @@ Bitte prüfen Sie, ob der Ordnername richtig angegeben wurde.</translation>
     <message>
         <source>Confirm Action</source>
         <translation>Aktion bestätigen</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>Records</name>
+    <message>
+        <source>Can&apos;t read registry key.</source>
+        <translation>Der Registrierungsschlüssel lässt sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read from registry.</source>
+        <translation>Aus der Registrierung lässt sich nichts lesen.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open registry key.</source>
+        <translation>Der Registrierungsschlüssel lässt sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write into registry.</source>
+        <translation>In die Registrierung lässt sich nicht schreiben.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read data from cvobhs.dat</source>
+        <translation>Aus cvobhs.dat lassen sich keine Daten lesen</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write data into cvobhs.dat</source>
+        <translation>In cvobhs.dat lassen sich keine Daten schreiben</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save current game.</source>
+        <translation>Das laufende Spiel kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load selected game.</source>
+        <translation>Das gewählte Spiel kann nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>You want to load another game without save current game ?</source>
+        <translation>Möchten Sie ein anderes Spiel laden, ohne das laufende zu speichern?</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Schwerer Fehler</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,49 @@ Compruebe que el nombre de la carpeta sea correcto.</translation>
     </message>
 </context>
 <context>
+    <name>GameWindow</name>
+    <message>
+        <source>Lines</source>
+        <translation>Líneas</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Cuadrados</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Bloques</translation>
+    </message>
+    <message>
+        <source>Unable to load skin: [%1]</source>
+        <translation>No se puede cargar el tema: [%1]</translation>
+    </message>
+    <message>
+        <source>Congratulation!</source>
+        <translation>¡Enhorabuena!</translation>
+    </message>
+    <message>
+        <source>Begin new game?</source>
+        <translation>¿Empezar una nueva partida?</translation>
+    </message>
+    <message>
+        <source>Game Over. Begin new game?</source>
+        <translation>Fin de la partida. ¿Empezar una nueva partida?</translation>
+    </message>
+    <message>
+        <source>Internal Error. Application will be closed.</source>
+        <translation>Error interno. El programa se cerrará.</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Error grave</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create timer object</source>
+        <translation>No se puede crear el temporizador</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>OK</source>
@@ -153,6 +196,53 @@ Compruebe que el nombre de la carpeta sea correcto.</translation>
     <message>
         <source>Confirm Action</source>
         <translation>Confirmar la acción</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Atención</translation>
+    </message>
+</context>
+<context>
+    <name>Records</name>
+    <message>
+        <source>Can&apos;t read registry key.</source>
+        <translation>No se puede leer la clave del registro.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read from registry.</source>
+        <translation>No se puede leer del registro.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open registry key.</source>
+        <translation>No se puede abrir la clave del registro.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write into registry.</source>
+        <translation>No se puede escribir en el registro.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read data from cvobhs.dat</source>
+        <translation>No se pueden leer los datos de cvobhs.dat</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write data into cvobhs.dat</source>
+        <translation>No se pueden escribir los datos en cvobhs.dat</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save current game.</source>
+        <translation>No se puede guardar la partida actual.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load selected game.</source>
+        <translation>No se puede cargar la partida elegida.</translation>
+    </message>
+    <message>
+        <source>You want to load another game without save current game ?</source>
+        <translation>¿Cargar otra partida sin guardar la actual?</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Error grave</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,49 @@ Vérifiez que le nom du dossier est correct.</translation>
     </message>
 </context>
 <context>
+    <name>GameWindow</name>
+    <message>
+        <source>Lines</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Carrés</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Blocs</translation>
+    </message>
+    <message>
+        <source>Unable to load skin: [%1]</source>
+        <translation>Impossible de charger le thème : [%1]</translation>
+    </message>
+    <message>
+        <source>Congratulation!</source>
+        <translation>Félicitations !</translation>
+    </message>
+    <message>
+        <source>Begin new game?</source>
+        <translation>Commencer une nouvelle partie ?</translation>
+    </message>
+    <message>
+        <source>Game Over. Begin new game?</source>
+        <translation>Partie terminée. Commencer une nouvelle partie ?</translation>
+    </message>
+    <message>
+        <source>Internal Error. Application will be closed.</source>
+        <translation>Erreur interne. Le programme va être fermé.</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Erreur fatale</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create timer object</source>
+        <translation>Impossible de créer le minuteur</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>OK</source>
@@ -153,6 +196,53 @@ Vérifiez que le nom du dossier est correct.</translation>
     <message>
         <source>Confirm Action</source>
         <translation>Confirmer l&apos;action</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attention</translation>
+    </message>
+</context>
+<context>
+    <name>Records</name>
+    <message>
+        <source>Can&apos;t read registry key.</source>
+        <translation>Impossible de lire la clé de registre.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read from registry.</source>
+        <translation>Impossible de lire le registre.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open registry key.</source>
+        <translation>Impossible d&apos;ouvrir la clé de registre.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write into registry.</source>
+        <translation>Impossible d&apos;écrire dans le registre.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read data from cvobhs.dat</source>
+        <translation>Impossible de lire les données de cvobhs.dat</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write data into cvobhs.dat</source>
+        <translation>Impossible d&apos;écrire les données dans cvobhs.dat</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save current game.</source>
+        <translation>Impossible d&apos;enregistrer la partie en cours.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load selected game.</source>
+        <translation>Impossible de charger la partie choisie.</translation>
+    </message>
+    <message>
+        <source>You want to load another game without save current game ?</source>
+        <translation>Voulez-vous charger une autre partie sans enregistrer la partie en cours ?</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Erreur fatale</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,49 @@ Verificare che il nome della cartella sia corretto.</translation>
     </message>
 </context>
 <context>
+    <name>GameWindow</name>
+    <message>
+        <source>Lines</source>
+        <translation>Linee</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Quadrati</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Blocchi</translation>
+    </message>
+    <message>
+        <source>Unable to load skin: [%1]</source>
+        <translation>Impossibile caricare il tema: [%1]</translation>
+    </message>
+    <message>
+        <source>Congratulation!</source>
+        <translation>Congratulazioni!</translation>
+    </message>
+    <message>
+        <source>Begin new game?</source>
+        <translation>Iniziare una nuova partita?</translation>
+    </message>
+    <message>
+        <source>Game Over. Begin new game?</source>
+        <translation>Partita finita. Iniziare una nuova partita?</translation>
+    </message>
+    <message>
+        <source>Internal Error. Application will be closed.</source>
+        <translation>Errore interno. Il programma verrà chiuso.</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Errore grave</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create timer object</source>
+        <translation>Impossibile creare il timer</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>OK</source>
@@ -153,6 +196,53 @@ Verificare che il nome della cartella sia corretto.</translation>
     <message>
         <source>Confirm Action</source>
         <translation>Conferma dell&apos;azione</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+</context>
+<context>
+    <name>Records</name>
+    <message>
+        <source>Can&apos;t read registry key.</source>
+        <translation>Impossibile leggere la chiave di registro.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read from registry.</source>
+        <translation>Impossibile leggere dal registro.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open registry key.</source>
+        <translation>Impossibile aprire la chiave di registro.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write into registry.</source>
+        <translation>Impossibile scrivere nel registro.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read data from cvobhs.dat</source>
+        <translation>Impossibile leggere i dati da cvobhs.dat</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write data into cvobhs.dat</source>
+        <translation>Impossibile scrivere i dati in cvobhs.dat</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save current game.</source>
+        <translation>Impossibile salvare la partita in corso.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load selected game.</source>
+        <translation>Impossibile caricare la partita scelta.</translation>
+    </message>
+    <message>
+        <source>You want to load another game without save current game ?</source>
+        <translation>Caricare un&apos;altra partita senza salvare quella in corso?</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Errore grave</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,49 @@ Please verify the correct folder name was given.</source>
     </message>
 </context>
 <context>
+    <name>GameWindow</name>
+    <message>
+        <source>Lines</source>
+        <translation>ライン</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>スクエア</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>ブロック</translation>
+    </message>
+    <message>
+        <source>Unable to load skin: [%1]</source>
+        <translation>スキンを読み込めません: [%1]</translation>
+    </message>
+    <message>
+        <source>Congratulation!</source>
+        <translation>おめでとうございます！</translation>
+    </message>
+    <message>
+        <source>Begin new game?</source>
+        <translation>新しいゲームを始めますか？</translation>
+    </message>
+    <message>
+        <source>Game Over. Begin new game?</source>
+        <translation>ゲームオーバー。新しいゲームを始めますか？</translation>
+    </message>
+    <message>
+        <source>Internal Error. Application will be closed.</source>
+        <translation>内部エラーです。プログラムを終了します。</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>致命的なエラー</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create timer object</source>
+        <translation>タイマーを作成できません</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>OK</source>
@@ -153,6 +196,53 @@ Please verify the correct folder name was given.</source>
     <message>
         <source>Confirm Action</source>
         <translation>操作の確認</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
+    <name>Records</name>
+    <message>
+        <source>Can&apos;t read registry key.</source>
+        <translation>レジストリ キーを読み取れません。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read from registry.</source>
+        <translation>レジストリから読み取れません。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open registry key.</source>
+        <translation>レジストリ キーを開けません。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write into registry.</source>
+        <translation>レジストリに書き込めません。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read data from cvobhs.dat</source>
+        <translation>cvobhs.dat からデータを読み取れません</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write data into cvobhs.dat</source>
+        <translation>cvobhs.dat にデータを書き込めません</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save current game.</source>
+        <translation>現在のゲームを保存できません。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load selected game.</source>
+        <translation>選択したゲームを開けません。</translation>
+    </message>
+    <message>
+        <source>You want to load another game without save current game ?</source>
+        <translation>現在のゲームを保存せずに別のゲームを開きますか？</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>致命的なエラー</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,49 @@ Należy sprawdzić, czy nazwa folderu jest poprawna.</translation>
     </message>
 </context>
 <context>
+    <name>GameWindow</name>
+    <message>
+        <source>Lines</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Kwadraty</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Bloki</translation>
+    </message>
+    <message>
+        <source>Unable to load skin: [%1]</source>
+        <translation>Nie można wczytać motywu: [%1]</translation>
+    </message>
+    <message>
+        <source>Congratulation!</source>
+        <translation>Gratulacje!</translation>
+    </message>
+    <message>
+        <source>Begin new game?</source>
+        <translation>Rozpocząć nową grę?</translation>
+    </message>
+    <message>
+        <source>Game Over. Begin new game?</source>
+        <translation>Koniec gry. Rozpocząć nową grę?</translation>
+    </message>
+    <message>
+        <source>Internal Error. Application will be closed.</source>
+        <translation>Błąd wewnętrzny. Program zostanie zamknięty.</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Błąd krytyczny</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create timer object</source>
+        <translation>Nie można utworzyć zegara</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>OK</source>
@@ -153,6 +196,53 @@ Należy sprawdzić, czy nazwa folderu jest poprawna.</translation>
     <message>
         <source>Confirm Action</source>
         <translation>Potwierdzenie działania</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Uwaga</translation>
+    </message>
+</context>
+<context>
+    <name>Records</name>
+    <message>
+        <source>Can&apos;t read registry key.</source>
+        <translation>Nie można odczytać klucza rejestru.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read from registry.</source>
+        <translation>Nie można odczytać danych z rejestru.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open registry key.</source>
+        <translation>Nie można otworzyć klucza rejestru.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write into registry.</source>
+        <translation>Nie można zapisać danych w rejestrze.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read data from cvobhs.dat</source>
+        <translation>Nie można odczytać danych z cvobhs.dat</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write data into cvobhs.dat</source>
+        <translation>Nie można zapisać danych w cvobhs.dat</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save current game.</source>
+        <translation>Nie można zapisać bieżącej gry.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load selected game.</source>
+        <translation>Nie można wczytać wybranej gry.</translation>
+    </message>
+    <message>
+        <source>You want to load another game without save current game ?</source>
+        <translation>Wczytać inną grę bez zapisywania bieżącej?</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Błąd krytyczny</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,49 @@ Verifique se o nome da pasta está correto.</translation>
     </message>
 </context>
 <context>
+    <name>GameWindow</name>
+    <message>
+        <source>Lines</source>
+        <translation>Linhas</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Quadrados</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Blocos</translation>
+    </message>
+    <message>
+        <source>Unable to load skin: [%1]</source>
+        <translation>Não é possível carregar o tema: [%1]</translation>
+    </message>
+    <message>
+        <source>Congratulation!</source>
+        <translation>Parabéns!</translation>
+    </message>
+    <message>
+        <source>Begin new game?</source>
+        <translation>Começar uma nova partida?</translation>
+    </message>
+    <message>
+        <source>Game Over. Begin new game?</source>
+        <translation>Fim de jogo. Começar uma nova partida?</translation>
+    </message>
+    <message>
+        <source>Internal Error. Application will be closed.</source>
+        <translation>Erro interno. O programa será fechado.</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Erro fatal</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create timer object</source>
+        <translation>Não é possível criar o temporizador</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>OK</source>
@@ -153,6 +196,53 @@ Verifique se o nome da pasta está correto.</translation>
     <message>
         <source>Confirm Action</source>
         <translation>Confirmar ação</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Atenção</translation>
+    </message>
+</context>
+<context>
+    <name>Records</name>
+    <message>
+        <source>Can&apos;t read registry key.</source>
+        <translation>Não é possível ler a chave de registro.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read from registry.</source>
+        <translation>Não é possível ler do registro.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open registry key.</source>
+        <translation>Não é possível abrir a chave de registro.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write into registry.</source>
+        <translation>Não é possível gravar no registro.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read data from cvobhs.dat</source>
+        <translation>Não é possível ler os dados de cvobhs.dat</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write data into cvobhs.dat</source>
+        <translation>Não é possível gravar os dados em cvobhs.dat</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save current game.</source>
+        <translation>Não é possível salvar a partida atual.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load selected game.</source>
+        <translation>Não é possível abrir a partida escolhida.</translation>
+    </message>
+    <message>
+        <source>You want to load another game without save current game ?</source>
+        <translation>Você quer abrir outra partida sem salvar a atual?</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Erro fatal</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,49 @@ Please verify the correct folder name was given.</source>
     </message>
 </context>
 <context>
+    <name>GameWindow</name>
+    <message>
+        <source>Lines</source>
+        <translation>Линии</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Квадраты</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Блоки</translation>
+    </message>
+    <message>
+        <source>Unable to load skin: [%1]</source>
+        <translation>Не удаётся загрузить тему: [%1]</translation>
+    </message>
+    <message>
+        <source>Congratulation!</source>
+        <translation>Поздравляем!</translation>
+    </message>
+    <message>
+        <source>Begin new game?</source>
+        <translation>Начать новую игру?</translation>
+    </message>
+    <message>
+        <source>Game Over. Begin new game?</source>
+        <translation>Игра окончена. Начать новую игру?</translation>
+    </message>
+    <message>
+        <source>Internal Error. Application will be closed.</source>
+        <translation>Внутренняя ошибка. Программа будет закрыта.</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Критическая ошибка</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create timer object</source>
+        <translation>Не удаётся создать таймер</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>OK</source>
@@ -153,6 +196,53 @@ Please verify the correct folder name was given.</source>
     <message>
         <source>Confirm Action</source>
         <translation>Подтверждение действия</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Внимание</translation>
+    </message>
+</context>
+<context>
+    <name>Records</name>
+    <message>
+        <source>Can&apos;t read registry key.</source>
+        <translation>Не удаётся прочитать раздел реестра.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read from registry.</source>
+        <translation>Не удаётся прочитать данные из реестра.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open registry key.</source>
+        <translation>Не удаётся открыть раздел реестра.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write into registry.</source>
+        <translation>Не удаётся записать данные в реестр.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read data from cvobhs.dat</source>
+        <translation>Не удаётся прочитать данные из cvobhs.dat</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write data into cvobhs.dat</source>
+        <translation>Не удаётся записать данные в cvobhs.dat</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save current game.</source>
+        <translation>Не удаётся сохранить текущую игру.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load selected game.</source>
+        <translation>Не удаётся открыть выбранную игру.</translation>
+    </message>
+    <message>
+        <source>You want to load another game without save current game ?</source>
+        <translation>Вы хотите открыть другую игру, не сохранив текущую?</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Критическая ошибка</translation>
     </message>
 </context>
 <context>

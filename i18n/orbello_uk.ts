@@ -125,6 +125,49 @@ Please verify the correct folder name was given.</source>
     </message>
 </context>
 <context>
+    <name>GameWindow</name>
+    <message>
+        <source>Lines</source>
+        <translation>Лінії</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Квадрати</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Блоки</translation>
+    </message>
+    <message>
+        <source>Unable to load skin: [%1]</source>
+        <translation>Не вдається завантажити тему: [%1]</translation>
+    </message>
+    <message>
+        <source>Congratulation!</source>
+        <translation>Вітаємо!</translation>
+    </message>
+    <message>
+        <source>Begin new game?</source>
+        <translation>Почати нову гру?</translation>
+    </message>
+    <message>
+        <source>Game Over. Begin new game?</source>
+        <translation>Гру закінчено. Почати нову гру?</translation>
+    </message>
+    <message>
+        <source>Internal Error. Application will be closed.</source>
+        <translation>Внутрішня помилка. Програму буде закрито.</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Критична помилка</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create timer object</source>
+        <translation>Не вдається створити таймер</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>OK</source>
@@ -153,6 +196,53 @@ Please verify the correct folder name was given.</source>
     <message>
         <source>Confirm Action</source>
         <translation>Підтвердження дії</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Увага</translation>
+    </message>
+</context>
+<context>
+    <name>Records</name>
+    <message>
+        <source>Can&apos;t read registry key.</source>
+        <translation>Не вдається прочитати розділ реєстру.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read from registry.</source>
+        <translation>Не вдається прочитати дані з реєстру.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open registry key.</source>
+        <translation>Не вдається відкрити розділ реєстру.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write into registry.</source>
+        <translation>Не вдається записати дані до реєстру.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read data from cvobhs.dat</source>
+        <translation>Не вдається прочитати дані з cvobhs.dat</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write data into cvobhs.dat</source>
+        <translation>Не вдається записати дані до cvobhs.dat</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save current game.</source>
+        <translation>Не вдається зберегти поточну гру.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load selected game.</source>
+        <translation>Не вдається відкрити вибрану гру.</translation>
+    </message>
+    <message>
+        <source>You want to load another game without save current game ?</source>
+        <translation>Ви хочете відкрити іншу гру, не зберігши поточну?</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Критична помилка</translation>
     </message>
 </context>
 <context>

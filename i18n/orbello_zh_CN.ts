@@ -125,6 +125,49 @@ Please verify the correct folder name was given.</source>
     </message>
 </context>
 <context>
+    <name>GameWindow</name>
+    <message>
+        <source>Lines</source>
+        <translation>直线</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>方形</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>色块</translation>
+    </message>
+    <message>
+        <source>Unable to load skin: [%1]</source>
+        <translation>无法载入皮肤：[%1]</translation>
+    </message>
+    <message>
+        <source>Congratulation!</source>
+        <translation>恭喜！</translation>
+    </message>
+    <message>
+        <source>Begin new game?</source>
+        <translation>开始新游戏吗？</translation>
+    </message>
+    <message>
+        <source>Game Over. Begin new game?</source>
+        <translation>游戏结束。开始新游戏吗？</translation>
+    </message>
+    <message>
+        <source>Internal Error. Application will be closed.</source>
+        <translation>内部错误。程序将关闭。</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>严重错误</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create timer object</source>
+        <translation>无法创建计时器</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>OK</source>
@@ -153,6 +196,53 @@ Please verify the correct folder name was given.</source>
     <message>
         <source>Confirm Action</source>
         <translation>确认操作</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
+    <name>Records</name>
+    <message>
+        <source>Can&apos;t read registry key.</source>
+        <translation>无法读取注册表项。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read from registry.</source>
+        <translation>无法从注册表读取。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open registry key.</source>
+        <translation>无法打开注册表项。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write into registry.</source>
+        <translation>无法写入注册表。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read data from cvobhs.dat</source>
+        <translation>无法从 cvobhs.dat 读取数据</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write data into cvobhs.dat</source>
+        <translation>无法向 cvobhs.dat 写入数据</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save current game.</source>
+        <translation>无法保存当前游戏。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load selected game.</source>
+        <translation>无法载入所选游戏。</translation>
+    </message>
+    <message>
+        <source>You want to load another game without save current game ?</source>
+        <translation>不保存当前游戏就载入另一个游戏吗？</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>严重错误</translation>
     </message>
 </context>
 <context>

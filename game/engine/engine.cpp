@@ -8,8 +8,6 @@ namespace {
 
 constexpr uint32_t kClockWrap = 100 * 3600;
 
-const char kMainCaption[] = "Orbello";
-
 TurnOutcome::Kind OutcomeKind(rules::ClickResult::Kind kind) {
   switch (kind) {
     case rules::ClickResult::Kind::kSelected:
@@ -269,7 +267,7 @@ void GameEngine::GameEnd() {
       rules::JudgeGameEnd(points, state_.Score, state_.ChampScore);
   bool again = false;
   if (verdict.enters_table) {
-    world_.ShowMessage("Congratulation!", kMainCaption, MessageKind::kInformation);
+    world_.ShowMessage(EngineMessage::kCongratulation);
     world_.PlayResourceSound("WIN_GAME", false);
     state_.NewRecordMode = true;
     world_.ShowBestResults(state_.GameType, state_.NewRecordMode, state_.Score);
@@ -278,10 +276,9 @@ void GameEngine::GameEnd() {
       state_.ChampScore = state_.Score;
       screen_.DrawNumber(NumberDisplay::kChamp, state_.ChampScore);
     }
-    again = world_.AskYesNo("Begin new game?", kMainCaption, MessageKind::kQuestion, false);
+    again = world_.AskYesNo(EngineMessage::kBeginNewGame, false);
   } else {
-    again =
-        world_.AskYesNo("Game Over. Begin new game?", kMainCaption, MessageKind::kQuestion, false);
+    again = world_.AskYesNo(EngineMessage::kGameOverBeginNewGame, false);
   }
   if (again && !exited_) {
     NewGame(false);

@@ -20,7 +20,12 @@ enum class Picture { kBalls, kWalk };
 
 enum class NumberDisplay { kScore, kChamp };
 
-enum class MessageKind { kError, kWarning, kInformation, kQuestion };
+// What the engine tells the player, as a code: the world words it in the player's language.
+enum class EngineMessage {
+  kCongratulation,        // the score enters the best results (a message)
+  kBeginNewGame,          // the question after the best results
+  kGameOverBeginNewGame,  // the question when the score does not enter them
+};
 
 // What the engine draws on: the board's cells, the previews and the displays. The board view
 // implements it; tests and the replay tool implement it with a recorder.
@@ -80,12 +85,11 @@ class GameWorld {
 
   virtual void SetSaveEnabled(bool enabled) = 0;
 
-  // A message box with an OK button. Captions are the engine's ("Orbello", "Error", ...).
-  virtual void ShowMessage(const std::string& text, const std::string& caption,
-                           MessageKind kind) = 0;
-  // A Yes/No question; true for Yes. `default_no`: No is the default button.
-  virtual bool AskYesNo(const std::string& text, const std::string& caption, MessageKind kind,
-                        bool default_no) = 0;
+  // An information box with an OK button under the program's caption.
+  virtual void ShowMessage(EngineMessage message) = 0;
+  // A Yes/No question under the program's caption; true for Yes. `default_no`: No is the default
+  // button.
+  virtual bool AskYesNo(EngineMessage question, bool default_no) = 0;
 
   // Reads the table of `variant` (1..3) into the window's in-memory high-score table and returns
   // its points; false after the failure has been reported.

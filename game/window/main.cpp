@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("TMainForm1"));
   orbello::platform::SetUpApplication();
+  orbello::window::SayRecordsInTheLanguage();
 
   orbello::platform::SingleInstance instance;
   if (!orbello::window::CheckSingleInstance(instance))

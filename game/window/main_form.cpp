@@ -25,13 +25,15 @@
 #include "platform/qt/kit/kit.h"
 #include "platform/qt/language.h"
 #include "platform/qt/sound.h"
+#include "platform/qt/translation.h"
 
 namespace orbello::window {
 
 namespace {
 
-constexpr char kInternalError[] = "Internal Error. Application will be closed.";
 constexpr char kError[] = "Error";
+// The caption of the game's own messages: the program's name, never translated.
+constexpr char kProgramCaption[] = "Orbello";
 
 constexpr QRgb kButtonKey = qRgb(0, 128, 128);
 
@@ -42,18 +44,21 @@ QImage CutFace(const QImage& sheet, int x, int y, int width, int height) {
   return face;
 }
 
-platform::MessageIcon IconOf(MessageKind kind) {
-  switch (kind) {
-    case MessageKind::kError:
-      return platform::MessageIcon::kError;
-    case MessageKind::kWarning:
-      return platform::MessageIcon::kWarning;
-    case MessageKind::kInformation:
-      return platform::MessageIcon::kInformation;
-    case MessageKind::kQuestion:
-      return platform::MessageIcon::kQuestion;
+// A text in the player's language as a message box takes it.
+std::string Said(const QString& text) {
+  return text.toLocal8Bit().toStdString();
+}
+
+std::string Said(EngineMessage message) {
+  switch (message) {
+    case EngineMessage::kCongratulation:
+      return Said(platform::Translate("GameWindow", "Congratulation!"));
+    case EngineMessage::kBeginNewGame:
+      return Said(platform::Translate("GameWindow", "Begin new game?"));
+    case EngineMessage::kGameOverBeginNewGame:
+      return Said(platform::Translate("GameWindow", "Game Over. Begin new game?"));
   }
-  return platform::MessageIcon::kNone;
+  return {};
 }
 
 struct ButtonPlace {
@@ -119,8 +124,10 @@ TMainForm1::~TMainForm1() {
 }
 
 int TMainForm1::Fatal(int status) {
-  platform::ShowMessage({kInternalError, kError, platform::MessageIcon::kError,
-                         platform::MessageButtons::kOk, 0, static_cast<QWidget*>(this)});
+  platform::ShowMessage(
+      {Said(platform::Translate("GameWindow", "Internal Error. Application will be closed.")),
+       kError, platform::MessageIcon::kError, platform::MessageButtons::kOk, 0,
+       static_cast<QWidget*>(this)});
   return status;
 }
 
@@ -301,7 +308,8 @@ void TMainForm1::OnCommand(int id) {
       SavedGameState state;
       if (LoadGame(this, engine_->NextBalls(), state) == GameFileResult::kDone) {
         if (!engine_->LoadState(state)) {
-          ShowMessage("Can't load selected game.", kError, MessageKind::kError);
+          platform::ShowError(Said(platform::Translate("GameFiles", "Can't load selected game.")),
+                              this);
           break;
         }
         repaint();
@@ -398,8 +406,9 @@ void TMainForm1::StopJumpTimer() {
 bool TMainForm1::DrawGameType(int32_t game_type) {
   if (view_->DrawGameType(pictures_->GameTypeLabels(), game_type))
     return true;
-  platform::ShowMessage({"Fatal Error", kError, platform::MessageIcon::kError,
-                         platform::MessageButtons::kOk, 0, static_cast<QWidget*>(this)});
+  platform::ShowMessage({Said(platform::Translate("GameWindow", "Fatal Error")), kError,
+                         platform::MessageIcon::kError, platform::MessageButtons::kOk, 0,
+                         static_cast<QWidget*>(this)});
   return false;
 }
 
@@ -411,8 +420,9 @@ bool TMainForm1::StartClock() {
     started = clock_->Start();
   }
   if (!started) {
-    platform::ShowMessage({"Can't create timer object", kError, platform::MessageIcon::kError,
-                           platform::MessageButtons::kOk, 0, nullptr});
+    platform::ShowMessage({Said(platform::Translate("GameWindow", "Can't create timer object")),
+                           kError, platform::MessageIcon::kError, platform::MessageButtons::kOk, 0,
+                           nullptr});
   }
   return started;
 }
@@ -426,17 +436,15 @@ void TMainForm1::SetSaveEnabled(bool enabled) {
     buttons_[kSaveSlot]->setEnabled(enabled);
 }
 
-void TMainForm1::ShowMessage(const std::string& text, const std::string& caption,
-                             MessageKind kind) {
-  platform::ShowMessage(
-      {text, caption, IconOf(kind), platform::MessageButtons::kOk, 0, static_cast<QWidget*>(this)});
+void TMainForm1::ShowMessage(EngineMessage message) {
+  platform::ShowMessage({Said(message), kProgramCaption, platform::MessageIcon::kInformation,
+                         platform::MessageButtons::kOk, 0, static_cast<QWidget*>(this)});
 }
 
-bool TMainForm1::AskYesNo(const std::string& text, const std::string& caption, MessageKind kind,
-                          bool default_no) {
-  const int answer =
-      platform::ShowMessage({text, caption, IconOf(kind), platform::MessageButtons::kYesNo,
-                             default_no ? 1 : 0, static_cast<QWidget*>(this)});
+bool TMainForm1::AskYesNo(EngineMessage question, bool default_no) {
+  const int answer = platform::ShowMessage(
+      {Said(question), kProgramCaption, platform::MessageIcon::kQuestion,
+       platform::MessageButtons::kYesNo, default_no ? 1 : 0, static_cast<QWidget*>(this)});
   return answer == platform::kIdYes;
 }
 

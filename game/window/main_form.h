@@ -77,9 +77,8 @@ class TMainForm1 : public QWidget, public GameWorld {
   bool DrawGameType(int32_t game_type) override;
   void ExitProgram(int status) override;
   // Dialogs and high scores.
-  void ShowMessage(const std::string& text, const std::string& caption, MessageKind kind) override;
-  bool AskYesNo(const std::string& text, const std::string& caption, MessageKind kind,
-                bool default_no) override;
+  void ShowMessage(EngineMessage message) override;
+  bool AskYesNo(EngineMessage question, bool default_no) override;
   bool ReadHighScores(int32_t variant, HighScorePoints& points) override;
   void ShowBestResults(int32_t variant, bool new_record_mode, uint32_t score) override;
 

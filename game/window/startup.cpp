@@ -9,13 +9,19 @@
 #include <QMessageBox>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <algorithm>
 #include <exception>
+#include <string_view>
 #include <thread>
 
+#include "game/records/core/records_messages.h"
+#include "game/records/core/savedgame.h"
 #include "game/window/main_form.h"
+#include "platform/core/message.h"
 #include "platform/qt/desktop.h"
 #include "platform/qt/instance.h"
 #include "platform/qt/sound.h"
+#include "platform/qt/translation.h"
 
 namespace orbello::window {
 
@@ -54,7 +60,52 @@ class AfterFirstFrame : public QObject {
   std::jthread fonts_;  // joined when the window goes
 };
 
+// The records name a failure by its English sentence (records_messages.h) and stay free of any
+// language; the game says it in the player's. Each sentence is marked here as it stands there.
+struct RecordsText {
+  const char* sentence;
+  const char* marked;
+};
+constexpr RecordsText kRecordsTexts[] = {
+    {records_message::kCantReadRegistryKey,
+     QT_TRANSLATE_NOOP("Records", "Can't read registry key.")},
+    {records_message::kCantReadRegistry, QT_TRANSLATE_NOOP("Records", "Can't read from registry.")},
+    {records_message::kCantOpenRegistryKey,
+     QT_TRANSLATE_NOOP("Records", "Can't open registry key.")},
+    {records_message::kCantWriteRegistry,
+     QT_TRANSLATE_NOOP("Records", "Can't write into registry.")},
+    {records_message::kCantReadHighScores,
+     QT_TRANSLATE_NOOP("Records", "Can't read data from cvobhs.dat")},
+    {records_message::kCantWriteHighScores,
+     QT_TRANSLATE_NOOP("Records", "Can't write data into cvobhs.dat")},
+    {records_message::kCantSaveGame, QT_TRANSLATE_NOOP("Records", "Can't save current game.")},
+    {records_message::kCantLoadGame, QT_TRANSLATE_NOOP("Records", "Can't load selected game.")},
+    {kLoadQuestion,
+     QT_TRANSLATE_NOOP("Records", "You want to load another game without save current game ?")},
+    {records_message::kFatalError, QT_TRANSLATE_NOOP("Records", "Fatal Error")},
+};
+static_assert(std::ranges::all_of(kRecordsTexts, [](const RecordsText& text) {
+  return std::string_view(text.sentence) == text.marked;
+}));
+// The message boxes say the other captions already.
+static_assert(std::string_view(records_message::kWarningCaption) == "Warning");
+[[maybe_unused]] constexpr const char* kRecordsCaption = QT_TRANSLATE_NOOP("MessageBox", "Warning");
+
 }  // namespace
+
+void SayRecordsInTheLanguage() {
+  platform::MessageHandler shown = platform::SetMessageHandler({});
+  platform::SetMessageHandler([shown](const platform::MessageRequest& request) {
+    for (const RecordsText& text : kRecordsTexts) {
+      if (request.text == text.sentence) {
+        platform::MessageRequest said = request;
+        said.text = platform::Translate("Records", text.marked).toLocal8Bit().toStdString();
+        return shown(said);
+      }
+    }
+    return shown(request);
+  });
+}
 
 void QuitOnTerminationSignals() {
   if (signal_pipe[0] >= 0 || pipe2(signal_pipe, O_CLOEXEC | O_NONBLOCK) != 0)

@@ -11,6 +11,10 @@ namespace orbello::window {
 // lock). Otherwise the running game has been asked to restore and raise its window.
 bool CheckSingleInstance(platform::SingleInstance& instance);
 
+// Makes the records' messages (settings, high scores, saved games) show in the player's language
+// through the message handler installed now.
+void SayRecordsInTheLanguage();
+
 // Makes SIGTERM, SIGINT and SIGHUP end the event loop like a normal end (the window is taken down
 // in order), with the status 128 + the signal's number. Needs a QApplication.
 void QuitOnTerminationSignals();

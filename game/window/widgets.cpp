@@ -164,9 +164,9 @@ void TPictureButton::mouseDoubleClickEvent(QMouseEvent* event) {
 TGameMenu::TGameMenu(QWidget* owner, QImage band, int* accumulated_height,
                      DefaultGameSource default_game, ChooseHandler on_choose)
     : QWidget(owner, Qt::Popup | Qt::FramelessWindowHint),
-      items_{{1100, QStringLiteral("Lines")},
-             {1101, QStringLiteral("Squares")},
-             {1102, QStringLiteral("Blocks")}},
+      items_{{1100, QCoreApplication::translate("GameWindow", "Lines")},
+             {1101, QCoreApplication::translate("GameWindow", "Squares")},
+             {1102, QCoreApplication::translate("GameWindow", "Blocks")}},
       band_(std::move(band)),
       accumulated_height_(accumulated_height),
       default_game_(std::move(default_game)),

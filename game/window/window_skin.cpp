@@ -3,6 +3,7 @@
 #include "game/window/picture_decoding.h"
 #include "game/window/skin_density.h"
 #include "platform/core/message.h"
+#include "platform/qt/translation.h"
 
 namespace orbello::window {
 
@@ -28,9 +29,11 @@ bool WindowSkin::Load(const std::string& path) {
     }
   }
   if (!loaded) {
-    platform::ShowMessage({skinfile::UnableToLoadSkinMessage(path), "Error",
-                           platform::MessageIcon::kError, platform::MessageButtons::kOk, 0,
-                           owner_});
+    const QString text =
+        platform::Translate("GameWindow", "Unable to load skin: [%1]")
+            .arg(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())));
+    platform::ShowMessage({text.toLocal8Bit().toStdString(), "Error", platform::MessageIcon::kError,
+                           platform::MessageButtons::kOk, 0, owner_});
     return false;
   }
   ScaleSkinPictures(path, scale_, pictures, &later_balls);

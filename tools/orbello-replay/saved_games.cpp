@@ -47,7 +47,7 @@ void LoadGameFrom(GameEngine& engine, RecordingWorld& world, const std::string& 
   }
   if (!engine.LoadState(state)) {
     // ReadSavedGame refuses such a state already; kept so that the engine never takes one.
-    world.ShowMessage("Can't load selected game.", "Error", MessageKind::kError);
+    world.Record("message Can't load selected game.", true);
     world.ExitProgram(kExitStatusOther);
     return;
   }

@@ -115,14 +115,24 @@ void RecordingWorld::SetSaveEnabled(bool enabled) {
   Record(std::string("SetSaveEnabled ") + (enabled ? "1" : "0"));
 }
 
-void RecordingWorld::ShowMessage(const std::string& text, const std::string& /*caption*/,
-                                 MessageKind /*kind*/) {
-  Record("message " + text, true);
+const char* EnglishText(EngineMessage message) {
+  switch (message) {
+    case EngineMessage::kCongratulation:
+      return "Congratulation!";
+    case EngineMessage::kBeginNewGame:
+      return "Begin new game?";
+    case EngineMessage::kGameOverBeginNewGame:
+      return "Game Over. Begin new game?";
+  }
+  return "";
 }
 
-bool RecordingWorld::AskYesNo(const std::string& text, const std::string& /*caption*/,
-                              MessageKind /*kind*/, bool /*default_no*/) {
-  Record("message " + text, true);
+void RecordingWorld::ShowMessage(EngineMessage message) {
+  Record(std::string("message ") + EnglishText(message), true);
+}
+
+bool RecordingWorld::AskYesNo(EngineMessage question, bool /*default_no*/) {
+  Record(std::string("message ") + EnglishText(question), true);
   return answer_yes;
 }
 

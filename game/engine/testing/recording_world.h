@@ -52,9 +52,8 @@ class RecordingWorld : public GameWorld, public BoardScreen {
   bool StartClock() override;
   void StopClock() override;
   void SetSaveEnabled(bool enabled) override;
-  void ShowMessage(const std::string& text, const std::string& caption, MessageKind kind) override;
-  bool AskYesNo(const std::string& text, const std::string& caption, MessageKind kind,
-                bool default_no) override;
+  void ShowMessage(EngineMessage message) override;
+  bool AskYesNo(EngineMessage question, bool default_no) override;
   bool ReadHighScores(int32_t variant, HighScorePoints& points) override;
   void ShowBestResults(int32_t variant, bool new_record_mode, uint32_t score) override;
   void ExitProgram(int status) override;
@@ -64,6 +63,9 @@ class RecordingWorld : public GameWorld, public BoardScreen {
   // The recorded calls whose text starts with `prefix`, in order.
   std::vector<std::string> CallsStartingWith(const std::string& prefix) const;
 };
+
+// The English words of an engine message, as transcripts show them.
+const char* EnglishText(EngineMessage message);
 
 // "x,y" of cell n.
 std::string CellText(int n);

@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include "game/records/core/records_messages.h"
 #include "platform/core/message.h"
 
 namespace orbello {
@@ -14,7 +15,7 @@ bool FailingOnException(void* owner, Operation operation) {
   try {
     return operation();
   } catch (const std::exception&) {
-    platform::ShowError("Fatal Error", owner);
+    platform::ShowError(records_message::kFatalError, owner);
     return false;
   }
 }

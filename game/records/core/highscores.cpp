@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "game/records/core/records_messages.h"
 #include "platform/core/bytes.h"
 #include "platform/core/files.h"
 #include "platform/core/message.h"
@@ -66,7 +67,7 @@ bool HighScores::ReadHighScores(int32_t variant) {
   std::array<unsigned char, kHighScoreTableSize> bytes{};
   if (!fd.Valid() || !SeekToTable(fd.Get(), variant) ||
       platform::ReadFull(fd.Get(), bytes.data(), bytes.size()) != kHighScoreTableSize) {
-    platform::ShowError("Can't read data from cvobhs.dat", owner_);
+    platform::ShowError(records_message::kCantReadHighScores, owner_);
     return false;
   }
   table_ = DecodeHighScoreTable(bytes.data());
@@ -81,7 +82,7 @@ bool HighScores::WriteHighScores(int32_t variant) {
             platform::WriteFull(fd.Get(), bytes.data(), bytes.size());
   ok = fd.Reset() && ok;
   if (!ok) {
-    platform::ShowError("Can't write data into cvobhs.dat", owner_);
+    platform::ShowError(records_message::kCantWriteHighScores, owner_);
   }
   return ok;
 }

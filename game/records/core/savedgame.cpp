@@ -3,6 +3,7 @@
 #include <fcntl.h>
 
 #include "game/records/core/fatal_error.h"
+#include "game/records/core/records_messages.h"
 #include "platform/core/bytes.h"
 #include "platform/core/files.h"
 #include "platform/core/message.h"
@@ -112,7 +113,7 @@ std::string SaveFolder() {
 bool WriteSavedGame(const std::string& path, const SavedGameState& state, void* owner) {
   return FailingOnException(owner, [&] {
     if (!ReplaceSave(path, EncodeSavedGame(state))) {
-      platform::ShowError("Can't save current game.", owner);
+      platform::ShowError(records_message::kCantSaveGame, owner);
       return false;
     }
     return true;
@@ -134,7 +135,7 @@ bool ReadSavedGame(const std::string& path, SavedGameState& state, void* owner) 
     // The live state changes only when the whole file was read and every value can be drawn.
     SavedGameState loaded;
     if (!ok || !DecodeSavedGame(bytes.data(), bytes.size(), loaded) || !IsPlayableState(loaded)) {
-      platform::ShowError("Can't load selected game.", owner);
+      platform::ShowError(records_message::kCantLoadGame, owner);
       return false;
     }
     state = loaded;
@@ -145,7 +146,8 @@ bool ReadSavedGame(const std::string& path, SavedGameState& state, void* owner) 
 bool ConfirmLoadOverCurrentGame(const TNextBalls& next_balls, void* owner) {
   if (next_balls[0].X == kNone)
     return true;
-  int answer = platform::ShowMessage({kLoadQuestion, "Warning", platform::MessageIcon::kWarning,
+  int answer = platform::ShowMessage({kLoadQuestion, records_message::kWarningCaption,
+                                      platform::MessageIcon::kWarning,
                                       platform::MessageButtons::kYesNo, 1, owner});
   return answer == platform::kIdYes;
 }

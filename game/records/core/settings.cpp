@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/records/core/fatal_error.h"
+#include "game/records/core/records_messages.h"
 #include "game/records/core/settings_schema.h"
 #include "platform/core/bytes.h"
 #include "platform/core/message.h"
@@ -83,7 +84,8 @@ bool ReadSettings(GameSettings& settings, void* owner) {
     // One read of the hive serves all sixteen values, which therefore come from one version of it.
     std::optional<RegistryKey> key =
         RegistryKey::OpenSnapshot(platform::Hive::kCurrentUser, kSettingsKeyPath);
-    return ForEveryValue(key, owner, "Can't read registry key.", "Can't read from registry.",
+    return ForEveryValue(key, owner, records_message::kCantReadRegistryKey,
+                         records_message::kCantReadRegistry,
                          [&](RegistryKey& from, const SettingSpec& value) {
                            if (value.type != SettingType::kNumber)
                              return ReadPath(from, value.name, settings.Paths[value.slot]);
@@ -100,18 +102,18 @@ bool StoreSettings(const GameSettings& settings, void* owner) {
   return FailingOnException(owner, [&] {
     std::optional<RegistryKey> key =
         RegistryKey::Open(platform::Hive::kCurrentUser, kSettingsKeyPath, platform::kRegSetValue);
-    return ForEveryValue(key, owner, "Can't open registry key.", "Can't write into registry.",
-                         [&](RegistryKey& to, const SettingSpec& value) {
-                           if (value.type == SettingType::kNumber)
-                             return to.SetDword(value.name,
-                                                static_cast<uint32_t>(settings.*value.number));
-                           // The whole slot: the path, its zero and the zero padding up to 261
-                           // bytes.
-                           char slot[kPathSlotSize] = {};
-                           const char* path = settings.Paths[value.slot];
-                           std::memcpy(slot, path, strnlen(path, kPathSlotSize - 1));
-                           return to.SetValue(value.name, platform::kRegSz, slot, kPathSlotSize);
-                         });
+    return ForEveryValue(
+        key, owner, records_message::kCantOpenRegistryKey, records_message::kCantWriteRegistry,
+        [&](RegistryKey& to, const SettingSpec& value) {
+          if (value.type == SettingType::kNumber)
+            return to.SetDword(value.name, static_cast<uint32_t>(settings.*value.number));
+          // The whole slot: the path, its zero and the zero padding up to 261
+          // bytes.
+          char slot[kPathSlotSize] = {};
+          const char* path = settings.Paths[value.slot];
+          std::memcpy(slot, path, strnlen(path, kPathSlotSize - 1));
+          return to.SetValue(value.name, platform::kRegSz, slot, kPathSlotSize);
+        });
   });
 }
 
