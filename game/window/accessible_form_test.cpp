@@ -69,12 +69,7 @@ TEST(AccessibleFormTest, CommandsDisplaysAndCellsSayWhatTheyAre) {
   EXPECT_FALSE(save->state().disabled);
 
   // A position laid out by hand: a red ball on E3, three balls announced.
-  EngineState& state = EngineAccess::State(form.Engine());
-  for (TBoardCell& cell : state.Board)
-    cell.Color = kEmpty;
-  state.Board[CellNumber(4, 2)].Color = 0;
-  state.NextBalls = {{{0, 0, 1}, {8, 8, 2}, {1, 1, 4}}};
-  state.Score = 120;
+  EngineAccess::LayOutRedBallOnE3(form.Engine());
   form.OnCommand(-1);  // no command: only what changed is told
 
   QAccessibleInterface* board = QAccessible::queryAccessibleInterface(Access(form).Panel());

@@ -121,12 +121,7 @@ TEST(WindowLanguage, AGermanPlayerHearsCellsTurnsAndColoursInGerman) {
   WriteColorNames(skin, "de", "rote\ngrüne\nblaue\ngelbe\nviolette\nhellblaue\nbraune\n");
 
   form.OnCommand(kCmdNew);
-  EngineState& state = EngineAccess::State(form.Engine());
-  for (TBoardCell& cell : state.Board)
-    cell.Color = kEmpty;
-  state.Board[CellNumber(4, 2)].Color = 0;
-  state.NextBalls = {{{0, 0, 1}, {8, 8, 2}, {1, 1, 4}}};
-  state.Score = 120;
+  EngineAccess::LayOutRedBallOnE3(form.Engine());
   form.OnCommand(-1);
   EXPECT_EQ(Name(Access(form).Button(0)), QStringLiteral("Neues Spiel"));
   EXPECT_EQ(Name(Access(form).Cell(CellNumber(4, 2))), QStringLiteral("E3: rote Kugel"));
