@@ -6,6 +6,7 @@
 
 #include "game/window/picture_decoding.h"
 #include "game/window/pictures.h"
+#include "platform/core/files.h"
 #include "platform/core/paths.h"
 
 namespace orbello::window {
@@ -44,15 +45,22 @@ QImage ScaledResourceBitmap(const QImage& one, const QString& folder, const char
   return picture;
 }
 
+// A language's pictures take under 1 MB; anything far larger is not ours.
+constexpr size_t kMaxLanguagePicturesBytes = 16 << 20;
+
 // Maps the language's resource file, pictures_LANGUAGE.rcc beside the program, once: only the
 // pictures of the player's language are ever registered. False when it is not there.
 bool RegisterLanguagePictures(const QString& language) {
   static QStringList registered;
   if (registered.contains(language))
     return true;
-  const QString file = QString::fromStdString(platform::ProgramFolder()) +
-                       QLatin1String("/pictures_") + language + QLatin1String(".rcc");
-  if (!QResource::registerResource(file))
+  // By the folder's bytes (its name need not be text), and only a regular file: a FIFO or a
+  // device in its place must neither stall nor end the start.
+  const std::string file =
+      platform::ProgramFolder() + "/pictures_" + language.toStdString() + ".rcc";
+  size_t size = 0;
+  const unsigned char* data = platform::MapRegularFile(file, kMaxLanguagePicturesBytes, &size);
+  if (data == nullptr || !QResource::registerResource(data))
     return false;
   registered.append(language);
   return true;

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -156,6 +157,21 @@ UniqueFd OpenUnshared(const std::string& path, int flags, mode_t mode) {
     errno = saved;
   }
   return fd;
+}
+
+const unsigned char* MapRegularFile(const std::string& path, size_t max_bytes, size_t* size) {
+  *size = 0;
+  UniqueFd fd = OpenRegularFile(path, O_RDONLY);
+  struct stat st {};
+  if (!fd.Valid() || fstat(fd.Get(), &st) != 0 || st.st_size <= 0 ||
+      static_cast<unsigned long long>(st.st_size) > max_bytes)
+    return nullptr;
+  const auto length = static_cast<size_t>(st.st_size);
+  void* data = mmap(nullptr, length, PROT_READ, MAP_PRIVATE, fd.Get(), 0);
+  if (data == MAP_FAILED)
+    return nullptr;
+  *size = length;
+  return static_cast<const unsigned char*>(data);
 }
 
 bool ReadRegularFile(const std::string& path, size_t max_bytes, std::string* out, int* error) {

@@ -50,6 +50,11 @@ UniqueFd OpenUnshared(const std::string& path, int flags, mode_t mode = 0644);
 bool ReadRegularFile(const std::string& path, size_t max_bytes, std::string* out,
                      int* error = nullptr);
 
+// Maps the whole regular file `path` (opened with OpenRegularFile) read-only for the rest of the
+// process when it holds 1 to `max_bytes` bytes, and sets *size; nullptr on any failure. Only the
+// pages read are brought in. The file must not shrink while mapped: for files the program ships.
+const unsigned char* MapRegularFile(const std::string& path, size_t max_bytes, size_t* size);
+
 // Reads until `count` bytes or end of file; returns the bytes read, or -1 on an error.
 ssize_t ReadFull(int fd, void* buffer, size_t count);
 // Writes all `count` bytes; false on an error or a write that makes no progress.

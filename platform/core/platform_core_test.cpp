@@ -93,6 +93,9 @@ TEST(Files, ReadersRefuseWhatIsNotARegularFileAndBoundTheSize) {
     errno = 0;
     EXPECT_FALSE(OpenUnshared(path, O_RDONLY).Valid()) << path;
     EXPECT_EQ(errno, EINVAL) << path;
+    size_t size = 1;
+    EXPECT_EQ(MapRegularFile(path, 1 << 20, &size), nullptr) << path;
+    EXPECT_EQ(size, 0u) << path;
   }
   EXPECT_FALSE(OpenUnshared(fifo, O_WRONLY).Valid());  // no reader: refused, not blocked
 
@@ -107,9 +110,16 @@ TEST(Files, ReadersRefuseWhatIsNotARegularFileAndBoundTheSize) {
   EXPECT_FALSE(ReadRegularFile(file, 5003, &out, &error));
   EXPECT_EQ(error, EFBIG);
   EXPECT_TRUE(out.empty());
+  size_t size = 0;
+  const unsigned char* mapped = MapRegularFile(file, 5004, &size);
+  ASSERT_NE(mapped, nullptr);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(mapped), size),
+            std::string(5000, 'x') + std::string("\0end", 4));
+  EXPECT_EQ(MapRegularFile(file, 5003, &size), nullptr);
   testing::WriteFileBytes(file, "");
   ASSERT_TRUE(ReadRegularFile(file, 0, &out, &error));
   EXPECT_TRUE(out.empty());
+  EXPECT_EQ(MapRegularFile(file, 10, &size), nullptr) << "nothing to map";
 
   // What the open gives back blocks again like any file descriptor.
   UniqueFd fd = OpenRegularFile(file, O_RDONLY);

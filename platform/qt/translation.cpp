@@ -1,28 +1,56 @@
 #include "platform/qt/translation.h"
 
+#include <sys/stat.h>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <string>
+
+#include "platform/core/files.h"
 #include "platform/core/paths.h"
 #include "platform/qt/language.h"
 
 namespace orbello::platform {
 namespace {
 
+// Our catalogues take some tens of kilobytes.
+constexpr size_t kMaxCatalogueBytes = 4 << 20;
+
+// The file of our catalogue for `language` ("de", "xx"), as bytes (the program's folder need not
+// be text); empty when there is none.
+std::string CatalogueFile(const QString& language) {
+  const std::string name = "orbello_" + language.toStdString() + ".qm";
+  // Installed beside the programs; the pseudo-language is never installed.
+  const std::string beside = ProgramFolder() + '/' + name;
+  struct stat st {};
+  if (::stat(beside.c_str(), &st) == 0)
+    return beside;
+#ifdef ORBELLO_BUILD_CATALOGUES
+  const std::string built = ORBELLO_BUILD_CATALOGUES "/" + name;
+  if (::stat(built.c_str(), &st) == 0)
+    return built;
+#endif
+  return {};
+}
+
 struct Catalogues {
   Catalogues() {
     const QString& language = UiLanguage();
     if (language.isEmpty())
       return;
-    const QString file = CatalogueFile(language);
-    ours_loaded = !file.isEmpty() && ours.load(file);
+    // Read by the file's bytes and bounded: the folder's name need not be text, and a FIFO or a
+    // device in the catalogue's place is refused rather than read.
+    const std::string file = CatalogueFile(language);
+    ours_loaded = !file.empty() && ReadRegularFile(file, kMaxCatalogueBytes, &ours_bytes) &&
+                  ours.load(reinterpret_cast<const uchar*>(ours_bytes.data()),
+                            static_cast<int>(ours_bytes.size()));
     // The pseudo-language has no Qt catalogue; Qt's words stay English there.
     qt_loaded = qt.load(QStringLiteral("qtbase_") + language,
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   }
 
+  std::string ours_bytes;  // what `ours` translates from, for as long as it is installed
   QTranslator ours;
   QTranslator qt;
   bool ours_loaded = false;
@@ -36,20 +64,6 @@ Catalogues& LoadedCatalogues() {
 }
 
 }  // namespace
-
-QString CatalogueFile(const QString& language) {
-  const QString name = QStringLiteral("orbello_%1.qm").arg(language);
-  // Installed beside the programs; the pseudo-language is never installed.
-  const QString beside = QString::fromStdString(ProgramFolder()) + u'/' + name;
-  if (QFileInfo::exists(beside))
-    return beside;
-#ifdef ORBELLO_BUILD_CATALOGUES
-  const QString built = QStringLiteral(ORBELLO_BUILD_CATALOGUES "/") + name;
-  if (QFileInfo::exists(built))
-    return built;
-#endif
-  return {};
-}
 
 bool InstallTranslations() {
   Catalogues& catalogues = LoadedCatalogues();

@@ -17,7 +17,4 @@ bool InstallTranslations();
 // is chosen first, and what it says on failing is said before any window).
 QString Translate(const char* context, const char* text);
 
-// The file of our catalogue for `language` ("de", "xx"), empty when there is none.
-QString CatalogueFile(const QString& language);
-
 }  // namespace orbello::platform
