@@ -267,14 +267,7 @@ bool MayPressNow(const QWidget* widget) {
 }
 
 void PressLater(QWidget* widget, std::function<void(QWidget*)> act) {
-  QPointer<QWidget> target = widget;
-  QMetaObject::invokeMethod(
-      widget,
-      [target, act = std::move(act)] {
-        if (target && MayPressNow(target))
-          act(target.data());
-      },
-      Qt::QueuedConnection);
+  kit::PressLater(widget, std::move(act), MayPressNow);
 }
 
 QString CellPosition(int n) {

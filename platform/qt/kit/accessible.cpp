@@ -284,12 +284,12 @@ bool MayPress(const QWidget* widget) {
   return modal == nullptr || modal == window;
 }
 
-void PressLater(QWidget* widget, std::function<void(QWidget*)> act) {
+void PressLater(QWidget* widget, std::function<void(QWidget*)> act, bool (*may)(const QWidget*)) {
   QPointer<QWidget> target = widget;
   QMetaObject::invokeMethod(
       widget,
-      [target, act = std::move(act)] {
-        if (MayPress(target))
+      [target, act = std::move(act), may] {
+        if (target && may(target))
           act(target.data());
       },
       Qt::QueuedConnection);

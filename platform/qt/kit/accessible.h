@@ -26,8 +26,10 @@ QWidget* LabelOf(const QWidget* control);
 bool MayPress(const QWidget* widget);
 
 // Runs `act` once the reader's request has been answered (a press may open a modal window, and the
-// reader must not wait for it), and only if `widget` still may be pressed then.
-void PressLater(QWidget* widget, std::function<void(QWidget*)> act);
+// reader must not wait for it), and only if `widget` still may be pressed then, as `may` tells
+// (a window whose turns also refuse presses gives a stricter rule).
+void PressLater(QWidget* widget, std::function<void(QWidget*)> act,
+                bool (*may)(const QWidget*) = MayPress);
 
 // A hand-painted widget without a class of the kit (a link, an icon) is read as `role`, `name`.
 void DescribeAs(QWidget* widget, QAccessible::Role role, const QString& name);
