@@ -802,6 +802,22 @@ Bitte prüfen Sie, ob der Ordnername richtig angegeben wurde.</translation>
         <source>%1 can&apos;t run help file</source>
         <translation>%1 kann die Hilfe nicht öffnen</translation>
     </message>
+    <message>
+        <source>File %1 saved</source>
+        <translation>Datei %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Congratulation</source>
+        <translation>Glückwunsch</translation>
+    </message>
+    <message>
+        <source>Could not open file: %1</source>
+        <translation>Datei kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>Could not read from file: %1</source>
+        <translation>Datei kann nicht gelesen werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>Uninstaller</name>

@@ -802,6 +802,22 @@ Compruebe que el nombre de la carpeta sea correcto.</translation>
         <source>%1 can&apos;t run help file</source>
         <translation>%1 no puede abrir la ayuda</translation>
     </message>
+    <message>
+        <source>File %1 saved</source>
+        <translation>Archivo %1 guardado</translation>
+    </message>
+    <message>
+        <source>Congratulation</source>
+        <translation>Enhorabuena</translation>
+    </message>
+    <message>
+        <source>Could not open file: %1</source>
+        <translation>No se pudo abrir el archivo: %1</translation>
+    </message>
+    <message>
+        <source>Could not read from file: %1</source>
+        <translation>No se pudo leer el archivo: %1</translation>
+    </message>
 </context>
 <context>
     <name>Uninstaller</name>

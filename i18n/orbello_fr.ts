@@ -802,6 +802,22 @@ Vérifiez que le nom du dossier est correct.</translation>
         <source>%1 can&apos;t run help file</source>
         <translation>%1 ne peut pas ouvrir l&apos;aide</translation>
     </message>
+    <message>
+        <source>File %1 saved</source>
+        <translation>Fichier %1 enregistré</translation>
+    </message>
+    <message>
+        <source>Congratulation</source>
+        <translation>Félicitations</translation>
+    </message>
+    <message>
+        <source>Could not open file: %1</source>
+        <translation>Impossible d&apos;ouvrir le fichier : %1</translation>
+    </message>
+    <message>
+        <source>Could not read from file: %1</source>
+        <translation>Impossible de lire le fichier : %1</translation>
+    </message>
 </context>
 <context>
     <name>Uninstaller</name>

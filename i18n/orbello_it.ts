@@ -802,6 +802,22 @@ Verificare che il nome della cartella sia corretto.</translation>
         <source>%1 can&apos;t run help file</source>
         <translation>%1 non può aprire la guida</translation>
     </message>
+    <message>
+        <source>File %1 saved</source>
+        <translation>File %1 salvato</translation>
+    </message>
+    <message>
+        <source>Congratulation</source>
+        <translation>Congratulazioni</translation>
+    </message>
+    <message>
+        <source>Could not open file: %1</source>
+        <translation>Impossibile aprire il file: %1</translation>
+    </message>
+    <message>
+        <source>Could not read from file: %1</source>
+        <translation>Impossibile leggere il file: %1</translation>
+    </message>
 </context>
 <context>
     <name>Uninstaller</name>

@@ -798,6 +798,22 @@ Please verify the correct folder name was given.</source>
         <source>%1 can&apos;t run help file</source>
         <translation>%1 はヘルプを開けません</translation>
     </message>
+    <message>
+        <source>File %1 saved</source>
+        <translation>ファイル %1 を保存しました</translation>
+    </message>
+    <message>
+        <source>Congratulation</source>
+        <translation>おめでとうございます</translation>
+    </message>
+    <message>
+        <source>Could not open file: %1</source>
+        <translation>ファイルを開けませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Could not read from file: %1</source>
+        <translation>ファイルを読み込めませんでした: %1</translation>
+    </message>
 </context>
 <context>
     <name>Uninstaller</name>

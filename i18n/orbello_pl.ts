@@ -806,6 +806,22 @@ Należy sprawdzić, czy nazwa folderu jest poprawna.</translation>
         <source>%1 can&apos;t run help file</source>
         <translation>%1 nie może otworzyć pomocy</translation>
     </message>
+    <message>
+        <source>File %1 saved</source>
+        <translation>Zapisano plik %1</translation>
+    </message>
+    <message>
+        <source>Congratulation</source>
+        <translation>Gratulacje</translation>
+    </message>
+    <message>
+        <source>Could not open file: %1</source>
+        <translation>Nie można otworzyć pliku: %1</translation>
+    </message>
+    <message>
+        <source>Could not read from file: %1</source>
+        <translation>Nie można odczytać pliku: %1</translation>
+    </message>
 </context>
 <context>
     <name>Uninstaller</name>

@@ -802,6 +802,22 @@ Verifique se o nome da pasta está correto.</translation>
         <source>%1 can&apos;t run help file</source>
         <translation>%1 não consegue abrir a ajuda</translation>
     </message>
+    <message>
+        <source>File %1 saved</source>
+        <translation>Arquivo %1 salvo</translation>
+    </message>
+    <message>
+        <source>Congratulation</source>
+        <translation>Parabéns</translation>
+    </message>
+    <message>
+        <source>Could not open file: %1</source>
+        <translation>Não foi possível abrir o arquivo: %1</translation>
+    </message>
+    <message>
+        <source>Could not read from file: %1</source>
+        <translation>Não foi possível ler o arquivo: %1</translation>
+    </message>
 </context>
 <context>
     <name>Uninstaller</name>

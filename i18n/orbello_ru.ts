@@ -806,6 +806,22 @@ Please verify the correct folder name was given.</source>
         <source>%1 can&apos;t run help file</source>
         <translation>%1 не может открыть справку</translation>
     </message>
+    <message>
+        <source>File %1 saved</source>
+        <translation>Файл %1 сохранён</translation>
+    </message>
+    <message>
+        <source>Congratulation</source>
+        <translation>Поздравляем</translation>
+    </message>
+    <message>
+        <source>Could not open file: %1</source>
+        <translation>Не удалось открыть файл: %1</translation>
+    </message>
+    <message>
+        <source>Could not read from file: %1</source>
+        <translation>Не удалось прочитать файл: %1</translation>
+    </message>
 </context>
 <context>
     <name>Uninstaller</name>

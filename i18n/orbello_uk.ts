@@ -806,6 +806,22 @@ Please verify the correct folder name was given.</source>
         <source>%1 can&apos;t run help file</source>
         <translation>%1 не може відкрити довідку</translation>
     </message>
+    <message>
+        <source>File %1 saved</source>
+        <translation>Файл %1 збережено</translation>
+    </message>
+    <message>
+        <source>Congratulation</source>
+        <translation>Вітаємо</translation>
+    </message>
+    <message>
+        <source>Could not open file: %1</source>
+        <translation>Не вдалося відкрити файл: %1</translation>
+    </message>
+    <message>
+        <source>Could not read from file: %1</source>
+        <translation>Не вдалося прочитати файл: %1</translation>
+    </message>
 </context>
 <context>
     <name>Uninstaller</name>

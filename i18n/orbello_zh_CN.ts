@@ -798,6 +798,22 @@ Please verify the correct folder name was given.</source>
         <source>%1 can&apos;t run help file</source>
         <translation>%1 无法打开帮助</translation>
     </message>
+    <message>
+        <source>File %1 saved</source>
+        <translation>文件 %1 已保存</translation>
+    </message>
+    <message>
+        <source>Congratulation</source>
+        <translation>恭喜</translation>
+    </message>
+    <message>
+        <source>Could not open file: %1</source>
+        <translation>无法打开文件：%1</translation>
+    </message>
+    <message>
+        <source>Could not read from file: %1</source>
+        <translation>无法读取文件：%1</translation>
+    </message>
 </context>
 <context>
     <name>Uninstaller</name>

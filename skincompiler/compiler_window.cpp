@@ -55,9 +55,13 @@ constexpr QPoint kIconPlace{8, 290};
 // such as /dev/zero from filling the memory.
 constexpr std::size_t kMaxBitmapBytes = 64 << 20;
 
+void ShowError(QWidget* owner, const std::string& text) {
+  platform::ShowMessage(
+      MessageRequest{text, "Error", MessageIcon::kError, MessageButtons::kOk, 0, owner});
+}
+
 void ShowError(QWidget* owner, const QString& text) {
-  platform::ShowMessage(MessageRequest{text.toLocal8Bit().toStdString(), "Error",
-                                       MessageIcon::kError, MessageButtons::kOk, 0, owner});
+  ShowError(owner, text.toLocal8Bit().toStdString());
 }
 
 }  // namespace
@@ -317,9 +321,37 @@ void CompilerWindow::Compile() {
       return;
     }
   }
-  if (skinfile::WriteSkinFile(skin_path, sources, this) == skinfile::WriteResult::kFatal) {
-    QCoreApplication::exit(-1);
+  const skinfile::WriteReport report = skinfile::WriteSkinFile(skin_path, sources);
+  // The file names go into the words by their bytes: a name need not be text.
+  auto with_name = [](const char* words, const std::string& name) {
+    std::string said = Tr(words).toLocal8Bit().toStdString();
+    const std::size_t at = said.find("%1");
+    return at == std::string::npos ? said : said.replace(at, 2, name);
+  };
+  switch (report.failure) {
+    case skinfile::WriteFailure::kNone:
+      platform::ShowMessage(MessageRequest{
+          with_name(QT_TRANSLATE_NOOP("SkinCompiler", "File %1 saved"), skin_path),
+          Tr(QT_TRANSLATE_NOOP("SkinCompiler", "Congratulation")).toLocal8Bit().toStdString(),
+          MessageIcon::kWarning, MessageButtons::kOk, 0, this});
+      break;
+    case skinfile::WriteFailure::kCannotCreate:
+      ShowError(this, Tr("Could not create skin file"));
+      break;
+    case skinfile::WriteFailure::kCannotOpen:
+      ShowError(this, with_name(QT_TRANSLATE_NOOP("SkinCompiler", "Could not open file: %1"),
+                                report.source));
+      break;
+    case skinfile::WriteFailure::kCannotRead:
+      ShowError(this, with_name(QT_TRANSLATE_NOOP("SkinCompiler", "Could not read from file: %1"),
+                                report.source));
+      break;
+    case skinfile::WriteFailure::kUnexpected:
+      ShowError(this, Tr(kFatalErrorMessage));
+      break;
   }
+  if (report.result == skinfile::WriteResult::kFatal)
+    QCoreApplication::exit(-1);
 }
 
 void CompilerWindow::Help() {

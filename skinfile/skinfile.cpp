@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "platform/core/files.h"
-#include "platform/core/message.h"
 #include "platform/core/paths.h"
 
 namespace orbello::skinfile {
@@ -94,12 +93,18 @@ SkinHeader DecodeHeader(const unsigned char* bytes, size_t count) {
   return header;
 }
 
-std::string UnableToLoadSkinMessage(const std::string& skin_path) {
-  return "Unable to load skin: [" + skin_path + "]";
-}
+namespace {
 
-WriteResult WriteSkinFile(const std::string& skin_path,
-                          const std::array<std::string, kPictureCount>& bmp_paths, void* owner) {
+// One failure of the writer, with the source it concerns.
+struct WriteFailed {
+  WriteFailure failure;
+  std::string source;
+};
+
+}  // namespace
+
+WriteReport WriteSkinFile(const std::string& skin_path,
+                          const std::array<std::string, kPictureCount>& bmp_paths) {
   UniqueFd held;
   UniqueFd source;
   try {
@@ -107,20 +112,20 @@ WriteResult WriteSkinFile(const std::string& skin_path,
     // been read: a source that went missing must not cost the skin already in use.
     const std::string target = platform::FinalTarget(skin_path);
     if (target.empty())
-      throw EFOpenError("Could not create skin file");
+      throw WriteFailed{WriteFailure::kCannotCreate, {}};
     // An existing skin file is held, unshared and writable, until it is replaced: one that
     // another process holds, or that may not be written, stays as it is.
     struct stat target_st {};
     if (stat(target.c_str(), &target_st) == 0) {
       held = platform::OpenUnshared(target, O_WRONLY);
       if (!held.Valid())
-        throw EFOpenError("Could not create skin file");
+        throw WriteFailed{WriteFailure::kCannotCreate, {}};
     } else {
       const size_t slash = target.rfind('/');
       const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
       struct stat folder_st {};
       if (stat(folder.c_str(), &folder_st) != 0 || !S_ISDIR(folder_st.st_mode))
-        throw EFOpenError("Could not create skin file");
+        throw WriteFailed{WriteFailure::kCannotCreate, {}};
     }
     SkinHeader header;
     std::string body;
@@ -132,7 +137,7 @@ WriteResult WriteSkinFile(const std::string& skin_path,
       // A length that does not fit the header's 32 bits cannot be recorded.
       if (!source.Valid() || fstat(source.Get(), &st) != 0 || !S_ISREG(st.st_mode) ||
           static_cast<uint64_t>(st.st_size) > UINT32_MAX) {
-        throw EFOpenError("Could not open file: " + path);
+        throw WriteFailed{WriteFailure::kCannotOpen, path};
       }
       const auto length = static_cast<uint32_t>(st.st_size);
       header.lengths[k] = length;
@@ -140,16 +145,16 @@ WriteResult WriteSkinFile(const std::string& skin_path,
       for (;;) {
         ssize_t n = platform::ReadFull(source.Get(), block.data(), block.size());
         if (n < 0)
-          throw EFOpenError("Could not read from file: " + path);
+          throw WriteFailed{WriteFailure::kCannotRead, path};
         copied += static_cast<uint64_t>(n);
         if (n == 0) {
           if (copied != length)
-            throw EFOpenError("Could not read from file: " + path);
+            throw WriteFailed{WriteFailure::kCannotRead, path};
           break;
         }
         // More than the length taken: the source grows while it is read.
         if (copied > length)
-          throw EFOpenError("Could not read from file: " + path);
+          throw WriteFailed{WriteFailure::kCannotRead, path};
         body.append(reinterpret_cast<const char*>(block.data()), static_cast<size_t>(n));
       }
       source.Reset();
@@ -158,22 +163,13 @@ WriteResult WriteSkinFile(const std::string& skin_path,
     std::string bytes(reinterpret_cast<const char*>(head.data()), head.size());
     bytes += body;
     if (!platform::ReplaceFile(target, bytes))
-      throw EFOpenError("Could not create skin file");
+      throw WriteFailed{WriteFailure::kCannotCreate, {}};
     held.Reset();
-    platform::ShowMessage({"File " + skin_path + " saved", "Congratulation",
-                           platform::MessageIcon::kWarning, platform::MessageButtons::kOk, 0,
-                           owner});
-    return WriteResult::kSaved;
-  } catch (const EFOpenError& error) {
-    held.Reset();
-    source.Reset();
-    platform::ShowError(error.what(), owner);
-    return WriteResult::kFailed;
+    return {};
+  } catch (const WriteFailed& failed) {
+    return {WriteResult::kFailed, failed.failure, failed.source};
   } catch (const std::exception&) {
-    held.Reset();
-    source.Reset();
-    platform::ShowError("Fatal Error", owner);
-    return WriteResult::kFatal;
+    return {WriteResult::kFatal, WriteFailure::kUnexpected, {}};
   }
 }
 

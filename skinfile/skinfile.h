@@ -24,31 +24,41 @@ struct SkinHeader {
   std::array<uint32_t, kPictureCount> lengths{};
 };
 
-// Raised inside the writer for each of its failures; carries the message shown.
+// A picture that cannot be used for a skin; carries the words the skin compiler shows.
 class EFOpenError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
 
 enum class WriteResult {
-  kSaved,   // "File <path> saved" was shown ("Congratulation")
-  kFailed,  // the EFOpenError's text was shown ("Error"); the old file is untouched
-  kFatal,   // "Fatal Error" was shown; the caller ends the program with exit code -1
+  kSaved,   // the caller says "File <path> saved" ("Congratulation")
+  kFailed,  // the caller says the failure ("Error"); the old file is untouched
+  kFatal,   // the caller says "Fatal Error" and ends the program with exit code -1
 };
 
-// Writes the skin file from five BMP files in picture order and shows exactly one message,
-// owned by `owner`, through platform::ShowMessage:
-//   "Could not create skin file"               creating/seeking/writing the skin file
-//   "Could not open file: " + source          opening a source or taking its length
-//   "Could not read from file: " + source     a source ending before its length
-//   "File " + skin_path + " saved"            success, caption "Congratulation"
+// What went wrong, for the caller to put in the player's words:
+enum class WriteFailure {
+  kNone,
+  kCannotCreate,  // creating or replacing the skin file: "Could not create skin file"
+  kCannotOpen,    // opening a source or taking its length: "Could not open file: <source>"
+  kCannotRead,    // a source ending before its length, or growing: "Could not read from file:"
+  kUnexpected,    // anything else (out of memory): "Fatal Error"
+};
+
+struct WriteReport {
+  WriteResult result = WriteResult::kSaved;
+  WriteFailure failure = WriteFailure::kNone;
+  std::string source;  // the picture file of kCannotOpen and kCannotRead
+};
+
+// Writes the skin file from five BMP files in picture order and shows nothing: the report says
+// what the caller tells the player.
 // The skin is assembled in memory and replaces the old file (a symbolic link's target) through
 // platform::ReplaceFile only once every picture has been read, so any failure leaves an existing
 // skin file whole and creates none. Every file is held under an exclusive advisory lock while
 // open, so a file another process holds fails; an existing skin file must be writable.
-WriteResult WriteSkinFile(const std::string& skin_path,
-                          const std::array<std::string, kPictureCount>& bmp_paths,
-                          void* owner = nullptr);
+WriteReport WriteSkinFile(const std::string& skin_path,
+                          const std::array<std::string, kPictureCount>& bmp_paths);
 
 // Temporary file names of an unpacked skin, slot k holding picture k.
 using TempNames = std::array<std::string, kPictureCount>;
@@ -60,7 +70,7 @@ using TempNames = std::array<std::string, kPictureCount>;
 // 20 bytes counts its missing lengths as 0; an empty skin file makes no files at all; lengths
 // beyond the data give shorter files without error. Shows no message: false when the skin file
 // cannot be opened or locked, or a temporary file cannot be created or written; the caller then
-// shows UnableToLoadSkinMessage. Loading the five files into pictures is the caller's.
+// says that the skin could not be loaded. Loading the five files into pictures is the caller's.
 bool UnpackSkin(const std::string& skin_path, TempNames& names);
 
 // Deletes the files named in `names` (missing ones are no error) and leaves the names in place.
@@ -92,9 +102,6 @@ inline constexpr int kMaxPictureHeight = 4 * 224;
 bool BmpDimensions(const std::string& bmp, int* width, int* height);
 // True when `bmp` declares a size within the bounds above, times `density`.
 bool PictureWithinBounds(const std::string& bmp, int density = 1);
-
-// "Unable to load skin: [" + skin_path + "]"
-std::string UnableToLoadSkinMessage(const std::string& skin_path);
 
 // Header <-> 20 bytes, little-endian.
 std::array<unsigned char, kHeaderSize> EncodeHeader(const SkinHeader& header);

@@ -60,6 +60,15 @@ class SkinFileTest : public ::testing::Test {
     }
   }
 
+  // Writes and keeps what the report said beside the result.
+  WriteResult Write(const std::string& skin,
+                    const std::array<std::string, kPictureCount>& sources) {
+    const WriteReport report = WriteSkinFile(skin, sources);
+    failures_.emplace_back(report.failure, report.source);
+    return report.result;
+  }
+  using Failures = std::vector<std::pair<WriteFailure, std::string>>;
+
   std::vector<std::string> TempFolderEntries() const {
     std::vector<std::string> names;
     for (const auto& e : std::filesystem::directory_iterator(tmp_))
@@ -72,13 +81,13 @@ class SkinFileTest : public ::testing::Test {
   testing::ScopedEnv tmpdir_{"TMPDIR", tmp_};
   std::array<std::string, kPictureCount> sources_;
   std::array<std::string, kPictureCount> pictures_;
-  testing::MessageRecorder messages_;
+  Failures failures_;
 };
 
 TEST_F(SkinFileTest, WriterPacksTheFiveFilesBehindTheirLengths) {
   const std::string skin = dir_ / "classic.sf";
   WriteFileBytes(skin, std::string(3'000'000, 'x'));  // replaced, not overwritten in place
-  ASSERT_EQ(WriteSkinFile(skin, sources_), WriteResult::kSaved);
+  ASSERT_EQ(Write(skin, sources_), WriteResult::kSaved);
   const std::string bytes = ReadFileBytes(skin);
   std::string expected;
   for (int k = 0; k < kPictureCount; ++k) {
@@ -89,47 +98,40 @@ TEST_F(SkinFileTest, WriterPacksTheFiveFilesBehindTheirLengths) {
   const size_t balls_at = 20 + pictures_[0].size() + pictures_[1].size();
   EXPECT_EQ(bytes.substr(balls_at, 2), "BM");
   EXPECT_EQ(U32At(bytes, balls_at + 18), 768u);
-  ASSERT_EQ(messages_.messages.size(), 1u);
-  EXPECT_EQ(messages_.messages[0].text, "File " + skin + " saved");
-  EXPECT_EQ(messages_.messages[0].caption, "Congratulation");
-  EXPECT_EQ(messages_.messages[0].icon, platform::MessageIcon::kWarning);
+  EXPECT_EQ(failures_, (Failures{{WriteFailure::kNone, ""}}));
 }
 
-TEST_F(SkinFileTest, WriterFailuresShowTheirMessageAndLeaveTheOldFileWhole) {
+TEST_F(SkinFileTest, WriterFailuresSayWhatFailedAndLeaveTheOldFileWhole) {
   const std::string skin = dir_ / "inuse.sf";
-  ASSERT_EQ(WriteSkinFile(skin, sources_), WriteResult::kSaved);
+  ASSERT_EQ(Write(skin, sources_), WriteResult::kSaved);
   const std::string in_use = ReadFileBytes(skin);
   std::filesystem::remove(sources_[2]);
-  EXPECT_EQ(WriteSkinFile(skin, sources_), WriteResult::kFailed);
+  EXPECT_EQ(Write(skin, sources_), WriteResult::kFailed);
   EXPECT_EQ(ReadFileBytes(skin), in_use);
   // A new name that could not be completed is not created at all.
-  EXPECT_EQ(WriteSkinFile(dir_ / "new.sf", sources_), WriteResult::kFailed);
+  EXPECT_EQ(Write(dir_ / "new.sf", sources_), WriteResult::kFailed);
   EXPECT_FALSE(std::filesystem::exists(dir_ / "new.sf"));
 
-  EXPECT_EQ(WriteSkinFile(dir_ / "no/folder/x.sf", sources_), WriteResult::kFailed);
+  EXPECT_EQ(Write(dir_ / "no/folder/x.sf", sources_), WriteResult::kFailed);
   EXPECT_FALSE(std::filesystem::exists(dir_ / "no"));
 
   // A source that reads more than its recorded length.
   std::array<std::string, kPictureCount> growing = sources_;
   growing[2] = "/proc/self/status";
   WriteFileBytes(sources_[2], pictures_[2]);
-  EXPECT_EQ(WriteSkinFile(skin, growing), WriteResult::kFailed);
+  EXPECT_EQ(Write(skin, growing), WriteResult::kFailed);
 
   std::array<std::string, kPictureCount> folder = sources_;
   folder[4] = dir_.Path();
-  EXPECT_EQ(WriteSkinFile(skin, folder), WriteResult::kFailed);
+  EXPECT_EQ(Write(skin, folder), WriteResult::kFailed);
   EXPECT_EQ(ReadFileBytes(skin), in_use);
 
-  EXPECT_EQ(
-      messages_.Texts(),
-      (std::vector<std::string>{"File " + skin + " saved", "Could not open file: " + sources_[2],
-                                "Could not open file: " + sources_[2], "Could not create skin file",
-                                "Could not read from file: /proc/self/status",
-                                "Could not open file: " + dir_.Path()}));
-  for (size_t i = 1; i < messages_.messages.size(); ++i) {
-    EXPECT_EQ(messages_.messages[i].caption, "Error");
-    EXPECT_EQ(messages_.messages[i].icon, platform::MessageIcon::kError);
-  }
+  EXPECT_EQ(failures_, (Failures{{WriteFailure::kNone, ""},
+                                 {WriteFailure::kCannotOpen, sources_[2]},
+                                 {WriteFailure::kCannotOpen, sources_[2]},
+                                 {WriteFailure::kCannotCreate, ""},
+                                 {WriteFailure::kCannotRead, "/proc/self/status"},
+                                 {WriteFailure::kCannotOpen, dir_.Path()}}));
   std::set<std::string> left;
   for (const auto& e : std::filesystem::directory_iterator(dir_.Path()))
     left.insert(e.path().filename());
@@ -140,14 +142,14 @@ TEST_F(SkinFileTest, WriterFailuresShowTheirMessageAndLeaveTheOldFileWhole) {
 
 TEST_F(SkinFileTest, ALinkStaysALinkAndAReplacedFileKeepsItsMode) {
   const std::string direct = dir_ / "direct.sf";
-  ASSERT_EQ(WriteSkinFile(direct, sources_), WriteResult::kSaved);
+  ASSERT_EQ(Write(direct, sources_), WriteResult::kSaved);
   std::filesystem::create_directory(dir_ / "skins");
   const std::string target = dir_ / "skins/classic.sf";
   WriteFileBytes(target, "old");
   ASSERT_EQ(chmod(target.c_str(), 0640), 0);
   const std::string link = dir_ / "classic.sf";
   std::filesystem::create_symlink("skins/classic.sf", link);
-  ASSERT_EQ(WriteSkinFile(link, sources_), WriteResult::kSaved);
+  ASSERT_EQ(Write(link, sources_), WriteResult::kSaved);
   EXPECT_TRUE(std::filesystem::is_symlink(link));
   EXPECT_EQ(ReadFileBytes(target), ReadFileBytes(direct));
   struct stat st {};
@@ -156,7 +158,7 @@ TEST_F(SkinFileTest, ALinkStaysALinkAndAReplacedFileKeepsItsMode) {
   // A link to a file that does not exist yet creates that file.
   const std::string dangling = dir_ / "dangling.sf";
   std::filesystem::create_symlink("skins/fresh.sf", dangling);
-  ASSERT_EQ(WriteSkinFile(dangling, sources_), WriteResult::kSaved);
+  ASSERT_EQ(Write(dangling, sources_), WriteResult::kSaved);
   EXPECT_TRUE(std::filesystem::is_symlink(dangling));
   EXPECT_EQ(ReadFileBytes(dir_ / "skins/fresh.sf"), ReadFileBytes(direct));
 }
@@ -167,19 +169,19 @@ TEST_F(SkinFileTest, AReadOnlySkinFileIsNotReplaced) {
   const std::string skin = dir_ / "readonly.sf";
   WriteFileBytes(skin, "kept");
   ASSERT_EQ(chmod(skin.c_str(), 0444), 0);
-  EXPECT_EQ(WriteSkinFile(skin, sources_), WriteResult::kFailed);
+  EXPECT_EQ(Write(skin, sources_), WriteResult::kFailed);
   EXPECT_EQ(ReadFileBytes(skin), "kept");
-  EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"Could not create skin file"});
+  EXPECT_EQ(failures_, (Failures{{WriteFailure::kCannotCreate, ""}}));
 }
 
 TEST_F(SkinFileTest, FilesHeldByAnotherProgramAreNotUsed) {
   const std::string skin = dir_ / "held.sf";
-  ASSERT_EQ(WriteSkinFile(skin, sources_), WriteResult::kSaved);
+  ASSERT_EQ(Write(skin, sources_), WriteResult::kSaved);
   const std::string before = ReadFileBytes(skin);
   int fd = open(skin.c_str(), O_RDONLY);
   ASSERT_GE(fd, 0);
   ASSERT_EQ(flock(fd, LOCK_EX), 0);
-  EXPECT_EQ(WriteSkinFile(skin, sources_), WriteResult::kFailed);
+  EXPECT_EQ(Write(skin, sources_), WriteResult::kFailed);
   TempNames names;
   EXPECT_FALSE(UnpackSkin(skin, names));
   close(fd);
@@ -187,16 +189,16 @@ TEST_F(SkinFileTest, FilesHeldByAnotherProgramAreNotUsed) {
 
   fd = open(sources_[1].c_str(), O_RDONLY);
   ASSERT_EQ(flock(fd, LOCK_EX), 0);
-  EXPECT_EQ(WriteSkinFile(skin, sources_), WriteResult::kFailed);
+  EXPECT_EQ(Write(skin, sources_), WriteResult::kFailed);
   close(fd);
-  EXPECT_EQ(messages_.Texts(),
-            (std::vector<std::string>{"File " + skin + " saved", "Could not create skin file",
-                                      "Could not open file: " + sources_[1]}));
+  EXPECT_EQ(failures_, (Failures{{WriteFailure::kNone, ""},
+                                 {WriteFailure::kCannotCreate, ""},
+                                 {WriteFailure::kCannotOpen, sources_[1]}}));
 }
 
 TEST_F(SkinFileTest, UnpackGivesBackEachPictureInAFreshPrivateFile) {
   const std::string skin = dir_ / "classic.sf";
-  ASSERT_EQ(WriteSkinFile(skin, sources_), WriteResult::kSaved);
+  ASSERT_EQ(Write(skin, sources_), WriteResult::kSaved);
   WriteFileBytes(skin, ReadFileBytes(skin) + "bytes behind the fifth picture");
   TempNames names;
   ASSERT_TRUE(UnpackSkin(skin, names));
@@ -252,13 +254,11 @@ TEST_F(SkinFileTest, ShortSkinFiles) {
   EXPECT_FALSE(UnpackSkin(dir_ / "fifo.sf", names));
   EXPECT_FALSE(UnpackSkin(dir_.Path(), names));
   EXPECT_EQ(names, old);
-  EXPECT_TRUE(messages_.messages.empty());  // the unpacker itself shows nothing
-  EXPECT_EQ(UnableToLoadSkinMessage("/x/y.sf"), "Unable to load skin: [/x/y.sf]");
 }
 
 TEST_F(SkinFileTest, UnpackWithoutATemporaryFolderFails) {
   const std::string skin = dir_ / "classic.sf";
-  ASSERT_EQ(WriteSkinFile(skin, sources_), WriteResult::kSaved);
+  ASSERT_EQ(Write(skin, sources_), WriteResult::kSaved);
   testing::ScopedEnv gone("TMPDIR", dir_ / "no-such-folder");
   TempNames names;
   EXPECT_FALSE(UnpackSkin(skin, names));
@@ -268,7 +268,7 @@ TEST_F(SkinFileTest, UnpackWithoutATemporaryFolderFails) {
 // game must neither write through them nor create their targets.
 TEST_F(SkinFileTest, PlantedLinksAreNeverWrittenThrough) {
   const std::string skin = dir_ / "classic.sf";
-  ASSERT_EQ(WriteSkinFile(skin, sources_), WriteResult::kSaved);
+  ASSERT_EQ(Write(skin, sources_), WriteResult::kSaved);
   const std::string victim = dir_ / "victim";
   WriteFileBytes(victim, "precious");
   std::set<std::string> planted;
@@ -308,7 +308,7 @@ TEST_F(SkinFileTest, PlantedLinksAreNeverWrittenThrough) {
 // of RLE bitmaps declaring 5790 x 5790 pixels each would otherwise take gigabytes.
 TEST_F(SkinFileTest, ReaderSplitsLikeUnpackingAndBoundsPicturesBeforeDecoding) {
   const std::string skin = dir_ / "read.sf";
-  ASSERT_EQ(WriteSkinFile(skin, sources_), WriteResult::kSaved);
+  ASSERT_EQ(Write(skin, sources_), WriteResult::kSaved);
   SkinPictures read;
   ASSERT_TRUE(ReadSkinPictures(skin, &read));
   for (int k = 0; k < kPictureCount; ++k) {

@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/core/message.h"
 #include "skinfile/color_names.h"
 #include "skinfile/companion.h"
 #include "skinfile/language_color_names.h"
@@ -129,14 +128,13 @@ int main(int argc, char** argv) {
     }
     return 0;
   }
-  // The writer reports through a message box; at build time only a failure is worth a word.
-  std::string last_message;
-  orbello::platform::SetMessageHandler([&](const orbello::platform::MessageRequest& request) {
-    last_message = request.caption + ": " + request.text;
-    return orbello::platform::kIdOk;
-  });
-  if (skinfile::WriteSkinFile(skin, sources) != skinfile::WriteResult::kSaved) {
-    std::fprintf(stderr, "orbello-skinpack: %s\n", last_message.c_str());
+  const skinfile::WriteReport report = skinfile::WriteSkinFile(skin, sources);
+  if (report.result != skinfile::WriteResult::kSaved) {
+    const char* why = report.failure == skinfile::WriteFailure::kCannotOpen   ? "cannot open"
+                      : report.failure == skinfile::WriteFailure::kCannotRead ? "cannot read"
+                                                                              : "cannot write";
+    std::fprintf(stderr, "orbello-skinpack: %s: %s\n", why,
+                 report.source.empty() ? skin.c_str() : report.source.c_str());
     return 1;
   }
   return 0;

@@ -238,7 +238,7 @@ TEST_F(DoubleDensity, SkinsWithoutDoublePicturesOfTheirOwnAreSmoothlyEnlarged) {
   messages_.seen.clear();
   auto form = Create();
   EXPECT_EQ(status_, 1);
-  EXPECT_TRUE(messages_.Saw(skinfile::UnableToLoadSkinMessage(skinfile::CompanionPath(skin_))))
+  EXPECT_TRUE(messages_.Saw("Unable to load skin: [" + skinfile::CompanionPath(skin_) + "]"))
       << messages_.Texts().join("|").toStdString();
 }
 
