@@ -520,6 +520,16 @@ Bitte prüfen Sie, ob der Ordnername richtig angegeben wurde.</translation>
         <comment>hours:minutes:seconds</comment>
         <translation>Punktestand %1, Rekord %2, Zeit %3.</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between the items of a spoken list</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the groups of a spoken list</comment>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -520,6 +520,16 @@ Compruebe que el nombre de la carpeta sea correcto.</translation>
         <comment>hours:minutes:seconds</comment>
         <translation>Puntuación %1, récord %2, tiempo %3.</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between the items of a spoken list</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the groups of a spoken list</comment>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

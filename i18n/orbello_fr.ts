@@ -520,6 +520,16 @@ Vérifiez que le nom du dossier est correct.</translation>
         <comment>hours:minutes:seconds</comment>
         <translation>Score %1, record %2, temps %3.</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between the items of a spoken list</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the groups of a spoken list</comment>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

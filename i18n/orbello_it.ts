@@ -520,6 +520,16 @@ Verificare che il nome della cartella sia corretto.</translation>
         <comment>hours:minutes:seconds</comment>
         <translation>Punteggio %1, record %2, tempo %3.</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between the items of a spoken list</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the groups of a spoken list</comment>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -524,6 +524,16 @@ Należy sprawdzić, czy nazwa folderu jest poprawna.</translation>
         <comment>hours:minutes:seconds</comment>
         <translation>Wynik %1, rekord %2, czas %3.</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between the items of a spoken list</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the groups of a spoken list</comment>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -520,6 +520,16 @@ Verifique se o nome da pasta está correto.</translation>
         <comment>hours:minutes:seconds</comment>
         <translation>Pontuação %1, recorde %2, tempo %3.</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between the items of a spoken list</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the groups of a spoken list</comment>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

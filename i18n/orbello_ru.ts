@@ -524,6 +524,16 @@ Please verify the correct folder name was given.</source>
         <comment>hours:minutes:seconds</comment>
         <translation>Счёт %1, рекорд %2, время %3.</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between the items of a spoken list</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the groups of a spoken list</comment>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

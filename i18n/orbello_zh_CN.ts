@@ -516,6 +516,16 @@ Please verify the correct folder name was given.</source>
         <comment>hours:minutes:seconds</comment>
         <translation>得分 %1，最高分 %2，时间 %3。</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between the items of a spoken list</comment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the groups of a spoken list</comment>
+        <translation>；</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

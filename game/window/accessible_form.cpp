@@ -53,6 +53,14 @@ QString Sentence(const QString& text) {
   return ScreenReader::tr("%1.", "ends a sentence").arg(text);
 }
 
+// The punctuation of spoken lists is the language's: "A1, C4" and "red: A1; green: B2".
+QString Items(const QStringList& items) {
+  return items.join(ScreenReader::tr(", ", "between the items of a spoken list"));
+}
+QString Groups(const QStringList& groups) {
+  return groups.join(ScreenReader::tr("; ", "between the groups of a spoken list"));
+}
+
 // The balls on the board by colour, each colour's cells in board order: "red: A1, C4; green: B2."
 QString BallList(const GameEngine& engine, const skinfile::ColorNames& names) {
   QStringList colors;
@@ -66,11 +74,11 @@ QString BallList(const GameEngine& engine, const skinfile::ColorNames& names) {
     }
     if (!cells.isEmpty())
       colors << ScreenReader::tr("%1: %2", "the balls of a colour: the colour, their cells")
-                    .arg(ColorName(names, color), cells.join(QStringLiteral(", ")));
+                    .arg(ColorName(names, color), Items(cells));
   }
   if (colors.isEmpty())
     return ScreenReader::tr("No balls.");
-  return Sentence(colors.join(QStringLiteral("; ")));
+  return Sentence(Groups(colors));
 }
 
 int BallCount(const GameEngine& engine) {
@@ -450,7 +458,7 @@ QString TurnSummary(const TurnOutcome& outcome, const skinfile::ColorNames& name
                    .arg(ColorName(names, ball.Color), CellPosition(CellNumber(ball.X, ball.Y)));
     const size_t count = std::min<size_t>(outcome.appeared.size(), 3);
     text += QLatin1Char(' ') + ScreenReader::tr("%1: %2.", "how many new balls, the balls")
-                                   .arg(counts[count - 1], balls.join(QStringLiteral(", ")));
+                                   .arg(counts[count - 1], Items(balls));
     removal(outcome.removed_by_appeared, outcome.points_by_appeared);
   }
   if (outcome.game_over)
@@ -479,8 +487,7 @@ QString DisplayText(Display display, const GameEngine& engine, const skinfile::C
       }
       if (colors.isEmpty())
         return ScreenReader::tr("Next: none", "the next balls' colours");
-      return ScreenReader::tr("Next: %1", "the next balls' colours")
-          .arg(colors.join(QStringLiteral(", ")));
+      return ScreenReader::tr("Next: %1", "the next balls' colours").arg(Items(colors));
     }
   }
   return {};
@@ -627,7 +634,7 @@ QString FormAccessibility::ReadingFor(int key) {
     }
     if (held.isEmpty())
       return ScreenReader::tr("%1: empty.", "a row or column").arg(title);
-    const QString cells = held.join(QStringLiteral("; "));
+    const QString cells = Groups(held);
     return held.size() < kBoardSize
                ? ScreenReader::tr("%1: %2; the rest empty.", "a row or column, its cells")
                      .arg(title, cells)
