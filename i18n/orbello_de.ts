@@ -89,6 +89,14 @@
         <source>this Wayland session has no X11 display (DISPLAY is not set), so the window opens on Wayland: the compositor places it, draws it without its shape and does not let a second start raise it, and the help window stays open at the end. XWayland gives all of these back.</source>
         <translation>diese Wayland-Sitzung hat keine X11-Anzeige (DISPLAY ist nicht gesetzt), daher öffnet sich das Fenster unter Wayland: Der Compositor platziert es, zeichnet es ohne seine Form und lässt es von einem zweiten Start nicht nach vorn holen, und das Hilfefenster bleibt am Ende offen. Mit XWayland ist all das wieder da.</translation>
     </message>
+    <message>
+        <source>This display shows %1 bits per pixel; its colour depth is not supported.</source>
+        <translation>Diese Anzeige hat %1 Bit pro Pixel; diese Farbtiefe wird nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>Corvane Orbello needs a display of at least %1 bits per pixel.</source>
+        <translation>Corvane Orbello braucht eine Anzeige mit mindestens %1 Bit pro Pixel.</translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>

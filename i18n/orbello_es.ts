@@ -89,6 +89,14 @@
         <source>this Wayland session has no X11 display (DISPLAY is not set), so the window opens on Wayland: the compositor places it, draws it without its shape and does not let a second start raise it, and the help window stays open at the end. XWayland gives all of these back.</source>
         <translation>esta sesión de Wayland no tiene pantalla X11 (DISPLAY no está definida), así que la ventana se abre en Wayland: el compositor la coloca, la dibuja sin su forma y no deja que un segundo inicio la traiga al frente, y la ventana de ayuda queda abierta al final. XWayland lo devuelve todo.</translation>
     </message>
+    <message>
+        <source>This display shows %1 bits per pixel; its colour depth is not supported.</source>
+        <translation>Esta pantalla usa %1 bits por píxel; su profundidad de color no es compatible.</translation>
+    </message>
+    <message>
+        <source>Corvane Orbello needs a display of at least %1 bits per pixel.</source>
+        <translation>Corvane Orbello necesita una pantalla de al menos %1 bits por píxel.</translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>

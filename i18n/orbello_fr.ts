@@ -89,6 +89,14 @@
         <source>this Wayland session has no X11 display (DISPLAY is not set), so the window opens on Wayland: the compositor places it, draws it without its shape and does not let a second start raise it, and the help window stays open at the end. XWayland gives all of these back.</source>
         <translation>cette session Wayland n&apos;a pas d&apos;affichage X11 (DISPLAY n&apos;est pas défini), la fenêtre s&apos;ouvre donc sous Wayland : le compositeur la place, la dessine sans sa forme et ne permet pas à un second lancement de la mettre au premier plan, et la fenêtre d&apos;aide reste ouverte à la fin. XWayland rétablit tout cela.</translation>
     </message>
+    <message>
+        <source>This display shows %1 bits per pixel; its colour depth is not supported.</source>
+        <translation>Cet affichage utilise %1 bits par pixel ; cette profondeur de couleur n&apos;est pas prise en charge.</translation>
+    </message>
+    <message>
+        <source>Corvane Orbello needs a display of at least %1 bits per pixel.</source>
+        <translation>Corvane Orbello a besoin d&apos;un affichage d&apos;au moins %1 bits par pixel.</translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>

@@ -89,6 +89,14 @@
         <source>this Wayland session has no X11 display (DISPLAY is not set), so the window opens on Wayland: the compositor places it, draws it without its shape and does not let a second start raise it, and the help window stays open at the end. XWayland gives all of these back.</source>
         <translation>questa sessione Wayland non ha un display X11 (DISPLAY non è impostata), quindi la finestra si apre su Wayland: il compositore la posiziona, la disegna senza la sua forma e non permette a un secondo avvio di portarla in primo piano, e la finestra della guida resta aperta alla fine. XWayland restituisce tutto questo.</translation>
     </message>
+    <message>
+        <source>This display shows %1 bits per pixel; its colour depth is not supported.</source>
+        <translation>Questo schermo usa %1 bit per pixel; la sua profondità di colore non è supportata.</translation>
+    </message>
+    <message>
+        <source>Corvane Orbello needs a display of at least %1 bits per pixel.</source>
+        <translation>Corvane Orbello richiede uno schermo di almeno %1 bit per pixel.</translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>

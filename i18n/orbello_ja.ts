@@ -89,6 +89,14 @@
         <source>this Wayland session has no X11 display (DISPLAY is not set), so the window opens on Wayland: the compositor places it, draws it without its shape and does not let a second start raise it, and the help window stays open at the end. XWayland gives all of these back.</source>
         <translation>この Wayland セッションには X11 ディスプレイがありません（DISPLAY が設定されていません）。そのためウィンドウは Wayland 上で開きます。コンポジターがウィンドウを配置し、形を持たずに描画し、2 回目の起動で前面に出すこともできず、ヘルプウィンドウは終了時にも開いたままになります。XWayland を使うとこれらすべてが戻ります。</translation>
     </message>
+    <message>
+        <source>This display shows %1 bits per pixel; its colour depth is not supported.</source>
+        <translation>このディスプレイは 1 ピクセルあたり %1 ビットです。この色深度には対応していません。</translation>
+    </message>
+    <message>
+        <source>Corvane Orbello needs a display of at least %1 bits per pixel.</source>
+        <translation>Corvane Orbello には 1 ピクセルあたり %1 ビット以上のディスプレイが必要です。</translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>

@@ -89,6 +89,14 @@
         <source>this Wayland session has no X11 display (DISPLAY is not set), so the window opens on Wayland: the compositor places it, draws it without its shape and does not let a second start raise it, and the help window stays open at the end. XWayland gives all of these back.</source>
         <translation>ta sesja Wayland nie ma ekranu X11 (zmienna DISPLAY nie jest ustawiona), więc okno otwiera się w Wayland: kompozytor sam je umieszcza, rysuje je bez jego kształtu i nie pozwala, by ponowne uruchomienie wysunęło je na wierzch, a okno pomocy pozostaje otwarte na końcu. XWayland przywraca to wszystko.</translation>
     </message>
+    <message>
+        <source>This display shows %1 bits per pixel; its colour depth is not supported.</source>
+        <translation>Ten ekran ma %1 bitów na piksel; ta głębia kolorów nie jest obsługiwana.</translation>
+    </message>
+    <message>
+        <source>Corvane Orbello needs a display of at least %1 bits per pixel.</source>
+        <translation>Corvane Orbello wymaga ekranu o co najmniej %1 bitach na piksel.</translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>

@@ -89,6 +89,14 @@
         <source>this Wayland session has no X11 display (DISPLAY is not set), so the window opens on Wayland: the compositor places it, draws it without its shape and does not let a second start raise it, and the help window stays open at the end. XWayland gives all of these back.</source>
         <translation>esta sessão Wayland não tem tela X11 (DISPLAY não está definida), então a janela abre no Wayland: o compositor a posiciona, a desenha sem o seu formato e não deixa uma segunda execução trazê-la para a frente, e a janela de ajuda fica aberta no final. O XWayland devolve tudo isso.</translation>
     </message>
+    <message>
+        <source>This display shows %1 bits per pixel; its colour depth is not supported.</source>
+        <translation>Esta tela usa %1 bits por pixel; essa profundidade de cor não é suportada.</translation>
+    </message>
+    <message>
+        <source>Corvane Orbello needs a display of at least %1 bits per pixel.</source>
+        <translation>Corvane Orbello precisa de uma tela com pelo menos %1 bits por pixel.</translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>

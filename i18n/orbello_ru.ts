@@ -89,6 +89,14 @@
         <source>this Wayland session has no X11 display (DISPLAY is not set), so the window opens on Wayland: the compositor places it, draws it without its shape and does not let a second start raise it, and the help window stays open at the end. XWayland gives all of these back.</source>
         <translation>в этом сеансе Wayland нет дисплея X11 (DISPLAY не задана), поэтому окно открывается в Wayland: композитор сам размещает его, рисует без его формы и не даёт повторному запуску поднять его, а окно справки остаётся открытым в конце. XWayland возвращает всё это.</translation>
     </message>
+    <message>
+        <source>This display shows %1 bits per pixel; its colour depth is not supported.</source>
+        <translation>Этот экран использует %1 бит на пиксель; такая глубина цвета не поддерживается.</translation>
+    </message>
+    <message>
+        <source>Corvane Orbello needs a display of at least %1 bits per pixel.</source>
+        <translation>Для Corvane Orbello нужен экран не менее %1 бит на пиксель.</translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>

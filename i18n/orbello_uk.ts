@@ -89,6 +89,14 @@
         <source>this Wayland session has no X11 display (DISPLAY is not set), so the window opens on Wayland: the compositor places it, draws it without its shape and does not let a second start raise it, and the help window stays open at the end. XWayland gives all of these back.</source>
         <translation>у цьому сеансі Wayland немає дисплея X11 (DISPLAY не задано), тому вікно відкривається у Wayland: композитор сам розміщує його, малює без його форми й не дає повторному запуску підняти його, а вікно довідки залишається відкритим наприкінці. XWayland повертає все це.</translation>
     </message>
+    <message>
+        <source>This display shows %1 bits per pixel; its colour depth is not supported.</source>
+        <translation>Цей екран використовує %1 біт на піксель; така глибина кольору не підтримується.</translation>
+    </message>
+    <message>
+        <source>Corvane Orbello needs a display of at least %1 bits per pixel.</source>
+        <translation>Для Corvane Orbello потрібен екран щонайменше %1 біт на піксель.</translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>

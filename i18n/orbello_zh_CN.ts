@@ -89,6 +89,14 @@
         <source>this Wayland session has no X11 display (DISPLAY is not set), so the window opens on Wayland: the compositor places it, draws it without its shape and does not let a second start raise it, and the help window stays open at the end. XWayland gives all of these back.</source>
         <translation>此 Wayland 会话没有 X11 显示（未设置 DISPLAY），因此窗口在 Wayland 下打开：由合成器放置窗口，绘制时不带其外形，再次启动时也无法将其前置，且帮助窗口在结束时仍保持打开。使用 XWayland 即可恢复这些功能。</translation>
     </message>
+    <message>
+        <source>This display shows %1 bits per pixel; its colour depth is not supported.</source>
+        <translation>此显示器为每像素 %1 位；不支持该颜色深度。</translation>
+    </message>
+    <message>
+        <source>Corvane Orbello needs a display of at least %1 bits per pixel.</source>
+        <translation>Corvane Orbello 需要每像素至少 %1 位的显示器。</translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/qt/translation.h"
+
 // Xlib defines macros (None, Bool, Status) that clash with Qt: it comes after every Qt header.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -20,23 +22,88 @@
 namespace orbello::platform {
 namespace {
 
+// True when `font` has a glyph for every character of `text`.
+bool Draws(const XFontStruct* font, const QString& text) {
+  for (const QChar c : text) {
+    const unsigned row = c.unicode() >> 8;
+    const unsigned column = c.unicode() & 0xFF;
+    if (c.isSurrogate() || row < font->min_byte1 || row > font->max_byte1 ||
+        column < font->min_char_or_byte2 || column > font->max_char_or_byte2) {
+      return false;
+    }
+    if (font->per_char != nullptr) {
+      const unsigned columns = font->max_char_or_byte2 - font->min_char_or_byte2 + 1;
+      const XCharStruct& glyph =
+          font->per_char[(row - font->min_byte1) * columns + column - font->min_char_or_byte2];
+      if (glyph.width == 0 && glyph.lbearing == 0 && glyph.rbearing == 0)
+        return false;
+    }
+  }
+  return true;
+}
+
+// The core font of the box, one that can draw `said` where the server has one: the usual fixed
+// font's Unicode face first, then any other Unicode face (the server may have one with Chinese or
+// Japanese). Else the server's own "fixed" (Latin-1), and `*drawable` false when that cannot.
+XFontStruct* LoadBoxFont(Display* display, const std::vector<QString>& said, bool* drawable) {
+  auto draws_all = [&](const XFontStruct* font) {
+    return std::all_of(said.begin(), said.end(),
+                       [font](const QString& line) { return Draws(font, line); });
+  };
+  std::vector<std::string> names = {"-misc-fixed-medium-r-semicondensed--13-*-*-*-*-*-iso10646-1"};
+  int count = 0;
+  if (char** listed =
+          XListFonts(display, "-*-*-medium-r-normal--*-*-*-*-c-*-iso10646-1", 64, &count)) {
+    names.insert(names.end(), listed, listed + count);
+    XFreeFontNames(listed);
+  }
+  names.push_back("fixed");
+  for (const std::string& name : names) {
+    XFontStruct* font = XLoadQueryFont(display, name.c_str());
+    if (font == nullptr)
+      continue;
+    if (draws_all(font) || name == "fixed") {
+      *drawable = draws_all(font);
+      return font;
+    }
+    XFreeFont(display, font);
+  }
+  return nullptr;
+}
+
+std::vector<XChar2b> Glyphs(const QString& text) {
+  std::vector<XChar2b> glyphs;
+  for (const QChar c : text) {
+    glyphs.push_back({static_cast<unsigned char>(c.unicode() >> 8),
+                      static_cast<unsigned char>(c.unicode() & 0xFF)});
+  }
+  return glyphs;
+}
+
 // A message box drawn with the core protocol only, in black and white, on a connection of its
-// own: Qt's own box would be as black as the window. Returns when the player presses a key, clicks
+// own: Qt's own box would be as black as the window. The lines are said in the player's language
+// where the font can draw them, else in English. Returns when the player presses a key, clicks
 // OK or closes it.
 void ShowPlainMessageBox(Display* display, const std::string& caption,
-                         const std::vector<std::string>& lines) {
-  XFontStruct* font = XLoadQueryFont(display, "fixed");
+                         const std::vector<QString>& said, const std::vector<QString>& english) {
+  bool drawable = false;
+  XFontStruct* font = LoadBoxFont(display, said, &drawable);
   if (font == nullptr)
     return;
+  std::vector<std::vector<XChar2b>> lines;
+  for (const QString& line : drawable ? said : english)
+    lines.push_back(Glyphs(line));
+  const std::vector<XChar2b> ok = Glyphs(QStringLiteral("OK"));
   const int screen = DefaultScreen(display);
   const unsigned long black = BlackPixel(display, screen);
   const unsigned long white = WhitePixel(display, screen);
   const int line_height = font->ascent + font->descent + 4;
+  auto width_of = [font](const std::vector<XChar2b>& glyphs) {
+    return XTextWidth16(font, glyphs.data(), static_cast<int>(glyphs.size()));
+  };
   int text_width = 0;
-  for (const std::string& line : lines) {
-    text_width =
-        std::max(text_width, XTextWidth(font, line.c_str(), static_cast<int>(line.size())));
-  }
+  for (const std::vector<XChar2b>& line : lines)
+    text_width = std::max(text_width, width_of(line));
   const int width = text_width + 40;
   const int height = static_cast<int>(lines.size()) * line_height + 70;
   const int button_width = 80;
@@ -65,14 +132,13 @@ void ShowPlainMessageBox(Display* display, const std::string& caption,
       case Expose:
         if (event.xexpose.count == 0) {
           for (std::size_t i = 0; i < lines.size(); ++i) {
-            XDrawString(display, window, gc, 20,
-                        20 + font->ascent + static_cast<int>(i) * line_height, lines[i].c_str(),
-                        static_cast<int>(lines[i].size()));
+            XDrawString16(display, window, gc, 20,
+                          20 + font->ascent + static_cast<int>(i) * line_height, lines[i].data(),
+                          static_cast<int>(lines[i].size()));
           }
           XDrawRectangle(display, window, gc, button_x, button_y, button_width, button_height);
-          XDrawString(display, window, gc,
-                      button_x + (button_width - XTextWidth(font, "OK", 2)) / 2,
-                      button_y + 4 + font->ascent, "OK", 2);
+          XDrawString16(display, window, gc, button_x + (button_width - width_of(ok)) / 2,
+                        button_y + 4 + font->ascent, ok.data(), static_cast<int>(ok.size()));
         }
         break;
       case KeyPress:
@@ -110,17 +176,18 @@ bool DisplayDepthSupported() {
   }
   const std::string program =
       QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
-  const std::string said =
-      QString("This display shows %1 bits per pixel; its colour depth is not supported.")
-          .arg(depth)
-          .toStdString();
-  const std::string needed =
-      QString("Corvane Orbello needs a display of at least %1 bits per pixel.")
-          .arg(kLeastDisplayDepth)
-          .toStdString();
-  std::fprintf(stderr, "%s: %s %s\n", program.c_str(), said.c_str(), needed.c_str());
+  static constexpr const char* kUnsupported = QT_TRANSLATE_NOOP(
+      "Display", "This display shows %1 bits per pixel; its colour depth is not supported.");
+  static constexpr const char* kNeeded = QT_TRANSLATE_NOOP(
+      "Display", "Corvane Orbello needs a display of at least %1 bits per pixel.");
+  const std::vector<QString> english = {QString::fromLatin1(kUnsupported).arg(depth),
+                                        QString::fromLatin1(kNeeded).arg(kLeastDisplayDepth)};
+  const std::vector<QString> said = {Translate("Display", kUnsupported).arg(depth),
+                                     Translate("Display", kNeeded).arg(kLeastDisplayDepth)};
+  std::fprintf(stderr, "%s: %s %s\n", program.c_str(), said[0].toLocal8Bit().constData(),
+               said[1].toLocal8Bit().constData());
   std::fflush(stderr);
-  ShowPlainMessageBox(display, "Corvane Orbello", {said, needed});
+  ShowPlainMessageBox(display, "Corvane Orbello", said, english);
   XCloseDisplay(display);
   return false;
 }

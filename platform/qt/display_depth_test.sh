@@ -39,10 +39,15 @@ done
 [ -s "$tmp/display" ] || fail "Xvfb did not start: $(tail -n 3 "$tmp/xvfb.log")"
 export DISPLAY=:$(head -n 1 "$tmp/display")
 
-for program in game/window/cvob skincompiler/csfob uninstaller/uni_cvob; do
+# refuses PROGRAM LANGUAGE WORDS: the program, started in LANGUAGE, shows the box, says WORDS on
+# stderr and ends with 1 once the box is answered.
+refuses() {
+  local program=$1 language=$2 words=$3
+  local name
   name=$(basename "$program")
-  timeout 60 "$build/$program" 2>"$tmp/$name.err" &
-  pid=$!
+  LANGUAGE=$language timeout 60 "$build/$program" 2>"$tmp/$name.err" &
+  local pid=$!
+  local box
   box=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" --name '^Corvane Orbello$' \
     2>/dev/null | head -n 1)
   [ -n "$box" ] || {
@@ -51,10 +56,16 @@ for program in game/window/cvob skincompiler/csfob uninstaller/uni_cvob; do
   }
   xdotool key --window "$box" Return
   wait "$pid"
-  status=$?
+  local status=$?
   [ "$status" -eq 1 ] || fail "$name ended with $status, not 1: $(cat "$tmp/$name.err")"
-  grep -q "colour depth is not supported" "$tmp/$name.err" ||
-    fail "$name did not say why on stderr: $(cat "$tmp/$name.err")"
-  echo "-- $name refuses the 8-bit display"
+  grep -q "$words" "$tmp/$name.err" ||
+    fail "$name did not say why on stderr in $language: $(cat "$tmp/$name.err")"
+  echo "-- $name refuses the 8-bit display ($language)"
+}
+
+for program in game/window/cvob skincompiler/csfob uninstaller/uni_cvob; do
+  refuses "$program" en "colour depth is not supported"
 done
+# The player's language, on stderr and in the box (Latin-1 letters, which every server can draw).
+refuses game/window/cvob de "Farbtiefe wird nicht unterstützt"
 echo "PASS"
