@@ -135,11 +135,14 @@ TEST_F(SettingsDialogTest, OutOfRangeValuesShowNothingAndStoreWhatTheControlsHol
             });
   EXPECT_FALSE(any_checked);
   EXPECT_EQ(slider_shown, 100);
-  EXPECT_EQ(settings.NextColors, 0);
-  EXPECT_EQ(settings.DefaultGame, 0);
-  EXPECT_EQ(settings.Delay_Jump, 100);
-  EXPECT_EQ(settings.Delay_Move, 0);
-  EXPECT_TRUE(Stored() == settings);
+  // What the controls held, and nothing else changed.
+  GameSettings held = SampleSettings();
+  held.NextColors = 0;
+  held.DefaultGame = 0;
+  held.Delay_Jump = 100;
+  held.Delay_Move = 0;
+  EXPECT_TRUE(settings == held);
+  EXPECT_TRUE(Stored() == held);
 }
 
 TEST_F(SettingsDialogTest, EditedControlsReachSettingsAndHive) {
