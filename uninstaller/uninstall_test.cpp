@@ -17,6 +17,7 @@
 
 #include "platform/core/paths.h"
 #include "platform/core/registry.h"
+#include "platform/core/testing/message_check.h"
 #include "platform/core/testing/test_support.h"
 #include "platform/qt/kit/accessible_test_support.h"
 #include "uninstaller/removal.h"
@@ -251,12 +252,11 @@ TEST_F(UninstallTest, GameRunningAtStartRefusesWithoutTheDialog) {
   std::set<std::string> installed = Tree(home_.Path());
   EXPECT_EQ(RunUninstallProgram([] { return true; }), 0);
   ASSERT_EQ(messages_.messages.size(), 1u);
-  const platform::MessageRequest& warning = messages_.messages.front();
-  EXPECT_EQ(warning.text,
-            "Corvane Orbello loaded.\nBefore uninstalling necessary to close Corvane Orbello.");
-  EXPECT_EQ(warning.caption, "Warning!");
-  EXPECT_EQ(warning.icon, platform::MessageIcon::kError);
-  EXPECT_EQ(warning.owner, nullptr);
+  EXPECT_TRUE(testing::IsMessage(
+      messages_.messages.front(),
+      {.text = "Corvane Orbello loaded.\nBefore uninstalling necessary to close Corvane Orbello.",
+       .caption = "Warning!",
+       .icon = platform::MessageIcon::kError}));
   EXPECT_EQ(Tree(home_.Path()), installed);
   EXPECT_TRUE(KeyExists(Hive::kCurrentUser, kSettingsKey));
 }
@@ -534,12 +534,12 @@ TEST_F(UninstallTest, CancelAsksUntilTheEndAndOnlyYesCloses) {
   dialog.cancel_button()->click();
   EXPECT_TRUE(dialog.isVisible());
   ASSERT_EQ(messages_.messages.size(), 1u);
-  const platform::MessageRequest& question = messages_.messages[0];
-  EXPECT_EQ(question.text, "The uninstall in not finished! Do you really want to abort?");
-  EXPECT_EQ(question.caption, "Confirm Action");
-  EXPECT_EQ(question.icon, platform::MessageIcon::kQuestion);
-  EXPECT_EQ(question.buttons, platform::MessageButtons::kYesNo);
-  EXPECT_EQ(question.owner, static_cast<void*>(&dialog));
+  EXPECT_TRUE(testing::IsMessage(
+      messages_.messages[0], {.text = "The uninstall in not finished! Do you really want to abort?",
+                              .caption = "Confirm Action",
+                              .icon = platform::MessageIcon::kQuestion,
+                              .buttons = platform::MessageButtons::kYesNo,
+                              .owner = &dialog}));
   dialog.cancel_button()->click();
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(messages_.messages.size(), 2u);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <iterator>
 
 namespace orbello::art::testing {
 
@@ -16,19 +17,13 @@ using Rgb = std::array<double, 3>;
 enum class Vision { kNormal, kProtanopia, kDeuteranopia, kTritanopia };
 inline constexpr Vision kVisions[] = {Vision::kNormal, Vision::kProtanopia, Vision::kDeuteranopia,
                                       Vision::kTritanopia};
+// By vision, in the order of kVisions.
+inline constexpr const char* kVisionNames[] = {"normal vision", "protanopia", "deuteranopia",
+                                               "tritanopia"};
+static_assert(std::size(kVisionNames) == std::size(kVisions));
 
 inline const char* VisionName(Vision v) {
-  switch (v) {
-    case Vision::kNormal:
-      return "normal vision";
-    case Vision::kProtanopia:
-      return "protanopia";
-    case Vision::kDeuteranopia:
-      return "deuteranopia";
-    case Vision::kTritanopia:
-      return "tritanopia";
-  }
-  return "?";
+  return kVisionNames[static_cast<int>(v)];
 }
 
 inline double Linear(int c) {

@@ -18,10 +18,10 @@ namespace orbello::window {
 
 namespace {
 
-class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInterface {
+class CellInterface : public PressedLikeAMouse<QAccessibleWidget, QAccessibleTableCellInterface> {
  public:
   CellInterface(BoardCell* cell, const BoardReading& board)
-      : QAccessibleWidget(cell, QAccessible::Cell), board_(board) {}
+      : PressedLikeAMouse(cell, QAccessible::Cell), board_(board) {}
 
   int Number() const { return static_cast<BoardCell*>(widget())->Tag(); }
 
@@ -47,22 +47,6 @@ class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInter
     return QAccessibleWidget::interface_cast(t);
   }
 
-  // What a left press does, where a mouse press could be made.
-  QStringList actionNames() const override {
-    return MayPressNow(widget()) ? QStringList{pressAction()} : QStringList{};
-  }
-  void doAction(const QString& action) override {
-    if (action != pressAction())
-      return;
-    PressLater(widget(), [](QWidget* cell) {
-      // A mouse press gives the board the focus first.
-      if (QWidget* panel = cell->parentWidget())
-        panel->setFocus(Qt::MouseFocusReason);
-      static_cast<BoardCell*>(cell)->Press();
-    });
-  }
-  QStringList keyBindingsForAction(const QString&) const override { return {}; }
-
   bool isSelected() const override {
     return board_.engine.SelX() == CellX(Number()) && board_.engine.SelY() == CellY(Number());
   }
@@ -75,6 +59,17 @@ class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInter
   QAccessibleInterface* table() const override { return QAccessibleWidget::parent(); }
 
  private:
+  // What a left press does.
+  QWidget* PressTarget() const override { return widget(); }
+  std::function<void(QWidget*)> Press() const override {
+    return [](QWidget* cell) {
+      // A mouse press gives the board the focus first.
+      if (QWidget* panel = cell->parentWidget())
+        panel->setFocus(Qt::MouseFocusReason);
+      static_cast<BoardCell*>(cell)->Press();
+    };
+  }
+
   const BoardReading& board_;
 };
 

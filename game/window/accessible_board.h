@@ -66,6 +66,30 @@ bool MayPressNow(const QWidget* widget);
 // if the widget may be pressed then.
 void PressLater(QWidget* widget, std::function<void(QWidget*)> act);
 
+// The one action of what a reader presses as a mouse would: "press", offered while PressTarget()
+// may be pressed now and made later, when Press() runs on it. `Bases` are the accessible sides.
+template <class... Bases>
+class PressedLikeAMouse : public Bases... {
+ public:
+  using Bases::Bases...;
+
+  QStringList actionNames() const override {
+    return MayPressNow(PressTarget()) ? QStringList{QAccessibleActionInterface::pressAction()}
+                                      : QStringList{};
+  }
+  void doAction(const QString& action) override {
+    if (action == QAccessibleActionInterface::pressAction())
+      PressLater(PressTarget(), Press());
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+ protected:
+  // The widget that a mouse would press.
+  virtual QWidget* PressTarget() const = 0;
+  // What the press does to that widget, taken when the reader asks.
+  virtual std::function<void(QWidget*)> Press() const = 0;
+};
+
 // The description of the board panel or of one of its cells; null for other widgets.
 QAccessibleInterface* BoardAccessible(QWidget* widget, const BoardReading& board);
 // Has the reader told of the cursor cell when the board takes the focus and when the cursor moves,

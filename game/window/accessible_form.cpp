@@ -207,10 +207,10 @@ class FormInterface : public QAccessibleWidget {
   FormAccessibility& form_;
 };
 
-class ButtonInterface : public QAccessibleWidget {
+class ButtonInterface : public PressedLikeAMouse<QAccessibleWidget> {
  public:
   explicit ButtonInterface(TPictureButton* button)
-      : QAccessibleWidget(button, QAccessible::PushButton) {}
+      : PressedLikeAMouse(button, QAccessible::PushButton) {}
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name)
@@ -222,15 +222,12 @@ class ButtonInterface : public QAccessibleWidget {
     state.disabled = !widget()->isEnabled();
     return state;
   }
-  QStringList actionNames() const override {
-    return MayPressNow(widget()) ? QStringList{pressAction()} : QStringList{};
+
+ private:
+  QWidget* PressTarget() const override { return widget(); }
+  std::function<void(QWidget*)> Press() const override {
+    return [](QWidget* button) { static_cast<QAbstractButton*>(button)->click(); };
   }
-  void doAction(const QString& action) override {
-    if (action != pressAction())
-      return;
-    PressLater(widget(), [](QWidget* button) { static_cast<QAbstractButton*>(button)->click(); });
-  }
-  QStringList keyBindingsForAction(const QString&) const override { return {}; }
 };
 
 // A display image, or the holder of the three previews.
@@ -308,9 +305,9 @@ class MenuInterface : public NamedWidgetInterface {
 };
 
 // One item of the variant menu, with the press that takes it.
-class MenuItemInterface : public QAccessibleObject, public QAccessibleActionInterface {
+class MenuItemInterface : public PressedLikeAMouse<QAccessibleObject, QAccessibleActionInterface> {
  public:
-  explicit MenuItemInterface(QObject* item) : QAccessibleObject(item) {}
+  explicit MenuItemInterface(QObject* item) : PressedLikeAMouse(item) {}
 
   QAccessibleInterface* parent() const override {
     return QAccessible::queryAccessibleInterface(Menu());
@@ -338,19 +335,13 @@ class MenuItemInterface : public QAccessibleObject, public QAccessibleActionInte
       return static_cast<QAccessibleActionInterface*>(this);
     return nullptr;
   }
-  QStringList actionNames() const override {
-    return MayPressNow(Menu()) ? QStringList{pressAction()} : QStringList{};
-  }
-  void doAction(const QString& action) override {
-    if (action != pressAction())
-      return;
-    const int index = Index();
-    PressLater(Menu(),
-               [index](QWidget* menu) { static_cast<TGameMenu*>(menu)->ChooseItem(index); });
-  }
-  QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
  private:
+  QWidget* PressTarget() const override { return Menu(); }
+  std::function<void(QWidget*)> Press() const override {
+    const int index = Index();
+    return [index](QWidget* menu) { static_cast<TGameMenu*>(menu)->ChooseItem(index); };
+  }
   TGameMenu* Menu() const { return static_cast<TGameMenu*>(object()->parent()); }
   int Index() const { return MenuInterface::ItemIndex(Menu(), object()); }
 };

@@ -412,26 +412,27 @@ bool OpenWithShell(const QString& file_or_url) {
 
 namespace {
 
-// What a replaced shell (tests put one in place) answered for the local file `path`; nothing when
-// the shell is the desktop's own.
-std::optional<bool> ReplacedShellOpen(const std::string& path) {
+// The answer to opening the local file `path` that comes before the desktop is asked: what a
+// replaced shell (tests put one in place) answered, else false for no path at all; nothing when
+// the desktop has to be asked.
+std::optional<bool> AnswerBeforeTheDesktop(const std::string& path) {
   ShellOpenFunction function;
   {
     std::lock_guard<std::mutex> guard(TheHooks().mutex);
     function = TheHooks().shell_open;
   }
-  if (!function)
-    return std::nullopt;
-  return function(DecodeLocalPath(path));
+  if (function)
+    return function(DecodeLocalPath(path));
+  if (path.empty())
+    return false;
+  return std::nullopt;
 }
 
 }  // namespace
 
 bool OpenFileWithShell(const std::string& path) {
-  if (const std::optional<bool> replaced = ReplacedShellOpen(path))
-    return *replaced;
-  if (path.empty())
-    return false;
+  if (const std::optional<bool> answer = AnswerBeforeTheDesktop(path))
+    return *answer;
   return QDesktopServices::openUrl(LocalFileUrl(path));
 }
 
@@ -489,10 +490,8 @@ pid_t StartOpener(const QByteArray& url) {
 }  // namespace
 
 bool OpenInHelpViewer(const std::string& path) {
-  if (const std::optional<bool> replaced = ReplacedShellOpen(path))
-    return *replaced;
-  if (path.empty())
-    return false;
+  if (const std::optional<bool> answer = AnswerBeforeTheDesktop(path))
+    return *answer;
   if (ViewerRuns()) {
     // One viewer is enough; it comes to the front (once it has a window at all).
     RaiseWindowOfProcessGroup(g_viewer_group);

@@ -15,6 +15,7 @@
 
 #include "game/records/core/savedgame_test_util.h"
 #include "platform/core/paths.h"
+#include "platform/core/testing/message_check.h"
 #include "platform/core/testing/test_support.h"
 
 namespace orbello {
@@ -255,12 +256,7 @@ TEST_F(SavedGameTest, TheQuestionComesOnlyWhenSlotZeroHoldsACell) {
   EXPECT_FALSE(ConfirmLoadOverCurrentGame(running));
   EXPECT_TRUE(ConfirmLoadOverCurrentGame(running));
   ASSERT_EQ(messages_.messages.size(), 2u);
-  const auto& q = messages_.messages[0];
-  EXPECT_EQ(q.text, "You want to load another game without save current game ?");
-  EXPECT_EQ(q.caption, "Warning");
-  EXPECT_EQ(q.icon, platform::MessageIcon::kWarning);
-  EXPECT_EQ(q.buttons, platform::MessageButtons::kYesNo);
-  EXPECT_EQ(q.default_button, 1);  // No
+  EXPECT_TRUE(testing::IsMessage(messages_.messages[0], kLoadOverGameQuestion));
   EXPECT_EQ(SaveFolder(), platform::ProgramFolder() + "/save");
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/records/core/savedgame.h"
+#include "platform/core/message.h"
 
 namespace orbello {
 
@@ -9,5 +10,14 @@ namespace orbello {
 inline bool SameState(const SavedGameState& a, const SavedGameState& b) {
   return EncodeSavedGame(a) == EncodeSavedGame(b);
 }
+
+// The question before a load over a running game, with No as its default; the words as they
+// stand, so that a changed constant shows.
+inline const platform::MessageRequest kLoadOverGameQuestion = {
+    .text = "You want to load another game without save current game ?",
+    .caption = "Warning",
+    .icon = platform::MessageIcon::kWarning,
+    .buttons = platform::MessageButtons::kYesNo,
+    .default_button = 1};
 
 }  // namespace orbello

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "game/records/core/settings_test_util.h"
 #include "platform/core/regfile.h"
 #include "platform/core/registry.h"
 #include "platform/core/testing/test_support.h"
@@ -20,25 +21,8 @@ class SettingsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(platform::CreateKey(Hive::kCurrentUser, kSettingsKeyPath));
-    GameSettings installed;
-    installed.DefaultGame = 1;
-    installed.NextColors = 1;
-    installed.ShowWalk = 1;
-    installed.CheckDestroy = 1;
-    installed.CheckJump = 0;
-    installed.CheckMove = 1;
-    installed.CheckNoPath = 1;
-    installed.Delay_Destroy = 40;
-    installed.Delay_Jump = 30;
-    installed.Delay_Move = 20;
-    installed.Delay_Appearance = 50;
-    installed.SetPath(kSlotSkin, "/opt/orbello/skin/classic.sf");
-    installed.SetPath(kSlotJump, "/opt/orbello/sound/select.wav");
-    installed.SetPath(kSlotDestroy, "/opt/orbello/sound/destroy.wav");
-    installed.SetPath(kSlotMove, "/opt/orbello/sound/move.wav");
-    installed.SetPath(kSlotNoPath, "/opt/orbello/sound/nopath.wav");
-    ASSERT_TRUE(StoreSettings(installed));
-    installed_ = installed;
+    installed_ = SampleSettings();
+    ASSERT_TRUE(StoreSettings(installed_));
   }
 
   RegistryKey Key() {
@@ -126,7 +110,7 @@ TEST_F(SettingsTest, AValueOfTheWrongKindStopsTheReadWhereItStands) {
       {"DefaultGame as a string",
        [](RegistryKey& k) { ASSERT_TRUE(k.SetString("DefaultGame", "1")); },
        [](const GameSettings& s) {
-         EXPECT_EQ(s.NextColors, 1);
+         EXPECT_EQ(s.NextColors, 3);
          EXPECT_EQ(s.DefaultGame, 99);
        }},
       {"TitleSkin as a DWORD", [](RegistryKey& k) { ASSERT_TRUE(k.SetDword("TitleSkin", 1)); },
@@ -164,7 +148,7 @@ TEST_F(SettingsTest, AValueOfTheWrongKindStopsTheReadWhereItStands) {
          testing::WriteFileBytes(path, platform::regfile::Serialise(*doc, "HKEY_CURRENT_USER"));
        },
        [](const GameSettings& s) {
-         EXPECT_EQ(s.Delay_Destroy, 40);
+         EXPECT_EQ(s.Delay_Destroy, 20);
          EXPECT_EQ(s.Delay_Appearance, 99);
        }},
   };

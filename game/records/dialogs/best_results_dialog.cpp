@@ -16,17 +16,16 @@ namespace {
 constexpr int kNameLimit = 25;  // with its terminating zero a name fits the 28-byte field
 const QColor kNewRecordColor(255, 0, 128);
 
+// The titles by game type, after the plain one for a type that is none of the three.
+constexpr const char* kTitles[] = {QT_TRANSLATE_NOOP("BestResults", "The best results"),
+                                   QT_TRANSLATE_NOOP("BestResults", "The best results for Lines"),
+                                   QT_TRANSLATE_NOOP("BestResults", "The best results for Squares"),
+                                   QT_TRANSLATE_NOOP("BestResults", "The best results for Blocks")};
+static_assert(kLines == 1 && kSquares == 2 && kBlocks == 3);
+
 QString Title(int32_t game_type) {
-  switch (game_type) {
-    case kLines:
-      return QCoreApplication::translate("BestResults", "The best results for Lines");
-    case kSquares:
-      return QCoreApplication::translate("BestResults", "The best results for Squares");
-    case kBlocks:
-      return QCoreApplication::translate("BestResults", "The best results for Blocks");
-    default:
-      return QCoreApplication::translate("BestResults", "The best results");
-  }
+  const bool known = game_type >= kLines && game_type <= kBlocks;
+  return QCoreApplication::translate("BestResults", kTitles[known ? game_type : 0]);
 }
 
 // Names are 8-bit characters; they are shown and typed as ISO 8859-1.

@@ -14,6 +14,7 @@
 #include "game/records/core/savedgame_test_util.h"
 #include "game/records/dialogs/dialog_test_support.h"
 #include "game/records/dialogs/dialogs.h"
+#include "platform/core/testing/message_check.h"
 #include "platform/qt/kit/accessible_test_support.h"
 #include "platform/qt/kit/dialog_look.h"
 #include "platform/qt/ui.h"
@@ -363,12 +364,7 @@ TEST_F(GameFilesTest, LoadOverRunningGameAsksAndNoKeepsTheGame) {
   open_answer_ = path;
   EXPECT_EQ(LoadGame(nullptr, running, current), GameFileResult::kCancelled);  // default: No
   ASSERT_EQ(messages_.requests.size(), 1u);
-  const platform::MessageRequest& question = messages_.requests[0];
-  EXPECT_EQ(question.text, "You want to load another game without save current game ?");
-  EXPECT_EQ(question.caption, "Warning");
-  EXPECT_EQ(question.icon, platform::MessageIcon::kWarning);
-  EXPECT_EQ(question.buttons, platform::MessageButtons::kYesNo);
-  EXPECT_EQ(question.default_button, 1);
+  EXPECT_TRUE(testing::IsMessage(messages_.requests[0], kLoadOverGameQuestion));
   EXPECT_EQ(current.Score, 77u);
 
   messages_.SetAnswer(platform::kIdYes);

@@ -11,6 +11,7 @@
 
 #include "game/records/core/highscores.h"
 #include "game/records/core/settings.h"
+#include "game/records/core/settings_test_util.h"
 #include "game/records/dialogs/dialog_test_support.h"
 #include "game/records/dialogs/dialogs.h"
 #include "platform/core/registry.h"
@@ -26,37 +27,6 @@ using testing::PrivateConfig;
 using testing::ScriptedMessages;
 using testing::Settle;
 using testing::WithModal;
-
-GameSettings SampleSettings() {
-  GameSettings s;
-  s.DefaultGame = 2;
-  s.NextColors = 3;
-  s.ShowWalk = 1;
-  s.CheckDestroy = 1;
-  s.CheckJump = 0;
-  s.CheckMove = 1;
-  s.CheckNoPath = 0;
-  s.Delay_Destroy = 20;
-  s.Delay_Jump = 30;
-  s.Delay_Move = 40;
-  s.Delay_Appearance = 50;
-  s.SetPath(kSlotSkin, "/opt/orbello/skin/classic.sf");
-  s.SetPath(kSlotJump, "/opt/orbello/sound/select.wav");
-  s.SetPath(kSlotDestroy, "/opt/orbello/sound/destroy.wav");
-  s.SetPath(kSlotMove, "");
-  s.SetPath(kSlotNoPath, "/opt/orbello/sound/nopath.wav");
-  return s;
-}
-
-bool SameSettings(const GameSettings& a, const GameSettings& b) {
-  return a.DefaultGame == b.DefaultGame && a.NextColors == b.NextColors &&
-         a.ShowWalk == b.ShowWalk && a.CheckDestroy == b.CheckDestroy &&
-         a.CheckJump == b.CheckJump && a.CheckMove == b.CheckMove &&
-         a.CheckNoPath == b.CheckNoPath && a.Delay_Destroy == b.Delay_Destroy &&
-         a.Delay_Jump == b.Delay_Jump && a.Delay_Move == b.Delay_Move &&
-         a.Delay_Appearance == b.Delay_Appearance &&
-         std::memcmp(a.Paths, b.Paths, sizeof a.Paths) == 0;
-}
 
 template <typename T>
 T* Control(QDialog* dialog, int id) {
@@ -90,6 +60,13 @@ class SettingsDialogTest : public ::testing::Test {
     return key ? key->ValueNames() : std::vector<std::string>{};
   }
 
+  // What the hive holds now.
+  static GameSettings Stored() {
+    GameSettings stored;
+    EXPECT_TRUE(ReadSettings(stored));
+    return stored;
+  }
+
   PrivateConfig config_;
   ScriptedMessages messages_;
 };
@@ -100,11 +77,9 @@ TEST_F(SettingsDialogTest, UnchangedOkStoresEveryValueAndReadsBackEqual) {
   WithModal([&] { result = ShowSettingsDialog(nullptr, settings); },
             [](QDialog* d) { Click(d, kIdSettingsOk); });
   EXPECT_EQ(result, kIdSettingsOk);
-  EXPECT_TRUE(SameSettings(settings, SampleSettings()));
+  EXPECT_TRUE(settings == SampleSettings());
   EXPECT_EQ(StoredNames().size(), 16u);
-  GameSettings read_back;
-  ASSERT_TRUE(ReadSettings(read_back));
-  EXPECT_TRUE(SameSettings(read_back, SampleSettings()));
+  EXPECT_TRUE(Stored() == SampleSettings());
   EXPECT_TRUE(messages_.requests.empty());
 }
 
@@ -136,8 +111,8 @@ TEST_F(SettingsDialogTest, PathsPassByteForByteAndARefusedOkTakesAndStoresNothin
   EXPECT_EQ(messages_.requests.size(), 0u);
   GameSettings expected = original;
   expected.DefaultGame = 1;
-  EXPECT_TRUE(SameSettings(settings, expected));
-  EXPECT_TRUE(SameSettings(checked[1], expected));
+  EXPECT_TRUE(settings == expected);
+  EXPECT_TRUE(checked[1] == expected);
   EXPECT_EQ(StoredNames().size(), 16u) << "stored once, after the accepted Ok";
 }
 
@@ -160,14 +135,14 @@ TEST_F(SettingsDialogTest, OutOfRangeValuesShowNothingAndStoreWhatTheControlsHol
             });
   EXPECT_FALSE(any_checked);
   EXPECT_EQ(slider_shown, 100);
-  EXPECT_EQ(settings.NextColors, 0);
-  EXPECT_EQ(settings.DefaultGame, 0);
-  EXPECT_EQ(settings.Delay_Jump, 100);
-  EXPECT_EQ(settings.Delay_Move, 0);
-  GameSettings read_back;
-  ASSERT_TRUE(ReadSettings(read_back));
-  EXPECT_EQ(read_back.NextColors, 0);
-  EXPECT_EQ(read_back.Delay_Jump, 100);
+  // What the controls held, and nothing else changed.
+  GameSettings held = SampleSettings();
+  held.NextColors = 0;
+  held.DefaultGame = 0;
+  held.Delay_Jump = 100;
+  held.Delay_Move = 0;
+  EXPECT_TRUE(settings == held);
+  EXPECT_TRUE(Stored() == held);
 }
 
 TEST_F(SettingsDialogTest, EditedControlsReachSettingsAndHive) {
@@ -191,9 +166,7 @@ TEST_F(SettingsDialogTest, EditedControlsReachSettingsAndHive) {
   EXPECT_EQ(settings.CheckJump, 1);
   EXPECT_EQ(settings.CheckDestroy, 0);
   EXPECT_EQ(settings.Delay_Appearance, 61);
-  GameSettings read_back;
-  ASSERT_TRUE(ReadSettings(read_back));
-  EXPECT_TRUE(SameSettings(read_back, settings));
+  EXPECT_TRUE(Stored() == settings);
 }
 
 TEST_F(SettingsDialogTest, CancelCloseBoxEscapeAndEnterChangeNothing) {
@@ -212,7 +185,7 @@ TEST_F(SettingsDialogTest, CancelCloseBoxEscapeAndEnterChangeNothing) {
             });
   EXPECT_TRUE(open_after_keys);
   EXPECT_EQ(result, kIdSettingsCancel);
-  EXPECT_TRUE(SameSettings(settings, SampleSettings()));
+  EXPECT_TRUE(settings == SampleSettings());
   EXPECT_TRUE(StoredNames().empty());
 
   WithModal([&] { result = ShowSettingsDialog(nullptr, settings); },
@@ -221,7 +194,7 @@ TEST_F(SettingsDialogTest, CancelCloseBoxEscapeAndEnterChangeNothing) {
               d->close();  // the close box
             });
   EXPECT_EQ(result, kIdDialogClosed);
-  EXPECT_TRUE(SameSettings(settings, SampleSettings()));
+  EXPECT_TRUE(settings == SampleSettings());
   EXPECT_TRUE(StoredNames().empty());
 }
 
@@ -381,18 +354,15 @@ TEST_F(SettingsDialogTest, PathFieldsScrollButNeverTakeTypingOrSelection) {
 
 TEST_F(SettingsDialogTest, ScreenReaderHearsEveryControlByNameFieldsByLabelSlidersByValue) {
   GameSettings settings = SampleSettings();
-  QStringList unnamed;
-  QString dialog_name, skin_field, skin_label, jump_field, jump_label, play, choose;
+  QString skin_field, skin_label, jump_field, jump_label, play, choose;
   QString slider_name;
   QVariant slider_value;
   bool field_read_only = false;
-  QAccessible::Role dialog_role = QAccessible::NoRole, field_role = QAccessible::NoRole;
+  QAccessible::Role field_role = QAccessible::NoRole;
   WithModal([&] { ShowSettingsDialog(nullptr, settings); },
             [&](QDialog* d) {
               using namespace kit::testing;
-              unnamed = UnnamedControls(d);
-              dialog_name = ReadName(d);
-              dialog_role = ReadRole(d);
+              EXPECT_TRUE(ReadAsDialog(d, "Orbello - Settings"));
               QWidget* skin = kit::FindDialogControl(d, 1037);
               skin_field = ReadName(skin);
               skin_label = LabelName(skin);
@@ -409,9 +379,6 @@ TEST_F(SettingsDialogTest, ScreenReaderHearsEveryControlByNameFieldsByLabelSlide
                 slider_value = value->currentValue();
               Click(d, kIdSettingsCancel);
             });
-  EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
-  EXPECT_EQ(dialog_role, QAccessible::Dialog);
-  EXPECT_EQ(dialog_name, "Orbello - Settings");
   EXPECT_EQ(field_role, QAccessible::EditableText);
   EXPECT_TRUE(field_read_only);
   EXPECT_EQ(skin_field, "Skin file");

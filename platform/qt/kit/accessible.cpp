@@ -56,11 +56,46 @@ Relations LabelTies(const QWidget* widget, QAccessible::Relation match) {
   return ties;
 }
 
+// A kit widget as a reader meets it: tied to its label and to the controls it labels.
+class LabelledWidget : public QAccessibleWidget {
+ public:
+  using QAccessibleWidget::QAccessibleWidget;
+
+  Relations relations(QAccessible::Relation match) const override {
+    return QAccessibleWidget::relations(match) + LabelTies(widget(), match);
+  }
+};
+
+// A kit control of class `Control` that also answers as `Interface` (asked for as `kType`): read
+// by its own or its label's name, and by the value that Value() gives as text.
+template <class Control, class Interface, QAccessible::InterfaceType kType>
+class LabelledControl : public LabelledWidget, public Interface {
+ public:
+  LabelledControl(Control* control, QAccessible::Role role) : LabelledWidget(control, role) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == kType)
+      return static_cast<Interface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name)
+      return ControlName(widget());
+    if (t == QAccessible::Value)
+      return Value();
+    return QAccessibleWidget::text(t);
+  }
+
+ protected:
+  virtual QString Value() const = 0;
+};
+
 // A transparent text of the dialogs: read by what it shows.
-class AccessibleText : public QAccessibleWidget {
+class AccessibleText : public LabelledWidget {
  public:
   AccessibleText(QWidget* widget, std::function<QString()> shown)
-      : QAccessibleWidget(widget, QAccessible::StaticText), shown_(std::move(shown)) {}
+      : LabelledWidget(widget, QAccessible::StaticText), shown_(std::move(shown)) {}
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name) {
@@ -70,44 +105,23 @@ class AccessibleText : public QAccessibleWidget {
     return QAccessibleWidget::text(t);
   }
 
-  Relations relations(QAccessible::Relation match) const override {
-    return QAccessibleWidget::relations(match) + LabelTies(widget(), match);
-  }
-
  private:
   std::function<QString()> shown_;
 };
 
 // The kit's field: editable text (read-only unless made writable) with its caret; nothing in it
 // can be selected, so there is no selection to report either.
-class AccessibleField : public QAccessibleWidget, public QAccessibleTextInterface {
+class AccessibleField
+    : public LabelledControl<TextField, QAccessibleTextInterface, QAccessible::TextInterface> {
  public:
-  explicit AccessibleField(TextField* field)
-      : QAccessibleWidget(field, QAccessible::EditableText) {}
-
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::TextInterface)
-      return static_cast<QAccessibleTextInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
-  }
-
-  QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name)
-      return ControlName(widget());
-    if (t == QAccessible::Value)
-      return Field()->Text();
-    return QAccessibleWidget::text(t);
-  }
+  explicit AccessibleField(TextField* field) : LabelledControl(field, QAccessible::EditableText) {}
+  using LabelledControl::text;
 
   QAccessible::State state() const override {
     QAccessible::State s = QAccessibleWidget::state();
     s.readOnly = Field()->IsReadOnly();
     s.editable = !Field()->IsReadOnly();
     return s;
-  }
-
-  Relations relations(QAccessible::Relation match) const override {
-    return QAccessibleWidget::relations(match) + LabelTies(widget(), match);
   }
 
   void selection(int /*index*/, int* start, int* end) const override { *start = *end = 0; }
@@ -139,32 +153,15 @@ class AccessibleField : public QAccessibleWidget, public QAccessibleTextInterfac
   }
 
  private:
+  QString Value() const override { return Field()->Text(); }
   TextField* Field() const { return static_cast<TextField*>(widget()); }
 };
 
 // The hand-painted slider, with its value.
-class AccessibleSlider : public QAccessibleWidget, public QAccessibleValueInterface {
+class AccessibleSlider
+    : public LabelledControl<DialogSlider, QAccessibleValueInterface, QAccessible::ValueInterface> {
  public:
-  explicit AccessibleSlider(DialogSlider* slider)
-      : QAccessibleWidget(slider, QAccessible::Slider) {}
-
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::ValueInterface)
-      return static_cast<QAccessibleValueInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
-  }
-
-  QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name)
-      return ControlName(widget());
-    if (t == QAccessible::Value)
-      return QString::number(Slider()->value());
-    return QAccessibleWidget::text(t);
-  }
-
-  Relations relations(QAccessible::Relation match) const override {
-    return QAccessibleWidget::relations(match) + LabelTies(widget(), match);
-  }
+  explicit AccessibleSlider(DialogSlider* slider) : LabelledControl(slider, QAccessible::Slider) {}
 
   QVariant currentValue() const override { return Slider()->value(); }
   void setCurrentValue(const QVariant& value) override {
@@ -176,15 +173,16 @@ class AccessibleSlider : public QAccessibleWidget, public QAccessibleValueInterf
   QVariant minimumStepSize() const override { return Slider()->singleStep(); }
 
  private:
+  QString Value() const override { return QString::number(Slider()->value()); }
   DialogSlider* Slider() const { return static_cast<DialogSlider*>(widget()); }
 };
 
 // Push buttons, check boxes and radio buttons, whose presses a reader makes only where the mouse
 // or the keyboard could make them at that moment.
-class AccessibleButton : public QAccessibleWidget {
+class AccessibleButton : public LabelledWidget {
  public:
   AccessibleButton(QAbstractButton* button, QAccessible::Role role)
-      : QAccessibleWidget(button, role) {}
+      : LabelledWidget(button, role) {}
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name) {
@@ -209,10 +207,6 @@ class AccessibleButton : public QAccessibleWidget {
     if (auto* push = qobject_cast<QPushButton*>(Button()))
       s.defaultButton = push->isDefault();
     return s;
-  }
-
-  Relations relations(QAccessible::Relation match) const override {
-    return QAccessibleWidget::relations(match) + LabelTies(widget(), match);
   }
 
   QStringList actionNames() const override {

@@ -1,6 +1,8 @@
 // For the dialogs' tests: what a screen reader would meet in a window without a name.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QAccessible>
 #include <QStringList>
 #include <QWidget>
@@ -33,6 +35,18 @@ inline QStringList UnnamedControls(QWidget* window) {
       unnamed << widget->objectName() + " " + widget->metaObject()->className();
   }
   return unnamed;
+}
+
+// Whether a reader meets `window` as a dialog called `name` with a name for every control.
+inline ::testing::AssertionResult ReadAsDialog(QWidget* window, const QString& name) {
+  const QStringList unnamed = UnnamedControls(window);
+  if (!unnamed.isEmpty())
+    return ::testing::AssertionFailure() << "unnamed: " << unnamed.join(", ").toStdString();
+  if (ReadRole(window) != QAccessible::Dialog)
+    return ::testing::AssertionFailure() << "role " << static_cast<int>(ReadRole(window));
+  if (ReadName(window) != name)
+    return ::testing::AssertionFailure() << "called \"" << ReadName(window).toStdString() << '"';
+  return ::testing::AssertionSuccess();
 }
 
 // The name of the label tied to `widget`, or nothing.
